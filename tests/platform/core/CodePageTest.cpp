@@ -1,0 +1,23 @@
+#include "platform/core/CodePage.h"
+
+#include <gtest/gtest.h>
+
+TEST(CodePage, RoundTripsEveryByteOfWindows1252) {
+    std::string all;
+    for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
+    std::string utf8 = codepage::toUtf8(all);
+    EXPECT_EQ(codepage::fromUtf8(utf8), all);
+}
+
+TEST(CodePage, UnmappableAndMalformedBecomeQuestionMarks) {
+    EXPECT_EQ(codepage::fromUtf8("a\xE2\x88\x9A" "b"), "a?b"); // square root sign
+    EXPECT_EQ(codepage::fromUtf8("a\xC3"), "a?");             // cut sequence
+    EXPECT_EQ(codepage::fromUtf8("\xFF"), "?");
+}
+
+TEST(CodePage, OtherCodePagesAreSelectable) {
+    EXPECT_TRUE(codepage::isSupported("WINDOWS-1250"));
+    EXPECT_FALSE(codepage::isSupported("NO-SUCH-PAGE"));
+    EXPECT_EQ(codepage::toUtf8("\x8A", "WINDOWS-1250"), "Š");
+    EXPECT_EQ(codepage::fromUtf8("ř", "WINDOWS-1250"), "\xF8");
+}
