@@ -1,11 +1,35 @@
-# strakon_add_gtest(<name> SOURCES <files...> LIBS <targets...> [GUI])
-# One GoogleTest executable per folder of tests. GUI tests run on Qt's offscreen
-# platform so that no display is needed. Every test gets its own scratch folder
-# through STRAKON_TEST_TMP (see tests/support).
+# Each library and each test folder takes every source file of its folder, so
+# adding a class means adding its files, nothing else.
+
+# strakon_add_library(<name> [DIRS <subfolders...>] [PUBLIC_LIBS ...] [PRIVATE_LIBS ...])
+# A shared library of every .cpp in the current folder (and the given subfolders).
+function(strakon_add_library name)
+  cmake_parse_arguments(ARG "" "" "DIRS;PUBLIC_LIBS;PRIVATE_LIBS" ${ARGN})
+  set(patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  foreach(d ${ARG_DIRS})
+    list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${d}/*.cpp)
+  endforeach()
+  file(GLOB sources CONFIGURE_DEPENDS ${patterns})
+  add_library(${name} SHARED ${sources})
+  # Headers are included by their path from the repository root: "rezavud/omVector.h".
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_LIBS} PRIVATE ${ARG_PRIVATE_LIBS})
+endfunction()
+
+# strakon_add_gtest(<name> LIBS <targets...> [DIRS <subfolders...>] [GUI])
+# One GoogleTest executable of every .cpp in the current folder. GUI tests run
+# on Qt's offscreen platform so that no display is needed. Tests write their
+# pictures and other artifacts under <build>/test-artifacts (STRAKON_TEST_ARTIFACTS).
 function(strakon_add_gtest name)
-  cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  cmake_parse_arguments(ARG "GUI" "" "DIRS;LIBS" ${ARGN})
+  set(patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  foreach(d ${ARG_DIRS})
+    list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${d}/*.cpp)
+  endforeach()
+  file(GLOB sources CONFIGURE_DEPENDS ${patterns})
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   target_compile_definitions(${name} PRIVATE
     STRAKON_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     STRAKON_BINARY_DIR="${PROJECT_BINARY_DIR}")
@@ -17,13 +41,4 @@ function(strakon_add_gtest name)
     DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "${env}"
     DISCOVERY_TIMEOUT 60)
-endfunction()
-
-# strakon_add_library(<name> SOURCES <files...> [PUBLIC_LIBS ...] [PRIVATE_LIBS ...])
-function(strakon_add_library name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;PUBLIC_LIBS;PRIVATE_LIBS" ${ARGN})
-  add_library(${name} SHARED ${ARG_SOURCES})
-  # Headers are included by their path from the repository root: "rezavud/omVector.h".
-  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
-  target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_LIBS} PRIVATE ${ARG_PRIVATE_LIBS})
 endfunction()
