@@ -1,10 +1,11 @@
 # Each library and each test folder takes every source file of its folder, so
 # adding a class means adding its files, nothing else.
 
-# strakon_add_library(<name> [DIRS <subfolders...>] [PUBLIC_LIBS ...] [PRIVATE_LIBS ...])
+# strakon_add_library(<name> [QT] [DIRS <subfolders...>] [PUBLIC_LIBS ...] [PRIVATE_LIBS ...])
 # A shared library of every .cpp in the current folder (and the given subfolders).
+# QT runs Qt's meta-object compiler over it.
 function(strakon_add_library name)
-  cmake_parse_arguments(ARG "" "" "DIRS;PUBLIC_LIBS;PRIVATE_LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "QT" "" "DIRS;PUBLIC_LIBS;PRIVATE_LIBS" ${ARGN})
   set(patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   foreach(d ${ARG_DIRS})
     list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${d}/*.cpp)
@@ -14,6 +15,9 @@ function(strakon_add_library name)
   # Headers are included by their path from the repository root: "rezavud/omVector.h".
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_LIBS} PRIVATE ${ARG_PRIVATE_LIBS})
+  if(ARG_QT)
+    set_target_properties(${name} PROPERTIES AUTOMOC ON AUTORCC ON)
+  endif()
 endfunction()
 
 # strakon_add_gtest(<name> LIBS <targets...> [DIRS <subfolders...>] [GUI])
@@ -28,6 +32,9 @@ function(strakon_add_gtest name)
   endforeach()
   file(GLOB sources CONFIGURE_DEPENDS ${patterns})
   add_executable(${name} ${sources})
+  if(ARG_GUI)
+    set_target_properties(${name} PROPERTIES AUTOMOC ON AUTORCC ON)
+  endif()
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   target_compile_definitions(${name} PRIVATE
