@@ -1,0 +1,3 @@
+#include "common/AStorageBase.h"
+
+AStorageBase::~AStorageBase() = default;
