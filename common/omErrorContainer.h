@@ -56,7 +56,7 @@ public:
     // rule of the format are skipped and counted (badLineCount).
     bool setFileName(const std::filesystem::path& path);
     const std::filesystem::path& getFileName() const { return m_fileName; }
-    // Takes the message texts from text in the error file's format (used by setFileName).
+    // Replaces the message texts by those of text in the error file's format (used by setFileName).
     void setTexts(std::string_view fileText);
     std::size_t badLineCount() const { return m_badLines; }
 

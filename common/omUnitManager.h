@@ -182,6 +182,7 @@ enum omUnitKey : int {
 inline constexpr int omUnitKeyCount = 75;
 
 class omUnitGroup;
+class omUnitCatalogue;
 
 // One unit of the catalogue. Units live as long as the program; pointers to
 // them may be kept.
@@ -200,7 +201,7 @@ public:
     bool IsNoUnit() const { return m_group == nullptr; }
 
 private:
-    friend class omUnitManager;
+    friend class omUnitCatalogue;
     omUnitKey m_key = omUK_NoUnit;
     std::string m_name;
     const omUnitGroup* m_group = nullptr;
@@ -225,7 +226,7 @@ public:
     void GetUnitMenu(std::vector<std::pair<const omUnit*, std::string>>& menu) const;
 
 private:
-    friend class omUnitManager;
+    friend class omUnitCatalogue;
     std::string m_name;
     omUnitKey m_base = omUK_NoUnit;
     std::vector<const omUnit*> m_units;
