@@ -11,11 +11,12 @@ int digits(double x) {
     x = std::fabs(x);
     if (x == 0.0 || !std::isfinite(x)) return 0;
     int p = static_cast<int>(std::floor(std::log10(x))) + 1;
-    // log10 may miss an exact power of ten by one unit in the last place.
-    const double q = x / std::pow(10.0, p);
-    if (q >= 1.0)
+    // Callers divide by pow(10, p) themselves; near a power of ten rounding can
+    // put that quotient just outside [0.1, 1). A quotient of 1 would make them
+    // pick a decade too small, so it is kept below 1 and may fall a hair under 0.1.
+    if (x / std::pow(10.0, p) >= 1.0)
         ++p;
-    else if (q < 0.1)
+    else if (x / std::pow(10.0, p) < 0.1 && x / std::pow(10.0, p - 1) < 1.0)
         --p;
     return p;
 }
