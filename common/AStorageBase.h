@@ -25,13 +25,9 @@ public:
     virtual ABaseStorageInterface* GetStorageInterface() const { return nullptr; }
 };
 
-#define DECLARE_STORAGE_INTERFACE()                                                                          \
+#define DECLARE_STORAGE_INTERFACE()                                                                         \
 public:                                                                                                      \
     /* Not owned: the storage-interface registry deletes the interfaces at exit. */                          \
     inline static ABaseStorageInterface* m_pSI = nullptr;                                                    \
-    static void InitializeStorageInterface(ABaseStorageInterface* si) {                                      \
-        m_pSI = si;                                                                                          \
-    }                                                                                                        \
-    ABaseStorageInterface* GetStorageInterface() const override {                                            \
-        return m_pSI;                                                                                        \
-    }
+    static void InitializeStorageInterface(ABaseStorageInterface* si) { m_pSI = si; }                       \
+    ABaseStorageInterface* GetStorageInterface() const override { return m_pSI; }

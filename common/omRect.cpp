@@ -9,18 +9,25 @@ void omRect::normalize() {
     if (top > bottom) std::swap(top, bottom);
 }
 
+namespace {
+// Gives a normalised rectangle the orientation of a model rectangle.
+omRect orientedAs(omRect r, const omRect& model) {
+    if (model.left > model.right) std::swap(r.left, r.right);
+    if (model.top > model.bottom) std::swap(r.top, r.bottom);
+    return r;
+}
+} // namespace
+
 void omRect::Union(const omRect& r) {
-    if (r.isRectNull()) {
-        normalize();
-        return;
-    }
+    if (r.isRectNull()) return;
     if (isRectNull()) {
-        *this = r.normalized();
+        *this = r;
         return;
     }
     const omRect a = normalized(), b = r.normalized();
-    *this = omRect(std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-                   std::max(a.bottom, b.bottom));
+    *this = orientedAs(omRect(std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+                              std::max(a.bottom, b.bottom)),
+                       *this);
 }
 
 void omRect::Union(double x, double y) {
@@ -28,11 +35,9 @@ void omRect::Union(double x, double y) {
         *this = omRect(x, y, x, y);
         return;
     }
-    normalize();
-    left = std::min(left, x);
-    right = std::max(right, x);
-    top = std::min(top, y);
-    bottom = std::max(bottom, y);
+    const omRect n = normalized();
+    *this = orientedAs(
+        omRect(std::min(n.left, x), std::min(n.top, y), std::max(n.right, x), std::max(n.bottom, y)), *this);
 }
 
 bool omRect::meets(const omRect& r) const {
@@ -47,8 +52,9 @@ bool omRect::intersect(const omRect& a, const omRect& b) {
         return false;
     }
     const omRect na = a.normalized(), nb = b.normalized();
-    *this = omRect(std::max(na.left, nb.left), std::max(na.top, nb.top), std::min(na.right, nb.right),
-                   std::min(na.bottom, nb.bottom));
+    *this = orientedAs(omRect(std::max(na.left, nb.left), std::max(na.top, nb.top),
+                              std::min(na.right, nb.right), std::min(na.bottom, nb.bottom)),
+                       a);
     return true;
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 // A rectangle of the plane in world coordinates. Its edges are doubles and its
 // orientation is free: world rectangles with the y axis up have top > bottom.
-// normalize() turns it into the form left <= right, top <= bottom, and the
-// operations that combine or compare rectangles work on that form. A rectangle
-// with all four edges 0 is null: it stands for "nothing" in Union.
+// normalize() turns it into the form left <= right, top <= bottom. Operations
+// that combine or compare rectangles go by their extents whatever the
+// orientation, and a rectangle that grows or is cut keeps its own orientation.
+// A rectangle with all four edges 0 is null: it stands for "nothing" in Union.
 #include "common/omPoint.h"
 
 struct omRect {
@@ -34,16 +35,15 @@ struct omRect {
     }
 
     // Grows the rectangle to hold r; a null r changes nothing, and a null
-    // rectangle becomes r. The result is normalised.
+    // rectangle becomes r as it is.
     void Union(const omRect& r);
     // Grows the rectangle to hold the point; a null rectangle becomes the point.
-    // The result is normalised.
     void Union(double x, double y);
     void Union(const omPoint& p) { Union(p.x, p.y); }
 
-    // Sets this rectangle to the common part of a and b and returns true when
-    // they meet (touching edges count); otherwise it becomes null and the
-    // result is false.
+    // Sets this rectangle to the common part of a and b, oriented as a, and
+    // returns true when they meet (touching edges count); otherwise it becomes
+    // null and the result is false.
     bool intersect(const omRect& a, const omRect& b);
     // True when the two rectangles meet (touching edges count).
     bool meets(const omRect& r) const;

@@ -18,6 +18,13 @@ TEST(omRect, UnionGrowsAndIgnoresNullRectangles) {
     r.Union(omRect(5, 0, 3, -1)); // inverted operands count by their extent
     EXPECT_EQ(r, omRect(1, -1, 5, 2));
 
+    // A world rectangle with the y axis up stays so as it grows.
+    omRect up(0, 10, 10, 0);
+    up.Union(omRect(-2, 3, 4, 12));
+    EXPECT_EQ(up, omRect(-2, 12, 10, 0));
+    up.Union(5, -1);
+    EXPECT_EQ(up, omRect(-2, 12, 10, -1));
+
     omRect p;
     p.Union(3, 4);
     EXPECT_EQ(p, omRect(3, 4, 3, 4));
@@ -25,6 +32,8 @@ TEST(omRect, UnionGrowsAndIgnoresNullRectangles) {
     EXPECT_EQ(p, omRect(-1, 4, 3, 6));
     p.Union(omPoint(0, 5));
     EXPECT_EQ(p, omRect(-1, 4, 3, 6));
+    p.Union(0, 0); // the origin is a point like any other
+    EXPECT_EQ(p, omRect(-1, 0, 3, 6));
 }
 
 TEST(omRect, IntersectAndMeet) {
@@ -33,6 +42,8 @@ TEST(omRect, IntersectAndMeet) {
     EXPECT_EQ(r, omRect(2, 3, 4, 4));
     EXPECT_TRUE(r.intersect(omRect(0, 0, 4, 4), omRect(4, 4, 6, 6))); // touching corners
     EXPECT_EQ(r, omRect(4, 4, 4, 4));
+    EXPECT_TRUE(r.intersect(omRect(0, 4, 4, 0), omRect(2, 3, 6, 8)));
+    EXPECT_EQ(r, omRect(2, 4, 4, 3)); // oriented as the first
     EXPECT_FALSE(r.intersect(omRect(0, 0, 4, 4), omRect(5, 0, 6, 4)));
     EXPECT_TRUE(r.isRectNull());
     // A point-sized rectangle (a node) meets the window around it.
