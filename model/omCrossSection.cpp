@@ -141,8 +141,8 @@ double omCrossSection::getStirrupLength(double, double) const {
 }
 
 bool omCrossSection::isProperlySet() const {
-    // Written as "not greater than zero" so that a NaN property (a degenerate
-    // shape) is refused too. A negative breadth is no section either.
+    // Each value must be positive: a negative breadth is no section either, and
+    // a degenerate shape's NaN property fails every comparison.
     return A() > 0.0 && Iy() > 0.0 && height() > 0.0 && breadth() > 0.0;
 }
 
@@ -183,6 +183,14 @@ std::string omCrossSection::getIdName(bool withId, bool withName) const {
     if (withId) text = std::to_string(getIndex());
     if (withId && withName) text += ": ";
     if (withName) text += m_name;
+    // List entries hold at most 199 bytes; never split a UTF-8 character.
+    constexpr std::size_t kMax = 199;
+    if (text.size() > kMax) {
+        std::size_t n = kMax;
+        while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
+            --n;
+        text.resize(n);
+    }
     return text;
 }
 
