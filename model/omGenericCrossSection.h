@@ -28,7 +28,7 @@ public:
         pZz,
         pHeight,
         pBreadth,
-        pTopDistance, // the depth of the top fibre below the centroid's level, zTop() = -this
+        pTopDistance, // the distance from the centroid up to the top fibre; zTop() is minus this
         propertyCount
     };
 
