@@ -153,8 +153,9 @@ TEST(StandardSectionIRecord, WriteThenReadGivesTheSameRecord) {
     // In the stream's default format the numbers keep six significant digits.
     std::ostringstream coarse;
     r.write(coarse);
-    EXPECT_EQ(coarse.str(), "\"HE \\\"200\\\", A\\\\B\", 200, 100, 8.5, 5.6, 159, 28.48, 1943, 194.3, 142.4, 28.47, "
-                            "220.6, 6.98, 125934\n");
+    EXPECT_EQ(coarse.str(),
+              "\"HE \\\"200\\\", A\\\\B\", 200, 100, 8.5, 5.6, 159, 28.48, 1943, 194.3, 142.4, 28.47, "
+              "220.6, 6.98, 125934\n");
     std::istringstream in2(coarse.str());
     EXPECT_EQ(back.read(in2), 1);
     EXPECT_EQ(back.number(R::fIw), 125934.0);
