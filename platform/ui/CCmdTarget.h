@@ -82,23 +82,25 @@ protected:
     static const AFX_MSGMAP* GetThisMessageMap();
 };
 
-#define DECLARE_MESSAGE_MAP()                                                                               \
+#define DECLARE_MESSAGE_MAP()                                                                                \
 protected:                                                                                                   \
     static const AFX_MSGMAP* GetThisMessageMap();                                                            \
     const AFX_MSGMAP* GetMessageMap() const override;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                              \
-    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }                        \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                               \
+    const AFX_MSGMAP* theClass::GetMessageMap() const {                                                      \
+        return GetThisMessageMap();                                                                          \
+    }                                                                                                        \
     const AFX_MSGMAP* theClass::GetThisMessageMap() {                                                        \
         using ThisClass [[maybe_unused]] = theClass;                                                         \
         using TheBaseClass = baseClass;                                                                      \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
 #define END_MESSAGE_MAP()                                                                                    \
-    AFX_MSGMAP_ENTRY{}                                                                                       \
+    AFX_MSGMAP_ENTRY {}                                                                                      \
     }                                                                                                        \
     ;                                                                                                        \
-    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]};           \
+    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]};            \
     return &messageMap;                                                                                      \
     }
 
@@ -111,10 +113,9 @@ protected:                                                                      
                      [](CCmdTarget* t, UINT) { (static_cast<ThisClass*>(t)->*(memberFxn))(); }},
 
 #define ON_COMMAND_EX_RANGE(idFirst, idLast, memberFxn)                                                      \
-    AFX_MSGMAP_ENTRY{AfxEntryKind::commandEx, static_cast<UINT>(idFirst), static_cast<UINT>(idLast), nullptr, \
-                     [](CCmdTarget* t, UINT id) -> BOOL {                                                    \
-                         return (static_cast<ThisClass*>(t)->*(memberFxn))(id);                              \
-                     }},
+    AFX_MSGMAP_ENTRY{                                                                                        \
+        AfxEntryKind::commandEx, static_cast<UINT>(idFirst), static_cast<UINT>(idLast), nullptr,             \
+        [](CCmdTarget* t, UINT id) -> BOOL { return (static_cast<ThisClass*>(t)->*(memberFxn))(id); }},
 
 #define ON_COMMAND_EX(id, memberFxn) ON_COMMAND_EX_RANGE(id, id, memberFxn)
 
@@ -128,10 +129,10 @@ protected:                                                                      
 
 #define ON_UPDATE_COMMAND_UI(id, memberFxn) ON_UPDATE_COMMAND_UI_RANGE(id, id, memberFxn)
 
-#define ON_MESSAGE(message, memberFxn)                                                                       \
+#define ON_MESSAGE(msg, memberFxn)                                                                           \
     AFX_MSGMAP_ENTRY{AfxEntryKind::message,                                                                  \
-                     static_cast<UINT>(message),                                                             \
-                     static_cast<UINT>(message),                                                             \
+                     static_cast<UINT>(msg),                                                                 \
+                     static_cast<UINT>(msg),                                                                 \
                      nullptr,                                                                                \
                      nullptr,                                                                                \
                      nullptr,                                                                                \

@@ -23,15 +23,17 @@ CString extensionOf(const CString& path) {
 
 } // namespace
 
-CDocTemplate::CDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
-                           CRuntimeClass* pViewClass)
-    : m_pDocClass(pDocClass), m_pFrameClass(pFrameClass), m_pViewClass(pViewClass), m_nIDResource(nIDResource) {
+CDocTemplate::CDocTemplate(UINT nIDResource, const CRuntimeClass* pDocClass, const CRuntimeClass* pFrameClass,
+                           const CRuntimeClass* pViewClass)
+    : m_pDocClass(pDocClass), m_pFrameClass(pFrameClass), m_pViewClass(pViewClass),
+      m_nIDResource(nIDResource) {
     AfxLoadString(m_nIDResource, m_strDocStrings);
 }
 
 CDocTemplate::~CDocTemplate() {
     // Documents still open forget their template; they belong to whoever keeps them.
-    for (CDocument* doc : m_docList) doc->m_pDocTemplate = nullptr;
+    for (CDocument* doc : m_docList)
+        doc->m_pDocTemplate = nullptr;
 }
 
 void CDocTemplate::LoadTemplate() {
@@ -97,7 +99,8 @@ CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* pDoc, CFrameWnd* pOther) {
         return nullptr;
     }
     // A frame that fails to load deletes itself.
-    if (!frame->LoadFrame(m_nIDResource, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, &context)) return nullptr;
+    if (!frame->LoadFrame(m_nIDResource, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, &context))
+        return nullptr;
     return frame;
 }
 
@@ -136,8 +139,8 @@ void CDocTemplate::CloseAllDocuments(BOOL) {
 
 // --- multi-document template ------------------------------------------------------------------------
 
-CMultiDocTemplate::CMultiDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
-                                     CRuntimeClass* pViewClass)
+CMultiDocTemplate::CMultiDocTemplate(UINT nIDResource, const CRuntimeClass* pDocClass,
+                                     const CRuntimeClass* pFrameClass, const CRuntimeClass* pViewClass)
     : CDocTemplate(nIDResource, pDocClass, pFrameClass, pViewClass) {}
 
 CMultiDocTemplate::~CMultiDocTemplate() = default;

@@ -18,9 +18,23 @@ struct CRuntimeClass;
 class CDocTemplate : public CCmdTarget {
     DECLARE_DYNAMIC(CDocTemplate)
 public:
-    enum DocStringIndex { windowTitle, docName, fileNewName, filterName, filterExt, regFileTypeId, regFileTypeName };
-    enum Confidence { noAttempt, maybeAttemptForeign, maybeAttemptNative, yesAttemptForeign, yesAttemptNative,
-                      yesAlreadyOpen };
+    enum DocStringIndex {
+        windowTitle,
+        docName,
+        fileNewName,
+        filterName,
+        filterExt,
+        regFileTypeId,
+        regFileTypeName
+    };
+    enum Confidence {
+        noAttempt,
+        maybeAttemptForeign,
+        maybeAttemptNative,
+        yesAttemptForeign,
+        yesAttemptNative,
+        yesAlreadyOpen
+    };
 
     ~CDocTemplate() override;
 
@@ -47,14 +61,15 @@ public:
     virtual void CloseAllDocuments(BOOL bEndSession);
 
     UINT GetResourceID() const { return m_nIDResource; }
-    CRuntimeClass* m_pDocClass = nullptr;
-    CRuntimeClass* m_pFrameClass = nullptr;
-    CRuntimeClass* m_pViewClass = nullptr;
+    const CRuntimeClass* m_pDocClass = nullptr;
+    const CRuntimeClass* m_pFrameClass = nullptr;
+    const CRuntimeClass* m_pViewClass = nullptr;
     // The template is deleted with the application.
     BOOL m_bAutoDelete = TRUE;
 
 protected:
-    CDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass, CRuntimeClass* pViewClass);
+    CDocTemplate(UINT nIDResource, const CRuntimeClass* pDocClass, const CRuntimeClass* pFrameClass,
+                 const CRuntimeClass* pViewClass);
 
     UINT m_nIDResource = 0;
     CString m_strDocStrings;
@@ -65,8 +80,8 @@ protected:
 class CMultiDocTemplate : public CDocTemplate {
     DECLARE_DYNAMIC(CMultiDocTemplate)
 public:
-    CMultiDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
-                      CRuntimeClass* pViewClass);
+    CMultiDocTemplate(UINT nIDResource, const CRuntimeClass* pDocClass, const CRuntimeClass* pFrameClass,
+                      const CRuntimeClass* pViewClass);
     ~CMultiDocTemplate() override;
 
     void LoadTemplate() override;

@@ -26,7 +26,7 @@ struct CRuntimeClass;
 
 // What a frame needs to make its view: passed through Create and LoadFrame.
 struct CCreateContext {
-    CRuntimeClass* m_pNewViewClass = nullptr;
+    const CRuntimeClass* m_pNewViewClass = nullptr;
     CDocument* m_pCurrentDoc = nullptr;
     CDocTemplate* m_pNewDocTemplate = nullptr;
     CView* m_pLastView = nullptr;
@@ -44,8 +44,8 @@ public:
     static const RECT rectDefault;
 
     BOOL Create(const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle = WS_OVERLAPPEDWINDOW,
-                const RECT& rect = rectDefault, CWnd* pParentWnd = nullptr, UINT nIDMenu = 0, DWORD dwExStyle = 0,
-                CCreateContext* pContext = nullptr);
+                const RECT& rect = rectDefault, CWnd* pParentWnd = nullptr, UINT nIDMenu = 0,
+                DWORD dwExStyle = 0, CCreateContext* pContext = nullptr);
     // Creates the frame with the menu, accelerators and title (the string's first
     // part) of the resource id. On failure the frame is gone: it deletes itself.
     virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,

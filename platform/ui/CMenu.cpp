@@ -77,16 +77,21 @@ bool isTracked(QMenu* menu) {
 
 int indexInParent(QMenu* menu) {
     for (QObject* o : menu->menuAction()->associatedObjects()) {
-        if (auto* m = qobject_cast<QMenu*>(o); m && m != menu) return m->actions().indexOf(menu->menuAction());
+        if (auto* m = qobject_cast<QMenu*>(o); m && m != menu)
+            return m->actions().indexOf(menu->menuAction());
         if (auto* bar = qobject_cast<QMenuBar*>(o)) return bar->actions().indexOf(menu->menuAction());
     }
     return 0;
 }
 
+// A popup of the menu bar, or one shown on its own; not a submenu of another popup.
 bool isTopPopup(QMenu* menu) {
-    for (QObject* o : menu->menuAction()->associatedObjects())
-        if (auto* m = qobject_cast<QMenu*>(o); m && m != menu) return false;
-    return true;
+    bool inMenu = false;
+    for (QObject* o : menu->menuAction()->associatedObjects()) {
+        if (qobject_cast<QMenuBar*>(o)) return true;
+        if (auto* m = qobject_cast<QMenu*>(o); m && m != menu) inMenu = true;
+    }
+    return !inMenu;
 }
 
 void connectAction(QAction* action) {
@@ -123,7 +128,8 @@ void connectMenu(QMenu* menu) {
         // TrackPopupMenu announces its popup itself.
         if (menu->property(kTrackedProperty).toBool()) return;
         if (CWnd* owner = findMenuOwner(menu))
-            owner->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(indexInParent(menu), 0));
+            owner->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu),
+                               MAKELPARAM(indexInParent(menu), 0));
     });
     QObject::connect(menu, &QMenu::aboutToHide, menu, [menu]() {
         if (!isTopPopup(menu) || menu->property(kTrackedProperty).toBool()) return;
@@ -220,8 +226,8 @@ void buildItems(QMenu* menu, const std::vector<CMenuItemDef>& items) {
         if (item.flags & MF_POPUP || !item.items.empty()) {
             QMenu* popup = newMenu();
             buildItems(popup, item.items);
-            menu->addAction(makeItem(menu, MF_POPUP | (item.flags & ~MF_POPUP), reinterpret_cast<UINT_PTR>(popup),
-                                     item.text.c_str()));
+            menu->addAction(makeItem(menu, MF_POPUP | (item.flags & ~MF_POPUP),
+                                     reinterpret_cast<UINT_PTR>(popup), item.text.c_str()));
         } else {
             menu->addAction(makeItem(menu, item.flags, item.id, item.text.c_str()));
         }
@@ -232,7 +238,9 @@ void buildItems(QMenu* menu, const std::vector<CMenuItemDef>& items) {
 
 CMenu::CMenu() = default;
 
-QMenu* CMenu::GetQMenu() const { return static_cast<QMenu*>(m_menu.data()); }
+QMenu* CMenu::GetQMenu() const {
+    return static_cast<QMenu*>(m_menu.data());
+}
 
 CMenu::~CMenu() {
     if (m_bOwns && m_menu) delete GetQMenu();
@@ -252,7 +260,9 @@ CMenu* CMenu::FromHandle(HMENU hMenu) {
     return holder->wrapper();
 }
 
-BOOL CMenu::CreateMenu() { return CreatePopupMenu(); }
+BOOL CMenu::CreateMenu() {
+    return CreatePopupMenu();
+}
 
 BOOL CMenu::CreatePopupMenu() {
     if (GetQMenu()) return FALSE;
@@ -453,7 +463,9 @@ BOOL CMenu::SetMenuItemText(UINT nItem, UINT nFlags, const char* lpszText) {
     return TRUE;
 }
 
-QAction* CMenu::GetItemAction(UINT nItem, UINT nFlags) const { return findItem(GetQMenu(), nItem, nFlags); }
+QAction* CMenu::GetItemAction(UINT nItem, UINT nFlags) const {
+    return findItem(GetQMenu(), nItem, nFlags);
+}
 
 BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT) {
     QMenu* menu = GetQMenu();
@@ -480,9 +492,12 @@ void CMenu::SetMenuOwner(HMENU hMenu, CWnd* pOwner) {
     if (!hMenu) return;
     connectMenu(hMenu);
     if (pOwner)
-        hMenu->setProperty(kOwnerProperty, QVariant::fromValue<quintptr>(reinterpret_cast<quintptr>(pOwner->m_hWnd)));
+        hMenu->setProperty(kOwnerProperty,
+                           QVariant::fromValue<quintptr>(reinterpret_cast<quintptr>(pOwner->m_hWnd)));
     else
         hMenu->setProperty(kOwnerProperty, QVariant());
 }
 
-CWnd* CMenu::GetMenuOwner(HMENU hMenu) { return hMenu ? findMenuOwner(hMenu) : nullptr; }
+CWnd* CMenu::GetMenuOwner(HMENU hMenu) {
+    return hMenu ? findMenuOwner(hMenu) : nullptr;
+}

@@ -39,7 +39,6 @@ public:
     void OnDestroy() override;
     // Makes the context for the paint event and draws through OnPrepareDC and OnDraw.
     void OnPaint() override;
-    void OnLButtonDown(UINT nFlags, CPoint point) override;
     // Views belong to their frame: they delete themselves when their window goes.
     void PostNcDestroy() override;
 
@@ -48,6 +47,9 @@ public:
 
 protected:
     QWidget* CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) override;
+    void OnWidgetAttached() override;
+    // A click makes the view the active view of its frame and gives it the focus.
+    bool FilterEvent(QObject* watched, QEvent* event) override;
 
     CDocument* m_pDocument = nullptr;
     friend class CDocument;

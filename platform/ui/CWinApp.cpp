@@ -39,7 +39,8 @@ public:
     explicit CIdleDriver(CWinApp* app) : m_app(app) {
         QCoreApplication::instance()->installEventFilter(this);
         if (auto* dispatcher = QAbstractEventDispatcher::instance(thread()))
-            QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this]() { OnAboutToBlock(); });
+            QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
+                             [this]() { OnAboutToBlock(); });
     }
 
     void Note() { m_pending = true; }
@@ -129,11 +130,16 @@ CWinApp::~CWinApp() {
     if (g_app == this) g_app = nullptr;
 }
 
-BOOL CWinApp::InitApplication() { return TRUE; }
-BOOL CWinApp::InitInstance() { return TRUE; }
+BOOL CWinApp::InitApplication() {
+    return TRUE;
+}
+BOOL CWinApp::InitInstance() {
+    return TRUE;
+}
 
 int CWinApp::ExitInstance() {
     SaveStdProfileSettings();
+    m_pProfileStore->Flush();
     CWinThread::CleanUpFinishedThreads();
     return m_nExitCode;
 }
@@ -141,7 +147,8 @@ int CWinApp::ExitInstance() {
 int CWinApp::Run() {
     if (!QCoreApplication::instance() || !m_pMainWnd) return ExitInstance();
     if (!m_pIdleDriver) m_pIdleDriver = std::make_unique<CIdleDriver>(this);
-    if (auto* gui = qobject_cast<QApplication*>(QCoreApplication::instance())) gui->setQuitOnLastWindowClosed(false);
+    if (auto* gui = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        gui->setQuitOnLastWindowClosed(false);
     m_bRunning = true;
     QCoreApplication::exec();
     m_bRunning = false;
@@ -153,7 +160,8 @@ BOOL CWinApp::OnIdle(LONG lCount) {
         if (m_pMainWnd && m_pMainWnd->IsWindow()) {
             const HWND main = m_pMainWnd->GetSafeHwnd();
             m_pMainWnd->SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
-            if (CWnd* wnd = CWnd::FromHandle(main)) wnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE);
+            if (CWnd* wnd = CWnd::FromHandle(main))
+                wnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE);
         }
         return TRUE;
     }
@@ -196,7 +204,8 @@ CDocTemplate* CWinApp::GetNextDocTemplate(POSITION& pos) const {
 
 int CWinApp::GetOpenDocumentCount() const {
     int count = 0;
-    for (CDocTemplate* docTemplate : m_templateList) count += static_cast<int>(docTemplate->GetDocuments().size());
+    for (CDocTemplate* docTemplate : m_templateList)
+        count += static_cast<int>(docTemplate->GetDocuments().size());
     return count;
 }
 
@@ -239,7 +248,8 @@ BOOL CWinApp::SaveAllModified() {
 }
 
 void CWinApp::CloseAllDocuments(BOOL bEndSession) {
-    for (CDocTemplate* docTemplate : m_templateList) docTemplate->CloseAllDocuments(bEndSession);
+    for (CDocTemplate* docTemplate : m_templateList)
+        docTemplate->CloseAllDocuments(bEndSession);
 }
 
 BOOL CWinApp::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog,
@@ -258,7 +268,8 @@ BOOL CWinApp::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, 
     if (pTemplate) {
         addTemplate(pTemplate, true);
     } else {
-        for (CDocTemplate* docTemplate : m_templateList) addTemplate(docTemplate, dialog.m_ofn.lpstrDefExt.empty());
+        for (CDocTemplate* docTemplate : m_templateList)
+            addTemplate(docTemplate, dialog.m_ofn.lpstrDefExt.empty());
     }
     filter += AfxLoadString(AFX_IDS_ALLFILTER) + "|*.*||";
     dialog.m_ofn.lpstrFilter = filter;
@@ -268,7 +279,9 @@ BOOL CWinApp::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, 
     return TRUE;
 }
 
-void CWinApp::DoWaitCursor(int nCode) { AfxCountWaitCursor(nCode); }
+void CWinApp::DoWaitCursor(int nCode) {
+    AfxCountWaitCursor(nCode);
+}
 
 void CWinApp::WinHelp(DWORD_PTR, UINT) {}
 
@@ -277,6 +290,10 @@ void CWinApp::WinHelp(DWORD_PTR, UINT) {}
 void CWinApp::SetRegistryKey(const char* lpszRegistryKey) {
     m_pszRegistryKey = lpszRegistryKey ? lpszRegistryKey : "";
     m_pszProfileName = AfxGetAppName();
+    // From now on the profile lives in the settings store, under the key the
+    // original program used: Software\<company>\<application>.
+    m_pProfileStore =
+        std::make_shared<CSettingsProfileStore>("Software\\" + m_pszRegistryKey + "\\" + m_pszProfileName);
 }
 
 void CWinApp::SetProfileStore(std::shared_ptr<CProfileStore> store) {
@@ -287,7 +304,8 @@ void CWinApp::LoadStdProfileSettings(UINT nMaxMRU) {
     delete m_pRecentFileList;
     m_pRecentFileList = nullptr;
     if (nMaxMRU == 0) return;
-    m_pRecentFileList = new CRecentFileList(0, "Recent File List", "File%d", static_cast<int>(std::min(nMaxMRU, 16u)));
+    m_pRecentFileList =
+        new CRecentFileList(0, "Recent File List", "File%d", static_cast<int>(std::min(nMaxMRU, 16u)));
     m_pRecentFileList->ReadList();
 }
 
@@ -330,7 +348,8 @@ BOOL CWinApp::GetProfileBinary(const char* lpszSection, const char* lpszEntry, s
     return m_pProfileStore->GetBinary(lpszSection ? lpszSection : "", lpszEntry ? lpszEntry : "", data);
 }
 
-BOOL CWinApp::WriteProfileBinary(const char* lpszSection, const char* lpszEntry, const void* pData, UINT nBytes) {
+BOOL CWinApp::WriteProfileBinary(const char* lpszSection, const char* lpszEntry, const void* pData,
+                                 UINT nBytes) {
     const auto* bytes = static_cast<const BYTE*>(pData);
     return m_pProfileStore->WriteBinary(lpszSection ? lpszSection : "", lpszEntry ? lpszEntry : "",
                                         std::vector<BYTE>(bytes, bytes + (bytes ? nBytes : 0)));
@@ -342,7 +361,8 @@ void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo) {
     std::vector<CString> args = m_arguments;
     if (!m_bHaveArguments && QCoreApplication::instance()) {
         const QStringList qtArgs = QCoreApplication::arguments();
-        for (int i = 1; i < qtArgs.size(); ++i) args.emplace_back(qtArgs[i].toUtf8().toStdString());
+        for (int i = 1; i < qtArgs.size(); ++i)
+            args.emplace_back(qtArgs[i].toUtf8().toStdString());
     }
     for (size_t i = 0; i < args.size(); ++i) {
         const CString& arg = args[i];
@@ -373,7 +393,8 @@ void CWinApp::OnFileNew() {
 
 void CWinApp::OnFileOpen() {
     CString fileName;
-    if (!DoPromptFileName(fileName, AFX_IDS_OPENFILE, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, TRUE, nullptr)) return;
+    if (!DoPromptFileName(fileName, AFX_IDS_OPENFILE, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, TRUE, nullptr))
+        return;
     OpenDocumentFile(fileName.c_str());
 }
 
@@ -384,7 +405,8 @@ void CWinApp::OnAppExit() {
 BOOL CWinApp::OnOpenRecentFile(UINT nID) {
     if (!m_pRecentFileList) return FALSE;
     const int index = static_cast<int>(nID - ID_FILE_MRU_FILE1);
-    if (index < 0 || index >= m_pRecentFileList->GetSize() || (*m_pRecentFileList)[index].empty()) return FALSE;
+    if (index < 0 || index >= m_pRecentFileList->GetSize() || (*m_pRecentFileList)[index].empty())
+        return FALSE;
     const CString path = (*m_pRecentFileList)[index];
     // A file that cannot be opened any more leaves the list.
     if (!OpenDocumentFile(path.c_str())) m_pRecentFileList->Remove(index);
@@ -401,9 +423,13 @@ void CWinApp::OnUpdateRecentFileMenu(CCmdUI* pCmdUI) {
 
 // --- globals ----------------------------------------------------------------------------------------
 
-CWinApp* AfxGetApp() { return g_app; }
+CWinApp* AfxGetApp() {
+    return g_app;
+}
 
-CWnd* AfxGetMainWnd() { return g_app ? g_app->m_pMainWnd : nullptr; }
+CWnd* AfxGetMainWnd() {
+    return g_app ? g_app->m_pMainWnd : nullptr;
+}
 
 const char* AfxGetAppName() {
     static CString fallback;
@@ -415,7 +441,9 @@ const char* AfxGetAppName() {
     return fallback.c_str();
 }
 
-CWinThread* AfxGetThread() { return g_app; }
+CWinThread* AfxGetThread() {
+    return g_app;
+}
 
 void AfxPostQuitMessage(int nExitCode) {
     if (!g_app) return;
@@ -429,7 +457,8 @@ int AfxWinMain(int argc, char** argv) {
     if (argv) {
         app->m_bHaveArguments = true;
         app->m_arguments.clear();
-        for (int i = 1; i < argc; ++i) app->m_arguments.emplace_back(argv[i] ? argv[i] : "");
+        for (int i = 1; i < argc; ++i)
+            app->m_arguments.emplace_back(argv[i] ? argv[i] : "");
     }
     if (!app->InitApplication() || !app->InitInstance()) {
         if (app->m_pMainWnd) app->m_pMainWnd->DestroyWindow();

@@ -86,7 +86,8 @@ public:
     virtual void DoWaitCursor(int nCode);
     virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
 
-    // The profile: in memory unless the program plugs in its settings store.
+    // The profile is kept in memory until SetRegistryKey puts it into the settings
+    // store under "Software\<key>\<application name>" (or a store is set).
     void SetRegistryKey(const char* lpszRegistryKey);
     void SetProfileStore(std::shared_ptr<CProfileStore> store);
     CProfileStore& GetProfileStore() const { return *m_pProfileStore; }
@@ -95,7 +96,8 @@ public:
     void SaveStdProfileSettings();
     UINT GetProfileInt(const char* lpszSection, const char* lpszEntry, int nDefault);
     BOOL WriteProfileInt(const char* lpszSection, const char* lpszEntry, int nValue);
-    CString GetProfileString(const char* lpszSection, const char* lpszEntry, const char* lpszDefault = nullptr);
+    CString GetProfileString(const char* lpszSection, const char* lpszEntry,
+                             const char* lpszDefault = nullptr);
     // A null value deletes the entry; a null entry deletes the section.
     BOOL WriteProfileString(const char* lpszSection, const char* lpszEntry, const char* lpszValue);
     BOOL GetProfileBinary(const char* lpszSection, const char* lpszEntry, std::vector<BYTE>& data);
