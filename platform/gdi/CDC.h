@@ -25,7 +25,9 @@
 #include <string_view>
 #include <vector>
 
+class QFont;
 class QPainter;
+class QPainterPath;
 class QPaintDevice;
 class CMetaFile;
 
@@ -254,6 +256,13 @@ protected:
 private:
     struct Impl;
     void initDefaults();
+    // Device pixels per logical unit, signed.
+    double scaleX() const { return static_cast<double>(m_state.viewportExt.cx) / m_state.windowExt.cx; }
+    double scaleY() const { return static_cast<double>(m_state.viewportExt.cy) / m_state.windowExt.cy; }
+    // The selected font realised for the current mapping.
+    const QFont& realisedFont() const;
+    // Fills (with the brush) and strokes (with the pen) a path in device pixels.
+    void paintPath(const QPainterPath& path, bool fill, bool stroke);
 
     CDeviceCaps m_caps;
     State m_state;

@@ -89,6 +89,9 @@ public:
     bool CreatePointFontIndirect(const LOGFONT* font, const CDC* dc = nullptr);
     bool CreatePointFont(int pointSizeTenths, std::string_view faceName, const CDC* dc = nullptr);
     bool CreateStockObject(int index);
+    // A font whose height is in device pixels whatever the mapping, as the
+    // stock fonts are.
+    bool CreatePixelFontIndirect(const LOGFONT* font);
 
     bool GetLogFont(LOGFONT* font) const;
     const LOGFONT& GetData() const { return m_data; }
