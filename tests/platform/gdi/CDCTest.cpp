@@ -2,6 +2,8 @@
 #include "platform/gdi/CImageDC.h"
 
 #include <QImage>
+#include <QPainter>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -440,4 +442,49 @@ TEST(CDC, DrawEdgeAdjustShrinksTheRectangleByItsBorders) {
     CRect top(10, 10, 40, 30);
     dc.DrawEdge(&top, BDR_SUNKENINNER, BF_TOP | BF_ADJUST);
     EXPECT_EQ(top, CRect(10, 11, 40, 30));
+}
+
+// --- Attached to a widget's painter ------------------------------------------------------
+
+namespace {
+
+// A widget that paints through a device context the way the views do.
+class PaintedWidget : public QWidget {
+public:
+    CRect clipBox;
+    int mapMode = 0;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(Qt::green);
+        CDC dc(&painter, this);
+        mapMode = dc.GetMapMode();
+        dc.GetClipBox(&clipBox);
+        CBrush blue(RGB(0, 0, 255));
+        dc.SelectObject(&blue);
+        dc.SelectStockObject(NULL_PEN);
+        dc.SetMapMode(MM_LOMETRIC);
+        dc.Rectangle(0, 0, 254, -254); // one inch square from the top-left corner
+        // The painter is handed back as it came.
+        EXPECT_EQ(painter.pen().color(), QColor(Qt::green));
+    }
+};
+
+} // namespace
+
+TEST(CDC, AttachesToAViewsPainterInPixels) {
+    PaintedWidget w;
+    w.resize(200, 150);
+    const int dpi = w.logicalDpiX();
+    QImage img(200, 150, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    w.render(&img, QPoint(), QRegion(20, 30, 50, 40), QWidget::DrawChildren);
+    EXPECT_EQ(w.mapMode, MM_TEXT);
+    EXPECT_EQ(w.clipBox, CRect(20, 30, 70, 70)); // the area being painted
+    EXPECT_EQ(img.pixel(25, 35), qRgb(0, 0, 255));
+    EXPECT_EQ(img.pixel(dpi + 5, 35), qRgb(255, 255, 255));
+
+    w.render(&img);
+    EXPECT_EQ(w.clipBox, CRect(0, 0, 200, 150));
 }
