@@ -934,7 +934,9 @@ bool CDC::TextOut(int x, int y, std::string_view text) {
         baseline = -m.descent();
     else
         baseline = m.ascent();
-    const double angle = s.font.lfEscapement / 10.0; // counter-clockwise on the device
+    // Counter-clockwise as seen where y grows downwards; a mapping that turns an
+    // axis over turns the text's rotation with it (the glyphs stay upright).
+    const double angle = s.font.lfEscapement / 10.0 * (sx < 0 ? -1 : 1) * (sy < 0 ? -1 : 1);
 
     if (m_painter) {
         m_painter->save();

@@ -154,7 +154,11 @@ constexpr int LF_FACESIZE = 32;
 // A font as it is asked for. The height is in logical units of the device
 // context that draws with it: negative for the character height (without the
 // internal leading), positive for the cell height, 0 for a default size. The
-// escapement turns the text counter-clockwise in tenths of a degree.
+// escapement turns the text's baseline in tenths of a degree, counter-clockwise
+// where the y axis points down (MM_TEXT). Like the drawing, the turn follows the
+// mapping: under MM_LOMETRIC, where y points up, a positive escapement turns the
+// text clockwise on the paper, as a shape rotated by the same angle in world
+// coordinates with z downwards. The glyphs themselves are never mirrored.
 struct LOGFONT {
     LONG lfHeight = 0;
     LONG lfWidth = 0;

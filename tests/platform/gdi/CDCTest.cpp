@@ -252,7 +252,7 @@ TEST(CDC, TextOutWithUpdateCpMovesThePositionPastTheText) {
     EXPECT_NEAR(dc.GetCurrentPosition().x, 100 + word.cx, 1);
     EXPECT_EQ(dc.GetCurrentPosition().y, -300);
 
-    // Turned a quarter counter-clockwise, the text runs upwards.
+    // A quarter turn follows the mapping: with y up the text runs downwards.
     CFont up;
     const LOGFONT lfUp = dejaVu(-50, 900);
     up.CreateFontIndirect(&lfUp);
@@ -260,7 +260,7 @@ TEST(CDC, TextOutWithUpdateCpMovesThePositionPastTheText) {
     dc.MoveTo(100, -300);
     dc.TextOut(0, 0, "word ");
     EXPECT_NEAR(dc.GetCurrentPosition().x, 100, 1);
-    EXPECT_NEAR(dc.GetCurrentPosition().y, -300 + word.cx, 1);
+    EXPECT_NEAR(dc.GetCurrentPosition().y, -300 - word.cx, 1);
 
     // Without the flag the position stays.
     dc.SetTextAlign(TA_LEFT | TA_TOP);
@@ -382,7 +382,9 @@ TEST(CDC, TextStaysUprightWithYUp) {
     EXPECT_GT(inkInRow(ink.top() + 2), 3 * inkInRow(ink.bottom() - 2));
 }
 
-TEST(CDC, EscapementTurnsTextCounterClockwise) {
+TEST(CDC, EscapementTurnsTextWithTheMapping) {
+    // In MM_TEXT a quarter turn reads upwards from the anchor, the glyphs' tops
+    // facing left, so the letters lie right of it.
     QImage img(300, 300, QImage::Format_RGB32);
     img.fill(Qt::white);
     {
@@ -393,12 +395,30 @@ TEST(CDC, EscapementTurnsTextCounterClockwise) {
         dc.SelectObject(&font);
         dc.TextOut(150, 250, "Rising text");
     }
-    const QRect ink = inkBounds(img);
+    QRect ink = inkBounds(img);
     ASSERT_FALSE(ink.isEmpty());
-    // Reads upwards from the anchor; its top faces left, so the letters lie right of it.
     EXPECT_LE(ink.bottom(), 251);
     EXPECT_LT(ink.top(), 150);
     EXPECT_GE(ink.left(), 149);
+    EXPECT_GT(ink.height(), 3 * ink.width());
+
+    // Under MM_LOMETRIC the same font reads downwards, the tops facing right,
+    // the letters left of the anchor.
+    img.fill(Qt::white);
+    {
+        CImageDC dc(&img);
+        dc.SetMapMode(MM_LOMETRIC);
+        CFont font;
+        const LOGFONT lf = dejaVu(-80, 900);
+        font.CreateFontIndirect(&lf);
+        dc.SelectObject(&font);
+        dc.TextOut(397, -132, "Falling text"); // device (150, 50) at 96 dpi
+    }
+    ink = inkBounds(img);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GE(ink.top(), 49);
+    EXPECT_GT(ink.bottom(), 150);
+    EXPECT_LE(ink.right(), 151);
     EXPECT_GT(ink.height(), 3 * ink.width());
 }
 

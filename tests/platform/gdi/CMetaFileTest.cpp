@@ -70,7 +70,7 @@ void drawPicture(CDC& dc) {
     dc.SetTextAlign(TA_LEFT | TA_TOP);
     dc.TextOut(100, -60, "Upright Ag");
     dc.SelectObject(&turned);
-    dc.TextOut(920, -520, "Up");
+    dc.TextOut(920, -60, "Down");
     dc.SelectObject(oldFont);
     dc.SelectObject(oldPen);
     dc.SelectObject(oldBrush);
