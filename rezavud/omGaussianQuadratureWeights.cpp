@@ -1,0 +1,66 @@
+#include "rezavud/omGaussianQuadratureWeights.h"
+
+// The roots of the Legendre polynomials and their weights 2 / ((1 - x²) P'n(x)²),
+// computed in quadruple precision and rounded to the nearest double.
+
+omGaussianQuadratureWeights::~omGaussianQuadratureWeights() = default;
+
+const double omGaussianQuadratureWeights::X1[1] = {0.0};
+const double omGaussianQuadratureWeights::A1[1] = {2.0};
+
+const double omGaussianQuadratureWeights::X2[2] = {-0.57735026918962573, 0.57735026918962573};
+const double omGaussianQuadratureWeights::A2[2] = {1.0, 1.0};
+
+const double omGaussianQuadratureWeights::X3[3] = {-0.7745966692414834, 0.0, 0.7745966692414834};
+const double omGaussianQuadratureWeights::A3[3] = {0.55555555555555558, 0.88888888888888884,
+                                                   0.55555555555555558};
+
+const double omGaussianQuadratureWeights::X4[4] = {-0.86113631159405257, -0.33998104358485626,
+                                                   0.33998104358485626, 0.86113631159405257};
+const double omGaussianQuadratureWeights::A4[4] = {0.34785484513745385, 0.65214515486254609,
+                                                   0.65214515486254609, 0.34785484513745385};
+
+const double omGaussianQuadratureWeights::X5[5] = {-0.90617984593866396, -0.53846931010568311, 0.0,
+                                                   0.53846931010568311, 0.90617984593866396};
+const double omGaussianQuadratureWeights::A5[5] = {
+    0.23692688505618908, 0.47862867049936647, 0.56888888888888889, 0.47862867049936647, 0.23692688505618908};
+
+const double omGaussianQuadratureWeights::X6[6] = {-0.93246951420315205, -0.66120938646626448,
+                                                   -0.2386191860831969,  0.2386191860831969,
+                                                   0.66120938646626448,  0.93246951420315205};
+const double omGaussianQuadratureWeights::A6[6] = {0.17132449237917036, 0.36076157304813861,
+                                                   0.46791393457269104, 0.46791393457269104,
+                                                   0.36076157304813861, 0.17132449237917036};
+
+const double omGaussianQuadratureWeights::X7[7] = {
+    -0.94910791234275849, -0.74153118559939446, -0.40584515137739718, 0.0,
+    0.40584515137739718,  0.74153118559939446,  0.94910791234275849};
+const double omGaussianQuadratureWeights::A7[7] = {
+    0.1294849661688697,  0.27970539148927664, 0.38183005050511892, 0.4179591836734694,
+    0.38183005050511892, 0.27970539148927664, 0.1294849661688697};
+
+const double omGaussianQuadratureWeights::X8[8] = {
+    -0.96028985649753629, -0.79666647741362673, -0.52553240991632899, -0.18343464249564981,
+    0.18343464249564981,  0.52553240991632899,  0.79666647741362673,  0.96028985649753629};
+const double omGaussianQuadratureWeights::A8[8] = {
+    0.10122853629037626, 0.22238103445337448, 0.31370664587788727, 0.36268378337836199,
+    0.36268378337836199, 0.31370664587788727, 0.22238103445337448, 0.10122853629037626};
+
+const double omGaussianQuadratureWeights::X9[9] = {
+    -0.96816023950762609, -0.83603110732663577, -0.61337143270059036, -0.32425342340380892, 0.0,
+    0.32425342340380892,  0.61337143270059036,  0.83603110732663577,  0.96816023950762609};
+const double omGaussianQuadratureWeights::A9[9] = {
+    0.081274388361574412, 0.1806481606948574,  0.26061069640293544, 0.31234707704000286, 0.33023935500125978,
+    0.31234707704000286,  0.26061069640293544, 0.1806481606948574,  0.081274388361574412};
+
+const double omGaussianQuadratureWeights::X10[10] = {
+    -0.97390652851717174, -0.86506336668898454, -0.67940956829902444, -0.43339539412924721,
+    -0.14887433898163122, 0.14887433898163122,  0.43339539412924721,  0.67940956829902444,
+    0.86506336668898454,  0.97390652851717174};
+const double omGaussianQuadratureWeights::A10[10] = {
+    0.066671344308688138, 0.14945134915058059, 0.21908636251598204, 0.26926671930999635,
+    0.29552422471475287,  0.29552422471475287, 0.26926671930999635, 0.21908636251598204,
+    0.14945134915058059,  0.066671344308688138};
+
+const double* const omGaussianQuadratureWeights::X[10] = {X1, X2, X3, X4, X5, X6, X7, X8, X9, X10};
+const double* const omGaussianQuadratureWeights::A[10] = {A1, A2, A3, A4, A5, A6, A7, A8, A9, A10};

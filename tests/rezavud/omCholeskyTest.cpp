@@ -1,0 +1,221 @@
+#include "rezavud/omCholesky.h"
+
+#include "rezavud/omMatrix.h"
+#include "rezavud/omSymMatrix.h"
+#include "rezavud/omVector.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <random>
+
+namespace {
+// A matrix whose factorisation and solution cover only its leading rows, as the
+// stiffness matrix keeps the supported equations out.
+class LeadingBlockMatrix : public omSymMatrix {
+public:
+    LeadingBlockMatrix(int n, int solved) : omSymMatrix(n), m_solved(solved) {}
+    int solveSize() const override { return m_solved; }
+
+private:
+    int m_solved;
+};
+
+omSymMatrix twoByTwo() {
+    omSymMatrix m(2);
+    m(1, 1) = 4;
+    m(2, 1) = 2;
+    m(2, 2) = 3;
+    return m;
+}
+
+// A symmetric positive-definite matrix whose rows begin at irregular columns
+// (the profile), with some exact zeros inside the profile as well.
+omSymMatrix profileMatrix(int n, unsigned seed) {
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<double> value(-1.0, 1.0);
+    std::uniform_int_distribution<int> width(0, 8);
+    omSymMatrix m(n);
+    for (int i = 0; i < n; ++i) {
+        const int first = std::max(0, i - width(random));
+        for (int j = first; j < i; ++j)
+            m.atC(i, j) = (random() % 5 == 0) ? 0.0 : value(random);
+        if (first < i) m.atC(i, first) = 0.5; // the row really begins there
+    }
+    for (int i = 0; i < n; ++i) {
+        double offDiagonal = 0.0;
+        for (int j = 0; j < n; ++j)
+            if (j != i) offDiagonal += std::fabs(m.atC(i, j));
+        m.atC(i, i) = offDiagonal + 0.5 + value(random) * 0.25;
+    }
+    return m;
+}
+
+omVector ramp(int n) {
+    omVector v(n);
+    for (int i = 0; i < n; ++i)
+        v[i] = 1.0 + 0.25 * i;
+    return v;
+}
+} // namespace
+
+TEST(omCholesky, OneByOneTakesTheRootOrRefusesANonPositivePivot) {
+    omSymMatrix m(1);
+    m(1, 1) = 4;
+    EXPECT_EQ(omCholesky(m).makeTransformation(), 0);
+    EXPECT_EQ(m(1, 1), 2);
+
+    for (double bad : {0.0, -4.0, std::numeric_limits<double>::quiet_NaN()}) {
+        m(1, 1) = bad;
+        EXPECT_EQ(omCholesky(m).makeTransformation(), 1) << bad;
+        EXPECT_TRUE(m(1, 1) == bad || std::isnan(bad)) << "left unchanged";
+    }
+    omSymMatrix empty;
+    omCholesky none(empty);
+    EXPECT_EQ(none.makeTransformation(), 0);
+    EXPECT_EQ(none.detLog10(), 0.0);
+}
+
+TEST(omCholesky, FactorisesAndSolvesTheTwoByTwoExample) {
+    omSymMatrix m = twoByTwo();
+    omCholesky cholesky(m);
+    ASSERT_EQ(cholesky.makeTransformation(), 0);
+    EXPECT_EQ(m(1, 1), 2);
+    EXPECT_EQ(m(2, 1), 1);
+    EXPECT_DOUBLE_EQ(m(2, 2), std::sqrt(2.0));
+    EXPECT_DOUBLE_EQ(cholesky.detLog10(), std::log10(2 * std::sqrt(2.0)));
+
+    const double rhs[] = {6, 5};
+    omVector b(2, rhs);
+    EXPECT_TRUE(cholesky.solve(b));
+    EXPECT_DOUBLE_EQ(b(1), 1);
+    EXPECT_DOUBLE_EQ(b(2), 1);
+
+    omMatrix B(2, 2, std::data({6.0, 4.0, 5.0, 2.0}));
+    EXPECT_TRUE(cholesky.solve(B));
+    EXPECT_DOUBLE_EQ(B(1, 1), 1);
+    EXPECT_DOUBLE_EQ(B(2, 1), 1);
+    EXPECT_DOUBLE_EQ(B(1, 2), 1);
+    EXPECT_DOUBLE_EQ(B(2, 2), 0);
+}
+
+TEST(omCholesky, FailedPivotLeavesThePartialFactor) {
+    omSymMatrix m(3);
+    m(1, 1) = 4;
+    m(2, 1) = 2;
+    m(2, 2) = 1; // 1 - (2/2)² = 0
+    m(3, 1) = 6;
+    m(3, 2) = 5;
+    m(3, 3) = 20;
+    EXPECT_EQ(omCholesky(m).makeTransformation(), 2);
+    EXPECT_EQ(m(1, 1), 2);
+    EXPECT_EQ(m(2, 1), 1);
+    EXPECT_EQ(m(3, 1), 3) << "the first column is factorised";
+    EXPECT_EQ(m(2, 2), 1);
+    EXPECT_EQ(m(3, 2), 5);
+    EXPECT_EQ(m(3, 3), 20);
+}
+
+TEST(omCholesky, SolveSizeLimitsFactorAndSolutionToTheLeadingBlock) {
+    LeadingBlockMatrix m(4, 2);
+    const omSymMatrix a = twoByTwo();
+    for (int i = 1; i <= 4; ++i)
+        for (int j = 1; j <= i; ++j)
+            m(i, j) = (i <= 2) ? a(i, j) : 10 * i + j;
+    omCholesky cholesky(m);
+    ASSERT_EQ(cholesky.makeTransformation(), 0);
+    EXPECT_DOUBLE_EQ(m(2, 2), std::sqrt(2.0));
+    for (int i = 3; i <= 4; ++i)
+        for (int j = 1; j <= i; ++j)
+            EXPECT_EQ(m(i, j), 10 * i + j) << i << "," << j;
+
+    omVector b(4, std::data({6.0, 5.0, 77.0, 88.0}));
+    EXPECT_TRUE(cholesky.solve(b));
+    EXPECT_DOUBLE_EQ(b(1), 1);
+    EXPECT_DOUBLE_EQ(b(2), 1);
+    EXPECT_EQ(b(3), 77);
+    EXPECT_EQ(b(4), 88);
+
+    omMatrix B(3, 1, std::data({6.0, 5.0, 9.0}));
+    EXPECT_TRUE(cholesky.solve(B));
+    EXPECT_DOUBLE_EQ(B(1, 1), 1);
+    EXPECT_EQ(B(3, 1), 9);
+}
+
+TEST(omCholesky, RefusesRightHandSidesShorterThanTheSolveSize) {
+    omSymMatrix m = twoByTwo();
+    omCholesky cholesky(m);
+    ASSERT_EQ(cholesky.makeTransformation(), 0);
+    omVector b(1, std::data({6.0}));
+    EXPECT_FALSE(cholesky.solve(b));
+    EXPECT_EQ(b.size(), 1);
+    EXPECT_EQ(b(1), 6);
+    omMatrix B(1, 2, std::data({6.0, 7.0}));
+    EXPECT_FALSE(cholesky.solve(B));
+    EXPECT_EQ(B(1, 2), 7);
+}
+
+TEST(omCholesky, ProfileLoopsGiveTheSameFactorAndSolutionAsTheFullLoops) {
+    for (unsigned seed : {1u, 2u, 3u}) {
+        const omSymMatrix a = profileMatrix(60, seed);
+        omSymMatrix profiled = a;
+        omSymMatrix full = a;
+        omCholesky byProfile(profiled);
+        omCholesky byFull(full);
+        ASSERT_EQ(byProfile.makeTransformation(), 0);
+        ASSERT_EQ(byFull.makeTransformationFull(), 0);
+        EXPECT_TRUE(profiled == full) << "seed " << seed;
+
+        omVector x = ramp(60);
+        omVector y = x;
+        byProfile.solve(x);
+        byFull.solveFull(y);
+        EXPECT_TRUE(x == y) << "seed " << seed;
+
+        // The solution solves the original system.
+        omVector check;
+        a.multiply(x, check);
+        check.subtract(ramp(60));
+        EXPECT_LT(check.norm(normMax), 1e-12);
+    }
+}
+
+TEST(omCholesky, ProfileLoopFailsAtTheSameRowWithTheSamePartialFactor) {
+    const omSymMatrix a = [] {
+        omSymMatrix m = profileMatrix(40, 7);
+        m.atC(25, 25) = -1.0;
+        return m;
+    }();
+    omSymMatrix profiled = a;
+    omSymMatrix full = a;
+    EXPECT_EQ(omCholesky(profiled).makeTransformation(), 26);
+    EXPECT_EQ(omCholesky(full).makeTransformationFull(), 26);
+    EXPECT_TRUE(profiled == full);
+}
+
+TEST(omCholesky, SolvesWithAFactorMadeByAnotherObject) {
+    omSymMatrix m = profileMatrix(30, 11);
+    ASSERT_EQ(omCholesky(m).makeTransformationFull(), 0);
+    omVector x = ramp(30);
+    omVector y = ramp(30);
+    omCholesky(m).solve(x);
+    omCholesky(m).solveFull(y);
+    EXPECT_TRUE(x == y);
+}
+
+TEST(omCholesky, LeadingBlockIgnoresTheProfileOfLaterRows) {
+    const omSymMatrix a = profileMatrix(20, 5);
+    LeadingBlockMatrix m(20, 12);
+    for (int k = 0; k < 210; ++k)
+        m.direct(k) = a.direct(k);
+    omSymMatrix reference(12);
+    for (int k = 0; k < 78; ++k)
+        reference.direct(k) = a.direct(k);
+    ASSERT_EQ(omCholesky(m).makeTransformation(), 0);
+    ASSERT_EQ(omCholesky(reference).makeTransformation(), 0);
+    for (int k = 0; k < 78; ++k)
+        EXPECT_EQ(m.direct(k), reference.direct(k)) << k;
+    for (int k = 78; k < 210; ++k)
+        EXPECT_EQ(m.direct(k), a.direct(k)) << k;
+}

@@ -1,0 +1,100 @@
+#include "rezavud/omSymMatrix.h"
+
+#include <gtest/gtest.h>
+
+#include <new>
+#include <sstream>
+
+namespace {
+// 4 2 1 / 2 5 3 / 1 3 6
+omSymMatrix sample() {
+    omSymMatrix m(3);
+    m(1, 1) = 4;
+    m(2, 1) = 2;
+    m(2, 2) = 5;
+    m(3, 1) = 1;
+    m(3, 2) = 3;
+    m(3, 3) = 6;
+    return m;
+}
+} // namespace
+
+TEST(omSymMatrix, BothTrianglesReachThePackedLowerOne) {
+    omSymMatrix m(3);
+    EXPECT_EQ(m.size(), 3);
+    EXPECT_EQ(m.solveSize(), 3);
+    EXPECT_EQ(m.direct(5), 0);
+    m.at(3, 1) = 7;
+    EXPECT_EQ(&m.at(1, 3), &m.at(3, 1));
+    EXPECT_EQ(&m.at(1, 3), &m.direct(3));
+    EXPECT_EQ(&m.atC(0, 2), &m.direct(3));
+    EXPECT_EQ(&m(2, 3), &m.direct(4));
+    EXPECT_EQ(m.getColumn(2), &m.direct(3));
+    EXPECT_EQ(m.getColumn(0), &m.direct(0));
+    const omSymMatrix& c = m;
+    EXPECT_EQ(c.at(1, 3), 7);
+    EXPECT_EQ(c(3, 1), 7);
+}
+
+TEST(omSymMatrix, ResizeKeepsTheLeadingBlock) {
+    omSymMatrix m = sample();
+    EXPECT_EQ(m.resize(4), 10);
+    EXPECT_EQ(m(3, 2), 3);
+    EXPECT_EQ(m(4, 4), 0);
+    EXPECT_EQ(m.resize(2), 3);
+    EXPECT_EQ(m(2, 1), 2);
+    EXPECT_EQ(m(2, 2), 5);
+    EXPECT_EQ(m.resize(0), 0);
+    EXPECT_THROW(m.resize(70000), std::bad_alloc) << "a triangle beyond the packed length is refused";
+}
+
+TEST(omSymMatrix, CopiesAreDeepAndComparisonsPacked) {
+    omSymMatrix a = sample();
+    omSymMatrix b(1);
+    EXPECT_EQ(b.copy(a), 6);
+    EXPECT_TRUE(a == b);
+    b(3, 3) = 6.5;
+    EXPECT_TRUE(a != b);
+    EXPECT_FALSE(a < b);
+    omSymMatrix larger = a;
+    larger.setAllTo(100);
+    EXPECT_TRUE(a < larger);
+}
+
+TEST(omSymMatrix, ScalarOperationsActOnEveryPackedElement) {
+    omSymMatrix m = sample();
+    m.multiply(2);
+    m.divide(4);
+    m.changeSign();
+    EXPECT_EQ(m(3, 2), -1.5);
+    m.add(sample());
+    EXPECT_EQ(m(3, 2), 1.5);
+    omSymMatrix small(2);
+    small.setAllTo(1);
+    m.add(small);
+    EXPECT_EQ(m(2, 2), 3.5);
+    EXPECT_EQ(m(3, 1), 0.5) << "adding a smaller matrix covers only its packed length";
+}
+
+TEST(omSymMatrix, MultipliesTheFullMatrixWithAVector) {
+    const omSymMatrix m = sample();
+    const double x[] = {1, 2, 3};
+    omVector v(3, x);
+    omVector result(7);
+    m.multiply(v, result);
+    EXPECT_EQ(result.size(), 3);
+    EXPECT_EQ(result(1), 11);
+    EXPECT_EQ(result(2), 21);
+    EXPECT_EQ(result(3), 25);
+    m.multiply(v, v);
+    EXPECT_TRUE(v == result) << "the result may be the operand";
+}
+
+TEST(omSymMatrix, WritesTheFullMatrixRowByRow) {
+    std::ostringstream os;
+    os << sample();
+    EXPECT_EQ(os.str(), "{ 1: { 4, 2, 1 },\n  2: { 2, 5, 3 },\n  3: { 1, 3, 6 } }\n");
+    std::ostringstream one;
+    one << omSymMatrix(1);
+    EXPECT_EQ(one.str(), "{ 1: { 0 } }\n");
+}
