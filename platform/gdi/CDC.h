@@ -16,7 +16,8 @@
 //   QPainter painter(this); CDC dc(&painter, this); OnDraw(&dc);
 // Pictures go to a CImageDC, printers and PDF files to a CPrinterDC, and a
 // CMetaFileDC records the calls into a display list that plays back onto any
-// context.
+// context. Measuring and drawing text needs the application object
+// (QGuiApplication) for its fonts.
 #include "platform/core/CRect.h"
 #include "platform/gdi/CGdiObject.h"
 #include "platform/gdi/GdiDefs.h"
