@@ -1,17 +1,13 @@
 #pragma once
-// Helpers of the model tests: the codes the error container holds, and a
-// calculation log that writes into a temporary file the test can read back.
+// Helpers of the model tests: the codes and arguments the error container
+// holds, and a fixture that starts and ends every test with an empty container.
+// (CapturedLog.h captures the calculation log.)
+#include "CapturedLog.h"
 #include "common/omErrorContainer.h"
-#include "model/omLogFile.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <initializer_list>
-#include <sstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace modeltest {
@@ -37,36 +33,6 @@ class ModelTest : public ::testing::Test {
 protected:
     void SetUp() override { omErrorContainer::instance()->reset(); }
     void TearDown() override { omErrorContainer::instance()->reset(); }
-};
-
-// A log in a file of its own with the given categories on.
-class LogCapture {
-public:
-    explicit LogCapture(std::initializer_list<lfCategory> categories) {
-        static int counter = 0;
-        m_path = std::filesystem::temp_directory_path() /
-                 ("model-log-" + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".log");
-        omLogFile::Release();
-        omLogFile* log = omLogFile::Instance(m_path.string());
-        log->newFileName(m_path.string());
-        for (lfCategory c : categories)
-            log->enable(c, true);
-    }
-    ~LogCapture() {
-        omLogFile::Release();
-        std::filesystem::remove(m_path);
-    }
-    // Everything written so far.
-    std::string text() const {
-        omLogFile::m_LogFile->flush();
-        std::ifstream in(m_path);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-
-private:
-    std::filesystem::path m_path;
 };
 
 } // namespace modeltest

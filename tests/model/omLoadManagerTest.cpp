@@ -264,7 +264,7 @@ TEST_F(LoadManager, CaseMaxima) {
 }
 
 TEST_F(LoadManager, LogReportOfALoadCase) {
-    modeltest::LogCapture capture({lfLoads});
+    CapturedLog capture({lfLoads});
     lm.addGroup(omLoadGroup("Dead"));
     lm.addGroup(omLoadGroup("Live"));
     lm.addCase(newCase("ULS"), true);

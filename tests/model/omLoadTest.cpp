@@ -166,7 +166,7 @@ TEST_F(Load, TemperatureFaces) {
 }
 
 TEST_F(Load, LogReportOfAConcentratedLoad) {
-    modeltest::LogCapture capture({lfLoads});
+    CapturedLog capture({lfLoads});
     omLoadManager lm;
     lm.addGroup(omLoadGroup("Dead"));
     omLoadForce f("F1", plane(), 1);
@@ -179,7 +179,7 @@ TEST_F(Load, LogReportOfAConcentratedLoad) {
 }
 
 TEST_F(Load, LogReportsOfTheOtherKinds) {
-    modeltest::LogCapture capture({lfLoads});
+    CapturedLog capture({lfLoads});
     omLoadLinear q(plane(), 1);
     q.setFs(Uz, omUnitValue(100, omUK_kN_m));
     q.setFe(Uz, omUnitValue(200, omUK_kN_m));
@@ -210,7 +210,7 @@ TEST_F(Load, LogReportsOfTheOtherKinds) {
 }
 
 TEST_F(Load, NothingIsLoggedWithTheCategoryOff) {
-    modeltest::LogCapture capture({lfNodeLoads});
+    CapturedLog capture({lfNodeLoads});
     omLoadForce(plane(), 1).logFileReport();
     EXPECT_EQ(capture.text(), "");
 }

@@ -133,7 +133,7 @@ TEST_F(NodeLoadGroup, KindsOfLoads) {
 }
 
 TEST_F(NodeLoadGroup, LogReportOfTheNodeLoads) {
-    modeltest::LogCapture capture({lfNodeLoads, lfLoads});
+    CapturedLog capture({lfNodeLoads, lfLoads});
     auto* f = new CountedForce(1);
     f->setName("P");
     node.addLoad(f);

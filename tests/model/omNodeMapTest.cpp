@@ -383,7 +383,7 @@ TEST_F(Frame, InternalIteratorWalksByNumber) {
 }
 
 TEST_F(Frame, LogOfTheMapAndItsNodeLoads) {
-    modeltest::LogCapture capture({lfNodes, lfNodeLoads});
+    CapturedLog capture({lfNodes, lfNodeLoads});
     omNodeMap one;
     auto* n = new omNode2D(1, 0, "m", 1);
     one.insert(n);

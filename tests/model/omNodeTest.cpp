@@ -233,7 +233,7 @@ TEST_F(Node, LoadsBelongToTheNodeAndCopiesCloneThem) {
 }
 
 TEST_F(Node, LogReportOfOneNode) {
-    modeltest::LogCapture capture({lfNodes, lfNodeDofs});
+    CapturedLog capture({lfNodes, lfNodeDofs});
     omNode2D n(1.5, 2, "m", 12);
     n.setSupport(Uz, true);
     n.useDof(Ux, true);
@@ -250,7 +250,7 @@ TEST_F(Node, LogReportOfOneNode) {
 }
 
 TEST_F(Node, LogReportOfALinkedNode) {
-    modeltest::LogCapture capture({lfNodes, lfNodeDofs});
+    CapturedLog capture({lfNodes, lfNodeDofs});
     omNode2D master(0, 0, "m", 1);
     omLinkedNode2D hinge(&master, 5);
     hinge.releaseLink(Ry, true);
@@ -263,7 +263,7 @@ TEST_F(Node, LogReportOfALinkedNode) {
 }
 
 TEST_F(Node, NothingIsLoggedWithTheCategoryOff) {
-    modeltest::LogCapture capture({lfNodeDofs});
+    CapturedLog capture({lfNodeDofs});
     omNode2D n(0, 0, "m", 1);
     n.logFileReport();
     n.logFileNodeResults(omVector(3), omVector(), 3);
@@ -271,14 +271,14 @@ TEST_F(Node, NothingIsLoggedWithTheCategoryOff) {
 }
 
 TEST_F(Node, LogOfNodeResults) {
-    modeltest::LogCapture capture({lfNodeResults});
+    CapturedLog capture({lfNodeResults});
     omNode2D n(0, 0, "m", 2);
     n.setSupport(Uz, true);
     useAll(n);
     unsigned eq = 1, reac = 1;
     n.setupEquationIndexes(eq, reac);
     n.setupReactionIndexes(2);
-    omLogFile::m_LogFile->setf(std::ios::fixed, std::ios::floatfield);
+    capture.log().setf(std::ios::fixed, std::ios::floatfield);
     n.logFileNodeResults(omVector(2, std::vector<double>{0.1, 0.002}.data()),
                          omVector(1, std::vector<double>{25.4}.data()), 2);
     EXPECT_EQ(capture.text(),
