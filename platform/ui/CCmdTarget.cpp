@@ -15,7 +15,9 @@ const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
     return &map;
 }
 
-const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
+const AFX_MSGMAP* CCmdTarget::GetMessageMap() const {
+    return GetThisMessageMap();
+}
 
 namespace {
 
@@ -82,6 +84,12 @@ BOOL CCmdTarget::DispatchMessageMap(UINT message, WPARAM wParam, LPARAM lParam, 
     return FALSE;
 }
 
-void CCmdTarget::BeginWaitCursor() { AfxDoWaitCursor(1); }
-void CCmdTarget::EndWaitCursor() { AfxDoWaitCursor(-1); }
-void CCmdTarget::RestoreWaitCursor() { AfxDoWaitCursor(0); }
+void CCmdTarget::BeginWaitCursor() {
+    AfxDoWaitCursor(1);
+}
+void CCmdTarget::EndWaitCursor() {
+    AfxDoWaitCursor(-1);
+}
+void CCmdTarget::RestoreWaitCursor() {
+    AfxDoWaitCursor(0);
+}

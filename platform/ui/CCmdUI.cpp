@@ -44,7 +44,9 @@ void CTestCmdUI::Enable(BOOL bOn) {
     m_bEnableChanged = TRUE;
 }
 
-void CTestCmdUI::SetCheck(int nCheck) { m_nCheck = nCheck; }
+void CTestCmdUI::SetCheck(int nCheck) {
+    m_nCheck = nCheck;
+}
 
 void CTestCmdUI::SetRadio(BOOL bOn) {
     m_bRadio = TRUE;

@@ -41,7 +41,9 @@ QMainWindow* mainWindowOf(const CREATESTRUCT& cs) {
     return static_cast<CFrameWnd*>(cs.hwndParent)->GetMainWindow();
 }
 
-QString barName(UINT id) { return QString("Bar-%1").arg(id); }
+QString barName(UINT id) {
+    return QString("Bar-%1").arg(id);
+}
 
 // The update handlers' view of a toolbar button.
 class CToolCmdUI : public CCmdUI {
@@ -131,7 +133,9 @@ void CControlBar::OnDestroy() {
 CToolBar::CToolBar() = default;
 CToolBar::~CToolBar() = default;
 
-QToolBar* CToolBar::GetToolBarWidget() const { return qobject_cast<QToolBar*>(GetWidget()); }
+QToolBar* CToolBar::GetToolBarWidget() const {
+    return qobject_cast<QToolBar*>(GetWidget());
+}
 
 QWidget* CToolBar::CreateWidget(const CREATESTRUCT& cs, QWidget*) {
     QMainWindow* window = mainWindowOf(cs);
@@ -191,7 +195,8 @@ BOOL CToolBar::SetButtons(const UINT* lpIDArray, int nIDCount, UINT nIDBitmap, i
         action->setText(QString::fromUtf8(tip.empty() ? prompt.c_str() : tip.c_str()));
         action->setToolTip(QString::fromUtf8(tip.c_str()));
         action->setStatusTip(QString::fromUtf8(prompt.c_str()));
-        if (image < static_cast<int>(pictures.size())) action->setIcon(QIcon(QPixmap::fromImage(pictures[image])));
+        if (image < static_cast<int>(pictures.size()))
+            action->setIcon(QIcon(QPixmap::fromImage(pictures[image])));
         ++image;
         QObject::connect(action, &QAction::triggered, action, [self, id]() {
             auto* bar = static_cast<CToolBar*>(FromHandle(self));
@@ -240,9 +245,13 @@ void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) {
 SECControlBar::SECControlBar() = default;
 SECControlBar::~SECControlBar() = default;
 
-QDockWidget* SECControlBar::GetDockWidget() const { return qobject_cast<QDockWidget*>(GetWidget()); }
+QDockWidget* SECControlBar::GetDockWidget() const {
+    return qobject_cast<QDockWidget*>(GetWidget());
+}
 
-QWidget* SECControlBar::GetClientWidget() const { return m_pInside ? m_pInside : GetWidget(); }
+QWidget* SECControlBar::GetClientWidget() const {
+    return m_pInside ? m_pInside : GetWidget();
+}
 
 QWidget* SECControlBar::CreateWidget(const CREATESTRUCT& cs, QWidget*) {
     QMainWindow* window = mainWindowOf(cs);
@@ -259,18 +268,21 @@ QWidget* SECControlBar::CreateWidget(const CREATESTRUCT& cs, QWidget*) {
     return dock;
 }
 
-BOOL SECControlBar::Create(CWnd* pParentWnd, const char* lpszWindowName, DWORD dwStyle, DWORD dwExStyle, UINT nID) {
+BOOL SECControlBar::Create(CWnd* pParentWnd, const char* lpszWindowName, DWORD dwStyle, DWORD dwExStyle,
+                           UINT nID) {
     if (!pParentWnd || !pParentWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd))) return FALSE;
     // The window is created hidden; the style's visible bit shows it once it is docked.
-    if (!CreateEx(dwExStyle, nullptr, lpszWindowName, (dwStyle | WS_CHILD) & ~WS_VISIBLE, 0, 0, 0, 0, pParentWnd,
-                  nID))
+    if (!CreateEx(dwExStyle, nullptr, lpszWindowName, (dwStyle | WS_CHILD) & ~WS_VISIBLE, 0, 0, 0, 0,
+                  pParentWnd, nID))
         return FALSE;
     SetDockSite(static_cast<CFrameWnd*>(pParentWnd));
     GetWidget()->setVisible((dwStyle & WS_VISIBLE) != 0);
     return TRUE;
 }
 
-void SECControlBar::OnWidgetAttached() { WatchWidget(m_pInside); }
+void SECControlBar::OnWidgetAttached() {
+    WatchWidget(m_pInside);
+}
 
 bool SECControlBar::FilterEvent(QObject* watched, QEvent* event) {
     // The bar's close button hides it; the bar lives on.

@@ -53,12 +53,14 @@ public:
     CToolBar();
     ~CToolBar() override;
 
-    BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP, UINT nID = AFX_IDW_TOOLBAR);
+    BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP,
+                UINT nID = AFX_IDW_TOOLBAR);
     // Buttons and images from the toolbar resource and the picture of the same id.
     BOOL LoadToolBar(UINT nIDResource);
     // Buttons of the given ids; images from the picture nIDBitmap (images left to
     // right in the order of the non-separator ids), or none when it is 0.
-    BOOL SetButtons(const UINT* lpIDArray, int nIDCount, UINT nIDBitmap = 0, int cxImage = 16, int cyImage = 15);
+    BOOL SetButtons(const UINT* lpIDArray, int nIDCount, UINT nIDBitmap = 0, int cxImage = 16,
+                    int cyImage = 15);
 
     int GetCount() const { return static_cast<int>(m_buttons.size()); }
     // 0 for a separator.

@@ -32,7 +32,8 @@ CString fileNameOf(const CString& path) {
 CDocument::CDocument() = default;
 
 CDocument::~CDocument() {
-    for (CView* view : m_viewList) view->m_pDocument = nullptr;
+    for (CView* view : m_viewList)
+        view->m_pDocument = nullptr;
     m_viewList.clear();
     if (m_pDocTemplate) m_pDocTemplate->RemoveDocument(this);
 }
@@ -49,9 +50,13 @@ void CDocument::SetPathName(const char* lpszPathName, BOOL bAddToMRU) {
         if (CWinApp* app = AfxGetApp()) app->AddToRecentFileList(m_strPathName.c_str());
 }
 
-BOOL CDocument::IsModified() { return m_bModified; }
+BOOL CDocument::IsModified() {
+    return m_bModified;
+}
 
-void CDocument::SetModifiedFlag(BOOL bModified) { m_bModified = bModified; }
+void CDocument::SetModifiedFlag(BOOL bModified) {
+    m_bModified = bModified;
+}
 
 void CDocument::AddView(CView* pView) {
     if (!pView || std::find(m_viewList.begin(), m_viewList.end(), pView) != m_viewList.end()) return;
@@ -100,8 +105,10 @@ void CDocument::UpdateFrameCounts() {
         if (frame && std::find(frames.begin(), frames.end(), frame) == frames.end()) frames.push_back(frame);
     }
     int number = frames.size() > 1 ? 1 : 0;
-    for (CFrameWnd* frame : frames) frame->m_nWindow = number ? number++ : 0;
-    for (CFrameWnd* frame : frames) frame->OnUpdateFrameTitle(TRUE);
+    for (CFrameWnd* frame : frames)
+        frame->m_nWindow = number ? number++ : 0;
+    for (CFrameWnd* frame : frames)
+        frame->OnUpdateFrameTitle(TRUE);
 }
 
 void CDocument::DeleteContents() {}
@@ -251,6 +258,10 @@ void CDocument::OnFileClose() {
     OnCloseDocument();
 }
 
-void CDocument::OnFileSave() { DoFileSave(); }
+void CDocument::OnFileSave() {
+    DoFileSave();
+}
 
-void CDocument::OnFileSaveAs() { DoSave(nullptr); }
+void CDocument::OnFileSaveAs() {
+    DoSave(nullptr);
+}

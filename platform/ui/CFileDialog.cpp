@@ -8,14 +8,18 @@
 
 namespace {
 
-size_t lastSeparator(const CString& path) { return path.find_last_of("/\\"); }
+size_t lastSeparator(const CString& path) {
+    return path.find_last_of("/\\");
+}
 
 CString fileNameOf(const CString& path) {
     const size_t sep = lastSeparator(path);
     return sep == std::string::npos ? path : CString(path.substr(sep + 1));
 }
 
-std::filesystem::path toPath(const CString& s) { return std::filesystem::path(std::string(s)); }
+std::filesystem::path toPath(const CString& s) {
+    return std::filesystem::path(std::string(s));
+}
 
 int ask(UINT nIDPrompt, const CString& path, const CString& caption, UINT type) {
     CString text;
@@ -29,8 +33,8 @@ int ask(UINT nIDPrompt, const CString& path, const CString& caption, UINT type) 
 
 } // namespace
 
-CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char* lpszDefExt, const char* lpszFileName, DWORD dwFlags,
-                         const char* lpszFilter, CWnd*)
+CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char* lpszDefExt, const char* lpszFileName,
+                         DWORD dwFlags, const char* lpszFilter, CWnd*)
     : m_bOpenFileDialog(bOpenFileDialog) {
     m_ofn.Flags = dwFlags;
     if (lpszDefExt) m_ofn.lpstrDefExt = lpszDefExt;
@@ -63,8 +67,9 @@ std::vector<std::pair<CString, CString>> CFileDialog::ParseFilter(const CString&
 INT_PTR CFileDialog::DoModal() {
     CFileDialogRequest request;
     request.open = m_bOpenFileDialog != FALSE;
-    request.title = m_ofn.lpstrTitle.empty() ? AfxLoadString(m_bOpenFileDialog ? AFX_IDS_OPENFILE : AFX_IDS_SAVEFILE)
-                                             : m_ofn.lpstrTitle;
+    request.title = m_ofn.lpstrTitle.empty()
+                        ? AfxLoadString(m_bOpenFileDialog ? AFX_IDS_OPENFILE : AFX_IDS_SAVEFILE)
+                        : m_ofn.lpstrTitle;
     request.filters = ParseFilter(m_ofn.lpstrFilter);
     request.filterIndex = static_cast<int>(m_ofn.nFilterIndex ? m_ofn.nFilterIndex : 1);
     request.defaultExtension = m_ofn.lpstrDefExt;
@@ -103,7 +108,9 @@ INT_PTR CFileDialog::DoModal() {
     }
 }
 
-CString CFileDialog::GetFileName() const { return fileNameOf(m_ofn.lpstrFile); }
+CString CFileDialog::GetFileName() const {
+    return fileNameOf(m_ofn.lpstrFile);
+}
 
 CString CFileDialog::GetFileTitle() const {
     const CString name = GetFileName();

@@ -27,9 +27,10 @@ struct OPENFILENAME {
 
 class CFileDialog {
 public:
-    explicit CFileDialog(BOOL bOpenFileDialog, const char* lpszDefExt = nullptr, const char* lpszFileName = nullptr,
-                         DWORD dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, const char* lpszFilter = nullptr,
-                         CWnd* pParentWnd = nullptr);
+    explicit CFileDialog(BOOL bOpenFileDialog, const char* lpszDefExt = nullptr,
+                         const char* lpszFileName = nullptr,
+                         DWORD dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                         const char* lpszFilter = nullptr, CWnd* pParentWnd = nullptr);
     virtual ~CFileDialog();
 
     // IDOK or IDCANCEL.

@@ -93,7 +93,9 @@ CFrameWnd::CFrameWnd() = default;
 
 CFrameWnd::~CFrameWnd() = default;
 
-QMainWindow* CFrameWnd::GetMainWindow() const { return qobject_cast<QMainWindow*>(GetWidget()); }
+QMainWindow* CFrameWnd::GetMainWindow() const {
+    return qobject_cast<QMainWindow*>(GetWidget());
+}
 
 QWidget* CFrameWnd::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) {
     auto* window = new QMainWindow(parentWidget);
@@ -108,7 +110,9 @@ QWidget* CFrameWnd::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) 
     return window;
 }
 
-QWidget* CFrameWnd::GetClientWidget() const { return m_pClientArea; }
+QWidget* CFrameWnd::GetClientWidget() const {
+    return m_pClientArea;
+}
 
 BOOL CFrameWnd::Create(const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle, const RECT& rect,
                        CWnd* pParentWnd, UINT nIDMenu, DWORD dwExStyle, CCreateContext* pContext) {
@@ -119,16 +123,18 @@ BOOL CFrameWnd::Create(const char* lpszClassName, const char* lpszWindowName, DW
     if (lpszWindowName) m_strTitle = lpszWindowName;
     const int cx = rect.left == CW_USEDEFAULT ? CW_USEDEFAULT : rect.right - rect.left;
     const int cy = rect.top == CW_USEDEFAULT ? CW_USEDEFAULT : rect.bottom - rect.top;
-    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top, cx, cy, pParentWnd, 0,
-                    pContext);
+    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top, cx, cy,
+                    pParentWnd, 0, pContext);
 }
 
-BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext) {
+BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                          CCreateContext* pContext) {
     m_nIDHelp = nIDResource;
     CString full;
     AfxLoadString(nIDResource, full);
     AfxExtractSubString(m_strTitle, full.c_str(), 0, '\n');
-    if (!Create(nullptr, m_strTitle.c_str(), dwDefaultStyle, rectDefault, pParentWnd, nIDResource, 0, pContext))
+    if (!Create(nullptr, m_strTitle.c_str(), dwDefaultStyle, rectDefault, pParentWnd, nIDResource, 0,
+                pContext))
         return FALSE;
     LoadAccelTable(nIDResource);
     // Bars and other children made without a document get their first update now.
@@ -162,7 +168,8 @@ CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID) {
         return nullptr;
     }
     // A view that cannot be created deletes itself.
-    if (!view->Create(nullptr, nullptr, AFX_WS_DEFAULT_VIEW, CRect(0, 0, 0, 0), this, nID, pContext)) return nullptr;
+    if (!view->Create(nullptr, nullptr, AFX_WS_DEFAULT_VIEW, CRect(0, 0, 0, 0), this, nID, pContext))
+        return nullptr;
     AddToClientArea(view);
     return view;
 }
@@ -180,7 +187,9 @@ void CFrameWnd::SetActiveView(CView* pViewNew, BOOL bNotify) {
     if (pViewNew && bNotify) pViewNew->OnActivateView(TRUE, pViewNew, pViewOld);
 }
 
-CDocument* CFrameWnd::GetActiveDocument() { return m_pViewActive ? m_pViewActive->GetDocument() : nullptr; }
+CDocument* CFrameWnd::GetActiveDocument() {
+    return m_pViewActive ? m_pViewActive->GetDocument() : nullptr;
+}
 
 void CFrameWnd::ActivateFrame(int nCmdShow) {
     if (nCmdShow == -1) {
@@ -250,15 +259,19 @@ BOOL CFrameWnd::SetMenu(CMenu* pMenu) {
     bar->clear();
     if (pMenu && pMenu->GetQMenu()) {
         CMenu::SetMenuOwner(pMenu->GetQMenu(), this);
-        for (QAction* action : pMenu->GetQMenu()->actions()) bar->addAction(action);
+        for (QAction* action : pMenu->GetQMenu()->actions())
+            bar->addAction(action);
     }
     return TRUE;
 }
 
-void CFrameWnd::DrawMenuBar() { SetMenu(m_pMenuShown); }
+void CFrameWnd::DrawMenuBar() {
+    SetMenu(m_pMenuShown);
+}
 
 BOOL CFrameWnd::LoadAccelTable(UINT nIDResource) {
-    for (const QPointer<QShortcut>& shortcut : m_shortcuts) delete shortcut.data();
+    for (const QPointer<QShortcut>& shortcut : m_shortcuts)
+        delete shortcut.data();
     m_shortcuts.clear();
     m_nIDAccel = 0;
     const std::vector<ACCEL>* table = CResources::Instance().FindAccelerators(nIDResource);
@@ -321,7 +334,9 @@ void CFrameWnd::OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu) {
     SetMessageText(nItemID);
 }
 
-void CFrameWnd::OnExitMenuLoop(BOOL) { SetMessageText(AFX_IDS_IDLEMESSAGE); }
+void CFrameWnd::OnExitMenuLoop(BOOL) {
+    SetMessageText(AFX_IDS_IDLEMESSAGE);
+}
 
 // --- message bar ------------------------------------------------------------------------------------
 
@@ -331,11 +346,14 @@ void CFrameWnd::GetMessageString(UINT nID, CString& rMessage) const {
     AfxExtractSubString(rMessage, full.c_str(), 0, '\n');
 }
 
-CWnd* CFrameWnd::GetMessageBar() { return GetControlBar(AFX_IDW_STATUS_BAR); }
+CWnd* CFrameWnd::GetMessageBar() {
+    return GetControlBar(AFX_IDW_STATUS_BAR);
+}
 
 void CFrameWnd::SetMessageText(const char* lpszText) {
     CWnd* bar = GetMessageBar();
-    if (bar && bar->IsKindOf(RUNTIME_CLASS(CStatusBar))) static_cast<CStatusBar*>(bar)->SetPaneText(0, lpszText);
+    if (bar && bar->IsKindOf(RUNTIME_CLASS(CStatusBar)))
+        static_cast<CStatusBar*>(bar)->SetPaneText(0, lpszText);
 }
 
 void CFrameWnd::SetMessageText(UINT nID) {
@@ -350,7 +368,8 @@ void CFrameWnd::SetMessageText(UINT nID) {
 // --- control bars -----------------------------------------------------------------------------------
 
 void CFrameWnd::AddControlBar(CControlBar* pBar) {
-    if (pBar && std::find(m_listControlBars.begin(), m_listControlBars.end(), pBar) == m_listControlBars.end())
+    if (pBar &&
+        std::find(m_listControlBars.begin(), m_listControlBars.end(), pBar) == m_listControlBars.end())
         m_listControlBars.push_back(pBar);
 }
 
@@ -359,12 +378,16 @@ void CFrameWnd::RemoveControlBar(CControlBar* pBar) {
                             m_listControlBars.end());
 }
 
-void CFrameWnd::EnableDocking(DWORD dwDockStyle) { m_dwDockStyle = dwDockStyle & CBRS_ALIGN_ANY; }
+void CFrameWnd::EnableDocking(DWORD dwDockStyle) {
+    m_dwDockStyle = dwDockStyle & CBRS_ALIGN_ANY;
+}
 
 void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT) {
     QMainWindow* window = GetMainWindow();
     if (!window || !pBar || !pBar->GetWidget()) return;
-    if (nDockBarID == 0) nDockBarID = firstDockBar(pBar->GetEnabledAlignment() & (m_dwDockStyle ? m_dwDockStyle : CBRS_ALIGN_ANY));
+    if (nDockBarID == 0)
+        nDockBarID =
+            firstDockBar(pBar->GetEnabledAlignment() & (m_dwDockStyle ? m_dwDockStyle : CBRS_ALIGN_ANY));
     if (auto* toolbar = qobject_cast<QToolBar*>(pBar->GetWidget()))
         window->addToolBar(toolBarArea(nDockBarID), toolbar);
     else if (auto* dock = qobject_cast<QDockWidget*>(pBar->GetWidget()))
@@ -426,7 +449,9 @@ BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* 
     return app && app->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
-BOOL CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam) { return CWnd::OnCommand(wParam, lParam); }
+BOOL CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
+    return CWnd::OnCommand(wParam, lParam);
+}
 
 void CFrameWnd::OnClose() {
     CDocument* doc = GetActiveDocument();
@@ -464,7 +489,9 @@ LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM) {
     return 0;
 }
 
-void CFrameWnd::PostNcDestroy() { delete this; }
+void CFrameWnd::PostNcDestroy() {
+    delete this;
+}
 
 bool CFrameWnd::FilterEvent(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::StatusTip && watched == GetWidget()) {

@@ -96,7 +96,8 @@ std::vector<CMDIChildWnd*> CMDIFrameWnd::ShownChildren(bool enabledOnly) const {
 }
 
 void CMDIFrameWnd::AddChild(CMDIChildWnd* pChild) {
-    if (std::find(m_children.begin(), m_children.end(), pChild) == m_children.end()) m_children.push_back(pChild);
+    if (std::find(m_children.begin(), m_children.end(), pChild) == m_children.end())
+        m_children.push_back(pChild);
     pChild->SetDlgCtrlID(static_cast<int>(AFX_IDM_FIRST_MDICHILD + m_children.size() - 1));
 }
 
@@ -161,7 +162,8 @@ void CMDIFrameWnd::SetActiveChild(CMDIChildWnd* pChild) {
 
 CMDIChildWnd* CMDIFrameWnd::MDIGetActive(BOOL* pbMaximized) const {
     CWnd* wnd = FromHandle(m_hActiveChild);
-    auto* child = wnd && wnd->IsKindOf(RUNTIME_CLASS(CMDIChildWnd)) ? static_cast<CMDIChildWnd*>(wnd) : nullptr;
+    auto* child =
+        wnd && wnd->IsKindOf(RUNTIME_CLASS(CMDIChildWnd)) ? static_cast<CMDIChildWnd*>(wnd) : nullptr;
     if (pbMaximized) *pbMaximized = child && child->IsZoomed();
     return child;
 }
@@ -270,7 +272,8 @@ void CMDIFrameWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu
     // The list of open windows at the end of the Window menu.
     for (int i = static_cast<int>(pPopupMenu->GetMenuItemCount()) - 1; i >= 0; --i) {
         const UINT id = pPopupMenu->GetMenuItemID(i);
-        if (id >= AFX_IDM_FIRST_MDICHILD && id <= kLastMDIChild) pPopupMenu->DeleteMenu(static_cast<UINT>(i), MF_BYPOSITION);
+        if (id >= AFX_IDM_FIRST_MDICHILD && id <= kLastMDIChild)
+            pPopupMenu->DeleteMenu(static_cast<UINT>(i), MF_BYPOSITION);
     }
     const int last = static_cast<int>(pPopupMenu->GetMenuItemCount()) - 1;
     if (last >= 0 && pPopupMenu->GetMenuState(static_cast<UINT>(last), MF_BYPOSITION) & MF_SEPARATOR)
@@ -341,7 +344,9 @@ BOOL CMDIFrameWnd::OnMDIWindowCmd(UINT nID) {
     }
 }
 
-void CMDIFrameWnd::OnUpdateMDIWindowCmd(CCmdUI* pCmdUI) { pCmdUI->Enable(MDIGetActive() != nullptr); }
+void CMDIFrameWnd::OnUpdateMDIWindowCmd(CCmdUI* pCmdUI) {
+    pCmdUI->Enable(MDIGetActive() != nullptr);
+}
 
 void CMDIFrameWnd::OnWindowNew() {
     CMDIChildWnd* active = MDIGetActive();
@@ -360,7 +365,9 @@ void CMDIFrameWnd::OnWindowNew() {
 CMDIChildWnd::CMDIChildWnd() = default;
 CMDIChildWnd::~CMDIChildWnd() = default;
 
-QMdiSubWindow* CMDIChildWnd::GetSubWindow() const { return qobject_cast<QMdiSubWindow*>(GetWidget()); }
+QMdiSubWindow* CMDIChildWnd::GetSubWindow() const {
+    return qobject_cast<QMdiSubWindow*>(GetWidget());
+}
 
 CMDIFrameWnd* CMDIChildWnd::GetMDIFrame() const {
     CWnd* wnd = FromHandle(m_hMDIFrame);
@@ -387,11 +394,12 @@ QWidget* CMDIChildWnd::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidge
     return sub;
 }
 
-BOOL CMDIChildWnd::Create(const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle, const RECT& rect,
-                          CMDIFrameWnd* pParentWnd, CCreateContext* pContext) {
+BOOL CMDIChildWnd::Create(const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle,
+                          const RECT& rect, CMDIFrameWnd* pParentWnd, CCreateContext* pContext) {
     if (!pParentWnd) {
         CWnd* main = AfxGetMainWnd();
-        pParentWnd = main && main->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd)) ? static_cast<CMDIFrameWnd*>(main) : nullptr;
+        pParentWnd =
+            main && main->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd)) ? static_cast<CMDIFrameWnd*>(main) : nullptr;
     }
     if (!pParentWnd || !pParentWnd->GetMdiArea()) {
         PostNcDestroy();
@@ -401,11 +409,12 @@ BOOL CMDIChildWnd::Create(const char* lpszClassName, const char* lpszWindowName,
     const UINT nID = AFX_IDM_FIRST_MDICHILD + static_cast<UINT>(pParentWnd->GetMDIChildren().size());
     const int cx = rect.left == CW_USEDEFAULT ? CW_USEDEFAULT : rect.right - rect.left;
     const int cy = rect.top == CW_USEDEFAULT ? CW_USEDEFAULT : rect.bottom - rect.top;
-    return CreateEx(0, lpszClassName, lpszWindowName, (dwStyle | WS_CHILD) & ~WS_VISIBLE, rect.left, rect.top, cx,
-                    cy, pParentWnd, nID, pContext);
+    return CreateEx(0, lpszClassName, lpszWindowName, (dwStyle | WS_CHILD) & ~WS_VISIBLE, rect.left, rect.top,
+                    cx, cy, pParentWnd, nID, pContext);
 }
 
-BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext) {
+BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                             CCreateContext* pContext) {
     m_nIDHelp = nIDResource;
     CString full;
     AfxLoadString(nIDResource, full);
@@ -453,14 +462,20 @@ void CMDIChildWnd::OnShowStateChanged() {
         if (CMDIFrameWnd* frame = GetMDIFrame()) frame->OnChildHidden(this);
 }
 
-void CMDIChildWnd::MDIDestroy() { DestroyWindow(); }
+void CMDIChildWnd::MDIDestroy() {
+    DestroyWindow();
+}
 
 void CMDIChildWnd::MDIActivate() {
     if (CMDIFrameWnd* frame = GetMDIFrame()) frame->MDIActivate(this);
 }
 
-void CMDIChildWnd::MDIMaximize() { ShowWindow(SW_SHOWMAXIMIZED); }
-void CMDIChildWnd::MDIRestore() { ShowWindow(SW_RESTORE); }
+void CMDIChildWnd::MDIMaximize() {
+    ShowWindow(SW_SHOWMAXIMIZED);
+}
+void CMDIChildWnd::MDIRestore() {
+    ShowWindow(SW_RESTORE);
+}
 
 void CMDIChildWnd::OnUpdateFrameTitle(BOOL bAddToTitle) {
     if (CMDIFrameWnd* frame = GetMDIFrame()) frame->OnUpdateFrameTitle(bAddToTitle);

@@ -75,8 +75,9 @@ public:
     ~CMDIChildWnd() override;
 
     virtual BOOL Create(const char* lpszClassName, const char* lpszWindowName,
-                        DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, const RECT& rect = rectDefault,
-                        CMDIFrameWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr);
+                        DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
+                        const RECT& rect = rectDefault, CMDIFrameWnd* pParentWnd = nullptr,
+                        CCreateContext* pContext = nullptr);
     BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_CHILD | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
                    CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr) override;
 

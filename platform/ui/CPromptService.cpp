@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QThread>
 
-
 namespace {
 
 CPromptService* g_installed = nullptr;
@@ -40,8 +39,12 @@ QWidget* dialogParent() {
     return QApplication::activeWindow();
 }
 
-QString toQt(const CString& s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
-CString fromQt(const QString& s) { return CString(s.toUtf8().toStdString()); }
+QString toQt(const CString& s) {
+    return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
+}
+CString fromQt(const QString& s) {
+    return CString(s.toUtf8().toStdString());
+}
 
 QAction* findActionById(QMenu* menu, UINT id) {
     for (QAction* a : menu->actions()) {
@@ -132,13 +135,15 @@ int CQtPromptService::MessageBox(const CMessageBoxRequest& request) {
     return answers.size() == 1 ? answers.front() : (answers.back() == IDNO ? IDNO : answers.front());
 }
 
-void CQtPromptService::MessageBeep(UINT) { QApplication::beep(); }
+void CQtPromptService::MessageBeep(UINT) {
+    QApplication::beep();
+}
 
 bool CQtPromptService::ChooseFile(const CFileDialogRequest& request, CString& chosenPath) {
     QFileDialog dialog(dialogParent(), toQt(request.title), toQt(request.initialFolder));
     dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(request.open && (request.flags & OFN_FILEMUSTEXIST) ? QFileDialog::ExistingFile
-                                                                            : QFileDialog::AnyFile);
+                                                                           : QFileDialog::AnyFile);
     // The caller asks before replacing a file.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     QStringList filters;
@@ -158,7 +163,9 @@ bool CQtPromptService::ChooseFile(const CFileDialogRequest& request, CString& ch
     return true;
 }
 
-QAction* CQtPromptService::TrackPopupMenu(QMenu* menu, int x, int y) { return menu->exec(QPoint(x, y)); }
+QAction* CQtPromptService::TrackPopupMenu(QMenu* menu, int x, int y) {
+    return menu->exec(QPoint(x, y));
+}
 
 void CQtPromptService::ShowWaitCursor(bool show) {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
@@ -175,13 +182,19 @@ void CQtPromptService::ShowWaitCursor(bool show) {
     }
 }
 
-void CQtPromptService::Sleep(DWORD milliseconds) { QThread::msleep(milliseconds); }
+void CQtPromptService::Sleep(DWORD milliseconds) {
+    QThread::msleep(milliseconds);
+}
 
 // --- scripted ---------------------------------------------------------------------------------------
 
-CScriptedPromptService::CScriptedPromptService() { m_previous = CPromptService::Install(this); }
+CScriptedPromptService::CScriptedPromptService() {
+    m_previous = CPromptService::Install(this);
+}
 
-CScriptedPromptService::~CScriptedPromptService() { CPromptService::Install(m_previous); }
+CScriptedPromptService::~CScriptedPromptService() {
+    CPromptService::Install(m_previous);
+}
 
 void CScriptedPromptService::Clear() {
     m_messageBoxes.clear();
@@ -209,7 +222,9 @@ int CScriptedPromptService::MessageBox(const CMessageBoxRequest& request) {
     return DefaultAnswer(request.type);
 }
 
-void CScriptedPromptService::MessageBeep(UINT type) { m_beeps.push_back(type); }
+void CScriptedPromptService::MessageBeep(UINT type) {
+    m_beeps.push_back(type);
+}
 
 bool CScriptedPromptService::ChooseFile(const CFileDialogRequest& request, CString& chosenPath) {
     m_fileDialogs.push_back(request);
@@ -229,9 +244,13 @@ QAction* CScriptedPromptService::TrackPopupMenu(QMenu* menu, int, int) {
     return id ? findActionById(menu, id) : nullptr;
 }
 
-void CScriptedPromptService::ShowWaitCursor(bool show) { m_waitCursor.push_back(show); }
+void CScriptedPromptService::ShowWaitCursor(bool show) {
+    m_waitCursor.push_back(show);
+}
 
-void CScriptedPromptService::Sleep(DWORD milliseconds) { m_sleeps.push_back(milliseconds); }
+void CScriptedPromptService::Sleep(DWORD milliseconds) {
+    m_sleeps.push_back(milliseconds);
+}
 
 // --- the platform's calls ---------------------------------------------------------------------------
 
@@ -249,9 +268,13 @@ int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp) {
     return AfxMessageBox(text.c_str(), nType, nIDHelp == static_cast<UINT>(-1) ? nIDPrompt : nIDHelp);
 }
 
-void MessageBeep(UINT uType) { CPromptService::Instance().MessageBeep(uType); }
+void MessageBeep(UINT uType) {
+    CPromptService::Instance().MessageBeep(uType);
+}
 
-void Sleep(DWORD dwMilliseconds) { CPromptService::Instance().Sleep(dwMilliseconds); }
+void Sleep(DWORD dwMilliseconds) {
+    CPromptService::Instance().Sleep(dwMilliseconds);
+}
 
 void AfxDoWaitCursor(int nCode) {
     if (CWinApp* app = AfxGetApp())
@@ -272,8 +295,16 @@ void AfxCountWaitCursor(int nCode) {
     }
 }
 
-int AfxGetWaitCursorCount() { return g_waitCursorCount; }
+int AfxGetWaitCursorCount() {
+    return g_waitCursorCount;
+}
 
-CWaitCursor::CWaitCursor() { AfxDoWaitCursor(1); }
-CWaitCursor::~CWaitCursor() { AfxDoWaitCursor(-1); }
-void CWaitCursor::Restore() { AfxDoWaitCursor(0); }
+CWaitCursor::CWaitCursor() {
+    AfxDoWaitCursor(1);
+}
+CWaitCursor::~CWaitCursor() {
+    AfxDoWaitCursor(-1);
+}
+void CWaitCursor::Restore() {
+    AfxDoWaitCursor(0);
+}

@@ -32,7 +32,7 @@ struct CFileDialogRequest {
     CString title;
     // Pairs of description and patterns, e.g. {"Project Files (*.oxp)", "*.oxp"}.
     std::vector<std::pair<CString, CString>> filters;
-    int filterIndex = 1; // 1-based, as the file dialog counts
+    int filterIndex = 1;      // 1-based, as the file dialog counts
     CString defaultExtension; // without the dot
     CString initialFolder;
     CString fileName;

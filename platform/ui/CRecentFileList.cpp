@@ -34,7 +34,8 @@ void CRecentFileList::ReadList() {
     if (!app) return;
     for (int i = 0; i < GetSize(); ++i) {
         const CString entry = CString::Formatted(m_strEntryFormat.c_str(), i + 1);
-        m_arrNames[static_cast<size_t>(i)] = app->GetProfileString(m_strSectionName.c_str(), entry.c_str(), "");
+        m_arrNames[static_cast<size_t>(i)] =
+            app->GetProfileString(m_strSectionName.c_str(), entry.c_str(), "");
     }
 }
 
@@ -91,7 +92,8 @@ void CRecentFileList::UpdateMenu(CCmdUI* pCmdUI) {
     if (m_arrNames.empty() || m_arrNames.front().empty()) {
         // Nothing opened (or everything removed): only the placeholder stays, disabled.
         if (menu) {
-            for (int i = 1; i < GetSize(); ++i) menu->DeleteMenu(pCmdUI->m_nID + static_cast<UINT>(i), MF_BYCOMMAND);
+            for (int i = 1; i < GetSize(); ++i)
+                menu->DeleteMenu(pCmdUI->m_nID + static_cast<UINT>(i), MF_BYCOMMAND);
             pCmdUI->m_nIndexMax = menu->GetMenuItemCount();
         }
         if (!m_strOriginal.empty()) pCmdUI->SetText(m_strOriginal.c_str());
@@ -99,7 +101,8 @@ void CRecentFileList::UpdateMenu(CCmdUI* pCmdUI) {
         return;
     }
     if (!menu) return;
-    for (int i = 0; i < GetSize(); ++i) menu->DeleteMenu(pCmdUI->m_nID + static_cast<UINT>(i), MF_BYCOMMAND);
+    for (int i = 0; i < GetSize(); ++i)
+        menu->DeleteMenu(pCmdUI->m_nID + static_cast<UINT>(i), MF_BYCOMMAND);
     for (int i = 0; i < GetSize() && !m_arrNames[static_cast<size_t>(i)].empty(); ++i) {
         CString name;
         GetDisplayName(name, i);

@@ -8,8 +8,12 @@
 #include <QSize>
 #include <QSvgRenderer>
 
-CMenuItemDef MenuItem(const char* text, UINT id, UINT flags) { return CMenuItemDef{text, id, flags, {}}; }
-CMenuItemDef MenuSeparator() { return CMenuItemDef{"", 0, MF_SEPARATOR, {}}; }
+CMenuItemDef MenuItem(const char* text, UINT id, UINT flags) {
+    return CMenuItemDef{text, id, flags, {}};
+}
+CMenuItemDef MenuSeparator() {
+    return CMenuItemDef{"", 0, MF_SEPARATOR, {}};
+}
 CMenuItemDef MenuPopup(const char* text, std::vector<CMenuItemDef> items) {
     return CMenuItemDef{text, 0, MF_POPUP, std::move(items)};
 }
@@ -19,7 +23,9 @@ CResources& CResources::Instance() {
     return resources;
 }
 
-CResources::CResources() { AddFrameworkStrings(); }
+CResources::CResources() {
+    AddFrameworkStrings();
+}
 
 void CResources::AddFrameworkStrings() {
     AddStrings({
@@ -64,10 +70,13 @@ void CResources::Reset() {
     AddFrameworkStrings();
 }
 
-void CResources::AddString(UINT id, const char* text) { m_strings[id] = text ? text : ""; }
+void CResources::AddString(UINT id, const char* text) {
+    m_strings[id] = text ? text : "";
+}
 
 void CResources::AddStrings(std::initializer_list<std::pair<UINT, const char*>> table) {
-    for (const auto& [id, text] : table) AddString(id, text);
+    for (const auto& [id, text] : table)
+        AddString(id, text);
 }
 
 bool CResources::FindString(UINT id, CString& text) const {
@@ -77,21 +86,27 @@ bool CResources::FindString(UINT id, CString& text) const {
     return true;
 }
 
-void CResources::AddMenu(UINT id, std::vector<CMenuItemDef> items) { m_menus[id] = std::move(items); }
+void CResources::AddMenu(UINT id, std::vector<CMenuItemDef> items) {
+    m_menus[id] = std::move(items);
+}
 
 const std::vector<CMenuItemDef>* CResources::FindMenu(UINT id) const {
     auto it = m_menus.find(id);
     return it == m_menus.end() ? nullptr : &it->second;
 }
 
-void CResources::AddAccelerators(UINT id, std::vector<ACCEL> table) { m_accelerators[id] = std::move(table); }
+void CResources::AddAccelerators(UINT id, std::vector<ACCEL> table) {
+    m_accelerators[id] = std::move(table);
+}
 
 const std::vector<ACCEL>* CResources::FindAccelerators(UINT id) const {
     auto it = m_accelerators.find(id);
     return it == m_accelerators.end() ? nullptr : &it->second;
 }
 
-void CResources::AddToolBar(UINT id, CToolBarResource toolbar) { m_toolbars[id] = std::move(toolbar); }
+void CResources::AddToolBar(UINT id, CToolBarResource toolbar) {
+    m_toolbars[id] = std::move(toolbar);
+}
 
 const CToolBarResource* CResources::FindToolBar(UINT id) const {
     auto it = m_toolbars.find(id);
@@ -108,7 +123,9 @@ void CResources::AddBitmap(UINT id, std::function<QImage(const QSize&)> painter)
     m_bitmapPainters[id] = std::move(painter);
 }
 
-bool CResources::HasBitmap(UINT id) const { return m_bitmapPaths.count(id) || m_bitmapPainters.count(id); }
+bool CResources::HasBitmap(UINT id) const {
+    return m_bitmapPaths.count(id) || m_bitmapPainters.count(id);
+}
 
 QImage CResources::LoadBitmap(UINT id, const QSize& size) const {
     if (auto it = m_bitmapPainters.find(id); it != m_bitmapPainters.end()) return it->second(size);
@@ -172,6 +189,7 @@ BOOL AfxExtractSubString(CString& rString, const char* lpszFullString, int iSubS
         start = sep + 1;
     }
     const size_t end = full.find(chSep, start);
-    rString = CString(full.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+    rString =
+        CString(full.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
     return TRUE;
 }

@@ -41,7 +41,9 @@ constexpr int kPaneMargin = 8;
 CStatusBar::CStatusBar() = default;
 CStatusBar::~CStatusBar() = default;
 
-QStatusBar* CStatusBar::GetStatusBarWidget() const { return qobject_cast<QStatusBar*>(GetWidget()); }
+QStatusBar* CStatusBar::GetStatusBarWidget() const {
+    return qobject_cast<QStatusBar*>(GetWidget());
+}
 
 QWidget* CStatusBar::CreateWidget(const CREATESTRUCT& cs, QWidget*) {
     if (!cs.hwndParent || !cs.hwndParent->IsKindOf(RUNTIME_CLASS(CFrameWnd))) return nullptr;
@@ -202,7 +204,9 @@ SECStatusBar::~SECStatusBar() = default;
 CProgressCtrl::CProgressCtrl() = default;
 CProgressCtrl::~CProgressCtrl() = default;
 
-QProgressBar* CProgressCtrl::GetProgressBarWidget() const { return qobject_cast<QProgressBar*>(GetWidget()); }
+QProgressBar* CProgressCtrl::GetProgressBarWidget() const {
+    return qobject_cast<QProgressBar*>(GetWidget());
+}
 
 QWidget* CProgressCtrl::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) {
     auto* bar = new QProgressBar(parentWidget);
@@ -239,9 +243,13 @@ int CProgressCtrl::SetPos(int nPos) {
     return previous;
 }
 
-int CProgressCtrl::GetPos() const { return m_nPos; }
+int CProgressCtrl::GetPos() const {
+    return m_nPos;
+}
 
-int CProgressCtrl::OffsetPos(int nPos) { return SetPos(m_nPos + nPos); }
+int CProgressCtrl::OffsetPos(int nPos) {
+    return SetPos(m_nPos + nPos);
+}
 
 int CProgressCtrl::SetStep(int nStep) {
     const int previous = m_nStep;

@@ -1,5 +1,6 @@
 #include "platform/ui/CView.h"
 
+#include "platform/gdi/CDC.h"
 #include "platform/ui/CDocument.h"
 #include "platform/ui/CFrameWnd.h"
 
@@ -10,13 +11,6 @@
 
 #include <climits>
 #include <cstdlib>
-
-// Drawing seam: views draw through the device context of the drawing layer.
-// Until that layer is part of the build, a view paints nothing.
-#if __has_include("platform/gdi/CDC.h")
-#include "platform/gdi/CDC.h"
-#define STRAKON_VIEW_DRAWS_WITH_CDC 1
-#endif
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
 IMPLEMENT_DYNAMIC(CScrollView, CView)
@@ -48,7 +42,7 @@ int mulDiv(int a, int b, int c) {
 // Logical units per inch of the fixed mapping modes; 0 for MM_TEXT (pixels).
 int unitsPerInch(int mapMode) {
     switch (mapMode) {
-    case 2: // MM_LOMETRIC
+    case MM_LOMETRIC:
         return 254;
     case 3: // MM_HIMETRIC
         return 2540;
@@ -134,12 +128,10 @@ LRESULT CView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 void CView::OnPaint() {
     QPaintDevice* device = GetPaintDevice();
     if (!device) return;
-#ifdef STRAKON_VIEW_DRAWS_WITH_CDC
     QPainter painter(device);
     CDC dc(&painter, device);
     OnPrepareDC(&dc);
     OnDraw(&dc);
-#endif
 }
 
 void CView::OnInitialUpdate() {
@@ -327,12 +319,10 @@ void CScrollView::OnSize(UINT nType, int cx, int cy) {
 }
 
 void CScrollView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo) {
-#ifdef STRAKON_VIEW_DRAWS_WITH_CDC
     if (pDC && m_nMapMode) {
         pDC->SetMapMode(m_nMapMode);
         const CPoint origin = pDC->IsPrinting() ? CPoint() : -GetDeviceScrollPosition();
         pDC->SetViewportOrg(origin.x, origin.y);
     }
-#endif
     CView::OnPrepareDC(pDC, pInfo);
 }

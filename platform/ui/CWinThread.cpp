@@ -58,7 +58,8 @@ BOOL CWinThread::WaitForExit(DWORD dwMilliseconds) {
         m_finishedSignal.wait(lock, [this]() { return m_finished; });
         return TRUE;
     }
-    return m_finishedSignal.wait_for(lock, std::chrono::milliseconds(dwMilliseconds), [this]() { return m_finished; });
+    return m_finishedSignal.wait_for(lock, std::chrono::milliseconds(dwMilliseconds),
+                                     [this]() { return m_finished; });
 }
 
 BOOL CWinThread::IsFinished() const {
@@ -71,11 +72,21 @@ UINT CWinThread::GetExitCode() const {
     return m_exitCode;
 }
 
-BOOL CWinThread::InitInstance() { return FALSE; }
-int CWinThread::ExitInstance() { return 0; }
-int CWinThread::Run() { return ExitInstance(); }
-BOOL CWinThread::OnIdle(LONG) { return FALSE; }
-CWnd* CWinThread::GetMainWnd() { return m_pMainWnd; }
+BOOL CWinThread::InitInstance() {
+    return FALSE;
+}
+int CWinThread::ExitInstance() {
+    return 0;
+}
+int CWinThread::Run() {
+    return ExitInstance();
+}
+BOOL CWinThread::OnIdle(LONG) {
+    return FALSE;
+}
+CWnd* CWinThread::GetMainWnd() {
+    return m_pMainWnd;
+}
 
 void CWinThread::CleanUpFinishedThreads() {
     std::vector<CWinThread*> finished;
@@ -96,8 +107,8 @@ void CWinThread::CleanUpFinishedThreads() {
         if (thread->m_bAutoDelete) delete thread;
 }
 
-CWinThread* AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int, UINT nStackSize, DWORD dwCreateFlags,
-                           void*) {
+CWinThread* AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int, UINT nStackSize,
+                           DWORD dwCreateFlags, void*) {
     CWinThread::CleanUpFinishedThreads();
     auto* thread = new CWinThread(pfnThreadProc, pParam);
     if (!thread->CreateThread(dwCreateFlags, nStackSize)) {

@@ -57,7 +57,9 @@ UINT mouseFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
     return flags;
 }
 
-LPARAM pointParam(const QPoint& p) { return MAKELPARAM(p.x(), p.y()); }
+LPARAM pointParam(const QPoint& p) {
+    return MAKELPARAM(p.x(), p.y());
+}
 
 } // namespace
 
@@ -93,7 +95,9 @@ protected:
 
 CWndMessageHook::CWndMessageHook() = default;
 
-CWndMessageHook::~CWndMessageHook() { HookWindow(nullptr); }
+CWndMessageHook::~CWndMessageHook() {
+    HookWindow(nullptr);
+}
 
 BOOL CWndMessageHook::HookWindow(CWnd* pWnd) {
     if (m_pWnd) {
@@ -125,7 +129,8 @@ LRESULT CWndMessageHook::Next(UINT message, WPARAM wParam, LPARAM lParam) {
 CWnd::CWnd() = default;
 
 CWnd::~CWnd() {
-    for (CWndMessageHook* hook : m_hooks) hook->m_pWnd = nullptr;
+    for (CWndMessageHook* hook : m_hooks)
+        hook->m_pWnd = nullptr;
     m_hooks.clear();
     if (m_pWidget) ReleaseWidget(true);
 }
@@ -146,8 +151,12 @@ CWnd* CWnd::FromWidget(const QWidget* widget) {
     return nullptr;
 }
 
-QWidget* CWnd::GetClientWidget() const { return m_pWidget; }
-QWidget* CWnd::GetInputWidget() const { return GetClientWidget(); }
+QWidget* CWnd::GetClientWidget() const {
+    return m_pWidget;
+}
+QWidget* CWnd::GetInputWidget() const {
+    return GetClientWidget();
+}
 
 bool CWnd::AttachWidget(QWidget* widget) {
     if (!widget) return false;
@@ -188,7 +197,8 @@ void CWnd::ReleaseWidget(bool deleteWidget) {
     if (!widget) return;
     if (g_capture == widget || g_capture == GetInputWidget()) ReleaseCapture();
     OnWidgetReleasing(widget);
-    for (const auto& timer : m_timers) m_pBridge->killTimer(timer.first);
+    for (const auto& timer : m_timers)
+        m_pBridge->killTimer(timer.first);
     m_timers.clear();
     Unregister();
     // The bridge may be in the middle of delivering the event that destroys the
@@ -206,7 +216,8 @@ void CWnd::OnWidgetDestroyedExternally() {
     // Qt deleted the widget (its parent went): the window is gone without the
     // usual destroy sequence; only the final step runs.
     m_pWidget = nullptr;
-    for (const auto& timer : m_timers) m_pBridge->killTimer(timer.first);
+    for (const auto& timer : m_timers)
+        m_pBridge->killTimer(timer.first);
     m_timers.clear();
     Unregister();
     m_pBridge->m_pOwner = nullptr;
@@ -216,7 +227,9 @@ void CWnd::OnWidgetDestroyedExternally() {
 
 void CWnd::OnWidgetReleasing(QWidget*) {}
 
-BOOL CWnd::PreCreateWindow(CREATESTRUCT&) { return TRUE; }
+BOOL CWnd::PreCreateWindow(CREATESTRUCT&) {
+    return TRUE;
+}
 
 QWidget* CWnd::CreateWidget(const CREATESTRUCT&, QWidget* parentWidget) {
     SetOwnPaintAndInput(true);
@@ -229,8 +242,8 @@ BOOL CWnd::Create(const char* lpszClassName, const char* lpszWindowName, DWORD d
                     rect.right - rect.left, rect.bottom - rect.top, pParentWnd, nID, pContext);
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle, int x,
-                    int y, int nWidth, int nHeight, CWnd* pParentWnd, UINT nID, LPVOID lpParam) {
+BOOL CWnd::CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle,
+                    int x, int y, int nWidth, int nHeight, CWnd* pParentWnd, UINT nID, LPVOID lpParam) {
     CREATESTRUCT cs;
     cs.dwExStyle = dwExStyle;
     cs.lpszClass = lpszClassName ? lpszClassName : "";
@@ -278,7 +291,8 @@ BOOL CWnd::DestroyWindow() {
     SendMessage(WM_DESTROY);
     // Children go before their parent, so that a child's handlers still find it.
     std::vector<HWND> children;
-    for (CWnd* child : GetChildWindows()) children.push_back(child->m_hWnd);
+    for (CWnd* child : GetChildWindows())
+        children.push_back(child->m_hWnd);
     for (HWND h : children)
         if (CWnd* child = FromHandle(h)) child->DestroyWindow();
     ReleaseWidget(true);
@@ -305,7 +319,8 @@ BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep) {
     std::vector<HWND> children;
-    for (CWnd* child : GetChildWindows()) children.push_back(child->m_hWnd);
+    for (CWnd* child : GetChildWindows())
+        children.push_back(child->m_hWnd);
     for (HWND h : children) {
         CWnd* child = FromHandle(h);
         if (!child) continue;
@@ -314,9 +329,13 @@ void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, 
     }
 }
 
-BOOL CWnd::PreTranslateMessage(UINT, WPARAM, LPARAM) { return FALSE; }
+BOOL CWnd::PreTranslateMessage(UINT, WPARAM, LPARAM) {
+    return FALSE;
+}
 
-LRESULT CWnd::DefWindowProc(UINT, WPARAM, LPARAM) { return 0; }
+LRESULT CWnd::DefWindowProc(UINT, WPARAM, LPARAM) {
+    return 0;
+}
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
@@ -589,7 +608,9 @@ BOOL CWnd::ShowWindow(int nCmdShow) {
     return wasVisible;
 }
 
-BOOL CWnd::IsWindowVisible() const { return m_pWidget && m_pWidget->isVisible(); }
+BOOL CWnd::IsWindowVisible() const {
+    return m_pWidget && m_pWidget->isVisible();
+}
 
 BOOL CWnd::EnableWindow(BOOL bEnable) {
     if (!m_pWidget) return FALSE;
@@ -600,12 +621,17 @@ BOOL CWnd::EnableWindow(BOOL bEnable) {
 
 BOOL CWnd::IsWindowEnabled() const {
     if (!m_pWidget) return FALSE;
-    return m_pWidget->isWindow() || !m_pWidget->parentWidget() ? m_pWidget->isEnabled()
-                                                               : m_pWidget->isEnabledTo(m_pWidget->parentWidget());
+    return m_pWidget->isWindow() || !m_pWidget->parentWidget()
+               ? m_pWidget->isEnabled()
+               : m_pWidget->isEnabledTo(m_pWidget->parentWidget());
 }
 
-BOOL CWnd::IsIconic() const { return m_pWidget && m_pWidget->isMinimized(); }
-BOOL CWnd::IsZoomed() const { return m_pWidget && m_pWidget->isMaximized(); }
+BOOL CWnd::IsIconic() const {
+    return m_pWidget && m_pWidget->isMinimized();
+}
+BOOL CWnd::IsZoomed() const {
+    return m_pWidget && m_pWidget->isMaximized();
+}
 
 DWORD CWnd::GetStyle() const {
     DWORD style = m_dwStyle & ~(WS_VISIBLE | WS_DISABLED | WS_MAXIMIZE | WS_MINIMIZE);
@@ -631,9 +657,13 @@ void CWnd::SetWindowText(const char* lpszString) {
     if (m_pWidget) m_pWidget->setWindowTitle(QString::fromUtf8(m_strWindowText.c_str()));
 }
 
-void CWnd::GetWindowText(CString& rString) const { rString = m_strWindowText; }
+void CWnd::GetWindowText(CString& rString) const {
+    rString = m_strWindowText;
+}
 
-CString CWnd::GetWindowText() const { return m_strWindowText; }
+CString CWnd::GetWindowText() const {
+    return m_strWindowText;
+}
 
 int CWnd::SetDlgCtrlID(int nID) {
     const int previous = static_cast<int>(m_nID);
@@ -665,7 +695,8 @@ void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL) {
 }
 
 void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint) {
-    MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint);
+    MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
+               bRepaint);
 }
 
 BOOL CWnd::SetWindowPos(const CWnd*, int x, int y, int cx, int cy, UINT nFlags) {
@@ -776,7 +807,9 @@ CWnd* CWnd::SetFocus() {
     return previous;
 }
 
-CWnd* CWnd::GetFocus() { return FromWidget(QApplication::focusWidget()); }
+CWnd* CWnd::GetFocus() {
+    return FromWidget(QApplication::focusWidget());
+}
 
 CWnd* CWnd::SetCapture() {
     CWnd* previous = GetCapture();
@@ -788,7 +821,9 @@ CWnd* CWnd::SetCapture() {
     return previous;
 }
 
-CWnd* CWnd::GetCapture() { return g_capture ? FromWidget(g_capture) : nullptr; }
+CWnd* CWnd::GetCapture() {
+    return g_capture ? FromWidget(g_capture) : nullptr;
+}
 
 BOOL CWnd::ReleaseCapture() {
     if (!g_capture) return FALSE;
@@ -811,7 +846,8 @@ CWnd* CWnd::GetParent() const {
 
 CWnd* CWnd::GetTopLevelParent() const {
     const CWnd* wnd = this;
-    while (CWnd* parent = wnd->GetParent()) wnd = parent;
+    while (CWnd* parent = wnd->GetParent())
+        wnd = parent;
     return const_cast<CWnd*>(wnd);
 }
 
@@ -823,7 +859,7 @@ CFrameWnd* CWnd::GetParentFrame() const {
 
 CFrameWnd* CWnd::GetTopLevelFrame() const {
     CFrameWnd* frame = IsKindOf(RUNTIME_CLASS(CFrameWnd)) ? static_cast<CFrameWnd*>(const_cast<CWnd*>(this))
-                                                           : GetParentFrame();
+                                                          : GetParentFrame();
     while (frame) {
         CFrameWnd* parent = frame->GetParentFrame();
         if (!parent) break;
@@ -887,7 +923,9 @@ int CWnd::MessageBox(const char* lpszText, const char* lpszCaption, UINT nType) 
 
 // --- default handlers -------------------------------------------------------------------------------
 
-int CWnd::OnCreate(LPCREATESTRUCT) { return 0; }
+int CWnd::OnCreate(LPCREATESTRUCT) {
+    return 0;
+}
 void CWnd::OnDestroy() {}
 
 void CWnd::OnNcDestroy() {
@@ -896,12 +934,15 @@ void CWnd::OnNcDestroy() {
         app->m_pMainWnd = nullptr;
         AfxPostQuitMessage(0);
     }
-    for (CWndMessageHook* hook : m_hooks) hook->m_pWnd = nullptr;
+    for (CWndMessageHook* hook : m_hooks)
+        hook->m_pWnd = nullptr;
     m_hooks.clear();
     PostNcDestroy();
 }
 
-void CWnd::OnClose() { DestroyWindow(); }
+void CWnd::OnClose() {
+    DestroyWindow();
+}
 void CWnd::OnSize(UINT, int, int) {}
 void CWnd::OnTimer(UINT_PTR) {}
 void CWnd::OnPaint() {}
@@ -913,7 +954,9 @@ void CWnd::OnRButtonUp(UINT, CPoint) {}
 void CWnd::OnMButtonDown(UINT, CPoint) {}
 void CWnd::OnMButtonUp(UINT, CPoint) {}
 void CWnd::OnMouseMove(UINT, CPoint) {}
-BOOL CWnd::OnMouseWheel(UINT, short, CPoint) { return FALSE; }
+BOOL CWnd::OnMouseWheel(UINT, short, CPoint) {
+    return FALSE;
+}
 void CWnd::OnMouseLeave() {}
 void CWnd::OnKeyDown(UINT, UINT, UINT) {}
 void CWnd::OnKeyUp(UINT, UINT, UINT) {}
@@ -926,11 +969,15 @@ void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) {}
 void CWnd::OnMenuSelect(UINT, UINT, HMENU) {}
 void CWnd::OnExitMenuLoop(BOOL) {}
 void CWnd::OnMDIActivate(BOOL, CWnd*, CWnd*) {}
-LRESULT CWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM) { return 0; }
+LRESULT CWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM) {
+    return 0;
+}
 
 // --- calls on handles -------------------------------------------------------------------------------
 
-BOOL IsWindow(HWND hWnd) { return CWnd::FromHandle(hWnd) != nullptr; }
+BOOL IsWindow(HWND hWnd) {
+    return CWnd::FromHandle(hWnd) != nullptr;
+}
 
 BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!hWnd) return FALSE;

@@ -97,10 +97,11 @@ public:
     virtual QWidget* GetInputWidget() const;
 
     // Creation.
-    virtual BOOL Create(const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle, const RECT& rect,
-                        CWnd* pParentWnd, UINT nID, CCreateContext* pContext = nullptr);
-    BOOL CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle, int x,
-                  int y, int nWidth, int nHeight, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
+    virtual BOOL Create(const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle,
+                        const RECT& rect, CWnd* pParentWnd, UINT nID, CCreateContext* pContext = nullptr);
+    BOOL CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle,
+                  int x, int y, int nWidth, int nHeight, CWnd* pParentWnd, UINT nID,
+                  LPVOID lpParam = nullptr);
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
     virtual BOOL DestroyWindow();
     // Called last when the window is gone; classes that own themselves delete this here.
@@ -247,7 +248,7 @@ private:
     QWidget* m_pWidget = nullptr;
     std::unique_ptr<CWndBridge> m_pBridge;
     std::vector<CWndMessageHook*> m_hooks; // the first sees a message first
-    std::map<int, UINT_PTR> m_timers;     // Qt's timer id to the window's
+    std::map<int, UINT_PTR> m_timers;      // Qt's timer id to the window's
     RECT m_rcNormal{};
     bool m_bOwnPaintAndInput = false;
     bool m_bDestroying = false;

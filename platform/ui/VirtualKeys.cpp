@@ -10,14 +10,14 @@
 namespace {
 
 constexpr std::array<std::pair<UINT, int>, 24> kKeys = {{
-    {VK_BACK, Qt::Key_Backspace}, {VK_TAB, Qt::Key_Tab},       {VK_RETURN, Qt::Key_Return},
-    {VK_SHIFT, Qt::Key_Shift},    {VK_CONTROL, Qt::Key_Control}, {VK_MENU, Qt::Key_Alt},
-    {VK_ESCAPE, Qt::Key_Escape},  {VK_SPACE, Qt::Key_Space},   {VK_PRIOR, Qt::Key_PageUp},
-    {VK_NEXT, Qt::Key_PageDown},  {VK_END, Qt::Key_End},       {VK_HOME, Qt::Key_Home},
-    {VK_LEFT, Qt::Key_Left},      {VK_UP, Qt::Key_Up},         {VK_RIGHT, Qt::Key_Right},
-    {VK_DOWN, Qt::Key_Down},      {VK_INSERT, Qt::Key_Insert}, {VK_DELETE, Qt::Key_Delete},
-    {VK_MULTIPLY, Qt::Key_Asterisk}, {VK_ADD, Qt::Key_Plus},   {VK_SUBTRACT, Qt::Key_Minus},
-    {VK_DECIMAL, Qt::Key_Period}, {VK_DIVIDE, Qt::Key_Slash},  {0x0D, Qt::Key_Enter},
+    {VK_BACK, Qt::Key_Backspace},    {VK_TAB, Qt::Key_Tab},         {VK_RETURN, Qt::Key_Return},
+    {VK_SHIFT, Qt::Key_Shift},       {VK_CONTROL, Qt::Key_Control}, {VK_MENU, Qt::Key_Alt},
+    {VK_ESCAPE, Qt::Key_Escape},     {VK_SPACE, Qt::Key_Space},     {VK_PRIOR, Qt::Key_PageUp},
+    {VK_NEXT, Qt::Key_PageDown},     {VK_END, Qt::Key_End},         {VK_HOME, Qt::Key_Home},
+    {VK_LEFT, Qt::Key_Left},         {VK_UP, Qt::Key_Up},           {VK_RIGHT, Qt::Key_Right},
+    {VK_DOWN, Qt::Key_Down},         {VK_INSERT, Qt::Key_Insert},   {VK_DELETE, Qt::Key_Delete},
+    {VK_MULTIPLY, Qt::Key_Asterisk}, {VK_ADD, Qt::Key_Plus},        {VK_SUBTRACT, Qt::Key_Minus},
+    {VK_DECIMAL, Qt::Key_Period},    {VK_DIVIDE, Qt::Key_Slash},    {0x0D, Qt::Key_Enter},
 }};
 
 } // namespace

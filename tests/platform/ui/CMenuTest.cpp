@@ -24,17 +24,19 @@ public:
         commands.push_back(LOWORD(wParam));
         return TRUE;
     }
-    void OnInitMenuPopup(CMenu* pPopupMenu, UINT, BOOL) override { opened.push_back(pPopupMenu->GetSafeHmenu()); }
+    void OnInitMenuPopup(CMenu* pPopupMenu, UINT, BOOL) override {
+        opened.push_back(pPopupMenu->GetSafeHmenu());
+    }
 };
 
 class CMenuTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        EnsureQApplication();
         CResources::Instance().AddMenu(
-            kMenuId, {MenuPopup("&File", {MenuItem("&New\tCtrl+N", 100), MenuSeparator(), MenuItem("E&xit", 101)}),
-                      MenuPopup("&Edit", {MenuItem("&Undo", 200, MF_GRAYED), MenuItem("&Mark", 201, MF_CHECKED),
-                                          MenuPopup("&More", {MenuItem("&Deep", 210)})})});
+            kMenuId,
+            {MenuPopup("&File", {MenuItem("&New\tCtrl+N", 100), MenuSeparator(), MenuItem("E&xit", 101)}),
+             MenuPopup("&Edit", {MenuItem("&Undo", 200, MF_GRAYED), MenuItem("&Mark", 201, MF_CHECKED),
+                                 MenuPopup("&More", {MenuItem("&Deep", 210)})})});
         ASSERT_TRUE(menu.LoadMenu(kMenuId));
         ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, 0));
     }
@@ -90,7 +92,8 @@ TEST_F(CMenuTest, ItemsAreInsertedRemovedAndDeleted) {
     ASSERT_TRUE(file->InsertMenu(101, MF_BYCOMMAND | MF_STRING, 103, "&Save"));
     ASSERT_TRUE(file->AppendMenu(MF_STRING | MF_GRAYED, 104, "&Last"));
     std::vector<UINT> ids;
-    for (UINT i = 0; i < file->GetMenuItemCount(); ++i) ids.push_back(file->GetMenuItemID(static_cast<int>(i)));
+    for (UINT i = 0; i < file->GetMenuItemCount(); ++i)
+        ids.push_back(file->GetMenuItemID(static_cast<int>(i)));
     EXPECT_EQ(ids, std::vector<UINT>({100, 102, 0, 103, 101, 104}));
     EXPECT_FALSE(file->InsertMenu(999, MF_BYCOMMAND, 105, "x")) << "no item to insert before";
 

@@ -78,20 +78,19 @@ TEST(CPromptService, WaitCursorShowsOnceForNestedUsersAndGoesAfterAnException) {
 
 class CFileDialogTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::ofstream(folder.File("exists.oxs")) << "x";
-    }
+    void SetUp() override { std::ofstream((folder / "exists.oxs").string()) << "x"; }
     TempFolder folder;
     CScriptedPromptService prompts;
 };
 
 TEST_F(CFileDialogTest, DefaultExtensionIsAddedToANameWithoutOne) {
-    CFileDialog dialog(FALSE, "oxs", nullptr, OFN_HIDEREADONLY, "Structure Files (*.oxs)|*.oxs|All Files (*.*)|*.*||");
+    CFileDialog dialog(FALSE, "oxs", nullptr, OFN_HIDEREADONLY,
+                       "Structure Files (*.oxs)|*.oxs|All Files (*.*)|*.*||");
     dialog.m_ofn.lpstrTitle = "Save Structure";
-    dialog.m_ofn.lpstrInitialDir = folder.Path().string();
-    prompts.QueueFileAnswer(folder.File("bridge"));
+    dialog.m_ofn.lpstrInitialDir = folder.path().string();
+    prompts.QueueFileAnswer((folder / "bridge").string());
     ASSERT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.GetPathName(), folder.File("bridge.oxs"));
+    EXPECT_EQ(dialog.GetPathName(), (folder / "bridge.oxs").string());
     EXPECT_EQ(dialog.GetFileName(), "bridge.oxs");
     EXPECT_EQ(dialog.GetFileTitle(), "bridge");
     EXPECT_EQ(dialog.GetFileExt(), "oxs");
@@ -99,7 +98,7 @@ TEST_F(CFileDialogTest, DefaultExtensionIsAddedToANameWithoutOne) {
     const CFileDialogRequest& request = prompts.FileDialogs()[0];
     EXPECT_FALSE(request.open);
     EXPECT_EQ(request.title, "Save Structure");
-    EXPECT_EQ(request.initialFolder, folder.Path().string());
+    EXPECT_EQ(request.initialFolder, folder.path().string());
     ASSERT_EQ(request.filters.size(), 2u);
     EXPECT_EQ(request.filters[0].first, "Structure Files (*.oxs)");
     EXPECT_EQ(request.filters[1].second, "*.*");
@@ -107,30 +106,32 @@ TEST_F(CFileDialogTest, DefaultExtensionIsAddedToANameWithoutOne) {
 
 TEST_F(CFileDialogTest, OpenRefusesAMissingFileAndAsksAgain) {
     CFileDialog dialog(TRUE, nullptr, nullptr, OFN_FILEMUSTEXIST);
-    prompts.QueueFileAnswer(folder.File("missing.oxs"));
-    prompts.QueueFileAnswer(folder.File("exists.oxs"));
+    prompts.QueueFileAnswer((folder / "missing.oxs").string());
+    prompts.QueueFileAnswer((folder / "exists.oxs").string());
     ASSERT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.GetPathName(), folder.File("exists.oxs"));
+    EXPECT_EQ(dialog.GetPathName(), (folder / "exists.oxs").string());
     ASSERT_EQ(prompts.MessageBoxes().size(), 1u);
     EXPECT_NE(prompts.MessageBoxes()[0].text.find("missing.oxs\nFile not found."), std::string::npos);
     EXPECT_EQ(prompts.FileDialogs().size(), 2u);
-    EXPECT_EQ(prompts.FileDialogs()[1].fileName, folder.File("missing.oxs")) << "the refused name is offered again";
+    EXPECT_EQ(prompts.FileDialogs()[1].fileName, (folder / "missing.oxs").string())
+        << "the refused name is offered again";
 }
 
 TEST_F(CFileDialogTest, SaveAsksBeforeReplacingAFile) {
     CFileDialog dialog(FALSE, nullptr, nullptr, OFN_OVERWRITEPROMPT);
-    prompts.QueueFileAnswer(folder.File("exists.oxs"));
+    prompts.QueueFileAnswer((folder / "exists.oxs").string());
     prompts.QueueMessageBoxAnswer(IDNO);
-    prompts.QueueFileAnswer(folder.File("exists.oxs"));
+    prompts.QueueFileAnswer((folder / "exists.oxs").string());
     prompts.QueueMessageBoxAnswer(IDYES);
     ASSERT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(prompts.FileDialogs().size(), 2u);
     ASSERT_EQ(prompts.MessageBoxes().size(), 2u);
-    EXPECT_EQ(prompts.MessageBoxes()[0].text, folder.File("exists.oxs") + " already exists.\nDo you want to replace it?");
+    EXPECT_EQ(prompts.MessageBoxes()[0].text,
+              (folder / "exists.oxs").string() + " already exists.\nDo you want to replace it?");
     EXPECT_EQ(prompts.MessageBoxes()[0].type & MB_TYPEMASK, MB_YESNO);
 
     CFileDialog quiet(FALSE, nullptr, nullptr, 0);
-    prompts.QueueFileAnswer(folder.File("exists.oxs"));
+    prompts.QueueFileAnswer((folder / "exists.oxs").string());
     EXPECT_EQ(quiet.DoModal(), IDOK);
     EXPECT_EQ(prompts.MessageBoxes().size(), 2u) << "no question without OFN_OVERWRITEPROMPT";
 }

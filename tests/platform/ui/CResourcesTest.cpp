@@ -37,8 +37,8 @@ TEST(CResources, FormatsAndSubstrings) {
         bool found;
         const char* part;
     };
-    for (const Case& c : {Case{0, true, ""}, Case{1, true, "Strakon"}, Case{4, true, ".oxs"}, Case{5, false, ""},
-                          Case{-1, false, ""}}) {
+    for (const Case& c : {Case{0, true, ""}, Case{1, true, "Strakon"}, Case{4, true, ".oxs"},
+                          Case{5, false, ""}, Case{-1, false, ""}}) {
         CString part = "stale";
         EXPECT_EQ(AfxExtractSubString(part, strings, c.index) != FALSE, c.found) << c.index;
         EXPECT_EQ(part, c.part) << c.index;
@@ -46,7 +46,6 @@ TEST(CResources, FormatsAndSubstrings) {
 }
 
 TEST(CResources, PicturesComeFromFilesOrPaintersAtTheAskedSize) {
-    EnsureQApplication();
     CResources& r = CResources::Instance();
     r.AddBitmap(9300, STRAKON_SOURCE_DIR "/tests/platform/ui/sketch-toolbar.svg");
     const QImage svg = r.LoadBitmap(9300, QSize(160, 30));
@@ -67,11 +66,11 @@ TEST(CResources, PicturesComeFromFilesOrPaintersAtTheAskedSize) {
 }
 
 TEST(CResources, ToolbarPictureIsSlicedIntoOneImagePerButton) {
-    EnsureQApplication();
     CResources::Instance().AddBitmap(9303, STRAKON_SOURCE_DIR "/tests/platform/ui/sketch-toolbar.svg");
     const std::vector<QImage> images = AfxLoadToolBarImages(9303, 5, 16, 15);
     ASSERT_EQ(images.size(), 5u);
-    for (const QImage& image : images) EXPECT_EQ(image.size() / image.devicePixelRatio(), QSize(16, 15));
+    for (const QImage& image : images)
+        EXPECT_EQ(image.size() / image.devicePixelRatio(), QSize(16, 15));
     EXPECT_TRUE(AfxLoadToolBarImages(9399, 5, 16, 15).empty());
 }
 

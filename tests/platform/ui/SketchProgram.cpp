@@ -1,13 +1,9 @@
 #include "SketchProgram.h"
 
 #include "platform/core/CArchive.h"
+#include "platform/gdi/CDC.h"
 #include "platform/ui/CCmdUI.h"
 #include "platform/ui/CResources.h"
-
-#if __has_include("platform/gdi/CDC.h")
-#include "platform/gdi/CDC.h"
-#define SKETCH_DRAWS 1
-#endif
 
 namespace sketch {
 
@@ -133,7 +129,6 @@ CSketchView::CSketchView() = default;
 CSketchView::~CSketchView() = default;
 
 void CSketchView::OnDraw(CDC* pDC) {
-#ifdef SKETCH_DRAWS
     CRect client;
     GetClientRect(&client);
     pDC->FillSolidRect(&client, RGB(250, 250, 245));
@@ -153,9 +148,6 @@ void CSketchView::OnDraw(CDC* pDC) {
     pDC->SelectObject(oldPen);
     pDC->SetBkMode(TRANSPARENT);
     pDC->TextOut(20, 180, doc->GetTitle().c_str());
-#else
-    (void)pDC;
-#endif
 }
 
 void CSketchView::OnInitialUpdate() {

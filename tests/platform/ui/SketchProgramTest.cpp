@@ -22,7 +22,6 @@ namespace {
 class SketchProgramTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        EnsureQApplication();
         app = std::make_unique<CSketchApp>();
         ASSERT_TRUE(app->InitInstance());
         frame = app->MainFrame();
