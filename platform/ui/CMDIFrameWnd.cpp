@@ -112,7 +112,9 @@ void CMDIFrameWnd::RemoveChild(CMDIChildWnd* pChild) {
 }
 
 void CMDIFrameWnd::OnChildHidden(CMDIChildWnd* pChild) {
-    if (!pChild || pChild->m_hWnd != m_hActiveChild) return;
+    if (!pChild || pChild->m_hWnd != m_hActiveChild || m_bChoosingActive) return;
+    // Qt may show and hide windows while it activates one; that is no news here.
+    m_bChoosingActive = true;
     // The most recently active of the other shown children takes over, as the
     // window behind it would; none is active when none is shown.
     CMDIChildWnd* next = nullptr;
@@ -134,6 +136,7 @@ void CMDIFrameWnd::OnChildHidden(CMDIChildWnd* pChild) {
         SetActiveChild(nullptr);
         if (area) area->setActiveSubWindow(nullptr);
     }
+    m_bChoosingActive = false;
 }
 
 void CMDIFrameWnd::OnSubWindowActivated(QMdiSubWindow* subWindow) {
@@ -489,12 +492,6 @@ void CMDIChildWnd::OnUpdateFrameTitle(BOOL bAddToTitle) {
 
 void CMDIChildWnd::OnMDIActivate(BOOL bActivate, CWnd*, CWnd*) {
     if (CView* view = GetActiveView()) view->OnActivateView(bActivate, view, view);
-}
-
-bool CMDIChildWnd::FilterEvent(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Hide && watched == GetWidget())
-        if (CMDIFrameWnd* frame = GetMDIFrame()) frame->OnChildHidden(this);
-    return CFrameWnd::FilterEvent(watched, event);
 }
 
 void CMDIChildWnd::OnWidgetReleasing(QWidget* widget) {

@@ -64,6 +64,7 @@ private:
     CWnd* m_pMDIClient = nullptr;
     std::vector<CMDIChildWnd*> m_children;
     HWND m_hActiveChild = nullptr;
+    bool m_bChoosingActive = false;
 
     DECLARE_MESSAGE_MAP()
 };
@@ -100,7 +101,6 @@ public:
 
 protected:
     QWidget* CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) override;
-    bool FilterEvent(QObject* watched, QEvent* event) override;
     void OnWidgetReleasing(QWidget* widget) override;
     void OnShowStateChanged() override;
 
