@@ -11,8 +11,11 @@
 
 #include <QEvent>
 #include <QGridLayout>
+#include <QIcon>
+#include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPixmap>
 #include <QStyle>
 
 #include <algorithm>
@@ -383,6 +386,10 @@ QWidget* CMDIChildWnd::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidge
     m_hMDIFrame = cs.hwndParent->GetSafeHwnd();
     auto* sub = new QMdiSubWindow();
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
+    // The document's picture when the resources have one, else none (not Qt's own).
+    QPixmap icon(16, 16);
+    icon.fill(Qt::transparent);
+    sub->setWindowIcon(QIcon(icon));
     m_pClientArea = new QWidget(sub);
     m_pClientLayout = new QGridLayout(m_pClientArea);
     m_pClientLayout->setContentsMargins(0, 0, 0, 0);
@@ -431,7 +438,12 @@ BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPare
     CMDIFrameWnd* parent = pParentWnd && pParentWnd->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd))
                                ? static_cast<CMDIFrameWnd*>(pParentWnd)
                                : nullptr;
-    return Create(nullptr, m_strTitle.c_str(), dwDefaultStyle, rectDefault, parent, pContext);
+    if (!Create(nullptr, m_strTitle.c_str(), dwDefaultStyle, rectDefault, parent, pContext)) return FALSE;
+    if (CResources::Instance().HasBitmap(nIDResource)) {
+        const QImage picture = CResources::Instance().LoadBitmap(nIDResource, QSize(16, 16));
+        if (!picture.isNull()) GetWidget()->setWindowIcon(QIcon(QPixmap::fromImage(picture)));
+    }
+    return TRUE;
 }
 
 void CMDIChildWnd::ActivateFrame(int nCmdShow) {

@@ -94,8 +94,12 @@ void CView::OnWidgetAttached() {
 
 bool CView::FilterEvent(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress && watched == GetInputWidget()) {
-        if (CFrameWnd* frame = GetParentFrame(); frame && frame->GetActiveView() != this)
-            frame->SetActiveView(this);
+        // A click activates the view's window and makes the view its active view.
+        if (CFrameWnd* frame = GetParentFrame()) {
+            CFrameWnd* top = frame->GetTopLevelFrame();
+            if (top && top != frame && top->GetActiveFrame() != frame) frame->ActivateFrame();
+            if (frame->GetActiveView() != this) frame->SetActiveView(this);
+        }
         if (GetWidget()) GetWidget()->setFocus(Qt::MouseFocusReason);
     }
     return CWnd::FilterEvent(watched, event);

@@ -2,6 +2,7 @@
 
 #include "UiTestSupport.h"
 
+#include "platform/ui/CCmdUI.h"
 #include "platform/ui/CPromptService.h"
 #include "platform/ui/CResources.h"
 #include "platform/ui/CWnd.h"
@@ -124,6 +125,24 @@ TEST_F(CMenuTest, ChoosingAnItemOfAnOwnedMenuSendsTheCommandToItsWindow) {
     file->GetItemAction(101, MF_BYCOMMAND)->trigger();
     menu.GetItemAction(210, MF_BYCOMMAND)->trigger();
     EXPECT_EQ(owner.commands, std::vector<UINT>({101, 210}));
+}
+
+TEST_F(CMenuTest, UpdateStateActsOnTheMenuItemItNames) {
+    CMenu* edit = menu.GetSubMenu(1);
+    CCmdUI state;
+    state.m_pMenu = edit;
+    state.m_nIndex = 0;
+    state.m_nID = 200;
+    state.Enable(TRUE);
+    state.SetText("&Undo Add Node\tCtrl+Z");
+    state.SetRadio(TRUE);
+    EXPECT_EQ(edit->GetMenuState(200, MF_BYCOMMAND) & (MF_GRAYED | MF_CHECKED | MFT_RADIOCHECK),
+              static_cast<UINT>(MF_CHECKED | MFT_RADIOCHECK));
+    CString text;
+    edit->GetMenuString(200, text, MF_BYCOMMAND);
+    EXPECT_EQ(text, "&Undo Add Node\tCtrl+Z");
+    state.SetCheck(0);
+    EXPECT_EQ(edit->GetMenuState(200, MF_BYCOMMAND) & MF_CHECKED, 0u);
 }
 
 TEST_F(CMenuTest, TrackedPopupSendsTheChosenCommandOrReturnsIt) {

@@ -239,6 +239,20 @@ TEST_F(SketchProgramTest, TimerStartsAWorkerWhoseNotificationReachesTheFrameOnTh
     EXPECT_EQ(frame->m_workerResult, 0);
 }
 
+TEST_F(SketchProgramTest, ViewsTakeMouseAndKeysAndAClickMakesTheViewActive) {
+    CSketchView* first = NewSketch();
+    CMDIChildWnd* firstFrame = frame->MDIGetActive();
+    CSketchView* second = NewSketch();
+    ASSERT_NE(first, second);
+    QTest::mouseClick(first->GetInputWidget(), Qt::LeftButton, Qt::NoModifier, QPoint(12, 34));
+    EXPECT_EQ(first->m_clicks, std::vector<CPoint>({CPoint(12, 34)}));
+    EXPECT_TRUE(second->m_clicks.empty());
+    EXPECT_EQ(frame->MDIGetActive(), firstFrame) << "the click activated the view's window";
+    QTest::keyClick(first->GetWidget(), Qt::Key_Delete);
+    QTest::keyClick(first->GetWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(first->m_keys, std::vector<UINT>({VK_DELETE, VK_CONTROL, VK_NEXT})) << "modifier keys come too";
+}
+
 TEST_F(SketchProgramTest, ScreenshotOfTheMainWindow) {
     CSketchView* view = NewSketch();
     ASSERT_NE(view, nullptr);
