@@ -369,7 +369,12 @@ void CMDIFrameWnd::OnWindowNew() {
 // --- the MDI child ----------------------------------------------------------------------------------
 
 CMDIChildWnd::CMDIChildWnd() = default;
-CMDIChildWnd::~CMDIChildWnd() = default;
+
+CMDIChildWnd::~CMDIChildWnd() {
+    // Deleted while its window still exists: the frame must not keep it.
+    if (GetWidget())
+        if (CMDIFrameWnd* frame = GetMDIFrame()) frame->RemoveChild(this);
+}
 
 QMdiSubWindow* CMDIChildWnd::GetSubWindow() const {
     return qobject_cast<QMdiSubWindow*>(GetWidget());

@@ -64,6 +64,10 @@ int unitsPerInch(int mapMode) {
 CView::CView() = default;
 
 CView::~CView() {
+    // Deleted while its window still exists: its frame must not keep it as the active view.
+    if (GetWidget())
+        if (CFrameWnd* frame = GetParentFrame(); frame && frame->GetActiveView() == this)
+            frame->SetActiveView(nullptr, FALSE);
     if (m_pDocument) m_pDocument->RemoveView(this);
 }
 

@@ -742,7 +742,14 @@ BOOL CWnd::GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const {
     lpwndpl->showCmd = IsIconic() ? SW_SHOWMINIMIZED : IsZoomed() ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
     lpwndpl->ptMinPosition = POINT{-1, -1};
     lpwndpl->ptMaxPosition = POINT{-1, -1};
-    lpwndpl->rcNormalPosition = m_rcNormal;
+    // A window in its normal state is where it is now; a maximised or minimised
+    // one keeps the rectangle it had before.
+    if (IsIconic() || IsZoomed()) {
+        lpwndpl->rcNormalPosition = m_rcNormal;
+    } else {
+        const QRect g = m_pWidget->geometry();
+        lpwndpl->rcNormalPosition = RECT{g.x(), g.y(), g.x() + g.width(), g.y() + g.height()};
+    }
     return TRUE;
 }
 

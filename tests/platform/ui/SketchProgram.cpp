@@ -197,6 +197,10 @@ void CSketchChildFrame::OnShapeClear() {
     ++m_clearCommands;
 }
 
+BEGIN_MESSAGE_MAP(CSketchWindowManager, CCmdTarget)
+ON_COMMAND(ID_WINDOW_CASCADE, &CSketchWindowManager::OnWindowCascade)
+END_MESSAGE_MAP()
+
 IMPLEMENT_DYNCREATE(CSketchMainFrame, CMDIFrameWnd)
 
 BEGIN_MESSAGE_MAP(CSketchMainFrame, CMDIFrameWnd)
@@ -225,6 +229,11 @@ int CSketchMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     DockControlBar(&m_wndToolBar);
     SetMessageText(AFX_IDS_IDLEMESSAGE);
     return 0;
+}
+
+BOOL CSketchMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
+    if (m_windowManager.OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
+    return CMDIFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
 void CSketchMainFrame::OnEditMark() {

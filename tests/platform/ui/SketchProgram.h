@@ -94,6 +94,17 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
+// A helper that the main frame asks before anyone else, as the program's frame
+// asks its workspace and menu managers.
+class CSketchWindowManager : public CCmdTarget {
+public:
+    int m_cascades = 0;
+
+protected:
+    void OnWindowCascade() { ++m_cascades; }
+    DECLARE_MESSAGE_MAP()
+};
+
 class CSketchMainFrame : public CMDIFrameWnd {
     DECLARE_DYNCREATE(CSketchMainFrame)
 public:
@@ -102,7 +113,9 @@ public:
 
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     void OnTimer(UINT_PTR nIDEvent) override;
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
+    CSketchWindowManager m_windowManager;
     CToolBar m_wndToolBar;
     CStatusBar m_wndStatusBar;
     bool m_bMarked = false;

@@ -86,7 +86,7 @@ TEST_F(SketchProgramTest, MainFrameIsBuiltFromTheResourceTables) {
     EXPECT_EQ(frame->m_wndStatusBar.GetPaneText(0), "Ready");
 }
 
-TEST_F(SketchProgramTest, CommandGoesToTheActiveViewFirstThenTheDocumentThenTheFrames) {
+TEST_F(SketchProgramTest, CommandGoesToTheFramesHelperThenTheActiveViewThenTheDocumentThenTheFrames) {
     // Without a document, the frame's own handler answers.
     frame->SendMessage(WM_COMMAND, ID_SHAPE_CLEAR, 0);
     EXPECT_EQ(frame->m_clearCommands, 1);
@@ -111,6 +111,12 @@ TEST_F(SketchProgramTest, CommandGoesToTheActiveViewFirstThenTheDocumentThenTheF
     // Only the main frame handles Mark.
     frame->SendMessage(WM_COMMAND, ID_EDIT_MARK, 0);
     EXPECT_EQ(frame->m_markCommands, 1);
+
+    // The frame's helper answers before the view and the frames.
+    const QRect before = child->GetWidget()->geometry();
+    frame->SendMessage(WM_COMMAND, ID_WINDOW_CASCADE, 0);
+    EXPECT_EQ(frame->m_windowManager.m_cascades, 1);
+    EXPECT_EQ(child->GetWidget()->geometry(), before) << "the frame's own cascade did not run";
 
     // The document's window shows the template's menu, and choosing its item routes the same way.
     QMenu* shape = Popup("&Shape");
@@ -262,7 +268,7 @@ TEST_F(SketchProgramTest, ScreenshotOfTheMainWindow) {
         frame->SendMessage(WM_COMMAND, ID_SHAPE_SQUARE, 0);
     frame->m_bMarked = true;
     frame->SendMessage(WM_COMMAND, ID_WINDOW_NEW, 0);
-    frame->SendMessage(WM_COMMAND, ID_WINDOW_TILE_VERT, 0);
+    frame->MDITile(MDITILE_VERTICAL);
     app->RunIdleProcessing();
     ProcessEvents();
     const QImage picture = frame->GetWidget()->grab().toImage();
