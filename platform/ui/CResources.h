@@ -87,5 +87,5 @@ BOOL AfxLoadString(UINT nID, CString& rString);
 // The string with "%1" (and "%2") replaced.
 void AfxFormatString1(CString& rString, UINT nIDS, const char* lpsz1);
 void AfxFormatString2(CString& rString, UINT nIDS, const char* lpsz1, const char* lpsz2);
-// Part iSubString of a text divided by chSep; FALSE when there are fewer parts.
+// Substring number iSubString (from 0) of a text divided by chSep; FALSE when there are fewer.
 BOOL AfxExtractSubString(CString& rString, const char* lpszFullString, int iSubString, char chSep = '\n');

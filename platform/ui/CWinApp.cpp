@@ -290,8 +290,8 @@ void CWinApp::WinHelp(DWORD_PTR, UINT) {}
 void CWinApp::SetRegistryKey(const char* lpszRegistryKey) {
     m_pszRegistryKey = lpszRegistryKey ? lpszRegistryKey : "";
     m_pszProfileName = AfxGetAppName();
-    // From now on the profile lives in the settings store, under the key the
-    // original program used: Software\<company>\<application>.
+    // From now on the profile lives in the settings store, under the program's
+    // key: Software\<company>\<application>.
     m_pProfileStore =
         std::make_shared<CSettingsProfileStore>("Software\\" + m_pszRegistryKey + "\\" + m_pszProfileName);
 }
