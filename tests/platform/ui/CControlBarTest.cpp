@@ -1,6 +1,6 @@
 #include "platform/ui/CControlBar.h"
 
-#include "SketchProgram.h"
+#include "SketchAppTest.h"
 #include "UiTestSupport.h"
 
 #include "platform/ui/CCmdUI.h"
@@ -38,21 +38,8 @@ public:
     }
 };
 
-class CControlBarTest : public ::testing::Test {
+class CControlBarTest : public SketchAppTest {
 protected:
-    void SetUp() override {
-        app = std::make_unique<CSketchApp>();
-        ASSERT_TRUE(app->InitInstance());
-        frame = app->MainFrame();
-    }
-    void TearDown() override {
-        if (app->m_pMainWnd) app->m_pMainWnd->DestroyWindow();
-        ProcessEvents();
-        app.reset();
-    }
-    CScriptedPromptService prompts;
-    std::unique_ptr<CSketchApp> app;
-    CSketchMainFrame* frame = nullptr;
 };
 
 TEST_F(CControlBarTest, ViewMenuShowsAndHidesTheToolbarWithACheckMark) {

@@ -1,6 +1,6 @@
 #include "platform/ui/CMDIFrameWnd.h"
 
-#include "SketchProgram.h"
+#include "SketchAppTest.h"
 #include "UiTestSupport.h"
 
 #include "platform/ui/CMenu.h"
@@ -18,18 +18,8 @@ using namespace sketch;
 
 namespace {
 
-class CMDIFrameWndTest : public ::testing::Test {
+class CMDIFrameWndTest : public SketchAppTest {
 protected:
-    void SetUp() override {
-        app = std::make_unique<CSketchApp>();
-        ASSERT_TRUE(app->InitInstance());
-        frame = app->MainFrame();
-    }
-    void TearDown() override {
-        if (app->m_pMainWnd) app->m_pMainWnd->DestroyWindow();
-        ProcessEvents();
-        app.reset();
-    }
     CMDIChildWnd* NewChild() {
         frame->SendMessage(WM_COMMAND, ID_FILE_NEW, 0);
         return frame->MDIGetActive();
@@ -41,9 +31,6 @@ protected:
         return ids;
     }
 
-    CScriptedPromptService prompts;
-    std::unique_ptr<CSketchApp> app;
-    CSketchMainFrame* frame = nullptr;
 };
 
 TEST_F(CMDIFrameWndTest, ChildIdsFollowTheCreationOrderAndCloseUp) {

@@ -1,5 +1,5 @@
 // The small program built on the layer, driven as a user drives it.
-#include "SketchProgram.h"
+#include "SketchAppTest.h"
 #include "UiTestSupport.h"
 
 #include "platform/ui/CMenu.h"
@@ -19,21 +19,9 @@ using namespace sketch;
 
 namespace {
 
-class SketchProgramTest : public ::testing::Test {
+class SketchProgramTest : public SketchAppTest {
 protected:
-    void SetUp() override {
-        app = std::make_unique<CSketchApp>();
-        ASSERT_TRUE(app->InitInstance());
-        frame = app->MainFrame();
-        ASSERT_NE(frame, nullptr);
-    }
 
-    void TearDown() override {
-        if (app->m_pMainWnd) app->m_pMainWnd->DestroyWindow();
-        ProcessEvents();
-        app.reset();
-        ProcessEvents();
-    }
 
     // File New, as the menu does it; the new window's view.
     CSketchView* NewSketch() {
@@ -57,9 +45,6 @@ protected:
     // Opening a popup: its items get their state.
     static void Open(QMenu* menu) { emit menu->aboutToShow(); }
 
-    CScriptedPromptService prompts;
-    std::unique_ptr<CSketchApp> app;
-    CSketchMainFrame* frame = nullptr;
 };
 
 TEST_F(SketchProgramTest, MainFrameIsBuiltFromTheResourceTables) {
