@@ -45,6 +45,11 @@ public:
     // The single log; created with this name on the first call (no file is opened).
     static omLogFile* Instance(const std::string& name = "Strakon.log");
     static void Release();
+    // The log when it exists and the category is on, else null: what every
+    // report asks before it writes.
+    static omLogFile* enabledFor(lfCategory c) {
+        return m_LogFile && m_LogFile->isEnabled(c) ? m_LogFile : nullptr;
+    }
 
     ~omLogFile() override;
 

@@ -1,0 +1,493 @@
+#include "platform/gdi/CMetaFile.h"
+
+#include "platform/core/CArchive.h"
+#include "platform/core/FileIO.h"
+
+#include <deque>
+#include <map>
+
+using Type = CMetaRecord::Type;
+
+// --- Playing ------------------------------------------------------------------------
+
+bool CMetaFile::Play(CDC& dc, CPoint offset) const {
+    const int outer = dc.SaveDC();
+    // The objects the list selects live until the context has let go of them.
+    std::deque<CPen> pens;
+    std::deque<CBrush> brushes;
+    std::deque<CFont> fonts;
+    std::map<int, int> savedStates; // number in the recording -> number in dc
+
+    auto pt = [&](const CMetaRecord& r, std::size_t i) { return r.points[i] + CSize(offset.x, offset.y); };
+    auto rect = [&](const CMetaRecord& r) {
+        const CPoint a = pt(r, 0), b = pt(r, 1);
+        return CRect(a.x, a.y, b.x, b.y);
+    };
+    auto needs = [](const CMetaRecord& r, std::size_t n) { return r.points.size() >= n; };
+
+    for (const CMetaRecord& r : m_records) {
+        switch (r.type) {
+        case Type::moveTo:
+            if (needs(r, 1)) dc.MoveTo(pt(r, 0));
+            break;
+        case Type::lineTo:
+            if (needs(r, 1)) dc.LineTo(pt(r, 0));
+            break;
+        case Type::polyline:
+        case Type::polygon: {
+            std::vector<POINT> p;
+            p.reserve(r.points.size());
+            for (std::size_t i = 0; i < r.points.size(); ++i)
+                p.push_back(pt(r, i));
+            if (r.type == Type::polyline)
+                dc.Polyline(p.data(), static_cast<int>(p.size()));
+            else
+                dc.Polygon(p.data(), static_cast<int>(p.size()));
+            break;
+        }
+        case Type::rectangle:
+            if (needs(r, 2)) {
+                const CRect b = rect(r);
+                dc.Rectangle(&b);
+            }
+            break;
+        case Type::ellipse:
+            if (needs(r, 2)) {
+                const CRect b = rect(r);
+                dc.Ellipse(&b);
+            }
+            break;
+        case Type::arc:
+        case Type::chord:
+        case Type::pie:
+            if (needs(r, 4)) {
+                const CRect b = rect(r);
+                const CPoint s = pt(r, 2), e = pt(r, 3);
+                if (r.type == Type::arc)
+                    dc.Arc(b.left, b.top, b.right, b.bottom, s.x, s.y, e.x, e.y);
+                else if (r.type == Type::chord)
+                    dc.Chord(b.left, b.top, b.right, b.bottom, s.x, s.y, e.x, e.y);
+                else
+                    dc.Pie(b.left, b.top, b.right, b.bottom, s.x, s.y, e.x, e.y);
+            }
+            break;
+        case Type::fillRect:
+            if (needs(r, 2)) {
+                CBrush brush;
+                brush.CreateBrushIndirect(&r.brush);
+                const CRect b = rect(r);
+                dc.FillRect(&b, &brush);
+            }
+            break;
+        case Type::fillSolidRect:
+            if (needs(r, 2)) {
+                const CRect b = rect(r);
+                dc.FillSolidRect(&b, static_cast<COLORREF>(r.value));
+            }
+            break;
+        case Type::setPixel:
+            if (needs(r, 1)) dc.SetPixelV(pt(r, 0), static_cast<COLORREF>(r.value));
+            break;
+        case Type::drawEdge:
+            if (needs(r, 2)) {
+                CRect b = rect(r);
+                dc.DrawEdge(&b, static_cast<UINT>(r.value), r.flags);
+            }
+            break;
+        case Type::draw3dRect:
+            if (needs(r, 2)) {
+                const CRect b = rect(r);
+                dc.Draw3dRect(&b, static_cast<COLORREF>(r.value), static_cast<COLORREF>(r.flags));
+            }
+            break;
+        case Type::textOut:
+            if (needs(r, 1)) {
+                const CPoint p = pt(r, 0);
+                dc.TextOut(p.x, p.y, r.text);
+            }
+            break;
+        case Type::drawText:
+            if (needs(r, 2)) {
+                CRect b = rect(r);
+                dc.DrawText(r.text, &b, r.flags);
+            }
+            break;
+        case Type::selectPen:
+            pens.emplace_back();
+            pens.back().CreatePenIndirect(&r.pen);
+            dc.SelectObject(&pens.back());
+            break;
+        case Type::selectBrush:
+            brushes.emplace_back();
+            brushes.back().CreateBrushIndirect(&r.brush);
+            dc.SelectObject(&brushes.back());
+            break;
+        case Type::selectFont:
+            fonts.emplace_back();
+            if (r.fontInPixels)
+                fonts.back().CreatePixelFontIndirect(&r.font);
+            else
+                fonts.back().CreateFontIndirect(&r.font);
+            dc.SelectObject(&fonts.back());
+            break;
+        case Type::setTextColor:
+            dc.SetTextColor(static_cast<COLORREF>(r.value));
+            break;
+        case Type::setBkColor:
+            dc.SetBkColor(static_cast<COLORREF>(r.value));
+            break;
+        case Type::setBkMode:
+            dc.SetBkMode(r.value);
+            break;
+        case Type::setTextAlign:
+            dc.SetTextAlign(r.flags);
+            break;
+        case Type::setROP2:
+            dc.SetROP2(r.value);
+            break;
+        case Type::saveDC:
+            savedStates[r.value] = dc.SaveDC();
+            break;
+        case Type::restoreDC:
+            if (r.value < 0) {
+                dc.RestoreDC(r.value);
+            } else if (auto it = savedStates.find(r.value); it != savedStates.end()) {
+                dc.RestoreDC(it->second);
+            }
+            break;
+        case Type::intersectClipRect:
+            if (needs(r, 2)) {
+                const CRect b = rect(r);
+                dc.IntersectClipRect(&b);
+            }
+            break;
+        case Type::removeClip:
+            dc.SelectClipRgn(nullptr);
+            break;
+        }
+    }
+    return dc.RestoreDC(outer);
+}
+
+bool CDC::PlayMetaFile(const CMetaFile& metaFile, CPoint offset) {
+    return metaFile.Play(*this, offset);
+}
+
+// --- Files ------------------------------------------------------------------------------
+
+namespace {
+constexpr char kMagic[] = "StrakonDisplayList";
+constexpr std::uint32_t kVersion = 1;
+constexpr int kLastType = static_cast<int>(Type::removeClip);
+} // namespace
+
+void CMetaFile::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) {
+        ar.WriteRawString(kMagic);
+        ar << kVersion << static_cast<std::uint32_t>(m_records.size());
+        for (const CMetaRecord& r : m_records) {
+            ar << static_cast<std::uint16_t>(r.type) << static_cast<std::uint32_t>(r.points.size());
+            for (const CPoint& p : r.points)
+                ar << static_cast<std::int32_t>(p.x) << static_cast<std::int32_t>(p.y);
+            ar.WriteRawString(r.text);
+            ar << static_cast<std::int32_t>(r.value) << static_cast<std::uint32_t>(r.flags);
+            switch (r.type) {
+            case Type::selectPen:
+                ar << static_cast<std::uint32_t>(r.pen.lopnStyle)
+                   << static_cast<std::int32_t>(r.pen.lopnWidth) << r.pen.lopnColor;
+                break;
+            case Type::selectBrush:
+            case Type::fillRect:
+                ar << static_cast<std::uint32_t>(r.brush.lbStyle) << r.brush.lbColor
+                   << static_cast<std::int32_t>(r.brush.lbHatch);
+                break;
+            case Type::selectFont: {
+                const LOGFONT& f = r.font;
+                ar << f.lfHeight << f.lfWidth << f.lfEscapement << f.lfOrientation << f.lfWeight << f.lfItalic
+                   << f.lfUnderline << f.lfStrikeOut << f.lfCharSet << f.lfOutPrecision << f.lfClipPrecision
+                   << f.lfQuality << f.lfPitchAndFamily << r.fontInPixels;
+                ar.WriteRawString(f.FaceName());
+                break;
+            }
+            default:
+                break;
+            }
+        }
+        return;
+    }
+
+    if (ar.ReadRawString() != kMagic)
+        throw CArchiveException(CArchiveException::badClass, ar.GetFileName(), "not a display list");
+    std::uint32_t version = 0, count = 0;
+    ar >> version;
+    if (version != kVersion) throw CArchiveException(CArchiveException::badSchema, ar.GetFileName());
+    ar >> count;
+    ar.CheckCount(count, 12);
+    std::vector<CMetaRecord> records;
+    records.reserve(count);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        CMetaRecord r;
+        std::uint16_t type = 0;
+        std::uint32_t npoints = 0;
+        ar >> type >> npoints;
+        if (type < 1 || type > kLastType)
+            throw CArchiveException(CArchiveException::badSchema, ar.GetFileName());
+        r.type = static_cast<Type>(type);
+        ar.CheckCount(npoints, 8);
+        r.points.resize(npoints);
+        for (CPoint& p : r.points) {
+            std::int32_t x = 0, y = 0;
+            ar >> x >> y;
+            p = CPoint(x, y);
+        }
+        r.text = ar.ReadRawString();
+        std::int32_t value = 0;
+        std::uint32_t flags = 0;
+        ar >> value >> flags;
+        r.value = value;
+        r.flags = flags;
+        switch (r.type) {
+        case Type::selectPen: {
+            std::uint32_t style = 0;
+            std::int32_t width = 0;
+            ar >> style >> width >> r.pen.lopnColor;
+            r.pen.lopnStyle = style;
+            r.pen.lopnWidth = width;
+            break;
+        }
+        case Type::selectBrush:
+        case Type::fillRect: {
+            std::uint32_t style = 0;
+            std::int32_t hatch = 0;
+            ar >> style >> r.brush.lbColor >> hatch;
+            r.brush.lbStyle = style;
+            r.brush.lbHatch = hatch;
+            break;
+        }
+        case Type::selectFont: {
+            LOGFONT& f = r.font;
+            ar >> f.lfHeight >> f.lfWidth >> f.lfEscapement >> f.lfOrientation >> f.lfWeight >> f.lfItalic >>
+                f.lfUnderline >> f.lfStrikeOut >> f.lfCharSet >> f.lfOutPrecision >> f.lfClipPrecision >>
+                f.lfQuality >> f.lfPitchAndFamily >> r.fontInPixels;
+            f.SetFaceName(ar.ReadRawString());
+            break;
+        }
+        default:
+            break;
+        }
+        records.push_back(std::move(r));
+    }
+    m_records = std::move(records);
+}
+
+void CMetaFile::Save(const std::filesystem::path& path) const {
+    CArchive ar(CArchive::store);
+    const_cast<CMetaFile*>(this)->Serialize(ar);
+    fileio::writeFileAtomically(path, ar.GetBuffer());
+}
+
+CMetaFile CMetaFile::Load(const std::filesystem::path& path) {
+    CArchive ar(CArchive::load, fileio::readFile(path));
+    CMetaFile file;
+    file.Serialize(ar);
+    return file;
+}
+
+// --- Recording ----------------------------------------------------------------------------
+
+CMetaFileDC::CMetaFileDC(const CDC* reference)
+    : CDC(reference ? reference->GetCaps() : CDeviceCaps::Screen()) {
+    if (!reference) return;
+    SetPrinting(reference->IsPrinting());
+    CDC::SetMapMode(reference->GetMapMode());
+    if (reference->GetMapMode() == MM_ANISOTROPIC) {
+        CDC::SetWindowExt(reference->GetWindowExt());
+        CDC::SetViewportExt(reference->GetViewportExt());
+    }
+    CDC::SetWindowOrg(reference->GetWindowOrg());
+    CDC::SetViewportOrg(reference->GetViewportOrg());
+}
+
+CMetaFile CMetaFileDC::Close() {
+    CMetaFile done = std::move(m_file);
+    m_file = CMetaFile();
+    return done;
+}
+
+CMetaRecord& CMetaFileDC::add(CMetaRecord::Type type, std::initializer_list<CPoint> points) {
+    CMetaRecord r;
+    r.type = type;
+    r.points = points;
+    return m_file.Append(std::move(r));
+}
+
+CPen* CMetaFileDC::SelectObject(CPen* pen) {
+    CPen* old = CDC::SelectObject(pen);
+    if (old) add(Type::selectPen).pen = pen->GetData();
+    return old;
+}
+
+CBrush* CMetaFileDC::SelectObject(CBrush* brush) {
+    CBrush* old = CDC::SelectObject(brush);
+    if (old) add(Type::selectBrush).brush = brush->GetData();
+    return old;
+}
+
+CFont* CMetaFileDC::SelectObject(CFont* font) {
+    CFont* old = CDC::SelectObject(font);
+    if (old) {
+        CMetaRecord& r = add(Type::selectFont);
+        r.font = font->GetData();
+        r.fontInPixels = font->IsHeightInPixels();
+    }
+    return old;
+}
+
+COLORREF CMetaFileDC::SetTextColor(COLORREF color) {
+    add(Type::setTextColor).value = static_cast<int>(color);
+    return CDC::SetTextColor(color);
+}
+
+COLORREF CMetaFileDC::SetBkColor(COLORREF color) {
+    add(Type::setBkColor).value = static_cast<int>(color);
+    return CDC::SetBkColor(color);
+}
+
+int CMetaFileDC::SetBkMode(int mode) {
+    const int old = CDC::SetBkMode(mode);
+    if (old) add(Type::setBkMode).value = mode;
+    return old;
+}
+
+UINT CMetaFileDC::SetTextAlign(UINT flags) {
+    add(Type::setTextAlign).flags = flags;
+    return CDC::SetTextAlign(flags);
+}
+
+int CMetaFileDC::SetROP2(int mode) {
+    const int old = CDC::SetROP2(mode);
+    if (old) add(Type::setROP2).value = mode;
+    return old;
+}
+
+int CMetaFileDC::SaveDC() {
+    const int n = CDC::SaveDC();
+    add(Type::saveDC).value = n;
+    return n;
+}
+
+bool CMetaFileDC::RestoreDC(int saved) {
+    const bool ok = CDC::RestoreDC(saved);
+    if (ok) add(Type::restoreDC).value = saved;
+    return ok;
+}
+
+int CMetaFileDC::IntersectClipRect(int left, int top, int right, int bottom) {
+    add(Type::intersectClipRect, {CPoint(left, top), CPoint(right, bottom)});
+    return CDC::IntersectClipRect(left, top, right, bottom);
+}
+
+int CMetaFileDC::SelectClipRgn(std::nullptr_t) {
+    add(Type::removeClip);
+    return CDC::SelectClipRgn(nullptr);
+}
+
+CPoint CMetaFileDC::MoveTo(int x, int y) {
+    add(Type::moveTo, {CPoint(x, y)});
+    return CDC::MoveTo(x, y);
+}
+
+bool CMetaFileDC::LineTo(int x, int y) {
+    add(Type::lineTo, {CPoint(x, y)});
+    CDC::MoveTo(x, y);
+    return true;
+}
+
+bool CMetaFileDC::Polyline(const POINT* points, int count) {
+    if (!points || count < 2) return false;
+    add(Type::polyline).points.assign(points, points + count);
+    return true;
+}
+
+bool CMetaFileDC::Polygon(const POINT* points, int count) {
+    if (!points || count < 2) return false;
+    add(Type::polygon).points.assign(points, points + count);
+    return true;
+}
+
+bool CMetaFileDC::Rectangle(int left, int top, int right, int bottom) {
+    add(Type::rectangle, {CPoint(left, top), CPoint(right, bottom)});
+    return true;
+}
+
+bool CMetaFileDC::Ellipse(int left, int top, int right, int bottom) {
+    add(Type::ellipse, {CPoint(left, top), CPoint(right, bottom)});
+    return true;
+}
+
+bool CMetaFileDC::Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd) {
+    add(Type::arc, {CPoint(left, top), CPoint(right, bottom), CPoint(xStart, yStart), CPoint(xEnd, yEnd)});
+    return true;
+}
+
+bool CMetaFileDC::Chord(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
+                        int yEnd) {
+    add(Type::chord, {CPoint(left, top), CPoint(right, bottom), CPoint(xStart, yStart), CPoint(xEnd, yEnd)});
+    return true;
+}
+
+bool CMetaFileDC::Pie(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd) {
+    add(Type::pie, {CPoint(left, top), CPoint(right, bottom), CPoint(xStart, yStart), CPoint(xEnd, yEnd)});
+    return true;
+}
+
+void CMetaFileDC::FillRect(const RECT* rect, CBrush* brush) {
+    if (!rect || !brush || !brush->IsCreated()) return;
+    add(Type::fillRect, {CPoint(rect->left, rect->top), CPoint(rect->right, rect->bottom)}).brush =
+        brush->GetData();
+}
+
+void CMetaFileDC::FillSolidRect(const RECT* rect, COLORREF color) {
+    if (!rect) return;
+    add(Type::fillSolidRect, {CPoint(rect->left, rect->top), CPoint(rect->right, rect->bottom)}).value =
+        static_cast<int>(color);
+}
+
+bool CMetaFileDC::SetPixelV(int x, int y, COLORREF color) {
+    add(Type::setPixel, {CPoint(x, y)}).value = static_cast<int>(color);
+    return true;
+}
+
+bool CMetaFileDC::DrawEdge(RECT* rect, UINT edge, UINT flags) {
+    if (!rect) return false;
+    CMetaRecord& r = add(Type::drawEdge, {CPoint(rect->left, rect->top), CPoint(rect->right, rect->bottom)});
+    r.value = static_cast<int>(edge);
+    r.flags = flags;
+    // The base works out the adjusted rectangle without a surface to draw on.
+    return CDC::DrawEdge(rect, edge, flags);
+}
+
+void CMetaFileDC::Draw3dRect(const RECT* rect, COLORREF topLeft, COLORREF bottomRight) {
+    if (!rect) return;
+    CMetaRecord& r =
+        add(Type::draw3dRect, {CPoint(rect->left, rect->top), CPoint(rect->right, rect->bottom)});
+    r.value = static_cast<int>(topLeft);
+    r.flags = bottomRight;
+}
+
+bool CMetaFileDC::TextOut(int x, int y, std::string_view text) {
+    add(Type::textOut, {CPoint(x, y)}).text = std::string(text);
+    // Moves the current position by the text as the reference device measures it.
+    return CDC::TextOut(x, y, text);
+}
+
+int CMetaFileDC::DrawText(std::string_view text, RECT* rect, UINT format) {
+    if (!rect) return 0;
+    if (!(format & DT_CALCRECT)) {
+        CMetaRecord& r =
+            add(Type::drawText, {CPoint(rect->left, rect->top), CPoint(rect->right, rect->bottom)});
+        r.text = std::string(text);
+        r.flags = format;
+    }
+    return CDC::DrawText(text, rect, format);
+}

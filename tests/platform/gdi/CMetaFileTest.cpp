@@ -1,0 +1,292 @@
+#include "platform/gdi/CMetaFile.h"
+#include "platform/core/Exceptions.h"
+#include "platform/core/FileIO.h"
+#include "platform/gdi/CImageDC.h"
+#include "platform/gdi/CPrinterDC.h"
+
+#include <QImage>
+#include <QPdfWriter>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+using Type = CMetaRecord::Type;
+
+namespace {
+
+fs::path artifactDir() {
+    const char* env = std::getenv("STRAKON_TEST_ARTIFACTS");
+    fs::path dir = env && *env ? fs::path(env) : fs::temp_directory_path() / "strakon-test-artifacts";
+    fs::create_directories(dir);
+    return dir;
+}
+
+LOGFONT dejaVu(int height, int escapement = 0) {
+    LOGFONT lf;
+    lf.lfHeight = height;
+    lf.lfEscapement = escapement;
+    lf.lfWeight = FW_NORMAL;
+    lf.SetFaceName("DejaVu Sans");
+    return lf;
+}
+
+// A picture in MM_LOMETRIC units (y up, origin at the top-left corner): a
+// frame, a filled triangle, a circle, an arc, a dashed line and texts.
+void drawPicture(CDC& dc) {
+    CPen frame(PS_SOLID, 5, RGB(0, 0, 128));
+    CBrush yellow(RGB(255, 230, 120));
+    CPen* oldPen = dc.SelectObject(&frame);
+    CBrush* oldBrush = dc.SelectObject(&yellow);
+    dc.Rectangle(20, -20, 980, -580);
+
+    CBrush green(RGB(60, 170, 80));
+    dc.SelectObject(&green);
+    const POINT triangle[] = {{100, -500}, {300, -500}, {200, -300}};
+    dc.Polygon(triangle, 3);
+
+    dc.SelectStockObject(HOLLOW_BRUSH);
+    dc.Ellipse(400, -300, 600, -500);
+    CPen red(PS_SOLID, 3, RGB(200, 0, 0));
+    dc.SelectObject(&red);
+    dc.Arc(650, -300, 850, -500, 850, -400, 750, -300); // the upper right quarter
+
+    CPen dash(PS_DASH, 0, RGB(0, 0, 0));
+    dc.SelectObject(&dash);
+    dc.SetBkMode(TRANSPARENT);
+    dc.MoveTo(50, -540);
+    dc.LineTo(950, -540);
+
+    CFont font, turned;
+    const LOGFONT lf = dejaVu(-60);
+    const LOGFONT lfTurned = dejaVu(-40, 900);
+    font.CreateFontIndirect(&lf);
+    turned.CreateFontIndirect(&lfTurned);
+    CFont* oldFont = dc.SelectObject(&font);
+    dc.SetTextColor(RGB(0, 0, 0));
+    dc.SetTextAlign(TA_LEFT | TA_TOP);
+    dc.TextOut(100, -60, "Upright Ag");
+    dc.SelectObject(&turned);
+    dc.TextOut(920, -60, "Down");
+    dc.SelectObject(oldFont);
+    dc.SelectObject(oldPen);
+    dc.SelectObject(oldBrush);
+}
+
+int differingPixels(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) return -1;
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            n += a.pixel(x, y) != b.pixel(x, y);
+    return n;
+}
+
+void prepareLometric(CDC& dc) {
+    dc.SetMapMode(MM_LOMETRIC);
+    dc.SetBkMode(OPAQUE);
+}
+
+} // namespace
+
+TEST(CMetaFile, RecordsCallsAndAttributesInLogicalUnits) {
+    CMetaFileDC rec;
+    rec.SetMapMode(MM_LOMETRIC); // affects measuring only
+    CPen pen(PS_DOT, 2, RGB(1, 2, 3));
+    rec.SelectObject(&pen);
+    rec.SetTextColor(RGB(9, 8, 7));
+    rec.MoveTo(10, -20);
+    rec.LineTo(30, -40);
+    rec.Arc(0, 0, 100, -100, 100, -50, 50, 0);
+    CRect box(0, 0, 500, -100);
+    rec.DrawText("measured only", &box, DT_CALCRECT | DT_SINGLELINE);
+    rec.DrawText("drawn", &box, DT_SINGLELINE);
+
+    const auto& r = rec.GetMetaFile().Records();
+    ASSERT_EQ(r.size(), 6u); // the measuring DrawText left no record
+    EXPECT_EQ(r[0].type, Type::selectPen);
+    EXPECT_EQ(r[0].pen, (LOGPEN{PS_DOT, 2, RGB(1, 2, 3)}));
+    EXPECT_EQ(r[1].type, Type::setTextColor);
+    EXPECT_EQ(static_cast<COLORREF>(r[1].value), RGB(9, 8, 7));
+    EXPECT_EQ(r[2].type, Type::moveTo);
+    EXPECT_EQ(r[3].type, Type::lineTo);
+    EXPECT_EQ(r[3].points[0], CPoint(30, -40));
+    EXPECT_EQ(r[4].type, Type::arc);
+    EXPECT_EQ(r[4].Rect(), CRect(0, 0, 100, -100));
+    EXPECT_EQ(r[4].points[2], CPoint(100, -50));
+    EXPECT_EQ(r[4].points[3], CPoint(50, 0));
+    EXPECT_EQ(r[5].type, Type::drawText);
+    EXPECT_EQ(r[5].text, "drawn");
+    EXPECT_EQ(rec.GetCurrentPosition(), CPoint(30, -40));
+
+    const CMetaFile taken = rec.Close();
+    EXPECT_EQ(taken.Records().size(), 6u);
+    EXPECT_TRUE(rec.GetMetaFile().IsEmpty());
+}
+
+TEST(CMetaFile, PlaysAtAnOffsetAndLeavesTheTargetAsItWas) {
+    CMetaFileDC rec;
+    CFont font;
+    const LOGFONT lf = dejaVu(-30);
+    font.CreateFontIndirect(&lf);
+    rec.SelectObject(&font);
+    rec.SetBkMode(TRANSPARENT);
+    rec.Rectangle(0, 0, 10, -10);
+    const POINT line[] = {{1, 1}, {2, 2}, {3, 5}};
+    rec.Polyline(line, 3);
+    rec.SaveDC();
+    rec.IntersectClipRect(0, 0, 50, -50);
+    rec.TextOut(5, -5, "x");
+    rec.RestoreDC(-1);
+    const CMetaFile picture = rec.Close();
+
+    CMetaFileDC target;
+    CPen mine(PS_SOLID, 1, RGB(5, 5, 5));
+    target.SelectObject(&mine);
+    target.SetTextColor(RGB(1, 1, 1));
+    target.MoveTo(7, 7);
+    const std::size_t before = target.GetMetaFile().Records().size();
+    ASSERT_TRUE(target.PlayMetaFile(picture, CPoint(100, -200)));
+
+    const auto& r = target.GetMetaFile().Records();
+    std::vector<const CMetaRecord*> played;
+    for (std::size_t i = before; i < r.size(); ++i)
+        played.push_back(&r[i]);
+    auto find = [&](Type t) -> const CMetaRecord* {
+        for (const CMetaRecord* p : played)
+            if (p->type == t) return p;
+        return nullptr;
+    };
+    ASSERT_NE(find(Type::rectangle), nullptr);
+    EXPECT_EQ(find(Type::rectangle)->Rect(), CRect(100, -200, 110, -210));
+    ASSERT_NE(find(Type::polyline), nullptr);
+    EXPECT_EQ(find(Type::polyline)->points[2], CPoint(103, -195));
+    ASSERT_NE(find(Type::intersectClipRect), nullptr);
+    EXPECT_EQ(find(Type::intersectClipRect)->Rect(), CRect(100, -200, 150, -250));
+    ASSERT_NE(find(Type::textOut), nullptr);
+    EXPECT_EQ(find(Type::textOut)->points[0], CPoint(105, -205));
+    EXPECT_EQ(find(Type::selectFont)->font, lf);
+
+    EXPECT_EQ(target.GetCurrentPen(), &mine);
+    EXPECT_EQ(target.GetTextColor(), RGB(1, 1, 1));
+    EXPECT_EQ(target.GetBkMode(), OPAQUE);
+    EXPECT_EQ(target.GetCurrentPosition(), CPoint(7, 7));
+    CRect clip;
+    target.GetClipBox(&clip);
+    EXPECT_EQ(clip, CRect(0, 0, target.GetDeviceCaps(HORZRES), target.GetDeviceCaps(VERTRES)));
+}
+
+TEST(CMetaFile, FilesKeepEveryRecord) {
+    CMetaFileDC rec;
+    drawPicture(rec);
+    CRect edge(1, 2, 3, 4);
+    rec.DrawEdge(&edge, EDGE_RAISED, BF_RECT);
+    rec.FillSolidRect(0, 0, 5, 5, RGB(1, 2, 3));
+    CBrush hatch(HS_DIAGCROSS, RGB(4, 5, 6));
+    const CRect fill(0, 0, 9, 9);
+    rec.FillRect(&fill, &hatch);
+    rec.TextOut(0, 0, "Ünïcode ✓");
+    const CMetaFile picture = rec.Close();
+
+    const fs::path path = artifactDir() / "display-list.bin";
+    picture.Save(path);
+    const CMetaFile loaded = CMetaFile::Load(path);
+    ASSERT_EQ(loaded.Records().size(), picture.Records().size());
+    for (std::size_t i = 0; i < loaded.Records().size(); ++i) {
+        const CMetaRecord& a = picture.Records()[i];
+        const CMetaRecord& b = loaded.Records()[i];
+        EXPECT_EQ(a.type, b.type) << i;
+        EXPECT_EQ(a.points, b.points) << i;
+        EXPECT_EQ(a.text, b.text) << i;
+        EXPECT_EQ(a.value, b.value) << i;
+        EXPECT_EQ(a.flags, b.flags) << i;
+        if (a.type == Type::selectPen) {
+            EXPECT_EQ(a.pen, b.pen) << i;
+        }
+        if (a.type == Type::selectBrush || a.type == Type::fillRect) {
+            EXPECT_EQ(a.brush, b.brush) << i;
+        }
+        if (a.type == Type::selectFont) {
+            EXPECT_EQ(a.font, b.font) << i;
+        }
+    }
+    fs::remove(path);
+}
+
+TEST(CMetaFile, RefusesFilesThatAreNoDisplayList) {
+    const fs::path path = artifactDir() / "not-a-display-list.bin";
+    EXPECT_THROW(CMetaFile::Load(path), CFileException);
+    fileio::writeFileAtomically(path, std::string_view("some other file"));
+    EXPECT_THROW(CMetaFile::Load(path), CArchiveException);
+
+    // A valid head with a record count far beyond the data.
+    CMetaFileDC rec;
+    rec.MoveTo(1, 1);
+    rec.Close().Save(path);
+    auto bytes = fileio::readFile(path);
+    const std::size_t countAt = 1 + std::string_view("StrakonDisplayList").size() + 4;
+    bytes[countAt + 3] = 0x7F;
+    fileio::writeFileAtomically(path, bytes);
+    EXPECT_THROW(CMetaFile::Load(path), CArchiveException);
+    fs::remove(path);
+}
+
+TEST(CMetaFile, PlayedPictureLooksLikeTheDrawingOnImageAndPdf) {
+    // Drawn straight onto an image and played from a recording onto another:
+    // the same pixels.
+    const int dpi = 150;
+    auto makeImage = [&] {
+        QImage img(600, 360, QImage::Format_RGB32);
+        img.setDotsPerMeterX(static_cast<int>(dpi / 0.0254 + 0.5));
+        img.setDotsPerMeterY(static_cast<int>(dpi / 0.0254 + 0.5));
+        img.fill(Qt::white);
+        return img;
+    };
+    QImage direct = makeImage();
+    {
+        CImageDC dc(&direct);
+        prepareLometric(dc);
+        drawPicture(dc);
+    }
+    QImage played = makeImage();
+    CMetaFile picture;
+    {
+        CImageDC dc(&played);
+        prepareLometric(dc);
+        CMetaFileDC rec(&dc);
+        drawPicture(rec);
+        picture = rec.Close();
+        dc.PlayMetaFile(picture);
+    }
+    EXPECT_EQ(differingPixels(direct, played), 0);
+    ASSERT_TRUE(played.save(QString::fromStdString((artifactDir() / "display-list-on-image.png").string())));
+
+    // Text upright: the upright label's ink lies below its anchor (y up, top
+    // aligned), within the frame's upper part.
+    const int anchorY = 60 * dpi / 254;
+    bool inkAbove = false;
+    for (int y = 30 * dpi / 254; y < anchorY - 1; ++y) // between the frame and the anchor
+        for (int x = 100 * dpi / 254 + 2; x < 300 * dpi / 254; ++x)
+            inkAbove |= qGray(played.pixel(x, y)) < 100;
+    EXPECT_FALSE(inkAbove);
+
+    // The same list printed on two PDF pages, the second moved down 2 cm.
+    const fs::path pdf = artifactDir() / "display-list.pdf";
+    QPdfWriter writer(QString::fromStdString(pdf.string()));
+    writer.setResolution(600);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    CPrinterDC printer(&writer);
+    ASSERT_GT(printer.StartDoc("Display list"), 0);
+    for (int page = 0; page < 2; ++page) {
+        ASSERT_GT(printer.StartPage(), 0);
+        printer.SetMapMode(MM_LOMETRIC);
+        printer.PlayMetaFile(picture, CPoint(0, -200 * page));
+        ASSERT_GT(printer.EndPage(), 0);
+    }
+    ASSERT_GT(printer.EndDoc(), 0);
+    EXPECT_GT(fs::file_size(pdf), 1000u);
+}
