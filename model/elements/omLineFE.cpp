@@ -1,0 +1,87 @@
+#include "model/elements/omLineFE.h"
+
+#include "model/omLoad.h"
+#include "model/omLoadGroup.h"
+#include "model/omNode.h"
+
+#include <cmath>
+
+omLineFE::omLineFE() = default;
+
+omLineFE::omLineFE(const omLineFE& other)
+    : m_node1(other.m_node1), m_node2(other.m_node2), m_node3(other.m_node3),
+      m_crossSection(other.m_crossSection), m_material(other.m_material), m_creepFi(other.m_creepFi) {
+    m_loads.reserve(other.m_loads.size());
+    for (const omLoad* load : other.m_loads)
+        m_loads.push_back(load ? load->clone() : nullptr);
+}
+
+omLineFE& omLineFE::operator=(const omLineFE& other) {
+    if (this == &other) return *this;
+    std::vector<omLoad*> loads;
+    loads.reserve(other.m_loads.size());
+    for (const omLoad* load : other.m_loads)
+        loads.push_back(load ? load->clone() : nullptr);
+    for (omLoad* load : m_loads)
+        delete load;
+    m_loads = std::move(loads);
+    m_node1 = other.m_node1;
+    m_node2 = other.m_node2;
+    m_node3 = other.m_node3;
+    m_crossSection = other.m_crossSection;
+    m_material = other.m_material;
+    m_creepFi = other.m_creepFi;
+    return *this;
+}
+
+omLineFE::~omLineFE() {
+    for (omLoad* load : m_loads)
+        delete load;
+}
+
+void omLineFE::addLoad(omLoad* load) {
+    m_loads.push_back(load);
+}
+
+void omLineFE::clearLoad() {
+    m_loads.clear();
+}
+
+double omLineFE::length() const {
+    if (!m_node1 || !m_node2) return 0.0;
+    const omVector p1 = m_node1->getVector(omNode::coorSkewCreep);
+    const omVector p2 = m_node2->getVector(omNode::coorSkewCreep);
+    const double dx = p1[0] - p2[0];
+    const double dz = p1[1] - p2[1];
+    return std::sqrt(dx * dx + dz * dz);
+}
+
+double omLineFE::loadFactor(const omLoad* load) {
+    const omLoadGroup* group = load ? load->getLoadGroup() : nullptr;
+    return group ? group->factor() : 0.0;
+}
+
+bool omLineFE::parseLoad(const omLoad* load, double L, double angle, double& a, double& b, omForceVector& F1,
+                         omForceVector& F2) const {
+    switch (load->getType()) {
+    case omLoad::Concentrated: {
+        const auto* force = static_cast<const omLoadForce*>(load);
+        a = b = L * force->getX();
+        F1 = force->getForce(angle);
+        break;
+    }
+    case omLoad::Linear: {
+        const auto* linear = static_cast<const omLoadLinear*>(load);
+        a = linear->getStart();
+        b = linear->getEnd();
+        F1 = linear->getForce(angle, a);
+        F2 = linear->getForce(angle, b);
+        a *= L;
+        b *= L;
+        break;
+    }
+    default:
+        break;
+    }
+    return true;
+}
