@@ -1,0 +1,171 @@
+#pragma once
+// A single plane beam element between two free nodes, with a material, a
+// rectangular section, one load group and helpers that build its loads. The
+// element's six DOFs get equations 1 to 6, so a global vector of six entries is
+// the element's own displacement vector in global axes.
+#include "ModelTestSupport.h"
+#include "model/elements/ACubicFunction.h"
+#include "model/elements/omLinearLineFE2D.h"
+#include "model/omCrossSectionRect.h"
+#include "model/omLoad.h"
+#include "model/omLoadGroup.h"
+#include "model/omLoadManager.h"
+#include "model/omMaterial.h"
+#include "model/omNode2D.h"
+#include "rezavud/omSymMatrix.h"
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+namespace elementtest {
+
+// Makes the protected steps of the element callable.
+class ProbeFE : public omLinearLineFE2D {
+public:
+    using omLinearLineFE2D::calculateW;
+    using omLinearLineFE2D::calculateWZeroes;
+    using omLinearLineFE2D::constructF;
+    using omLinearLineFE2D::constructGroundK;
+    using omLinearLineFE2D::constructK;
+    using omLinearLineFE2D::integrateW;
+    using omLinearLineFE2D::internalAtGround;
+    using omLinearLineFE2D::parseLoad;
+    using omLinearLineFE2D::setGroundK;
+    using omLinearLineFE2D::setupIndex;
+    const omVector& endForces() const { return m_F; }
+};
+
+inline const omDofStructureType* frame() {
+    return omDofStrakonStructureType::instance();
+}
+
+inline omVector vec6(double u1, double w1, double f1, double u2, double w2, double f2) {
+    const double v[6] = {u1, w1, f1, u2, w2, f2};
+    return omVector(6, v);
+}
+
+// E 3000 kN/cm2, alfaT 1e-5 1/°C, section h 40 cm by b 30 cm.
+class BeamFixture : public modeltest::ModelTest {
+public:
+    static constexpr double E = 3000.0;
+    static constexpr double alphaT = 1e-5;
+    static constexpr double h = 40.0;
+    static constexpr double b = 30.0;
+    static constexpr double A = b * h;
+    static constexpr double I = b * h * h * h / 12.0;
+
+protected:
+    void SetUp() override {
+        ModelTest::SetUp();
+        m_manager.addGroup(omLoadGroup("G"));
+        m_manager.getGroup(1)->setFactor(1.0);
+    }
+
+    // Places the element from (0, 0) to (x2, z2) in cm and numbers its DOFs 1 to 6.
+    void place(double x2, double z2) {
+        m_node1 = std::make_unique<omNode2D>(0.0, 0.0, "cm", 1);
+        m_node2 = std::make_unique<omNode2D>(x2, z2, "cm", 2);
+        m_fe.setNode1(m_node1.get());
+        m_fe.setNode2(m_node2.get());
+        m_fe.setMaterial(&m_material);
+        m_fe.setCrossSection(&m_section);
+        number();
+    }
+
+    void number() {
+        m_node1->resetEquationIndexes();
+        m_node2->resetEquationIndexes();
+        ASSERT_TRUE(m_fe.markUsedDofInNodes());
+        unsigned equation = 1, reaction = 1;
+        m_node1->setupEquationIndexes(equation, reaction);
+        m_node2->setupEquationIndexes(equation, reaction);
+        m_node1->setupReactionIndexes(equation - 1);
+        m_node2->setupReactionIndexes(equation - 1);
+    }
+
+    template <class L> L* bound(L* load) {
+        load->setLoadGroupIndex(1);
+        load->bindLoadGroup(&m_manager);
+        return load;
+    }
+
+    // A concentrated load at the relative position x, in element axes.
+    omLoadForce* pointLoad(double x, double fx, double fz, double my) {
+        auto* load = bound(new omLoadForce(frame(), 1));
+        load->setScope(omLoad::LocalCS);
+        load->setX(x);
+        load->setF(Ux, omUnitValue(fx, omUK_kN));
+        load->setF(Uz, omUnitValue(fz, omUK_kN));
+        load->setF(Ry, omUnitValue(my, omUK_kNcm));
+        return load;
+    }
+
+    // A linear load of one component from start to end (relative), in kN/cm or kNcm/cm.
+    omLoadLinear* linearLoad(omDofType t, double start, double end, double qs, double qe) {
+        auto* load = bound(new omLoadLinear(frame(), 1));
+        load->setStart(start);
+        load->setEnd(end);
+        const omUnitKey key = t == Ry ? omUK_kNcm_cm : omUK_kN_cm;
+        load->setFs(t, omUnitValue(qs, key));
+        load->setFe(t, omUnitValue(qe, key));
+        return load;
+    }
+
+    omLoadTemperature* temperature(double tPos, double tNeg) {
+        auto* load = bound(new omLoadTemperature(frame(), 1));
+        load->setT(1, 1, omUnitValue(tPos, omUK_degC));
+        load->setT(2, 1, omUnitValue(tNeg, omUK_degC));
+        return load;
+    }
+
+    // Deletes the element's loads and empties its list.
+    void dropLoads() {
+        for (omLoad* load : m_fe.getLoads())
+            delete load;
+        m_fe.clearLoad();
+    }
+
+    // The element forces at the global displacements U, in global axes.
+    omVector forces(const omVector& U) {
+        omVector S(6);
+        EXPECT_TRUE(m_fe.setupGlobalKAndF(&U, nullptr, &S, 1));
+        return S;
+    }
+
+    omLoadManager m_manager;
+    omMaterial m_material{E, 0.0, alphaT, 0.0, 0.2, 1};
+    omCrossSectionRect m_section{h, b, omUK_cm, 1};
+    std::unique_ptr<omNode2D> m_node1;
+    std::unique_ptr<omNode2D> m_node2;
+    ProbeFE m_fe;
+};
+
+// ∫ from a to c of f by composite Simpson's rule; exact for cubics, and close
+// enough for the products of the shape functions with a fine division.
+template <class F> double simpson(F f, double a, double c, int n = 2000) {
+    const double step = (c - a) / n;
+    double sum = f(a) + f(c);
+    for (int i = 1; i < n; ++i)
+        sum += f(a + i * step) * (i % 2 ? 4.0 : 2.0);
+    return sum * step / 3.0;
+}
+
+// The transverse shape functions of DOFs 1, 2, 4, 5 at x on an element of length L.
+inline double shape(int dof, double x, double L) {
+    const double t = x / L;
+    switch (dof) {
+    case 1:
+        return 1.0 - 3.0 * t * t + 2.0 * t * t * t;
+    case 2:
+        return -L * t * (1.0 - t) * (1.0 - t);
+    case 4:
+        return 3.0 * t * t - 2.0 * t * t * t;
+    case 5:
+        return L * t * t * (1.0 - t);
+    default:
+        return 0.0;
+    }
+}
+
+} // namespace elementtest
