@@ -1,0 +1,31 @@
+#pragma once
+// The program's non-linear member: a linear member's data, divided into
+// geometrically exact Dravik elements (omDravikFE.h). The member is divided at
+// every point where a load acts, starts or ends, so that each concentrated
+// load falls on a node between two finite elements and each distributed load
+// covers whole finite elements. The main program derives its drawable
+// non-linear member from this class.
+#include "model/omLinearDesignElement2D.h"
+
+class omDravikDesignElement : public omLinearDesignElement2D {
+    DECLARE_STORAGE_INTERFACE()
+
+public:
+    omDravikDesignElement(omNodeMap& nodeMap, unsigned startNode, unsigned endNode, unsigned crossSection,
+                          unsigned material, unsigned id);
+    omDravikDesignElement(omNodeMap& nodeMap, const omNode* start, const omNode* end, unsigned crossSection,
+                          unsigned material, unsigned id);
+    omDravikDesignElement(const omDravikDesignElement& other);
+    ~omDravikDesignElement() override;
+
+    // A new copy of this member, of this class; the caller owns it.
+    omDesignElement* clone() const override;
+    // A new member of this class on the same nodes, cross-section and materials,
+    // numbered 0; the caller owns it.
+    omDesignElement* create() const override;
+    bool isLinear() const override { return false; }
+    // Divides the member at its load points (rounded to 1e-5 of its length).
+    bool setupFEs() override;
+    // A new Dravik element; null when memory runs out. The caller owns it.
+    omLineFE* createLineFE() override;
+};
