@@ -1,0 +1,54 @@
+#pragma once
+// The linear beam member of the plane frame: Euler-Bernoulli finite elements,
+// optionally on an elastic (Winkler) ground that acts on both sides or on one.
+// A member on a one-sided ground is not linear: its ground stiffness depends on
+// the deflection, so the structure is then solved by iteration.
+#include "common/omUnitValue.h"
+#include "model/elements/omLinearLineFE2D.h"
+#include "model/omDesignElement.h"
+
+class omLinearDesignElement2D : public omDesignElement {
+    DECLARE_STORAGE_INTERFACE()
+
+public:
+    // One finite element, the plane-frame layout and both linked nodes.
+    omLinearDesignElement2D(omNodeMap& nodeMap, unsigned node1, unsigned node2, unsigned crossSection,
+                            unsigned material, unsigned number);
+    omLinearDesignElement2D(omNodeMap& nodeMap, const omNode* node1, const omNode* node2,
+                            unsigned crossSection, unsigned material, unsigned number);
+    omLinearDesignElement2D(const omLinearDesignElement2D& other);
+    ~omLinearDesignElement2D() override;
+
+    // Also takes over the ground when the other is a linear member.
+    void copy(const omDesignElement& other) override;
+    omDesignElement* clone() const override { return new omLinearDesignElement2D(*this); }
+    // False exactly when the member rests on a ground.
+    bool isLinear() const override { return !isElasticGround(); }
+    void logFileReport() override;
+    omLinkedNode* createLinkedNode() override;
+    bool setupFEs() override;
+    omLine getLine(omUnitKey unit, omNode::CoorType c) const override;
+    omDesignElement* create() const override;
+
+    // A new finite element of this member's kind; the caller owns it.
+    virtual omLineFE* createLineFE();
+
+    // The member's direction against the x axis, atan2(dz, dx) in radians, from
+    // the nodes with all offsets.
+    double angle() const;
+
+    // Ground: the coefficient (force per volume, unit key 70 as base) and on
+    // which side it acts.
+    void setElGroundCoef(const omUnitValue& k) { m_elGroundCoef = k; }
+    const omUnitValue& getElGroundCoef() const { return m_elGroundCoef; }
+    void setElGroundType(ElGroundType type) { m_elGroundType = type; }
+    ElGroundType getElGroundType() const { return m_elGroundType; }
+    bool isElasticGround() const;
+    // The pressure of the ground on the member at a local deflection w (k w
+    // where the ground acts); 0 without ground.
+    double contactPressure(double w) const;
+
+private:
+    omUnitValue m_elGroundCoef{omUK_kN_cm3};
+    ElGroundType m_elGroundType = ElGroundType(0);
+};
