@@ -22,7 +22,8 @@ endfunction()
 
 # strakon_add_gtest(<name> LIBS <targets...> [DIRS <subfolders...>] [GUI])
 # One GoogleTest executable of every .cpp in the current folder. GUI tests run
-# on Qt's offscreen platform so that no display is needed. Tests write their
+# on Qt's offscreen platform so that no display is needed, with one application
+# object for the whole program (tests/support/GuiEnvironment.cpp). Tests write their
 # pictures and other artifacts under <build>/test-artifacts (STRAKON_TEST_ARTIFACTS).
 function(strakon_add_gtest name)
   cmake_parse_arguments(ARG "GUI" "" "DIRS;LIBS" ${ARGN})
@@ -31,6 +32,10 @@ function(strakon_add_gtest name)
     list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${d}/*.cpp)
   endforeach()
   file(GLOB sources CONFIGURE_DEPENDS ${patterns})
+  if(ARG_GUI)
+    list(APPEND sources ${PROJECT_SOURCE_DIR}/tests/support/GuiEnvironment.cpp)
+    list(APPEND ARG_LIBS Qt6::Widgets)
+  endif()
   add_executable(${name} ${sources})
   if(ARG_GUI)
     set_target_properties(${name} PROPERTIES AUTOMOC ON AUTORCC ON)

@@ -35,49 +35,54 @@ std::vector<std::uint8_t> readFile(const std::filesystem::path& path) {
     return data;
 }
 
-void writeFileAtomically(const std::filesystem::path& path, const void* data, std::size_t size) {
-    std::filesystem::path dir = path.parent_path();
+int createTempBeside(const std::filesystem::path& target, std::string& tempPath, int& fd) {
+    std::filesystem::path dir = target.parent_path();
     if (dir.empty()) dir = ".";
-    std::string pattern = (dir / ("." + path.filename().string() + ".XXXXXX")).string();
-    int fd = ::mkstemp(pattern.data());
-    if (fd < 0) {
-        int err = errno;
-        throw CFileException(CFileException::causeFromErrno(err), path.string(), err);
-    }
-    auto fail = [&](int err) {
-        ::close(fd);
-        ::unlink(pattern.c_str());
-        throw CFileException(CFileException::causeFromErrno(err), path.string(), err);
-    };
-    // Keep the permissions of the file being replaced; a new file gets the usual 0666 & ~umask.
+    tempPath = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+    fd = ::mkstemp(tempPath.data());
+    if (fd < 0) return errno;
+    // Keep the permissions of the file being replaced; a new file gets 0666 less the umask.
     struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) {
+    if (::stat(target.c_str(), &st) == 0) {
         ::fchmod(fd, st.st_mode & 07777);
     } else {
         mode_t mask = ::umask(0);
         ::umask(mask);
         ::fchmod(fd, 0666 & ~mask);
     }
+    return 0;
+}
+
+int writeAllAndSync(int fd, const void* data, std::size_t size) {
     const auto* p = static_cast<const std::uint8_t*>(data);
     std::size_t left = size;
     while (left > 0) {
         ssize_t n = ::write(fd, p, left);
         if (n < 0) {
             if (errno == EINTR) continue;
-            fail(errno);
+            return errno;
         }
         p += n;
         left -= static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0) fail(errno);
-    if (::close(fd) != 0) {
-        int err = errno;
-        ::unlink(pattern.c_str());
+    return ::fsync(fd) != 0 ? errno : 0;
+}
+
+void writeFileAtomically(const std::filesystem::path& path, const void* data, std::size_t size) {
+    std::string temp;
+    int fd = -1;
+    auto fail = [&](int err) {
+        if (fd >= 0) ::close(fd);
+        if (!temp.empty() && fd >= 0) ::unlink(temp.c_str());
         throw CFileException(CFileException::causeFromErrno(err), path.string(), err);
-    }
-    if (::rename(pattern.c_str(), path.c_str()) != 0) {
+    };
+    if (int err = createTempBeside(path, temp, fd)) fail(err);
+    if (int err = writeAllAndSync(fd, data, size)) fail(err);
+    int closed = ::close(fd);
+    fd = -1;
+    if (closed != 0 || ::rename(temp.c_str(), path.c_str()) != 0) {
         int err = errno;
-        ::unlink(pattern.c_str());
+        ::unlink(temp.c_str());
         throw CFileException(CFileException::causeFromErrno(err), path.string(), err);
     }
 }

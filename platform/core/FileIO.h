@@ -5,6 +5,7 @@
 // file as it was.
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -15,6 +16,16 @@ std::vector<std::uint8_t> readFile(const std::filesystem::path& path);
 
 // Throws CFileException when the file cannot be written; the target is then untouched.
 void writeFileAtomically(const std::filesystem::path& path, const void* data, std::size_t size);
+
+// The steps of an atomic write, for writers that do more between them (a
+// compound file locks the new file before it takes the name). Each returns 0 or
+// the errno of the failure.
+//
+// Creates a new file beside target, with target's permissions (or 0666 less the
+// umask for a new target); tempPath receives its name.
+int createTempBeside(const std::filesystem::path& target, std::string& tempPath, int& fd);
+// Writes every byte and flushes them to the disk.
+int writeAllAndSync(int fd, const void* data, std::size_t size);
 
 inline void writeFileAtomically(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
     writeFileAtomically(path, bytes.data(), bytes.size());

@@ -1,6 +1,7 @@
 #include "platform/storage/CCompoundFile.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/FileIO.h"
 
 #include <gsf/gsf-infile-msole.h>
 #include <gsf/gsf-infile.h>
@@ -485,9 +486,9 @@ void CCompoundFile::writeTo(const std::filesystem::path& path) {
     const std::filesystem::path target = resolveLinks(path);
     std::filesystem::path dir = target.parent_path();
     if (dir.empty()) dir = ".";
-    std::string temp = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0) throwErrno(path, errno);
+    std::string temp;
+    int fd = -1;
+    if (int err = fileio::createTempBeside(target, temp, fd)) throwErrno(path, err);
     int otherFd = -1;
     auto fail = [&](int err) {
         ::close(fd);
@@ -496,27 +497,7 @@ void CCompoundFile::writeTo(const std::filesystem::path& path) {
         if (err == EWOULDBLOCK) throwInUse(path);
         throwErrno(path, err);
     };
-    // Keep the permissions of the file being replaced; a new file gets 0666 less the umask.
-    struct stat st {};
-    if (::stat(target.c_str(), &st) == 0) {
-        ::fchmod(fd, st.st_mode & 07777);
-    } else {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd, 0666 & ~mask);
-    }
-    const std::uint8_t* p = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            fail(errno);
-        }
-        p += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    if (::fsync(fd) != 0) fail(errno);
+    if (int err = fileio::writeAllAndSync(fd, bytes.data(), bytes.size())) fail(err);
     // The new file is locked before it takes the name, so that no other opener
     // can slip in between the rename and the lock.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) fail(errno);

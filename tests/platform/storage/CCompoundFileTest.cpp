@@ -1,6 +1,6 @@
 #include "platform/storage/CCompoundFile.h"
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FileIO.h"
 

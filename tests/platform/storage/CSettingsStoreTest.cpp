@@ -1,6 +1,6 @@
 #include "platform/storage/CSettingsStore.h"
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "platform/core/FileIO.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "platform/storage/SECRegistry.h"
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "platform/storage/CSettingsStore.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-// One application object for the whole test program: fonts and painting need it.
-#include <QGuiApplication>
+// One application object for the whole test program: fonts, painting and widgets need it.
+#include <QApplication>
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@ public:
     void SetUp() override {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
-        static char name[] = "velloc_tests";
+        static char name[] = "strakon_tests";
         static char* argv[] = {name, nullptr};
-        m_app = new QGuiApplication(argc, argv);
+        m_app = new QApplication(argc, argv);
     }
     void TearDown() override {
         delete m_app;
@@ -20,7 +20,7 @@ public:
     }
 
 private:
-    QGuiApplication* m_app = nullptr;
+    QApplication* m_app = nullptr;
 };
 
 const ::testing::Environment* const s_environment = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);

@@ -1,0 +1,114 @@
+#include "model/omRCDesignBeamData.h"
+
+#include "platform/core/CArchive.h"
+
+#include <algorithm>
+#include <cstdint>
+
+// The member class arrives with the finite-element part of the library; until
+// then the volumes, which read the member, are declared but have no body.
+#if __has_include("model/omDesignElement.h")
+#include "model/omCrossSection.h"
+#include "model/omDesignElement.h"
+#define STRAKON_HAVE_DESIGN_ELEMENT 1
+#endif
+
+namespace {
+
+constexpr std::int32_t kVersion = 1;
+
+void writePairs(CArchive& ar, const std::vector<std::pair<double, double>>& values) {
+    ar << static_cast<std::uint32_t>(values.size());
+    for (const auto& [first, second] : values)
+        ar << first << second;
+}
+
+void readPairs(CArchive& ar, std::vector<std::pair<double, double>>& values) {
+    std::uint32_t n = 0;
+    ar >> n;
+    ar.CheckCount(n, 2 * sizeof(double));
+    values.assign(n, {0.0, 0.0});
+    for (auto& [first, second] : values)
+        ar >> first >> second;
+}
+
+} // namespace
+
+omRCDesignBeamData::~omRCDesignBeamData() = default;
+
+omGenericDesignData* omRCDesignBeamData::clone() const {
+    return new omRCDesignBeamData(*this);
+}
+
+void omRCDesignBeamData::copy(const omRCDesignBeamData& other) {
+    if (&other == this) return;
+    omGenericDesignData::copy(other);
+    m_topBand = other.m_topBand;
+    m_bottomBand = other.m_bottomBand;
+    m_stirrups = other.m_stirrups;
+    m_NMResults = other.m_NMResults;
+    m_crackResults = other.m_crackResults;
+    m_shearResults = other.m_shearResults;
+}
+
+void omRCDesignBeamData::resetResults() {
+    omGenericDesignData::resetResults();
+    m_NMResults.clear();
+    m_crackResults.clear();
+    m_shearResults.clear();
+}
+
+int omRCDesignBeamData::getBarChangePos(std::vector<double>& positions) const {
+    positions.clear();
+    m_topBand.getBarChangePos(positions);
+    m_bottomBand.getBarChangePos(positions);
+    std::sort(positions.begin(), positions.end());
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    return static_cast<int>(positions.size());
+}
+
+#ifdef STRAKON_HAVE_DESIGN_ELEMENT
+double omRCDesignBeamData::getBarVolume() const {
+    const omDesignElement* element = getElement();
+    if (!element) return 0.0;
+    const double L = element->length();
+    return m_bottomBand.V(L).Get(omUK_cm3) + m_topBand.V(L).Get(omUK_cm3);
+}
+
+double omRCDesignBeamData::getStirrupVolume() const {
+    const omDesignElement* element = getElement();
+    if (!element) return 0.0;
+    const double L = element->length();
+    const omCrossSection* section = element->getCrossSection();
+    if (!section) return 0.0;
+    const double stirrupLength =
+        section->getStirrupLength(m_topBand.getCover().Get(omUK_cm), m_bottomBand.getCover().Get(omUK_cm));
+    return m_stirrups.V(L, stirrupLength).Get(omUK_cm3);
+}
+#endif
+
+void omRCDesignBeamData::Serialize(CArchive& ar) {
+    omGenericDesignData::Serialize(ar);
+    if (ar.IsStoring()) {
+        ar << kVersion;
+        writePairs(ar, m_NMResults);
+        writePairs(ar, m_crackResults);
+        ar << static_cast<std::uint32_t>(m_shearResults.size());
+        for (double v : m_shearResults)
+            ar << v;
+    } else {
+        std::int32_t version = 0;
+        ar >> version;
+        readPairs(ar, m_NMResults);
+        readPairs(ar, m_crackResults);
+        std::uint32_t n = 0;
+        ar >> n;
+        ar.CheckCount(n, sizeof(double));
+        m_shearResults.assign(n, 0.0);
+        for (double& v : m_shearResults)
+            ar >> v;
+    }
+    m_topBand.Serialize(ar);
+    m_bottomBand.Serialize(ar);
+    m_stirrups.Serialize(ar);
+}
