@@ -1,0 +1,140 @@
+#include "model/omElementMap.h"
+
+#include "FrameBuilder.h"
+#include "ModelTestSupport.h"
+#include "model/omElementLoadGroup.h"
+#include "model/omLoadManager.h"
+#include "model/omStiffnessMatrix.h"
+
+#include <gtest/gtest.h>
+
+using frametest::Frame;
+
+namespace {
+class ElementMapTest : public modeltest::ModelTest {};
+
+// Design data that records what the map asks of it.
+class RecordingDesignData : public omGenericDesignData {
+public:
+    omGenericDesignData* clone() const override { return new RecordingDesignData(*this); }
+};
+} // namespace
+
+TEST_F(ElementMapTest, EmptyMapFansOutToNothing) {
+    omElementMap map;
+    omStiffnessMatrix K(0, 0);
+    omVector S, U;
+    EXPECT_TRUE(map.setupGlobalKAndF(&U, &K, &S, 1));
+    EXPECT_TRUE(map.markUsedDofInNodes());
+    EXPECT_TRUE(map.distributeLoad());
+    EXPECT_EQ(map.solveInternalEquations(U), 0.0);
+    EXPECT_EQ(map.volume(), 0.0);
+    EXPECT_FALSE(map.isElasticGround());
+    EXPECT_EQ(map.getNumberOfElements(true), 0u);
+    omElementMap::DesignDataLC data;
+    map.transferDesignDataLC(omGenericDesignData::LCT(1), data);
+    EXPECT_TRUE(data.empty());
+}
+
+TEST_F(ElementMapTest, FindsTheMembersOfANodeOnce) {
+    Frame f;
+    f.node(1, 0.0, 0.0);
+    f.node(2, 100.0, 0.0);
+    f.node(3, 200.0, 0.0);
+    f.member(1, 1, 2);
+    f.member(2, 2, 3);
+    f.member(3, 1, 3);
+    omElementMap& map = *f.s.getElementMap();
+    std::list<omDesignElement*> out;
+    EXPECT_EQ(map.elementsUsingNode(f.s.getNodeMap()->find(2), out), 2);
+    EXPECT_EQ(map.elementsUsingNode(f.s.getNodeMap()->find(2), out), 0);
+    EXPECT_EQ(map.elementsUsingNode(f.s.getNodeMap()->find(3), out), 1);
+    EXPECT_EQ(out, (std::list<omDesignElement*>{f.element(1), f.element(2), f.element(3)}));
+}
+
+TEST_F(ElementMapTest, CountsLinearAndGroundMembers) {
+    Frame f;
+    f.node(1, 0.0, 0.0);
+    f.node(2, 100.0, 0.0);
+    f.member(1, 1, 2);
+    omLinearDesignElement2D* ground = f.member(2, 1, 2);
+    omElementMap& map = *f.s.getElementMap();
+    EXPECT_FALSE(map.isElasticGround());
+    ground->setElGroundCoef(omUnitValue(0.01, omUK_kN_cm3));
+    ground->setElGroundType(egBothSides);
+    EXPECT_TRUE(map.isElasticGround());
+    EXPECT_EQ(map.getNumberOfElements(true), 1u);
+    EXPECT_EQ(map.getNumberOfElements(false), 1u);
+    EXPECT_EQ(map.getNumberOfElements(true) + map.getNumberOfElements(false), map.size());
+}
+
+TEST_F(ElementMapTest, LoadGroupsComeAndGoWithTheirLoads) {
+    Frame f;
+    f.node(1, 0.0, 0.0);
+    f.node(2, 100.0, 0.0);
+    f.member(1, 1, 2);
+    f.member(2, 1, 2);
+    f.s.addLoadGroup("Q");
+    f.uniform(1, 0.1);
+    f.uniform(1, 0.2, 0.0, "Q");
+    f.uniform(2, 0.3, 0.0, "Q");
+    omElementMap& map = *f.s.getElementMap();
+
+    omElementMap::NumberedLoads removed;
+    map.removeLoadGroup(2, &removed);
+    ASSERT_EQ(removed.size(), 2u);
+    EXPECT_EQ(removed[0].first, 1u);
+    EXPECT_EQ(removed[1].first, 2u);
+    EXPECT_EQ(f.element(1)->getLoad()->size(), 1);
+    EXPECT_EQ(f.element(2)->getLoad()->size(), 0);
+
+    map.insertLoadGroup(2, &removed);
+    EXPECT_EQ(f.element(1)->getLoad()->size(), 2);
+    EXPECT_EQ(f.element(2)->getLoad()->getLoads().front()->getLoadGroupIndex(), 2u);
+
+    omElementMap::NumberedLoads all;
+    EXPECT_EQ(map.getLoads(0, true, true, true, true, all), 3);
+    omElementMap::NumberedLoads second;
+    EXPECT_EQ(map.getLoads(2, true, true, true, true, second), 2);
+
+    map.bindLoadGroups(f.s.getLoadManager());
+    EXPECT_EQ(f.element(2)->getLoad()->getLoads().front()->getLoadGroup(), f.s.getLoadManager()->getGroup(2));
+}
+
+TEST_F(ElementMapTest, TransfersDesignDataCaseListsBothWays) {
+    Frame f;
+    f.node(1, 0.0, 0.0);
+    f.node(2, 100.0, 0.0);
+    f.member(1, 1, 2);
+    f.member(2, 1, 2);
+    RecordingDesignData data;
+    f.element(2)->setDesignData(&data);
+    ASSERT_NE(f.element(2)->getDesignData(), nullptr);
+    EXPECT_NE(f.element(2)->getDesignData(), &data);
+    EXPECT_EQ(f.element(2)->getDesignData()->getElement(), f.element(2));
+
+    omLoadCase* uls = f.loadCase("ULS");
+    omElementMap& map = *f.s.getElementMap();
+    map.modifyDesignDataLC(1, omGenericDesignData::LCC(0), uls);
+    omElementMap::DesignDataLC lists;
+    map.transferDesignDataLC(omGenericDesignData::LCT(1), lists);
+    ASSERT_EQ(lists.size(), 1u);
+    EXPECT_EQ(lists[0].first, 2u);
+    EXPECT_EQ(lists[0].second.first, std::vector<int>{1});
+
+    lists[0].second.first.clear();
+    map.transferDesignDataLC(omGenericDesignData::LCT(0), lists);
+    omElementMap::DesignDataLC after;
+    map.transferDesignDataLC(omGenericDesignData::LCT(1), after);
+    EXPECT_TRUE(after[0].second.first.empty());
+}
+
+TEST_F(ElementMapTest, LogsItsMembers) {
+    CapturedLog log({lfElements, lfElementLoads});
+    omElementMap empty;
+    empty.logFileReport();
+    const std::string text = log.text();
+    EXPECT_NE(text.find("Elements in the omElementMap object:"), std::string::npos);
+    EXPECT_NE(text.find("\n\nTotal number of design elements: 0"), std::string::npos);
+    EXPECT_NE(text.find("Load on elements in the omElementMap object:"), std::string::npos);
+}
