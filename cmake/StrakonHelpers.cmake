@@ -3,13 +3,17 @@
 
 # strakon_add_library(<name> [QT] [DIRS <subfolders...>] [PUBLIC_LIBS ...] [PRIVATE_LIBS ...])
 # A shared library of every .cpp in the current folder (and the given subfolders).
-# QT runs Qt's meta-object compiler over it.
+# QT runs Qt's meta-object compiler over it and compiles in the folder's .qrc files.
 function(strakon_add_library name)
   cmake_parse_arguments(ARG "QT" "" "DIRS;PUBLIC_LIBS;PRIVATE_LIBS" ${ARGN})
   set(patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   foreach(d ${ARG_DIRS})
     list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${d}/*.cpp)
   endforeach()
+  if(ARG_QT)
+    # Pictures and other files compiled in with Qt's resource system.
+    list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+  endif()
   file(GLOB sources CONFIGURE_DEPENDS ${patterns})
   add_library(${name} SHARED ${sources})
   # Headers are included by their path from the repository root: "rezavud/omVector.h".
@@ -21,7 +25,7 @@ function(strakon_add_library name)
 endfunction()
 
 # strakon_add_gtest(<name> LIBS <targets...> [DIRS <subfolders...>] [GUI])
-# One GoogleTest executable of every .cpp in the current folder. GUI tests run
+# One GoogleTest executable of every .cpp (and, for GUI, .qrc) in the current folder. GUI tests run
 # on Qt's offscreen platform so that no display is needed, with one application
 # object for the whole program (tests/support/GuiEnvironment.cpp). Tests write their
 # pictures and other artifacts under <build>/test-artifacts (STRAKON_TEST_ARTIFACTS).
@@ -31,6 +35,9 @@ function(strakon_add_gtest name)
   foreach(d ${ARG_DIRS})
     list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${d}/*.cpp)
   endforeach()
+  if(ARG_GUI)
+    list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+  endif()
   file(GLOB sources CONFIGURE_DEPENDS ${patterns})
   if(ARG_GUI)
     list(APPEND sources ${PROJECT_SOURCE_DIR}/tests/support/GuiEnvironment.cpp)

@@ -1,10 +1,7 @@
 #include "model/omGenericDesignData.h"
 
-#if __has_include("model/omLoadCase.h")
-#include "model/omLoadCase.h"
-#define TMP_LC 1
-#endif
 #include "model/omCrossSection.h"
+#include "model/omLoadCase.h"
 #include "model/omMaterial.h"
 #include "model/omRCDesignBeamData.h"
 #include "model/omSteelDesignData.h"
@@ -15,13 +12,6 @@
 #include <string>
 #include <string_view>
 #include <typeinfo>
-
-// The member class arrives with the finite-element part of the library; until
-// then the operations that read a member are declared but have no body.
-#if __has_include("model/omDesignElement.h")
-#include "model/omDesignElement.h"
-#define STRAKON_HAVE_DESIGN_ELEMENT 1
-#endif
 
 namespace {
 
@@ -151,15 +141,9 @@ void omGenericDesignData::clearLCActive(bool ultimate, bool serviceability) {
     if (serviceability) m_serLC.clear();
 }
 
-#ifdef TMP_LC
 void omGenericDesignData::modifyLC(int lc, LCC change, const omLoadCase* loadCase, int list) {
     const bool ultimate = list == 0 && loadCase && loadCase->isUltimate();
     const bool serviceability = list == 0 && loadCase && loadCase->isServiceability();
-#else
-void omGenericDesignData::modifyLC(int lc, LCC change, const omLoadCase* loadCase, int list) {
-    (void)loadCase;
-    const bool ultimate = false, serviceability = false; // TMP
-#endif
     modifyLists(m_ultLC, m_serLC, lc, change, ultimate, serviceability, list);
 }
 
@@ -205,19 +189,9 @@ omGenericDesignData* omGenericDesignData::createDesignDataObject(Type kind) {
     }
 }
 
-#ifdef STRAKON_HAVE_DESIGN_ELEMENT
-omGenericDesignData::Type omGenericDesignData::getDesignDataType(const omDesignElement* element) {
-    if (!element) return dtNone;
-    return getDesignDataType(element->getMaterial(), element->getCrossSection());
-}
-
-omGenericDesignData* omGenericDesignData::createDesignDataObject(const omDesignElement* element) {
-    return createDesignDataObject(getDesignDataType(element));
-}
-
-bool omGenericDesignData::verifyDesignDataType() const {
-    // Exact classes: a class derived from either is not the kind the member asks for.
-    switch (getDesignDataType(m_element)) {
+bool omGenericDesignData::isExactly(Type kind) const {
+    // Exact classes: a class derived from either is not the kind a member asks for.
+    switch (kind) {
     case dtRCBeam:
         return typeid(*this) == typeid(omRCDesignBeamData);
     case dtSteel:
@@ -226,7 +200,6 @@ bool omGenericDesignData::verifyDesignDataType() const {
         return false;
     }
 }
-#endif
 
 void omGenericDesignData::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {

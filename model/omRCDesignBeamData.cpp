@@ -1,17 +1,10 @@
 #include "model/omRCDesignBeamData.h"
 
+#include "model/omCrossSection.h"
 #include "platform/core/CArchive.h"
 
 #include <algorithm>
 #include <cstdint>
-
-// The member class arrives with the finite-element part of the library; until
-// then the volumes, which read the member, are declared but have no body.
-#if __has_include("model/omDesignElement.h")
-#include "model/omCrossSection.h"
-#include "model/omDesignElement.h"
-#define STRAKON_HAVE_DESIGN_ELEMENT 1
-#endif
 
 namespace {
 
@@ -67,25 +60,16 @@ int omRCDesignBeamData::getBarChangePos(std::vector<double>& positions) const {
     return static_cast<int>(positions.size());
 }
 
-#ifdef STRAKON_HAVE_DESIGN_ELEMENT
-double omRCDesignBeamData::getBarVolume() const {
-    const omDesignElement* element = getElement();
-    if (!element) return 0.0;
-    const double L = element->length();
-    return m_bottomBand.V(L).Get(omUK_cm3) + m_topBand.V(L).Get(omUK_cm3);
+double omRCDesignBeamData::getBarVolume(double length) const {
+    return m_bottomBand.V(length).Get(omUK_cm3) + m_topBand.V(length).Get(omUK_cm3);
 }
 
-double omRCDesignBeamData::getStirrupVolume() const {
-    const omDesignElement* element = getElement();
-    if (!element) return 0.0;
-    const double L = element->length();
-    const omCrossSection* section = element->getCrossSection();
+double omRCDesignBeamData::getStirrupVolume(double length, const omCrossSection* section) const {
     if (!section) return 0.0;
     const double stirrupLength =
         section->getStirrupLength(m_topBand.getCover().Get(omUK_cm), m_bottomBand.getCover().Get(omUK_cm));
-    return m_stirrups.V(L, stirrupLength).Get(omUK_cm3);
+    return m_stirrups.V(length, stirrupLength).Get(omUK_cm3);
 }
-#endif
 
 void omRCDesignBeamData::Serialize(CArchive& ar) {
     omGenericDesignData::Serialize(ar);

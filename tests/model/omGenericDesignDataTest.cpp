@@ -3,6 +3,7 @@
 #include "DesignRecords.h"
 #include "common/omErrorContainer.h"
 #include "model/omCrossSectionRect.h"
+#include "model/omLoadCase.h"
 #include "model/omMaterial.h"
 #include "model/omRCDesignBeamData.h"
 #include "model/omSteelDesignData.h"
@@ -201,6 +202,54 @@ TEST_F(GenericDesignData, DeletedCaseLeavesAndLaterNumbersMoveDown) {
     EXPECT_EQ(d.getSerLC(), (std::vector<int>{3}));
 }
 
+TEST_F(GenericDesignData, AddedCaseJoinsTheListOfItsLimitState) {
+    PlainDesignData d;
+    const struct {
+        int lc;
+        omLoadCase::LimitState state;
+    } added[] = {
+        {3, omLoadCase::lsUltimate},
+        {1, omLoadCase::lsServiceability},
+        {2, omLoadCase::lsCreep},
+        {4, omLoadCase::lsSkew},
+        {6, omLoadCase::lsUltimateAccidental},
+        {5, omLoadCase::lsUltimateSeismic},
+        {7, omLoadCase::lsUltimatePT},
+        {3, omLoadCase::lsUltimate},
+    };
+    for (const auto& a : added) {
+        const omLoadCase c("case", a.state, nullptr);
+        d.modifyLC(a.lc, omGenericDesignData::lccAdded, &c, 0);
+    }
+    EXPECT_EQ(d.getUltLC(), (std::vector<int>{3, 5, 6, 7}));
+    EXPECT_EQ(d.getSerLC(), (std::vector<int>{1}));
+}
+
+TEST_F(GenericDesignData, ChangedCaseMovesToTheListOfItsNewLimitState) {
+    const omLoadCase ultimate("ULS", omLoadCase::lsUltimate, nullptr);
+    const omLoadCase serviceability("SLS", omLoadCase::lsServiceability, nullptr);
+    const omLoadCase creep("Creep", omLoadCase::lsCreep, nullptr);
+    PlainDesignData d;
+    std::pair<std::vector<int>, std::vector<int>> lists{{}, {5}};
+    d.transferLC(omGenericDesignData::lctIn, lists);
+    d.modifyLC(5, omGenericDesignData::lccChanged, &ultimate, 0);
+    EXPECT_EQ(d.getUltLC(), (std::vector<int>{5}));
+    EXPECT_TRUE(d.getSerLC().empty());
+
+    d.modifyLC(5, omGenericDesignData::lccChanged, &serviceability, 0);
+    EXPECT_TRUE(d.getUltLC().empty());
+    EXPECT_EQ(d.getSerLC(), (std::vector<int>{5}));
+
+    // A case already in the list of its limit state leaves both lists alone,
+    // and a case of neither kind is not moved anywhere.
+    lists = {{2, 5}, {5}};
+    d.transferLC(omGenericDesignData::lctIn, lists);
+    d.modifyLC(5, omGenericDesignData::lccChanged, &ultimate, 0);
+    d.modifyLC(2, omGenericDesignData::lccChanged, &creep, 0);
+    EXPECT_EQ(d.getUltLC(), (std::vector<int>{2, 5}));
+    EXPECT_EQ(d.getSerLC(), (std::vector<int>{5}));
+}
+
 // ------------------------------------------------------------ records
 
 TEST_F(GenericDesignData, RecordOfTheCurrentVersion) {
@@ -361,6 +410,47 @@ TEST_F(GenericDesignData, KindFollowsTheExactMaterialClassAndTheSection) {
     EXPECT_EQ(omGenericDesignData::getDesignDataType(&concrete, nullptr), omGenericDesignData::dtNone);
     EXPECT_EQ(omGenericDesignData::getDesignDataType(static_cast<const omMaterial*>(nullptr), nullptr),
               omGenericDesignData::dtNone);
+}
+
+// What the rule reads of a member.
+struct Member {
+    const omMaterial* material = nullptr;
+    const omCrossSection* section = nullptr;
+    const omMaterial* getMaterial() const { return material; }
+    const omCrossSection* getCrossSection() const { return section; }
+};
+
+TEST_F(GenericDesignData, MemberGetsTheKindOfItsMaterialAndSection) {
+    const omConcrete concrete;
+    const Section rect(csRect, true);
+    Member member{&concrete, &rect};
+    EXPECT_EQ(omGenericDesignData::getDesignDataType(&member), omGenericDesignData::dtRCBeam);
+    std::unique_ptr<omGenericDesignData> made(omGenericDesignData::createDesignDataObject(&member));
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(typeid(*made), typeid(omRCDesignBeamData));
+    EXPECT_EQ(made->getElement(), nullptr);
+
+    member.section = nullptr;
+    EXPECT_EQ(omGenericDesignData::getDesignDataType(&member), omGenericDesignData::dtNone);
+    EXPECT_EQ(omGenericDesignData::createDesignDataObject(&member), nullptr);
+    EXPECT_EQ(omGenericDesignData::getDesignDataType(static_cast<const Member*>(nullptr)),
+              omGenericDesignData::dtNone);
+}
+
+TEST_F(GenericDesignData, ObjectIsOfAKindOnlyAsThatExactClass) {
+    class DerivedSteelData : public omSteelDesignData {};
+    const omRCDesignBeamData rc;
+    const omSteelDesignData steel;
+    const DerivedSteelData derived;
+    const PlainDesignData plain;
+    EXPECT_TRUE(rc.isExactly(omGenericDesignData::dtRCBeam));
+    EXPECT_FALSE(rc.isExactly(omGenericDesignData::dtSteel));
+    EXPECT_TRUE(steel.isExactly(omGenericDesignData::dtSteel));
+    EXPECT_FALSE(steel.isExactly(omGenericDesignData::dtRCBeam));
+    EXPECT_FALSE(derived.isExactly(omGenericDesignData::dtSteel));
+    for (const omGenericDesignData* d :
+         std::initializer_list<const omGenericDesignData*>{&rc, &steel, &plain})
+        EXPECT_FALSE(d->isExactly(omGenericDesignData::dtNone));
 }
 
 TEST_F(GenericDesignData, FactoryMakesTheObjectOfTheKind) {

@@ -2,6 +2,7 @@
 
 #include "DesignRecords.h"
 #include "common/omErrorContainer.h"
+#include "model/omCrossSectionRect.h"
 #include "model/omStringMatrix.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +21,23 @@ omStringMatrix table(const std::vector<std::vector<std::string>>& rows) {
             m.At(r, c) = rows[r][c];
     return m;
 }
+
+constexpr double kQuarterPi = 0.7853981633974483;
+
+double area(int n, double dCm) {
+    return n * kQuarterPi * dCm * dCm;
+}
+
+// A section with a stirrup of fixed length that notes the covers it was given.
+class StirrupSection : public omCrossSectionRect {
+public:
+    StirrupSection() : omCrossSectionRect(1) {}
+    double getStirrupLength(double top, double bottom) const override {
+        covers = {top, bottom};
+        return 150.0;
+    }
+    mutable std::pair<double, double> covers{-1.0, -1.0};
+};
 
 omDesignElement* someElement() {
     return reinterpret_cast<omDesignElement*>(0x1000);
@@ -76,6 +94,24 @@ TEST_F(RCDesignBeamData, BarChangePositionsOfBothBandsSortedOnce) {
 
     EXPECT_EQ(omRCDesignBeamData().getBarChangePos(positions), 0);
     EXPECT_TRUE(positions.empty());
+}
+
+TEST_F(RCDesignBeamData, SteelVolumesOfBarsAndStirrups) {
+    const omRCDesignBeamData d = filled();
+    // Bottom: 4 x 16 mm over the first half, 2 x 16 mm over the second; top:
+    // 2 x 12 mm over the whole member of 500 cm.
+    EXPECT_DOUBLE_EQ(d.getBarVolume(500.0),
+                     area(4, 1.6) * 250.0 + area(2, 1.6) * 250.0 + area(2, 1.2) * 500.0);
+
+    // 2 legs of 8 mm every 15 cm: 500 / 15 stirrups (not rounded) of 150 cm,
+    // the length the section gives for the top and the bottom cover in cm.
+    const StirrupSection section;
+    EXPECT_DOUBLE_EQ(d.getStirrupVolume(500.0, &section), 500.0 / 15.0 * area(2, 0.8) * 150.0);
+    EXPECT_EQ(section.covers, std::make_pair(2.5, 3.0));
+
+    EXPECT_EQ(d.getStirrupVolume(500.0, nullptr), 0.0);
+    EXPECT_EQ(omRCDesignBeamData().getStirrupVolume(500.0, &section), 0.0);
+    EXPECT_EQ(omRCDesignBeamData().getBarVolume(500.0), 0.0);
 }
 
 TEST_F(RCDesignBeamData, ResetEmptiesTheResultsAndKeepsTheReinforcement) {

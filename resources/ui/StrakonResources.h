@@ -1,0 +1,26 @@
+#pragma once
+// The program's resource tables: the string table, the main frame's menu and
+// accelerators, the document templates' strings, toolbar resource 128 with its
+// pictures, and the seven toolbars that the main frame defines from it.
+#include "platform/core/WinTypes.h"
+
+#include <vector>
+
+// One toolbar of the main frame: its title, id, buttons (0 is a separator), the
+// dock bar it starts in (AFX_IDW_DOCKBAR_...), the toolbar it starts beside (0
+// for none), whether it is shown at first, and its workspace (-1: every workspace).
+struct AToolBarDef {
+    const char* title;
+    UINT id;
+    std::vector<UINT> buttons;
+    UINT dockBarId;
+    UINT nextToId;
+    bool shownAtFirst;
+    int workspace;
+};
+
+// The toolbars in the order in which the main frame defines them.
+const std::vector<AToolBarDef>& StrakonToolBars();
+
+// Adds the tables to the platform's resources; called once at start-up.
+void RegisterStrakonResources();
