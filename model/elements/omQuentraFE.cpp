@@ -17,6 +17,7 @@
 
 namespace {
 
+constexpr int kGauss = 5;
 constexpr int kPar = 9;
 constexpr int kModes = 3;
 // The parameters with a transverse shape function; 0 and 3 are the axial end
@@ -72,7 +73,8 @@ void writeGaussVector(omLogFile& log, const char* label, const double* v, int n)
 
 } // namespace
 
-omQuentraFE::omQuentraFE() : m_U(kPar), m_r(kModes), m_A(4, 6), m_b(kPar), m_S(6) {}
+omQuentraFE::omQuentraFE()
+    : m_nGauss(kGauss), m_nPar(kPar), m_U(kPar), m_r(kModes), m_A(4, 6), m_b(kPar), m_S(6) {}
 
 omQuentraFE::omQuentraFE(const omQuentraFE& other)
     : omLineFE(other), omLinearLineFE2D(other), m_nGauss(other.m_nGauss), m_nPar(other.m_nPar),
@@ -379,8 +381,9 @@ bool omQuentraFE::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVe
     omVector g(kPar);
     double f = 0.0;
     double Rd = 0.0;
-    double kappaOf[kPar][5] = {};
-    double xs[5], fis[5], kas[5], Ns[5], Ms[5], Dns[5], EAs[5], ESs[5], EIs[5];
+    double kappaOf[kPar][kGauss] = {};
+    double xs[kGauss], fis[kGauss], kas[kGauss], Ns[kGauss], Ms[kGauss], Dns[kGauss], EAs[kGauss],
+        ESs[kGauss], EIs[kGauss];
     for (int k = 0; k < m_nGauss; ++k) {
         const Shapes sh(gx[k], L);
         const double x = (gx[k] + 1.0) * h;

@@ -6,7 +6,8 @@
 // ε = u' + φ²/2. The bubble amplitudes and the axial force are internal
 // unknowns: they are condensed out at every assembly, so that the global
 // Newton-Raphson solution sees an ordinary 6 by 6 tangent and six end forces,
-// and they are updated after each global solution.
+// and they are updated after each global solution. The tangent is the exact
+// derivative of the element forces.
 //
 // Parameters U0..U8: the end displacements in element axes (u1, w1, φ1, u2,
 // w2, φ2) and the amplitudes of the three internal modes.

@@ -8,10 +8,14 @@
 // internal unknowns are condensed out, so that the global solution sees an
 // ordinary 6 by 6 tangent and six end forces.
 //
-// The conditions are the stationarity of one discrete mixed functional (the
-// complementary energy of the axial force and the shear, the energy of the
-// bending, the work of the end forces and of the applied moments); its exact
-// derivatives give a symmetric condensed tangent.
+// The rotation of a cross-section is the first end's rotation plus the
+// integral of the curvature. The conditions are the stationarity of one
+// discrete mixed functional (the complementary energy of the axial force and
+// the shear, the energy of the bending, the work of the end forces and of the
+// applied moments); its exact derivatives give a symmetric condensed tangent.
+// Every load counts: concentrated forces and moments, distributed forces and
+// moments, temperature. The integration is cut at the loads' positions, so
+// that under small loads the element gives the linear element's end forces.
 //
 // Unknowns m_U: a_0 .. a_(p-1), the curvature coefficients; Rx0 and Rz0, the
 // force resultant at the first end in element axes; M0, the bending moment at
