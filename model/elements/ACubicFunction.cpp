@@ -6,6 +6,50 @@
 #include <cmath>
 #include <numbers>
 
+namespace {
+
+// Cardano's formulas take the roots from differences of large numbers when one
+// root lies far from the others (a small beside b, a cubic that is nearly a
+// parabola): the roots near the origin then lose their digits, or all of
+// them. The root of the largest size is the reliable one. Polished by Newton's
+// method and divided out, it leaves a quadratic that gives the other two
+// accurately. Returns the number of distinct real roots, which come first.
+int refine(double a, double b, double c, double d, std::array<std::complex<double>, 3>& z, int count) {
+    int k = 0;
+    for (int i = 1; i < count; ++i)
+        if (std::fabs(z[i].real()) > std::fabs(z[k].real())) k = i;
+    double r = z[k].real();
+    auto f = [&](double x) { return ((a * x + b) * x + c) * x + d; };
+    double fr = f(r);
+    for (int i = 0; i < 8 && fr != 0.0; ++i) {
+        const double slope = (3.0 * a * r + 2.0 * b) * r + c;
+        if (slope == 0.0) break;
+        const double next = r - fr / slope;
+        const double fn = f(next);
+        if (!(std::fabs(fn) < std::fabs(fr))) break;
+        r = next;
+        fr = fn;
+    }
+    // Dividing out from the constant end is stable for the root of the largest
+    // size; a single real root smaller than the complex pair goes from the other end.
+    double B, C;
+    if (r != 0.0 && (count > 1 || std::fabs(r) >= std::abs(z[1]))) {
+        C = -d / r;
+        B = (C - c) / r;
+    } else {
+        B = b + a * r;
+        C = c + B * r;
+    }
+    std::array<std::complex<double>, 2> zq;
+    const int n = AQuadraticFunction(a, B, C).SolveZeroes(zq);
+    z[0] = r;
+    z[1] = zq[0];
+    z[2] = zq[1];
+    return 1 + n;
+}
+
+} // namespace
+
 ACubicFunction::~ACubicFunction() = default;
 
 void ACubicFunction::Set(double a, double b, double c, double d) {
@@ -65,7 +109,7 @@ int ACubicFunction::SolveZeroes(std::array<std::complex<double>, 3>& z) const {
         z[2] = {-0.5 * y, -0.5 * sqrt3 * y};
         for (auto& root : z)
             root -= shift;
-        return 1;
+        return refine(m_a, m_b, m_c, m_d, z, 1);
     }
     if (p > 0.0) {
         const double u = std::asinh(t);
@@ -92,5 +136,5 @@ int ACubicFunction::SolveZeroes(std::array<std::complex<double>, 3>& z) const {
     }
     for (auto& root : z)
         root -= shift;
-    return count;
+    return refine(m_a, m_b, m_c, m_d, z, count);
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The cubic polynomial a·x³ + b·x² + c·x + d and its roots, found in closed
-// form (Cardano's reduced equation y³ + 3p·y + 2q = 0, x = y - b/(3a)).
+// form (Cardano's reduced equation y³ + 3p·y + 2q = 0, x = y - b/(3a)); the
+// root of the largest size is then polished and divided out, and the quadratic
+// left over gives the other two.
 #include <array>
 #include <complex>
 

@@ -69,11 +69,27 @@ TEST(ACubicFunction, RatioRoundedBelowOneWithPositiveDiscriminantStaysFinite) {
     // the inverse hyperbolic cosine cannot take.
     const ACubicFunction f(0.5, -0.5, -0.875, -0.25);
     std::array<std::complex<double>, 3> z;
-    ASSERT_EQ(1, f.SolveZeroes(z));
-    EXPECT_NEAR(2.0, z[0].real(), 1e-9);
+    ASSERT_EQ(2, f.SolveZeroes(z));
+    EXPECT_NEAR(2.0, z[0].real(), 1e-12);
     EXPECT_NEAR(-0.5, z[1].real(), 1e-7);
     EXPECT_NEAR(-0.5, z[2].real(), 1e-7);
-    EXPECT_NEAR(0.0, z[1].imag(), 1e-7);
+    for (const auto& root : z)
+        EXPECT_EQ(0.0, root.imag());
+}
+
+TEST(ACubicFunction, KeepsTheRootsBesideAFarRoot) {
+    // A parabola over 0 .. 400 with a cube term so small that its third root
+    // lies at 5e11: the reduced equation's numbers are then so large that
+    // Cardano's formulas alone lose the two near roots entirely.
+    const double L = 400.0;
+    const ACubicFunction f(1e-18, -0.08 / (L * L), 0.08 / L, -0.01);
+    std::array<std::complex<double>, 3> z;
+    ASSERT_EQ(3, f.SolveZeroes(z));
+    std::vector<double> real{z[0].real(), z[1].real(), z[2].real()};
+    std::sort(real.begin(), real.end());
+    EXPECT_NEAR(58.57864376126914, real[0], 1e-9);
+    EXPECT_NEAR(341.4213565187309, real[1], 1e-9);
+    EXPECT_NEAR(499999999600.0, real[2], 1.0);
 }
 
 TEST(ACubicFunction, ComplexRootsOfAPositivePAreConjugate) {
