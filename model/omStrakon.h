@@ -27,7 +27,6 @@ class omMaterialMap;
 class omNode;
 class omNodeMap;
 class omStiffnessMatrix;
-class omVector;
 
 class omStrakon : public AStorageBase {
     DECLARE_STORAGE_INTERFACE()

@@ -34,7 +34,8 @@ inline void clearSway(omNodeMap& nodes) {
 // it stay).
 inline bool run(omStrakon& structure, const Options& options = {}) {
     omErrorContainer* errors = omErrorContainer::instance();
-    // The log starts afresh when one is being written.
+    // The log starts afresh when one is being written; which categories are on
+    // stays the caller's choice.
     if (omLogFile* log = omLogFile::m_LogFile; log && log->is_open()) log->newFileName(log->fileName());
     errors->reset();
     omLoadManager* manager = structure.getLoadManager();
