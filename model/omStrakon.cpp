@@ -1,6 +1,7 @@
 #include "model/omStrakon.h"
 
 #include "common/omErrorContainer.h"
+#include "model/elements/omQuentraDesignElement.h"
 #include "model/omCrossSectionMap.h"
 #include "model/omElementMap.h"
 #include "model/omLinearDesignElement2D.h"
@@ -159,6 +160,18 @@ omDesignElement* omStrakon::addElement(unsigned node1, unsigned node2, unsigned 
     if (!m_nodeMap) return nullptr;
     omDesignElement* element =
         new (std::nothrow) omLinearDesignElement2D(*m_nodeMap, node1, node2, crossSection, material, id);
+    if (!element) {
+        report(100);
+        return nullptr;
+    }
+    return addElement(element, id);
+}
+
+omDesignElement* omStrakon::addQuentraElement(unsigned node1, unsigned node2, unsigned crossSection,
+                                              unsigned material, unsigned id) {
+    if (!m_nodeMap) return nullptr;
+    omDesignElement* element =
+        new (std::nothrow) omQuentraDesignElement(*m_nodeMap, node1, node2, crossSection, material, id);
     if (!element) {
         report(100);
         return nullptr;

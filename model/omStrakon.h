@@ -92,6 +92,9 @@ public:
     // A linear member between the nodes of those numbers.
     omDesignElement* addElement(unsigned node1, unsigned node2, unsigned crossSection, unsigned material,
                                 unsigned id);
+    // A second-order (Quentra) member between the nodes of those numbers.
+    omDesignElement* addQuentraElement(unsigned node1, unsigned node2, unsigned crossSection,
+                                       unsigned material, unsigned id);
     omDesignElement* addElement(omDesignElement* element, unsigned id);
     // A number of 0 keeps the object's own number.
     bool addCrossSection(omCrossSection* cs, unsigned id);

@@ -1,0 +1,37 @@
+#include "model/elements/omQuentraDesignElement.h"
+
+#include "model/elements/omQuentraFE.h"
+
+#include <new>
+
+omQuentraDesignElement::omQuentraDesignElement(omNodeMap& nodeMap, unsigned node1, unsigned node2,
+                                               unsigned crossSection, unsigned material, unsigned number)
+    : omLinearDesignElement2D(nodeMap, node1, node2, crossSection, material, number) {}
+
+omQuentraDesignElement::omQuentraDesignElement(omNodeMap& nodeMap, const omNode* node1, const omNode* node2,
+                                               unsigned crossSection, unsigned material, unsigned number)
+    : omLinearDesignElement2D(nodeMap, node1, node2, crossSection, material, number) {}
+
+omQuentraDesignElement::omQuentraDesignElement(const omQuentraDesignElement& other)
+    : omLinearDesignElement2D(other) {}
+
+omQuentraDesignElement::~omQuentraDesignElement() = default;
+
+omDesignElement* omQuentraDesignElement::clone() const {
+    return new (std::nothrow) omQuentraDesignElement(*this);
+}
+
+omDesignElement* omQuentraDesignElement::create() const {
+    auto* member = new (std::nothrow) omQuentraDesignElement(getNodeMap(), getNode1(), getNode2(),
+                                                             getCrossSectionIndex(), getMaterialIndex(), 0);
+    if (!member) return nullptr;
+    // A member whose nodes are not bound yet keeps their numbers.
+    if (!getNode1()) member->setNodeIndex1(getNodeIndex1());
+    if (!getNode2()) member->setNodeIndex2(getNodeIndex2());
+    member->setMaterialIndex2(getMaterialIndex2());
+    return member;
+}
+
+omLineFE* omQuentraDesignElement::createLineFE() {
+    return new (std::nothrow) omQuentraFE();
+}

@@ -1,0 +1,101 @@
+#pragma once
+// A geometrically non-linear plane beam element in a mixed formulation. The
+// transverse displacement is interpolated by the four cubic end functions of
+// the linear element plus three internal (bubble) modes; the axial part is
+// carried by one axial-force variable; the axial strain is of second order,
+// ε = u' + φ²/2. The bubble amplitudes and the axial force are internal
+// unknowns: they are condensed out at every assembly, so that the global
+// Newton-Raphson solution sees an ordinary 6 by 6 tangent and six end forces,
+// and they are updated after each global solution. The tangent is the exact
+// derivative of the element forces.
+//
+// Parameters U0..U8: the end displacements in element axes (u1, w1, φ1, u2,
+// w2, φ2) and the amplitudes of the three internal modes.
+#include "model/elements/omLinearLineFE2D.h"
+#include "rezavud/omMatrix.h"
+#include "rezavud/omVector.h"
+
+class omQuentraFE : public omLinearLineFE2D {
+public:
+    // Five Gauss points, nine parameters, every value 0.
+    omQuentraFE();
+    omQuentraFE(const omQuentraFE& other);
+    omQuentraFE& operator=(const omQuentraFE& other);
+    ~omQuentraFE() override;
+
+    // Both K and S are required. On iteration 1 the internal unknowns start
+    // from 0. False, with nothing added, when K or S is missing, a DOF of an end
+    // node has no equation number or the internal modes cannot be condensed
+    // (their stiffness is not positive definite).
+    bool setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVector* S, unsigned n) override;
+    // Newton step of the internal unknowns for the global increment dU; returns
+    // the larger of the Euclidean norm of the mode increments and the change of
+    // the axial force.
+    double solveInternalEquations(const omVector& dU) override;
+    // The linear recovery from the end forces of the last assembly, plus the
+    // second-order moment of the axial force on the rotations.
+    omForceVector internalForceAt(double x, const omVector& U) override;
+    // Deflection and rotation from the shape functions, the axial displacement
+    // from the strain of the axis.
+    omDisplacementVector displacementAt(double x, const omVector& U) override;
+    // Also resets the internal unknowns.
+    void clearLoad() override;
+
+    const omVector& getParameters() const { return m_U; }
+    double getAxialForce() const { return m_Nd; }
+    // The end forces in element axes of the last assembly, before condensation.
+    const omVector& getEndForces() const { return m_S; }
+
+protected:
+    // The thermal strain of the axis and the thermal curvature of the element's
+    // temperature loads.
+    struct Thermal {
+        double eps = 0.0;
+        double kappa = 0.0;
+    };
+
+    // The resultant of the axial loads between the first node and x (a
+    // concentrated load at a ≤ x counts): the axial force at x is the force at
+    // the first node minus it.
+    double axialLoad(double x) const;
+    // ∫ from 0 to x of axialLoad, in closed form: the axial force jumps and
+    // kinks at the loads, which no Gauss rule over the element integrates.
+    double axialLoadIntegral(double x) const;
+    // The section at curvature κ and axial force N: the strain of the axis Dn
+    // and the bending moment M, with the thermal strains of the element, and
+    // the stiffnesses E·A, E·S, E·I. Always true.
+    bool DnMASI(double kappa, double N, double& Dn, double& M, double& EA, double& ES, double& EI) const;
+    // Subtracts the transverse forces and moments of the loads from the
+    // generalised force of transverse parameter i. Always true.
+    bool lateralAndBendingLoad(double& S, int i) const;
+    // The thermal part of the generalised force of parameter i, whose curvature
+    // function at the Gauss points is kappaI.
+    double temperatureLoad_S(const double* kappaI) const;
+    // The thermal elongation of the element.
+    double temperatureLoad_Rd() const;
+    // Eliminates the axial force and then the internal modes from the element
+    // matrix K (9 by 9), the forces S (9), the compatibility residual Rd, the
+    // axial coupling g (9) and the axial flexibility f. Afterwards the leading
+    // 6 by 6 block of K and the first six entries of S are the condensed matrix
+    // and end forces. False when the modes' stiffness is not positive definite.
+    bool condensation(omMatrix& K, omVector& S, double Rd, const omVector& g, double f);
+    // The n Gauss points of [a, b] (x) and the rotation there (fi) for the
+    // parameters U.
+    void int_Xq_Fi(double a, double b, const omVector& U, unsigned n, omVector& x, omVector& fi) const;
+
+private:
+    // The parameters with the end displacements of U and the modes of m_U.
+    omVector currentParameters(const omVector& U) const;
+    Thermal thermal() const;
+    double modulus() const;
+
+    int m_nGauss = 5;
+    int m_nPar = 9;
+    omVector m_U;
+    double m_Nd = 0.0;
+    omVector m_r;
+    double m_c = 0.0;
+    omMatrix m_A;
+    omVector m_b;
+    omVector m_S;
+};

@@ -1,0 +1,37 @@
+#include "model/elements/omSolmarDesignElement.h"
+
+#include "model/elements/omSolmarFE.h"
+
+#include <new>
+
+omSolmarDesignElement::omSolmarDesignElement(omNodeMap& nodeMap, unsigned node1, unsigned node2,
+                                             unsigned crossSection, unsigned material, unsigned number)
+    : omLinearDesignElement2D(nodeMap, node1, node2, crossSection, material, number) {}
+
+omSolmarDesignElement::omSolmarDesignElement(omNodeMap& nodeMap, const omNode* node1, const omNode* node2,
+                                             unsigned crossSection, unsigned material, unsigned number)
+    : omLinearDesignElement2D(nodeMap, node1, node2, crossSection, material, number) {}
+
+omSolmarDesignElement::omSolmarDesignElement(const omSolmarDesignElement& other)
+    : omLinearDesignElement2D(other) {}
+
+omSolmarDesignElement::~omSolmarDesignElement() = default;
+
+omDesignElement* omSolmarDesignElement::clone() const {
+    return new (std::nothrow) omSolmarDesignElement(*this);
+}
+
+omDesignElement* omSolmarDesignElement::create() const {
+    auto* member = new (std::nothrow) omSolmarDesignElement(getNodeMap(), getNode1(), getNode2(),
+                                                            getCrossSectionIndex(), getMaterialIndex(), 0);
+    if (!member) return nullptr;
+    // A member whose nodes are not bound yet keeps their numbers.
+    if (!getNode1()) member->setNodeIndex1(getNodeIndex1());
+    if (!getNode2()) member->setNodeIndex2(getNodeIndex2());
+    member->setMaterialIndex2(getMaterialIndex2());
+    return member;
+}
+
+omLineFE* omSolmarDesignElement::createLineFE() {
+    return new (std::nothrow) omSolmarFE();
+}

@@ -1,0 +1,163 @@
+#pragma once
+// A single non-linear beam element between two free nodes whose DOFs get the
+// equations 1 to 6, with a generic section (so that the first moment and the
+// shear area can be set), one load group and helpers that drive the element's
+// internal unknowns to equilibrium and compare its tangent with the finite
+// differences of its end forces.
+#include "ModelTestSupport.h"
+#include "model/elements/omLineFE.h"
+#include "model/omDofStructureType.h"
+#include "model/omGenericCrossSection.h"
+#include "model/omLoad.h"
+#include "model/omLoadGroup.h"
+#include "model/omLoadManager.h"
+#include "model/omMaterial.h"
+#include "model/omNode2D.h"
+#include "model/omStiffnessMatrix.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+namespace nltest {
+
+inline const omDofStructureType* frame() {
+    return omDofStrakonStructureType::instance();
+}
+
+inline omVector vec6(double u1, double w1, double f1, double u2, double w2, double f2) {
+    const double v[6] = {u1, w1, f1, u2, w2, f2};
+    return omVector(6, v);
+}
+
+// E 21000 kN/cm2, G 8100 kN/cm2, alfaT 1.2e-5 1/°C; a section of A 78 cm2,
+// Iy 5700 cm4, height 20 cm, breadth 20 cm and shear area Vz 25 cm2.
+template <class FE> class ElementFixture : public modeltest::ModelTest {
+public:
+    static constexpr double E = 21000.0;
+    static constexpr double G = 8100.0;
+    static constexpr double A = 78.0;
+    static constexpr double I = 5700.0;
+    static constexpr double Vz = 25.0;
+
+protected:
+    void SetUp() override {
+        ModelTest::SetUp();
+        m_manager.addGroup(omLoadGroup("G"));
+        m_manager.getGroup(1)->setFactor(1.0);
+        m_section.setProperty(omGenericCrossSection::pHeight, omUnitValue(20.0, omUK_cm));
+        m_section.setProperty(omGenericCrossSection::pBreadth, omUnitValue(20.0, omUK_cm));
+        m_section.setProperty(omGenericCrossSection::pVz, omUnitValue(Vz, omUK_cm2));
+    }
+
+    // Places the element from (0, 0) to (x2, z2) in cm and numbers its DOFs 1 to 6.
+    void place(FE& fe, double x2, double z2) {
+        m_node1 = std::make_unique<omNode2D>(0.0, 0.0, "cm", 1);
+        m_node2 = std::make_unique<omNode2D>(x2, z2, "cm", 2);
+        attach(fe);
+        ASSERT_TRUE(fe.markUsedDofInNodes());
+        unsigned equation = 1, reaction = 1;
+        m_node1->setupEquationIndexes(equation, reaction);
+        m_node2->setupEquationIndexes(equation, reaction);
+        m_node1->setupReactionIndexes(equation - 1);
+        m_node2->setupReactionIndexes(equation - 1);
+    }
+    void attach(omLineFE& fe) {
+        fe.setNode1(m_node1.get());
+        fe.setNode2(m_node2.get());
+        fe.setMaterial(&m_material);
+        fe.setCrossSection(&m_section);
+    }
+
+    template <class L> L* bound(L* load) {
+        load->setLoadGroupIndex(1);
+        load->bindLoadGroup(&m_manager);
+        return load;
+    }
+    // A concentrated load at the relative position x, in element axes.
+    omLoadForce* pointLoad(double x, double fx, double fz, double my) {
+        auto* load = bound(new omLoadForce(frame(), 1));
+        load->setScope(omLoad::LocalCS);
+        load->setX(x);
+        load->setF(Ux, omUnitValue(fx, omUK_kN));
+        load->setF(Uz, omUnitValue(fz, omUK_kN));
+        load->setF(Ry, omUnitValue(my, omUK_kNcm));
+        return load;
+    }
+    // A linear load of one component from start to end (relative), in kN/cm or kNcm/cm.
+    omLoadLinear* linearLoad(omDofType t, double start, double end, double qs, double qe) {
+        auto* load = bound(new omLoadLinear(frame(), 1));
+        load->setStart(start);
+        load->setEnd(end);
+        const omUnitKey key = t == Ry ? omUK_kNcm_cm : omUK_kN_cm;
+        load->setFs(t, omUnitValue(qs, key));
+        load->setFe(t, omUnitValue(qe, key));
+        return load;
+    }
+    omLoadTemperature* temperature(double tPos, double tNeg) {
+        auto* load = bound(new omLoadTemperature(frame(), 1));
+        load->setT(1, 1, omUnitValue(tPos, omUK_degC));
+        load->setT(2, 1, omUnitValue(tNeg, omUK_degC));
+        return load;
+    }
+
+    // Assembles the element at the total displacements U into K and S (both
+    // cleared first). The first call of a load case is iteration 1.
+    static bool assemble(FE& fe, const omVector& U, omStiffnessMatrix& K, omVector& S, unsigned iteration) {
+        K.reset();
+        S.resize(6);
+        S.setAllTo(0.0);
+        return fe.setupGlobalKAndF(&U, &K, &S, iteration);
+    }
+    // Iterates the element's internal unknowns at fixed end displacements U
+    // until they no longer change, and leaves its tangent and end forces there.
+    // fresh starts from zero unknowns (iteration 1).
+    static void settle(FE& fe, const omVector& U, omStiffnessMatrix& K, omVector& S, bool fresh) {
+        ASSERT_TRUE(assemble(fe, U, K, S, fresh ? 1u : 2u));
+        double change = 0.0;
+        for (unsigned n = 2; n < 40; ++n) {
+            change = fe.solveInternalEquations(omVector(6));
+            ASSERT_TRUE(assemble(fe, U, K, S, n));
+            if (change == 0.0) break;
+        }
+        ASSERT_LT(change, 1e-6);
+    }
+
+    // The largest difference between the tangent at U and the central
+    // differences of the end forces, each relative to the geometric mean of
+    // the two diagonal entries it couples (so that entries of every unit
+    // count alike). step(j) is the difference step of DOF j.
+    template <class Step> static double tangentError(FE& fe, const omVector& U, Step step) {
+        omStiffnessMatrix K(6, 0);
+        omVector S(6);
+        settle(fe, U, K, S, true);
+        double error = 0.0;
+        for (int j = 0; j < 6; ++j) {
+            const double h = step(j);
+            omVector Sp(6), Sm(6);
+            for (int sign : {1, -1}) {
+                FE probe(fe);
+                omVector Uh(U);
+                Uh[j] += sign * h;
+                omStiffnessMatrix Kh(6, 0);
+                settle(probe, Uh, Kh, sign > 0 ? Sp : Sm, false);
+            }
+            for (int i = 0; i < 6; ++i) {
+                const double fd = (Sp[i] - Sm[i]) / (2.0 * h);
+                const double scale = std::sqrt(std::fabs(K.atC(i, i) * K.atC(j, j)));
+                error = std::max(error, std::fabs(fd - K.atC(i, j)) / scale);
+            }
+        }
+        return error;
+    }
+
+    omLoadManager m_manager;
+    omMaterial m_material{E, G, 1.2e-5, 0.0, 0.3, 1};
+    omGenericCrossSection m_section{omUnitValue(A, omUK_cm2), omUnitValue(I, omUK_cm4), 1};
+    std::unique_ptr<omNode2D> m_node1;
+    std::unique_ptr<omNode2D> m_node2;
+};
+
+} // namespace nltest
