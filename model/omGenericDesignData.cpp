@@ -1,5 +1,7 @@
 #include "model/omGenericDesignData.h"
 
+#include "model/omDesignElement.h"
+
 #include "model/omCrossSection.h"
 #include "model/omLoadCase.h"
 #include "model/omMaterial.h"
@@ -156,6 +158,16 @@ void omGenericDesignData::transferLC(LCT direction, std::pair<std::vector<int>, 
         m_serLC = lists.second;
     }
 }
+
+omGenericDesignData::Type omGenericDesignData::getDesignDataType(const omDesignElement* element) {
+    return element ? getDesignDataType(element->getMaterial(), element->getCrossSection()) : dtNone;
+}
+
+omGenericDesignData* omGenericDesignData::createDesignDataObject(const omDesignElement* element) {
+    return createDesignDataObject(getDesignDataType(element));
+}
+
+bool omGenericDesignData::verifyDesignDataType() const { return isExactly(getDesignDataType(m_element)); }
 
 omGenericDesignData::Type omGenericDesignData::getDesignDataType(const omMaterial* material,
                                                                  const omCrossSection* section) {

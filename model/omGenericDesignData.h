@@ -89,29 +89,17 @@ public:
     bool isSupportWidth() const { return m_supportWidth; }
     void enableSupportWidth(bool on) { m_supportWidth = on; }
 
-    // The operations that read a member are templates over the member class so
-    // that this header needs only its name: they are compiled where they are
-    // called, and the caller has the member class at hand. The member must
-    // offer getMaterial(), getCrossSection() and length().
-
     // The kind of design data that fits the member; dtNone for a null member.
-    template <class Element = omDesignElement> static Type getDesignDataType(const Element* element) {
-        return element ? getDesignDataType(element->getMaterial(), element->getCrossSection()) : dtNone;
-    }
+    static Type getDesignDataType(const omDesignElement* element);
     // The same rule for a member of this material and cross-section (either may be null).
     static Type getDesignDataType(const omMaterial* material, const omCrossSection* section);
     // A new, unbound object of the kind that fits the member, or null; the caller owns it.
-    template <class Element = omDesignElement>
-    static omGenericDesignData* createDesignDataObject(const Element* element) {
-        return createDesignDataObject(getDesignDataType(element));
-    }
+    static omGenericDesignData* createDesignDataObject(const omDesignElement* element);
     // A new, unbound object of the kind, or null for dtNone; the caller owns it.
     static omGenericDesignData* createDesignDataObject(Type kind);
     // Whether this object's class is exactly the kind that fits its element;
     // false without an element.
-    template <class Element = omDesignElement> bool verifyDesignDataType() const {
-        return isExactly(getDesignDataType(static_cast<const Element*>(m_element)));
-    }
+    bool verifyDesignDataType() const;
     // Whether this object's class is exactly the class of the kind; false for dtNone.
     bool isExactly(Type kind) const;
 

@@ -1,5 +1,7 @@
 #include "model/omRCDesignBeamData.h"
 
+#include "model/omDesignElement.h"
+
 #include "model/omCrossSection.h"
 #include "platform/core/CArchive.h"
 
@@ -58,6 +60,16 @@ int omRCDesignBeamData::getBarChangePos(std::vector<double>& positions) const {
     std::sort(positions.begin(), positions.end());
     positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
     return static_cast<int>(positions.size());
+}
+
+double omRCDesignBeamData::getBarVolume() const {
+    const omDesignElement* element = getElement();
+    return element ? getBarVolume(element->length()) : 0.0;
+}
+
+double omRCDesignBeamData::getStirrupVolume() const {
+    const omDesignElement* element = getElement();
+    return element ? getStirrupVolume(element->length(), element->getCrossSection()) : 0.0;
 }
 
 double omRCDesignBeamData::getBarVolume(double length) const {

@@ -44,16 +44,8 @@ public:
     int getBarChangePos(std::vector<double>& positions) const;
     // The steel volumes of the bands and of the stirrups on the bound member
     // (cm3); 0 without a member, and for the stirrups without a cross-section.
-    // Templates over the member class for the reason given with
-    // omGenericDesignData::getDesignDataType.
-    template <class Element = omDesignElement> double getBarVolume() const {
-        const Element* element = static_cast<const Element*>(getElement());
-        return element ? getBarVolume(element->length()) : 0.0;
-    }
-    template <class Element = omDesignElement> double getStirrupVolume() const {
-        const Element* element = static_cast<const Element*>(getElement());
-        return element ? getStirrupVolume(element->length(), element->getCrossSection()) : 0.0;
-    }
+    double getBarVolume() const;
+    double getStirrupVolume() const;
     // The same on a member of that length (cm) and cross-section.
     double getBarVolume(double length) const;
     double getStirrupVolume(double length, const omCrossSection* section) const;

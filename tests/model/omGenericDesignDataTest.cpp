@@ -1,8 +1,11 @@
 #include "model/omGenericDesignData.h"
+#include "model/omDesignElement.h"
+#include "model/omStrakon.h"
 
 #include "DesignRecords.h"
 #include "common/omErrorContainer.h"
 #include "model/omCrossSectionRect.h"
+#include "model/omGenericCrossSection.h"
 #include "model/omLoadCase.h"
 #include "model/omMaterial.h"
 #include "model/omRCDesignBeamData.h"
@@ -412,28 +415,40 @@ TEST_F(GenericDesignData, KindFollowsTheExactMaterialClassAndTheSection) {
               omGenericDesignData::dtNone);
 }
 
-// What the rule reads of a member.
-struct Member {
-    const omMaterial* material = nullptr;
-    const omCrossSection* section = nullptr;
-    const omMaterial* getMaterial() const { return material; }
-    const omCrossSection* getCrossSection() const { return section; }
-};
-
+// A member of a structure, bound to its material and cross-section.
 TEST_F(GenericDesignData, MemberGetsTheKindOfItsMaterialAndSection) {
-    const omConcrete concrete;
-    const Section rect(csRect, true);
-    Member member{&concrete, &rect};
-    EXPECT_EQ(omGenericDesignData::getDesignDataType(&member), omGenericDesignData::dtRCBeam);
-    std::unique_ptr<omGenericDesignData> made(omGenericDesignData::createDesignDataObject(&member));
+    omStrakon s;
+    s.setupObjects();
+    s.addMaterial(new omConcrete, 1);
+    s.addMaterial(new omSteel(2), 2);
+    s.addCrossSection(new omCrossSectionRect(1), 1);
+    s.addCrossSection(new omGenericCrossSection(omUnitValue(10.0, omUK_cm2), omUnitValue(100.0, omUK_cm4), 2), 2);
+    s.addNode(0.0, 0.0, "cm", 1);
+    s.addNode(500.0, 0.0, "cm", 2);
+    omDesignElement* concrete = s.addElement(1, 2, 1, 1, 1);
+    omDesignElement* steelGeneric = s.addElement(1, 2, 2, 2, 2);
+    ASSERT_NE(concrete, nullptr);
+    ASSERT_NE(steelGeneric, nullptr);
+    s.bind();
+
+    EXPECT_EQ(omGenericDesignData::getDesignDataType(concrete), omGenericDesignData::dtRCBeam);
+    std::unique_ptr<omGenericDesignData> made(omGenericDesignData::createDesignDataObject(concrete));
     ASSERT_NE(made, nullptr);
     EXPECT_EQ(typeid(*made), typeid(omRCDesignBeamData));
     EXPECT_EQ(made->getElement(), nullptr);
+    EXPECT_FALSE(made->verifyDesignDataType()); // not bound to a member yet
 
-    member.section = nullptr;
-    EXPECT_EQ(omGenericDesignData::getDesignDataType(&member), omGenericDesignData::dtNone);
-    EXPECT_EQ(omGenericDesignData::createDesignDataObject(&member), nullptr);
-    EXPECT_EQ(omGenericDesignData::getDesignDataType(static_cast<const Member*>(nullptr)),
+    // The member keeps its own copy, bound to it; it fits the member, steel data do not.
+    concrete->setDesignData(made.get());
+    ASSERT_NE(concrete->getDesignData(), nullptr);
+    EXPECT_TRUE(concrete->getDesignData()->verifyDesignDataType());
+    omSteelDesignData steel;
+    steel.setElement(concrete);
+    EXPECT_FALSE(steel.verifyDesignDataType());
+
+    EXPECT_EQ(omGenericDesignData::getDesignDataType(steelGeneric), omGenericDesignData::dtNone);
+    EXPECT_EQ(omGenericDesignData::createDesignDataObject(steelGeneric), nullptr);
+    EXPECT_EQ(omGenericDesignData::getDesignDataType(static_cast<const omDesignElement*>(nullptr)),
               omGenericDesignData::dtNone);
 }
 

@@ -3,6 +3,9 @@
 #include "DesignRecords.h"
 #include "common/omErrorContainer.h"
 #include "model/omCrossSectionRect.h"
+#include "model/omDesignElement.h"
+#include "model/omMaterial.h"
+#include "model/omStrakon.h"
 #include "model/omStringMatrix.h"
 
 #include <gtest/gtest.h>
@@ -112,6 +115,31 @@ TEST_F(RCDesignBeamData, SteelVolumesOfBarsAndStirrups) {
     EXPECT_EQ(d.getStirrupVolume(500.0, nullptr), 0.0);
     EXPECT_EQ(omRCDesignBeamData().getStirrupVolume(500.0, &section), 0.0);
     EXPECT_EQ(omRCDesignBeamData().getBarVolume(500.0), 0.0);
+}
+
+// The same volumes read the length and the section of the member the data belong to.
+TEST_F(RCDesignBeamData, VolumesOnTheBoundMember) {
+    omStrakon s;
+    s.setupObjects();
+    s.addMaterial(new omMaterial(1), 1);
+    s.addCrossSection(new StirrupSection, 1);
+    s.addNode(0.0, 0.0, "cm", 1);
+    s.addNode(300.0, 400.0, "cm", 2);
+    omDesignElement* member = s.addElement(1, 2, 1, 1, 1);
+    ASSERT_NE(member, nullptr);
+    s.bind();
+    const omRCDesignBeamData data = filled();
+    member->setDesignData(const_cast<omRCDesignBeamData*>(&data));
+    const auto* bound = dynamic_cast<const omRCDesignBeamData*>(member->getDesignData());
+    ASSERT_NE(bound, nullptr);
+    EXPECT_DOUBLE_EQ(bound->getBarVolume(), data.getBarVolume(500.0));
+    EXPECT_DOUBLE_EQ(bound->getStirrupVolume(), data.getStirrupVolume(500.0, member->getCrossSection()));
+    EXPECT_GT(bound->getStirrupVolume(), 0.0);
+    // Without a member both are 0.
+    omRCDesignBeamData loose = filled();
+    loose.setElement(nullptr);
+    EXPECT_EQ(loose.getBarVolume(), 0.0);
+    EXPECT_EQ(loose.getStirrupVolume(), 0.0);
 }
 
 TEST_F(RCDesignBeamData, ResetEmptiesTheResultsAndKeepsTheReinforcement) {
