@@ -99,11 +99,19 @@ double omLinearDesignElement2D::angle() const {
 }
 
 bool omLinearDesignElement2D::setupFEs() {
+    unsigned m = std::max(getNumberOfFE(), 1u);
+    if (isElasticGround()) m = std::max(m, kGroundFEs);
+    std::vector<double> positions(m + 1);
+    for (unsigned i = 0; i <= m; ++i) positions[i] = double(i) / m;
+    return divide(positions, true);
+}
+
+bool omLinearDesignElement2D::divide(const std::vector<double>& positions, bool withGround) {
     deleteInternalNodes();
     clearFE();
     const omNode* n1 = getNode1();
     const omNode* n2 = getNode2();
-    if (!n1 || !n2) return false;
+    if (!n1 || !n2 || positions.size() < 2) return false;
 
     // A member end with a released link hangs on its linked node, which then
     // takes part in the numbering as an external node.
@@ -119,9 +127,7 @@ bool omLinearDesignElement2D::setupFEs() {
         }
     }
 
-    unsigned m = std::max(getNumberOfFE(), 1u);
-    if (isElasticGround()) m = std::max(m, kGroundFEs);
-
+    const unsigned m = unsigned(positions.size()) - 1;
     std::vector<omLineFE*>& list = fes();
     list.reserve(m);
     const double k = m_elGroundCoef.Get(omUK_kN_cm3);
@@ -133,7 +139,8 @@ bool omLinearDesignElement2D::setupFEs() {
             setupFEPositions();
             return false;
         }
-        if (auto* beam = dynamic_cast<omLinearLineFE2D*>(fe)) beam->setElasticGround(k, m_elGroundType);
+        if (withGround)
+            if (auto* beam = dynamic_cast<omLinearLineFE2D*>(fe)) beam->setElasticGround(k, m_elGroundType);
         fe->setCrossSection(getCrossSection());
         fe->setMaterial(getMaterial());
         list.push_back(fe);
@@ -141,29 +148,27 @@ bool omLinearDesignElement2D::setupFEs() {
     list.front()->setNode1(ends[0]);
     list.back()->setNode2(ends[1]);
 
-    if (m > 1) {
-        // From the entered coordinates: offsets still on the end nodes (creep of
-        // an earlier solution) reach these nodes through the usual path, and
-        // must not bend the member's chord for good.
-        const omVector P1 = n1->getVector(omUK_cm, omNode::coorPlain);
-        const omVector P2 = n2->getVector(omUK_cm, omNode::coorPlain);
-        for (unsigned i = 1; i < m; ++i) {
-            const double f = double(i) / m;
-            omNode* node = new (std::nothrow)
-                omNode2D(P1(1) + (P2(1) - P1(1)) * f, P1(2) + (P2(2) - P1(2)) * f, "cm", 0);
-            if (!node) {
-                // The nodes made so far stay with the member (the node map lists
-                // them) until its next division.
-                omErrorContainer::instance()->report(100);
-                clearFE();
-                setupFEPositions();
-                return false;
-            }
-            internalNodes().push_back(node);
-            nodeMap.addExternalNode(node);
-            list[i - 1]->setNode2(node);
-            list[i]->setNode1(node);
+    // From the entered coordinates: offsets still on the end nodes (creep of
+    // an earlier solution) reach these nodes through the usual path, and
+    // must not bend the member's chord for good.
+    const omVector P1 = n1->getVector(omUK_cm, omNode::coorPlain);
+    const omVector P2 = n2->getVector(omUK_cm, omNode::coorPlain);
+    for (unsigned i = 1; i < m; ++i) {
+        const double f = positions[i];
+        omNode* node =
+            new (std::nothrow) omNode2D(P1(1) + (P2(1) - P1(1)) * f, P1(2) + (P2(2) - P1(2)) * f, "cm", 0);
+        if (!node) {
+            // The nodes made so far stay with the member (the node map lists
+            // them) until its next division.
+            omErrorContainer::instance()->report(100);
+            clearFE();
+            setupFEPositions();
+            return false;
         }
+        internalNodes().push_back(node);
+        nodeMap.addExternalNode(node);
+        list[i - 1]->setNode2(node);
+        list[i]->setNode1(node);
     }
     setupFEPositions();
     return true;

@@ -7,6 +7,9 @@
 #include "model/elements/omLinearLineFE2D.h"
 #include "model/omDesignElement.h"
 
+#include <new>
+#include <vector>
+
 class omLinearDesignElement2D : public omDesignElement {
     DECLARE_STORAGE_INTERFACE()
 
@@ -47,6 +50,25 @@ public:
     // The pressure of the ground on the member at a local deflection w (k w
     // where the ground acts); 0 without ground.
     double contactPressure(double w) const;
+
+protected:
+    // Divides the member into finite elements between the given fractions of
+    // its length (ascending, from 0 to 1), with interior nodes at the inner
+    // ones; withGround gives the elements this member's ground.
+    bool divide(const std::vector<double>& positions, bool withGround);
+
+    // A new member of class M on the same nodes, section and materials,
+    // numbered 0; the caller owns it.
+    template <class M> omDesignElement* createAs() const {
+        auto* member = new (std::nothrow)
+            M(getNodeMap(), getNode1(), getNode2(), getCrossSectionIndex(), getMaterialIndex(), 0);
+        if (!member) return nullptr;
+        // A member whose nodes are not bound yet passes their numbers on instead.
+        if (!getNode1()) member->setNodeIndex1(getNodeIndex1());
+        if (!getNode2()) member->setNodeIndex2(getNodeIndex2());
+        member->setMaterialIndex2(getMaterialIndex2());
+        return member;
+    }
 
 private:
     omUnitValue m_elGroundCoef{omUK_kN_cm3};

@@ -21,16 +21,7 @@ omDesignElement* omQuentraDesignElement::clone() const {
     return new (std::nothrow) omQuentraDesignElement(*this);
 }
 
-omDesignElement* omQuentraDesignElement::create() const {
-    auto* member = new (std::nothrow) omQuentraDesignElement(getNodeMap(), getNode1(), getNode2(),
-                                                             getCrossSectionIndex(), getMaterialIndex(), 0);
-    if (!member) return nullptr;
-    // A member whose nodes are not bound yet keeps their numbers.
-    if (!getNode1()) member->setNodeIndex1(getNodeIndex1());
-    if (!getNode2()) member->setNodeIndex2(getNodeIndex2());
-    member->setMaterialIndex2(getMaterialIndex2());
-    return member;
-}
+omDesignElement* omQuentraDesignElement::create() const { return createAs<omQuentraDesignElement>(); }
 
 omLineFE* omQuentraDesignElement::createLineFE() {
     return new (std::nothrow) omQuentraFE();

@@ -21,16 +21,7 @@ omDesignElement* omSolmarDesignElement::clone() const {
     return new (std::nothrow) omSolmarDesignElement(*this);
 }
 
-omDesignElement* omSolmarDesignElement::create() const {
-    auto* member = new (std::nothrow) omSolmarDesignElement(getNodeMap(), getNode1(), getNode2(),
-                                                            getCrossSectionIndex(), getMaterialIndex(), 0);
-    if (!member) return nullptr;
-    // A member whose nodes are not bound yet keeps their numbers.
-    if (!getNode1()) member->setNodeIndex1(getNodeIndex1());
-    if (!getNode2()) member->setNodeIndex2(getNodeIndex2());
-    member->setMaterialIndex2(getMaterialIndex2());
-    return member;
-}
+omDesignElement* omSolmarDesignElement::create() const { return createAs<omSolmarDesignElement>(); }
 
 omLineFE* omSolmarDesignElement::createLineFE() {
     return new (std::nothrow) omSolmarFE();

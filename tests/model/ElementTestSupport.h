@@ -3,6 +3,7 @@
 // rectangular section, one load group and helpers that build its loads. The
 // element's six DOFs get equations 1 to 6, so a global vector of six entries is
 // the element's own displacement vector in global axes.
+#include "ElementLoads.h"
 #include "ModelTestSupport.h"
 #include "model/elements/ACubicFunction.h"
 #include "model/elements/omLinearLineFE2D.h"
@@ -46,7 +47,7 @@ inline omVector vec6(double u1, double w1, double f1, double u2, double w2, doub
 }
 
 // E 3000 kN/cm2, alfaT 1e-5 1/°C, section h 40 cm by b 30 cm.
-class BeamFixture : public modeltest::ModelTest {
+class BeamFixture : public modeltest::ModelTest, protected modeltest::ElementLoads {
 public:
     static constexpr double E = 3000.0;
     static constexpr double alphaT = 1e-5;
@@ -58,8 +59,6 @@ public:
 protected:
     void SetUp() override {
         ModelTest::SetUp();
-        m_manager.addGroup(omLoadGroup("G"));
-        m_manager.getGroup(1)->setFactor(1.0);
     }
 
     // Places the element from (0, 0) to (x2, z2) in cm and numbers its DOFs 1 to 6.
@@ -84,40 +83,6 @@ protected:
         m_node2->setupReactionIndexes(equation - 1);
     }
 
-    template <class L> L* bound(L* load) {
-        load->setLoadGroupIndex(1);
-        load->bindLoadGroup(&m_manager);
-        return load;
-    }
-
-    // A concentrated load at the relative position x, in element axes.
-    omLoadForce* pointLoad(double x, double fx, double fz, double my) {
-        auto* load = bound(new omLoadForce(frame(), 1));
-        load->setScope(omLoad::LocalCS);
-        load->setX(x);
-        load->setF(Ux, omUnitValue(fx, omUK_kN));
-        load->setF(Uz, omUnitValue(fz, omUK_kN));
-        load->setF(Ry, omUnitValue(my, omUK_kNcm));
-        return load;
-    }
-
-    // A linear load of one component from start to end (relative), in kN/cm or kNcm/cm.
-    omLoadLinear* linearLoad(omDofType t, double start, double end, double qs, double qe) {
-        auto* load = bound(new omLoadLinear(frame(), 1));
-        load->setStart(start);
-        load->setEnd(end);
-        const omUnitKey key = t == Ry ? omUK_kNcm_cm : omUK_kN_cm;
-        load->setFs(t, omUnitValue(qs, key));
-        load->setFe(t, omUnitValue(qe, key));
-        return load;
-    }
-
-    omLoadTemperature* temperature(double tPos, double tNeg) {
-        auto* load = bound(new omLoadTemperature(frame(), 1));
-        load->setT(1, 1, omUnitValue(tPos, omUK_degC));
-        load->setT(2, 1, omUnitValue(tNeg, omUK_degC));
-        return load;
-    }
 
     // Deletes the element's loads and empties its list.
     void dropLoads() {
@@ -133,7 +98,6 @@ protected:
         return S;
     }
 
-    omLoadManager m_manager;
     omMaterial m_material{E, 0.0, alphaT, 0.0, 0.2, 1};
     omCrossSectionRect m_section{h, b, omUK_cm, 1};
     std::unique_ptr<omNode2D> m_node1;

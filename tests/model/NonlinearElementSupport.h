@@ -4,8 +4,10 @@
 // shear area can be set), one load group and helpers that drive the element's
 // internal unknowns to equilibrium and compare its tangent with the finite
 // differences of its end forces.
+#include "ElementLoads.h"
 #include "ModelTestSupport.h"
 #include "model/elements/omLineFE.h"
+#include "model/elements/omLinearLineFE2D.h"
 #include "model/omDofStructureType.h"
 #include "model/omGenericCrossSection.h"
 #include "model/omLoad.h"
@@ -34,7 +36,7 @@ inline omVector vec6(double u1, double w1, double f1, double u2, double w2, doub
 
 // E 21000 kN/cm2, G 8100 kN/cm2, alfaT 1.2e-5 1/°C; a section of A 78 cm2,
 // Iy 5700 cm4, height 20 cm, breadth 20 cm and shear area Vz 25 cm2.
-template <class FE> class ElementFixture : public modeltest::ModelTest {
+template <class FE> class ElementFixture : public modeltest::ModelTest, protected modeltest::ElementLoads {
 public:
     static constexpr double E = 21000.0;
     static constexpr double G = 8100.0;
@@ -45,8 +47,6 @@ public:
 protected:
     void SetUp() override {
         ModelTest::SetUp();
-        m_manager.addGroup(omLoadGroup("G"));
-        m_manager.getGroup(1)->setFactor(1.0);
         m_section.setProperty(omGenericCrossSection::pHeight, omUnitValue(20.0, omUK_cm));
         m_section.setProperty(omGenericCrossSection::pBreadth, omUnitValue(20.0, omUK_cm));
         m_section.setProperty(omGenericCrossSection::pVz, omUnitValue(Vz, omUK_cm2));
@@ -64,6 +64,26 @@ protected:
         m_node1->setupReactionIndexes(equation - 1);
         m_node2->setupReactionIndexes(equation - 1);
     }
+    // The end forces of the element at rest under its one load match those of
+    // the linear element, relative to the largest of them (moments over the length).
+    void expectLinearEndForcesAtRest(FE& fe, double length) {
+        omStiffnessMatrix K(6, 0), KL(6, 0);
+        omVector S(6), SL(6);
+        settle(fe, omVector(6), K, S, true);
+        {
+            omLinearLineFE2D linear;
+            attach(linear);
+            linear.addLoad(fe.getLoads()[0]->clone());
+            const omVector U(6);
+            ASSERT_TRUE(linear.setupGlobalKAndF(&U, &KL, &SL, 1));
+        }
+        double largest = 0.0;
+        for (int i = 0; i < 6; ++i)
+            largest = std::max(largest, std::fabs(SL[i]) * (i == 2 || i == 5 ? 1.0 / length : 1.0));
+        for (int i = 0; i < 6; ++i)
+            EXPECT_NEAR(S[i], SL[i], 1e-8 * largest * (i == 2 || i == 5 ? length : 1.0)) << i;
+    }
+
     void attach(omLineFE& fe) {
         fe.setNode1(m_node1.get());
         fe.setNode2(m_node2.get());
@@ -71,37 +91,6 @@ protected:
         fe.setCrossSection(&m_section);
     }
 
-    template <class L> L* bound(L* load) {
-        load->setLoadGroupIndex(1);
-        load->bindLoadGroup(&m_manager);
-        return load;
-    }
-    // A concentrated load at the relative position x, in element axes.
-    omLoadForce* pointLoad(double x, double fx, double fz, double my) {
-        auto* load = bound(new omLoadForce(frame(), 1));
-        load->setScope(omLoad::LocalCS);
-        load->setX(x);
-        load->setF(Ux, omUnitValue(fx, omUK_kN));
-        load->setF(Uz, omUnitValue(fz, omUK_kN));
-        load->setF(Ry, omUnitValue(my, omUK_kNcm));
-        return load;
-    }
-    // A linear load of one component from start to end (relative), in kN/cm or kNcm/cm.
-    omLoadLinear* linearLoad(omDofType t, double start, double end, double qs, double qe) {
-        auto* load = bound(new omLoadLinear(frame(), 1));
-        load->setStart(start);
-        load->setEnd(end);
-        const omUnitKey key = t == Ry ? omUK_kNcm_cm : omUK_kN_cm;
-        load->setFs(t, omUnitValue(qs, key));
-        load->setFe(t, omUnitValue(qe, key));
-        return load;
-    }
-    omLoadTemperature* temperature(double tPos, double tNeg) {
-        auto* load = bound(new omLoadTemperature(frame(), 1));
-        load->setT(1, 1, omUnitValue(tPos, omUK_degC));
-        load->setT(2, 1, omUnitValue(tNeg, omUK_degC));
-        return load;
-    }
 
     // Assembles the element at the total displacements U into K and S (both
     // cleared first). The first call of a load case is iteration 1.
@@ -153,7 +142,6 @@ protected:
         return error;
     }
 
-    omLoadManager m_manager;
     omMaterial m_material{E, G, 1.2e-5, 0.0, 0.3, 1};
     omGenericCrossSection m_section{omUnitValue(A, omUK_cm2), omUnitValue(I, omUK_cm4), 1};
     std::unique_ptr<omNode2D> m_node1;

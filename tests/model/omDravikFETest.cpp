@@ -1,4 +1,5 @@
 #include "model/elements/omDravikFE.h"
+#include "ElementLoads.h"
 #include "ModelTestSupport.h"
 #include "model/omGenericCrossSection.h"
 #include "model/omLoad.h"
@@ -111,7 +112,7 @@ public:
 
 // A steel member of 3 m with the section of an IPE 300 (E I = 17547.6 kNm²),
 // given as a generic section so that its first moment can be set.
-class DravikElementTest : public modeltest::ModelTest {
+class DravikElementTest : public modeltest::ModelTest, protected modeltest::ElementLoads {
 protected:
     static constexpr double E = 21000.0; // kN/cm²
     static constexpr double A = 53.8;    // cm²
@@ -122,8 +123,6 @@ protected:
 
     void SetUp() override {
         ModelTest::SetUp();
-        m_manager.addGroup(omLoadGroup("G"));
-        m_manager.getGroup(1)->setFactor(1.0);
         m_section.setProperty(omGenericCrossSection::pHeight, omUnitValue(h, omUK_cm));
         m_section.setProperty(omGenericCrossSection::pBreadth, omUnitValue(15.0, omUK_cm));
         place(L, 0.0);
@@ -147,42 +146,12 @@ protected:
         m_fe.readGeometry();
     }
 
-    template <class T> T* bound(T* load) {
-        load->setLoadGroupIndex(1);
-        load->bindLoadGroup(&m_manager);
-        return load;
-    }
-    omLoadLinear* linearLoad(omDofType t, double qs, double qe, double start = 0.0, double end = 1.0) {
-        auto* load = bound(new omLoadLinear(frame(), 1));
-        load->setStart(start);
-        load->setEnd(end);
-        const omUnitKey key = t == Ry ? omUK_kNcm_cm : omUK_kN_cm;
-        load->setFs(t, omUnitValue(qs, key));
-        load->setFe(t, omUnitValue(qe, key));
-        return load;
-    }
-    omLoadForce* pointLoad(double x, double fx, double fz, double my) {
-        auto* load = bound(new omLoadForce(frame(), 1));
-        load->setScope(omLoad::LocalCS);
-        load->setX(x);
-        load->setF(Ux, omUnitValue(fx, omUK_kN));
-        load->setF(Uz, omUnitValue(fz, omUK_kN));
-        load->setF(Ry, omUnitValue(my, omUK_kNcm));
-        return load;
-    }
-    omLoadTemperature* temperature(double tPos, double tNeg) {
-        auto* load = bound(new omLoadTemperature(frame(), 1));
-        load->setT(1, 1, omUnitValue(tPos, omUK_degC));
-        load->setT(0, 1, omUnitValue(tNeg, omUK_degC));
-        return load;
-    }
     // Each element takes its own copy, since each deletes its loads.
     void addToBoth(omLoad* load) {
         m_fe.addLoad(load);
         m_linear.addLoad(load->clone());
     }
 
-    omLoadManager m_manager;
     omMaterial m_material{E, 8100.0, alphaT, 7850.0, 0.3, 1};
     omGenericCrossSection m_section{omUnitValue(A, omUK_cm2), omUnitValue(I, omUK_cm4), 1};
     std::unique_ptr<omNode2D> m_node1;
@@ -232,9 +201,9 @@ TEST_F(DravikElementTest, TangentIsTheDerivativeOfTheGradientAtTurnedLoadedState
     // A first moment couples bending and stretching; loads of every kind the
     // element integrates, and a temperature strain and curvature.
     m_section.setProperty(omGenericCrossSection::pSy, omUnitValue(40.0, omUK_cm3));
-    m_fe.addLoad(linearLoad(Uz, 0.3, -0.1));
-    m_fe.addLoad(linearLoad(Ux, -0.2, 0.15));
-    m_fe.addLoad(linearLoad(Ry, 5.0, 2.0));
+    m_fe.addLoad(linearLoad(Uz, 0.0, 1.0, 0.3, -0.1));
+    m_fe.addLoad(linearLoad(Ux, 0.0, 1.0, -0.2, 0.15));
+    m_fe.addLoad(linearLoad(Ry, 0.0, 1.0, 5.0, 2.0));
     m_fe.addLoad(pointLoad(1.0, 30.0, -12.0, 400.0));
     m_fe.addLoad(pointLoad(0.0, -8.0, 5.0, -250.0));
     m_fe.setTemperature(3e-4, 2e-6);
@@ -279,7 +248,7 @@ TEST_F(DravikElementTest, TangentIsTheDerivativeOfTheGradientAtTurnedLoadedState
 }
 
 TEST_F(DravikElementTest, CondensedTangentIsTheDerivativeOfTheCondensedEndForces) {
-    m_fe.addLoad(linearLoad(Uz, 0.8, 0.4));
+    m_fe.addLoad(linearLoad(Uz, 0.0, 1.0, 0.8, 0.4));
     m_fe.addLoad(pointLoad(1.0, -900.0, 20.0, 0.0));
     const Scales s = scalesOf(E * I, L);
     const std::vector<double> columns = {s.length, s.length, 1.0, s.length, s.length, 1.0};
@@ -326,9 +295,9 @@ TEST_F(DravikElementTest, StraightUnloadedElementHasTheLinearStiffness) {
 TEST_F(DravikElementTest, SmallLoadsGiveTheLinearEndForcesAndInternalForces) {
     // Loads and end displacements small enough that the rotations stay near
     // 1e-7, where the geometric terms no longer show.
-    addToBoth(linearLoad(Uz, 2e-4, -1e-4));
-    addToBoth(linearLoad(Ux, 1e-4, 3e-4));
-    addToBoth(linearLoad(Ry, 5e-3, 5e-3));
+    addToBoth(linearLoad(Uz, 0.0, 1.0, 2e-4, -1e-4));
+    addToBoth(linearLoad(Ux, 0.0, 1.0, 1e-4, 3e-4));
+    addToBoth(linearLoad(Ry, 0.0, 1.0, 5e-3, 5e-3));
     addToBoth(pointLoad(1.0, 0.02, -0.03, 1.5));
     addToBoth(pointLoad(0.0, 0.01, 0.04, -2.0));
     addToBoth(temperature(1e-3, -2e-3));
@@ -451,14 +420,14 @@ TEST_F(DravikElementTest, InternalUpdateNeedsACondensation) {
     ASSERT_TRUE(m_fe.setupGlobalKAndF(&U, nullptr, &S, 1));
     EXPECT_GT(m_fe.solveInternalEquations(omVector(6)), 0.0);
     EXPECT_GT(m_fe.getUnknowns().norm(normMax), 0.0);
-    m_fe.addLoad(linearLoad(Uz, 0.1, 0.1));
+    m_fe.addLoad(linearLoad(Uz, 0.0, 1.0, 0.1, 0.1));
     m_fe.clearLoad();
     EXPECT_TRUE(m_fe.getLoads().empty());
     EXPECT_EQ(m_fe.getUnknowns().norm(normMax), 0.0);
 }
 
 TEST_F(DravikElementTest, CopyCarriesTheStateAndItsOwnLoads) {
-    m_fe.addLoad(linearLoad(Uz, 0.1, 0.2));
+    m_fe.addLoad(linearLoad(Uz, 0.0, 1.0, 0.1, 0.2));
     const omVector U = vec({0.0, 0.0, 0.0, 0.0, 1.0, 0.0});
     omVector S(6);
     ASSERT_TRUE(m_fe.setupGlobalKAndF(&U, nullptr, &S, 1));
@@ -483,7 +452,7 @@ TEST_F(DravikElementTest, CopyCarriesTheStateAndItsOwnLoads) {
 
 TEST_F(DravikElementTest, DetailsGoToTheCalculationLog) {
     CapturedLog captured({lfElementDetails});
-    m_fe.addLoad(linearLoad(Uz, 0.1, 0.1));
+    m_fe.addLoad(linearLoad(Uz, 0.0, 1.0, 0.1, 0.1));
     const omVector U = vec({0.0, 0.0, 0.0, 0.0, 1.0, 0.0});
     omVector S(6);
     ASSERT_TRUE(m_fe.setupGlobalKAndF(&U, nullptr, &S, 1));
