@@ -191,7 +191,7 @@ struct LOGFONT {
                lfUnderline == o.lfUnderline && lfStrikeOut == o.lfStrikeOut && lfCharSet == o.lfCharSet &&
                lfOutPrecision == o.lfOutPrecision && lfClipPrecision == o.lfClipPrecision &&
                lfQuality == o.lfQuality && lfPitchAndFamily == o.lfPitchAndFamily &&
-               FaceName() == o.FaceName();
+               std::strncmp(lfFaceName, o.lfFaceName, LF_FACESIZE) == 0;
     }
 };
 
