@@ -50,8 +50,7 @@ struct StockObjects {
             lf.lfWeight = specs[i].weight;
             lf.lfPitchAndFamily = specs[i].pitch;
             lf.SetFaceName(specs[i].face);
-            fonts[i].CreateFontIndirect(&lf);
-            fonts[i].m_heightInPixels = true;
+            fonts[i].CreatePixelFontIndirect(&lf);
         }
         for (auto& b : brushes)
             b.markStock();
@@ -202,11 +201,8 @@ bool CFont::CreatePointFont(int pointSizeTenths, std::string_view faceName, cons
 
 bool CFont::CreateStockObject(int index) {
     CGdiObject* stock = GetStockObject(index);
-    if (!stock || stock->GetKind() != Kind::font || IsCreated()) return false;
-    m_data = static_cast<CFont*>(stock)->m_data;
-    m_heightInPixels = true;
-    setCreated(true);
-    return true;
+    if (!stock || stock->GetKind() != Kind::font) return false;
+    return CreatePixelFontIndirect(&static_cast<CFont*>(stock)->m_data);
 }
 
 bool CFont::CreatePixelFontIndirect(const LOGFONT* font) {

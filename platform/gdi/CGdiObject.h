@@ -101,5 +101,4 @@ public:
 private:
     LOGFONT m_data;
     bool m_heightInPixels = false;
-    friend struct StockObjects;
 };
