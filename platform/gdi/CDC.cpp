@@ -651,35 +651,35 @@ QPainterPath arcPath(const QRect& r, QPoint s, QPoint e, ArcKind kind) {
     return path;
 }
 
+// The device path of an arc, chord or pie given in logical coordinates.
+QPainterPath logicalArcPath(const CDC& dc, int left, int top, int right, int bottom, int xStart, int yStart,
+                            int xEnd, int yEnd, ArcKind kind) {
+    const QRect r = shapeRect(dc, left, top, right, bottom);
+    POINT p[2] = {{xStart, yStart}, {xEnd, yEnd}};
+    dc.LPtoDP(p, 2);
+    return arcPath(r, QPoint(p[0].x, p[0].y), QPoint(p[1].x, p[1].y), kind);
+}
+
 } // namespace
 
 bool CDC::Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd) {
     if (!m_painter) return true;
-    const QRect r = shapeRect(*this, left, top, right, bottom);
-    POINT p[2] = {{xStart, yStart}, {xEnd, yEnd}};
-    LPtoDP(p, 2);
-    const QPainterPath path = arcPath(r, QPoint(p[0].x, p[0].y), QPoint(p[1].x, p[1].y), ArcKind::arc);
-    paintPath(path, false, true);
+    paintPath(logicalArcPath(*this, left, top, right, bottom, xStart, yStart, xEnd, yEnd, ArcKind::arc),
+              false, true);
     return true;
 }
 
 bool CDC::Chord(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd) {
     if (!m_painter) return true;
-    const QRect r = shapeRect(*this, left, top, right, bottom);
-    POINT p[2] = {{xStart, yStart}, {xEnd, yEnd}};
-    LPtoDP(p, 2);
-    const QPainterPath path = arcPath(r, QPoint(p[0].x, p[0].y), QPoint(p[1].x, p[1].y), ArcKind::chord);
-    paintPath(path, true, true);
+    paintPath(logicalArcPath(*this, left, top, right, bottom, xStart, yStart, xEnd, yEnd, ArcKind::chord),
+              true, true);
     return true;
 }
 
 bool CDC::Pie(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd) {
     if (!m_painter) return true;
-    const QRect r = shapeRect(*this, left, top, right, bottom);
-    POINT p[2] = {{xStart, yStart}, {xEnd, yEnd}};
-    LPtoDP(p, 2);
-    const QPainterPath path = arcPath(r, QPoint(p[0].x, p[0].y), QPoint(p[1].x, p[1].y), ArcKind::pie);
-    paintPath(path, true, true);
+    paintPath(logicalArcPath(*this, left, top, right, bottom, xStart, yStart, xEnd, yEnd, ArcKind::pie), true,
+              true);
     return true;
 }
 
