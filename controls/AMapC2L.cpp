@@ -13,11 +13,6 @@ namespace {
 int toLogical(double v) {
     return static_cast<int>(v + 0.5);
 }
-
-// (v - from) * num / den + to in integers, multiplied before dividing.
-int mapAxis(int v, int from, int num, int den, int to) {
-    return static_cast<int>((static_cast<long long>(v) - from) * num / den + to);
-}
 } // namespace
 
 CPoint AMapC2L::LU(double x, double y) const {
@@ -49,8 +44,8 @@ omRect AMapC2L::CU(const CRect& r) const {
 }
 
 CPoint AMapC2L::DU(const CPoint& p) const {
-    return CPoint(mapAxis(p.x, m_windowOrgX, m_viewportExtX, m_windowExtX, m_viewportOrgX),
-                  mapAxis(p.y, m_windowOrgY, m_viewportExtY, m_windowExtY, m_viewportOrgY));
+    return CPoint(CDC::MapAxis(p.x, m_windowOrgX, m_viewportExtX, m_windowExtX, m_viewportOrgX),
+                  CDC::MapAxis(p.y, m_windowOrgY, m_viewportExtY, m_windowExtY, m_viewportOrgY));
 }
 
 CRect AMapC2L::DU(const CRect& r) const {
@@ -60,8 +55,8 @@ CRect AMapC2L::DU(const CRect& r) const {
 }
 
 CPoint AMapC2L::LU(const CPoint& d) const {
-    return CPoint(mapAxis(d.x, m_viewportOrgX, m_windowExtX, m_viewportExtX, m_windowOrgX),
-                  mapAxis(d.y, m_viewportOrgY, m_windowExtY, m_viewportExtY, m_windowOrgY));
+    return CPoint(CDC::MapAxis(d.x, m_viewportOrgX, m_windowExtX, m_viewportExtX, m_windowOrgX),
+                  CDC::MapAxis(d.y, m_viewportOrgY, m_windowExtY, m_viewportExtY, m_windowOrgY));
 }
 
 CRect AMapC2L::LU(const CRect& d) const {

@@ -255,18 +255,11 @@ CSize CDC::SetViewportExt(int cx, int cy) {
     return old;
 }
 
-namespace {
-// (v - from) * num / den + to, multiplied before dividing, truncated toward zero.
-int mapAxis(int v, int from, long long num, long long den, int to) {
-    return static_cast<int>((static_cast<long long>(v) - from) * num / den + to);
-}
-} // namespace
-
 void CDC::LPtoDP(POINT* points, int count) const {
     const State& s = m_state;
     for (int i = 0; i < count; ++i) {
-        points[i].x = mapAxis(points[i].x, s.windowOrg.x, s.viewportExt.cx, s.windowExt.cx, s.viewportOrg.x);
-        points[i].y = mapAxis(points[i].y, s.windowOrg.y, s.viewportExt.cy, s.windowExt.cy, s.viewportOrg.y);
+        points[i].x = MapAxis(points[i].x, s.windowOrg.x, s.viewportExt.cx, s.windowExt.cx, s.viewportOrg.x);
+        points[i].y = MapAxis(points[i].y, s.windowOrg.y, s.viewportExt.cy, s.windowExt.cy, s.viewportOrg.y);
     }
 }
 
@@ -285,8 +278,8 @@ void CDC::LPtoDP(SIZE* size) const {
 void CDC::DPtoLP(POINT* points, int count) const {
     const State& s = m_state;
     for (int i = 0; i < count; ++i) {
-        points[i].x = mapAxis(points[i].x, s.viewportOrg.x, s.windowExt.cx, s.viewportExt.cx, s.windowOrg.x);
-        points[i].y = mapAxis(points[i].y, s.viewportOrg.y, s.windowExt.cy, s.viewportExt.cy, s.windowOrg.y);
+        points[i].x = MapAxis(points[i].x, s.viewportOrg.x, s.windowExt.cx, s.viewportExt.cx, s.windowOrg.x);
+        points[i].y = MapAxis(points[i].y, s.viewportOrg.y, s.windowExt.cy, s.viewportExt.cy, s.windowOrg.y);
     }
 }
 

@@ -99,6 +99,12 @@ public:
     virtual CSize SetViewportExt(int cx, int cy);
     CSize SetViewportExt(SIZE s) { return SetViewportExt(s.cx, s.cy); }
 
+    // One axis of the conversion, either way: (v - from) * num / den + to in
+    // integers, multiplied before dividing and truncated toward zero. Maps that
+    // keep a copy of a context's mapping convert with it too.
+    static int MapAxis(int v, int from, int num, int den, int to) {
+        return static_cast<int>((static_cast<long long>(v) - from) * num / den + to);
+    }
     void LPtoDP(POINT* points, int count = 1) const;
     void LPtoDP(RECT* rect) const;
     // Sizes convert by the scale only, keeping their signs' magnitudes.
