@@ -56,6 +56,14 @@ CDeviceCaps CDeviceCaps::FromPixels(int width, int height, int dpiX, int dpiY, i
     return c;
 }
 
+CDeviceCaps CDeviceCaps::FromDevice(const QPaintDevice& device) {
+    CDeviceCaps c = FromPixels(device.width(), device.height(), device.logicalDpiX(), device.logicalDpiY());
+    c.horzSizeMM = device.widthMM();
+    c.vertSizeMM = device.heightMM();
+    c.bitsPixel = device.depth();
+    return c;
+}
+
 CDeviceCaps CDeviceCaps::Screen() {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         if (QScreen* s = QGuiApplication::primaryScreen()) {
@@ -94,15 +102,7 @@ CDC::CDC(const CDeviceCaps& caps) : m_caps(caps), m_impl(std::make_unique<Impl>(
 }
 
 CDC::CDC(QPainter* painter, QPaintDevice* device) : m_impl(std::make_unique<Impl>()) {
-    if (device) {
-        setCaps(CDeviceCaps::FromPixels(device->width(), device->height(), device->logicalDpiX(),
-                                        device->logicalDpiY()));
-        m_caps.horzSizeMM = device->widthMM();
-        m_caps.vertSizeMM = device->heightMM();
-        m_caps.bitsPixel = device->depth();
-    } else {
-        m_caps = CDeviceCaps::Screen();
-    }
+    m_caps = device ? CDeviceCaps::FromDevice(*device) : CDeviceCaps::Screen();
     initDefaults();
     attachPainter(painter, true);
 }

@@ -50,6 +50,8 @@ struct CDeviceCaps {
 
     // A device of the given size and resolution without unprintable margins.
     static CDeviceCaps FromPixels(int width, int height, int dpiX, int dpiY, int technology = DT_RASDISPLAY);
+    // What a paint device (a widget, an image) reports of itself.
+    static CDeviceCaps FromDevice(const QPaintDevice& device);
     // The primary screen (a 1024 x 768 screen at 96 dpi when there is none).
     static CDeviceCaps Screen();
 };

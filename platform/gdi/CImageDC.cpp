@@ -5,10 +5,7 @@
 
 CImageDC::CImageDC(QImage* image) : CDC(CDeviceCaps{}) {
     if (!image || image->isNull()) return;
-    CDeviceCaps caps =
-        CDeviceCaps::FromPixels(image->width(), image->height(), image->logicalDpiX(), image->logicalDpiY());
-    caps.bitsPixel = image->depth();
-    setCaps(caps);
+    setCaps(CDeviceCaps::FromDevice(*image));
     m_ownPainter = std::make_unique<QPainter>(image);
     attachPainter(m_ownPainter.get(), false);
 }
