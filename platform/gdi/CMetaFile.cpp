@@ -443,14 +443,12 @@ bool CMetaFileDC::Pie(int left, int top, int right, int bottom, int xStart, int 
 
 void CMetaFileDC::FillRect(const RECT* rect, CBrush* brush) {
     if (!rect || !brush || !brush->IsCreated()) return;
-    add(Type::fillRect, {CPoint(rect->left, rect->top), CPoint(rect->right, rect->bottom)}).brush =
-        brush->GetData();
+    add(Type::fillRect, *rect).brush = brush->GetData();
 }
 
 void CMetaFileDC::FillSolidRect(const RECT* rect, COLORREF color) {
     if (!rect) return;
-    add(Type::fillSolidRect, {CPoint(rect->left, rect->top), CPoint(rect->right, rect->bottom)}).value =
-        static_cast<int>(color);
+    add(Type::fillSolidRect, *rect).value = static_cast<int>(color);
 }
 
 bool CMetaFileDC::SetPixelV(int x, int y, COLORREF color) {
@@ -460,7 +458,7 @@ bool CMetaFileDC::SetPixelV(int x, int y, COLORREF color) {
 
 bool CMetaFileDC::DrawEdge(RECT* rect, UINT edge, UINT flags) {
     if (!rect) return false;
-    CMetaRecord& r = add(Type::drawEdge, {CPoint(rect->left, rect->top), CPoint(rect->right, rect->bottom)});
+    CMetaRecord& r = add(Type::drawEdge, *rect);
     r.value = static_cast<int>(edge);
     r.flags = flags;
     // The base works out the adjusted rectangle without a surface to draw on.
@@ -469,8 +467,7 @@ bool CMetaFileDC::DrawEdge(RECT* rect, UINT edge, UINT flags) {
 
 void CMetaFileDC::Draw3dRect(const RECT* rect, COLORREF topLeft, COLORREF bottomRight) {
     if (!rect) return;
-    CMetaRecord& r =
-        add(Type::draw3dRect, {CPoint(rect->left, rect->top), CPoint(rect->right, rect->bottom)});
+    CMetaRecord& r = add(Type::draw3dRect, *rect);
     r.value = static_cast<int>(topLeft);
     r.flags = bottomRight;
 }
@@ -484,8 +481,7 @@ bool CMetaFileDC::TextOut(int x, int y, std::string_view text) {
 int CMetaFileDC::DrawText(std::string_view text, RECT* rect, UINT format) {
     if (!rect) return 0;
     if (!(format & DT_CALCRECT)) {
-        CMetaRecord& r =
-            add(Type::drawText, {CPoint(rect->left, rect->top), CPoint(rect->right, rect->bottom)});
+        CMetaRecord& r = add(Type::drawText, *rect);
         r.text = std::string(text);
         r.flags = format;
     }

@@ -147,6 +147,9 @@ public:
 
 private:
     CMetaRecord& add(CMetaRecord::Type type, std::initializer_list<CPoint> points = {});
+    CMetaRecord& add(CMetaRecord::Type type, const RECT& rect) {
+        return add(type, {CPoint(rect.left, rect.top), CPoint(rect.right, rect.bottom)});
+    }
 
     CMetaFile m_file;
 };
