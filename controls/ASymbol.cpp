@@ -265,16 +265,14 @@ void ASymText::Draw(CDC& dc, const omPoint& position, bool eraseBackground) {
     if (m_shape == shapeRectangle || m_shape == shapeOval) {
         const double h = extent.cy + m_borderOffset;
         const double w = std::max(extent.cx + m_borderOffset, h);
-        const omPoint centre = GetPoint(4);
-        if (m_shape == shapeRectangle) {
-            ASymRectangle frame(h, w, GetAngle());
+        auto drawFrame = [&](ASymbol&& frame) {
             frame.SetColors(GetLineColor(), GetFillColor());
-            frame.Draw(dc, centre, eraseBackground);
-        } else {
-            ASymOval frame(h, w, GetAngle());
-            frame.SetColors(GetLineColor(), GetFillColor());
-            frame.Draw(dc, centre, eraseBackground);
-        }
+            frame.Draw(dc, GetPoint(4), eraseBackground);
+        };
+        if (m_shape == shapeRectangle)
+            drawFrame(ASymRectangle(h, w, GetAngle()));
+        else
+            drawFrame(ASymOval(h, w, GetAngle()));
     }
 
     const int oldBkMode = dc.SetBkMode(TRANSPARENT);
