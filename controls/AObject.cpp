@@ -38,9 +38,7 @@ bool AObjectPtrContainer::Contains(const AObject* object) const {
 }
 
 bool AObjectPtrContainer::Remove(const AObject* object) {
-    const auto before = size();
-    remove(const_cast<AObject*>(object));
-    return size() != before;
+    return remove(const_cast<AObject*>(object)) > 0;
 }
 
 bool AObjectPtrContainer::AreTheSameType() const {
