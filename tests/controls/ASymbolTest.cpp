@@ -3,12 +3,12 @@
 #include "platform/gdi/CImageDC.h"
 #include "platform/gdi/CMetaFile.h"
 #include "platform/gdi/CPrinterDC.h"
+#include "tests/support/ArtifactsFolder.h"
 
 #include <QImage>
 #include <QPdfWriter>
 
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <numbers>
 
@@ -20,13 +20,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr double kQuarter = std::numbers::pi / 2;
-
-fs::path artifact(const char* name) {
-    const char* env = std::getenv("STRAKON_TEST_ARTIFACTS");
-    fs::path dir = env && *env ? fs::path(env) : fs::temp_directory_path() / "strakon-test-artifacts";
-    fs::create_directories(dir);
-    return dir / name;
-}
 
 // The drawing calls of a recording, without the attribute changes.
 std::vector<const CMetaRecord*> shapes(const CMetaFile& f) {
@@ -302,7 +295,7 @@ TEST(ASymbol, SymbolsLookTheSameOnImageAndPdf) {
         dc.SetMapMode(MM_LOMETRIC);
         ASSERT_TRUE(dc.PlayMetaFile(sheet));
     }
-    ASSERT_TRUE(img.save(QString::fromStdString(artifact("symbols.png").string())));
+    ASSERT_TRUE(img.save(QString::fromStdString((ArtifactsFolder() / "symbols.png").string())));
 
     // The upright text sits inside its frame: ink inside, and none just above
     // or below the frame.
@@ -319,7 +312,7 @@ TEST(ASymbol, SymbolsLookTheSameOnImageAndPdf) {
     EXPECT_GT(inside, 20);
     EXPECT_EQ(outside, 0);
 
-    const fs::path pdf = artifact("symbols.pdf");
+    const fs::path pdf = ArtifactsFolder() / "symbols.pdf";
     QPdfWriter writer(QString::fromStdString(pdf.string()));
     writer.setResolution(600);
     CPrinterDC printer(&writer);

@@ -3,13 +3,12 @@
 #include "platform/core/FileIO.h"
 #include "platform/gdi/CImageDC.h"
 #include "platform/gdi/CPrinterDC.h"
+#include "tests/support/ArtifactsFolder.h"
 
 #include <QImage>
 #include <QPdfWriter>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 #include <gtest/gtest.h>
 
@@ -17,13 +16,6 @@ namespace fs = std::filesystem;
 using Type = CMetaRecord::Type;
 
 namespace {
-
-fs::path artifactDir() {
-    const char* env = std::getenv("STRAKON_TEST_ARTIFACTS");
-    fs::path dir = env && *env ? fs::path(env) : fs::temp_directory_path() / "strakon-test-artifacts";
-    fs::create_directories(dir);
-    return dir;
-}
 
 LOGFONT dejaVu(int height, int escapement = 0) {
     LOGFONT lf;
@@ -191,7 +183,7 @@ TEST(CMetaFile, FilesKeepEveryRecord) {
     rec.TextOut(0, 0, "Ünïcode ✓");
     const CMetaFile picture = rec.Close();
 
-    const fs::path path = artifactDir() / "display-list.bin";
+    const fs::path path = ArtifactsFolder() / "display-list.bin";
     picture.Save(path);
     const CMetaFile loaded = CMetaFile::Load(path);
     ASSERT_EQ(loaded.Records().size(), picture.Records().size());
@@ -217,7 +209,7 @@ TEST(CMetaFile, FilesKeepEveryRecord) {
 }
 
 TEST(CMetaFile, RefusesFilesThatAreNoDisplayList) {
-    const fs::path path = artifactDir() / "not-a-display-list.bin";
+    const fs::path path = ArtifactsFolder() / "not-a-display-list.bin";
     EXPECT_THROW(CMetaFile::Load(path), CFileException);
     fileio::writeFileAtomically(path, std::string_view("some other file"));
     EXPECT_THROW(CMetaFile::Load(path), CArchiveException);
@@ -262,7 +254,8 @@ TEST(CMetaFile, PlayedPictureLooksLikeTheDrawingOnImageAndPdf) {
         dc.PlayMetaFile(picture);
     }
     EXPECT_EQ(differingPixels(direct, played), 0);
-    ASSERT_TRUE(played.save(QString::fromStdString((artifactDir() / "display-list-on-image.png").string())));
+    ASSERT_TRUE(
+        played.save(QString::fromStdString((ArtifactsFolder() / "display-list-on-image.png").string())));
 
     // Text upright: the upright label's ink lies below its anchor (y up, top
     // aligned), within the frame's upper part.
@@ -274,7 +267,7 @@ TEST(CMetaFile, PlayedPictureLooksLikeTheDrawingOnImageAndPdf) {
     EXPECT_FALSE(inkAbove);
 
     // The same list printed on two PDF pages, the second moved down 2 cm.
-    const fs::path pdf = artifactDir() / "display-list.pdf";
+    const fs::path pdf = ArtifactsFolder() / "display-list.pdf";
     QPdfWriter writer(QString::fromStdString(pdf.string()));
     writer.setResolution(600);
     writer.setPageSize(QPageSize(QPageSize::A4));

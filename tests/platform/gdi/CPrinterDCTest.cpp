@@ -1,9 +1,9 @@
 #include "platform/gdi/CPrinterDC.h"
+#include "tests/support/ArtifactsFolder.h"
 
 #include <QPdfWriter>
 #include <QPrinter>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -13,13 +13,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-fs::path artifact(const char* name) {
-    const char* env = std::getenv("STRAKON_TEST_ARTIFACTS");
-    fs::path dir = env && *env ? fs::path(env) : fs::temp_directory_path() / "strakon-test-artifacts";
-    fs::create_directories(dir);
-    return dir / name;
-}
 
 int pdfPages(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -34,7 +27,7 @@ int pdfPages(const fs::path& path) {
 } // namespace
 
 TEST(CPrinterDC, CapabilitiesComeFromThePageLayout) {
-    const fs::path path = artifact("caps.pdf");
+    const fs::path path = ArtifactsFolder() / "caps.pdf";
     QPdfWriter writer(QString::fromStdString(path.string()));
     writer.setResolution(600);
     writer.setPageSize(QPageSize(QPageSize::A4));
@@ -62,7 +55,7 @@ TEST(CPrinterDC, CapabilitiesComeFromThePageLayout) {
 }
 
 TEST(CPrinterDC, PrintsPagesOfADocumentInOrder) {
-    const fs::path path = artifact("pages.pdf");
+    const fs::path path = ArtifactsFolder() / "pages.pdf";
     fs::remove(path);
     QPdfWriter writer(QString::fromStdString(path.string()));
     writer.setResolution(300);
@@ -87,7 +80,7 @@ TEST(CPrinterDC, PrintsPagesOfADocumentInOrder) {
 }
 
 TEST(CPrinterDC, PrinterWritesToAPdfFileToo) {
-    const fs::path path = artifact("printer.pdf");
+    const fs::path path = ArtifactsFolder() / "printer.pdf";
     fs::remove(path);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
