@@ -1,12 +1,12 @@
 #include "platform/gdi/CPrinterDC.h"
+#include "platform/core/FileIO.h"
 #include "tests/support/ArtifactsFolder.h"
 
 #include <QPdfWriter>
 #include <QPrinter>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <string_view>
 
 #include <gtest/gtest.h>
 
@@ -15,10 +15,10 @@ namespace fs = std::filesystem;
 namespace {
 
 int pdfPages(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const auto bytes = fileio::readFile(path);
+    const std::string_view data(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     int pages = 0;
-    for (std::size_t at = data.find("/Type /Page"); at != std::string::npos;
+    for (std::size_t at = data.find("/Type /Page"); at != std::string_view::npos;
          at = data.find("/Type /Page", at + 1))
         pages += data.compare(at, 12, "/Type /Pages") != 0;
     return pages;
