@@ -3,6 +3,7 @@
 #include "platform/gdi/CImageDC.h"
 #include "platform/gdi/CMetaFile.h"
 #include "platform/gdi/CPrinterDC.h"
+#include "tests/platform/gdi/GdiTestSupport.h"
 #include "tests/support/ArtifactsFolder.h"
 
 #include <QImage>
@@ -210,10 +211,7 @@ TEST(ASymText, PrintRotationSwitchTurnsTextTheOtherWayOnPrintersOnly) {
 TEST(ASymOval, CapsuleHasRoundEndsUnderEveryMapping) {
     // 200 by 100 pixels, drawn in pixels and in tenths of a millimetre.
     for (int mode : {MM_TEXT, MM_LOMETRIC}) {
-        QImage img(300, 200, QImage::Format_RGB32);
-        img.setDotsPerMeterX(3780);
-        img.setDotsPerMeterY(3780);
-        img.fill(Qt::white);
+        QImage img = WhiteImage(300, 200);
         {
             CImageDC dc(&img);
             dc.SetMapMode(mode);
@@ -286,10 +284,7 @@ TEST(ASymbol, SymbolsLookTheSameOnImageAndPdf) {
     axes.Draw(rec, omPoint(150, -850), false);
     const CMetaFile sheet = rec.Close();
 
-    QImage img(800, 500, QImage::Format_RGB32);
-    img.setDotsPerMeterX(static_cast<int>(120 / 0.0254 + 0.5));
-    img.setDotsPerMeterY(static_cast<int>(120 / 0.0254 + 0.5));
-    img.fill(Qt::white);
+    QImage img = WhiteImage(800, 500, 120);
     {
         CImageDC dc(&img);
         dc.SetMapMode(MM_LOMETRIC);

@@ -1,5 +1,6 @@
 #include "platform/gdi/CDC.h"
 #include "platform/gdi/CImageDC.h"
+#include "tests/platform/gdi/GdiTestSupport.h"
 
 #include <QImage>
 #include <QPainter>
@@ -12,15 +13,6 @@ namespace {
 // A surface-less printer-like device: 600 dots per inch, A4-ish.
 CDeviceCaps printer600() {
     return CDeviceCaps::FromPixels(4800, 6800, 600, 600, DT_RASPRINTER);
-}
-
-LOGFONT dejaVu(int height, int escapement = 0) {
-    LOGFONT lf;
-    lf.lfHeight = height;
-    lf.lfEscapement = escapement;
-    lf.lfWeight = FW_NORMAL;
-    lf.SetFaceName("DejaVu Sans");
-    return lf;
 }
 
 bool isInk(QRgb c) {
@@ -209,8 +201,8 @@ TEST(CDC, TextMeasuresAlikeInPixelsAndInLometric) {
     CDC lometric(printer600());
     lometric.SetMapMode(MM_LOMETRIC);
     CFont big, same;
-    const LOGFONT lfPixels = dejaVu(-600); // one inch
-    const LOGFONT lfLometric = dejaVu(-254);
+    const LOGFONT lfPixels = DejaVuFont(-600); // one inch
+    const LOGFONT lfLometric = DejaVuFont(-254);
     big.CreateFontIndirect(&lfPixels);
     same.CreateFontIndirect(&lfLometric);
     pixels.SelectObject(&big);
@@ -231,7 +223,7 @@ TEST(CDC, TextMeasuresAlikeInPixelsAndInLometric) {
 
     // A positive height asks for the cell height instead.
     CFont cell;
-    const LOGFONT lfCell = dejaVu(254);
+    const LOGFONT lfCell = DejaVuFont(254);
     cell.CreateFontIndirect(&lfCell);
     lometric.SelectObject(&cell);
     lometric.GetTextMetrics(&tm);
@@ -242,7 +234,7 @@ TEST(CDC, TextOutWithUpdateCpMovesThePositionPastTheText) {
     CDC dc(printer600());
     dc.SetMapMode(MM_LOMETRIC);
     CFont font;
-    const LOGFONT lf = dejaVu(-50);
+    const LOGFONT lf = DejaVuFont(-50);
     font.CreateFontIndirect(&lf);
     dc.SelectObject(&font);
     dc.SetTextAlign(TA_BASELINE | TA_UPDATECP);
@@ -254,7 +246,7 @@ TEST(CDC, TextOutWithUpdateCpMovesThePositionPastTheText) {
 
     // A quarter turn follows the mapping: with y up the text runs downwards.
     CFont up;
-    const LOGFONT lfUp = dejaVu(-50, 900);
+    const LOGFONT lfUp = DejaVuFont(-50, 900);
     up.CreateFontIndirect(&lfUp);
     dc.SelectObject(&up);
     dc.MoveTo(100, -300);
@@ -273,7 +265,7 @@ TEST(CDC, DrawTextCalcRectBoundsTheLinesInTheDevicesDirections) {
     CDC dc(printer600());
     dc.SetMapMode(MM_LOMETRIC);
     CFont font;
-    const LOGFONT lf = dejaVu(-40);
+    const LOGFONT lf = DejaVuFont(-40);
     font.CreateFontIndirect(&lf);
     dc.SelectObject(&font);
     TEXTMETRIC tm;
@@ -328,10 +320,7 @@ TEST(CDC, ArcsRunCounterClockwiseAsSeenInEveryMappingMode) {
     // From the radial to the right to the radial upwards: the upper right
     // quarter, whether y grows down (MM_TEXT) or up (MM_LOMETRIC).
     for (int mode : {MM_TEXT, MM_LOMETRIC}) {
-        QImage img(200, 200, QImage::Format_RGB32);
-        img.setDotsPerMeterX(3780); // 96 dpi
-        img.setDotsPerMeterY(3780);
-        img.fill(Qt::white);
+        QImage img = WhiteImage(200, 200);
         {
             CImageDC dc(&img);
             dc.SetMapMode(mode);
@@ -353,17 +342,14 @@ TEST(CDC, ArcsRunCounterClockwiseAsSeenInEveryMappingMode) {
 TEST(CDC, TextStaysUprightWithYUp) {
     // A "T" written top-left aligned under MM_LOMETRIC hangs below its anchor,
     // with its bar at the top: upright and not mirrored.
-    QImage img(400, 400, QImage::Format_RGB32);
-    img.setDotsPerMeterX(3780);
-    img.setDotsPerMeterY(3780);
-    img.fill(Qt::white);
+    QImage img = WhiteImage(400, 400);
     {
         CImageDC dc(&img);
         dc.SetMapMode(MM_LOMETRIC);
         dc.SetWindowOrg(0, 0);
         dc.SetViewportOrg(0, 400); // logical origin at the bottom left
         CFont font;
-        const LOGFONT lf = dejaVu(-500);
+        const LOGFONT lf = DejaVuFont(-500);
         font.CreateFontIndirect(&lf);
         dc.SelectObject(&font);
         dc.SetBkMode(TRANSPARENT);
@@ -385,12 +371,11 @@ TEST(CDC, TextStaysUprightWithYUp) {
 TEST(CDC, EscapementTurnsTextWithTheMapping) {
     // In MM_TEXT a quarter turn reads upwards from the anchor, the glyphs' tops
     // facing left, so the letters lie right of it.
-    QImage img(300, 300, QImage::Format_RGB32);
-    img.fill(Qt::white);
+    QImage img = WhiteImage(300, 300);
     {
         CImageDC dc(&img);
         CFont font;
-        const LOGFONT lf = dejaVu(-30, 900);
+        const LOGFONT lf = DejaVuFont(-30, 900);
         font.CreateFontIndirect(&lf);
         dc.SelectObject(&font);
         dc.TextOut(150, 250, "Rising text");
@@ -409,7 +394,7 @@ TEST(CDC, EscapementTurnsTextWithTheMapping) {
         CImageDC dc(&img);
         dc.SetMapMode(MM_LOMETRIC);
         CFont font;
-        const LOGFONT lf = dejaVu(-80, 900);
+        const LOGFONT lf = DejaVuFont(-80, 900);
         font.CreateFontIndirect(&lf);
         dc.SelectObject(&font);
         dc.TextOut(397, -132, "Falling text"); // device (150, 50) at 96 dpi

@@ -3,6 +3,7 @@
 #include "platform/core/FileIO.h"
 #include "platform/gdi/CImageDC.h"
 #include "platform/gdi/CPrinterDC.h"
+#include "tests/platform/gdi/GdiTestSupport.h"
 #include "tests/support/ArtifactsFolder.h"
 
 #include <QImage>
@@ -16,15 +17,6 @@ namespace fs = std::filesystem;
 using Type = CMetaRecord::Type;
 
 namespace {
-
-LOGFONT dejaVu(int height, int escapement = 0) {
-    LOGFONT lf;
-    lf.lfHeight = height;
-    lf.lfEscapement = escapement;
-    lf.lfWeight = FW_NORMAL;
-    lf.SetFaceName("DejaVu Sans");
-    return lf;
-}
 
 // A picture in MM_LOMETRIC units (y up, origin at the top-left corner): a
 // frame, a filled triangle, a circle, an arc, a dashed line and texts.
@@ -53,8 +45,8 @@ void drawPicture(CDC& dc) {
     dc.LineTo(950, -540);
 
     CFont font, turned;
-    const LOGFONT lf = dejaVu(-60);
-    const LOGFONT lfTurned = dejaVu(-40, 900);
+    const LOGFONT lf = DejaVuFont(-60);
+    const LOGFONT lfTurned = DejaVuFont(-40, 900);
     font.CreateFontIndirect(&lf);
     turned.CreateFontIndirect(&lfTurned);
     CFont* oldFont = dc.SelectObject(&font);
@@ -122,7 +114,7 @@ TEST(CMetaFile, RecordsCallsAndAttributesInLogicalUnits) {
 TEST(CMetaFile, PlaysAtAnOffsetAndLeavesTheTargetAsItWas) {
     CMetaFileDC rec;
     CFont font;
-    const LOGFONT lf = dejaVu(-30);
+    const LOGFONT lf = DejaVuFont(-30);
     font.CreateFontIndirect(&lf);
     rec.SelectObject(&font);
     rec.SetBkMode(TRANSPARENT);
@@ -230,20 +222,13 @@ TEST(CMetaFile, PlayedPictureLooksLikeTheDrawingOnImageAndPdf) {
     // Drawn straight onto an image and played from a recording onto another:
     // the same pixels.
     const int dpi = 150;
-    auto makeImage = [&] {
-        QImage img(600, 360, QImage::Format_RGB32);
-        img.setDotsPerMeterX(static_cast<int>(dpi / 0.0254 + 0.5));
-        img.setDotsPerMeterY(static_cast<int>(dpi / 0.0254 + 0.5));
-        img.fill(Qt::white);
-        return img;
-    };
-    QImage direct = makeImage();
+    QImage direct = WhiteImage(600, 360, dpi);
     {
         CImageDC dc(&direct);
         prepareLometric(dc);
         drawPicture(dc);
     }
-    QImage played = makeImage();
+    QImage played = WhiteImage(600, 360, dpi);
     CMetaFile picture;
     {
         CImageDC dc(&played);
