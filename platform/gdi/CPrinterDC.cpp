@@ -49,29 +49,26 @@ int CPrinterDC::StartDoc(std::string_view documentName) {
     attachPainter(m_ownPainter.get(), false);
     m_pagesStarted = 0;
     m_pagesDone = 0;
-    m_pageOpen = false;
     return 1;
 }
 
 int CPrinterDC::StartPage() {
-    if (!m_ownPainter || m_pageOpen) return SP_ERROR;
+    if (!m_ownPainter || isPageOpen()) return SP_ERROR;
     // Beginning the document opened the first page; later pages are new sheets.
     if (m_pagesStarted > 0 && !m_device->newPage()) return SP_ERROR;
     ++m_pagesStarted;
-    m_pageOpen = true;
     return 1;
 }
 
 int CPrinterDC::EndPage() {
-    if (!m_ownPainter || !m_pageOpen) return SP_ERROR;
-    m_pageOpen = false;
+    if (!m_ownPainter || !isPageOpen()) return SP_ERROR;
     ++m_pagesDone;
     return 1;
 }
 
 int CPrinterDC::EndDoc() {
     if (!m_ownPainter) return SP_ERROR;
-    if (m_pageOpen) EndPage();
+    if (isPageOpen()) EndPage();
     detachPainter();
     const bool ok = m_ownPainter->end();
     m_ownPainter.reset();
@@ -84,6 +81,5 @@ int CPrinterDC::AbortDoc() {
     detachPainter();
     if (m_ownPainter->isActive()) m_ownPainter->end();
     m_ownPainter.reset();
-    m_pageOpen = false;
     return 1;
 }

@@ -37,12 +37,12 @@ public:
 
 private:
     void readCaps();
+    bool isPageOpen() const { return m_pagesStarted > m_pagesDone; }
 
     QPagedPaintDevice* m_device = nullptr;
     QPrinter* m_printer = nullptr;
     QPdfWriter* m_writer = nullptr;
     std::unique_ptr<QPainter> m_ownPainter;
-    bool m_pageOpen = false;
     int m_pagesStarted = 0;
     int m_pagesDone = 0;
 };
