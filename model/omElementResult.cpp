@@ -178,9 +178,17 @@ unsigned omElementResult::getExtremeUPoints(std::vector<unsigned>& out, omDofTyp
     if (!r || r->empty()) return 0;
     const size_t n = std::min(r->size(), m_points.size());
     if (n == 0) return 0;
+    // Component t of getDisplacement(lc, k, relative), without building two
+    // vectors per point.
+    const double first = relative ? r->front().U.getDof(t) : 0.0;
+    const double last = relative ? r->back().U.getDof(t) : 0.0;
     std::vector<double> values;
-    for (size_t k = 0; k < n; ++k)
-        values.push_back(getDisplacement(lc, static_cast<unsigned>(k), relative).getDof(t));
+    values.reserve(n);
+    for (size_t k = 0; k < n; ++k) {
+        double u = (*r)[k].U.getDof(t);
+        if (relative) u -= (last - first) * m_points[k] + first;
+        values.push_back(u);
+    }
     double maximum = relative ? -1e20 : std::max(values.front(), values.back());
     double minimum = relative ? 1e20 : std::min(values.front(), values.back());
     size_t iMax = 0, iMin = 0;
