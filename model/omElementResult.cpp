@@ -12,13 +12,6 @@ const omLoadCaseResult& noResult() {
     return s_none;
 }
 
-// Writes through a bad number go to a scratch list that nothing reads.
-omLoadCaseResult& scratchResult() {
-    static omLoadCaseResult s_scratch;
-    s_scratch = omLoadCaseResult();
-    return s_scratch;
-}
-
 std::vector<omLoadCaseResult*> cloneAll(const std::vector<omLoadCaseResult*>& list) {
     std::vector<omLoadCaseResult*> copies;
     copies.reserve(list.size());
@@ -103,7 +96,7 @@ const omLoadCaseResult& omElementResult::getLCResult(unsigned lc) const {
 
 omLoadCaseResult& omElementResult::getLCResult(unsigned lc) {
     const omLoadCaseResult* r = findLCResult(lc);
-    return r ? *m_results[lc - 1] : scratchResult();
+    return r ? *m_results[lc - 1] : omScratch<omLoadCaseResult>();
 }
 
 void omElementResult::getVector(omVector& v, unsigned lc, omDofType t, bool force, bool pressure) const {
@@ -256,7 +249,7 @@ const omLoadCaseResult& omElementEnvelope::getMinResult(unsigned i) const {
 
 omLoadCaseResult& omElementEnvelope::pick(std::vector<omLoadCaseResult*>& list, unsigned i) {
     if (omCheckIndex("Envelope", i, 1, static_cast<long long>(list.size()))) return *list[i - 1];
-    return scratchResult();
+    return omScratch<omLoadCaseResult>();
 }
 
 omLoadCaseResult& omElementEnvelope::getMaxResult(unsigned i) {
