@@ -147,8 +147,8 @@ bool omCrossSection::isProperlySet() const {
 }
 
 void omCrossSection::logFileReport() {
-    omLogFile* log = omLogFile::Instance();
-    if (!log->isEnabled(lfCrossSections)) return;
+    omLogFile* log = omLogFile::enabledFor(lfCrossSections);
+    if (!log) return;
     std::ostream& out = *log;
     out.setf(std::ios::fixed, std::ios::floatfield);
     out.setf(std::ios::right, std::ios::adjustfield);

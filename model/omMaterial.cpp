@@ -38,8 +38,8 @@ void omMaterial::copy(const omMaterial& other) {
 }
 
 void omMaterial::logFileReport() {
-    omLogFile* log = omLogFile::Instance();
-    if (!log->isEnabled(lfMaterials)) return;
+    omLogFile* log = omLogFile::enabledFor(lfMaterials);
+    if (!log) return;
     std::ostream& out = *log;
     out.setf(std::ios::fixed, std::ios::floatfield);
     out.setf(std::ios::right, std::ios::adjustfield);
@@ -98,8 +98,8 @@ void omSteel::copy(const omSteel& other) {
 }
 
 void omSteel::logFileReport() {
-    omLogFile* log = omLogFile::Instance();
-    if (!log->isEnabled(lfMaterials)) return;
+    omLogFile* log = omLogFile::enabledFor(lfMaterials);
+    if (!log) return;
     omMaterial::logFileReport();
     log->precision(1);
     *log << ", fy: " << m_fy.Get(omUK_kN_cm2) << " -> Steel";
