@@ -122,13 +122,6 @@ template <class Entry> void appendRanges(const Entry& entry, std::vector<std::pa
     ranges.emplace_back(entry.getXS(), entry.getXE());
 }
 
-std::uint32_t readCountField(CArchive& ar, std::size_t bytesPerItem) {
-    std::uint32_t n = 0;
-    ar >> n;
-    ar.CheckCount(n, bytesPerItem);
-    return n;
-}
-
 } // namespace
 
 // ---------------------------------------------------------------- omBar
@@ -268,7 +261,7 @@ void omBarVec::Serialize(CArchive& ar) {
     }
     std::int32_t version = 0;
     ar >> version;
-    const std::uint32_t n = readCountField(ar, kMinBarRecord);
+    const std::uint32_t n = ReadListCount(ar, kMinBarRecord);
     m_bars.assign(n, omBar());
     for (omBar& bar : m_bars)
         bar.Serialize(ar);
@@ -438,7 +431,7 @@ void omStirrupVec::Serialize(CArchive& ar) {
     }
     std::int32_t version = 0;
     ar >> version;
-    const std::uint32_t n = readCountField(ar, kMinStirrupRecord);
+    const std::uint32_t n = ReadListCount(ar, kMinStirrupRecord);
     m_stirrups.assign(n, omStirrup());
     for (omStirrup& stirrup : m_stirrups)
         stirrup.Serialize(ar);

@@ -147,8 +147,8 @@ bool omCrossSection::isProperlySet() const {
 }
 
 void omCrossSection::logFileReport() {
-    omLogFile* log = omLogFile::Instance();
-    if (!log->isEnabled(lfCrossSections)) return;
+    omLogFile* log = omLogFile::enabledFor(lfCrossSections);
+    if (!log) return;
     std::ostream& out = *log;
     out.setf(std::ios::fixed, std::ios::floatfield);
     out.setf(std::ios::right, std::ios::adjustfield);
@@ -179,19 +179,8 @@ bool omCrossSection::lowerUpper(unsigned i, const omVector&, double& lower, doub
 }
 
 std::string omCrossSection::getIdName(bool withId, bool withName) const {
-    std::string text;
-    if (withId) text = std::to_string(getIndex());
-    if (withId && withName) text += ": ";
-    if (withName) text += m_name;
-    // List entries hold at most 199 bytes; never split a UTF-8 character.
-    constexpr std::size_t kMax = 199;
-    if (text.size() > kMax) {
-        std::size_t n = kMax;
-        while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
-            --n;
-        text.resize(n);
-    }
-    return text;
+    // List entries hold at most 199 bytes.
+    return idName(m_name, withId, withName, 199);
 }
 
 void omCrossSection::setVariable(unsigned i, double value, const std::string& unitName) {

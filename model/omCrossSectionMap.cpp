@@ -23,8 +23,8 @@ void omCrossSectionMap::copy(const omCrossSectionMap& other) {
 }
 
 void omCrossSectionMap::logFileReport() {
-    omLogFile* log = omLogFile::Instance();
-    if (!log->isEnabled(lfCrossSections)) return;
+    omLogFile* log = omLogFile::enabledFor(lfCrossSections);
+    if (!log) return;
     log->heading("Cross-sections in the omCrossSectionMap object:");
     *log << "\n\nTotal number of cross-sections materials: " << size() << "\n";
     for (auto& [id, section] : table())

@@ -54,11 +54,8 @@ int omDofVector::position(omDofType t) const {
 
 double& omDofVector::getDof(omDofType t) {
     int k = position(t);
-    if (k > 0) return (*this)(k);
     // Nothing to stand in: writes go to a scratch value that nothing reads.
-    static double s_scratch;
-    s_scratch = 0.0;
-    return s_scratch;
+    return k > 0 ? (*this)(k) : omScratch<double>();
 }
 
 double omDofVector::getDof(omDofType t) const {

@@ -13,10 +13,8 @@ constexpr double kBeside = 5e-6;
 
 omElementLoadGroup::omElementLoadGroup(const omId* element) : m_element(element) {}
 
-omElementLoadGroup::omElementLoadGroup(const omElementLoadGroup& other) : AStorageBase(other) {
-    for (const omLoad* load : other.m_loads)
-        m_loads.push_back(load->clone());
-}
+omElementLoadGroup::omElementLoadGroup(const omElementLoadGroup& other)
+    : AStorageBase(other), m_loads(omLoadList::cloneAll(other.m_loads)) {}
 
 omElementLoadGroup& omElementLoadGroup::operator=(const omElementLoadGroup& other) {
     copy(other);
@@ -39,10 +37,7 @@ void omElementLoadGroup::add(omLoad* load) {
 }
 
 void omElementLoadGroup::remove(const omLoad* load) {
-    auto it = std::find(m_loads.begin(), m_loads.end(), load);
-    if (it == m_loads.end()) return;
-    delete *it;
-    m_loads.erase(it);
+    omLoadList::remove(m_loads, load);
 }
 
 void omElementLoadGroup::logFileReport() const {

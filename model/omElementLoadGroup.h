@@ -4,8 +4,8 @@
 // be computed, and renumbers its loads when load groups are inserted or deleted.
 #include "common/AStorageBase.h"
 #include "model/omId.h"
+#include "model/omLoadList.h"
 
-#include <utility>
 #include <vector>
 
 class omDesignElement;
@@ -16,7 +16,7 @@ class omElementLoadGroup : public AStorageBase {
     DECLARE_STORAGE_INTERFACE()
 
 public:
-    using NumberedLoads = std::vector<std::pair<unsigned, const omLoad*>>;
+    using NumberedLoads = omLoadList::NumberedLoads;
 
     // The member is not owned. The list knows it through its number (its omId
     // base), so that the list needs nothing else of the member class.

@@ -12,13 +12,6 @@ const omLoadCaseResult& noResult() {
     return s_none;
 }
 
-// Writes through a bad number go to a scratch list that nothing reads.
-omLoadCaseResult& scratchResult() {
-    static omLoadCaseResult s_scratch;
-    s_scratch = omLoadCaseResult();
-    return s_scratch;
-}
-
 std::vector<omLoadCaseResult*> cloneAll(const std::vector<omLoadCaseResult*>& list) {
     std::vector<omLoadCaseResult*> copies;
     copies.reserve(list.size());
@@ -103,7 +96,7 @@ const omLoadCaseResult& omElementResult::getLCResult(unsigned lc) const {
 
 omLoadCaseResult& omElementResult::getLCResult(unsigned lc) {
     const omLoadCaseResult* r = findLCResult(lc);
-    return r ? *m_results[lc - 1] : scratchResult();
+    return r ? *m_results[lc - 1] : omScratch<omLoadCaseResult>();
 }
 
 void omElementResult::getVector(omVector& v, unsigned lc, omDofType t, bool force, bool pressure) const {
@@ -178,9 +171,17 @@ unsigned omElementResult::getExtremeUPoints(std::vector<unsigned>& out, omDofTyp
     if (!r || r->empty()) return 0;
     const size_t n = std::min(r->size(), m_points.size());
     if (n == 0) return 0;
+    // Component t of getDisplacement(lc, k, relative), without building two
+    // vectors per point.
+    const double first = relative ? r->front().U.getDof(t) : 0.0;
+    const double last = relative ? r->back().U.getDof(t) : 0.0;
     std::vector<double> values;
-    for (size_t k = 0; k < n; ++k)
-        values.push_back(getDisplacement(lc, static_cast<unsigned>(k), relative).getDof(t));
+    values.reserve(n);
+    for (size_t k = 0; k < n; ++k) {
+        double u = (*r)[k].U.getDof(t);
+        if (relative) u -= (last - first) * m_points[k] + first;
+        values.push_back(u);
+    }
     double maximum = relative ? -1e20 : std::max(values.front(), values.back());
     double minimum = relative ? 1e20 : std::min(values.front(), values.back());
     size_t iMax = 0, iMin = 0;
@@ -248,7 +249,7 @@ const omLoadCaseResult& omElementEnvelope::getMinResult(unsigned i) const {
 
 omLoadCaseResult& omElementEnvelope::pick(std::vector<omLoadCaseResult*>& list, unsigned i) {
     if (omCheckIndex("Envelope", i, 1, static_cast<long long>(list.size()))) return *list[i - 1];
-    return scratchResult();
+    return omScratch<omLoadCaseResult>();
 }
 
 omLoadCaseResult& omElementEnvelope::getMaxResult(unsigned i) {

@@ -1,5 +1,6 @@
 #include "model/omElementSupport.h"
 
+#include "model/omGenericDesignData.h"
 #include "platform/core/CArchive.h"
 
 #include <algorithm>
@@ -7,22 +8,6 @@
 
 namespace {
 constexpr std::int32_t kVersion = 1;
-
-void writeDoubles(CArchive& ar, const std::vector<double>& values) {
-    ar << static_cast<std::uint32_t>(values.size());
-    for (double v : values)
-        ar << v;
-}
-
-void readDoubles(CArchive& ar, std::vector<double>& values) {
-    values.clear();
-    std::uint32_t n = 0;
-    ar >> n;
-    ar.CheckCount(n, sizeof(double));
-    values.resize(n);
-    for (double& v : values)
-        ar >> v;
-}
 } // namespace
 
 omElementSupport::omElementSupport() : m_positions{0.0, 1.0}, m_K{1.0} {}
@@ -65,14 +50,14 @@ std::pair<int, int> omElementSupport::getFieldsInRange(double x1, double x2) con
 void omElementSupport::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
         ar << kVersion;
-        writeDoubles(ar, m_positions);
-        writeDoubles(ar, m_K);
+        SerializeDoubles(ar, m_positions);
+        SerializeDoubles(ar, m_K);
         ar << m_fullSupport;
         return;
     }
     std::int32_t version = 0;
     ar >> version;
-    readDoubles(ar, m_positions);
-    readDoubles(ar, m_K);
+    SerializeDoubles(ar, m_positions);
+    SerializeDoubles(ar, m_K);
     ar >> m_fullSupport;
 }

@@ -79,10 +79,7 @@ void writeList(CArchive& ar, const std::vector<int>& list) {
 
 void readList(CArchive& ar, std::vector<int>& list) {
     list.clear();
-    std::uint32_t n = 0;
-    ar >> n;
-    ar.CheckCount(n, sizeof(std::int32_t));
-    list.resize(n);
+    list.resize(ReadListCount(ar, sizeof(std::int32_t)));
     for (int& lc : list) {
         std::int32_t v = 0;
         ar >> v;
@@ -102,6 +99,26 @@ void SerializeUV(CArchive& ar, omUnitValue& value) {
         ar >> number >> unitName;
         value.Set(number, unitName);
     }
+}
+
+std::uint32_t ReadListCount(CArchive& ar, std::size_t bytesPerItem) {
+    std::uint32_t n = 0;
+    ar >> n;
+    ar.CheckCount(n, bytesPerItem);
+    return n;
+}
+
+void SerializeDoubles(CArchive& ar, std::vector<double>& values) {
+    if (ar.IsStoring()) {
+        ar << static_cast<std::uint32_t>(values.size());
+        for (double v : values)
+            ar << v;
+        return;
+    }
+    values.clear();
+    values.resize(ReadListCount(ar, sizeof(double)));
+    for (double& v : values)
+        ar >> v;
 }
 
 omGenericDesignData::~omGenericDesignData() = default;

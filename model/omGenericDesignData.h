@@ -10,6 +10,8 @@
 // record starts with this class's part.
 #include "common/omUnitValue.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -23,6 +25,11 @@ class omMaterial;
 // name of its unit (empty without a unit). Reading gives the value the named
 // unit.
 void SerializeUV(CArchive& ar, omUnitValue& value);
+// Reads the count of a list that follows in a record. Each item takes at least
+// bytesPerItem bytes; a count that the rest of the record cannot hold is a bad format.
+std::uint32_t ReadListCount(CArchive& ar, std::size_t bytesPerItem);
+// Writes or reads a list of doubles: the count, then the values.
+void SerializeDoubles(CArchive& ar, std::vector<double>& values);
 
 class omGenericDesignData {
 public:

@@ -16,3 +16,11 @@ inline bool omCheckIndex(const char* what, long long k, long long first, long lo
     omErrorContainer::instance()->report(omErrIndexOutOfRange, what, k, first, last);
     return false;
 }
+
+// Where a write through a refused number goes: one value of the type, reset on
+// every hand-out, so that nothing written into it is ever read back.
+template <class T> T& omScratch() {
+    static T s_scratch;
+    s_scratch = T();
+    return s_scratch;
+}

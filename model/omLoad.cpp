@@ -1,6 +1,7 @@
 #include "model/omLoad.h"
 
 #include "common/omErrorContainer.h"
+#include "model/omIndexCheck.h"
 #include "model/omLoadGroup.h"
 #include "model/omLoadManager.h"
 #include "model/omLogFile.h"
@@ -79,9 +80,7 @@ bool omLoad::operator<(const omLoad& other) const {
 omUnitValue& omLoad::component(omUnitValue* values, omDofType t) {
     if (t >= Ux && t <= Rz) return values[t];
     omErrorContainer::instance()->report(1002, omDofStructureType::name(t));
-    static omUnitValue s_scratch;
-    s_scratch = omUnitValue();
-    return s_scratch;
+    return omScratch<omUnitValue>();
 }
 
 const omUnitValue& omLoad::component(const omUnitValue* values, omDofType t) {

@@ -9,11 +9,6 @@ omLoadCase::omLoadCase(const std::string& name, LimitState state, const omDofStr
     setLimitState(state);
 }
 
-omLoadCase::omLoadCase(const omLoadCase& other)
-    : omVector(other), m_maxF(other.m_maxF), m_maxU(other.m_maxU) {
-    copy(other);
-}
-
 omLoadCase& omLoadCase::operator=(const omLoadCase& other) {
     copy(other);
     return *this;

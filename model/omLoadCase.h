@@ -27,7 +27,7 @@ public:
     // "Empty", limit state 0, no factors. The layout is not owned.
     explicit omLoadCase(const omDofStructureType* type);
     omLoadCase(const std::string& name, LimitState state, const omDofStructureType* type);
-    omLoadCase(const omLoadCase& other);
+    omLoadCase(const omLoadCase& other) = default;
     omLoadCase& operator=(const omLoadCase& other);
     ~omLoadCase() override;
 

@@ -3,14 +3,30 @@
 #include "model/omLoad.h"
 #include "model/omLogFile.h"
 
+#include <algorithm>
 #include <ostream>
 
 namespace omLoadList {
+
+Loads cloneAll(const Loads& loads) {
+    Loads copies;
+    copies.reserve(loads.size());
+    for (const omLoad* load : loads)
+        copies.push_back(load->clone());
+    return copies;
+}
 
 void deleteAll(Loads& loads) {
     for (omLoad* load : loads)
         delete load;
     loads.clear();
+}
+
+void remove(Loads& loads, const omLoad* load) {
+    auto it = std::find(loads.begin(), loads.end(), load);
+    if (it == loads.end()) return;
+    delete *it;
+    loads.erase(it);
 }
 
 void insertLoadGroup(Loads& loads, int k) {

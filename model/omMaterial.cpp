@@ -5,22 +5,6 @@
 IMPLEMENT_DYNAMIC(omMaterial, CObject)
 IMPLEMENT_DYNAMIC(omSteel, omMaterial)
 
-namespace {
-
-// Names are shown in fixed-size list entries; cut at 199 bytes without
-// splitting a UTF-8 character.
-std::string limited(std::string text) {
-    constexpr std::size_t kMax = 199;
-    if (text.size() <= kMax) return text;
-    std::size_t n = kMax;
-    while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
-        --n;
-    text.resize(n);
-    return text;
-}
-
-} // namespace
-
 // --- omMaterial --------------------------------------------------------------
 
 omMaterial::omMaterial(unsigned id) : omId(id) {}
@@ -54,8 +38,8 @@ void omMaterial::copy(const omMaterial& other) {
 }
 
 void omMaterial::logFileReport() {
-    omLogFile* log = omLogFile::Instance();
-    if (!log->isEnabled(lfMaterials)) return;
+    omLogFile* log = omLogFile::enabledFor(lfMaterials);
+    if (!log) return;
     std::ostream& out = *log;
     out.setf(std::ios::fixed, std::ios::floatfield);
     out.setf(std::ios::right, std::ios::adjustfield);
@@ -81,11 +65,8 @@ void omMaterial::convert(omUnitKey stressKey, omUnitKey densityKey, omUnitKey ex
 }
 
 std::string omMaterial::getIdName(bool withId, bool withName) const {
-    std::string text;
-    if (withId) text = std::to_string(getIndex());
-    if (withId && withName) text += ": ";
-    if (withName) text += m_name;
-    return limited(std::move(text));
+    // Names are shown in fixed-size list entries.
+    return idName(m_name, withId, withName, 199);
 }
 
 // --- omSteel -----------------------------------------------------------------
@@ -117,8 +98,8 @@ void omSteel::copy(const omSteel& other) {
 }
 
 void omSteel::logFileReport() {
-    omLogFile* log = omLogFile::Instance();
-    if (!log->isEnabled(lfMaterials)) return;
+    omLogFile* log = omLogFile::enabledFor(lfMaterials);
+    if (!log) return;
     omMaterial::logFileReport();
     log->precision(1);
     *log << ", fy: " << m_fy.Get(omUK_kN_cm2) << " -> Steel";

@@ -23,8 +23,8 @@ void omMaterialMap::copy(const omMaterialMap& other) {
 }
 
 void omMaterialMap::logFileReport() {
-    omLogFile* log = omLogFile::Instance();
-    if (!log->isEnabled(lfMaterials)) return;
+    omLogFile* log = omLogFile::enabledFor(lfMaterials);
+    if (!log) return;
     log->heading("Materials in the omMaterialMap object:");
     *log << "\n\nTotal number of design materials: " << size() << "\n";
     for (auto& [id, material] : table())

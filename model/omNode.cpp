@@ -130,12 +130,7 @@ omNodeLoadGroup* omNode::createLoadGroup(const omLoad*) {
 }
 
 std::string omNode::getIdName(bool withId, bool withName) const {
-    std::string text;
-    if (withId) text += std::to_string(getIndex());
-    if (withId && withName) text += ": ";
-    if (withName) text += m_name;
-    if (text.size() > 200) text.resize(200);
-    return text;
+    return idName(m_name, withId, withName, 200);
 }
 
 std::string omNode::getSupportString() const {

@@ -13,6 +13,7 @@
 #include "common/omUnitValue.h"
 #include "model/omDofVector.h"
 #include "model/omId.h"
+#include "model/omLoadList.h"
 
 #include <memory>
 #include <string>
@@ -37,7 +38,7 @@ class omNode : public omId, public omUndoObject, public AStorageBase {
 public:
     // Which offsets the coordinates include.
     enum CoorType : int { coorPlain = 0, coorSkew = 1, coorCreep = 2, coorSkewCreep = 3 };
-    using NumberedLoads = std::vector<std::pair<unsigned, const omLoad*>>;
+    using NumberedLoads = omLoadList::NumberedLoads;
 
     // Deletes the load list with its loads, the results and the envelopes.
     ~omNode() override;

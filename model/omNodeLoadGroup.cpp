@@ -11,10 +11,8 @@
 
 omNodeLoadGroup::omNodeLoadGroup(const omNode* node) : m_node(node) {}
 
-omNodeLoadGroup::omNodeLoadGroup(const omNodeLoadGroup& other) : AStorageBase(other) {
-    for (const omLoad* load : other.m_loads)
-        m_loads.push_back(load->clone());
-}
+omNodeLoadGroup::omNodeLoadGroup(const omNodeLoadGroup& other)
+    : AStorageBase(other), m_loads(omLoadList::cloneAll(other.m_loads)) {}
 
 omNodeLoadGroup& omNodeLoadGroup::operator=(const omNodeLoadGroup& other) {
     copy(other);
@@ -37,10 +35,7 @@ void omNodeLoadGroup::add(omLoad* load) {
 }
 
 void omNodeLoadGroup::remove(const omLoad* load) {
-    auto it = std::find(m_loads.begin(), m_loads.end(), load);
-    if (it == m_loads.end()) return;
-    delete *it;
-    m_loads.erase(it);
+    omLoadList::remove(m_loads, load);
 }
 
 void omNodeLoadGroup::removeLoadGroup(int k, NumberedLoads* removed) {

@@ -4,8 +4,8 @@
 // vectors, and renumbers its loads when load groups are inserted or deleted.
 #include "common/AStorageBase.h"
 #include "model/omDofStructureType.h"
+#include "model/omLoadList.h"
 
-#include <utility>
 #include <vector>
 
 class omLoad;
@@ -18,7 +18,7 @@ class omNodeLoadGroup : public AStorageBase {
     DECLARE_STORAGE_INTERFACE()
 
 public:
-    using NumberedLoads = std::vector<std::pair<unsigned, const omLoad*>>;
+    using NumberedLoads = omLoadList::NumberedLoads;
 
     // The node is not owned.
     explicit omNodeLoadGroup(const omNode* node);

@@ -132,17 +132,13 @@ int omNodeMap::getLoads(int group, bool forces, bool displacements, omNode::Numb
 }
 
 void omNodeMap::setSkew(double rx, double rz, const omUnitValue& z0, const omUnitValue& x0) {
-    auto skew = [&](omNode* node) {
+    forAllNodes([&](omNode* node) {
         omNode2D* plane = offsetNode(node);
         if (!plane) return;
         const omUnitValue& x = *plane->getCoor(Ux, omNode::coorPlain);
         const omUnitValue& z = *plane->getCoor(Uz, omNode::coorPlain);
         plane->setSkew(rx != 0.0 ? (z - z0) / rx : zeroLength(), rz != 0.0 ? (x - x0) / rz : zeroLength());
-    };
-    for (const auto& [id, node] : table())
-        skew(node);
-    for (omNode* node : m_external)
-        skew(node);
+    });
 }
 
 void omNodeMap::resetSkew() {

@@ -19,10 +19,7 @@ void writePairs(CArchive& ar, const std::vector<std::pair<double, double>>& valu
 }
 
 void readPairs(CArchive& ar, std::vector<std::pair<double, double>>& values) {
-    std::uint32_t n = 0;
-    ar >> n;
-    ar.CheckCount(n, 2 * sizeof(double));
-    values.assign(n, {0.0, 0.0});
+    values.assign(ReadListCount(ar, 2 * sizeof(double)), {0.0, 0.0});
     for (auto& [first, second] : values)
         ar >> first >> second;
 }
@@ -89,21 +86,13 @@ void omRCDesignBeamData::Serialize(CArchive& ar) {
         ar << kVersion;
         writePairs(ar, m_NMResults);
         writePairs(ar, m_crackResults);
-        ar << static_cast<std::uint32_t>(m_shearResults.size());
-        for (double v : m_shearResults)
-            ar << v;
     } else {
         std::int32_t version = 0;
         ar >> version;
         readPairs(ar, m_NMResults);
         readPairs(ar, m_crackResults);
-        std::uint32_t n = 0;
-        ar >> n;
-        ar.CheckCount(n, sizeof(double));
-        m_shearResults.assign(n, 0.0);
-        for (double& v : m_shearResults)
-            ar >> v;
     }
+    SerializeDoubles(ar, m_shearResults);
     m_topBand.Serialize(ar);
     m_bottomBand.Serialize(ar);
     m_stirrups.Serialize(ar);

@@ -67,10 +67,7 @@ void omSteelDesignData::Serialize(CArchive& ar) {
         m_elStabType = stabType;
         m_elClass = memberClass;
         ar >> m_stabilityDescription >> m_text2 >> m_text3;
-        std::uint32_t n = 0;
-        ar >> n;
-        ar.CheckCount(n, kCSResRecord);
-        m_CSRes.resize(n);
+        m_CSRes.resize(ReadListCount(ar, kCSResRecord));
         for (CSRes& result : m_CSRes)
             result.Serialize(ar);
     }

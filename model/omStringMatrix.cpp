@@ -1,12 +1,12 @@
 #include "model/omStringMatrix.h"
 
+#include "model/omIndexCheck.h"
+
 namespace {
 // Cleared on every hand-out: a caller may have written into it through the
 // writable At, and that text must not appear as the content of another cell.
 std::string& sharedEmpty() {
-    static std::string empty;
-    empty.clear();
-    return empty;
+    return omScratch<std::string>();
 }
 } // namespace
 

@@ -7,9 +7,8 @@
 #include <cmath>
 
 namespace {
-inline long rowStart(long i) {
-    return i * (i + 1) / 2;
-}
+// The factor lies in the matrix's own packed layout.
+constexpr long (&rowStart)(long) = omSymMatrix::rowStart;
 } // namespace
 
 omCholesky::omCholesky(omSymMatrix& m) : m_matrix(m) {}

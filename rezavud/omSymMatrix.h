@@ -52,13 +52,15 @@ public:
     // result = A v, sized to n.
     void multiply(const omVector& v, omVector& result) const;
 
+    // The packed position of the first element of 0-based row i.
+    static long rowStart(long i) { return i * (i + 1) / 2; }
+
 protected:
     int calcSize(int n) const;
     // Afterwards i <= j.
     void checkSwap(int& i, int& j) const;
 
 private:
-    static long rowStart(long i) { return i * (i + 1) / 2; }
     static long index(long i, long j) { return i >= j ? rowStart(i) + j : rowStart(j) + i; }
 
     omVector m_packed;

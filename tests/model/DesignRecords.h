@@ -1,8 +1,16 @@
 #pragma once
-// Golden bytes of the part that every design-data record begins with.
+// What the design-data tests share: a stand-in for the member that owns the
+// data, and the golden bytes of the part that every record begins with.
 #include "RecordBytes.h"
 
 #include <vector>
+
+class omDesignElement;
+
+// Design data only keep and hand back their member's address; they never use it.
+inline omDesignElement* someElement() {
+    return reinterpret_cast<omDesignElement*>(0x1000);
+}
 
 struct GenericPart {
     int version = 3;

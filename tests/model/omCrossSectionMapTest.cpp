@@ -85,6 +85,15 @@ TEST(CrossSectionMap, LogReport) {
                               "\n" + std::string(74, '-') + "\n");
 }
 
+TEST(CrossSectionMap, ReportsBeforeTheProgramCreatesTheLogCreateNone) {
+    omLogFile::Release();
+    omCrossSectionMap m;
+    m.insert(new omCrossSectionRect(20, 10, omUK_cm, 3));
+    m.logFileReport();
+    m.find(3)->logFileReport();
+    EXPECT_EQ(omLogFile::m_LogFile, nullptr);
+}
+
 TEST(CrossSectionMap, NoLogWithoutTheCategory) {
     CapturedLog log({lfMaterials, lfCrossSectionProperties});
     omCrossSectionMap m;

@@ -126,6 +126,21 @@ TEST_F(ElementResult, ExtremeDisplacementsLieInside) {
     EXPECT_EQ(out, std::vector<unsigned>{2});
 }
 
+TEST_F(ElementResult, ExtremeDisplacementsAgainstASteepChord) {
+    // One end settles by 10: the plain values rise steadily, the sag shows against the chord only.
+    std::vector<Point> pts;
+    for (int i = 0; i <= 4; ++i) {
+        const double x = i / 4.0;
+        pts.push_back({x, 0.0, 10 * x + 2 * x * (1 - x), 0.0});
+    }
+    fill(pts);
+    std::vector<unsigned> out = {7};
+    EXPECT_EQ(result.getExtremeUPoints(out, Uz, 1, false), 0u);
+    EXPECT_TRUE(out.empty());
+    EXPECT_EQ(result.getExtremeUPoints(out, Uz, 1, true), 1u);
+    EXPECT_EQ(out, std::vector<unsigned>{2});
+}
+
 TEST_F(ElementResult, VectorsOfAQuantity) {
     beam();
     omVector v;

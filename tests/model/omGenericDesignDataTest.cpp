@@ -3,6 +3,7 @@
 #include "model/omStrakon.h"
 
 #include "DesignRecords.h"
+#include "ModelTestSupport.h"
 #include "common/omErrorContainer.h"
 #include "model/omCrossSectionRect.h"
 #include "model/omGenericCrossSection.h"
@@ -58,15 +59,8 @@ public:
     omGenericDesignData* clone() const override { return new PlainDesignData(*this); }
 };
 
-omDesignElement* someElement() {
-    return reinterpret_cast<omDesignElement*>(0x1000);
-}
-
-class GenericDesignData : public ::testing::Test {
+class GenericDesignData : public modeltest::ModelTest {
 protected:
-    void SetUp() override { omErrorContainer::instance()->reset(); }
-    void TearDown() override { omErrorContainer::instance()->reset(); }
-
     // Input and results that differ from the defaults everywhere.
     static PlainDesignData filled() {
         PlainDesignData d;

@@ -1,4 +1,5 @@
 #include "model/omMaterial.h"
+#include "model/omMaterialMap.h"
 
 #include "CapturedLog.h"
 
@@ -148,6 +149,14 @@ TEST(MaterialLog, MaterialLineAndSwitch) {
     omSteel(1).logFileReport();
     omMaterial(2).logFileReport();
     EXPECT_EQ(log.text(), "");
+}
+
+TEST(MaterialLog, ReportsBeforeTheProgramCreatesTheLogCreateNone) {
+    omLogFile::Release();
+    omSteel(1).logFileReport();
+    omMaterialMap().logFileReport();
+    // A log created here would keep its default name when the program asks for its own.
+    EXPECT_EQ(omLogFile::m_LogFile, nullptr);
 }
 
 } // namespace

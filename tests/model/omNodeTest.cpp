@@ -118,6 +118,12 @@ TEST_F(Node, Texts) {
     EXPECT_EQ(n.getIdName(true, false), "7");
     n.setName(std::string(300, 'x'));
     EXPECT_EQ(n.getIdName(true, true).size(), 200u);
+    // A cut never splits a character: behind "7: " the 200th byte would be half an "ä".
+    std::string umlauts;
+    for (int i = 0; i < 150; ++i)
+        umlauts += "\xC3\xA4";
+    n.setName(umlauts);
+    EXPECT_EQ(n.getIdName(true, true).size(), 199u);
 
     EXPECT_EQ(n.getSupportString(), "");
     n.setSupport(Ux, true);

@@ -1,7 +1,7 @@
 #include "model/omRCDesignBeamData.h"
 
 #include "DesignRecords.h"
-#include "common/omErrorContainer.h"
+#include "ModelTestSupport.h"
 #include "model/omCrossSectionRect.h"
 #include "model/omDesignElement.h"
 #include "model/omMaterial.h"
@@ -42,15 +42,8 @@ public:
     mutable std::pair<double, double> covers{-1.0, -1.0};
 };
 
-omDesignElement* someElement() {
-    return reinterpret_cast<omDesignElement*>(0x1000);
-}
-
-class RCDesignBeamData : public ::testing::Test {
+class RCDesignBeamData : public modeltest::ModelTest {
 protected:
-    void SetUp() override { omErrorContainer::instance()->reset(); }
-    void TearDown() override { omErrorContainer::instance()->reset(); }
-
     // A bound beam with reinforcement, results and factors.
     static omRCDesignBeamData filled() {
         omRCDesignBeamData d;

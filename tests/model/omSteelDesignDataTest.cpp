@@ -1,7 +1,7 @@
 #include "model/omSteelDesignData.h"
 
 #include "DesignRecords.h"
-#include "common/omErrorContainer.h"
+#include "ModelTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,6 @@
 #include <vector>
 
 namespace {
-
-omDesignElement* someElement() {
-    return reinterpret_cast<omDesignElement*>(0x1000);
-}
 
 omSteelDesignData::CSRes result(double classValue, char mark, double shear) {
     omSteelDesignData::CSRes r;
@@ -25,11 +21,8 @@ omSteelDesignData::CSRes result(double classValue, char mark, double shear) {
     return r;
 }
 
-class SteelDesignData : public ::testing::Test {
+class SteelDesignData : public modeltest::ModelTest {
 protected:
-    void SetUp() override { omErrorContainer::instance()->reset(); }
-    void TearDown() override { omErrorContainer::instance()->reset(); }
-
     static omSteelDesignData filled() {
         omSteelDesignData d;
         d.setElement(someElement());
