@@ -5,6 +5,19 @@
 #include <string>
 #include <string_view>
 
+// Case is folded for the ASCII letters only, never by the user's locale: in a
+// Turkish locale the C library would not fold 'I' and 'i', and names in files,
+// settings and command lines must compare the same everywhere.
+char ToLowerAscii(char c);
+char ToUpperAscii(char c);
+// Compares without regard to ASCII case; other bytes compare by their value.
+// Negative, 0 or positive.
+int CompareNoCase(std::string_view a, std::string_view b);
+// Orders names as CompareNoCase does, for maps whose names ignore case.
+struct NoCaseLess {
+    bool operator()(std::string_view a, std::string_view b) const { return CompareNoCase(a, b) < 0; }
+};
+
 class CString : public std::string {
 public:
     CString() = default;
@@ -46,7 +59,7 @@ public:
     int Delete(int index, int count = 1);
 
     int Compare(std::string_view s) const { return std::string_view(*this).compare(s) < 0 ? -1 : (std::string_view(*this) == s ? 0 : 1); }
-    int CompareNoCase(std::string_view s) const;
+    int CompareNoCase(std::string_view s) const { return ::CompareNoCase(*this, s); }
 
     // printf-style formatting in the "C" locale.
     void Format(const char* format, ...) __attribute__((format(printf, 2, 3)));

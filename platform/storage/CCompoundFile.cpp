@@ -1,5 +1,6 @@
 #include "platform/storage/CCompoundFile.h"
 
+#include "platform/core/CString.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FileIO.h"
 
@@ -23,20 +24,11 @@
 
 namespace compound_detail {
 
-// Element names compare as the file format compares them: without regard to case.
-struct NameLess {
-    bool operator()(const std::string& a, const std::string& b) const {
-        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-            auto lower = [](unsigned char c) { return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c; };
-            return lower(static_cast<unsigned char>(x)) < lower(static_cast<unsigned char>(y));
-        });
-    }
-};
-
 struct Node {
     bool isStorage = false;
     std::vector<std::uint8_t> data;
-    std::map<std::string, std::shared_ptr<Node>, NameLess> children;
+    // Element names compare as the file format compares them: without regard to case.
+    std::map<std::string, std::shared_ptr<Node>, NoCaseLess> children;
     std::array<std::uint8_t, 16> clsid{};
 };
 
