@@ -32,6 +32,19 @@ int CompareNoCase(std::string_view a, std::string_view b) {
     return a.size() < b.size() ? -1 : 1;
 }
 
+int ReplaceText(std::string& text, std::string_view from, std::string_view to, bool all) {
+    if (from.empty()) return 0;
+    int count = 0;
+    size_t pos = 0;
+    while ((pos = text.find(from, pos)) != std::string::npos) {
+        text.replace(pos, from.size(), to);
+        pos += to.size();
+        ++count;
+        if (!all) break;
+    }
+    return count;
+}
+
 CString CString::Left(int n) const { return CString(substr(0, clampIndex(n, size()))); }
 
 CString CString::Right(int n) const {
@@ -102,18 +115,6 @@ CString& CString::TrimRight(std::string_view chars) {
     size_t p = find_last_not_of(chars);
     resize(p == npos ? 0 : p + 1);
     return *this;
-}
-
-int CString::Replace(std::string_view from, std::string_view to) {
-    if (from.empty()) return 0;
-    int count = 0;
-    size_t pos = 0;
-    while ((pos = find(from, pos)) != npos) {
-        replace(pos, from.size(), to);
-        pos += to.size();
-        ++count;
-    }
-    return count;
 }
 
 int CString::Remove(char c) {

@@ -18,6 +18,11 @@ struct NoCaseLess {
     bool operator()(std::string_view a, std::string_view b) const { return CompareNoCase(a, b) < 0; }
 };
 
+// Replaces the first occurrence of from in text (every one when all is set) by
+// to, left to right, never rescanning replaced text. Returns the number of
+// replacements; an empty from replaces nothing.
+int ReplaceText(std::string& text, std::string_view from, std::string_view to, bool all = true);
+
 class CString : public std::string {
 public:
     CString() = default;
@@ -53,7 +58,7 @@ public:
     CString& Trim() { return TrimLeft().TrimRight(); }
     CString& TrimLeft(std::string_view chars);
     CString& TrimRight(std::string_view chars);
-    int Replace(std::string_view from, std::string_view to);
+    int Replace(std::string_view from, std::string_view to) { return ReplaceText(*this, from, to); }
     int Remove(char c);
     int Insert(int index, std::string_view s);
     int Delete(int index, int count = 1);
