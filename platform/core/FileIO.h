@@ -13,6 +13,9 @@ namespace fileio {
 
 // Throws CFileException when the file cannot be read.
 std::vector<std::uint8_t> readFile(const std::filesystem::path& path);
+// Reads an open file whole, from its start (a pipe from where it stands), into
+// data. Returns 0 or the errno of the failure.
+int readAll(int fd, std::vector<std::uint8_t>& data);
 
 // Throws CFileException when the file cannot be written; the target is then untouched.
 void writeFileAtomically(const std::filesystem::path& path, const void* data, std::size_t size);

@@ -219,20 +219,9 @@ int openLocked(const std::filesystem::path& path) {
     throwInUse(path);
 }
 
-std::vector<std::uint8_t> readAll(int fd, const std::filesystem::path& path) {
+std::vector<std::uint8_t> readLocked(int fd, const std::filesystem::path& path) {
     std::vector<std::uint8_t> data;
-    std::uint8_t buffer[65536];
-    off_t offset = 0;
-    for (;;) {
-        ssize_t n = ::pread(fd, buffer, sizeof buffer, offset);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            throwErrno(path, errno);
-        }
-        if (n == 0) break;
-        data.insert(data.end(), buffer, buffer + n);
-        offset += n;
-    }
+    if (int err = fileio::readAll(fd, data)) throwErrno(path, err);
     return data;
 }
 
@@ -384,7 +373,7 @@ void CCompoundStorage::Revert() {
             m_working->children.clear();
             m_working->clsid = {};
         } else {
-            auto bytes = readAll(m_pFile->m_lockFd, m_pFile->GetPath());
+            auto bytes = readLocked(m_pFile->m_lockFd, m_pFile->GetPath());
             *m_working = *parseCompound(bytes, m_pFile->GetPath().string());
         }
         return;
@@ -417,7 +406,7 @@ CCompoundFile::CCompoundFile() {
 CCompoundFile::CCompoundFile(const std::filesystem::path& path) : m_path(path) {
     m_lockFd = openLocked(path);
     try {
-        auto tree = parseCompound(readAll(m_lockFd, path), path.string());
+        auto tree = parseCompound(readLocked(m_lockFd, path), path.string());
         m_root.reset(new CCompoundStorage(this, nullptr, "Root Entry", std::move(tree)));
     } catch (...) {
         ::close(m_lockFd);
