@@ -47,6 +47,15 @@ int readAll(int fd, std::vector<std::uint8_t>& data) {
     }
 }
 
+std::filesystem::path resolveLinks(const std::filesystem::path& path) {
+    std::error_code ec;
+    if (std::filesystem::is_symlink(path, ec)) {
+        auto target = std::filesystem::weakly_canonical(path, ec);
+        if (!ec) return target;
+    }
+    return path;
+}
+
 int createTempBeside(const std::filesystem::path& target, std::string& tempPath, int& fd) {
     std::filesystem::path dir = target.parent_path();
     if (dir.empty()) dir = ".";
@@ -80,13 +89,26 @@ int writeAllAndSync(int fd, const void* data, std::size_t size) {
     return ::fsync(fd) != 0 ? errno : 0;
 }
 
+int renameOver(const std::string& tempPath, const std::filesystem::path& target) {
+    if (::rename(tempPath.c_str(), target.c_str()) != 0) return errno;
+    std::filesystem::path dir = target.parent_path();
+    if (dir.empty()) dir = ".";
+    int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+    return 0;
+}
+
 void writeFileAtomically(const std::filesystem::path& path, const void* data, std::size_t size) {
+    const std::filesystem::path target = resolveLinks(path);
     std::string temp;
     int fd = -1;
-    int err = createTempBeside(path, temp, fd);
+    int err = createTempBeside(target, temp, fd);
     if (!err) err = writeAllAndSync(fd, data, size);
     if (fd >= 0 && ::close(fd) != 0 && !err) err = errno;
-    if (!err && ::rename(temp.c_str(), path.c_str()) != 0) err = errno;
+    if (!err) err = renameOver(temp, target);
     if (err) {
         if (fd >= 0) ::unlink(temp.c_str());
         throw CFileException(CFileException::causeFromErrno(err), path.string(), err);

@@ -225,17 +225,6 @@ std::vector<std::uint8_t> readLocked(int fd, const std::filesystem::path& path) 
     return data;
 }
 
-// The file a path finally names, so that saving through a link replaces the
-// linked file and keeps the link.
-std::filesystem::path resolveLinks(const std::filesystem::path& path) {
-    std::error_code ec;
-    if (std::filesystem::is_symlink(path, ec)) {
-        auto target = std::filesystem::weakly_canonical(path, ec);
-        if (!ec) return target;
-    }
-    return path;
-}
-
 } // namespace
 
 // ---- CCompoundStream ------------------------------------------------------
@@ -464,9 +453,8 @@ void CCompoundFile::CommitAs(const std::filesystem::path& path) {
 
 void CCompoundFile::writeTo(const std::filesystem::path& path) {
     const std::vector<std::uint8_t> bytes = Serialize();
-    const std::filesystem::path target = resolveLinks(path);
-    std::filesystem::path dir = target.parent_path();
-    if (dir.empty()) dir = ".";
+    // Saving through a link replaces the linked file and keeps the link.
+    const std::filesystem::path target = fileio::resolveLinks(path);
     std::string temp;
     int fd = -1;
     if (int err = fileio::createTempBeside(target, temp, fd)) throwErrno(path, err);
@@ -489,13 +477,7 @@ void CCompoundFile::writeTo(const std::filesystem::path& path) {
         if (otherFd >= 0 && ::flock(otherFd, LOCK_EX | LOCK_NB) != 0) fail(errno);
         if (otherFd < 0 && errno != ENOENT) fail(errno);
     }
-    if (::rename(temp.c_str(), target.c_str()) != 0) fail(errno);
-    // The rename itself reaches the disk with the folder.
-    int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
+    if (int err = fileio::renameOver(temp, target)) fail(err);
     if (otherFd >= 0) ::close(otherFd);
     if (m_lockFd >= 0) ::close(m_lockFd);
     m_lockFd = fd;

@@ -15,6 +15,24 @@ std::vector<std::uint8_t> bytesOf(std::string_view text) {
     return std::vector<std::uint8_t>(text.begin(), text.end());
 }
 
+TEST(FileIO, WritingThroughALinkReplacesTheLinkedFileAndKeepsTheLink) {
+    TempFolder dir;
+    const auto target = dir / "settings.reg";
+    const auto link = dir / "link.reg";
+    fileio::writeFileAtomically(target, std::string_view("old"));
+    ::chmod(target.c_str(), 0640);
+    std::filesystem::create_symlink(target, link);
+
+    fileio::writeFileAtomically(link, std::string_view("new"));
+
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(fileio::readFile(target), bytesOf("new"));
+    EXPECT_EQ(std::filesystem::status(target).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms(0640));
+    // Nothing but the two names is left in the folder.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+}
+
 TEST(FileIO, AFailedWriteThrowsAndLeavesNoTemporaryFile) {
     TempFolder dir;
     EXPECT_THROW(fileio::writeFileAtomically(dir / "missing" / "file", std::string_view("x")),
