@@ -1,20 +1,28 @@
 # Each library and each test folder takes every source file of its folder, so
 # adding a class means adding its files, nothing else.
 
+# strakon_folder_sources(<variable> <with_qrc> [subfolders...])
+# Every .cpp of the current folder and the given subfolders and, with with_qrc,
+# the folder's .qrc files (pictures and other files that Qt's resource system
+# compiles in). The list follows the folder: files added later join at the next build.
+function(strakon_folder_sources variable with_qrc)
+  set(patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  foreach(d ${ARGN})
+    list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${d}/*.cpp)
+  endforeach()
+  if(with_qrc)
+    list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+  endif()
+  file(GLOB sources CONFIGURE_DEPENDS ${patterns})
+  set(${variable} ${sources} PARENT_SCOPE)
+endfunction()
+
 # strakon_add_library(<name> [QT] [DIRS <subfolders...>] [PUBLIC_LIBS ...] [PRIVATE_LIBS ...])
 # A shared library of every .cpp in the current folder (and the given subfolders).
 # QT runs Qt's meta-object compiler over it and compiles in the folder's .qrc files.
 function(strakon_add_library name)
   cmake_parse_arguments(ARG "QT" "" "DIRS;PUBLIC_LIBS;PRIVATE_LIBS" ${ARGN})
-  set(patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  foreach(d ${ARG_DIRS})
-    list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${d}/*.cpp)
-  endforeach()
-  if(ARG_QT)
-    # Pictures and other files compiled in with Qt's resource system.
-    list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
-  endif()
-  file(GLOB sources CONFIGURE_DEPENDS ${patterns})
+  strakon_folder_sources(sources "${ARG_QT}" ${ARG_DIRS})
   add_library(${name} SHARED ${sources})
   # Headers are included by their path from the repository root: "rezavud/omVector.h".
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
@@ -31,14 +39,7 @@ endfunction()
 # pictures and other artifacts under <build>/test-artifacts (STRAKON_TEST_ARTIFACTS).
 function(strakon_add_gtest name)
   cmake_parse_arguments(ARG "GUI" "" "DIRS;LIBS" ${ARGN})
-  set(patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  foreach(d ${ARG_DIRS})
-    list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${d}/*.cpp)
-  endforeach()
-  if(ARG_GUI)
-    list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
-  endif()
-  file(GLOB sources CONFIGURE_DEPENDS ${patterns})
+  strakon_folder_sources(sources "${ARG_GUI}" ${ARG_DIRS})
   if(ARG_GUI)
     list(APPEND sources ${PROJECT_SOURCE_DIR}/tests/support/GuiEnvironment.cpp)
     list(APPEND ARG_LIBS Qt6::Widgets)

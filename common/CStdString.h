@@ -1,5 +1,7 @@
 #pragma once
 // A std::string with the replacing helper that the program's text code uses.
+#include "platform/core/CString.h"
+
 #include <string>
 #include <string_view>
 
@@ -11,8 +13,9 @@ public:
     CStdString(std::string_view s) : std::string(s) {}
     CStdString(const char* s) : std::string(s ? s : "") {}
 
-    // Replaces the first occurrence of from (every one when all is set) by to,
-    // scanning left to right and never rescanning replaced text. Returns the
-    // number of replacements; an empty from replaces nothing.
-    int find_replace(std::string_view from, std::string_view to, bool all = true);
+    // Replaces the first occurrence of from (every one when all is set) by to;
+    // see ReplaceText.
+    int find_replace(std::string_view from, std::string_view to, bool all = true) {
+        return ReplaceText(*this, from, to, all);
+    }
 };

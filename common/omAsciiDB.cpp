@@ -39,32 +39,10 @@ void skipEmptyLines(std::istream& in) {
     }
 }
 
-bool isValidUtf8(std::string_view s) {
-    for (std::size_t i = 0; i < s.size();) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        std::size_t n;
-        if (c < 0x80)
-            n = 0;
-        else if ((c & 0xE0) == 0xC0)
-            n = 1;
-        else if ((c & 0xF0) == 0xE0)
-            n = 2;
-        else if ((c & 0xF8) == 0xF0)
-            n = 3;
-        else
-            return false;
-        if (i + n >= s.size()) return false;
-        for (std::size_t k = 1; k <= n; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-        i += n + 1;
-    }
-    return true;
-}
-
 // The file's text as the readers expect it: UTF-8, every line ended by "\n".
 std::string prepareText(std::string text) {
     if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
-    if (!isValidUtf8(text)) text = codepage::toUtf8(text, codepage::kDefault);
+    if (!codepage::isValidUtf8(text)) text = codepage::toUtf8(text, codepage::kDefault);
     std::string out;
     out.reserve(text.size() + 1);
     for (std::size_t i = 0; i < text.size(); ++i) {

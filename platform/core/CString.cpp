@@ -1,7 +1,6 @@
 #include "platform/core/CString.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <locale.h>
 #include <vector>
@@ -13,6 +12,38 @@ size_t clampIndex(int i, size_t size) {
 }
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 } // namespace
+
+char ToLowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+
+char ToUpperAscii(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - ('a' - 'A')) : c;
+}
+
+int CompareNoCase(std::string_view a, std::string_view b) {
+    const size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        const auto x = static_cast<unsigned char>(ToLowerAscii(a[i]));
+        const auto y = static_cast<unsigned char>(ToLowerAscii(b[i]));
+        if (x != y) return x < y ? -1 : 1;
+    }
+    if (a.size() == b.size()) return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
+
+int ReplaceText(std::string& text, std::string_view from, std::string_view to, bool all) {
+    if (from.empty()) return 0;
+    int count = 0;
+    size_t pos = 0;
+    while ((pos = text.find(from, pos)) != std::string::npos) {
+        text.replace(pos, from.size(), to);
+        pos += to.size();
+        ++count;
+        if (!all) break;
+    }
+    return count;
+}
 
 CString CString::Left(int n) const { return CString(substr(0, clampIndex(n, size()))); }
 
@@ -50,13 +81,13 @@ int CString::FindOneOf(std::string_view chars) const {
 
 CString& CString::MakeUpper() {
     for (char& c : *this)
-        if (static_cast<unsigned char>(c) < 0x80) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        c = ToUpperAscii(c);
     return *this;
 }
 
 CString& CString::MakeLower() {
     for (char& c : *this)
-        if (static_cast<unsigned char>(c) < 0x80) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        c = ToLowerAscii(c);
     return *this;
 }
 
@@ -86,18 +117,6 @@ CString& CString::TrimRight(std::string_view chars) {
     return *this;
 }
 
-int CString::Replace(std::string_view from, std::string_view to) {
-    if (from.empty()) return 0;
-    int count = 0;
-    size_t pos = 0;
-    while ((pos = find(from, pos)) != npos) {
-        replace(pos, from.size(), to);
-        pos += to.size();
-        ++count;
-    }
-    return count;
-}
-
 int CString::Remove(char c) {
     size_t before = size();
     erase(std::remove(begin(), end(), c), end());
@@ -113,17 +132,6 @@ int CString::Delete(int index, int count) {
     size_t i = clampIndex(index, size());
     erase(i, clampIndex(count, size() - i));
     return GetLength();
-}
-
-int CString::CompareNoCase(std::string_view s) const {
-    size_t n = std::min(size(), s.size());
-    for (size_t i = 0; i < n; ++i) {
-        int a = std::tolower(static_cast<unsigned char>((*this)[i]));
-        int b = std::tolower(static_cast<unsigned char>(s[i]));
-        if (a != b) return a < b ? -1 : 1;
-    }
-    if (size() == s.size()) return 0;
-    return size() < s.size() ? -1 : 1;
 }
 
 void CString::FormatV(const char* format, va_list args) {

@@ -5,6 +5,24 @@
 #include <string>
 #include <string_view>
 
+// Case is folded for the ASCII letters only, never by the user's locale: in a
+// Turkish locale the C library would not fold 'I' and 'i', and names in files,
+// settings and command lines must compare the same everywhere.
+char ToLowerAscii(char c);
+char ToUpperAscii(char c);
+// Compares without regard to ASCII case; other bytes compare by their value.
+// Negative, 0 or positive.
+int CompareNoCase(std::string_view a, std::string_view b);
+// Orders names as CompareNoCase does, for maps whose names ignore case.
+struct NoCaseLess {
+    bool operator()(std::string_view a, std::string_view b) const { return CompareNoCase(a, b) < 0; }
+};
+
+// Replaces the first occurrence of from in text (every one when all is set) by
+// to, left to right, never rescanning replaced text. Returns the number of
+// replacements; an empty from replaces nothing.
+int ReplaceText(std::string& text, std::string_view from, std::string_view to, bool all = true);
+
 class CString : public std::string {
 public:
     CString() = default;
@@ -40,13 +58,13 @@ public:
     CString& Trim() { return TrimLeft().TrimRight(); }
     CString& TrimLeft(std::string_view chars);
     CString& TrimRight(std::string_view chars);
-    int Replace(std::string_view from, std::string_view to);
+    int Replace(std::string_view from, std::string_view to) { return ReplaceText(*this, from, to); }
     int Remove(char c);
     int Insert(int index, std::string_view s);
     int Delete(int index, int count = 1);
 
     int Compare(std::string_view s) const { return std::string_view(*this).compare(s) < 0 ? -1 : (std::string_view(*this) == s ? 0 : 1); }
-    int CompareNoCase(std::string_view s) const;
+    int CompareNoCase(std::string_view s) const { return ::CompareNoCase(*this, s); }
 
     // printf-style formatting in the "C" locale.
     void Format(const char* format, ...) __attribute__((format(printf, 2, 3)));

@@ -126,6 +126,17 @@ std::string toUtf8(std::string_view bytes, const std::string& codePage) {
     return out;
 }
 
+bool isValidUtf8(std::string_view text) {
+    for (size_t i = 0; i < text.size();) {
+        const size_t len = sequenceLength(static_cast<unsigned char>(text[i]));
+        if (len == 0 || i + len > text.size()) return false;
+        for (size_t k = 1; k < len; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+        i += len;
+    }
+    return true;
+}
+
 bool isSupported(const std::string& codePage) {
     iconv_t cd = iconv_open("UTF-8", codePage.c_str());
     if (cd == reinterpret_cast<iconv_t>(-1)) return false;

@@ -18,6 +18,10 @@ std::string fromUtf8(std::string_view utf8, const std::string& codePage = kDefau
 // survives a round trip.
 std::string toUtf8(std::string_view bytes, const std::string& codePage = kDefault);
 
+// True when the bytes are well-formed UTF-8 sequences: readers take text that is
+// not for code-page text.
+bool isValidUtf8(std::string_view text);
+
 // True when iconv knows the code page.
 bool isSupported(const std::string& codePage);
 

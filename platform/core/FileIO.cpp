@@ -12,27 +12,48 @@ namespace fileio {
 
 std::vector<std::uint8_t> readFile(const std::filesystem::path& path) {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        int err = errno;
-        throw CFileException(CFileException::causeFromErrno(err), path.string(), err);
-    }
+    int err = fd < 0 ? errno : 0;
     std::vector<std::uint8_t> data;
+    if (fd >= 0) {
+        err = readAll(fd, data);
+        ::close(fd);
+    }
+    if (err) throw CFileException(CFileException::causeFromErrno(err), path.string(), err);
+    return data;
+}
+
+int readAll(int fd, std::vector<std::uint8_t>& data) {
+    data.clear();
     struct stat st {};
     if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) data.reserve(static_cast<size_t>(st.st_size));
     std::uint8_t buffer[65536];
+    // Reading by offset leaves the descriptor's position alone and starts at the
+    // beginning whatever was read or written through it before.
+    bool byOffset = true;
+    off_t offset = 0;
     for (;;) {
-        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        ssize_t n = byOffset ? ::pread(fd, buffer, sizeof buffer, offset) : ::read(fd, buffer, sizeof buffer);
         if (n < 0) {
             if (errno == EINTR) continue;
-            int err = errno;
-            ::close(fd);
-            throw CFileException(CFileException::causeFromErrno(err), path.string(), err);
+            if (errno == ESPIPE && byOffset) {
+                byOffset = false;
+                continue;
+            }
+            return errno;
         }
-        if (n == 0) break;
+        if (n == 0) return 0;
         data.insert(data.end(), buffer, buffer + n);
+        offset += n;
     }
-    ::close(fd);
-    return data;
+}
+
+std::filesystem::path resolveLinks(const std::filesystem::path& path) {
+    std::error_code ec;
+    if (std::filesystem::is_symlink(path, ec)) {
+        auto target = std::filesystem::weakly_canonical(path, ec);
+        if (!ec) return target;
+    }
+    return path;
 }
 
 int createTempBeside(const std::filesystem::path& target, std::string& tempPath, int& fd) {
@@ -68,21 +89,28 @@ int writeAllAndSync(int fd, const void* data, std::size_t size) {
     return ::fsync(fd) != 0 ? errno : 0;
 }
 
+int renameOver(const std::string& tempPath, const std::filesystem::path& target) {
+    if (::rename(tempPath.c_str(), target.c_str()) != 0) return errno;
+    std::filesystem::path dir = target.parent_path();
+    if (dir.empty()) dir = ".";
+    int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+    return 0;
+}
+
 void writeFileAtomically(const std::filesystem::path& path, const void* data, std::size_t size) {
+    const std::filesystem::path target = resolveLinks(path);
     std::string temp;
     int fd = -1;
-    auto fail = [&](int err) {
-        if (fd >= 0) ::close(fd);
-        if (!temp.empty() && fd >= 0) ::unlink(temp.c_str());
-        throw CFileException(CFileException::causeFromErrno(err), path.string(), err);
-    };
-    if (int err = createTempBeside(path, temp, fd)) fail(err);
-    if (int err = writeAllAndSync(fd, data, size)) fail(err);
-    int closed = ::close(fd);
-    fd = -1;
-    if (closed != 0 || ::rename(temp.c_str(), path.c_str()) != 0) {
-        int err = errno;
-        ::unlink(temp.c_str());
+    int err = createTempBeside(target, temp, fd);
+    if (!err) err = writeAllAndSync(fd, data, size);
+    if (fd >= 0 && ::close(fd) != 0 && !err) err = errno;
+    if (!err) err = renameOver(temp, target);
+    if (err) {
+        if (fd >= 0) ::unlink(temp.c_str());
         throw CFileException(CFileException::causeFromErrno(err), path.string(), err);
     }
 }

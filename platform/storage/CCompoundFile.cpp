@@ -1,5 +1,6 @@
 #include "platform/storage/CCompoundFile.h"
 
+#include "platform/core/CString.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FileIO.h"
 
@@ -23,20 +24,11 @@
 
 namespace compound_detail {
 
-// Element names compare as the file format compares them: without regard to case.
-struct NameLess {
-    bool operator()(const std::string& a, const std::string& b) const {
-        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-            auto lower = [](unsigned char c) { return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c; };
-            return lower(static_cast<unsigned char>(x)) < lower(static_cast<unsigned char>(y));
-        });
-    }
-};
-
 struct Node {
     bool isStorage = false;
     std::vector<std::uint8_t> data;
-    std::map<std::string, std::shared_ptr<Node>, NameLess> children;
+    // Element names compare as the file format compares them: without regard to case.
+    std::map<std::string, std::shared_ptr<Node>, NoCaseLess> children;
     std::array<std::uint8_t, 16> clsid{};
 };
 
@@ -227,32 +219,10 @@ int openLocked(const std::filesystem::path& path) {
     throwInUse(path);
 }
 
-std::vector<std::uint8_t> readAll(int fd, const std::filesystem::path& path) {
+std::vector<std::uint8_t> readLocked(int fd, const std::filesystem::path& path) {
     std::vector<std::uint8_t> data;
-    std::uint8_t buffer[65536];
-    off_t offset = 0;
-    for (;;) {
-        ssize_t n = ::pread(fd, buffer, sizeof buffer, offset);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            throwErrno(path, errno);
-        }
-        if (n == 0) break;
-        data.insert(data.end(), buffer, buffer + n);
-        offset += n;
-    }
+    if (int err = fileio::readAll(fd, data)) throwErrno(path, err);
     return data;
-}
-
-// The file a path finally names, so that saving through a link replaces the
-// linked file and keeps the link.
-std::filesystem::path resolveLinks(const std::filesystem::path& path) {
-    std::error_code ec;
-    if (std::filesystem::is_symlink(path, ec)) {
-        auto target = std::filesystem::weakly_canonical(path, ec);
-        if (!ec) return target;
-    }
-    return path;
 }
 
 } // namespace
@@ -392,7 +362,7 @@ void CCompoundStorage::Revert() {
             m_working->children.clear();
             m_working->clsid = {};
         } else {
-            auto bytes = readAll(m_pFile->m_lockFd, m_pFile->GetPath());
+            auto bytes = readLocked(m_pFile->m_lockFd, m_pFile->GetPath());
             *m_working = *parseCompound(bytes, m_pFile->GetPath().string());
         }
         return;
@@ -425,7 +395,7 @@ CCompoundFile::CCompoundFile() {
 CCompoundFile::CCompoundFile(const std::filesystem::path& path) : m_path(path) {
     m_lockFd = openLocked(path);
     try {
-        auto tree = parseCompound(readAll(m_lockFd, path), path.string());
+        auto tree = parseCompound(readLocked(m_lockFd, path), path.string());
         m_root.reset(new CCompoundStorage(this, nullptr, "Root Entry", std::move(tree)));
     } catch (...) {
         ::close(m_lockFd);
@@ -483,9 +453,8 @@ void CCompoundFile::CommitAs(const std::filesystem::path& path) {
 
 void CCompoundFile::writeTo(const std::filesystem::path& path) {
     const std::vector<std::uint8_t> bytes = Serialize();
-    const std::filesystem::path target = resolveLinks(path);
-    std::filesystem::path dir = target.parent_path();
-    if (dir.empty()) dir = ".";
+    // Saving through a link replaces the linked file and keeps the link.
+    const std::filesystem::path target = fileio::resolveLinks(path);
     std::string temp;
     int fd = -1;
     if (int err = fileio::createTempBeside(target, temp, fd)) throwErrno(path, err);
@@ -508,13 +477,7 @@ void CCompoundFile::writeTo(const std::filesystem::path& path) {
         if (otherFd >= 0 && ::flock(otherFd, LOCK_EX | LOCK_NB) != 0) fail(errno);
         if (otherFd < 0 && errno != ENOENT) fail(errno);
     }
-    if (::rename(temp.c_str(), target.c_str()) != 0) fail(errno);
-    // The rename itself reaches the disk with the folder.
-    int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
+    if (int err = fileio::renameOver(temp, target)) fail(err);
     if (otherFd >= 0) ::close(otherFd);
     if (m_lockFd >= 0) ::close(m_lockFd);
     m_lockFd = fd;

@@ -25,15 +25,6 @@ struct CSettingsStore::Change {
 
 namespace {
 
-char lowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
-}
-
-bool equalNames(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
-}
-
 bool isControl(char c) {
     return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
 }
@@ -74,7 +65,7 @@ Key* walk(Key& root, const std::vector<std::string>& path, bool create) {
 
 std::vector<std::pair<std::string, Value>>::iterator findValue(Key& key, std::string_view name) {
     return std::find_if(key.values.begin(), key.values.end(),
-                        [&](const auto& entry) { return equalNames(entry.first, name); });
+                        [&](const auto& entry) { return CompareNoCase(entry.first, name) == 0; });
 }
 
 void setValueIn(Key& key, std::string_view name, Value value) {
@@ -172,7 +163,7 @@ void formatKey(std::string& out, const Key& key, const std::string& path) {
 
 int hexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
-    c = lowerAscii(c);
+    c = ToLowerAscii(c);
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     return -1;
 }
@@ -240,7 +231,7 @@ bool parseHexBytes(std::string_view text, std::vector<BYTE>& data) {
 }
 
 bool startsWithNoCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && equalNames(text.substr(0, prefix.size()), prefix);
+    return text.size() >= prefix.size() && CompareNoCase(text.substr(0, prefix.size()), prefix) == 0;
 }
 
 std::string_view trimRight(std::string_view s) {
@@ -296,12 +287,6 @@ bool parseValueLine(std::string_view line, std::string& name, Value& value) {
 }
 
 } // namespace
-
-bool CSettingsStore::NameLess::operator()(const std::string& a, const std::string& b) const {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return static_cast<unsigned char>(lowerAscii(x)) < static_cast<unsigned char>(lowerAscii(y));
-    });
-}
 
 std::string CSettingsStore::Format(const Key& root) {
     std::string out = "; Strakon settings: [key] lines, each followed by its values as\n"

@@ -15,6 +15,7 @@
 // Several running programs share the file: Flush re-reads a file that another
 // program has changed since it was read and applies only this program's own
 // changes on top of it, so that no program loses another one's settings.
+#include "platform/core/CString.h"
 #include "platform/core/WinTypes.h"
 
 #include <cstdint>
@@ -91,11 +92,8 @@ public:
     static std::string Format(const Key& root);
     static void Parse(std::string_view text, Key& root);
 
-    struct NameLess {
-        bool operator()(const std::string& a, const std::string& b) const;
-    };
     struct Key {
-        std::map<std::string, std::unique_ptr<Key>, NameLess> subkeys;
+        std::map<std::string, std::unique_ptr<Key>, NoCaseLess> subkeys;
         // In the order they were created, as a person reading the file expects.
         std::vector<std::pair<std::string, Value>> values;
     };

@@ -1,6 +1,7 @@
 #include "common/omAsciiDB.h"
 
 #include "platform/core/FileIO.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +9,6 @@
 #include <filesystem>
 #include <locale>
 #include <sstream>
-#include <unistd.h>
 
 namespace {
 
@@ -52,14 +52,6 @@ public:
 
 class omAsciiDBTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = std::filesystem::temp_directory_path() /
-              ("strakon-asciidb-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
     std::filesystem::path file(std::string_view text, const char* name = "test.db") {
         const auto path = dir / name;
         fileio::writeFileAtomically(path, text);
@@ -72,7 +64,7 @@ protected:
         return out;
     }
 
-    std::filesystem::path dir;
+    TempFolder dir;
 };
 
 } // namespace

@@ -35,3 +35,26 @@ TEST(CString, FormatIgnoresTheUserLocale) {
     EXPECT_EQ(s, "1.25 7");
     if (old) std::setlocale(LC_NUMERIC, "C");
 }
+
+TEST(CString, CaseIsFoldedForAsciiLettersOnly) {
+    EXPECT_EQ(CompareNoCase("Grid/Snap Page", "grid/snap page"), 0);
+    EXPECT_LT(CompareNoCase("abc", "ABD"), 0);
+    EXPECT_GT(CompareNoCase("abc", "AB"), 0);
+    // Bytes of other characters compare by value and are left alone.
+    EXPECT_NE(CompareNoCase("\xC3\xA4", "\xC3\x84"), 0);
+    CString s("\xC3\xA4x");
+    EXPECT_EQ(s.MakeUpper(), "\xC3\xA4X");
+    EXPECT_TRUE(NoCaseLess{}("Contents", "STRAKON"));
+    EXPECT_FALSE(NoCaseLess{}("STRAKON", "strakon"));
+}
+
+TEST(CString, CaseFoldingIgnoresTheUserLocale) {
+    // The Turkish locale's C library folds neither 'I' to 'i' nor 'i' to 'I'.
+    if (!std::setlocale(LC_CTYPE, "tr_TR.UTF-8")) GTEST_SKIP() << "no Turkish locale here";
+    CString switchName("Embedding");
+    const int compared = switchName.CompareNoCase("EMBEDDING");
+    switchName.MakeUpper();
+    std::setlocale(LC_CTYPE, "C");
+    EXPECT_EQ(compared, 0);
+    EXPECT_EQ(switchName, "EMBEDDING");
+}

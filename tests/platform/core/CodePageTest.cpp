@@ -21,3 +21,18 @@ TEST(CodePage, OtherCodePagesAreSelectable) {
     EXPECT_EQ(codepage::toUtf8("\x8A", "WINDOWS-1250"), "Š");
     EXPECT_EQ(codepage::fromUtf8("ř", "WINDOWS-1250"), "\xF8");
 }
+
+TEST(CodePage, TellsWellFormedUtf8FromCodePageText) {
+    const std::pair<const char*, bool> cases[] = {
+        {"plain", true},
+        {"C20/25 \xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80", true},
+        {"Stra\xDF"
+         "e",
+         false}, // Windows-1252
+        {"cut \xE2\x82", false},
+        {"stray \x80", false},
+        {"\xF8\x88\x80\x80\x80", false},
+    };
+    for (const auto& [text, valid] : cases)
+        EXPECT_EQ(codepage::isValidUtf8(text), valid) << text;
+}
