@@ -23,11 +23,6 @@
 #include <ios>
 
 namespace {
-omLogFile* logFor(lfCategory c) {
-    omLogFile* log = omLogFile::m_LogFile;
-    return log && log->isEnabled(c) ? log : nullptr;
-}
-
 double distance(const omVector& a, const omVector& b) {
     return std::hypot(a(1) - b(1), a(2) - b(2));
 }
@@ -409,8 +404,8 @@ bool omDesignElement::markUsedDofInNodes() {
 
 bool omDesignElement::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVector* S,
                                        unsigned iteration) {
-    omLogFile* log = logFor(lfElementMatrices);
-    if (!log) log = logFor(lfElementForces);
+    omLogFile* log = omLogFile::enabledFor(lfElementMatrices);
+    if (!log) log = omLogFile::enabledFor(lfElementForces);
     if (log) *log << "\n\nElement " << getIndex() << " has " << m_fe.size() << " finite element(s).";
     bool ok = true;
     unsigned ordinal = 0;
@@ -426,7 +421,7 @@ bool omDesignElement::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, 
 }
 
 double omDesignElement::solveInternalEquations(const omVector& dU) {
-    if (omLogFile* log = logFor(lfElementMatrices))
+    if (omLogFile* log = omLogFile::enabledFor(lfElementMatrices))
         *log << "\nElement " << getIndex() << " has " << m_fe.size() << " finite element(s).";
     double norm = 0.0;
     for (omLineFE* fe : m_fe)
@@ -685,7 +680,7 @@ omDesignElement* omDesignElement::split(omUndoList& undo, const omNode* node) {
 // --- log
 
 void omDesignElement::logFileReport() {
-    omLogFile* log = logFor(lfElements);
+    omLogFile* log = omLogFile::enabledFor(lfElements);
     if (!log) return;
     log->setf(std::ios::fixed, std::ios::floatfield);
     log->setf(std::ios::right, std::ios::adjustfield);
@@ -700,7 +695,7 @@ void omDesignElement::logFileReport() {
 }
 
 void omDesignElement::logFileLoadReport() {
-    omLogFile* log = logFor(lfElementLoads);
+    omLogFile* log = omLogFile::enabledFor(lfElementLoads);
     if (!log || !m_load || m_load->size() == 0) return;
     *log << "\nElement: " << getIndex() << " has " << m_load->size() << " load(s):";
     for (const omLoad* load : m_load->getLoads())
@@ -708,7 +703,7 @@ void omDesignElement::logFileLoadReport() {
 }
 
 void omDesignElement::logFileElementForces(unsigned lc) {
-    omLogFile* log = logFor(lfElementResults);
+    omLogFile* log = omLogFile::enabledFor(lfElementResults);
     if (!log) return;
     *log << "\nElement: " << getIndex();
     if (lc >= 1 && static_cast<int>(lc) <= m_result.caseSize()) {

@@ -102,7 +102,8 @@ bool omLinearDesignElement2D::setupFEs() {
     unsigned m = std::max(getNumberOfFE(), 1u);
     if (isElasticGround()) m = std::max(m, kGroundFEs);
     std::vector<double> positions(m + 1);
-    for (unsigned i = 0; i <= m; ++i) positions[i] = double(i) / m;
+    for (unsigned i = 0; i <= m; ++i)
+        positions[i] = double(i) / m;
     return divide(positions, true);
 }
 
@@ -176,6 +177,5 @@ bool omLinearDesignElement2D::divide(const std::vector<double>& positions, bool 
 
 void omLinearDesignElement2D::logFileReport() {
     omDesignElement::logFileReport();
-    omLogFile* log = omLogFile::m_LogFile;
-    if (log && log->isEnabled(lfElements)) *log << ", LinearDesignElement2D";
+    if (omLogFile* log = omLogFile::enabledFor(lfElements)) *log << ", LinearDesignElement2D";
 }

@@ -18,11 +18,6 @@
 #include <new>
 
 namespace {
-omLogFile* logFor(lfCategory c) {
-    omLogFile* log = omLogFile::m_LogFile;
-    return log && log->isEnabled(c) ? log : nullptr;
-}
-
 void report(unsigned code) {
     omErrorContainer::instance()->report(code);
 }
@@ -419,7 +414,7 @@ int omStrakon::solveLoadCase(unsigned index, double factor) {
     const int limitState = static_cast<int>(lc->limitState());
 
     // 2. - 4.
-    if (omLogFile* log = logFor(lfLoadCase)) {
+    if (omLogFile* log = omLogFile::enabledFor(lfLoadCase)) {
         log->heading("Solving load case: " + name);
         *log << "\n";
     }
@@ -448,9 +443,11 @@ int omStrakon::solveLoadCase(unsigned index, double factor) {
     double d0 = 0.0;
     unsigned iteration = 1;
     while (iteration <= m_maxIterations) {
-        if (omLogFile* log = logFor(lfIterations) ? logFor(lfIterations) : logFor(lfForceVectors))
-            *log << "\n\n*** Iteration: " << iteration << " ***"
-                 << "\n\n";
+        omLogFile* iterationLog = omLogFile::enabledFor(lfIterations);
+        if (!iterationLog) iterationLog = omLogFile::enabledFor(lfForceVectors);
+        if (iterationLog)
+            *iterationLog << "\n\n*** Iteration: " << iteration << " ***"
+                          << "\n\n";
         K.setAllTo(0.0);
         S.setAllTo(0.0);
         F.setAllTo(0.0);
@@ -460,13 +457,13 @@ int omStrakon::solveLoadCase(unsigned index, double factor) {
             break;
         }
         m_nodeMap->setupForceVector(K, F);
-        if (omLogFile* log = logFor(lfForceVectors)) {
+        if (omLogFile* log = omLogFile::enabledFor(lfForceVectors)) {
             *log << "\n\nForce vector (right hand side):"
                  << "\nS (elements) = " << S << "\nF (nodal) = " << F;
             log->flush();
         }
         F.subtract(S);
-        if (omLogFile* log = logFor(lfForceVectors)) *log << "\nF-S (unbalanced) = " << F;
+        if (omLogFile* log = omLogFile::enabledFor(lfForceVectors)) *log << "\nF-S (unbalanced) = " << F;
         // A non-finite unbalanced force or increment passes comparisons with the
         // precision; it must never count as converged.
         bool finite = true;
@@ -475,7 +472,7 @@ int omStrakon::solveLoadCase(unsigned index, double factor) {
 
         const int failed = K.makeTransformation();
         if (failed != 0) {
-            if (omLogFile* log = logFor(lfIterations))
+            if (omLogFile* log = omLogFile::enabledFor(lfIterations))
                 *log << "\nStiffness matrix is not positive definite!"
                      << "\nFailure in equation: " << failed;
             errors->report(1022, name, failed);
@@ -484,7 +481,8 @@ int omStrakon::solveLoadCase(unsigned index, double factor) {
         }
         const double d = K.detLog10();
         if (iteration == 1) d0 = d;
-        if (omLogFile* log = logFor(lfIterations)) *log << "\nDeterminant: " << std::pow(10.0, d - d0);
+        if (omLogFile* log = omLogFile::enabledFor(lfIterations))
+            *log << "\nDeterminant: " << std::pow(10.0, d - d0);
         K.solveDisplacement(F);
 
         double m = 0.0;
@@ -492,7 +490,7 @@ int omStrakon::solveLoadCase(unsigned index, double factor) {
             if (!std::isfinite(F[i])) finite = false;
             m = std::max(m, std::fabs(F[i]));
         }
-        if (omLogFile* log = logFor(lfDisplacements)) {
+        if (omLogFile* log = omLogFile::enabledFor(lfDisplacements)) {
             log->precision(9);
             *log << "\ndU = " << F;
             log->flush();
@@ -532,19 +530,19 @@ int omStrakon::solveLoadCase(unsigned index, double factor) {
     if (factor != 1.0) m_elementMap->modifyResults(static_cast<int>(index), factor);
 
     // 13. Log.
-    if (omLogFile* log = logFor(lfDisplacements)) {
+    if (omLogFile* log = omLogFile::enabledFor(lfDisplacements)) {
         *log << "\nDisplacement vector";
         log->precision(8);
         *log << "\n" << U << "\n";
     }
-    if (omLogFile* log = logFor(lfReactions)) {
+    if (omLogFile* log = omLogFile::enabledFor(lfReactions)) {
         *log << "\nReaction vector:";
         log->precision(2);
         *log << "\n" << R << "\n";
         log->precision(9);
         *log << "\n" << U << "\n";
     }
-    if (omLogFile* log = logFor(lfLoadCase)) log->dashLine();
+    if (omLogFile* log = omLogFile::enabledFor(lfLoadCase)) log->dashLine();
     m_nodeMap->logFileNodeResults(U, R);
     m_elementMap->logFileElementForces(index);
     return 0;

@@ -30,11 +30,6 @@ const omDofStructureType* frameLayout() {
     return omDofStrakonStructureType::instance();
 }
 
-omLogFile* logFor(lfCategory c) {
-    omLogFile* log = omLogFile::Instance();
-    return log->isEnabled(c) ? log : nullptr;
-}
-
 // The transverse shape functions: N_i = s_i·P_(i+1)(ξ) with s_i = L for the
 // rotations (i = 2, 5), and their x-derivatives (d/dx = 2/L·d/dξ).
 struct ShapeFunctions {
@@ -256,7 +251,7 @@ bool omLinearLineFE2D::constructK(omSymMatrix& K, const omVector& Ue, double alp
         constructGroundK(Kg, Ue, alpha);
         K.add(Kg);
     }
-    if (omLogFile* log = logFor(lfElementDetails))
+    if (omLogFile* log = omLogFile::enabledFor(lfElementDetails))
         *log << "\n\nStiffnes Matrix (Local CS)"
              << "\nE = " << E << ", I = " << I << ", A = " << A << ", L = " << L << "K = " << K;
     return true;
@@ -363,7 +358,7 @@ bool omLinearLineFE2D::setupStiffnessMatrix(const omVector& Ue, omStiffnessMatri
     const double alpha = angle();
     omSymMatrix Ke(6);
     if (!constructK(Ke, Ue, alpha)) return false;
-    if (omLogFile* log = logFor(lfElementMatrices)) {
+    if (omLogFile* log = omLogFile::enabledFor(lfElementMatrices)) {
         logElementLine(*log, m_node1, m_node2, length(), alpha);
         *log << "\nStiffnessMatrix:\n" << Ke;
     }
@@ -380,7 +375,7 @@ bool omLinearLineFE2D::setupElementForces(const omVector& Ue, omVector& S) {
     const double alpha = angle();
     omVector Fe(6);
     if (!constructF(Ue, Fe, alpha)) return false;
-    if (omLogFile* log = logFor(lfElementForces)) {
+    if (omLogFile* log = omLogFile::enabledFor(lfElementForces)) {
         logElementLine(*log, m_node1, m_node2, length(), alpha);
         *log << "\nEquivalent Forces:\n" << Fe;
     }
@@ -618,7 +613,7 @@ void omLinearLineFE2D::setGroundK(double a, double b, omSymMatrix& K) const {
             for (int l = 0; l <= k; ++l)
                 K.atC(kTransverse[k], kTransverse[l]) += N[k] * N[l] * J * gw[g];
     }
-    if (omLogFile* log = logFor(lfElementDetails))
+    if (omLogFile* log = omLogFile::enabledFor(lfElementDetails))
         *log << "\n\nElastic Ground Stiffnes Matrix (Local CS)"
              << "\na = " << a << ", b = " << b << ", L = " << L << "K = " << K;
 }
@@ -648,7 +643,7 @@ void omLinearLineFE2D::constructGroundK(omSymMatrix& K, const omVector& Ue, doub
     transform(K, alpha, false);
     const double breadth = m_crossSection->breadth();
     K.multiply(breadth * m_elGroundCoef);
-    if (omLogFile* log = logFor(lfElementDetails))
+    if (omLogFile* log = omLogFile::enabledFor(lfElementDetails))
         *log << "\n\nElastic Ground Stiffnes Matrix (Global CS)"
              << "\nelGroundCoef = " << m_elGroundCoef << ", alfa = " << alpha << "L = " << L
              << " CS Breadth = " << breadth << "K = " << K;

@@ -28,10 +28,6 @@ const omDofStructureType* frameLayout() {
     return omDofStrakonStructureType::instance();
 }
 
-omLogFile* logFor(lfCategory c) {
-    return omLogFile::enabledFor(c);
-}
-
 // The shape functions of the nine parameters at ξ: the deflection, the rotation
 // φ = -dw/dx and the curvature κ = dφ/dx (all 0 for the axial parameters).
 struct Shapes {
@@ -337,7 +333,7 @@ bool omQuentraFE::condensation(omMatrix& K, omVector& S, double Rd, const omVect
             for (int k = 0; k < kModes; ++k)
                 K[i][j] -= T[i][k] * K[j][6 + k];
     }
-    if (omLogFile* log = logFor(lfCondensation)) {
+    if (omLogFile* log = omLogFile::enabledFor(lfCondensation)) {
         *log << "\n\nElimination of S7,S8,S9 and Rd";
         omMatrix K11(6, 6);
         omVector S1(6);
@@ -429,7 +425,7 @@ bool omQuentraFE::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVe
     for (int i = 0; i < 6; ++i)
         m_S[i] = Sfull[i];
 
-    if (omLogFile* log = logFor(lfElementDetails)) {
+    if (omLogFile* log = omLogFile::enabledFor(lfElementDetails)) {
         *log << "\n\nQuentraFE stiffness matrix calculation details:"
              << "\nNode1: " << (m_node1 ? m_node1->getIndex() : 0u)
              << ", Node2: " << (m_node2 ? m_node2->getIndex() : 0u) << ", Length: " << L
@@ -444,7 +440,7 @@ bool omQuentraFE::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVe
         writeGaussVector(*log, "\nSt=", ESs, m_nGauss);
         writeGaussVector(*log, "\nIt=", EIs, m_nGauss);
     }
-    if (omLogFile* log = logFor(lfElementForces)) {
+    if (omLogFile* log = omLogFile::enabledFor(lfElementForces)) {
         omVector internal(kModes);
         for (int k = 0; k < kModes; ++k)
             internal[k] = Sfull[6 + k];
@@ -452,7 +448,7 @@ bool omQuentraFE::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVe
              << "\nNodal S(1..6)=" << m_S << "\nInternal S(7..9)=" << internal
              << "\nInternal deformation Rd=" << Rd;
     }
-    if (omLogFile* log = logFor(lfElementMatrices)) {
+    if (omLogFile* log = omLogFile::enabledFor(lfElementMatrices)) {
         omMatrix K11(6, 6), K12(6, kModes), K22(kModes, kModes);
         for (int i = 0; i < 6; ++i) {
             for (int j = 0; j < 6; ++j)
@@ -507,7 +503,7 @@ double omQuentraFE::solveInternalEquations(const omVector& dU) {
     e1 = std::sqrt(e1);
     const double dN = m_b.scalarProduct(dUe) + m_c;
     m_Nd -= dN;
-    if (omLogFile* log = logFor(lfElementDetails))
+    if (omLogFile* log = omLogFile::enabledFor(lfElementDetails))
         *log << "\n\nSolution of internal equations:"
              << "\ndU=" << dUe << "\nNd=" << m_Nd;
     return std::max(e1, std::fabs(dN));
