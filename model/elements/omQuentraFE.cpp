@@ -54,12 +54,6 @@ double dot(const double* a, const omVector& U) {
     return sum;
 }
 
-// The intensity of one component of a linear load at x, between its values at
-// the load's start a and end b.
-double intensity(double qa, double qb, double a, double b, double x) {
-    return b != a ? qa + (qb - qa) * (x - a) / (b - a) : qa;
-}
-
 void writeGaussVector(omLogFile& log, const char* label, const double* v, int n) {
     log << label << "{ " << n << ": ";
     for (int k = 0; k < n; ++k)
@@ -127,7 +121,7 @@ double omQuentraFE::axialLoad(double x) const {
         // loaded stretch integrates it exactly.
         const double c = std::min(b, x);
         const double na = F1.getDof(Ux);
-        const double nc = intensity(na, F2.getDof(Ux), a, b, c);
+        const double nc = interpolate(a, na, b, F2.getDof(Ux), c);
         sum += f * (c - a) * 0.5 * (na + nc);
     }
     return sum;
@@ -210,8 +204,8 @@ bool omQuentraFE::lateralAndBendingLoad(double& S, int i) const {
             const double x = 0.5 * ((b - a) * gx[k] + a + b);
             const double xi = 2.0 * x / L - 1.0;
             const double W = 0.5 * (b - a) * gw[k];
-            S -= W * s * intensity(p, pb, a, b, x) * P.at(xi, 0);
-            S += W * (2.0 / L) * s * intensity(m, mb, a, b, x) * P.at(xi, 1);
+            S -= W * s * interpolate(a, p, b, pb, x) * P.at(xi, 0);
+            S += W * (2.0 / L) * s * interpolate(a, m, b, mb, x) * P.at(xi, 1);
         }
     }
     return true;

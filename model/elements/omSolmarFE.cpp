@@ -26,12 +26,7 @@ enum { vKappa = 0, vTheta = 1, vRx = 2, vRz = 3 };
 // ∫ from a to c of a linear intensity with the values qa at a and qb at b.
 double integrateLinear(double qa, double qb, double a, double b, double c) {
     if (c <= a) return 0.0;
-    const double qc = b != a ? qa + (qb - qa) * (c - a) / (b - a) : qa;
-    return (c - a) * 0.5 * (qa + qc);
-}
-
-double linearValue(const double q[2], double a, double b, double x) {
-    return b != a ? q[0] + (q[1] - q[0]) * (x - a) / (b - a) : q[0];
+    return (c - a) * 0.5 * (qa + interpolate(a, qa, b, qb, c));
 }
 
 } // namespace
@@ -218,7 +213,7 @@ double omSolmarFE::f_IntM(double x) const {
 double omSolmarFE::momentIntensity(double x) const {
     double m = 0.0;
     for (const LinearLoad& l : m_linearLoads)
-        if (x >= l.a && x <= l.b) m += linearValue(l.m, l.a, l.b, x);
+        if (x >= l.a && x <= l.b) m += interpolate(l.a, l.m[0], l.b, l.m[1], x);
     return m;
 }
 
