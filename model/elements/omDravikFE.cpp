@@ -99,8 +99,7 @@ void omDravikFE::clearLoad() {
 }
 
 void omDravikFE::refreshGeometry() {
-    m_L = length();
-    m_angle = angle();
+    chord(m_L, m_angle);
 }
 
 bool omDravikFE::sectionReady() const {
@@ -445,7 +444,7 @@ bool omDravikFE::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVec
     if (!setupIndex(index)) return false;
 
     omVector U2(6);
-    if (U) extractDisplacement(*U, U2);
+    if (U) extractDisplacement(*U, U2, m_angle);
 
     omLogFile* log = omLogFile::enabledFor(lfElementDetails);
     if (log) {
@@ -551,7 +550,7 @@ omForceVector omDravikFE::internalForceAt(double x, const omVector& U) {
 
     if (omLogFile* log = omLogFile::enabledFor(lfElementDetails)) {
         omVector U2(6);
-        extractDisplacement(U, U2);
+        extractDisplacement(U, U2, m_angle);
         *log << "\n\nDravik internal force calculation details:"
              << "\nPoint x: " << x << "\nCurrent internal and external displacement vector U:"
              << "\nU(int) : " << m_U << "\nU(ext) : " << U2 << "\nN: " << N << ", Q: " << Q << ", Mc: " << Mc;
@@ -563,7 +562,7 @@ omDisplacementVector omDravikFE::displacementAt(double x, const omVector& U) {
     omDisplacementVector D(frameLayout());
     refreshGeometry();
     omVector U2(6);
-    extractDisplacement(U, U2);
+    extractDisplacement(U, U2, m_angle);
     if (!(m_L > 0.0) || !sectionReady()) return D;
     const double s = x * m_L;
     double Iu = 0.0, Iw = 0.0;

@@ -111,10 +111,20 @@ void omLinearLineFE2D::setElasticGround(double k, ElGroundType type) {
 }
 
 double omLinearLineFE2D::angle() const {
-    if (!m_node1 || !m_node2) return 0.0;
+    double L = 0.0, alpha = 0.0;
+    chord(L, alpha);
+    return alpha;
+}
+
+void omLinearLineFE2D::chord(double& L, double& alpha) const {
+    L = alpha = 0.0;
+    if (!m_node1 || !m_node2) return;
     const omVector p1 = m_node1->getVector(omNode::coorSkewCreep);
     const omVector p2 = m_node2->getVector(omNode::coorSkewCreep);
-    return std::atan2(p2[1] - p1[1], p2[0] - p1[0]);
+    const double dx = p2[0] - p1[0];
+    const double dz = p2[1] - p1[1];
+    L = std::sqrt(dx * dx + dz * dz);
+    alpha = std::atan2(dz, dx);
 }
 
 bool omLinearLineFE2D::setupIndex(int*& e) const {
@@ -131,6 +141,10 @@ bool omLinearLineFE2D::setupIndex(int*& e) const {
 }
 
 bool omLinearLineFE2D::extractDisplacement(const omVector& U, omVector& Ue) const {
+    return extractDisplacement(U, Ue, angle());
+}
+
+bool omLinearLineFE2D::extractDisplacement(const omVector& U, omVector& Ue, double alpha) const {
     int* e = nullptr;
     if (!setupIndex(e)) return false;
     // Equation numbers beyond the vector would read foreign memory.
@@ -139,7 +153,7 @@ bool omLinearLineFE2D::extractDisplacement(const omVector& U, omVector& Ue) cons
     if (Ue.size() != 6) Ue.resize(6);
     for (int i = 0; i < 6; ++i)
         Ue[i] = U(e[i]);
-    transform(Ue, angle(), true);
+    transform(Ue, alpha, true);
     return false;
 }
 
@@ -414,9 +428,10 @@ omDisplacementVector omLinearLineFE2D::displacementAt(double x, const omVector& 
 
 omDofVector omLinearLineFE2D::internalAt(const omVector& F, double xRel, const omVector& U,
                                          bool displacements) {
+    double L = 0.0, alpha = 0.0;
+    chord(L, alpha);
     omVector Ue(6);
-    extractDisplacement(U, Ue);
-    const double L = length();
+    extractDisplacement(U, Ue, alpha);
     const double x = L * xRel;
     omDofVector D(frameLayout());
     if (!m_material || !m_crossSection) return D;
@@ -435,7 +450,6 @@ omDofVector omLinearLineFE2D::internalAt(const omVector& F, double xRel, const o
     const double E = m_material->E(m_creepFi).Get(omUK_kN_cm2);
     const double A = m_crossSection->A();
     const double I = m_crossSection->Iy();
-    const double alpha = angle();
     double d0 = 0.0;
     double d1 = 0.0;
     double d2 = 0.0;

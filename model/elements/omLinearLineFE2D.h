@@ -66,6 +66,11 @@ public:
     bool transform(omSymMatrix& K, double alpha, bool toLocal) const;
 
 protected:
+    // length() and angle() from one reading of the nodes: the recovery needs
+    // both at every result point.
+    void chord(double& L, double& alpha) const;
+    // extractDisplacement for an angle the caller has already found.
+    bool extractDisplacement(const omVector& U, omVector& Ue, double alpha) const;
     // e is set to one array of six equation numbers (first node's DOF types 0,
     // 2, 4, then the second node's), shared by all elements and valid until the
     // next call. False when any number is 0.

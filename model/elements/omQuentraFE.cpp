@@ -348,15 +348,15 @@ bool omQuentraFE::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVe
     int e[6];
     std::copy(index, index + 6, e);
 
-    const double L = length();
-    const double alpha = angle();
+    double L = 0.0, alpha = 0.0;
+    chord(L, alpha);
     if (n == 1) {
         m_U.setAllTo(0.0);
         m_Nd = 0.0;
     }
     {
         omVector Ue(6);
-        extractDisplacement(*U, Ue);
+        extractDisplacement(*U, Ue, alpha);
         for (int i = 0; i < 6; ++i)
             m_U[i] = Ue[i];
     }

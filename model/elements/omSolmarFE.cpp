@@ -71,11 +71,10 @@ void omSolmarFE::clearLoad() {
 }
 
 void omSolmarFE::prepare(const omVector& U) {
-    m_L = length();
-    m_angle = angle();
+    chord(m_L, m_angle);
     m_Ue.resize(6);
     m_Ue.setAllTo(0.0);
-    extractDisplacement(U, m_Ue);
+    extractDisplacement(U, m_Ue, m_angle);
 
     const double E = m_material->E(m_creepFi).Get(omUK_kN_cm2);
     const double G = m_material->G().Get(omUK_kN_cm2);
