@@ -173,21 +173,9 @@ double omDravikFE::f_m(double x) const {
 }
 
 void omDravikFE::f_T(double& epsT, double& kappaT) const {
-    epsT = 0.0;
-    kappaT = 0.0;
-    if (!m_material || !m_crossSection) return;
-    const double h = m_crossSection->height();
-    for (const omLoad* load : m_loads) {
-        if (!load || load->getType() != omLoad::Temperature) continue;
-        const double f = loadFactor(load);
-        if (f == 0.0) continue;
-        const auto* temperature = static_cast<const omLoadTemperature*>(load);
-        const double a = m_material->alfaT().Get(omUK_per_degC) * f;
-        const double Tpos = temperature->T(1, 1);
-        const double Tneg = temperature->T(0, 1);
-        epsT += (Tpos + Tneg) * a / 2.0;
-        if (h != 0.0) kappaT += (Tpos - Tneg) / h * a;
-    }
+    const Thermal t = thermal();
+    epsT = t.eps;
+    kappaT = t.kappa;
 }
 
 void omDravikFE::f_S(omVector& S) const {

@@ -291,27 +291,19 @@ bool omLinearLineFE2D::constructF(const omVector& Ue, omVector& F, double alpha)
         const ShapeFunctions shape(L);
         const double* gx = omGaussianQuadratureWeights::getX(3);
         const double* gw = omGaussianQuadratureWeights::getA(3);
+        const Thermal t = thermal();
+        const double NT = t.eps * E * A;
+        const double MT = t.kappa * E * I;
+        F[0] += NT;
+        F[3] -= NT;
+        F[2] += MT;
+        F[5] -= MT;
         omForceVector F1(frameLayout());
         omForceVector F2(frameLayout());
         for (const omLoad* load : m_loads) {
             const double f = loadFactor(load);
             if (f == 0.0) continue;
             const omLoad::Type type = load->getType();
-            if (type == omLoad::Temperature) {
-                const auto* temperature = static_cast<const omLoadTemperature*>(load);
-                const double tPos = temperature->T(1, 1);
-                const double tNeg = temperature->T(2, 1);
-                const double alphaT = m_material->alfaT().Get(omUK_per_degC) * f;
-                const double NT = 0.5 * (tNeg + tPos) * A * alphaT * E;
-                // No gradient, no moment, even for a section without height.
-                const double MT =
-                    tPos != tNeg ? (tPos - tNeg) / m_crossSection->height() * I * alphaT * E : 0.0;
-                F[0] += NT;
-                F[3] -= NT;
-                F[2] += MT;
-                F[5] -= MT;
-                continue;
-            }
             if (type != omLoad::Concentrated && type != omLoad::Linear) continue;
             double a = 0.0;
             double b = 0.0;
@@ -453,25 +445,20 @@ omDofVector omLinearLineFE2D::internalAt(const omVector& F, double xRel, const o
     double d0 = 0.0;
     double d1 = 0.0;
     double d2 = 0.0;
+    if (displacements) {
+        const Thermal t = thermal();
+        const double NT = t.eps * E * A;
+        const double MT = t.kappa * E * I;
+        d0 += NT * x;
+        d1 -= MT * x * x / 2.0;
+        d2 += MT * x;
+    }
     omForceVector F1(frameLayout());
     omForceVector F2(frameLayout());
     for (const omLoad* load : m_loads) {
         const double f = loadFactor(load);
         if (f == 0.0) continue;
         const omLoad::Type type = load->getType();
-        if (type == omLoad::Temperature) {
-            if (!displacements) continue;
-            const auto* temperature = static_cast<const omLoadTemperature*>(load);
-            const double tPos = temperature->T(1, 1);
-            const double tNeg = temperature->T(2, 1);
-            const double alphaT = m_material->alfaT().Get(omUK_per_degC) * f;
-            const double NT = 0.5 * (tNeg + tPos) * A * alphaT * E;
-            const double MT = tPos != tNeg ? (tPos - tNeg) / m_crossSection->height() * I * alphaT * E : 0.0;
-            d0 += NT * x;
-            d1 -= MT * x * x / 2.0;
-            d2 += MT * x;
-            continue;
-        }
         if (type != omLoad::Concentrated && type != omLoad::Linear) continue;
         double a = 0.0;
         double b = 0.0;

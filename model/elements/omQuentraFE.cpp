@@ -211,22 +211,6 @@ bool omQuentraFE::lateralAndBendingLoad(double& S, int i) const {
     return true;
 }
 
-omQuentraFE::Thermal omQuentraFE::thermal() const {
-    Thermal t;
-    for (const omLoad* load : m_loads) {
-        const double f = loadFactor(load);
-        if (f == 0.0 || load->getType() != omLoad::Temperature) continue;
-        const auto* temperature = static_cast<const omLoadTemperature*>(load);
-        const double tPos = temperature->T(1, 1);
-        const double tNeg = temperature->T(2, 1);
-        const double alphaT = m_material->alfaT().Get(omUK_per_degC) * f;
-        t.eps += 0.5 * (tNeg + tPos) * alphaT;
-        // No gradient, no curvature, even for a section without height.
-        if (tPos != tNeg) t.kappa += (tPos - tNeg) / m_crossSection->height() * alphaT;
-    }
-    return t;
-}
-
 double omQuentraFE::temperatureLoad_S(const double* kappaI) const {
     // The axial force is an unknown of its own, found from the compatibility
     // that holds the thermal elongation; only the thermal curvature acts on the

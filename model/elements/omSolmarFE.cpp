@@ -85,8 +85,9 @@ void omSolmarFE::prepare(const omVector& U) {
 
     m_pointLoads.clear();
     m_linearLoads.clear();
-    m_epsT = 0.0;
-    m_kappaT = 0.0;
+    const Thermal thermalStrain = thermal();
+    m_epsT = thermalStrain.eps;
+    m_kappaT = thermalStrain.kappa;
     m_breaks.assign({0.0, m_L});
     omForceVector F1(frameLayout());
     omForceVector F2(frameLayout());
@@ -94,16 +95,6 @@ void omSolmarFE::prepare(const omVector& U) {
         const double f = loadFactor(load);
         if (f == 0.0) continue;
         switch (load->getType()) {
-        case omLoad::Temperature: {
-            const auto* temperature = static_cast<const omLoadTemperature*>(load);
-            const double tPos = temperature->T(1, 1);
-            const double tNeg = temperature->T(2, 1);
-            const double alphaT = m_material->alfaT().Get(omUK_per_degC) * f;
-            m_epsT += 0.5 * (tNeg + tPos) * alphaT;
-            // No gradient, no curvature, even for a section without height.
-            if (tPos != tNeg) m_kappaT += (tPos - tNeg) / m_crossSection->height() * alphaT;
-            break;
-        }
         case omLoad::Concentrated: {
             double a = 0.0;
             double b = 0.0;
