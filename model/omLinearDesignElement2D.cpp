@@ -51,10 +51,7 @@ omLinkedNode* omLinearDesignElement2D::createLinkedNode() {
 }
 
 omDesignElement* omLinearDesignElement2D::create() const {
-    auto* member = new (std::nothrow) omLinearDesignElement2D(getNodeMap(), getNodeIndex1(), getNodeIndex2(),
-                                                              getCrossSectionIndex(), getMaterialIndex(), 0);
-    if (member) member->setMaterialIndex2(getMaterialIndex2());
-    return member;
+    return createAs<omLinearDesignElement2D>();
 }
 
 omLineFE* omLinearDesignElement2D::createLineFE() {
