@@ -35,6 +35,15 @@ double clampToMember(double x) {
     return x;
 }
 
+// New end intensities (in the analysis units) for a linear load that keeps
+// showing them in the units it had.
+void setIntensities(omLoadLinear& load, const omForceVector& start, const omForceVector& end) {
+    const omUnitKey forceKey = load.getFs(Ux).GetKey();
+    const omUnitKey momentKey = load.getFs(Ry).GetKey();
+    load.setForce(start, end);
+    load.convert(forceKey, momentKey);
+}
+
 // The value an envelope of quantity q compares.
 double envelopeValue(const omPointResult& r, omEnvelope::Quantity q) {
     switch (q) {
@@ -330,11 +339,8 @@ bool omDesignElement::distributeLoad() {
                     // Each piece carries the intensities the load has at the
                     // piece's own ends, not those of the whole load's ends.
                     const double p0 = m_fePositions[i], p1 = m_fePositions[i + 1];
-                    const omUnitKey forceKey = piece->getFs(Ux).GetKey();
-                    const omUnitKey momentKey = piece->getFs(Ry).GetKey();
-                    piece->setForce(linear->getForce(0.0, p0 + start * (p1 - p0)),
-                                    linear->getForce(0.0, p0 + end * (p1 - p0)));
-                    piece->convert(forceKey, momentKey);
+                    setIntensities(*piece, linear->getForce(0.0, p0 + start * (p1 - p0)),
+                                   linear->getForce(0.0, p0 + end * (p1 - p0)));
                 }
                 m_fe[i]->addLoad(piece);
             }
@@ -657,17 +663,13 @@ omDesignElement* omDesignElement::split(omUndoList& undo, const omNode* node) {
                 const omForceVector Fa = linear->getForce(0.0, a);
                 const omForceVector Fb = linear->getForce(0.0, b);
                 const omForceVector Fr = linear->getForce(0.0, r);
-                const omUnitKey forceKey = linear->getFs(Ux).GetKey();
-                const omUnitKey momentKey = linear->getFs(Ry).GetKey();
                 auto* cut = new omLoadLinear(*linear);
                 linear->setStart(whole ? 0.0 : clampToMember(a * Lt / L1));
                 linear->setEnd(1.0);
-                linear->setForce(Fa, Fr);
-                linear->convert(forceKey, momentKey);
+                setIntensities(*linear, Fa, Fr);
                 cut->setStart(0.0);
                 cut->setEnd(whole ? 1.0 : clampToMember((b * Lt - L1) / L2));
-                cut->setForce(Fr, Fb);
-                cut->convert(forceKey, momentKey);
+                setIntensities(*cut, Fr, Fb);
                 other->addLoad(cut);
             }
         } else if (load->getType() == omLoad::Temperature) {
