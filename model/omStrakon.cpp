@@ -29,6 +29,26 @@ template <class Map, class T> bool insertNumbered(Map& map, T* object, unsigned 
     if (object->getIndex() == 0) object->setIndex(map.empty() ? 1 : map.getUniqueIndex());
     return map.insert(object);
 }
+
+// Takes a section or material over under the number id (0 keeps its own);
+// one that the map refuses is reported (101) and freed.
+template <class Map, class T> bool insertOrRefuse(Map* map, T* object, unsigned id, const char* what) {
+    if (!object) return false;
+    if (id != 0) object->setIndex(id);
+    if (map && map->insert(object)) return true;
+    omErrorContainer::instance()->report(101, what, id);
+    delete object;
+    return false;
+}
+
+// A new member of class M, or null after reporting that memory ran out.
+template <class M>
+omDesignElement* newMember(omNodeMap& nodes, unsigned node1, unsigned node2, unsigned crossSection,
+                           unsigned material, unsigned id) {
+    auto* member = new (std::nothrow) M(nodes, node1, node2, crossSection, material, id);
+    if (!member) report(100);
+    return member;
+}
 } // namespace
 
 template <class T> T* omStrakon::refuse(T* object) {
@@ -153,25 +173,15 @@ omNode* omStrakon::addNode(omNode* node, unsigned id) {
 omDesignElement* omStrakon::addElement(unsigned node1, unsigned node2, unsigned crossSection,
                                        unsigned material, unsigned id) {
     if (!m_nodeMap) return nullptr;
-    omDesignElement* element =
-        new (std::nothrow) omLinearDesignElement2D(*m_nodeMap, node1, node2, crossSection, material, id);
-    if (!element) {
-        report(100);
-        return nullptr;
-    }
-    return addElement(element, id);
+    return addElement(
+        newMember<omLinearDesignElement2D>(*m_nodeMap, node1, node2, crossSection, material, id), id);
 }
 
 omDesignElement* omStrakon::addQuentraElement(unsigned node1, unsigned node2, unsigned crossSection,
                                               unsigned material, unsigned id) {
     if (!m_nodeMap) return nullptr;
-    omDesignElement* element =
-        new (std::nothrow) omQuentraDesignElement(*m_nodeMap, node1, node2, crossSection, material, id);
-    if (!element) {
-        report(100);
-        return nullptr;
-    }
-    return addElement(element, id);
+    return addElement(newMember<omQuentraDesignElement>(*m_nodeMap, node1, node2, crossSection, material, id),
+                      id);
 }
 
 omDesignElement* omStrakon::addElement(omDesignElement* element, unsigned id) {
@@ -184,21 +194,11 @@ omDesignElement* omStrakon::addElement(omDesignElement* element, unsigned id) {
 }
 
 bool omStrakon::addCrossSection(omCrossSection* cs, unsigned id) {
-    if (!cs) return false;
-    if (id != 0) cs->setIndex(id);
-    if (m_crossSectionMap && m_crossSectionMap->insert(cs)) return true;
-    omErrorContainer::instance()->report(101, "Cross-section", id);
-    refuse(cs);
-    return false;
+    return insertOrRefuse(m_crossSectionMap, cs, id, "Cross-section");
 }
 
 bool omStrakon::addMaterial(omMaterial* m, unsigned id) {
-    if (!m) return false;
-    if (id != 0) m->setIndex(id);
-    if (m_materialMap && m_materialMap->insert(m)) return true;
-    omErrorContainer::instance()->report(101, "Material", id);
-    refuse(m);
-    return false;
+    return insertOrRefuse(m_materialMap, m, id, "Material");
 }
 
 bool omStrakon::addLoadGroup(const std::string& name) {
