@@ -459,22 +459,7 @@ bool omDravikFE::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVec
 
     // The index array is shared by every element; extractDisplacement has used it since.
     if (!setupIndex(index)) return false;
-    int e[6];
-    for (int i = 0; i < 6; ++i) {
-        e[i] = index[i];
-        // An equation beyond the global matrix would be written into foreign memory.
-        if ((K && e[i] > K->size()) || (S && e[i] > S->size())) return false;
-    }
-    for (int i = 0; i < 6; ++i) {
-        if (K)
-            for (int j = i; j < 6; ++j) {
-                const int a = std::max(e[i], e[j]);
-                const int b = std::min(e[i], e[j]);
-                K->atC(a - 1, b - 1) += K22.atC(std::max(i, j), std::min(i, j));
-            }
-        if (S) (*S)[e[i] - 1] += S2[i];
-    }
-    return true;
+    return addToGlobal(index, &K22, K, &S2, S);
 }
 
 // ---------------------------------------------------------------------------

@@ -360,6 +360,23 @@ void logElementLine(omLogFile& log, const omNode* n1, const omNode* n2, double L
 
 } // namespace
 
+bool omLinearLineFE2D::addToGlobal(const int* e, const omSymMatrix* Ke, omSymMatrix* K, const omVector* Se,
+                                   omVector* S) {
+    const bool matrix = Ke && K;
+    const bool forces = Se && S;
+    // An equation beyond the global matrix or vector would be written into foreign memory.
+    for (int i = 0; i < 6; ++i)
+        if (e[i] < 1 || (matrix && e[i] > K->size()) || (forces && e[i] > S->size())) return false;
+    if (matrix)
+        for (int i = 0; i < 6; ++i)
+            for (int j = i; j < 6; ++j)
+                K->atC(std::max(e[i], e[j]) - 1, std::min(e[i], e[j]) - 1) += Ke->atC(j, i);
+    if (forces)
+        for (int i = 0; i < 6; ++i)
+            (*S)[e[i] - 1] += (*Se)[i];
+    return true;
+}
+
 bool omLinearLineFE2D::setupStiffnessMatrix(const omVector& Ue, omStiffnessMatrix& K) {
     const double alpha = angle();
     omSymMatrix Ke(6);
@@ -370,11 +387,7 @@ bool omLinearLineFE2D::setupStiffnessMatrix(const omVector& Ue, omStiffnessMatri
     }
     int* e = nullptr;
     if (!setupIndex(e)) return false;
-    omSymMatrix& global = K;
-    for (int i = 0; i < 6; ++i)
-        for (int j = i; j < 6; ++j)
-            global.atC(std::max(e[i], e[j]) - 1, std::min(e[i], e[j]) - 1) += Ke.atC(j, i);
-    return true;
+    return addToGlobal(e, &Ke, &K, nullptr, nullptr);
 }
 
 bool omLinearLineFE2D::setupElementForces(const omVector& Ue, omVector& S) {
@@ -388,7 +401,7 @@ bool omLinearLineFE2D::setupElementForces(const omVector& Ue, omVector& S) {
     int* e = nullptr;
     setupIndex(e);
     for (int i = 0; i < 6; ++i) {
-        if (e[i] == 0) return false;
+        if (e[i] == 0 || e[i] > S.size()) return false;
         S[e[i] - 1] += Fe[i];
     }
     return true;

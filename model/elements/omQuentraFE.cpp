@@ -452,13 +452,7 @@ bool omQuentraFE::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVe
     }
     transform(Ke, alpha, false);
     transform(Se, alpha, false);
-    omSymMatrix& global = *K;
-    for (int i = 0; i < 6; ++i) {
-        for (int j = i; j < 6; ++j)
-            global.atC(std::max(e[i], e[j]) - 1, std::min(e[i], e[j]) - 1) += Ke.atC(j, i);
-        (*S)[e[i] - 1] += Se[i];
-    }
-    return true;
+    return addToGlobal(e, &Ke, K, &Se, S);
 }
 
 double omQuentraFE::solveInternalEquations(const omVector& dU) {

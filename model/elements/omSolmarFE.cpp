@@ -513,16 +513,7 @@ bool omSolmarFE::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVec
             Ke.atC(i, j) = K22[i][j];
     transform(Ke, m_angle, false);
     transform(S2, m_angle, false);
-    if (K) {
-        omSymMatrix& global = *K;
-        for (int i = 0; i < 6; ++i)
-            for (int j = i; j < 6; ++j)
-                global.atC(std::max(e[i], e[j]) - 1, std::min(e[i], e[j]) - 1) += Ke.atC(j, i);
-    }
-    if (S)
-        for (int i = 0; i < 6; ++i)
-            (*S)[e[i] - 1] += S2[i];
-    return true;
+    return addToGlobal(e, &Ke, K, &S2, S);
 }
 
 double omSolmarFE::solveInternalEquations(const omVector& dU) {
