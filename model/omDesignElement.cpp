@@ -23,11 +23,6 @@
 #include <ios>
 
 namespace {
-omLogFile* logFor(lfCategory c) {
-    omLogFile* log = omLogFile::m_LogFile;
-    return log && log->isEnabled(c) ? log : nullptr;
-}
-
 double distance(const omVector& a, const omVector& b) {
     return std::hypot(a(1) - b(1), a(2) - b(2));
 }
@@ -38,6 +33,15 @@ double clampToMember(double x) {
     if (x < 0.0) return 0.0;
     if (x >= 1.0) return 1.0;
     return x;
+}
+
+// New end intensities (in the analysis units) for a linear load that keeps
+// showing them in the units it had.
+void setIntensities(omLoadLinear& load, const omForceVector& start, const omForceVector& end) {
+    const omUnitKey forceKey = load.getFs(Ux).GetKey();
+    const omUnitKey momentKey = load.getFs(Ry).GetKey();
+    load.setForce(start, end);
+    load.convert(forceKey, momentKey);
 }
 
 // The value an envelope of quantity q compares.
@@ -335,11 +339,8 @@ bool omDesignElement::distributeLoad() {
                     // Each piece carries the intensities the load has at the
                     // piece's own ends, not those of the whole load's ends.
                     const double p0 = m_fePositions[i], p1 = m_fePositions[i + 1];
-                    const omUnitKey forceKey = piece->getFs(Ux).GetKey();
-                    const omUnitKey momentKey = piece->getFs(Ry).GetKey();
-                    piece->setForce(linear->getForce(0.0, p0 + start * (p1 - p0)),
-                                    linear->getForce(0.0, p0 + end * (p1 - p0)));
-                    piece->convert(forceKey, momentKey);
+                    setIntensities(*piece, linear->getForce(0.0, p0 + start * (p1 - p0)),
+                                   linear->getForce(0.0, p0 + end * (p1 - p0)));
                 }
                 m_fe[i]->addLoad(piece);
             }
@@ -409,8 +410,8 @@ bool omDesignElement::markUsedDofInNodes() {
 
 bool omDesignElement::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVector* S,
                                        unsigned iteration) {
-    omLogFile* log = logFor(lfElementMatrices);
-    if (!log) log = logFor(lfElementForces);
+    omLogFile* log = omLogFile::enabledFor(lfElementMatrices);
+    if (!log) log = omLogFile::enabledFor(lfElementForces);
     if (log) *log << "\n\nElement " << getIndex() << " has " << m_fe.size() << " finite element(s).";
     bool ok = true;
     unsigned ordinal = 0;
@@ -426,7 +427,7 @@ bool omDesignElement::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, 
 }
 
 double omDesignElement::solveInternalEquations(const omVector& dU) {
-    if (omLogFile* log = logFor(lfElementMatrices))
+    if (omLogFile* log = omLogFile::enabledFor(lfElementMatrices))
         *log << "\nElement " << getIndex() << " has " << m_fe.size() << " finite element(s).";
     double norm = 0.0;
     for (omLineFE* fe : m_fe)
@@ -662,17 +663,13 @@ omDesignElement* omDesignElement::split(omUndoList& undo, const omNode* node) {
                 const omForceVector Fa = linear->getForce(0.0, a);
                 const omForceVector Fb = linear->getForce(0.0, b);
                 const omForceVector Fr = linear->getForce(0.0, r);
-                const omUnitKey forceKey = linear->getFs(Ux).GetKey();
-                const omUnitKey momentKey = linear->getFs(Ry).GetKey();
                 auto* cut = new omLoadLinear(*linear);
                 linear->setStart(whole ? 0.0 : clampToMember(a * Lt / L1));
                 linear->setEnd(1.0);
-                linear->setForce(Fa, Fr);
-                linear->convert(forceKey, momentKey);
+                setIntensities(*linear, Fa, Fr);
                 cut->setStart(0.0);
                 cut->setEnd(whole ? 1.0 : clampToMember((b * Lt - L1) / L2));
-                cut->setForce(Fr, Fb);
-                cut->convert(forceKey, momentKey);
+                setIntensities(*cut, Fr, Fb);
                 other->addLoad(cut);
             }
         } else if (load->getType() == omLoad::Temperature) {
@@ -685,7 +682,7 @@ omDesignElement* omDesignElement::split(omUndoList& undo, const omNode* node) {
 // --- log
 
 void omDesignElement::logFileReport() {
-    omLogFile* log = logFor(lfElements);
+    omLogFile* log = omLogFile::enabledFor(lfElements);
     if (!log) return;
     log->setf(std::ios::fixed, std::ios::floatfield);
     log->setf(std::ios::right, std::ios::adjustfield);
@@ -700,7 +697,7 @@ void omDesignElement::logFileReport() {
 }
 
 void omDesignElement::logFileLoadReport() {
-    omLogFile* log = logFor(lfElementLoads);
+    omLogFile* log = omLogFile::enabledFor(lfElementLoads);
     if (!log || !m_load || m_load->size() == 0) return;
     *log << "\nElement: " << getIndex() << " has " << m_load->size() << " load(s):";
     for (const omLoad* load : m_load->getLoads())
@@ -708,7 +705,7 @@ void omDesignElement::logFileLoadReport() {
 }
 
 void omDesignElement::logFileElementForces(unsigned lc) {
-    omLogFile* log = logFor(lfElementResults);
+    omLogFile* log = omLogFile::enabledFor(lfElementResults);
     if (!log) return;
     *log << "\nElement: " << getIndex();
     if (lc >= 1 && static_cast<int>(lc) <= m_result.caseSize()) {

@@ -9,13 +9,6 @@
 
 #include <algorithm>
 
-namespace {
-omLogFile* logFor(lfCategory c) {
-    omLogFile* log = omLogFile::m_LogFile;
-    return log && log->isEnabled(c) ? log : nullptr;
-}
-} // namespace
-
 omElementMap::~omElementMap() = default;
 
 bool omElementMap::markUsedDofInNodes() {
@@ -34,8 +27,8 @@ bool omElementMap::distributeLoad() {
 
 bool omElementMap::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVector* S,
                                     unsigned iteration) {
-    omLogFile* log = logFor(lfElementMatrices);
-    if (!log) log = logFor(lfElementForces);
+    omLogFile* log = omLogFile::enabledFor(lfElementMatrices);
+    if (!log) log = omLogFile::enabledFor(lfElementForces);
     if (log) {
         log->heading("Stiffness matrices of FE elements:");
         *log << "\n";
@@ -48,7 +41,7 @@ bool omElementMap::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omV
 }
 
 double omElementMap::solveInternalEquations(const omVector& dU) {
-    omLogFile* log = logFor(lfElementMatrices);
+    omLogFile* log = omLogFile::enabledFor(lfElementMatrices);
     if (log) {
         log->heading("Internal equations of FE elements:");
         *log << "\n";
@@ -200,14 +193,14 @@ void omElementMap::transferDesignDataLC(omGenericDesignData::LCT kind, DesignDat
 }
 
 void omElementMap::logFileReport() {
-    if (omLogFile* log = logFor(lfElements)) {
+    if (omLogFile* log = omLogFile::enabledFor(lfElements)) {
         log->heading("Elements in the omElementMap object:");
         *log << "\n\nTotal number of design elements: " << size();
         for (auto& [id, element] : table())
             element->logFileReport();
         log->dashLine();
     }
-    if (omLogFile* log = logFor(lfElementLoads)) {
+    if (omLogFile* log = omLogFile::enabledFor(lfElementLoads)) {
         log->heading("Load on elements in the omElementMap object:");
         for (auto& [id, element] : table())
             element->logFileLoadReport();
@@ -216,7 +209,7 @@ void omElementMap::logFileReport() {
 }
 
 void omElementMap::logFileElementForces(unsigned lc) {
-    omLogFile* log = logFor(lfElementResults);
+    omLogFile* log = omLogFile::enabledFor(lfElementResults);
     if (!log) return;
     log->heading("Element forces and displacements for all elements:");
     *log << "\n";

@@ -51,10 +51,7 @@ omLinkedNode* omLinearDesignElement2D::createLinkedNode() {
 }
 
 omDesignElement* omLinearDesignElement2D::create() const {
-    auto* member = new (std::nothrow) omLinearDesignElement2D(getNodeMap(), getNodeIndex1(), getNodeIndex2(),
-                                                              getCrossSectionIndex(), getMaterialIndex(), 0);
-    if (member) member->setMaterialIndex2(getMaterialIndex2());
-    return member;
+    return createAs<omLinearDesignElement2D>();
 }
 
 omLineFE* omLinearDesignElement2D::createLineFE() {
@@ -102,7 +99,8 @@ bool omLinearDesignElement2D::setupFEs() {
     unsigned m = std::max(getNumberOfFE(), 1u);
     if (isElasticGround()) m = std::max(m, kGroundFEs);
     std::vector<double> positions(m + 1);
-    for (unsigned i = 0; i <= m; ++i) positions[i] = double(i) / m;
+    for (unsigned i = 0; i <= m; ++i)
+        positions[i] = double(i) / m;
     return divide(positions, true);
 }
 
@@ -176,6 +174,5 @@ bool omLinearDesignElement2D::divide(const std::vector<double>& positions, bool 
 
 void omLinearDesignElement2D::logFileReport() {
     omDesignElement::logFileReport();
-    omLogFile* log = omLogFile::m_LogFile;
-    if (log && log->isEnabled(lfElements)) *log << ", LinearDesignElement2D";
+    if (omLogFile* log = omLogFile::enabledFor(lfElements)) *log << ", LinearDesignElement2D";
 }

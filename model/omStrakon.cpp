@@ -18,11 +18,6 @@
 #include <new>
 
 namespace {
-omLogFile* logFor(lfCategory c) {
-    omLogFile* log = omLogFile::m_LogFile;
-    return log && log->isEnabled(c) ? log : nullptr;
-}
-
 void report(unsigned code) {
     omErrorContainer::instance()->report(code);
 }
@@ -33,6 +28,26 @@ template <class Map, class T> bool insertNumbered(Map& map, T* object, unsigned 
     if (id != 0) object->setIndex(id);
     if (object->getIndex() == 0) object->setIndex(map.empty() ? 1 : map.getUniqueIndex());
     return map.insert(object);
+}
+
+// Takes a section or material over under the number id (0 keeps its own);
+// one that the map refuses is reported (101) and freed.
+template <class Map, class T> bool insertOrRefuse(Map* map, T* object, unsigned id, const char* what) {
+    if (!object) return false;
+    if (id != 0) object->setIndex(id);
+    if (map && map->insert(object)) return true;
+    omErrorContainer::instance()->report(101, what, id);
+    delete object;
+    return false;
+}
+
+// A new member of class M, or null after reporting that memory ran out.
+template <class M>
+omDesignElement* newMember(omNodeMap& nodes, unsigned node1, unsigned node2, unsigned crossSection,
+                           unsigned material, unsigned id) {
+    auto* member = new (std::nothrow) M(nodes, node1, node2, crossSection, material, id);
+    if (!member) report(100);
+    return member;
 }
 } // namespace
 
@@ -158,25 +173,15 @@ omNode* omStrakon::addNode(omNode* node, unsigned id) {
 omDesignElement* omStrakon::addElement(unsigned node1, unsigned node2, unsigned crossSection,
                                        unsigned material, unsigned id) {
     if (!m_nodeMap) return nullptr;
-    omDesignElement* element =
-        new (std::nothrow) omLinearDesignElement2D(*m_nodeMap, node1, node2, crossSection, material, id);
-    if (!element) {
-        report(100);
-        return nullptr;
-    }
-    return addElement(element, id);
+    return addElement(
+        newMember<omLinearDesignElement2D>(*m_nodeMap, node1, node2, crossSection, material, id), id);
 }
 
 omDesignElement* omStrakon::addQuentraElement(unsigned node1, unsigned node2, unsigned crossSection,
                                               unsigned material, unsigned id) {
     if (!m_nodeMap) return nullptr;
-    omDesignElement* element =
-        new (std::nothrow) omQuentraDesignElement(*m_nodeMap, node1, node2, crossSection, material, id);
-    if (!element) {
-        report(100);
-        return nullptr;
-    }
-    return addElement(element, id);
+    return addElement(newMember<omQuentraDesignElement>(*m_nodeMap, node1, node2, crossSection, material, id),
+                      id);
 }
 
 omDesignElement* omStrakon::addElement(omDesignElement* element, unsigned id) {
@@ -189,21 +194,11 @@ omDesignElement* omStrakon::addElement(omDesignElement* element, unsigned id) {
 }
 
 bool omStrakon::addCrossSection(omCrossSection* cs, unsigned id) {
-    if (!cs) return false;
-    if (id != 0) cs->setIndex(id);
-    if (m_crossSectionMap && m_crossSectionMap->insert(cs)) return true;
-    omErrorContainer::instance()->report(101, "Cross-section", id);
-    refuse(cs);
-    return false;
+    return insertOrRefuse(m_crossSectionMap, cs, id, "Cross-section");
 }
 
 bool omStrakon::addMaterial(omMaterial* m, unsigned id) {
-    if (!m) return false;
-    if (id != 0) m->setIndex(id);
-    if (m_materialMap && m_materialMap->insert(m)) return true;
-    omErrorContainer::instance()->report(101, "Material", id);
-    refuse(m);
-    return false;
+    return insertOrRefuse(m_materialMap, m, id, "Material");
 }
 
 bool omStrakon::addLoadGroup(const std::string& name) {
@@ -419,7 +414,7 @@ int omStrakon::solveLoadCase(unsigned index, double factor) {
     const int limitState = static_cast<int>(lc->limitState());
 
     // 2. - 4.
-    if (omLogFile* log = logFor(lfLoadCase)) {
+    if (omLogFile* log = omLogFile::enabledFor(lfLoadCase)) {
         log->heading("Solving load case: " + name);
         *log << "\n";
     }
@@ -448,9 +443,11 @@ int omStrakon::solveLoadCase(unsigned index, double factor) {
     double d0 = 0.0;
     unsigned iteration = 1;
     while (iteration <= m_maxIterations) {
-        if (omLogFile* log = logFor(lfIterations) ? logFor(lfIterations) : logFor(lfForceVectors))
-            *log << "\n\n*** Iteration: " << iteration << " ***"
-                 << "\n\n";
+        omLogFile* iterationLog = omLogFile::enabledFor(lfIterations);
+        if (!iterationLog) iterationLog = omLogFile::enabledFor(lfForceVectors);
+        if (iterationLog)
+            *iterationLog << "\n\n*** Iteration: " << iteration << " ***"
+                          << "\n\n";
         K.setAllTo(0.0);
         S.setAllTo(0.0);
         F.setAllTo(0.0);
@@ -460,13 +457,13 @@ int omStrakon::solveLoadCase(unsigned index, double factor) {
             break;
         }
         m_nodeMap->setupForceVector(K, F);
-        if (omLogFile* log = logFor(lfForceVectors)) {
+        if (omLogFile* log = omLogFile::enabledFor(lfForceVectors)) {
             *log << "\n\nForce vector (right hand side):"
                  << "\nS (elements) = " << S << "\nF (nodal) = " << F;
             log->flush();
         }
         F.subtract(S);
-        if (omLogFile* log = logFor(lfForceVectors)) *log << "\nF-S (unbalanced) = " << F;
+        if (omLogFile* log = omLogFile::enabledFor(lfForceVectors)) *log << "\nF-S (unbalanced) = " << F;
         // A non-finite unbalanced force or increment passes comparisons with the
         // precision; it must never count as converged.
         bool finite = true;
@@ -475,7 +472,7 @@ int omStrakon::solveLoadCase(unsigned index, double factor) {
 
         const int failed = K.makeTransformation();
         if (failed != 0) {
-            if (omLogFile* log = logFor(lfIterations))
+            if (omLogFile* log = omLogFile::enabledFor(lfIterations))
                 *log << "\nStiffness matrix is not positive definite!"
                      << "\nFailure in equation: " << failed;
             errors->report(1022, name, failed);
@@ -484,7 +481,8 @@ int omStrakon::solveLoadCase(unsigned index, double factor) {
         }
         const double d = K.detLog10();
         if (iteration == 1) d0 = d;
-        if (omLogFile* log = logFor(lfIterations)) *log << "\nDeterminant: " << std::pow(10.0, d - d0);
+        if (omLogFile* log = omLogFile::enabledFor(lfIterations))
+            *log << "\nDeterminant: " << std::pow(10.0, d - d0);
         K.solveDisplacement(F);
 
         double m = 0.0;
@@ -492,7 +490,7 @@ int omStrakon::solveLoadCase(unsigned index, double factor) {
             if (!std::isfinite(F[i])) finite = false;
             m = std::max(m, std::fabs(F[i]));
         }
-        if (omLogFile* log = logFor(lfDisplacements)) {
+        if (omLogFile* log = omLogFile::enabledFor(lfDisplacements)) {
             log->precision(9);
             *log << "\ndU = " << F;
             log->flush();
@@ -532,19 +530,19 @@ int omStrakon::solveLoadCase(unsigned index, double factor) {
     if (factor != 1.0) m_elementMap->modifyResults(static_cast<int>(index), factor);
 
     // 13. Log.
-    if (omLogFile* log = logFor(lfDisplacements)) {
+    if (omLogFile* log = omLogFile::enabledFor(lfDisplacements)) {
         *log << "\nDisplacement vector";
         log->precision(8);
         *log << "\n" << U << "\n";
     }
-    if (omLogFile* log = logFor(lfReactions)) {
+    if (omLogFile* log = omLogFile::enabledFor(lfReactions)) {
         *log << "\nReaction vector:";
         log->precision(2);
         *log << "\n" << R << "\n";
         log->precision(9);
         *log << "\n" << U << "\n";
     }
-    if (omLogFile* log = logFor(lfLoadCase)) log->dashLine();
+    if (omLogFile* log = omLogFile::enabledFor(lfLoadCase)) log->dashLine();
     m_nodeMap->logFileNodeResults(U, R);
     m_elementMap->logFileElementForces(index);
     return 0;

@@ -26,7 +26,9 @@ omDesignElement* omDravikDesignElement::clone() const {
     return new (std::nothrow) omDravikDesignElement(*this);
 }
 
-omDesignElement* omDravikDesignElement::create() const { return createAs<omDravikDesignElement>(); }
+omDesignElement* omDravikDesignElement::create() const {
+    return createAs<omDravikDesignElement>();
+}
 
 omLineFE* omDravikDesignElement::createLineFE() {
     return new (std::nothrow) omDravikFE();

@@ -99,8 +99,7 @@ void omDravikFE::clearLoad() {
 }
 
 void omDravikFE::refreshGeometry() {
-    m_L = length();
-    m_angle = angle();
+    chord(m_L, m_angle);
 }
 
 bool omDravikFE::sectionReady() const {
@@ -174,21 +173,9 @@ double omDravikFE::f_m(double x) const {
 }
 
 void omDravikFE::f_T(double& epsT, double& kappaT) const {
-    epsT = 0.0;
-    kappaT = 0.0;
-    if (!m_material || !m_crossSection) return;
-    const double h = m_crossSection->height();
-    for (const omLoad* load : m_loads) {
-        if (!load || load->getType() != omLoad::Temperature) continue;
-        const double f = loadFactor(load);
-        if (f == 0.0) continue;
-        const auto* temperature = static_cast<const omLoadTemperature*>(load);
-        const double a = m_material->alfaT().Get(omUK_per_degC) * f;
-        const double Tpos = temperature->T(1, 1);
-        const double Tneg = temperature->T(0, 1);
-        epsT += (Tpos + Tneg) * a / 2.0;
-        if (h != 0.0) kappaT += (Tpos - Tneg) / h * a;
-    }
+    const Thermal t = thermal();
+    epsT = t.eps;
+    kappaT = t.kappa;
 }
 
 void omDravikFE::f_S(omVector& S) const {
@@ -445,7 +432,7 @@ bool omDravikFE::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVec
     if (!setupIndex(index)) return false;
 
     omVector U2(6);
-    if (U) extractDisplacement(*U, U2);
+    if (U) extractDisplacement(*U, U2, m_angle);
 
     omLogFile* log = omLogFile::enabledFor(lfElementDetails);
     if (log) {
@@ -472,22 +459,7 @@ bool omDravikFE::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVec
 
     // The index array is shared by every element; extractDisplacement has used it since.
     if (!setupIndex(index)) return false;
-    int e[6];
-    for (int i = 0; i < 6; ++i) {
-        e[i] = index[i];
-        // An equation beyond the global matrix would be written into foreign memory.
-        if ((K && e[i] > K->size()) || (S && e[i] > S->size())) return false;
-    }
-    for (int i = 0; i < 6; ++i) {
-        if (K)
-            for (int j = i; j < 6; ++j) {
-                const int a = std::max(e[i], e[j]);
-                const int b = std::min(e[i], e[j]);
-                K->atC(a - 1, b - 1) += K22.atC(std::max(i, j), std::min(i, j));
-            }
-        if (S) (*S)[e[i] - 1] += S2[i];
-    }
-    return true;
+    return addToGlobal(index, &K22, K, &S2, S);
 }
 
 // ---------------------------------------------------------------------------
@@ -551,7 +523,7 @@ omForceVector omDravikFE::internalForceAt(double x, const omVector& U) {
 
     if (omLogFile* log = omLogFile::enabledFor(lfElementDetails)) {
         omVector U2(6);
-        extractDisplacement(U, U2);
+        extractDisplacement(U, U2, m_angle);
         *log << "\n\nDravik internal force calculation details:"
              << "\nPoint x: " << x << "\nCurrent internal and external displacement vector U:"
              << "\nU(int) : " << m_U << "\nU(ext) : " << U2 << "\nN: " << N << ", Q: " << Q << ", Mc: " << Mc;
@@ -563,7 +535,7 @@ omDisplacementVector omDravikFE::displacementAt(double x, const omVector& U) {
     omDisplacementVector D(frameLayout());
     refreshGeometry();
     omVector U2(6);
-    extractDisplacement(U, U2);
+    extractDisplacement(U, U2, m_angle);
     if (!(m_L > 0.0) || !sectionReady()) return D;
     const double s = x * m_L;
     double Iu = 0.0, Iw = 0.0;

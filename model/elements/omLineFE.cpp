@@ -1,7 +1,9 @@
 #include "model/elements/omLineFE.h"
 
+#include "model/omCrossSection.h"
 #include "model/omLoad.h"
 #include "model/omLoadGroup.h"
+#include "model/omMaterial.h"
 #include "model/omNode.h"
 
 #include <cmath>
@@ -59,6 +61,24 @@ double omLineFE::length() const {
 double omLineFE::loadFactor(const omLoad* load) {
     const omLoadGroup* group = load ? load->getLoadGroup() : nullptr;
     return group ? group->factor() : 0.0;
+}
+
+omLineFE::Thermal omLineFE::thermal() const {
+    Thermal t;
+    if (!m_material || !m_crossSection) return t;
+    for (const omLoad* load : m_loads) {
+        if (!load || load->getType() != omLoad::Temperature) continue;
+        const double f = loadFactor(load);
+        if (f == 0.0) continue;
+        const auto* temperature = static_cast<const omLoadTemperature*>(load);
+        const double tPos = temperature->T(1, 1);
+        const double tNeg = temperature->T(2, 1);
+        const double alphaT = m_material->alfaT().Get(omUK_per_degC) * f;
+        t.eps += 0.5 * (tNeg + tPos) * alphaT;
+        // No gradient, no curvature, even for a section without height.
+        if (tPos != tNeg) t.kappa += (tPos - tNeg) / m_crossSection->height() * alphaT;
+    }
+    return t;
 }
 
 bool omLineFE::parseLoad(const omLoad* load, double L, double angle, double& a, double& b, omForceVector& F1,

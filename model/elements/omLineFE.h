@@ -80,6 +80,15 @@ public:
     double length() const;
 
 protected:
+    // The strain of the axis and the curvature with which the element's
+    // temperature loads (each times its factor) would lengthen and bend it if
+    // it were free.
+    struct Thermal {
+        double eps = 0.0;
+        double kappa = 0.0;
+    };
+    // Zero without a material or cross-section.
+    Thermal thermal() const;
     // The factor with which the element applies a load: its group's factor when
     // the group is active, otherwise 0 (and 0 for a load without a bound group).
     static double loadFactor(const omLoad* load);

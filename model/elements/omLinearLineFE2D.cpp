@@ -30,11 +30,6 @@ const omDofStructureType* frameLayout() {
     return omDofStrakonStructureType::instance();
 }
 
-omLogFile* logFor(lfCategory c) {
-    omLogFile* log = omLogFile::Instance();
-    return log->isEnabled(c) ? log : nullptr;
-}
-
 // The transverse shape functions: N_i = s_i·P_(i+1)(ξ) with s_i = L for the
 // rotations (i = 2, 5), and their x-derivatives (d/dx = 2/L·d/dξ).
 struct ShapeFunctions {
@@ -116,10 +111,20 @@ void omLinearLineFE2D::setElasticGround(double k, ElGroundType type) {
 }
 
 double omLinearLineFE2D::angle() const {
-    if (!m_node1 || !m_node2) return 0.0;
+    double L = 0.0, alpha = 0.0;
+    chord(L, alpha);
+    return alpha;
+}
+
+void omLinearLineFE2D::chord(double& L, double& alpha) const {
+    L = alpha = 0.0;
+    if (!m_node1 || !m_node2) return;
     const omVector p1 = m_node1->getVector(omNode::coorSkewCreep);
     const omVector p2 = m_node2->getVector(omNode::coorSkewCreep);
-    return std::atan2(p2[1] - p1[1], p2[0] - p1[0]);
+    const double dx = p2[0] - p1[0];
+    const double dz = p2[1] - p1[1];
+    L = std::sqrt(dx * dx + dz * dz);
+    alpha = std::atan2(dz, dx);
 }
 
 bool omLinearLineFE2D::setupIndex(int*& e) const {
@@ -136,6 +141,10 @@ bool omLinearLineFE2D::setupIndex(int*& e) const {
 }
 
 bool omLinearLineFE2D::extractDisplacement(const omVector& U, omVector& Ue) const {
+    return extractDisplacement(U, Ue, angle());
+}
+
+bool omLinearLineFE2D::extractDisplacement(const omVector& U, omVector& Ue, double alpha) const {
     int* e = nullptr;
     if (!setupIndex(e)) return false;
     // Equation numbers beyond the vector would read foreign memory.
@@ -144,7 +153,7 @@ bool omLinearLineFE2D::extractDisplacement(const omVector& U, omVector& Ue) cons
     if (Ue.size() != 6) Ue.resize(6);
     for (int i = 0; i < 6; ++i)
         Ue[i] = U(e[i]);
-    transform(Ue, angle(), true);
+    transform(Ue, alpha, true);
     return false;
 }
 
@@ -256,7 +265,7 @@ bool omLinearLineFE2D::constructK(omSymMatrix& K, const omVector& Ue, double alp
         constructGroundK(Kg, Ue, alpha);
         K.add(Kg);
     }
-    if (omLogFile* log = logFor(lfElementDetails))
+    if (omLogFile* log = omLogFile::enabledFor(lfElementDetails))
         *log << "\n\nStiffnes Matrix (Local CS)"
              << "\nE = " << E << ", I = " << I << ", A = " << A << ", L = " << L << "K = " << K;
     return true;
@@ -282,27 +291,19 @@ bool omLinearLineFE2D::constructF(const omVector& Ue, omVector& F, double alpha)
         const ShapeFunctions shape(L);
         const double* gx = omGaussianQuadratureWeights::getX(3);
         const double* gw = omGaussianQuadratureWeights::getA(3);
+        const Thermal t = thermal();
+        const double NT = t.eps * E * A;
+        const double MT = t.kappa * E * I;
+        F[0] += NT;
+        F[3] -= NT;
+        F[2] += MT;
+        F[5] -= MT;
         omForceVector F1(frameLayout());
         omForceVector F2(frameLayout());
         for (const omLoad* load : m_loads) {
             const double f = loadFactor(load);
             if (f == 0.0) continue;
             const omLoad::Type type = load->getType();
-            if (type == omLoad::Temperature) {
-                const auto* temperature = static_cast<const omLoadTemperature*>(load);
-                const double tPos = temperature->T(1, 1);
-                const double tNeg = temperature->T(2, 1);
-                const double alphaT = m_material->alfaT().Get(omUK_per_degC) * f;
-                const double NT = 0.5 * (tNeg + tPos) * A * alphaT * E;
-                // No gradient, no moment, even for a section without height.
-                const double MT =
-                    tPos != tNeg ? (tPos - tNeg) / m_crossSection->height() * I * alphaT * E : 0.0;
-                F[0] += NT;
-                F[3] -= NT;
-                F[2] += MT;
-                F[5] -= MT;
-                continue;
-            }
             if (type != omLoad::Concentrated && type != omLoad::Linear) continue;
             double a = 0.0;
             double b = 0.0;
@@ -359,35 +360,48 @@ void logElementLine(omLogFile& log, const omNode* n1, const omNode* n2, double L
 
 } // namespace
 
+bool omLinearLineFE2D::addToGlobal(const int* e, const omSymMatrix* Ke, omSymMatrix* K, const omVector* Se,
+                                   omVector* S) {
+    const bool matrix = Ke && K;
+    const bool forces = Se && S;
+    // An equation beyond the global matrix or vector would be written into foreign memory.
+    for (int i = 0; i < 6; ++i)
+        if (e[i] < 1 || (matrix && e[i] > K->size()) || (forces && e[i] > S->size())) return false;
+    if (matrix)
+        for (int i = 0; i < 6; ++i)
+            for (int j = i; j < 6; ++j)
+                K->atC(std::max(e[i], e[j]) - 1, std::min(e[i], e[j]) - 1) += Ke->atC(j, i);
+    if (forces)
+        for (int i = 0; i < 6; ++i)
+            (*S)[e[i] - 1] += (*Se)[i];
+    return true;
+}
+
 bool omLinearLineFE2D::setupStiffnessMatrix(const omVector& Ue, omStiffnessMatrix& K) {
     const double alpha = angle();
     omSymMatrix Ke(6);
     if (!constructK(Ke, Ue, alpha)) return false;
-    if (omLogFile* log = logFor(lfElementMatrices)) {
+    if (omLogFile* log = omLogFile::enabledFor(lfElementMatrices)) {
         logElementLine(*log, m_node1, m_node2, length(), alpha);
         *log << "\nStiffnessMatrix:\n" << Ke;
     }
     int* e = nullptr;
     if (!setupIndex(e)) return false;
-    omSymMatrix& global = K;
-    for (int i = 0; i < 6; ++i)
-        for (int j = i; j < 6; ++j)
-            global.atC(std::max(e[i], e[j]) - 1, std::min(e[i], e[j]) - 1) += Ke.atC(j, i);
-    return true;
+    return addToGlobal(e, &Ke, &K, nullptr, nullptr);
 }
 
 bool omLinearLineFE2D::setupElementForces(const omVector& Ue, omVector& S) {
     const double alpha = angle();
     omVector Fe(6);
     if (!constructF(Ue, Fe, alpha)) return false;
-    if (omLogFile* log = logFor(lfElementForces)) {
+    if (omLogFile* log = omLogFile::enabledFor(lfElementForces)) {
         logElementLine(*log, m_node1, m_node2, length(), alpha);
         *log << "\nEquivalent Forces:\n" << Fe;
     }
     int* e = nullptr;
     setupIndex(e);
     for (int i = 0; i < 6; ++i) {
-        if (e[i] == 0) return false;
+        if (e[i] == 0 || e[i] > S.size()) return false;
         S[e[i] - 1] += Fe[i];
     }
     return true;
@@ -419,9 +433,10 @@ omDisplacementVector omLinearLineFE2D::displacementAt(double x, const omVector& 
 
 omDofVector omLinearLineFE2D::internalAt(const omVector& F, double xRel, const omVector& U,
                                          bool displacements) {
+    double L = 0.0, alpha = 0.0;
+    chord(L, alpha);
     omVector Ue(6);
-    extractDisplacement(U, Ue);
-    const double L = length();
+    extractDisplacement(U, Ue, alpha);
     const double x = L * xRel;
     omDofVector D(frameLayout());
     if (!m_material || !m_crossSection) return D;
@@ -440,29 +455,23 @@ omDofVector omLinearLineFE2D::internalAt(const omVector& F, double xRel, const o
     const double E = m_material->E(m_creepFi).Get(omUK_kN_cm2);
     const double A = m_crossSection->A();
     const double I = m_crossSection->Iy();
-    const double alpha = angle();
     double d0 = 0.0;
     double d1 = 0.0;
     double d2 = 0.0;
+    if (displacements) {
+        const Thermal t = thermal();
+        const double NT = t.eps * E * A;
+        const double MT = t.kappa * E * I;
+        d0 += NT * x;
+        d1 -= MT * x * x / 2.0;
+        d2 += MT * x;
+    }
     omForceVector F1(frameLayout());
     omForceVector F2(frameLayout());
     for (const omLoad* load : m_loads) {
         const double f = loadFactor(load);
         if (f == 0.0) continue;
         const omLoad::Type type = load->getType();
-        if (type == omLoad::Temperature) {
-            if (!displacements) continue;
-            const auto* temperature = static_cast<const omLoadTemperature*>(load);
-            const double tPos = temperature->T(1, 1);
-            const double tNeg = temperature->T(2, 1);
-            const double alphaT = m_material->alfaT().Get(omUK_per_degC) * f;
-            const double NT = 0.5 * (tNeg + tPos) * A * alphaT * E;
-            const double MT = tPos != tNeg ? (tPos - tNeg) / m_crossSection->height() * I * alphaT * E : 0.0;
-            d0 += NT * x;
-            d1 -= MT * x * x / 2.0;
-            d2 += MT * x;
-            continue;
-        }
         if (type != omLoad::Concentrated && type != omLoad::Linear) continue;
         double a = 0.0;
         double b = 0.0;
@@ -618,7 +627,7 @@ void omLinearLineFE2D::setGroundK(double a, double b, omSymMatrix& K) const {
             for (int l = 0; l <= k; ++l)
                 K.atC(kTransverse[k], kTransverse[l]) += N[k] * N[l] * J * gw[g];
     }
-    if (omLogFile* log = logFor(lfElementDetails))
+    if (omLogFile* log = omLogFile::enabledFor(lfElementDetails))
         *log << "\n\nElastic Ground Stiffnes Matrix (Local CS)"
              << "\na = " << a << ", b = " << b << ", L = " << L << "K = " << K;
 }
@@ -648,7 +657,7 @@ void omLinearLineFE2D::constructGroundK(omSymMatrix& K, const omVector& Ue, doub
     transform(K, alpha, false);
     const double breadth = m_crossSection->breadth();
     K.multiply(breadth * m_elGroundCoef);
-    if (omLogFile* log = logFor(lfElementDetails))
+    if (omLogFile* log = omLogFile::enabledFor(lfElementDetails))
         *log << "\n\nElastic Ground Stiffnes Matrix (Global CS)"
              << "\nelGroundCoef = " << m_elGroundCoef << ", alfa = " << alpha << "L = " << L
              << " CS Breadth = " << breadth << "K = " << K;

@@ -66,6 +66,11 @@ public:
     bool transform(omSymMatrix& K, double alpha, bool toLocal) const;
 
 protected:
+    // length() and angle() from one reading of the nodes: the recovery needs
+    // both at every result point.
+    void chord(double& L, double& alpha) const;
+    // extractDisplacement for an angle the caller has already found.
+    bool extractDisplacement(const omVector& U, omVector& Ue, double alpha) const;
     // e is set to one array of six equation numbers (first node's DOF types 0,
     // 2, 4, then the second node's), shared by all elements and valid until the
     // next call. False when any number is 0.
@@ -77,6 +82,12 @@ protected:
     // element's resisting forces minus the equivalent forces of its loads. They
     // are kept in element axes in m_F and returned in global axes (alpha not 0).
     bool constructF(const omVector& Ue, omVector& F, double alpha);
+    // Adds the element matrix Ke (global axes, stored triangle) into K and the
+    // end forces Se into S at the equations e (1-based), each pair when both
+    // are given. False, with nothing added, when an equation is 0 or lies
+    // beyond K or S.
+    static bool addToGlobal(const int* e, const omSymMatrix* Ke, omSymMatrix* K, const omVector* Se,
+                            omVector* S);
     // Adds the element matrix into the packed lower triangle of K.
     bool setupStiffnessMatrix(const omVector& Ue, omStiffnessMatrix& K);
     bool setupElementForces(const omVector& Ue, omVector& S);

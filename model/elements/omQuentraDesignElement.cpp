@@ -21,7 +21,9 @@ omDesignElement* omQuentraDesignElement::clone() const {
     return new (std::nothrow) omQuentraDesignElement(*this);
 }
 
-omDesignElement* omQuentraDesignElement::create() const { return createAs<omQuentraDesignElement>(); }
+omDesignElement* omQuentraDesignElement::create() const {
+    return createAs<omQuentraDesignElement>();
+}
 
 omLineFE* omQuentraDesignElement::createLineFE() {
     return new (std::nothrow) omQuentraFE();

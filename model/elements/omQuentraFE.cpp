@@ -28,10 +28,6 @@ const omDofStructureType* frameLayout() {
     return omDofStrakonStructureType::instance();
 }
 
-omLogFile* logFor(lfCategory c) {
-    return omLogFile::enabledFor(c);
-}
-
 // The shape functions of the nine parameters at ξ: the deflection, the rotation
 // φ = -dw/dx and the curvature κ = dφ/dx (all 0 for the axial parameters).
 struct Shapes {
@@ -56,12 +52,6 @@ double dot(const double* a, const omVector& U) {
     for (int i : kTransverse)
         sum += a[i] * U[i];
     return sum;
-}
-
-// The intensity of one component of a linear load at x, between its values at
-// the load's start a and end b.
-double intensity(double qa, double qb, double a, double b, double x) {
-    return b != a ? qa + (qb - qa) * (x - a) / (b - a) : qa;
 }
 
 void writeGaussVector(omLogFile& log, const char* label, const double* v, int n) {
@@ -131,7 +121,7 @@ double omQuentraFE::axialLoad(double x) const {
         // loaded stretch integrates it exactly.
         const double c = std::min(b, x);
         const double na = F1.getDof(Ux);
-        const double nc = intensity(na, F2.getDof(Ux), a, b, c);
+        const double nc = interpolate(a, na, b, F2.getDof(Ux), c);
         sum += f * (c - a) * 0.5 * (na + nc);
     }
     return sum;
@@ -214,27 +204,11 @@ bool omQuentraFE::lateralAndBendingLoad(double& S, int i) const {
             const double x = 0.5 * ((b - a) * gx[k] + a + b);
             const double xi = 2.0 * x / L - 1.0;
             const double W = 0.5 * (b - a) * gw[k];
-            S -= W * s * intensity(p, pb, a, b, x) * P.at(xi, 0);
-            S += W * (2.0 / L) * s * intensity(m, mb, a, b, x) * P.at(xi, 1);
+            S -= W * s * interpolate(a, p, b, pb, x) * P.at(xi, 0);
+            S += W * (2.0 / L) * s * interpolate(a, m, b, mb, x) * P.at(xi, 1);
         }
     }
     return true;
-}
-
-omQuentraFE::Thermal omQuentraFE::thermal() const {
-    Thermal t;
-    for (const omLoad* load : m_loads) {
-        const double f = loadFactor(load);
-        if (f == 0.0 || load->getType() != omLoad::Temperature) continue;
-        const auto* temperature = static_cast<const omLoadTemperature*>(load);
-        const double tPos = temperature->T(1, 1);
-        const double tNeg = temperature->T(2, 1);
-        const double alphaT = m_material->alfaT().Get(omUK_per_degC) * f;
-        t.eps += 0.5 * (tNeg + tPos) * alphaT;
-        // No gradient, no curvature, even for a section without height.
-        if (tPos != tNeg) t.kappa += (tPos - tNeg) / m_crossSection->height() * alphaT;
-    }
-    return t;
 }
 
 double omQuentraFE::temperatureLoad_S(const double* kappaI) const {
@@ -337,7 +311,7 @@ bool omQuentraFE::condensation(omMatrix& K, omVector& S, double Rd, const omVect
             for (int k = 0; k < kModes; ++k)
                 K[i][j] -= T[i][k] * K[j][6 + k];
     }
-    if (omLogFile* log = logFor(lfCondensation)) {
+    if (omLogFile* log = omLogFile::enabledFor(lfCondensation)) {
         *log << "\n\nElimination of S7,S8,S9 and Rd";
         omMatrix K11(6, 6);
         omVector S1(6);
@@ -358,15 +332,15 @@ bool omQuentraFE::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVe
     int e[6];
     std::copy(index, index + 6, e);
 
-    const double L = length();
-    const double alpha = angle();
+    double L = 0.0, alpha = 0.0;
+    chord(L, alpha);
     if (n == 1) {
         m_U.setAllTo(0.0);
         m_Nd = 0.0;
     }
     {
         omVector Ue(6);
-        extractDisplacement(*U, Ue);
+        extractDisplacement(*U, Ue, alpha);
         for (int i = 0; i < 6; ++i)
             m_U[i] = Ue[i];
     }
@@ -429,7 +403,7 @@ bool omQuentraFE::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVe
     for (int i = 0; i < 6; ++i)
         m_S[i] = Sfull[i];
 
-    if (omLogFile* log = logFor(lfElementDetails)) {
+    if (omLogFile* log = omLogFile::enabledFor(lfElementDetails)) {
         *log << "\n\nQuentraFE stiffness matrix calculation details:"
              << "\nNode1: " << (m_node1 ? m_node1->getIndex() : 0u)
              << ", Node2: " << (m_node2 ? m_node2->getIndex() : 0u) << ", Length: " << L
@@ -444,7 +418,7 @@ bool omQuentraFE::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVe
         writeGaussVector(*log, "\nSt=", ESs, m_nGauss);
         writeGaussVector(*log, "\nIt=", EIs, m_nGauss);
     }
-    if (omLogFile* log = logFor(lfElementForces)) {
+    if (omLogFile* log = omLogFile::enabledFor(lfElementForces)) {
         omVector internal(kModes);
         for (int k = 0; k < kModes; ++k)
             internal[k] = Sfull[6 + k];
@@ -452,7 +426,7 @@ bool omQuentraFE::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVe
              << "\nNodal S(1..6)=" << m_S << "\nInternal S(7..9)=" << internal
              << "\nInternal deformation Rd=" << Rd;
     }
-    if (omLogFile* log = logFor(lfElementMatrices)) {
+    if (omLogFile* log = omLogFile::enabledFor(lfElementMatrices)) {
         omMatrix K11(6, 6), K12(6, kModes), K22(kModes, kModes);
         for (int i = 0; i < 6; ++i) {
             for (int j = 0; j < 6; ++j)
@@ -478,13 +452,7 @@ bool omQuentraFE::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVe
     }
     transform(Ke, alpha, false);
     transform(Se, alpha, false);
-    omSymMatrix& global = *K;
-    for (int i = 0; i < 6; ++i) {
-        for (int j = i; j < 6; ++j)
-            global.atC(std::max(e[i], e[j]) - 1, std::min(e[i], e[j]) - 1) += Ke.atC(j, i);
-        (*S)[e[i] - 1] += Se[i];
-    }
-    return true;
+    return addToGlobal(e, &Ke, K, &Se, S);
 }
 
 double omQuentraFE::solveInternalEquations(const omVector& dU) {
@@ -507,7 +475,7 @@ double omQuentraFE::solveInternalEquations(const omVector& dU) {
     e1 = std::sqrt(e1);
     const double dN = m_b.scalarProduct(dUe) + m_c;
     m_Nd -= dN;
-    if (omLogFile* log = logFor(lfElementDetails))
+    if (omLogFile* log = omLogFile::enabledFor(lfElementDetails))
         *log << "\n\nSolution of internal equations:"
              << "\ndU=" << dUe << "\nNd=" << m_Nd;
     return std::max(e1, std::fabs(dN));

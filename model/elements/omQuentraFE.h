@@ -47,13 +47,6 @@ public:
     const omVector& getEndForces() const { return m_S; }
 
 protected:
-    // The thermal strain of the axis and the thermal curvature of the element's
-    // temperature loads.
-    struct Thermal {
-        double eps = 0.0;
-        double kappa = 0.0;
-    };
-
     // The resultant of the axial loads between the first node and x (a
     // concentrated load at a ≤ x counts): the axial force at x is the force at
     // the first node minus it.
@@ -86,7 +79,6 @@ protected:
 private:
     // The parameters with the end displacements of U and the modes of m_U.
     omVector currentParameters(const omVector& U) const;
-    Thermal thermal() const;
     double modulus() const;
 
     int m_nGauss = 5;

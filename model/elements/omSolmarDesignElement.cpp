@@ -21,7 +21,9 @@ omDesignElement* omSolmarDesignElement::clone() const {
     return new (std::nothrow) omSolmarDesignElement(*this);
 }
 
-omDesignElement* omSolmarDesignElement::create() const { return createAs<omSolmarDesignElement>(); }
+omDesignElement* omSolmarDesignElement::create() const {
+    return createAs<omSolmarDesignElement>();
+}
 
 omLineFE* omSolmarDesignElement::createLineFE() {
     return new (std::nothrow) omSolmarFE();

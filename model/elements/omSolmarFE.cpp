@@ -26,12 +26,7 @@ enum { vKappa = 0, vTheta = 1, vRx = 2, vRz = 3 };
 // ∫ from a to c of a linear intensity with the values qa at a and qb at b.
 double integrateLinear(double qa, double qb, double a, double b, double c) {
     if (c <= a) return 0.0;
-    const double qc = b != a ? qa + (qb - qa) * (c - a) / (b - a) : qa;
-    return (c - a) * 0.5 * (qa + qc);
-}
-
-double linearValue(const double q[2], double a, double b, double x) {
-    return b != a ? q[0] + (q[1] - q[0]) * (x - a) / (b - a) : q[0];
+    return (c - a) * 0.5 * (qa + interpolate(a, qa, b, qb, c));
 }
 
 } // namespace
@@ -76,11 +71,10 @@ void omSolmarFE::clearLoad() {
 }
 
 void omSolmarFE::prepare(const omVector& U) {
-    m_L = length();
-    m_angle = angle();
+    chord(m_L, m_angle);
     m_Ue.resize(6);
     m_Ue.setAllTo(0.0);
-    extractDisplacement(U, m_Ue);
+    extractDisplacement(U, m_Ue, m_angle);
 
     const double E = m_material->E(m_creepFi).Get(omUK_kN_cm2);
     const double G = m_material->G().Get(omUK_kN_cm2);
@@ -91,8 +85,9 @@ void omSolmarFE::prepare(const omVector& U) {
 
     m_pointLoads.clear();
     m_linearLoads.clear();
-    m_epsT = 0.0;
-    m_kappaT = 0.0;
+    const Thermal thermalStrain = thermal();
+    m_epsT = thermalStrain.eps;
+    m_kappaT = thermalStrain.kappa;
     m_breaks.assign({0.0, m_L});
     omForceVector F1(frameLayout());
     omForceVector F2(frameLayout());
@@ -100,16 +95,6 @@ void omSolmarFE::prepare(const omVector& U) {
         const double f = loadFactor(load);
         if (f == 0.0) continue;
         switch (load->getType()) {
-        case omLoad::Temperature: {
-            const auto* temperature = static_cast<const omLoadTemperature*>(load);
-            const double tPos = temperature->T(1, 1);
-            const double tNeg = temperature->T(2, 1);
-            const double alphaT = m_material->alfaT().Get(omUK_per_degC) * f;
-            m_epsT += 0.5 * (tNeg + tPos) * alphaT;
-            // No gradient, no curvature, even for a section without height.
-            if (tPos != tNeg) m_kappaT += (tPos - tNeg) / m_crossSection->height() * alphaT;
-            break;
-        }
         case omLoad::Concentrated: {
             double a = 0.0;
             double b = 0.0;
@@ -218,7 +203,7 @@ double omSolmarFE::f_IntM(double x) const {
 double omSolmarFE::momentIntensity(double x) const {
     double m = 0.0;
     for (const LinearLoad& l : m_linearLoads)
-        if (x >= l.a && x <= l.b) m += linearValue(l.m, l.a, l.b, x);
+        if (x >= l.a && x <= l.b) m += interpolate(l.a, l.m[0], l.b, l.m[1], x);
     return m;
 }
 
@@ -528,16 +513,7 @@ bool omSolmarFE::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVec
             Ke.atC(i, j) = K22[i][j];
     transform(Ke, m_angle, false);
     transform(S2, m_angle, false);
-    if (K) {
-        omSymMatrix& global = *K;
-        for (int i = 0; i < 6; ++i)
-            for (int j = i; j < 6; ++j)
-                global.atC(std::max(e[i], e[j]) - 1, std::min(e[i], e[j]) - 1) += Ke.atC(j, i);
-    }
-    if (S)
-        for (int i = 0; i < 6; ++i)
-            (*S)[e[i] - 1] += S2[i];
-    return true;
+    return addToGlobal(e, &Ke, K, &S2, S);
 }
 
 double omSolmarFE::solveInternalEquations(const omVector& dU) {

@@ -1,14 +1,42 @@
 #pragma once
-// Loads of one load group "G" with factor 1, bound to the fixture's own load
-// manager, for the tests of single finite elements. Forces in kN, distributed
-// loads in kN/cm or kNcm/cm, temperatures in °C; positions are fractions of the
-// element's length.
+// What the tests of single finite elements share: loads of one load group "G"
+// with factor 1, bound to the fixture's own load manager (forces in kN,
+// distributed loads in kN/cm or kNcm/cm, temperatures in °C; positions are
+// fractions of the element's length), the numbering of an element's two free
+// end nodes and six-entry vectors.
+#include "model/elements/omLineFE.h"
 #include "model/omDofStructureType.h"
 #include "model/omLoad.h"
 #include "model/omLoadGroup.h"
 #include "model/omLoadManager.h"
+#include "model/omNode.h"
+#include "rezavud/omVector.h"
 
 namespace modeltest {
+
+inline const omDofStructureType* frame() {
+    return omDofStrakonStructureType::instance();
+}
+
+inline omVector vec6(double u1, double w1, double f1, double u2, double w2, double f2) {
+    const double v[6] = {u1, w1, f1, u2, w2, f2};
+    return omVector(6, v);
+}
+
+// Gives the DOFs of the element's two free end nodes the equations 1 to 6, so
+// that a global vector of six entries is the element's own displacement vector
+// in global axes. False when the element refuses to mark its DOFs.
+inline bool numberEndNodes(omLineFE& fe, omNode& node1, omNode& node2) {
+    node1.resetEquationIndexes();
+    node2.resetEquationIndexes();
+    if (!fe.markUsedDofInNodes()) return false;
+    unsigned equation = 1, reaction = 1;
+    node1.setupEquationIndexes(equation, reaction);
+    node2.setupEquationIndexes(equation, reaction);
+    node1.setupReactionIndexes(equation - 1);
+    node2.setupReactionIndexes(equation - 1);
+    return true;
+}
 
 class ElementLoads {
 protected:

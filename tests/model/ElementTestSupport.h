@@ -37,14 +37,8 @@ public:
     const omVector& endForces() const { return m_F; }
 };
 
-inline const omDofStructureType* frame() {
-    return omDofStrakonStructureType::instance();
-}
-
-inline omVector vec6(double u1, double w1, double f1, double u2, double w2, double f2) {
-    const double v[6] = {u1, w1, f1, u2, w2, f2};
-    return omVector(6, v);
-}
+using modeltest::frame;
+using modeltest::vec6;
 
 // E 3000 kN/cm2, alfaT 1e-5 1/°C, section h 40 cm by b 30 cm.
 class BeamFixture : public modeltest::ModelTest, protected modeltest::ElementLoads {
@@ -57,10 +51,6 @@ public:
     static constexpr double I = b * h * h * h / 12.0;
 
 protected:
-    void SetUp() override {
-        ModelTest::SetUp();
-    }
-
     // Places the element from (0, 0) to (x2, z2) in cm and numbers its DOFs 1 to 6.
     void place(double x2, double z2) {
         m_node1 = std::make_unique<omNode2D>(0.0, 0.0, "cm", 1);
@@ -72,17 +62,7 @@ protected:
         number();
     }
 
-    void number() {
-        m_node1->resetEquationIndexes();
-        m_node2->resetEquationIndexes();
-        ASSERT_TRUE(m_fe.markUsedDofInNodes());
-        unsigned equation = 1, reaction = 1;
-        m_node1->setupEquationIndexes(equation, reaction);
-        m_node2->setupEquationIndexes(equation, reaction);
-        m_node1->setupReactionIndexes(equation - 1);
-        m_node2->setupReactionIndexes(equation - 1);
-    }
-
+    void number() { ASSERT_TRUE(modeltest::numberEndNodes(m_fe, *m_node1, *m_node2)); }
 
     // Deletes the element's loads and empties its list.
     void dropLoads() {

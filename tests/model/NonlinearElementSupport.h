@@ -25,14 +25,8 @@
 
 namespace nltest {
 
-inline const omDofStructureType* frame() {
-    return omDofStrakonStructureType::instance();
-}
-
-inline omVector vec6(double u1, double w1, double f1, double u2, double w2, double f2) {
-    const double v[6] = {u1, w1, f1, u2, w2, f2};
-    return omVector(6, v);
-}
+using modeltest::frame;
+using modeltest::vec6;
 
 // E 21000 kN/cm2, G 8100 kN/cm2, alfaT 1.2e-5 1/°C; a section of A 78 cm2,
 // Iy 5700 cm4, height 20 cm, breadth 20 cm and shear area Vz 25 cm2.
@@ -57,12 +51,7 @@ protected:
         m_node1 = std::make_unique<omNode2D>(0.0, 0.0, "cm", 1);
         m_node2 = std::make_unique<omNode2D>(x2, z2, "cm", 2);
         attach(fe);
-        ASSERT_TRUE(fe.markUsedDofInNodes());
-        unsigned equation = 1, reaction = 1;
-        m_node1->setupEquationIndexes(equation, reaction);
-        m_node2->setupEquationIndexes(equation, reaction);
-        m_node1->setupReactionIndexes(equation - 1);
-        m_node2->setupReactionIndexes(equation - 1);
+        ASSERT_TRUE(modeltest::numberEndNodes(fe, *m_node1, *m_node2));
     }
     // The end forces of the element at rest under its one load match those of
     // the linear element, relative to the largest of them (moments over the length).
@@ -90,7 +79,6 @@ protected:
         fe.setMaterial(&m_material);
         fe.setCrossSection(&m_section);
     }
-
 
     // Assembles the element at the total displacements U into K and S (both
     // cleared first). The first call of a load case is iteration 1.

@@ -19,10 +19,6 @@
 
 namespace {
 
-const omDofStructureType* frame() {
-    return omDofStrakonStructureType::instance();
-}
-
 omVector vec(std::initializer_list<double> values) {
     omVector v(int(values.size()));
     int i = 0;
@@ -139,10 +135,7 @@ protected:
             e->setMaterial(&m_material);
             e->setCrossSection(&m_section);
         }
-        ASSERT_TRUE(m_fe.markUsedDofInNodes());
-        unsigned equation = 1, reaction = 1;
-        m_node1->setupEquationIndexes(equation, reaction);
-        m_node2->setupEquationIndexes(equation, reaction);
+        ASSERT_TRUE(modeltest::numberEndNodes(m_fe, *m_node1, *m_node2));
         m_fe.readGeometry();
     }
 

@@ -1,12 +1,18 @@
 #include "ElementTestSupport.h"
+#include "model/elements/omDravikFE.h"
+#include "model/elements/omQuentraFE.h"
+#include "model/elements/omSolmarFE.h"
 #include "model/omStiffnessMatrix.h"
 #include "rezavud/omCholesky.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <numbers>
 #include <string>
+#include <utility>
+#include <vector>
 
 using namespace elementtest;
 
@@ -153,6 +159,39 @@ TEST_F(LinearLineFE2D, DofWithoutEquationFailsTheAssembly) {
     EXPECT_FALSE(m_fe.setupGlobalKAndF(&U, nullptr, &S, 1));
     EXPECT_NEAR(-0.1 * L / 2.0, S[1], 1e-12);
     EXPECT_TRUE(m_fe.setupGlobalKAndF(&U, nullptr, nullptr, 1));
+}
+
+TEST_F(LinearLineFE2D, EveryBeamElementRefusesEquationsBeyondTheGlobalMatrix) {
+    place(L, 0.0); // equations 1 to 6
+    std::vector<std::pair<const char*, std::unique_ptr<omLinearLineFE2D>>> kinds;
+    kinds.emplace_back("linear", std::make_unique<omLinearLineFE2D>());
+    kinds.emplace_back("Quentra", std::make_unique<omQuentraFE>());
+    kinds.emplace_back("Solmar", std::make_unique<omSolmarFE>());
+    kinds.emplace_back("Dravik", std::make_unique<omDravikFE>());
+    const omVector U(6);
+    auto largest = [](const omSymMatrix& K) {
+        double m = 0.0;
+        for (int i = 0; i < K.size(); ++i)
+            for (int j = 0; j <= i; ++j)
+                m = std::max(m, std::fabs(K.atC(i, j)));
+        return m;
+    };
+    for (auto& [name, fe] : kinds) {
+        fe->setNode1(m_node1.get());
+        fe->setNode2(m_node2.get());
+        fe->setMaterial(&m_material);
+        fe->setCrossSection(&m_section);
+        // A matrix and vector of a structure numbered before two more nodes came.
+        omStiffnessMatrix small(3, 0);
+        omVector S(3);
+        EXPECT_FALSE(fe->setupGlobalKAndF(&U, &small, &S, 1)) << name;
+        EXPECT_EQ(largest(small), 0.0) << name;
+        EXPECT_EQ(S.norm(normMax), 0.0) << name;
+        omStiffnessMatrix K(6, 0);
+        omVector S6(6);
+        EXPECT_TRUE(fe->setupGlobalKAndF(&U, &K, &S6, 1)) << name;
+        EXPECT_GT(largest(K), 0.0) << name;
+    }
 }
 
 TEST_F(LinearLineFE2D, ElementWithoutMaterialOrSectionFailsTheAssembly) {
