@@ -37,8 +37,8 @@ Qt::DockWidgetAreas dockAreas(DWORD align) {
 }
 
 QMainWindow* mainWindowOf(const CREATESTRUCT& cs) {
-    if (!cs.hwndParent || !cs.hwndParent->IsKindOf(RUNTIME_CLASS(CFrameWnd))) return nullptr;
-    return static_cast<CFrameWnd*>(cs.hwndParent)->GetMainWindow();
+    auto* frame = DYNAMIC_DOWNCAST_PTR<CFrameWnd>(cs.hwndParent);
+    return frame ? frame->GetMainWindow() : nullptr;
 }
 
 QString barName(UINT id) {
@@ -152,9 +152,10 @@ QWidget* CToolBar::CreateWidget(const CREATESTRUCT& cs, QWidget*) {
 }
 
 BOOL CToolBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID) {
-    if (!pParentWnd || !pParentWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd))) return FALSE;
-    if (!CreateEx(0, nullptr, nullptr, dwStyle | WS_CHILD, 0, 0, 0, 0, pParentWnd, nID)) return FALSE;
-    SetDockSite(static_cast<CFrameWnd*>(pParentWnd));
+    auto* frame = DYNAMIC_DOWNCAST_PTR<CFrameWnd>(pParentWnd);
+    if (!frame) return FALSE;
+    if (!CreateEx(0, nullptr, nullptr, dwStyle | WS_CHILD, 0, 0, 0, 0, frame, nID)) return FALSE;
+    SetDockSite(frame);
     EnableDocking(0);
     if (!(dwStyle & WS_VISIBLE)) GetWidget()->hide();
     return TRUE;
@@ -270,12 +271,13 @@ QWidget* SECControlBar::CreateWidget(const CREATESTRUCT& cs, QWidget*) {
 
 BOOL SECControlBar::Create(CWnd* pParentWnd, const char* lpszWindowName, DWORD dwStyle, DWORD dwExStyle,
                            UINT nID) {
-    if (!pParentWnd || !pParentWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd))) return FALSE;
+    auto* frame = DYNAMIC_DOWNCAST_PTR<CFrameWnd>(pParentWnd);
+    if (!frame) return FALSE;
     // The window is created hidden; the style's visible bit shows it once it is docked.
-    if (!CreateEx(dwExStyle, nullptr, lpszWindowName, (dwStyle | WS_CHILD) & ~WS_VISIBLE, 0, 0, 0, 0,
-                  pParentWnd, nID))
+    if (!CreateEx(dwExStyle, nullptr, lpszWindowName, (dwStyle | WS_CHILD) & ~WS_VISIBLE, 0, 0, 0, 0, frame,
+                  nID))
         return FALSE;
-    SetDockSite(static_cast<CFrameWnd*>(pParentWnd));
+    SetDockSite(frame);
     GetWidget()->setVisible((dwStyle & WS_VISIBLE) != 0);
     return TRUE;
 }

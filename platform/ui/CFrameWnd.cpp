@@ -208,11 +208,8 @@ void CFrameWnd::ActivateFrame(int nCmdShow) {
 void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible) {
     CView* view = nullptr;
     if (!GetActiveView()) {
-        CWnd* pane = GetDlgItem(AFX_IDW_PANE_FIRST);
-        if (pane && pane->IsKindOf(RUNTIME_CLASS(CView))) {
-            view = static_cast<CView*>(pane);
-            SetActiveView(view, FALSE);
-        }
+        view = DYNAMIC_DOWNCAST_PTR<CView>(GetDlgItem(AFX_IDW_PANE_FIRST));
+        if (view) SetActiveView(view, FALSE);
     }
     if (bMakeVisible) {
         SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE);
@@ -351,9 +348,7 @@ CWnd* CFrameWnd::GetMessageBar() {
 }
 
 void CFrameWnd::SetMessageText(const char* lpszText) {
-    CWnd* bar = GetMessageBar();
-    if (bar && bar->IsKindOf(RUNTIME_CLASS(CStatusBar)))
-        static_cast<CStatusBar*>(bar)->SetPaneText(0, lpszText);
+    if (auto* bar = DYNAMIC_DOWNCAST_PTR<CStatusBar>(GetMessageBar())) bar->SetPaneText(0, lpszText);
 }
 
 void CFrameWnd::SetMessageText(UINT nID) {

@@ -46,8 +46,8 @@ QStatusBar* CStatusBar::GetStatusBarWidget() const {
 }
 
 QWidget* CStatusBar::CreateWidget(const CREATESTRUCT& cs, QWidget*) {
-    if (!cs.hwndParent || !cs.hwndParent->IsKindOf(RUNTIME_CLASS(CFrameWnd))) return nullptr;
-    QMainWindow* window = static_cast<CFrameWnd*>(cs.hwndParent)->GetMainWindow();
+    auto* frame = DYNAMIC_DOWNCAST_PTR<CFrameWnd>(cs.hwndParent);
+    QMainWindow* window = frame ? frame->GetMainWindow() : nullptr;
     if (!window) return nullptr;
     auto* bar = new QStatusBar(window);
     bar->setObjectName(QString("Bar-%1").arg(cs.id));
@@ -57,9 +57,10 @@ QWidget* CStatusBar::CreateWidget(const CREATESTRUCT& cs, QWidget*) {
 }
 
 BOOL CStatusBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID) {
-    if (!pParentWnd || !pParentWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd))) return FALSE;
-    if (!CreateEx(0, nullptr, nullptr, dwStyle | WS_CHILD, 0, 0, 0, 0, pParentWnd, nID)) return FALSE;
-    SetDockSite(static_cast<CFrameWnd*>(pParentWnd));
+    auto* frame = DYNAMIC_DOWNCAST_PTR<CFrameWnd>(pParentWnd);
+    if (!frame) return FALSE;
+    if (!CreateEx(0, nullptr, nullptr, dwStyle | WS_CHILD, 0, 0, 0, 0, frame, nID)) return FALSE;
+    SetDockSite(frame);
     if (!(dwStyle & WS_VISIBLE)) GetWidget()->hide();
     return TRUE;
 }

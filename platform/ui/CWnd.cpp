@@ -860,13 +860,13 @@ CWnd* CWnd::GetTopLevelParent() const {
 
 CFrameWnd* CWnd::GetParentFrame() const {
     for (CWnd* parent = GetParent(); parent; parent = parent->GetParent())
-        if (parent->IsKindOf(RUNTIME_CLASS(CFrameWnd))) return static_cast<CFrameWnd*>(parent);
+        if (auto* frame = DYNAMIC_DOWNCAST_PTR<CFrameWnd>(parent)) return frame;
     return nullptr;
 }
 
 CFrameWnd* CWnd::GetTopLevelFrame() const {
-    CFrameWnd* frame = IsKindOf(RUNTIME_CLASS(CFrameWnd)) ? static_cast<CFrameWnd*>(const_cast<CWnd*>(this))
-                                                          : GetParentFrame();
+    CFrameWnd* frame = DYNAMIC_DOWNCAST_PTR<CFrameWnd>(const_cast<CWnd*>(this));
+    if (!frame) frame = GetParentFrame();
     while (frame) {
         CFrameWnd* parent = frame->GetParentFrame();
         if (!parent) break;
