@@ -59,18 +59,11 @@ void CDocTemplate::RemoveDocument(CDocument* pDoc) {
 }
 
 POSITION CDocTemplate::GetFirstDocPosition() const {
-    return m_docList.empty() ? nullptr : reinterpret_cast<POSITION>(static_cast<std::uintptr_t>(1));
+    return AfxGetFirstPosition(m_docList);
 }
 
 CDocument* CDocTemplate::GetNextDoc(POSITION& rPos) const {
-    const auto index = reinterpret_cast<std::uintptr_t>(rPos);
-    if (index == 0 || index > m_docList.size()) {
-        rPos = nullptr;
-        return nullptr;
-    }
-    CDocument* doc = m_docList[index - 1];
-    rPos = index < m_docList.size() ? reinterpret_cast<POSITION>(index + 1) : nullptr;
-    return doc;
+    return AfxGetNextAt(m_docList, rPos);
 }
 
 CDocument* CDocTemplate::CreateNewDocument() {

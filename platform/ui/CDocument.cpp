@@ -74,18 +74,11 @@ void CDocument::RemoveView(CView* pView) {
 }
 
 POSITION CDocument::GetFirstViewPosition() const {
-    return m_viewList.empty() ? nullptr : reinterpret_cast<POSITION>(static_cast<std::uintptr_t>(1));
+    return AfxGetFirstPosition(m_viewList);
 }
 
 CView* CDocument::GetNextView(POSITION& rPosition) const {
-    const auto index = reinterpret_cast<std::uintptr_t>(rPosition);
-    if (index == 0 || index > m_viewList.size()) {
-        rPosition = nullptr;
-        return nullptr;
-    }
-    CView* view = m_viewList[index - 1];
-    rPosition = index < m_viewList.size() ? reinterpret_cast<POSITION>(index + 1) : nullptr;
-    return view;
+    return AfxGetNextAt(m_viewList, rPosition);
 }
 
 void CDocument::UpdateAllViews(CView* pSender, LPARAM lHint, CObject* pHint) {

@@ -64,6 +64,30 @@ TEST_F(CDocumentTest, NewDocumentsAreNumberedOnlyWhenTheyAreMade) {
     EXPECT_EQ(static_cast<CSketchView*>(second->GetViews().front())->m_initialUpdates, 1);
 }
 
+TEST_F(CDocumentTest, PositionsWalkTheTemplatesDocumentsAndViewsInOrder) {
+    CSketchDoc* first = Open(nullptr);
+    CSketchDoc* second = Open(nullptr);
+    ASSERT_NE(second, nullptr);
+
+    POSITION pos = app->GetFirstDocTemplatePosition();
+    EXPECT_EQ(app->GetNextDocTemplate(pos), docTemplate);
+    EXPECT_EQ(pos, nullptr) << "the only template";
+
+    pos = docTemplate->GetFirstDocPosition();
+    EXPECT_EQ(docTemplate->GetNextDoc(pos), first);
+    ASSERT_NE(pos, nullptr);
+    EXPECT_EQ(docTemplate->GetNextDoc(pos), second);
+    EXPECT_EQ(pos, nullptr);
+    EXPECT_EQ(docTemplate->GetNextDoc(pos), nullptr) << "past the end";
+
+    pos = first->GetFirstViewPosition();
+    EXPECT_EQ(first->GetNextView(pos), first->GetViews().front());
+    EXPECT_EQ(pos, nullptr);
+    first->OnCloseDocument();
+    pos = docTemplate->GetFirstDocPosition();
+    EXPECT_EQ(docTemplate->GetNextDoc(pos), second) << "a closed document leaves the walk";
+}
+
 TEST_F(CDocumentTest, SavedDocumentOpensAgainWithItsContentsPathAndTitle) {
     CSketchDoc* doc = Open(nullptr);
     doc->m_circles = 3;
