@@ -2,6 +2,7 @@
 
 #include "platform/ui/AfxRes.h"
 #include "platform/ui/CDocument.h"
+#include "platform/ui/CFileDialog.h"
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/CMenu.h"
 #include "platform/ui/CPromptService.h"
@@ -15,10 +16,9 @@ IMPLEMENT_DYNAMIC(CMultiDocTemplate, CDocTemplate)
 namespace {
 
 CString extensionOf(const CString& path) {
-    const size_t sep = path.find_last_of("/\\");
-    const size_t dot = path.rfind('.');
-    if (dot == std::string::npos || (sep != std::string::npos && dot < sep)) return {};
-    return CString(path.substr(dot));
+    const CString name = AfxGetFileName(path);
+    const size_t dot = name.rfind('.');
+    return dot == std::string::npos ? CString() : CString(name.substr(dot));
 }
 
 } // namespace

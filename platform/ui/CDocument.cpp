@@ -3,6 +3,7 @@
 #include "platform/core/CArchive.h"
 #include "platform/ui/AfxRes.h"
 #include "platform/ui/CDocTemplate.h"
+#include "platform/ui/CFileDialog.h"
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/CPromptService.h"
 #include "platform/ui/CResources.h"
@@ -20,15 +21,6 @@ ON_COMMAND(ID_FILE_SAVE, &CDocument::OnFileSave)
 ON_COMMAND(ID_FILE_SAVE_AS, &CDocument::OnFileSaveAs)
 END_MESSAGE_MAP()
 
-namespace {
-
-CString fileNameOf(const CString& path) {
-    const size_t sep = path.find_last_of("/\\");
-    return sep == std::string::npos ? path : CString(path.substr(sep + 1));
-}
-
-} // namespace
-
 CDocument::CDocument() = default;
 
 CDocument::~CDocument() {
@@ -45,7 +37,7 @@ void CDocument::SetTitle(const char* lpszTitle) {
 
 void CDocument::SetPathName(const char* lpszPathName, BOOL bAddToMRU) {
     m_strPathName = lpszPathName ? lpszPathName : "";
-    SetTitle(fileNameOf(m_strPathName).c_str());
+    SetTitle(AfxGetFileName(m_strPathName).c_str());
     if (bAddToMRU && !m_strPathName.empty())
         if (CWinApp* app = AfxGetApp()) app->AddToRecentFileList(m_strPathName.c_str());
 }
@@ -188,7 +180,7 @@ void CDocument::ReportSaveLoadException(const char* lpszPathName, const std::exc
 
 BOOL CDocument::SaveModified() {
     if (!IsModified()) return TRUE;
-    CString name = m_strPathName.empty() ? m_strTitle : fileNameOf(m_strPathName);
+    CString name = m_strPathName.empty() ? m_strTitle : AfxGetFileName(m_strPathName);
     if (name.empty()) name = AfxLoadString(AFX_IDS_UNTITLED);
     CString prompt;
     AfxFormatString1(prompt, AFX_IDP_ASK_TO_SAVE, name.c_str());

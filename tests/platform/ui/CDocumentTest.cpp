@@ -47,6 +47,24 @@ TEST_F(CDocumentTest, TemplateStringsAreTheResourceStringsParts) {
     EXPECT_EQ(part, "");
 }
 
+TEST_F(CDocumentTest, TemplateKnowsItsFilesByTheExtensionOfTheFileNameOnly) {
+    const struct {
+        const char* path;
+        CDocTemplate::Confidence expected;
+    } cases[] = {
+        {"/home/u/house.skt", CDocTemplate::yesAttemptNative},
+        {"/home/u/HOUSE.SKT", CDocTemplate::yesAttemptNative},
+        {"C:\\plans\\house.skt", CDocTemplate::yesAttemptNative},
+        {"/home/u/plans.skt/house", CDocTemplate::yesAttemptForeign},
+        {"/home/u/house.oxs", CDocTemplate::yesAttemptForeign},
+    };
+    for (const auto& c : cases) {
+        CDocument* match = nullptr;
+        EXPECT_EQ(docTemplate->MatchDocType(c.path, match), c.expected) << c.path;
+        EXPECT_EQ(match, nullptr);
+    }
+}
+
 TEST_F(CDocumentTest, NewDocumentsAreNumberedOnlyWhenTheyAreMade) {
     CSketchDoc* first = Open(nullptr);
     ASSERT_NE(first, nullptr);
