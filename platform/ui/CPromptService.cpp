@@ -1,5 +1,6 @@
 #include "platform/ui/CPromptService.h"
 
+#include "platform/ui/CMenu.h"
 #include "platform/ui/CResources.h"
 #include "platform/ui/CWinApp.h"
 #include "platform/ui/CWnd.h"
@@ -44,17 +45,6 @@ QString toQt(const CString& s) {
 }
 CString fromQt(const QString& s) {
     return CString(s.toUtf8().toStdString());
-}
-
-QAction* findActionById(QMenu* menu, UINT id) {
-    for (QAction* a : menu->actions()) {
-        if (a->menu()) {
-            if (QAction* inner = findActionById(a->menu(), id)) return inner;
-        } else if (!a->isSeparator() && a->data().toUInt() == id) {
-            return a;
-        }
-    }
-    return nullptr;
 }
 
 int g_waitCursorCount = 0;
@@ -241,7 +231,7 @@ QAction* CScriptedPromptService::TrackPopupMenu(QMenu* menu, int, int) {
     if (m_menuChoices.empty()) return nullptr;
     const UINT id = m_menuChoices.front();
     m_menuChoices.pop_front();
-    return id ? findActionById(menu, id) : nullptr;
+    return id ? CMenu::FromHandle(menu)->GetItemAction(id, MF_BYCOMMAND) : nullptr;
 }
 
 void CScriptedPromptService::ShowWaitCursor(bool show) {
