@@ -34,6 +34,11 @@ std::vector<int> buttonsOf(UINT type) {
     }
 }
 
+// Which of the buttons is the default one; a default past the last button falls back to the last.
+size_t defaultButtonIndex(UINT type, size_t buttonCount) {
+    return std::min<size_t>((type & MB_DEFMASK) >> 8, buttonCount - 1);
+}
+
 QWidget* dialogParent() {
     if (CWinApp* app = AfxGetApp())
         if (app->m_pMainWnd) return app->m_pMainWnd->GetWidget();
@@ -114,8 +119,8 @@ int CQtPromptService::MessageBox(const CMessageBoxRequest& request) {
         }
         buttons.push_back(box.addButton(b));
     }
-    const size_t def = std::min<size_t>((request.type & MB_DEFMASK) >> 8, buttons.size() - 1);
-    box.setDefaultButton(static_cast<QPushButton*>(buttons[def]));
+    box.setDefaultButton(
+        static_cast<QPushButton*>(buttons[defaultButtonIndex(request.type, buttons.size())]));
     box.exec();
     for (size_t i = 0; i < buttons.size(); ++i)
         if (box.clickedButton() == buttons[i]) return answers[i];
@@ -197,8 +202,7 @@ void CScriptedPromptService::Clear() {
 
 int CScriptedPromptService::DefaultAnswer(UINT type) {
     const std::vector<int> answers = buttonsOf(type);
-    const size_t def = std::min<size_t>((type & MB_DEFMASK) >> 8, answers.size() - 1);
-    return answers[def];
+    return answers[defaultButtonIndex(type, answers.size())];
 }
 
 int CScriptedPromptService::MessageBox(const CMessageBoxRequest& request) {
