@@ -36,15 +36,6 @@ Qt::DockWidgetAreas dockAreas(DWORD align) {
     return areas;
 }
 
-QMainWindow* mainWindowOf(const CREATESTRUCT& cs) {
-    auto* frame = DYNAMIC_DOWNCAST_PTR<CFrameWnd>(cs.hwndParent);
-    return frame ? frame->GetMainWindow() : nullptr;
-}
-
-QString barName(UINT id) {
-    return QString("Bar-%1").arg(id);
-}
-
 // The update handlers' view of a toolbar button.
 class CToolCmdUI : public CCmdUI {
 public:
@@ -89,6 +80,15 @@ CControlBar::~CControlBar() {
 void CControlBar::SetDockSite(CFrameWnd* pFrame) {
     m_pDockSite = pFrame;
     if (pFrame) pFrame->AddControlBar(this);
+}
+
+QMainWindow* CControlBar::GetFrameMainWindow(const CREATESTRUCT& cs) {
+    auto* frame = DYNAMIC_DOWNCAST_PTR<CFrameWnd>(cs.hwndParent);
+    return frame ? frame->GetMainWindow() : nullptr;
+}
+
+void CControlBar::SetBarName(QWidget* widget, UINT nID) {
+    widget->setObjectName(QString("Bar-%1").arg(nID));
 }
 
 void CControlBar::EnableDocking(DWORD dwDockStyle) {
@@ -138,10 +138,10 @@ QToolBar* CToolBar::GetToolBarWidget() const {
 }
 
 QWidget* CToolBar::CreateWidget(const CREATESTRUCT& cs, QWidget*) {
-    QMainWindow* window = mainWindowOf(cs);
+    QMainWindow* window = GetFrameMainWindow(cs);
     if (!window) return nullptr;
     auto* toolbar = new QToolBar(window);
-    toolbar->setObjectName(barName(cs.id));
+    SetBarName(toolbar, cs.id);
     toolbar->setIconSize(QSize(16, 15));
     Qt::ToolBarArea area = Qt::TopToolBarArea;
     if (cs.style & CBRS_ALIGN_BOTTOM) area = Qt::BottomToolBarArea;
@@ -255,10 +255,10 @@ QWidget* SECControlBar::GetClientWidget() const {
 }
 
 QWidget* SECControlBar::CreateWidget(const CREATESTRUCT& cs, QWidget*) {
-    QMainWindow* window = mainWindowOf(cs);
+    QMainWindow* window = GetFrameMainWindow(cs);
     if (!window) return nullptr;
     auto* dock = new QDockWidget(window);
-    dock->setObjectName(barName(cs.id));
+    SetBarName(dock, cs.id);
     m_pInside = new QWidget(dock);
     dock->setWidget(m_pInside);
     Qt::DockWidgetArea area = Qt::LeftDockWidgetArea;

@@ -46,11 +46,10 @@ QStatusBar* CStatusBar::GetStatusBarWidget() const {
 }
 
 QWidget* CStatusBar::CreateWidget(const CREATESTRUCT& cs, QWidget*) {
-    auto* frame = DYNAMIC_DOWNCAST_PTR<CFrameWnd>(cs.hwndParent);
-    QMainWindow* window = frame ? frame->GetMainWindow() : nullptr;
+    QMainWindow* window = GetFrameMainWindow(cs);
     if (!window) return nullptr;
     auto* bar = new QStatusBar(window);
-    bar->setObjectName(QString("Bar-%1").arg(cs.id));
+    SetBarName(bar, cs.id);
     bar->setSizeGripEnabled(true);
     window->setStatusBar(bar);
     return bar;
