@@ -239,6 +239,8 @@ private:
     friend BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     bool AttachWidget(QWidget* widget);
     void Unregister();
+    // Stops the timers, takes the handle out of use and lets the bridge go.
+    void DetachBridge();
     void ReleaseWidget(bool deleteWidget);
     void OnWidgetDestroyedExternally();
     LRESULT CallHooks(size_t index, UINT message, WPARAM wParam, LPARAM lParam);
