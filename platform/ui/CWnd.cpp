@@ -749,28 +749,23 @@ BOOL CWnd::SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl) {
     const RECT& rc = lpwndpl->rcNormalPosition;
     const QRect normal(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
     const bool hasStates = m_pWidget->isWindow() || m_pWidget->inherits("QMdiSubWindow");
-    auto applyNormal = [&]() {
-        if (hasStates && (m_pWidget->isMaximized() || m_pWidget->isMinimized())) m_pWidget->showNormal();
-        if (normal.width() > 0 && normal.height() > 0) m_pWidget->setGeometry(normal);
-        m_rcNormal = rc;
-    };
+    // The normal rectangle first, so that a window shown maximised comes back to it.
+    if (hasStates && (m_pWidget->isMaximized() || m_pWidget->isMinimized())) m_pWidget->showNormal();
+    if (normal.width() > 0 && normal.height() > 0) m_pWidget->setGeometry(normal);
+    m_rcNormal = rc;
     switch (static_cast<int>(lpwndpl->showCmd)) {
     case SW_HIDE:
-        applyNormal();
         m_pWidget->hide();
         break;
     case SW_SHOWMINIMIZED:
     case SW_MINIMIZE:
     case SW_SHOWMINNOACTIVE:
-        applyNormal();
         ShowWindow(SW_SHOWMINIMIZED);
         break;
     case SW_SHOWMAXIMIZED:
-        applyNormal();
         ShowWindow(SW_SHOWMAXIMIZED);
         break;
     default:
-        applyNormal();
         m_pWidget->show();
         break;
     }
