@@ -101,11 +101,7 @@ QWidget* CFrameWnd::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) 
     auto* window = new QMainWindow(parentWidget);
     window->setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks |
                            QMainWindow::AllowTabbedDocks);
-    m_pClientArea = new QWidget(window);
-    m_pClientLayout = new QGridLayout(m_pClientArea);
-    m_pClientLayout->setContentsMargins(0, 0, 0, 0);
-    m_pClientLayout->setSpacing(0);
-    window->setCentralWidget(m_pClientArea);
+    window->setCentralWidget(CreateClientArea(window));
     if (cs.cx == CW_USEDEFAULT || cs.cx <= 0) window->resize(800, 600);
     return window;
 }
@@ -172,6 +168,14 @@ CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID) {
         return nullptr;
     AddToClientArea(view);
     return view;
+}
+
+QWidget* CFrameWnd::CreateClientArea(QWidget* frameWidget) {
+    m_pClientArea = new QWidget(frameWidget);
+    m_pClientLayout = new QGridLayout(m_pClientArea);
+    m_pClientLayout->setContentsMargins(0, 0, 0, 0);
+    m_pClientLayout->setSpacing(0);
+    return m_pClientArea;
 }
 
 void CFrameWnd::AddToClientArea(CWnd* pWnd) {

@@ -132,6 +132,8 @@ protected:
     QWidget* GetInputWidget() const override { return m_pClientArea; }
     bool FilterEvent(QObject* watched, QEvent* event) override;
     void OnWidgetAttached() override;
+    // Makes the client area, where the view goes, inside the frame's widget.
+    QWidget* CreateClientArea(QWidget* frameWidget);
     // Puts a pane (the view) into the client area.
     void AddToClientArea(CWnd* pWnd);
     // The menu and accelerators to show (MDI frames follow the active child).

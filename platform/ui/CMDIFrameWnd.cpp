@@ -10,7 +10,6 @@
 #include "platform/ui/CWinApp.h"
 
 #include <QEvent>
-#include <QGridLayout>
 #include <QIcon>
 #include <QImage>
 #include <QMdiArea>
@@ -390,11 +389,7 @@ QWidget* CMDIChildWnd::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidge
     QPixmap icon(16, 16);
     icon.fill(Qt::transparent);
     sub->setWindowIcon(QIcon(icon));
-    m_pClientArea = new QWidget(sub);
-    m_pClientLayout = new QGridLayout(m_pClientArea);
-    m_pClientLayout->setContentsMargins(0, 0, 0, 0);
-    m_pClientLayout->setSpacing(0);
-    sub->setWidget(m_pClientArea);
+    sub->setWidget(CreateClientArea(sub));
     area->addSubWindow(sub);
     sub->hide();
     if (cs.cx == CW_USEDEFAULT || cs.cx <= 0) {
