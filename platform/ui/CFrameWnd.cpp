@@ -448,10 +448,6 @@ BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* 
     return app && app->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
-BOOL CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
-    return CWnd::OnCommand(wParam, lParam);
-}
-
 void CFrameWnd::OnClose() {
     CDocument* doc = GetActiveDocument();
     if (doc && !doc->CanCloseFrame(this)) return;

@@ -104,7 +104,6 @@ public:
     void RecalcLayout(BOOL bNotify = TRUE);
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     void OnClose() override;
     void OnDestroy() override;
