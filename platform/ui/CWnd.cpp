@@ -861,20 +861,31 @@ CFrameWnd* CWnd::GetTopLevelFrame() const {
     return frame;
 }
 
+void CWnd::CollectChildWindows(const QWidget* widget, std::vector<CWnd*>& children) const {
+    for (QObject* object : widget->children()) {
+        auto* w = qobject_cast<QWidget*>(object);
+        if (!w) continue;
+        const QVariant handle = w->property(kHandleProperty);
+        const auto hWnd = handle.isValid()
+                              ? reinterpret_cast<HWND>(static_cast<std::uintptr_t>(handle.value<quintptr>()))
+                              : nullptr;
+        // Untagged widgets and this window's other widgets hold further children.
+        if (!hWnd || hWnd == m_hWnd) {
+            CollectChildWindows(w, children);
+            continue;
+        }
+        // Another window's own widget is a child; what lies below belongs to it.
+        CWnd* wnd = FromHandle(hWnd);
+        if (wnd && wnd->m_pWidget == w) children.push_back(wnd);
+    }
+}
+
 std::vector<CWnd*> CWnd::GetChildWindows() const {
     std::vector<CWnd*> children;
-    if (!m_pWidget) return children;
-    // Children are the tagged widgets below this window's widgets whose nearest
-    // tagged ancestor belongs to this window.
-    const QList<QWidget*> below = m_pWidget->findChildren<QWidget*>();
-    for (QWidget* w : below) {
-        const QVariant handle = w->property(kHandleProperty);
-        if (!handle.isValid()) continue;
-        CWnd* wnd = FromHandle(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(handle.value<quintptr>())));
-        if (!wnd || wnd == this || wnd->m_pWidget != w) continue;
-        if (wnd->GetParent() == this && std::find(children.begin(), children.end(), wnd) == children.end())
-            children.push_back(wnd);
-    }
+    // The widgets of other windows nearest below this window's widgets, in the
+    // order they were created; the walk does not go into them, so a deep walk over
+    // the family visits every widget once.
+    if (m_pWidget) CollectChildWindows(m_pWidget, children);
     return children;
 }
 

@@ -246,6 +246,7 @@ private:
     LRESULT CallHooks(size_t index, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT TranslateEvent(QObject* watched, QEvent* event, bool& consumed);
     void TrackNormalRect();
+    void CollectChildWindows(const QWidget* widget, std::vector<CWnd*>& children) const;
 
     QWidget* m_pWidget = nullptr;
     std::unique_ptr<CWndBridge> m_pBridge;
