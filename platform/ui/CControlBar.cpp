@@ -82,6 +82,15 @@ void CControlBar::SetDockSite(CFrameWnd* pFrame) {
     if (pFrame) pFrame->AddControlBar(this);
 }
 
+BOOL CControlBar::CreateInFrame(CWnd* pParentWnd, DWORD dwStyle, UINT nID) {
+    auto* frame = DYNAMIC_DOWNCAST_PTR<CFrameWnd>(pParentWnd);
+    if (!frame) return FALSE;
+    if (!CreateEx(0, nullptr, nullptr, dwStyle | WS_CHILD, 0, 0, 0, 0, frame, nID)) return FALSE;
+    SetDockSite(frame);
+    if (!(dwStyle & WS_VISIBLE)) GetWidget()->hide();
+    return TRUE;
+}
+
 QMainWindow* CControlBar::GetFrameMainWindow(const CREATESTRUCT& cs) {
     auto* frame = DYNAMIC_DOWNCAST_PTR<CFrameWnd>(cs.hwndParent);
     return frame ? frame->GetMainWindow() : nullptr;
@@ -152,12 +161,8 @@ QWidget* CToolBar::CreateWidget(const CREATESTRUCT& cs, QWidget*) {
 }
 
 BOOL CToolBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID) {
-    auto* frame = DYNAMIC_DOWNCAST_PTR<CFrameWnd>(pParentWnd);
-    if (!frame) return FALSE;
-    if (!CreateEx(0, nullptr, nullptr, dwStyle | WS_CHILD, 0, 0, 0, 0, frame, nID)) return FALSE;
-    SetDockSite(frame);
+    if (!CreateInFrame(pParentWnd, dwStyle, nID)) return FALSE;
     EnableDocking(0);
-    if (!(dwStyle & WS_VISIBLE)) GetWidget()->hide();
     return TRUE;
 }
 

@@ -56,12 +56,7 @@ QWidget* CStatusBar::CreateWidget(const CREATESTRUCT& cs, QWidget*) {
 }
 
 BOOL CStatusBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID) {
-    auto* frame = DYNAMIC_DOWNCAST_PTR<CFrameWnd>(pParentWnd);
-    if (!frame) return FALSE;
-    if (!CreateEx(0, nullptr, nullptr, dwStyle | WS_CHILD, 0, 0, 0, 0, frame, nID)) return FALSE;
-    SetDockSite(frame);
-    if (!(dwStyle & WS_VISIBLE)) GetWidget()->hide();
-    return TRUE;
+    return CreateInFrame(pParentWnd, dwStyle, nID);
 }
 
 BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount) {
