@@ -1,7 +1,6 @@
 #include "platform/ui/CDocument.h"
 
-#include "SketchProgram.h"
-#include "UiTestSupport.h"
+#include "SketchAppTest.h"
 
 #include "platform/ui/CPromptService.h"
 #include "platform/ui/CRecentFileList.h"
@@ -14,17 +13,14 @@ using namespace sketch;
 
 namespace {
 
-class CDocumentTest : public ::testing::Test {
+class CDocumentTest : public SketchAppTest {
 protected:
     void SetUp() override {
-        app = std::make_unique<CSketchApp>();
-        ASSERT_TRUE(app->InitInstance());
+        SketchAppTest::SetUp();
         docTemplate = app->m_pSketchTemplate;
     }
     void TearDown() override {
-        if (app->m_pMainWnd) app->m_pMainWnd->DestroyWindow();
-        ProcessEvents();
-        app.reset();
+        SketchAppTest::TearDown();
         CSketchDoc::s_failNew = false;
     }
     CSketchDoc* Open(const char* path) {
@@ -32,8 +28,6 @@ protected:
     }
 
     TempFolder folder;
-    CScriptedPromptService prompts;
-    std::unique_ptr<CSketchApp> app;
     CMultiDocTemplate* docTemplate = nullptr;
 };
 
