@@ -97,6 +97,13 @@ std::vector<CMDIChildWnd*> CMDIFrameWnd::ShownChildren(bool enabledOnly) const {
     return shown;
 }
 
+std::vector<CMDIChildWnd*> CMDIFrameWnd::ArrangedChildren(int nType) const {
+    std::vector<CMDIChildWnd*> windows;
+    for (CMDIChildWnd* child : ShownChildren((nType & MDITILE_SKIPDISABLED) != 0))
+        if (!child->IsIconic()) windows.push_back(child);
+    return windows;
+}
+
 void CMDIFrameWnd::AddChild(CMDIChildWnd* pChild) {
     if (std::find(m_children.begin(), m_children.end(), pChild) == m_children.end())
         m_children.push_back(pChild);
@@ -206,9 +213,7 @@ void CMDIFrameWnd::MDIPrev() {
 void CMDIFrameWnd::MDICascade(int nType) {
     QMdiArea* area = GetMdiArea();
     if (!area) return;
-    std::vector<CMDIChildWnd*> windows;
-    for (CMDIChildWnd* child : ShownChildren((nType & MDITILE_SKIPDISABLED) != 0))
-        if (!child->IsIconic()) windows.push_back(child);
+    std::vector<CMDIChildWnd*> windows = ArrangedChildren(nType);
     if (windows.empty()) return;
     // The active window ends on top of the pile.
     if (auto it = std::find(windows.begin(), windows.end(), MDIGetActive()); it != windows.end())
@@ -228,9 +233,7 @@ void CMDIFrameWnd::MDICascade(int nType) {
 void CMDIFrameWnd::MDITile(int nType) {
     QMdiArea* area = GetMdiArea();
     if (!area) return;
-    std::vector<CMDIChildWnd*> windows;
-    for (CMDIChildWnd* child : ShownChildren((nType & MDITILE_SKIPDISABLED) != 0))
-        if (!child->IsIconic()) windows.push_back(child);
+    const std::vector<CMDIChildWnd*> windows = ArrangedChildren(nType);
     if (windows.empty()) return;
     const QRect client = area->viewport()->rect();
     const int n = static_cast<int>(windows.size());
