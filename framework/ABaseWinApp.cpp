@@ -10,8 +10,7 @@ ABaseWinApp::ABaseWinApp(const char* lpszAppName) : CWinApp(lpszAppName) {}
 ABaseWinApp::~ABaseWinApp() = default;
 
 ABaseWinApp* ABaseWinApp::GetApp() {
-    CWinApp* app = AfxGetApp();
-    return app && app->IsKindOf(RUNTIME_CLASS(ABaseWinApp)) ? static_cast<ABaseWinApp*>(app) : nullptr;
+    return DYNAMIC_DOWNCAST_PTR<ABaseWinApp>(AfxGetApp());
 }
 
 void ABaseWinApp::UpdateAllFrames() {}

@@ -36,15 +36,6 @@ Qt::DockWidgetAreas dockAreas(DWORD align) {
     return areas;
 }
 
-QMainWindow* mainWindowOf(const CREATESTRUCT& cs) {
-    if (!cs.hwndParent || !cs.hwndParent->IsKindOf(RUNTIME_CLASS(CFrameWnd))) return nullptr;
-    return static_cast<CFrameWnd*>(cs.hwndParent)->GetMainWindow();
-}
-
-QString barName(UINT id) {
-    return QString("Bar-%1").arg(id);
-}
-
 // The update handlers' view of a toolbar button.
 class CToolCmdUI : public CCmdUI {
 public:
@@ -89,6 +80,24 @@ CControlBar::~CControlBar() {
 void CControlBar::SetDockSite(CFrameWnd* pFrame) {
     m_pDockSite = pFrame;
     if (pFrame) pFrame->AddControlBar(this);
+}
+
+BOOL CControlBar::CreateInFrame(CWnd* pParentWnd, DWORD dwStyle, UINT nID) {
+    auto* frame = DYNAMIC_DOWNCAST_PTR<CFrameWnd>(pParentWnd);
+    if (!frame) return FALSE;
+    if (!CreateEx(0, nullptr, nullptr, dwStyle | WS_CHILD, 0, 0, 0, 0, frame, nID)) return FALSE;
+    SetDockSite(frame);
+    if (!(dwStyle & WS_VISIBLE)) GetWidget()->hide();
+    return TRUE;
+}
+
+QMainWindow* CControlBar::GetFrameMainWindow(const CREATESTRUCT& cs) {
+    auto* frame = DYNAMIC_DOWNCAST_PTR<CFrameWnd>(cs.hwndParent);
+    return frame ? frame->GetMainWindow() : nullptr;
+}
+
+void CControlBar::SetBarName(QWidget* widget, UINT nID) {
+    widget->setObjectName(QString("Bar-%1").arg(nID));
 }
 
 void CControlBar::EnableDocking(DWORD dwDockStyle) {
@@ -138,10 +147,10 @@ QToolBar* CToolBar::GetToolBarWidget() const {
 }
 
 QWidget* CToolBar::CreateWidget(const CREATESTRUCT& cs, QWidget*) {
-    QMainWindow* window = mainWindowOf(cs);
+    QMainWindow* window = GetFrameMainWindow(cs);
     if (!window) return nullptr;
     auto* toolbar = new QToolBar(window);
-    toolbar->setObjectName(barName(cs.id));
+    SetBarName(toolbar, cs.id);
     toolbar->setIconSize(QSize(16, 15));
     Qt::ToolBarArea area = Qt::TopToolBarArea;
     if (cs.style & CBRS_ALIGN_BOTTOM) area = Qt::BottomToolBarArea;
@@ -152,11 +161,8 @@ QWidget* CToolBar::CreateWidget(const CREATESTRUCT& cs, QWidget*) {
 }
 
 BOOL CToolBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID) {
-    if (!pParentWnd || !pParentWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd))) return FALSE;
-    if (!CreateEx(0, nullptr, nullptr, dwStyle | WS_CHILD, 0, 0, 0, 0, pParentWnd, nID)) return FALSE;
-    SetDockSite(static_cast<CFrameWnd*>(pParentWnd));
+    if (!CreateInFrame(pParentWnd, dwStyle, nID)) return FALSE;
     EnableDocking(0);
-    if (!(dwStyle & WS_VISIBLE)) GetWidget()->hide();
     return TRUE;
 }
 
@@ -254,10 +260,10 @@ QWidget* SECControlBar::GetClientWidget() const {
 }
 
 QWidget* SECControlBar::CreateWidget(const CREATESTRUCT& cs, QWidget*) {
-    QMainWindow* window = mainWindowOf(cs);
+    QMainWindow* window = GetFrameMainWindow(cs);
     if (!window) return nullptr;
     auto* dock = new QDockWidget(window);
-    dock->setObjectName(barName(cs.id));
+    SetBarName(dock, cs.id);
     m_pInside = new QWidget(dock);
     dock->setWidget(m_pInside);
     Qt::DockWidgetArea area = Qt::LeftDockWidgetArea;
@@ -270,12 +276,13 @@ QWidget* SECControlBar::CreateWidget(const CREATESTRUCT& cs, QWidget*) {
 
 BOOL SECControlBar::Create(CWnd* pParentWnd, const char* lpszWindowName, DWORD dwStyle, DWORD dwExStyle,
                            UINT nID) {
-    if (!pParentWnd || !pParentWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd))) return FALSE;
+    auto* frame = DYNAMIC_DOWNCAST_PTR<CFrameWnd>(pParentWnd);
+    if (!frame) return FALSE;
     // The window is created hidden; the style's visible bit shows it once it is docked.
-    if (!CreateEx(dwExStyle, nullptr, lpszWindowName, (dwStyle | WS_CHILD) & ~WS_VISIBLE, 0, 0, 0, 0,
-                  pParentWnd, nID))
+    if (!CreateEx(dwExStyle, nullptr, lpszWindowName, (dwStyle | WS_CHILD) & ~WS_VISIBLE, 0, 0, 0, 0, frame,
+                  nID))
         return FALSE;
-    SetDockSite(static_cast<CFrameWnd*>(pParentWnd));
+    SetDockSite(frame);
     GetWidget()->setVisible((dwStyle & WS_VISIBLE) != 0);
     return TRUE;
 }

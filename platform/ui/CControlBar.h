@@ -14,6 +14,7 @@ class CFrameWnd;
 class QAction;
 class QDockWidget;
 class QImage;
+class QMainWindow;
 class QToolBar;
 
 class CControlBar : public CWnd {
@@ -40,6 +41,13 @@ public:
 protected:
     // The frame that holds the bar; set when the bar is created in it.
     void SetDockSite(CFrameWnd* pFrame);
+    // Creates the bar in its frame and registers it there; FALSE when the parent is
+    // no frame. The bar shows only with WS_VISIBLE.
+    BOOL CreateInFrame(CWnd* pParentWnd, DWORD dwStyle, UINT nID);
+    // The main window of the frame that a bar is being created in; null when the parent is no frame.
+    static QMainWindow* GetFrameMainWindow(const CREATESTRUCT& cs);
+    // Names the bar's widget by its id: the saved bar layout finds the bar by that name.
+    static void SetBarName(QWidget* widget, UINT nID);
 
     CFrameWnd* m_pDockSite = nullptr;
     DWORD m_dwDockStyle = 0;

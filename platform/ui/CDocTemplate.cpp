@@ -2,6 +2,7 @@
 
 #include "platform/ui/AfxRes.h"
 #include "platform/ui/CDocument.h"
+#include "platform/ui/CFileDialog.h"
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/CMenu.h"
 #include "platform/ui/CPromptService.h"
@@ -15,10 +16,9 @@ IMPLEMENT_DYNAMIC(CMultiDocTemplate, CDocTemplate)
 namespace {
 
 CString extensionOf(const CString& path) {
-    const size_t sep = path.find_last_of("/\\");
-    const size_t dot = path.rfind('.');
-    if (dot == std::string::npos || (sep != std::string::npos && dot < sep)) return {};
-    return CString(path.substr(dot));
+    const CString name = AfxGetFileName(path);
+    const size_t dot = name.rfind('.');
+    return dot == std::string::npos ? CString() : CString(name.substr(dot));
 }
 
 } // namespace
@@ -59,18 +59,11 @@ void CDocTemplate::RemoveDocument(CDocument* pDoc) {
 }
 
 POSITION CDocTemplate::GetFirstDocPosition() const {
-    return m_docList.empty() ? nullptr : reinterpret_cast<POSITION>(static_cast<std::uintptr_t>(1));
+    return AfxGetFirstPosition(m_docList);
 }
 
 CDocument* CDocTemplate::GetNextDoc(POSITION& rPos) const {
-    const auto index = reinterpret_cast<std::uintptr_t>(rPos);
-    if (index == 0 || index > m_docList.size()) {
-        rPos = nullptr;
-        return nullptr;
-    }
-    CDocument* doc = m_docList[index - 1];
-    rPos = index < m_docList.size() ? reinterpret_cast<POSITION>(index + 1) : nullptr;
-    return doc;
+    return AfxGetNextAt(m_docList, rPos);
 }
 
 CDocument* CDocTemplate::CreateNewDocument() {

@@ -3,6 +3,7 @@
 #include "platform/core/CArchive.h"
 #include "platform/ui/AfxRes.h"
 #include "platform/ui/CDocTemplate.h"
+#include "platform/ui/CFileDialog.h"
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/CPromptService.h"
 #include "platform/ui/CResources.h"
@@ -20,15 +21,6 @@ ON_COMMAND(ID_FILE_SAVE, &CDocument::OnFileSave)
 ON_COMMAND(ID_FILE_SAVE_AS, &CDocument::OnFileSaveAs)
 END_MESSAGE_MAP()
 
-namespace {
-
-CString fileNameOf(const CString& path) {
-    const size_t sep = path.find_last_of("/\\");
-    return sep == std::string::npos ? path : CString(path.substr(sep + 1));
-}
-
-} // namespace
-
 CDocument::CDocument() = default;
 
 CDocument::~CDocument() {
@@ -45,7 +37,7 @@ void CDocument::SetTitle(const char* lpszTitle) {
 
 void CDocument::SetPathName(const char* lpszPathName, BOOL bAddToMRU) {
     m_strPathName = lpszPathName ? lpszPathName : "";
-    SetTitle(fileNameOf(m_strPathName).c_str());
+    SetTitle(AfxGetFileName(m_strPathName).c_str());
     if (bAddToMRU && !m_strPathName.empty())
         if (CWinApp* app = AfxGetApp()) app->AddToRecentFileList(m_strPathName.c_str());
 }
@@ -74,18 +66,11 @@ void CDocument::RemoveView(CView* pView) {
 }
 
 POSITION CDocument::GetFirstViewPosition() const {
-    return m_viewList.empty() ? nullptr : reinterpret_cast<POSITION>(static_cast<std::uintptr_t>(1));
+    return AfxGetFirstPosition(m_viewList);
 }
 
 CView* CDocument::GetNextView(POSITION& rPosition) const {
-    const auto index = reinterpret_cast<std::uintptr_t>(rPosition);
-    if (index == 0 || index > m_viewList.size()) {
-        rPosition = nullptr;
-        return nullptr;
-    }
-    CView* view = m_viewList[index - 1];
-    rPosition = index < m_viewList.size() ? reinterpret_cast<POSITION>(index + 1) : nullptr;
-    return view;
+    return AfxGetNextAt(m_viewList, rPosition);
 }
 
 void CDocument::UpdateAllViews(CView* pSender, LPARAM lHint, CObject* pHint) {
@@ -195,7 +180,7 @@ void CDocument::ReportSaveLoadException(const char* lpszPathName, const std::exc
 
 BOOL CDocument::SaveModified() {
     if (!IsModified()) return TRUE;
-    CString name = m_strPathName.empty() ? m_strTitle : fileNameOf(m_strPathName);
+    CString name = m_strPathName.empty() ? m_strTitle : AfxGetFileName(m_strPathName);
     if (name.empty()) name = AfxLoadString(AFX_IDS_UNTITLED);
     CString prompt;
     AfxFormatString1(prompt, AFX_IDP_ASK_TO_SAVE, name.c_str());

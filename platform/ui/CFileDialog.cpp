@@ -8,15 +8,6 @@
 
 namespace {
 
-size_t lastSeparator(const CString& path) {
-    return path.find_last_of("/\\");
-}
-
-CString fileNameOf(const CString& path) {
-    const size_t sep = lastSeparator(path);
-    return sep == std::string::npos ? path : CString(path.substr(sep + 1));
-}
-
 std::filesystem::path toPath(const CString& s) {
     return std::filesystem::path(std::string(s));
 }
@@ -32,6 +23,11 @@ int ask(UINT nIDPrompt, const CString& path, const CString& caption, UINT type) 
 }
 
 } // namespace
+
+CString AfxGetFileName(const CString& path) {
+    const size_t sep = path.find_last_of("/\\");
+    return sep == std::string::npos ? path : CString(path.substr(sep + 1));
+}
 
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char* lpszDefExt, const char* lpszFileName,
                          DWORD dwFlags, const char* lpszFilter, CWnd*)
@@ -82,7 +78,7 @@ INT_PTR CFileDialog::DoModal() {
     for (;;) {
         CString path;
         if (!CPromptService::Instance().ChooseFile(request, path) || path.empty()) return IDCANCEL;
-        const CString name = fileNameOf(path);
+        const CString name = AfxGetFileName(path);
         if (!request.defaultExtension.empty() && name.find('.') == std::string::npos)
             path += "." + request.defaultExtension;
         std::error_code ec;
@@ -109,7 +105,7 @@ INT_PTR CFileDialog::DoModal() {
 }
 
 CString CFileDialog::GetFileName() const {
-    return fileNameOf(m_ofn.lpstrFile);
+    return AfxGetFileName(m_ofn.lpstrFile);
 }
 
 CString CFileDialog::GetFileTitle() const {

@@ -52,3 +52,6 @@ public:
 protected:
     BOOL m_bOpenFileDialog;
 };
+
+// The file name of a path: what follows its last '/' or '\', the whole path when it has neither.
+CString AfxGetFileName(const CString& path);

@@ -101,11 +101,7 @@ QWidget* CFrameWnd::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) 
     auto* window = new QMainWindow(parentWidget);
     window->setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks |
                            QMainWindow::AllowTabbedDocks);
-    m_pClientArea = new QWidget(window);
-    m_pClientLayout = new QGridLayout(m_pClientArea);
-    m_pClientLayout->setContentsMargins(0, 0, 0, 0);
-    m_pClientLayout->setSpacing(0);
-    window->setCentralWidget(m_pClientArea);
+    window->setCentralWidget(CreateClientArea(window));
     if (cs.cx == CW_USEDEFAULT || cs.cx <= 0) window->resize(800, 600);
     return window;
 }
@@ -174,6 +170,14 @@ CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID) {
     return view;
 }
 
+QWidget* CFrameWnd::CreateClientArea(QWidget* frameWidget) {
+    m_pClientArea = new QWidget(frameWidget);
+    m_pClientLayout = new QGridLayout(m_pClientArea);
+    m_pClientLayout->setContentsMargins(0, 0, 0, 0);
+    m_pClientLayout->setSpacing(0);
+    return m_pClientArea;
+}
+
 void CFrameWnd::AddToClientArea(CWnd* pWnd) {
     if (m_pClientLayout && pWnd && pWnd->GetWidget()) m_pClientLayout->addWidget(pWnd->GetWidget(), 0, 0);
 }
@@ -208,11 +212,8 @@ void CFrameWnd::ActivateFrame(int nCmdShow) {
 void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible) {
     CView* view = nullptr;
     if (!GetActiveView()) {
-        CWnd* pane = GetDlgItem(AFX_IDW_PANE_FIRST);
-        if (pane && pane->IsKindOf(RUNTIME_CLASS(CView))) {
-            view = static_cast<CView*>(pane);
-            SetActiveView(view, FALSE);
-        }
+        view = DYNAMIC_DOWNCAST_PTR<CView>(GetDlgItem(AFX_IDW_PANE_FIRST));
+        if (view) SetActiveView(view, FALSE);
     }
     if (bMakeVisible) {
         SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE);
@@ -351,9 +352,7 @@ CWnd* CFrameWnd::GetMessageBar() {
 }
 
 void CFrameWnd::SetMessageText(const char* lpszText) {
-    CWnd* bar = GetMessageBar();
-    if (bar && bar->IsKindOf(RUNTIME_CLASS(CStatusBar)))
-        static_cast<CStatusBar*>(bar)->SetPaneText(0, lpszText);
+    if (auto* bar = DYNAMIC_DOWNCAST_PTR<CStatusBar>(GetMessageBar())) bar->SetPaneText(0, lpszText);
 }
 
 void CFrameWnd::SetMessageText(UINT nID) {
@@ -447,10 +446,6 @@ BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* 
     if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
     CWinApp* app = AfxGetApp();
     return app && app->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
-}
-
-BOOL CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
-    return CWnd::OnCommand(wParam, lParam);
 }
 
 void CFrameWnd::OnClose() {

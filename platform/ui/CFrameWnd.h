@@ -104,7 +104,6 @@ public:
     void RecalcLayout(BOOL bNotify = TRUE);
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     void OnClose() override;
     void OnDestroy() override;
@@ -132,6 +131,8 @@ protected:
     QWidget* GetInputWidget() const override { return m_pClientArea; }
     bool FilterEvent(QObject* watched, QEvent* event) override;
     void OnWidgetAttached() override;
+    // Makes the client area, where the view goes, inside the frame's widget.
+    QWidget* CreateClientArea(QWidget* frameWidget);
     // Puts a pane (the view) into the client area.
     void AddToClientArea(CWnd* pWnd);
     // The menu and accelerators to show (MDI frames follow the active child).

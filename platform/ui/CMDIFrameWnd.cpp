@@ -10,7 +10,6 @@
 #include "platform/ui/CWinApp.h"
 
 #include <QEvent>
-#include <QGridLayout>
 #include <QIcon>
 #include <QImage>
 #include <QMdiArea>
@@ -98,6 +97,13 @@ std::vector<CMDIChildWnd*> CMDIFrameWnd::ShownChildren(bool enabledOnly) const {
     return shown;
 }
 
+std::vector<CMDIChildWnd*> CMDIFrameWnd::ArrangedChildren(int nType) const {
+    std::vector<CMDIChildWnd*> windows;
+    for (CMDIChildWnd* child : ShownChildren((nType & MDITILE_SKIPDISABLED) != 0))
+        if (!child->IsIconic()) windows.push_back(child);
+    return windows;
+}
+
 void CMDIFrameWnd::AddChild(CMDIChildWnd* pChild) {
     if (std::find(m_children.begin(), m_children.end(), pChild) == m_children.end())
         m_children.push_back(pChild);
@@ -167,17 +173,13 @@ void CMDIFrameWnd::SetActiveChild(CMDIChildWnd* pChild) {
 }
 
 CMDIChildWnd* CMDIFrameWnd::MDIGetActive(BOOL* pbMaximized) const {
-    CWnd* wnd = FromHandle(m_hActiveChild);
-    auto* child =
-        wnd && wnd->IsKindOf(RUNTIME_CLASS(CMDIChildWnd)) ? static_cast<CMDIChildWnd*>(wnd) : nullptr;
+    auto* child = DYNAMIC_DOWNCAST_PTR<CMDIChildWnd>(FromHandle(m_hActiveChild));
     if (pbMaximized) *pbMaximized = child && child->IsZoomed();
     return child;
 }
 
 void CMDIFrameWnd::MDIActivate(CWnd* pWndActivate) {
-    auto* child = pWndActivate && pWndActivate->IsKindOf(RUNTIME_CLASS(CMDIChildWnd))
-                      ? static_cast<CMDIChildWnd*>(pWndActivate)
-                      : nullptr;
+    auto* child = DYNAMIC_DOWNCAST_PTR<CMDIChildWnd>(pWndActivate);
     if (!child || std::find(m_children.begin(), m_children.end(), child) == m_children.end()) return;
     if (QMdiArea* area = GetMdiArea(); area && child->GetSubWindow() && !child->GetWidget()->isHidden())
         area->setActiveSubWindow(child->GetSubWindow());
@@ -211,9 +213,7 @@ void CMDIFrameWnd::MDIPrev() {
 void CMDIFrameWnd::MDICascade(int nType) {
     QMdiArea* area = GetMdiArea();
     if (!area) return;
-    std::vector<CMDIChildWnd*> windows;
-    for (CMDIChildWnd* child : ShownChildren((nType & MDITILE_SKIPDISABLED) != 0))
-        if (!child->IsIconic()) windows.push_back(child);
+    std::vector<CMDIChildWnd*> windows = ArrangedChildren(nType);
     if (windows.empty()) return;
     // The active window ends on top of the pile.
     if (auto it = std::find(windows.begin(), windows.end(), MDIGetActive()); it != windows.end())
@@ -233,9 +233,7 @@ void CMDIFrameWnd::MDICascade(int nType) {
 void CMDIFrameWnd::MDITile(int nType) {
     QMdiArea* area = GetMdiArea();
     if (!area) return;
-    std::vector<CMDIChildWnd*> windows;
-    for (CMDIChildWnd* child : ShownChildren((nType & MDITILE_SKIPDISABLED) != 0))
-        if (!child->IsIconic()) windows.push_back(child);
+    const std::vector<CMDIChildWnd*> windows = ArrangedChildren(nType);
     if (windows.empty()) return;
     const QRect client = area->viewport()->rect();
     const int n = static_cast<int>(windows.size());
@@ -381,8 +379,7 @@ QMdiSubWindow* CMDIChildWnd::GetSubWindow() const {
 }
 
 CMDIFrameWnd* CMDIChildWnd::GetMDIFrame() const {
-    CWnd* wnd = FromHandle(m_hMDIFrame);
-    return wnd && wnd->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd)) ? static_cast<CMDIFrameWnd*>(wnd) : nullptr;
+    return DYNAMIC_DOWNCAST_PTR<CMDIFrameWnd>(FromHandle(m_hMDIFrame));
 }
 
 QWidget* CMDIChildWnd::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) {
@@ -395,11 +392,7 @@ QWidget* CMDIChildWnd::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidge
     QPixmap icon(16, 16);
     icon.fill(Qt::transparent);
     sub->setWindowIcon(QIcon(icon));
-    m_pClientArea = new QWidget(sub);
-    m_pClientLayout = new QGridLayout(m_pClientArea);
-    m_pClientLayout->setContentsMargins(0, 0, 0, 0);
-    m_pClientLayout->setSpacing(0);
-    sub->setWidget(m_pClientArea);
+    sub->setWidget(CreateClientArea(sub));
     area->addSubWindow(sub);
     sub->hide();
     if (cs.cx == CW_USEDEFAULT || cs.cx <= 0) {
@@ -411,11 +404,7 @@ QWidget* CMDIChildWnd::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidge
 
 BOOL CMDIChildWnd::Create(const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle,
                           const RECT& rect, CMDIFrameWnd* pParentWnd, CCreateContext* pContext) {
-    if (!pParentWnd) {
-        CWnd* main = AfxGetMainWnd();
-        pParentWnd =
-            main && main->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd)) ? static_cast<CMDIFrameWnd*>(main) : nullptr;
-    }
+    if (!pParentWnd) pParentWnd = DYNAMIC_DOWNCAST_PTR<CMDIFrameWnd>(AfxGetMainWnd());
     if (!pParentWnd || !pParentWnd->GetMdiArea()) {
         PostNcDestroy();
         return FALSE;
@@ -434,16 +423,14 @@ BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPare
     CString full;
     AfxLoadString(nIDResource, full);
     AfxExtractSubString(m_strTitle, full.c_str(), 0, '\n');
-    if (pContext && pContext->m_pNewDocTemplate &&
-        pContext->m_pNewDocTemplate->IsKindOf(RUNTIME_CLASS(CMultiDocTemplate))) {
-        auto* docTemplate = static_cast<CMultiDocTemplate*>(pContext->m_pNewDocTemplate);
+    if (auto* docTemplate =
+            DYNAMIC_DOWNCAST_PTR<CMultiDocTemplate>(pContext ? pContext->m_pNewDocTemplate : nullptr)) {
         m_hMenuShared = docTemplate->m_hMenuShared;
         m_nIDAccelShared = docTemplate->m_nIDAccelShared;
     }
-    CMDIFrameWnd* parent = pParentWnd && pParentWnd->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd))
-                               ? static_cast<CMDIFrameWnd*>(pParentWnd)
-                               : nullptr;
-    if (!Create(nullptr, m_strTitle.c_str(), dwDefaultStyle, rectDefault, parent, pContext)) return FALSE;
+    if (!Create(nullptr, m_strTitle.c_str(), dwDefaultStyle, rectDefault,
+                DYNAMIC_DOWNCAST_PTR<CMDIFrameWnd>(pParentWnd), pContext))
+        return FALSE;
     if (CResources::Instance().HasBitmap(nIDResource)) {
         const QImage picture = CResources::Instance().LoadBitmap(nIDResource, QSize(16, 16));
         if (!picture.isNull()) GetWidget()->setWindowIcon(QIcon(QPixmap::fromImage(picture)));

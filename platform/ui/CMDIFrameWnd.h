@@ -52,6 +52,9 @@ protected:
     QWidget* GetClientWidget() const override;
     bool IsShownChild(const CMDIChildWnd* pChild, bool enabledOnly) const;
     std::vector<CMDIChildWnd*> ShownChildren(bool enabledOnly) const;
+    // The children that cascading and tiling arrange: shown, not minimised, and
+    // enabled with MDITILE_SKIPDISABLED.
+    std::vector<CMDIChildWnd*> ArrangedChildren(int nType) const;
 
 private:
     friend class CMDIChildWnd;

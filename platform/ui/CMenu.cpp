@@ -40,20 +40,25 @@ HWND ownerHandle(const QObject* menu) {
     return v.isValid() ? reinterpret_cast<HWND>(static_cast<std::uintptr_t>(v.value<quintptr>())) : nullptr;
 }
 
+// What holds a popup: the menu it is an item of, else the menu bar that shows it
+// (a frame's bar shows the items of its menu), else nothing.
+QWidget* holderOf(QMenu* menu) {
+    QWidget* bar = nullptr;
+    for (QObject* o : menu->menuAction()->associatedObjects()) {
+        if (auto* m = qobject_cast<QMenu*>(o); m && m != menu) return m;
+        if (auto* b = qobject_cast<QMenuBar*>(o)) bar = b;
+    }
+    return bar;
+}
+
 // The window a menu reports to: its own owner, else the owner of a menu (or the
 // frame of the menu bar) that holds it.
 CWnd* findMenuOwner(QMenu* menu) {
     for (int depth = 0; menu && depth < 32; ++depth) {
         if (HWND h = ownerHandle(menu)) return CWnd::FromHandle(h);
-        QMenu* parentMenu = nullptr;
-        for (QObject* o : menu->menuAction()->associatedObjects()) {
-            if (auto* m = qobject_cast<QMenu*>(o); m && m != menu) {
-                parentMenu = m;
-                break;
-            }
-            if (auto* bar = qobject_cast<QMenuBar*>(o)) return CWnd::FromWidget(bar->window());
-        }
-        menu = parentMenu;
+        QWidget* holder = holderOf(menu);
+        if (auto* bar = qobject_cast<QMenuBar*>(holder)) return CWnd::FromWidget(bar->window());
+        menu = qobject_cast<QMenu*>(holder);
     }
     return nullptr;
 }
@@ -67,21 +72,14 @@ QMenu* menuOf(QAction* action) {
 bool isTracked(QMenu* menu) {
     for (int depth = 0; menu && depth < 32; ++depth) {
         if (menu->property(kTrackedProperty).toBool()) return true;
-        QMenu* parentMenu = nullptr;
-        for (QObject* o : menu->menuAction()->associatedObjects())
-            if (auto* m = qobject_cast<QMenu*>(o); m && m != menu) parentMenu = m;
-        menu = parentMenu;
+        menu = qobject_cast<QMenu*>(holderOf(menu));
     }
     return false;
 }
 
 int indexInParent(QMenu* menu) {
-    for (QObject* o : menu->menuAction()->associatedObjects()) {
-        if (auto* m = qobject_cast<QMenu*>(o); m && m != menu)
-            return m->actions().indexOf(menu->menuAction());
-        if (auto* bar = qobject_cast<QMenuBar*>(o)) return bar->actions().indexOf(menu->menuAction());
-    }
-    return 0;
+    QWidget* holder = holderOf(menu);
+    return holder ? holder->actions().indexOf(menu->menuAction()) : 0;
 }
 
 // A popup of the menu bar, or one shown on its own; not a submenu of another popup.

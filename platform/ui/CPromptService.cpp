@@ -1,5 +1,6 @@
 #include "platform/ui/CPromptService.h"
 
+#include "platform/ui/CMenu.h"
 #include "platform/ui/CResources.h"
 #include "platform/ui/CWinApp.h"
 #include "platform/ui/CWnd.h"
@@ -33,6 +34,11 @@ std::vector<int> buttonsOf(UINT type) {
     }
 }
 
+// Which of the buttons is the default one; a default past the last button falls back to the last.
+size_t defaultButtonIndex(UINT type, size_t buttonCount) {
+    return std::min<size_t>((type & MB_DEFMASK) >> 8, buttonCount - 1);
+}
+
 QWidget* dialogParent() {
     if (CWinApp* app = AfxGetApp())
         if (app->m_pMainWnd) return app->m_pMainWnd->GetWidget();
@@ -44,17 +50,6 @@ QString toQt(const CString& s) {
 }
 CString fromQt(const QString& s) {
     return CString(s.toUtf8().toStdString());
-}
-
-QAction* findActionById(QMenu* menu, UINT id) {
-    for (QAction* a : menu->actions()) {
-        if (a->menu()) {
-            if (QAction* inner = findActionById(a->menu(), id)) return inner;
-        } else if (!a->isSeparator() && a->data().toUInt() == id) {
-            return a;
-        }
-    }
-    return nullptr;
 }
 
 int g_waitCursorCount = 0;
@@ -124,8 +119,8 @@ int CQtPromptService::MessageBox(const CMessageBoxRequest& request) {
         }
         buttons.push_back(box.addButton(b));
     }
-    const size_t def = std::min<size_t>((request.type & MB_DEFMASK) >> 8, buttons.size() - 1);
-    box.setDefaultButton(static_cast<QPushButton*>(buttons[def]));
+    box.setDefaultButton(
+        static_cast<QPushButton*>(buttons[defaultButtonIndex(request.type, buttons.size())]));
     box.exec();
     for (size_t i = 0; i < buttons.size(); ++i)
         if (box.clickedButton() == buttons[i]) return answers[i];
@@ -207,8 +202,7 @@ void CScriptedPromptService::Clear() {
 
 int CScriptedPromptService::DefaultAnswer(UINT type) {
     const std::vector<int> answers = buttonsOf(type);
-    const size_t def = std::min<size_t>((type & MB_DEFMASK) >> 8, answers.size() - 1);
-    return answers[def];
+    return answers[defaultButtonIndex(type, answers.size())];
 }
 
 int CScriptedPromptService::MessageBox(const CMessageBoxRequest& request) {
@@ -241,7 +235,7 @@ QAction* CScriptedPromptService::TrackPopupMenu(QMenu* menu, int, int) {
     if (m_menuChoices.empty()) return nullptr;
     const UINT id = m_menuChoices.front();
     m_menuChoices.pop_front();
-    return id ? findActionById(menu, id) : nullptr;
+    return id ? CMenu::FromHandle(menu)->GetItemAction(id, MF_BYCOMMAND) : nullptr;
 }
 
 void CScriptedPromptService::ShowWaitCursor(bool show) {

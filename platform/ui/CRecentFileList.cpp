@@ -1,6 +1,7 @@
 #include "platform/ui/CRecentFileList.h"
 
 #include "platform/ui/CCmdUI.h"
+#include "platform/ui/CFileDialog.h"
 #include "platform/ui/CMenu.h"
 #include "platform/ui/CWinApp.h"
 
@@ -61,7 +62,7 @@ BOOL CRecentFileList::GetDisplayName(CString& strName, int nIndex, BOOL bAtLeast
     }
     // The first folder, "...", and as much of the end as fits, always the file name.
     const size_t nameStart = path.find_last_of("/\\");
-    const CString fileName = nameStart == std::string::npos ? path : CString(path.substr(nameStart + 1));
+    const CString fileName = AfxGetFileName(path);
     const size_t firstSep = path.find_first_of("/\\", 1);
     const CString head = firstSep == std::string::npos ? CString() : CString(path.substr(0, firstSep + 1));
     const char sep = nameStart == std::string::npos ? '/' : path[nameStart];

@@ -46,22 +46,17 @@ QStatusBar* CStatusBar::GetStatusBarWidget() const {
 }
 
 QWidget* CStatusBar::CreateWidget(const CREATESTRUCT& cs, QWidget*) {
-    if (!cs.hwndParent || !cs.hwndParent->IsKindOf(RUNTIME_CLASS(CFrameWnd))) return nullptr;
-    QMainWindow* window = static_cast<CFrameWnd*>(cs.hwndParent)->GetMainWindow();
+    QMainWindow* window = GetFrameMainWindow(cs);
     if (!window) return nullptr;
     auto* bar = new QStatusBar(window);
-    bar->setObjectName(QString("Bar-%1").arg(cs.id));
+    SetBarName(bar, cs.id);
     bar->setSizeGripEnabled(true);
     window->setStatusBar(bar);
     return bar;
 }
 
 BOOL CStatusBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID) {
-    if (!pParentWnd || !pParentWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd))) return FALSE;
-    if (!CreateEx(0, nullptr, nullptr, dwStyle | WS_CHILD, 0, 0, 0, 0, pParentWnd, nID)) return FALSE;
-    SetDockSite(static_cast<CFrameWnd*>(pParentWnd));
-    if (!(dwStyle & WS_VISIBLE)) GetWidget()->hide();
-    return TRUE;
+    return CreateInFrame(pParentWnd, dwStyle, nID);
 }
 
 BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount) {

@@ -39,22 +39,15 @@ int mulDiv(int a, int b, int c) {
     return static_cast<int>(q);
 }
 
-// Logical units per inch of the fixed mapping modes; 0 for MM_TEXT (pixels).
+// Logical units per inch of the fixed mapping mode (the drawing layer's only
+// one, MM_LOMETRIC); 0 for the others, whose units are pixels here.
 int unitsPerInch(int mapMode) {
-    switch (mapMode) {
-    case MM_LOMETRIC:
-        return 254;
-    case 3: // MM_HIMETRIC
-        return 2540;
-    case 4: // MM_LOENGLISH
-        return 100;
-    case 5: // MM_HIENGLISH
-        return 1000;
-    case 6: // MM_TWIPS
-        return 1440;
-    default:
-        return 0;
-    }
+    return mapMode == MM_LOMETRIC ? 254 : 0;
+}
+
+// The resolution that fixed logical units map to on the view.
+QPoint logicalDpi(const QWidget* w) {
+    return w ? QPoint(w->logicalDpiX(), w->logicalDpiY()) : QPoint(96, 96);
 }
 
 } // namespace
@@ -173,29 +166,23 @@ CScrollView::~CScrollView() = default;
 CSize CScrollView::LogicalToDevice(CSize size) const {
     const int perInch = unitsPerInch(m_nMapMode);
     if (!perInch) return CSize(std::abs(size.cx), std::abs(size.cy));
-    const QWidget* w = GetInputWidget();
-    const int dpiX = w ? w->logicalDpiX() : 96;
-    const int dpiY = w ? w->logicalDpiY() : 96;
-    return CSize(std::abs(mulDiv(size.cx, dpiX, perInch)), std::abs(mulDiv(size.cy, dpiY, perInch)));
+    const QPoint dpi = logicalDpi(GetInputWidget());
+    return CSize(std::abs(mulDiv(size.cx, dpi.x(), perInch)), std::abs(mulDiv(size.cy, dpi.y(), perInch)));
 }
 
 CPoint CScrollView::LogicalToDevice(CPoint point) const {
     const int perInch = unitsPerInch(m_nMapMode);
     if (!perInch) return point;
-    const QWidget* w = GetInputWidget();
-    const int dpiX = w ? w->logicalDpiX() : 96;
-    const int dpiY = w ? w->logicalDpiY() : 96;
+    const QPoint dpi = logicalDpi(GetInputWidget());
     // The fixed modes count y upwards.
-    return CPoint(mulDiv(point.x, dpiX, perInch), -mulDiv(point.y, dpiY, perInch));
+    return CPoint(mulDiv(point.x, dpi.x(), perInch), -mulDiv(point.y, dpi.y(), perInch));
 }
 
 CPoint CScrollView::DeviceToLogical(CPoint point) const {
     const int perInch = unitsPerInch(m_nMapMode);
     if (!perInch) return point;
-    const QWidget* w = GetInputWidget();
-    const int dpiX = w ? w->logicalDpiX() : 96;
-    const int dpiY = w ? w->logicalDpiY() : 96;
-    return CPoint(mulDiv(point.x, perInch, dpiX), -mulDiv(point.y, perInch, dpiY));
+    const QPoint dpi = logicalDpi(GetInputWidget());
+    return CPoint(mulDiv(point.x, perInch, dpi.x()), -mulDiv(point.y, perInch, dpi.y()));
 }
 
 void CScrollView::SetScrollSizes(int nMapMode, SIZE sizeTotal, const SIZE& sizePage, const SIZE& sizeLine) {

@@ -188,18 +188,11 @@ void CWinApp::AddDocTemplate(CDocTemplate* pTemplate) {
 }
 
 POSITION CWinApp::GetFirstDocTemplatePosition() const {
-    return m_templateList.empty() ? nullptr : reinterpret_cast<POSITION>(static_cast<std::uintptr_t>(1));
+    return AfxGetFirstPosition(m_templateList);
 }
 
 CDocTemplate* CWinApp::GetNextDocTemplate(POSITION& pos) const {
-    const auto index = reinterpret_cast<std::uintptr_t>(pos);
-    if (index == 0 || index > m_templateList.size()) {
-        pos = nullptr;
-        return nullptr;
-    }
-    CDocTemplate* docTemplate = m_templateList[index - 1];
-    pos = index < m_templateList.size() ? reinterpret_cast<POSITION>(index + 1) : nullptr;
-    return docTemplate;
+    return AfxGetNextAt(m_templateList, pos);
 }
 
 int CWinApp::GetOpenDocumentCount() const {

@@ -61,6 +61,10 @@ LPARAM pointParam(const QPoint& p) {
     return MAKELPARAM(p.x(), p.y());
 }
 
+RECT rectOf(const QRect& r) {
+    return RECT{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
 } // namespace
 
 // The Qt side of a window: filters the events of its widgets, receives the
@@ -175,8 +179,7 @@ bool CWnd::AttachWidget(QWidget* widget) {
     QObject::connect(widget, &QObject::destroyed, bridge, [bridge]() {
         if (bridge->m_pOwner) bridge->m_pOwner->OnWidgetDestroyedExternally();
     });
-    const QRect g = widget->geometry();
-    m_rcNormal = RECT{g.x(), g.y(), g.x() + g.width(), g.y() + g.height()};
+    m_rcNormal = rectOf(widget->geometry());
     return true;
 }
 
@@ -192,11 +195,7 @@ void CWnd::Unregister() {
     m_hWnd = nullptr;
 }
 
-void CWnd::ReleaseWidget(bool deleteWidget) {
-    QWidget* widget = m_pWidget;
-    if (!widget) return;
-    if (g_capture == widget || g_capture == GetInputWidget()) ReleaseCapture();
-    OnWidgetReleasing(widget);
+void CWnd::DetachBridge() {
     for (const auto& timer : m_timers)
         m_pBridge->killTimer(timer.first);
     m_timers.clear();
@@ -205,6 +204,14 @@ void CWnd::ReleaseWidget(bool deleteWidget) {
     // window, so it is deleted later, deaf from now on.
     m_pBridge->m_pOwner = nullptr;
     m_pBridge.release()->deleteLater();
+}
+
+void CWnd::ReleaseWidget(bool deleteWidget) {
+    QWidget* widget = m_pWidget;
+    if (!widget) return;
+    if (g_capture == widget || g_capture == GetInputWidget()) ReleaseCapture();
+    OnWidgetReleasing(widget);
+    DetachBridge();
     m_pWidget = nullptr;
     if (deleteWidget) {
         widget->hide();
@@ -216,12 +223,7 @@ void CWnd::OnWidgetDestroyedExternally() {
     // Qt deleted the widget (its parent went): the window is gone without the
     // usual destroy sequence; only the final step runs.
     m_pWidget = nullptr;
-    for (const auto& timer : m_timers)
-        m_pBridge->killTimer(timer.first);
-    m_timers.clear();
-    Unregister();
-    m_pBridge->m_pOwner = nullptr;
-    m_pBridge.release()->deleteLater();
+    DetachBridge();
     OnNcDestroy();
 }
 
@@ -465,8 +467,7 @@ bool CWnd::FilterEvent(QObject* watched, QEvent* event) {
 void CWnd::TrackNormalRect() {
     if (!m_pWidget) return;
     if (m_pWidget->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) return;
-    const QRect g = m_pWidget->geometry();
-    m_rcNormal = RECT{g.x(), g.y(), g.x() + g.width(), g.y() + g.height()};
+    m_rcNormal = rectOf(m_pWidget->geometry());
 }
 
 LRESULT CWnd::TranslateEvent(QObject* watched, QEvent* event, bool& consumed) {
@@ -681,13 +682,8 @@ void CWnd::GetClientRect(LPRECT lpRect) const {
 void CWnd::GetWindowRect(LPRECT lpRect) const {
     *lpRect = RECT{};
     if (!m_pWidget) return;
-    if (m_pWidget->isWindow()) {
-        const QRect r = m_pWidget->frameGeometry();
-        *lpRect = RECT{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
-    } else {
-        const QPoint p = m_pWidget->mapToGlobal(QPoint(0, 0));
-        *lpRect = RECT{p.x(), p.y(), p.x() + m_pWidget->width(), p.y() + m_pWidget->height()};
-    }
+    *lpRect = rectOf(m_pWidget->isWindow() ? m_pWidget->frameGeometry()
+                                           : QRect(m_pWidget->mapToGlobal(QPoint(0, 0)), m_pWidget->size()));
 }
 
 void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL) {
@@ -744,12 +740,7 @@ BOOL CWnd::GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const {
     lpwndpl->ptMaxPosition = POINT{-1, -1};
     // A window in its normal state is where it is now; a maximised or minimised
     // one keeps the rectangle it had before.
-    if (IsIconic() || IsZoomed()) {
-        lpwndpl->rcNormalPosition = m_rcNormal;
-    } else {
-        const QRect g = m_pWidget->geometry();
-        lpwndpl->rcNormalPosition = RECT{g.x(), g.y(), g.x() + g.width(), g.y() + g.height()};
-    }
+    lpwndpl->rcNormalPosition = IsIconic() || IsZoomed() ? m_rcNormal : rectOf(m_pWidget->geometry());
     return TRUE;
 }
 
@@ -758,28 +749,23 @@ BOOL CWnd::SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl) {
     const RECT& rc = lpwndpl->rcNormalPosition;
     const QRect normal(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
     const bool hasStates = m_pWidget->isWindow() || m_pWidget->inherits("QMdiSubWindow");
-    auto applyNormal = [&]() {
-        if (hasStates && (m_pWidget->isMaximized() || m_pWidget->isMinimized())) m_pWidget->showNormal();
-        if (normal.width() > 0 && normal.height() > 0) m_pWidget->setGeometry(normal);
-        m_rcNormal = rc;
-    };
+    // The normal rectangle first, so that a window shown maximised comes back to it.
+    if (hasStates && (m_pWidget->isMaximized() || m_pWidget->isMinimized())) m_pWidget->showNormal();
+    if (normal.width() > 0 && normal.height() > 0) m_pWidget->setGeometry(normal);
+    m_rcNormal = rc;
     switch (static_cast<int>(lpwndpl->showCmd)) {
     case SW_HIDE:
-        applyNormal();
         m_pWidget->hide();
         break;
     case SW_SHOWMINIMIZED:
     case SW_MINIMIZE:
     case SW_SHOWMINNOACTIVE:
-        applyNormal();
         ShowWindow(SW_SHOWMINIMIZED);
         break;
     case SW_SHOWMAXIMIZED:
-        applyNormal();
         ShowWindow(SW_SHOWMAXIMIZED);
         break;
     default:
-        applyNormal();
         m_pWidget->show();
         break;
     }
@@ -860,13 +846,13 @@ CWnd* CWnd::GetTopLevelParent() const {
 
 CFrameWnd* CWnd::GetParentFrame() const {
     for (CWnd* parent = GetParent(); parent; parent = parent->GetParent())
-        if (parent->IsKindOf(RUNTIME_CLASS(CFrameWnd))) return static_cast<CFrameWnd*>(parent);
+        if (auto* frame = DYNAMIC_DOWNCAST_PTR<CFrameWnd>(parent)) return frame;
     return nullptr;
 }
 
 CFrameWnd* CWnd::GetTopLevelFrame() const {
-    CFrameWnd* frame = IsKindOf(RUNTIME_CLASS(CFrameWnd)) ? static_cast<CFrameWnd*>(const_cast<CWnd*>(this))
-                                                          : GetParentFrame();
+    CFrameWnd* frame = DYNAMIC_DOWNCAST_PTR<CFrameWnd>(const_cast<CWnd*>(this));
+    if (!frame) frame = GetParentFrame();
     while (frame) {
         CFrameWnd* parent = frame->GetParentFrame();
         if (!parent) break;
@@ -875,20 +861,31 @@ CFrameWnd* CWnd::GetTopLevelFrame() const {
     return frame;
 }
 
+void CWnd::CollectChildWindows(const QWidget* widget, std::vector<CWnd*>& children) const {
+    for (QObject* object : widget->children()) {
+        auto* w = qobject_cast<QWidget*>(object);
+        if (!w) continue;
+        const QVariant handle = w->property(kHandleProperty);
+        const auto hWnd = handle.isValid()
+                              ? reinterpret_cast<HWND>(static_cast<std::uintptr_t>(handle.value<quintptr>()))
+                              : nullptr;
+        // Untagged widgets and this window's other widgets hold further children.
+        if (!hWnd || hWnd == m_hWnd) {
+            CollectChildWindows(w, children);
+            continue;
+        }
+        // Another window's own widget is a child; what lies below belongs to it.
+        CWnd* wnd = FromHandle(hWnd);
+        if (wnd && wnd->m_pWidget == w) children.push_back(wnd);
+    }
+}
+
 std::vector<CWnd*> CWnd::GetChildWindows() const {
     std::vector<CWnd*> children;
-    if (!m_pWidget) return children;
-    // Children are the tagged widgets below this window's widgets whose nearest
-    // tagged ancestor belongs to this window.
-    const QList<QWidget*> below = m_pWidget->findChildren<QWidget*>();
-    for (QWidget* w : below) {
-        const QVariant handle = w->property(kHandleProperty);
-        if (!handle.isValid()) continue;
-        CWnd* wnd = FromHandle(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(handle.value<quintptr>())));
-        if (!wnd || wnd == this || wnd->m_pWidget != w) continue;
-        if (wnd->GetParent() == this && std::find(children.begin(), children.end(), wnd) == children.end())
-            children.push_back(wnd);
-    }
+    // The widgets of other windows nearest below this window's widgets, in the
+    // order they were created; the walk does not go into them, so a deep walk over
+    // the family visits every widget once.
+    if (m_pWidget) CollectChildWindows(m_pWidget, children);
     return children;
 }
 

@@ -239,11 +239,14 @@ private:
     friend BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     bool AttachWidget(QWidget* widget);
     void Unregister();
+    // Stops the timers, takes the handle out of use and lets the bridge go.
+    void DetachBridge();
     void ReleaseWidget(bool deleteWidget);
     void OnWidgetDestroyedExternally();
     LRESULT CallHooks(size_t index, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT TranslateEvent(QObject* watched, QEvent* event, bool& consumed);
     void TrackNormalRect();
+    void CollectChildWindows(const QWidget* widget, std::vector<CWnd*>& children) const;
 
     QWidget* m_pWidget = nullptr;
     std::unique_ptr<CWndBridge> m_pBridge;

@@ -8,6 +8,7 @@
 #include "platform/core/WinTypes.h"
 
 #include <cstdint>
+#include <vector>
 
 // A window handle: an opaque number that stays unique for the whole run, so a
 // handle kept after its window died never names another window.
@@ -27,6 +28,23 @@ using LPCRECT = const RECT*;
 using LPPOINT = POINT*;
 struct POSITION_;
 using POSITION = POSITION_*;
+
+// Walking a list kept in a vector by POSITION: a position is the 1-based index of
+// the element that comes next, null past the last.
+template <class T> POSITION AfxGetFirstPosition(const std::vector<T>& list) {
+    return list.empty() ? nullptr : reinterpret_cast<POSITION>(std::uintptr_t{1});
+}
+// The element at rPosition (a null element for a position outside the list);
+// rPosition moves on to the next one.
+template <class T> T AfxGetNextAt(const std::vector<T>& list, POSITION& rPosition) {
+    const auto index = reinterpret_cast<std::uintptr_t>(rPosition);
+    if (index == 0 || index > list.size()) {
+        rPosition = nullptr;
+        return T{};
+    }
+    rPosition = index < list.size() ? reinterpret_cast<POSITION>(index + 1) : nullptr;
+    return list[index - 1];
+}
 
 constexpr WORD LOWORD(std::uintptr_t v) {
     return static_cast<WORD>(v & 0xFFFF);

@@ -8,7 +8,7 @@
 inline std::filesystem::path ArtifactsFolder() {
     const char* dir = std::getenv("STRAKON_TEST_ARTIFACTS");
     std::filesystem::path path =
-        dir && *dir ? dir : std::filesystem::temp_directory_path() / "strakon-artifacts";
+        dir && *dir ? dir : std::filesystem::temp_directory_path() / "strakon-test-artifacts";
     std::filesystem::create_directories(path);
     return path;
 }

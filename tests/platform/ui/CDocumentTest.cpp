@@ -1,7 +1,6 @@
 #include "platform/ui/CDocument.h"
 
-#include "SketchProgram.h"
-#include "UiTestSupport.h"
+#include "SketchAppTest.h"
 
 #include "platform/ui/CPromptService.h"
 #include "platform/ui/CRecentFileList.h"
@@ -14,17 +13,14 @@ using namespace sketch;
 
 namespace {
 
-class CDocumentTest : public ::testing::Test {
+class CDocumentTest : public SketchAppTest {
 protected:
     void SetUp() override {
-        app = std::make_unique<CSketchApp>();
-        ASSERT_TRUE(app->InitInstance());
+        SketchAppTest::SetUp();
         docTemplate = app->m_pSketchTemplate;
     }
     void TearDown() override {
-        if (app->m_pMainWnd) app->m_pMainWnd->DestroyWindow();
-        ProcessEvents();
-        app.reset();
+        SketchAppTest::TearDown();
         CSketchDoc::s_failNew = false;
     }
     CSketchDoc* Open(const char* path) {
@@ -32,8 +28,6 @@ protected:
     }
 
     TempFolder folder;
-    CScriptedPromptService prompts;
-    std::unique_ptr<CSketchApp> app;
     CMultiDocTemplate* docTemplate = nullptr;
 };
 
@@ -45,6 +39,24 @@ TEST_F(CDocumentTest, TemplateStringsAreTheResourceStringsParts) {
     EXPECT_EQ(part, ".skt");
     EXPECT_TRUE(docTemplate->GetDocString(part, CDocTemplate::windowTitle));
     EXPECT_EQ(part, "");
+}
+
+TEST_F(CDocumentTest, TemplateKnowsItsFilesByTheExtensionOfTheFileNameOnly) {
+    const struct {
+        const char* path;
+        CDocTemplate::Confidence expected;
+    } cases[] = {
+        {"/home/u/house.skt", CDocTemplate::yesAttemptNative},
+        {"/home/u/HOUSE.SKT", CDocTemplate::yesAttemptNative},
+        {"C:\\plans\\house.skt", CDocTemplate::yesAttemptNative},
+        {"/home/u/plans.skt/house", CDocTemplate::yesAttemptForeign},
+        {"/home/u/house.oxs", CDocTemplate::yesAttemptForeign},
+    };
+    for (const auto& c : cases) {
+        CDocument* match = nullptr;
+        EXPECT_EQ(docTemplate->MatchDocType(c.path, match), c.expected) << c.path;
+        EXPECT_EQ(match, nullptr);
+    }
 }
 
 TEST_F(CDocumentTest, NewDocumentsAreNumberedOnlyWhenTheyAreMade) {
@@ -62,6 +74,30 @@ TEST_F(CDocumentTest, NewDocumentsAreNumberedOnlyWhenTheyAreMade) {
     EXPECT_EQ(second->GetTitle(), "Sketch2");
     EXPECT_EQ(docTemplate->m_nUntitledCount, 2u);
     EXPECT_EQ(static_cast<CSketchView*>(second->GetViews().front())->m_initialUpdates, 1);
+}
+
+TEST_F(CDocumentTest, PositionsWalkTheTemplatesDocumentsAndViewsInOrder) {
+    CSketchDoc* first = Open(nullptr);
+    CSketchDoc* second = Open(nullptr);
+    ASSERT_NE(second, nullptr);
+
+    POSITION pos = app->GetFirstDocTemplatePosition();
+    EXPECT_EQ(app->GetNextDocTemplate(pos), docTemplate);
+    EXPECT_EQ(pos, nullptr) << "the only template";
+
+    pos = docTemplate->GetFirstDocPosition();
+    EXPECT_EQ(docTemplate->GetNextDoc(pos), first);
+    ASSERT_NE(pos, nullptr);
+    EXPECT_EQ(docTemplate->GetNextDoc(pos), second);
+    EXPECT_EQ(pos, nullptr);
+    EXPECT_EQ(docTemplate->GetNextDoc(pos), nullptr) << "past the end";
+
+    pos = first->GetFirstViewPosition();
+    EXPECT_EQ(first->GetNextView(pos), first->GetViews().front());
+    EXPECT_EQ(pos, nullptr);
+    first->OnCloseDocument();
+    pos = docTemplate->GetFirstDocPosition();
+    EXPECT_EQ(docTemplate->GetNextDoc(pos), second) << "a closed document leaves the walk";
 }
 
 TEST_F(CDocumentTest, SavedDocumentOpensAgainWithItsContentsPathAndTitle) {

@@ -30,7 +30,6 @@ protected:
             ids.push_back(static_cast<UINT>(child->GetDlgCtrlID()));
         return ids;
     }
-
 };
 
 TEST_F(CMDIFrameWndTest, ChildIdsFollowTheCreationOrderAndCloseUp) {

@@ -35,6 +35,7 @@ public:
     void OnKeyDown(UINT key, UINT, UINT) override { keys.push_back(key); }
     void OnChar(UINT ch, UINT, UINT) override { chars.push_back(ch); }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_USER + 3) g_log.push_back(m_name + " told");
         if (message >= WM_USER) {
             posted.push_back(static_cast<int>(wParam));
             threads.push_back(std::this_thread::get_id());
@@ -109,6 +110,30 @@ TEST_F(CWndTest, ChildrenAreDestroyedBeforeTheirParentAndSelfOwnedWindowsDeleteT
     EXPECT_EQ(g_log,
               std::vector<std::string>({"parent destroy", "child destroy", "child gone", "parent gone"}));
     EXPECT_FALSE(IsWindow(childHandle));
+}
+
+TEST_F(CWndTest, ChildWindowsAreTheNearestWindowsBelowAndADeepSendReachesEachOnce) {
+    CLoggingWnd parent("parent");
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, "Parent", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, 0));
+    CLoggingWnd first("first"), grandchild("grandchild"), second("second");
+    ASSERT_TRUE(first.Create(nullptr, "First", WS_VISIBLE, CRect(0, 0, 50, 50), &parent, 1));
+    ASSERT_TRUE(grandchild.Create(nullptr, "Grandchild", WS_VISIBLE, CRect(0, 0, 20, 20), &first, 2));
+    ASSERT_TRUE(second.Create(nullptr, "Second", WS_VISIBLE, CRect(60, 0, 110, 50), &parent, 3));
+    // A plain widget between a window and its child does not hide the child.
+    auto* box = new QWidget(parent.GetWidget());
+    second.GetWidget()->setParent(box);
+
+    EXPECT_EQ(parent.GetChildWindows(), std::vector<CWnd*>({&first, &second}));
+    EXPECT_EQ(first.GetChildWindows(), std::vector<CWnd*>({&grandchild}));
+    EXPECT_EQ(second.GetParent(), &parent);
+    EXPECT_EQ(parent.GetDlgItem(2), nullptr) << "a grandchild is no item of the parent";
+
+    parent.SendMessageToDescendants(WM_USER + 3);
+    EXPECT_EQ(g_log, std::vector<std::string>({"first told", "grandchild told", "second told"}));
+    g_log.clear();
+    parent.SendMessageToDescendants(WM_USER + 3, 0, 0, FALSE);
+    EXPECT_EQ(g_log, std::vector<std::string>({"first told", "second told"}));
+    parent.DestroyWindow();
 }
 
 TEST_F(CWndTest, HookedLastSeesAMessageFirstAndMaySwallowIt) {

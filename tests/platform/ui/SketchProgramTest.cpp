@@ -21,8 +21,6 @@ namespace {
 
 class SketchProgramTest : public SketchAppTest {
 protected:
-
-
     // File New, as the menu does it; the new window's view.
     CSketchView* NewSketch() {
         frame->SendMessage(WM_COMMAND, ID_FILE_NEW, 0);
@@ -44,7 +42,6 @@ protected:
 
     // Opening a popup: its items get their state.
     static void Open(QMenu* menu) { emit menu->aboutToShow(); }
-
 };
 
 TEST_F(SketchProgramTest, MainFrameIsBuiltFromTheResourceTables) {
