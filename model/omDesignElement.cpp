@@ -152,12 +152,7 @@ void omDesignElement::setLinkedNodes(omLinkedNode* first, omLinkedNode* second) 
 }
 
 std::string omDesignElement::getIdName(bool withNumber, bool withName) const {
-    std::string text;
-    if (withNumber) text = std::to_string(getIndex());
-    if (withNumber && withName) text += ": ";
-    if (withName) text += m_name;
-    if (text.size() > 200) text.resize(200);
-    return text;
+    return idName(m_name, withNumber, withName, 200);
 }
 
 // --- nodes, cross-section, materials

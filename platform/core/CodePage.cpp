@@ -144,4 +144,11 @@ bool isSupported(const std::string& codePage) {
     return true;
 }
 
+std::size_t utf8Prefix(std::string_view text, std::size_t maxBytes) {
+    if (text.size() <= maxBytes) return text.size();
+    std::size_t n = maxBytes;
+    while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
+    return n;
+}
+
 } // namespace codepage

@@ -22,6 +22,10 @@ std::string toUtf8(std::string_view bytes, const std::string& codePage = kDefaul
 // not for code-page text.
 bool isValidUtf8(std::string_view text);
 
+// The length of the longest start of text that is at most maxBytes long and
+// does not end inside a UTF-8 sequence.
+std::size_t utf8Prefix(std::string_view text, std::size_t maxBytes);
+
 // True when iconv knows the code page.
 bool isSupported(const std::string& codePage);
 

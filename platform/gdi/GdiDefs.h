@@ -4,6 +4,7 @@
 // capabilities, and the font and text-metric records. The program's code and
 // its stored settings use these values (a table border style, a chart pen
 // style), so they keep the numbers that code was written against.
+#include "platform/core/CodePage.h"
 #include "platform/core/COLORREF.h"
 #include "platform/core/WinTypes.h"
 
@@ -177,9 +178,7 @@ struct LOGFONT {
 
     // Sets the face name, cut to fit (never inside a UTF-8 sequence).
     void SetFaceName(std::string_view face) {
-        std::size_t n = face.size() < LF_FACESIZE - 1 ? face.size() : LF_FACESIZE - 1;
-        while (n > 0 && n < face.size() && (static_cast<unsigned char>(face[n]) & 0xC0) == 0x80)
-            --n;
+        const std::size_t n = codepage::utf8Prefix(face, LF_FACESIZE - 1);
         std::memset(lfFaceName, 0, sizeof lfFaceName);
         std::memcpy(lfFaceName, face.data(), n);
     }

@@ -36,3 +36,12 @@ TEST(CodePage, TellsWellFormedUtf8FromCodePageText) {
     for (const auto& [text, valid] : cases)
         EXPECT_EQ(codepage::isValidUtf8(text), valid) << text;
 }
+
+TEST(CodePage, Utf8PrefixNeverEndsInsideASequence) {
+    const std::string text = "ab\xC3\xA4\xE2\x82\xAC"; // "abä€"
+    const struct {
+        std::size_t max;
+        std::size_t length;
+    } cases[] = {{0, 0}, {2, 2}, {3, 2}, {4, 4}, {5, 4}, {6, 4}, {7, 7}, {100, 7}};
+    for (const auto& c : cases) EXPECT_EQ(codepage::utf8Prefix(text, c.max), c.length) << c.max;
+}
