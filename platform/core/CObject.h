@@ -86,3 +86,13 @@ template <class T>
 T* DYNAMIC_DOWNCAST_PTR(CObject* obj) {
     return obj && obj->IsKindOf(T::GetThisClass()) ? static_cast<T*>(obj) : nullptr;
 }
+
+// A new object of the class as T, or null when the class has no factory or
+// makes no T (the object made is then deleted). The caller owns the result.
+template <class T>
+T* CreateObjectAs(const CRuntimeClass* cls) {
+    CObject* object = cls ? cls->CreateObject() : nullptr;
+    T* typed = DYNAMIC_DOWNCAST_PTR<T>(object);
+    if (!typed) delete object;
+    return typed;
+}

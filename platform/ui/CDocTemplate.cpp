@@ -68,12 +68,8 @@ CDocument* CDocTemplate::GetNextDoc(POSITION& rPos) const {
 
 CDocument* CDocTemplate::CreateNewDocument() {
     if (!m_pDocClass) return nullptr;
-    CObject* object = m_pDocClass->CreateObject();
-    auto* doc = DYNAMIC_DOWNCAST_PTR<CDocument>(object);
-    if (!doc) {
-        delete object;
-        return nullptr;
-    }
+    auto* doc = CreateObjectAs<CDocument>(m_pDocClass);
+    if (!doc) return nullptr;
     AddDocument(doc);
     return doc;
 }
@@ -85,12 +81,8 @@ CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* pDoc, CFrameWnd* pOther) {
     context.m_pCurrentDoc = pDoc;
     context.m_pNewViewClass = m_pViewClass;
     context.m_pNewDocTemplate = this;
-    CObject* object = m_pFrameClass->CreateObject();
-    auto* frame = DYNAMIC_DOWNCAST_PTR<CFrameWnd>(object);
-    if (!frame) {
-        delete object;
-        return nullptr;
-    }
+    auto* frame = CreateObjectAs<CFrameWnd>(m_pFrameClass);
+    if (!frame) return nullptr;
     // A frame that fails to load deletes itself.
     if (!frame->LoadFrame(m_nIDResource, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, &context))
         return nullptr;

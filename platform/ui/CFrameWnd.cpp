@@ -157,12 +157,8 @@ BOOL CFrameWnd::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext) {
 
 CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID) {
     if (!pContext || !pContext->m_pNewViewClass) return nullptr;
-    CObject* object = pContext->m_pNewViewClass->CreateObject();
-    auto* view = DYNAMIC_DOWNCAST_PTR<CWnd>(object);
-    if (!view) {
-        delete object;
-        return nullptr;
-    }
+    auto* view = CreateObjectAs<CWnd>(pContext->m_pNewViewClass);
+    if (!view) return nullptr;
     // A view that cannot be created deletes itself.
     if (!view->Create(nullptr, nullptr, AFX_WS_DEFAULT_VIEW, CRect(0, 0, 0, 0), this, nID, pContext))
         return nullptr;

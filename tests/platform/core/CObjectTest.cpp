@@ -34,3 +34,10 @@ TEST(CRuntimeClass, TypeTagsAreExactAndCaseSensitive) {
     EXPECT_EQ(CRuntimeClass::FromTypeTag("TDerived"), nullptr);
     EXPECT_EQ(CRuntimeClass::NameFromTypeTag(".?AV@@"), "");
 }
+
+TEST(CRuntimeClass, CreateObjectAsChecksTheKind) {
+    std::unique_ptr<TBase> made(CreateObjectAs<TBase>(RUNTIME_CLASS(TDerived)));
+    EXPECT_NE(made, nullptr);
+    EXPECT_EQ(CreateObjectAs<TDerived>(RUNTIME_CLASS(TBase)), nullptr); // no factory
+    EXPECT_EQ(CreateObjectAs<TBase>(nullptr), nullptr);
+}
