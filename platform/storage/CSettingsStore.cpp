@@ -124,8 +124,8 @@ void appendValue(std::string& out, const Value& value) {
     if (value.type == CSettingsStore::typeString) {
         appendQuoted(out,
                      std::string_view(reinterpret_cast<const char*>(value.data.data()), value.data.size()));
-    } else if (value.type == CSettingsStore::typeDword && value.data.size() == 4) {
-        DWORD v = value.data[0] | (value.data[1] << 8) | (value.data[2] << 16) | (DWORD(value.data[3]) << 24);
+    } else if (const std::optional<DWORD> word = value.AsDword()) {
+        DWORD v = *word;
         char buffer[9];
         for (int i = 7; i >= 0; --i) {
             buffer[i] = kHex[v & 0xF];
@@ -265,8 +265,7 @@ bool parseValueLine(std::string_view line, std::string& name, Value& value) {
         auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), v, 16);
         if (ec != std::errc() || end != digits.data() + digits.size() || digits.empty() || digits.size() > 8)
             return false;
-        value.type = CSettingsStore::typeDword;
-        value.data = {BYTE(v), BYTE(v >> 8), BYTE(v >> 16), BYTE(v >> 24)};
+        value = Value::Dword(v);
         return true;
     }
     if (startsWithNoCase(rest, "hex:")) {

@@ -38,6 +38,16 @@ public:
         // A string's UTF-8 bytes, a word's 4 little-endian bytes, or the bytes themselves.
         std::vector<BYTE> data;
         bool operator==(const Value&) const = default;
+
+        static Value Dword(DWORD word) {
+            return {typeDword, {BYTE(word), BYTE(word >> 8), BYTE(word >> 16), BYTE(word >> 24)}};
+        }
+        static Value String(std::string_view text) { return {typeString, {text.begin(), text.end()}}; }
+        // The word of a DWORD value; nothing for a value of another type or size.
+        std::optional<DWORD> AsDword() const {
+            if (type != typeDword || data.size() != 4) return std::nullopt;
+            return DWORD(data[0]) | DWORD(data[1]) << 8 | DWORD(data[2]) << 16 | DWORD(data[3]) << 24;
+        }
     };
 
     static constexpr const char* kFileName = "settings.reg";

@@ -2,7 +2,6 @@
 
 #include "platform/storage/CSettingsStore.h"
 
-#include <cstring>
 
 CProfileStore::~CProfileStore() = default;
 
@@ -83,10 +82,9 @@ CString CSettingsProfileStore::keyOf(const CString& section) const {
 
 bool CSettingsProfileStore::GetInt(const CString& section, const CString& entry, UINT& value) const {
     const auto v = store().QueryValue(keyOf(section), entry);
-    if (!v || v->type != CSettingsStore::typeDword || v->data.size() != 4) return false;
-    DWORD word = 0;
-    std::memcpy(&word, v->data.data(), 4);
-    value = word;
+    const std::optional<DWORD> word = v ? v->AsDword() : std::nullopt;
+    if (!word) return false;
+    value = *word;
     return true;
 }
 
@@ -106,19 +104,11 @@ bool CSettingsProfileStore::GetBinary(const CString& section, const CString& ent
 }
 
 bool CSettingsProfileStore::WriteInt(const CString& section, const CString& entry, UINT value) {
-    CSettingsStore::Value v;
-    v.type = CSettingsStore::typeDword;
-    v.data.resize(4);
-    const DWORD word = value;
-    std::memcpy(v.data.data(), &word, 4);
-    return store().SetValue(keyOf(section), entry, std::move(v));
+    return store().SetValue(keyOf(section), entry, CSettingsStore::Value::Dword(value));
 }
 
 bool CSettingsProfileStore::WriteString(const CString& section, const CString& entry, const CString& value) {
-    CSettingsStore::Value v;
-    v.type = CSettingsStore::typeString;
-    v.data.assign(value.begin(), value.end());
-    return store().SetValue(keyOf(section), entry, std::move(v));
+    return store().SetValue(keyOf(section), entry, CSettingsStore::Value::String(value));
 }
 
 bool CSettingsProfileStore::WriteBinary(const CString& section, const CString& entry,
