@@ -6,6 +6,7 @@
 #include "model/omDesignElement.h"
 #include "model/omGenericDesignData.h"
 #include "model/omIndexMap.h"
+#include "model/omLoadList.h"
 
 #include <list>
 #include <utility>
@@ -20,7 +21,7 @@ class omElementMap : public omIndexMap<omDesignElement>, public AStorageBase {
 
 public:
     // (member number, load) pairs of the load-group edits.
-    using NumberedLoads = std::vector<std::pair<unsigned, const omLoad*>>;
+    using NumberedLoads = omLoadList::NumberedLoads;
     // (member number, (ultimate cases, serviceability cases)) of the design data.
     using DesignDataLC = std::vector<std::pair<unsigned, std::pair<std::vector<int>, std::vector<int>>>>;
 

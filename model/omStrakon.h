@@ -10,6 +10,7 @@
 #include "common/AStorageBase.h"
 #include "model/omDofStructureType.h"
 #include "model/omLoadCase.h"
+#include "model/omLoadList.h"
 
 #include <list>
 #include <string>
@@ -32,7 +33,7 @@ class omStrakon : public AStorageBase {
     DECLARE_STORAGE_INTERFACE()
 
 public:
-    using NumberedLoads = std::vector<std::pair<unsigned, const omLoad*>>;
+    using NumberedLoads = omLoadList::NumberedLoads;
 
     // solveLoadCase's result for a load case that cannot be made active.
     static constexpr int kCaseNotActive = -1;
