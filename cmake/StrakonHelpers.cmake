@@ -32,13 +32,16 @@ function(strakon_add_library name)
   endif()
 endfunction()
 
-# strakon_add_gtest(<name> LIBS <targets...> [DIRS <subfolders...>] [GUI])
+# strakon_add_gtest(<name> LIBS <targets...> [DIRS <subfolders...>] [GUI] [SANITIZE])
 # One GoogleTest executable of every .cpp (and, for GUI, .qrc) in the current folder. GUI tests run
 # on Qt's offscreen platform so that no display is needed, with one application
 # object for the whole program (tests/support/GuiEnvironment.cpp). Tests write their
 # pictures and other artifacts under <build>/test-artifacts (STRAKON_TEST_ARTIFACTS).
+# SANITIZE marks a test program that reads files or manages windows: scripts/test builds
+# those again with AddressSanitizer and UndefinedBehaviorSanitizer (target
+# sanitize_tests, ctest label "sanitize") and runs them there too.
 function(strakon_add_gtest name)
-  cmake_parse_arguments(ARG "GUI" "" "DIRS;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "GUI;SANITIZE" "" "DIRS;LIBS" ${ARGN})
   strakon_folder_sources(sources "${ARG_GUI}" ${ARG_DIRS})
   if(ARG_GUI)
     list(APPEND sources ${PROJECT_SOURCE_DIR}/tests/support/GuiEnvironment.cpp)
@@ -60,8 +63,19 @@ function(strakon_add_gtest name)
   if(ARG_GUI)
     list(APPEND env "QT_QPA_PLATFORM=offscreen")
   endif()
+  set(labels "")
+  if(ARG_SANITIZE)
+    set(labels sanitize)
+    if(NOT TARGET sanitize_tests)
+      add_custom_target(sanitize_tests)
+    endif()
+    add_dependencies(sanitize_tests ${name})
+    # Qt's platform plugins keep allocations until exit; leaks are not what these runs look for.
+    list(APPEND env "ASAN_OPTIONS=detect_leaks=0:abort_on_error=1"
+                    "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "${env}"
+    PROPERTIES ENVIRONMENT "${env}" LABELS "${labels}"
     DISCOVERY_TIMEOUT 60)
 endfunction()
