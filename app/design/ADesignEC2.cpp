@@ -343,7 +343,7 @@ double ADesignEC2::DesignBending(std::vector<std::pair<double, double>>& nmResul
             else if (x > L - rw)
                 M = result.getForceAt(lc, rel(L - rw), Ry);
 
-            const double d = EffectiveDepth(xi, M);
+            const double d = EffectiveDepth(xi, std::fabs(M) <= kZeroMoment ? 0.0 : M);
             const double xl = lw >= 0.0 ? lw + d : 0.0;
             const double xr = rw >= 0.0 ? rw + d : 0.0;
             const double z = 0.9 * d;

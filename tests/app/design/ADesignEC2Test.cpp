@@ -174,6 +174,40 @@ TEST_F(BeamDesign, BendingIsReadFromTheDiagramWithTheMomentShifted) {
     }
 }
 
+// Support widths of 20 cm: inside a support the moment at its face governs
+// and is not shifted; within d of the face the shift grows from 0.
+TEST_F(BeamDesign, SupportWidthsReplaceAndShiftTheMoment) {
+    struct Case {
+        bool widths;
+        std::size_t point;
+        double Mdesign; // kNcm, read at N = 0 against the beam's 17409 kNcm
+    };
+    const double z = 0.9 * 45.2;
+    const Case cases[] = {
+        // The face's moment, read between the result points at 0 and 60 cm;
+        // no shift inside the support.
+        {true, 0, 3599.96 / 3.0},
+        // Without widths the zero moment at the end is shifted by the falling shear.
+        {false, 0, 0.5 * 66.666 * z},
+        // 60 cm from the end, inside 20 + d: the shear taken from 0 at the face.
+        {true, 1, 3599.96 + 0.5 * (0.22222 * (300.0 - 65.2) * 40.0 / 45.2) * z},
+        {false, 1, 3599.96 + 0.5 * 53.333 * z},
+    };
+    for (const Case& c : cases) {
+        build();
+        data.enableSupportWidth(c.widths);
+        data.setLeftSupportWidth(omUnitValue(20.0, omUK_cm));
+        data.setRightSupportWidth(omUnitValue(20.0, omUK_cm));
+        solve();
+        ADesignEC2 design(1, &frame->s);
+        design.PrepareSections();
+        std::vector<std::pair<double, double>> nm;
+        design.DesignBending(nm);
+        EXPECT_NEAR(nm[c.point].first, c.Mdesign / (10000.0 / 0.5744), 0.0005)
+            << "point " << c.point << (c.widths ? " with" : " without") << " widths";
+    }
+}
+
 TEST_F(BeamDesign, CrackWidthsOfTheBeam) {
     struct Case {
         double M;
