@@ -33,7 +33,7 @@ void UltFuncEC2::SetParameters(int selector, double AsBot, double AsTop, double 
     const double fck = m_concrete->fck().Get(omUK_kN_cm2);
     const double fyk = m_steel->fyk().Get(omUK_kN_cm2);
     m_fc = -fck / factors.GetConcreteFactor(state);
-    m_fy = fyk / factors.GetSteelFactor(state);
+    m_fy = SteelStrength(fyk, factors.GetSteelFactor(state));
     m_Es = m_steel->E(0.0).Get(omUK_kN_cm2);
     m_Ec = m_concrete->E(0.0).Get(omUK_kN_cm2);
 }
@@ -64,14 +64,20 @@ double UltFuncEC2::SteelStress(double eps) const {
     return m_fy;
 }
 
+double UltFuncEC2::SteelStrength(double fyk, double gammaS) const {
+    return fyk / gammaS;
+}
+
+std::pair<double, double> UltFuncEC2::UniformForces(double sigma) const {
+    if (sigma == 0.0) return {0.0, 0.0};
+    const omCrossSection& cs = *m_section;
+    return {sigma * cs.Integrate(cs.zTop(), cs.zBottom(), 0),
+            sigma * cs.Integrate(cs.zTop(), cs.zBottom(), 1)};
+}
+
 std::pair<double, double> UltFuncEC2::ConcreteForces(double eps0, double kappa) const {
     const omCrossSection& cs = *m_section;
-    if (kappa == 0.0) {
-        const double sigma = ConcreteStress(eps0);
-        if (sigma == 0.0) return {0.0, 0.0};
-        return {sigma * cs.Integrate(cs.zTop(), cs.zBottom(), 0),
-                sigma * cs.Integrate(cs.zTop(), cs.zBottom(), 1)};
-    }
+    if (kappa == 0.0) return UniformForces(ConcreteStress(eps0));
     // The parabola sigma = c1 eps + c2 eps^2 along the depth: P0 + P1 z + P2 z^2.
     const double c1 = 0.85 * m_fc * -1000.0;
     const double c2 = 0.85 * m_fc * -250000.0;
@@ -131,23 +137,13 @@ double SerFuncEC2Linear::ConcreteStress(double eps) const {
     return eps >= -0.0035 && eps <= 0.0 ? m_Ec * eps : 0.0;
 }
 
-double SerFuncEC2Linear::SteelStress(double eps) const {
-    if (eps < -kSteelStrainLimit || eps > kSteelStrainLimit) return 0.0;
-    const double fyk = m_steel->fyk().Get(omUK_kN_cm2);
-    const double epsYield = fyk / m_Es;
-    if (eps <= -epsYield) return -fyk;
-    if (eps <= epsYield) return m_Es * eps;
+double SerFuncEC2Linear::SteelStrength(double fyk, double) const {
     return fyk;
 }
 
 std::pair<double, double> SerFuncEC2Linear::ConcreteForces(double eps0, double kappa) const {
     const omCrossSection& cs = *m_section;
-    if (kappa == 0.0) {
-        const double sigma = ConcreteStress(eps0);
-        if (sigma == 0.0) return {0.0, 0.0};
-        return {sigma * cs.Integrate(cs.zTop(), cs.zBottom(), 0),
-                sigma * cs.Integrate(cs.zTop(), cs.zBottom(), 1)};
-    }
+    if (kappa == 0.0) return UniformForces(ConcreteStress(eps0));
     // Only the compressed part carries: above the neutral axis z0 for a
     // positive curvature, below it for a negative one.
     const double z0 = -eps0 / kappa;

@@ -48,8 +48,12 @@ public:
     double zTopBars() const;
 
 protected:
+    // The strength of the steel law: the design strength fyk / gamma s.
+    virtual double SteelStrength(double fyk, double gammaS) const;
     // N and M of the concrete (without the bars' holes) for a strain plane.
     virtual std::pair<double, double> ConcreteForces(double eps0, double kappa) const;
+    // N and M of a stress over the whole section.
+    std::pair<double, double> UniformForces(double sigma) const;
     // (N, M) less the targets.
     std::pair<double, double> Forces(double eps0, double kappa) const;
 
@@ -77,9 +81,9 @@ public:
 
     // Ec eps between -0.0035 and 0, else 0.
     double ConcreteStress(double eps) const override;
-    // The ultimate steel law at the characteristic strength.
-    double SteelStress(double eps) const override;
 
 protected:
+    // The steel law takes the characteristic strength.
+    double SteelStrength(double fyk, double gammaS) const override;
     std::pair<double, double> ConcreteForces(double eps0, double kappa) const override;
 };
