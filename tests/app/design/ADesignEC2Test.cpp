@@ -7,6 +7,7 @@
 #include "model/omLoadCaseResult.h"
 #include "model/omMaterialMap.h"
 #include "tests/model/FrameBuilder.h"
+#include "tests/model/RecordBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -334,6 +335,25 @@ TEST_F(BeamDesign, AnUnknownElementOrMissingDesignDataGiveReasons) {
     EXPECT_TRUE(design.PrepareSections());
     std::vector<std::pair<double, double>> nm;
     EXPECT_EQ(design.DesignBending(nm), 0.0);
+}
+
+// The stirrup dialog refuses a spacing of 0, but a structure file can hold one.
+TEST_F(BeamDesign, AStirrupOfSpacingZeroFromARecordCoversNothing) {
+    data.getStirrups() = stirrups({{"2", "8", "20", "0", "0.5"}, {"2", "8", "20", "0.5", "1"}});
+    data.getStirrups()[1].setE(omUnitValue(0.0, omUK_cm));
+    omRCDesignBeamData read;
+    loadFrom(storedBytes(data), read);
+    ASSERT_EQ(read.getStirrups().size(), 2);
+    ASSERT_EQ(read.getStirrups()[1].getE().Get(omUK_cm), 0.0);
+    data = read;
+    solve();
+    EXPECT_EQ(reasons(),
+              kHead + "\n     1 - Stirrups are not defined. There are uncovered areas:\n\t[50.00-100.00]%");
+    EXPECT_FALSE(ADesignEC2::Run(1, &frame->s));
+    ADesignEC2 design(1, &frame->s);
+    std::vector<double> shear;
+    EXPECT_EQ(design.DesignShear(shear), 0.0);
+    EXPECT_EQ(shear, std::vector<double>(kPoints, 0.0));
 }
 
 TEST_F(BeamDesign, StretchesOfTheSameReinforcementShareOneSection) {
