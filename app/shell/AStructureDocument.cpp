@@ -34,6 +34,11 @@ BOOL AStructureDocument::OnNewDocument() {
     return COleDocument::OnNewDocument() ? TRUE : FALSE;
 }
 
+void AStructureDocument::DeleteContents() {
+    m_outputAttributes = AOutputStructureAttributes();
+    COleDocument::DeleteContents();
+}
+
 void AStructureDocument::LoadFromStorage() {
     CCompoundStorage* root = GetRootStorage();
     if (!root || !root->IsStorage(kStorageName))

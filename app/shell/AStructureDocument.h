@@ -3,6 +3,7 @@
 // command manager), keeps its data in the stream "Contents" of the sub-storage
 // "Strakon" of its compound file, and opens its windows through eight virtual
 // operations that the concrete structure document fills in.
+#include "app/report/AOutputAttributes.h"
 #include "app/views/ACommandManager.h"
 #include "platform/core/CRect.h"
 #include "platform/ui/COleDocument.h"
@@ -19,6 +20,8 @@ public:
     // The derived document writes everything; the base has nothing of its own.
     void Serialize(CArchive& ar) override;
     BOOL OnNewDocument() override;
+    // Empties the structure's own report settings; derived documents empty the rest.
+    void DeleteContents() override;
 
     // Reads the stream "Contents" of the sub-storage "Strakon". A file without
     // "Strakon" fails with the bad-format archive exception; a "Strakon" without
@@ -41,6 +44,8 @@ public:
     virtual CFrameWnd* OpenDesignWindow(ABaseProjectTIWin* pItem, BOOL bMakeVisible);
 
     ACommandManager& GetCommandManager() { return m_commandManager; }
+    // The report's name lists and description of this structure, kept in its file.
+    AOutputStructureAttributes& GetOutputAttributes() { return m_outputAttributes; }
 
     // The area that the latest Undo or Redo changed; emptied before each and,
     // when a command filled it, handed to the active view afterwards.
@@ -53,6 +58,7 @@ protected:
     void OnUpdateEditRedo(CCmdUI* pCmdUI);
 
     ACommandManager m_commandManager;
+    AOutputStructureAttributes m_outputAttributes;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -34,17 +34,27 @@ TEST_F(AOutputAttributesTest, AnEmptyStoreGivesTheDefaultsAndMakesTheSixKeys) {
     EXPECT_EQ(o->m_strLanguage, "English");
     EXPECT_FALSE(o->m_bGDIPrintFix);
     EXPECT_EQ(o->m_strFrontPageFont, "Arial");
+    EXPECT_EQ(o->m_strHeadFont, "Arial");
+    EXPECT_EQ(o->m_strNormalFont, "Arial");
+    EXPECT_FALSE(o->m_bMirrorMargins);
+    EXPECT_EQ(o->m_nPrintType, 0);
+    EXPECT_EQ(o->m_nColorType, 0);
     EXPECT_FALSE(o->m_bPrintFrontPage);
-    EXPECT_TRUE(o->m_bPrintTitle);
     EXPECT_FALSE(o->m_bPrintKeywords);
-    EXPECT_TRUE(o->m_bPrintProject);
-    EXPECT_EQ(o->m_strHeadLeft, "");
+    EXPECT_TRUE(o->m_bPrintTitle && o->m_bPrintSubtitle && o->m_bPrintText && o->m_bPrintLogo &&
+                o->m_bPrintInvestor && o->m_bPrintAuthor && o->m_bPrintFile && o->m_bPrintProject);
+    for (const CString* text : {&o->m_strFootLeft, &o->m_strFootMiddle, &o->m_strFootRight, &o->m_strHeadLeft,
+                                &o->m_strHeadMiddle, &o->m_strHeadRight})
+        EXPECT_EQ(*text, "");
     const double margins[] = {2.0, 2.5, 1.0, 2.0, 1.3, 1.5, 2.0, 2.5, 1.0, 1.5, 1.3, 1.0};
     for (int i = 0; i < AOutputAttributes::marginCount; ++i)
         EXPECT_EQ(o->m_margins[i].Get(omUK_cm), margins[i]) << i;
     EXPECT_DOUBLE_EQ(o->GetLeftMarginStd(omUK_mm).GetValue(), 25.0);
     EXPECT_EQ(o->GetLeftMarginStd(omUK_mm).GetKey(), omUK_mm);
+    EXPECT_TRUE(o->m_bActionPic && o->m_bActionTab && o->m_bLoadCaseTab);
     EXPECT_EQ(o->m_nCSTabType, 1);
+    EXPECT_EQ(o->m_nElementTabType, 1);
+    EXPECT_EQ(o->m_nMaterialTabType, 1);
     EXPECT_EQ(o->m_nNodeTabType, 1);
     EXPECT_FALSE(o->m_bActionPicSec);
     EXPECT_TRUE(o->m_bGeometryPic);

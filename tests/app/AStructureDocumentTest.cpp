@@ -252,3 +252,37 @@ TEST_F(AStructureDocumentTest, SaveToStorageWithAnObjectWritesThatObjectsArchive
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(AStructureDocumentTest, EachStructureSavesAndOpensItsOwnReportLists) {
+    const auto pathA = dir / "a.oxs";
+    const auto pathB = dir / "b.oxs";
+    TestStructureDoc a;
+    TestStructureDoc b;
+    a.withOutputRecord = b.withOutputRecord = true;
+    a.GetOutputAttributes().m_printedActions = {"A dead load"};
+    a.GetOutputAttributes().m_strDescription = "Hall A";
+    b.GetOutputAttributes().m_printedActions = {"B snow"};
+    ASSERT_TRUE(a.OnSaveDocument(pathA.c_str()));
+    ASSERT_TRUE(b.OnSaveDocument(pathB.c_str()));
+    b.OnCloseDocument();
+    // Opening B again does not touch A's lists, and A saves its own.
+    TestStructureDoc reopened;
+    reopened.withOutputRecord = true;
+    ASSERT_TRUE(reopened.OnOpenDocument(pathB.c_str()));
+    EXPECT_EQ(reopened.GetOutputAttributes().m_printedActions, std::vector<std::string>{"B snow"});
+    ASSERT_TRUE(a.OnSaveDocument(pathA.c_str()));
+    a.OnCloseDocument();
+    TestStructureDoc check;
+    check.withOutputRecord = true;
+    ASSERT_TRUE(check.OnOpenDocument(pathA.c_str()));
+    EXPECT_EQ(check.GetOutputAttributes().m_printedActions, std::vector<std::string>{"A dead load"});
+    EXPECT_EQ(check.GetOutputAttributes().m_strDescription, "Hall A");
+    // A new structure starts with empty lists.
+    ASSERT_TRUE(check.OnNewDocument());
+    EXPECT_TRUE(check.GetOutputAttributes().m_printedActions.empty());
+    EXPECT_EQ(check.GetOutputAttributes().m_strDescription, "");
+}
+
+} // namespace

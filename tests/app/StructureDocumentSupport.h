@@ -15,6 +15,7 @@ public:
     TestStructureDoc() { m_bAutoDelete = FALSE; }
 
     void Serialize(CArchive& ar) override {
+        if (withOutputRecord) GetOutputAttributes().SerializeRecord(ar);
         if (ar.IsStoring()) {
             ar << text << number;
             if (failWhileStoring)
@@ -31,6 +32,7 @@ public:
         AStructureDocument::ReportSaveLoadException(path, e, saving, idDefault);
     }
     void DeleteContents() override {
+        AStructureDocument::DeleteContents();
         text.clear();
         number = 0;
         ++deleted;
@@ -39,6 +41,8 @@ public:
     std::string text;
     std::uint32_t number = 0;
     bool failWhileStoring = false;
+    // Whether the structure's report settings go first into the stream.
+    bool withOutputRecord = false;
     int deleted = 0;
     int archiveCause = -1;
     int fileCause = -1;
