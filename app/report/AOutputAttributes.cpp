@@ -126,18 +126,6 @@ void readList(CArchive& ar, std::vector<std::string>& list) {
 
 const char* const AOutputAttributes::kTableStyles[4] = {"Grid 1", "Columns 1", "Rows 1", "Rows 2"};
 
-AOutputAttributes* AOutputAttributes::s_pInstance = nullptr;
-
-AOutputAttributes* AOutputAttributes::Instance() {
-    if (!s_pInstance) s_pInstance = new AOutputAttributes;
-    return s_pInstance;
-}
-
-void AOutputAttributes::Release() {
-    delete s_pInstance;
-    s_pInstance = nullptr;
-}
-
 AOutputAttributes::AOutputAttributes() {
     SetDefaults();
     Load();

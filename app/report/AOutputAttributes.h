@@ -15,6 +15,7 @@
 //
 // Both are plain values: the output-settings sheet edits copies and assigns
 // them back only when it is closed with OK.
+#include "app/shell/ASingleton.h"
 #include "common/AStorageBase.h"
 #include "common/omUnitValue.h"
 #include "platform/core/CString.h"
@@ -25,15 +26,11 @@
 class CArchive;
 class omLoadManager;
 
-class AOutputAttributes : public AStorageBase {
+class AOutputAttributes : public AStorageBase, public ASingleton<AOutputAttributes> {
     DECLARE_STORAGE_INTERFACE()
 public:
-    // The single object, made (and read from the store) on the first call.
-    static AOutputAttributes* Instance();
-    // Deletes the object without saving it; a later Instance reads the store again.
-    static void Release();
-
-    // Every setting at its default, then Load.
+    // Every setting at its default, then Load. Instance makes the one of the
+    // program; Release deletes it without saving.
     AOutputAttributes();
     AOutputAttributes(const AOutputAttributes&) = default;
     AOutputAttributes& operator=(const AOutputAttributes&) = default;
@@ -133,7 +130,6 @@ public:
 
 private:
     static omUnitValue inUnit(const omUnitValue& value, omUnitKey unit);
-    static AOutputAttributes* s_pInstance;
 };
 
 class AOutputStructureAttributes : public AStorageBase {

@@ -36,18 +36,6 @@ std::string omOutputLocaleRecord::field(unsigned index) const {
     return index == 0 ? m_key : m_text;
 }
 
-omOutputLocaleDB* omOutputLocaleDB::s_pInstance = nullptr;
-
-omOutputLocaleDB* omOutputLocaleDB::Instance() {
-    if (!s_pInstance) s_pInstance = new omOutputLocaleDB;
-    return s_pInstance;
-}
-
-void omOutputLocaleDB::Release() {
-    delete s_pInstance;
-    s_pInstance = nullptr;
-}
-
 omOutputLocaleDB::omOutputLocaleDB()
     : omAsciiDB<omOutputLocaleRecord>(std::string(APath::Instance()->ParentPath(kRelativePath)), false) {}
 

@@ -3,6 +3,7 @@
 // by a short key in the section of the chosen output language. The table is
 // the record database "Common\DB\OutputStrings.db" of the shared data folder
 // (its format is described at the head of that file), read once on first use.
+#include "app/shell/ASingleton.h"
 #include "common/omAsciiDB.h"
 
 #include <filesystem>
@@ -29,14 +30,10 @@ public:
     std::string m_text;
 };
 
-class omOutputLocaleDB : public omAsciiDB<omOutputLocaleRecord> {
+class omOutputLocaleDB : public omAsciiDB<omOutputLocaleRecord>, public ASingleton<omOutputLocaleDB> {
 public:
-    // The table, read from the shared data folder on the first call.
-    static omOutputLocaleDB* Instance();
-    // Deletes the table; a later Instance reads the file again.
-    static void Release();
-
-    // The table of the shared data folder.
+    // The table of the shared data folder (Instance reads it once; Release
+    // deletes it, and a later Instance reads the file again).
     omOutputLocaleDB();
     // The table of another file.
     explicit omOutputLocaleDB(std::filesystem::path path);
@@ -50,7 +47,4 @@ public:
 
     static constexpr const char* kRelativePath = "Common\\DB\\OutputStrings.db";
     static constexpr const char* kFallbackLanguage = "English";
-
-private:
-    static omOutputLocaleDB* s_pInstance;
 };

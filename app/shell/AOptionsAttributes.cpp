@@ -38,18 +38,6 @@ double positive(double value, double defaultValue) {
 
 const char* const AOptionsAttributes::kDefaultHomePage = "http://www.orvex.com";
 
-AOptionsAttributes* AOptionsAttributes::s_pInstance = nullptr;
-
-AOptionsAttributes* AOptionsAttributes::Instance() {
-    if (!s_pInstance) s_pInstance = new AOptionsAttributes;
-    return s_pInstance;
-}
-
-void AOptionsAttributes::Release() {
-    delete s_pInstance;
-    s_pInstance = nullptr;
-}
-
 AOptionsAttributes::AOptionsAttributes() {
     SetDefaults();
     Load();

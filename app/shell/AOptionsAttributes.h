@@ -4,6 +4,7 @@
 // formats, the drawing grid and the analysis settings. Kept under
 // "Software\Orvex\Strakon\Options" in five sections; read when the object is
 // made, written by the Options command and when the object goes at exit.
+#include "app/shell/ASingleton.h"
 #include "common/AStorageBase.h"
 #include "common/omNumberFormat.h"
 #include "common/omUnitManager.h"
@@ -12,14 +13,10 @@
 
 #include <cstdint>
 
-class AOptionsAttributes : public AStorageBase {
+class AOptionsAttributes : public AStorageBase, public ASingleton<AOptionsAttributes> {
     DECLARE_STORAGE_INTERFACE()
 public:
-    // The single object, made (and read from the store) on the first call.
-    static AOptionsAttributes* Instance();
-    // Deletes the object, which saves it; a later Instance reads the store again.
-    static void Release();
-
+    // Made by Instance, read from the store; Release deletes it, which saves it.
     AOptionsAttributes();
     // One object saves itself when it goes: copies would write the store as well.
     AOptionsAttributes(const AOptionsAttributes&) = delete;
@@ -60,7 +57,4 @@ public:
     std::uint32_t defaultElement = 1; // 0 linear, 1 non-linear
 
     static const char* const kDefaultHomePage;
-
-private:
-    static AOptionsAttributes* s_pInstance;
 };

@@ -38,18 +38,6 @@ const char* const AUnitKeyAttributes::kValueNames[kFieldCount] = {
     "Force per Volume",
 };
 
-AUnitKeyAttributes* AUnitKeyAttributes::s_pInstance = nullptr;
-
-AUnitKeyAttributes* AUnitKeyAttributes::Instance() {
-    if (!s_pInstance) s_pInstance = new AUnitKeyAttributes;
-    return s_pInstance;
-}
-
-void AUnitKeyAttributes::Release() {
-    delete s_pInstance;
-    s_pInstance = nullptr;
-}
-
 AUnitKeyAttributes::AUnitKeyAttributes() {
     SetMetricDefaults();
     Load();

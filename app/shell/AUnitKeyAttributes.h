@@ -1,17 +1,14 @@
 #pragma once
 // The unit in which each quantity is shown and entered, for the whole program.
 // Kept under "Software\Orvex\Strakon\Options\UnitKeys" by unit name.
+#include "app/shell/ASingleton.h"
 #include "common/AStorageBase.h"
 #include "common/omUnitManager.h"
 
-class AUnitKeyAttributes : public AStorageBase {
+class AUnitKeyAttributes : public AStorageBase, public ASingleton<AUnitKeyAttributes> {
     DECLARE_STORAGE_INTERFACE()
 public:
-    // The single object, made on the first call (the store is read then).
-    static AUnitKeyAttributes* Instance();
-    // Deletes the object; a later Instance reads the store again.
-    static void Release();
-
+    // Made by Instance, read from the store.
     AUnitKeyAttributes();
     ~AUnitKeyAttributes() override;
 
@@ -46,7 +43,4 @@ public:
     static const char* const kValueNames[kFieldCount];
     // The fields in their order, for code that walks all fifteen.
     omUnitKey* Field(int index);
-
-private:
-    static AUnitKeyAttributes* s_pInstance;
 };

@@ -70,18 +70,6 @@ constexpr SwitchValue kSwitches[] = {
 
 } // namespace
 
-ADrawAttributes* ADrawAttributes::s_pInstance = nullptr;
-
-ADrawAttributes* ADrawAttributes::Instance() {
-    if (!s_pInstance) s_pInstance = new ADrawAttributes;
-    return s_pInstance;
-}
-
-void ADrawAttributes::Release() {
-    delete s_pInstance;
-    s_pInstance = nullptr;
-}
-
 ADrawAttributes::ADrawAttributes() {
     for (const ColorValue& c : kColors)
         this->*c.field = c.defaultColor;
@@ -147,18 +135,6 @@ int ADrawAttributes::GetStyle(int drawMode, bool selected) {
 
 // --- Members --------------------------------------------------------------------
 
-AElementAttributes* AElementAttributes::s_pInstance = nullptr;
-
-AElementAttributes* AElementAttributes::Instance() {
-    if (!s_pInstance) s_pInstance = new AElementAttributes;
-    return s_pInstance;
-}
-
-void AElementAttributes::Release() {
-    delete s_pInstance;
-    s_pInstance = nullptr;
-}
-
 int AElementAttributes::GetPenWidth(const CDC& dc) const {
     return attr().GetPenWidth(dc, 0);
 }
@@ -201,18 +177,6 @@ COLORREF AElementAttributes::GetResultLabelBackColor(int, bool) const {
 
 // --- Nodes ----------------------------------------------------------------------
 
-ANodeAttributes* ANodeAttributes::s_pInstance = nullptr;
-
-ANodeAttributes* ANodeAttributes::Instance() {
-    if (!s_pInstance) s_pInstance = new ANodeAttributes;
-    return s_pInstance;
-}
-
-void ANodeAttributes::Release() {
-    delete s_pInstance;
-    s_pInstance = nullptr;
-}
-
 int ANodeAttributes::GetPenWidth(const CDC& dc) const {
     return attr().GetPenWidth(dc, 1);
 }
@@ -246,18 +210,6 @@ COLORREF ANodeAttributes::GetResultLabelBackColor(int, bool, bool) const {
 }
 
 // --- Loads ----------------------------------------------------------------------
-
-ALoadAttributes* ALoadAttributes::s_pInstance = nullptr;
-
-ALoadAttributes* ALoadAttributes::Instance() {
-    if (!s_pInstance) s_pInstance = new ALoadAttributes;
-    return s_pInstance;
-}
-
-void ALoadAttributes::Release() {
-    delete s_pInstance;
-    s_pInstance = nullptr;
-}
 
 int ALoadAttributes::GetPenWidth(const CDC& dc, int mode, bool selected) const {
     return attr().GetPenWidth(dc, ADrawAttributes::GetStyle(mode, selected) == selectedStyle ? 3 : 2);

@@ -9,6 +9,7 @@
 //
 // Draw modes: 0 normal with the selection shown, 1 normal without selection,
 // 2 greyed, 3 monochrome. Styles: 0 normal, 1 selected, 2 monochrome, 3 greyed.
+#include "app/shell/ASingleton.h"
 #include "common/AStorageBase.h"
 #include "platform/core/COLORREF.h"
 #include "platform/core/CString.h"
@@ -16,14 +17,11 @@
 class AMapC2L;
 class CDC;
 
-class ADrawAttributes : public AStorageBase {
+class ADrawAttributes : public AStorageBase, public ASingleton<ADrawAttributes> {
     DECLARE_STORAGE_INTERFACE()
 public:
-    // The single object, made and read from the store on the first call.
-    static ADrawAttributes* Instance();
-    // Deletes the object, which saves it.
-    static void Release();
-
+    // Made by Instance with the defaults and the store's values; Release
+    // deletes it, which saves it.
     ADrawAttributes();
     // One object saves itself when it goes: copies would write the store as well.
     ADrawAttributes(const ADrawAttributes&) = delete;
@@ -73,16 +71,11 @@ public:
     double m_diagramFactor = 12.0;
     bool m_showResultsLabels = true;
     bool m_showDesignUltimate = true;
-
-private:
-    static ADrawAttributes* s_pInstance;
 };
 
 // Colours and pens of members.
-class AElementAttributes {
+class AElementAttributes : public ASingleton<AElementAttributes> {
 public:
-    static AElementAttributes* Instance();
-    static void Release();
     virtual ~AElementAttributes() = default;
 
     int GetPenWidth(const CDC& dc) const;
@@ -95,16 +88,11 @@ public:
     int GetReleasePenWidth(const CDC& dc, int mode, bool selected) const;
     COLORREF GetResultLabelColor(int mode, bool selected) const;
     COLORREF GetResultLabelBackColor(int mode, bool selected) const;
-
-private:
-    static AElementAttributes* s_pInstance;
 };
 
 // Colours and pens of nodes.
-class ANodeAttributes {
+class ANodeAttributes : public ASingleton<ANodeAttributes> {
 public:
-    static ANodeAttributes* Instance();
-    static void Release();
     virtual ~ANodeAttributes() = default;
 
     int GetPenWidth(const CDC& dc) const;
@@ -114,16 +102,11 @@ public:
     COLORREF GetLabelAreaColor(int mode, bool selected) const;
     COLORREF GetResultLabelColor(int mode, bool selected, bool highlighted) const;
     COLORREF GetResultLabelBackColor(int mode, bool selected, bool highlighted) const;
-
-private:
-    static ANodeAttributes* s_pInstance;
 };
 
 // Colours and pens of loads.
-class ALoadAttributes {
+class ALoadAttributes : public ASingleton<ALoadAttributes> {
 public:
-    static ALoadAttributes* Instance();
-    static void Release();
     virtual ~ALoadAttributes() = default;
 
     int GetPenWidth(const CDC& dc, int mode, bool selected) const;
@@ -132,7 +115,4 @@ public:
     COLORREF GetLineColor(int mode, bool selected) const;
     COLORREF GetForceColor(int mode, bool selected) const;
     COLORREF GetLabelAreaColor(int mode, bool selected) const;
-
-private:
-    static ALoadAttributes* s_pInstance;
 };
