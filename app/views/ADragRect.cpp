@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-const unsigned ADragRect::kFrameColor = RGB(64, 64, 64);
+const COLORREF ADragRect::kFrameColor = RGB(64, 64, 64);
 
 ADragRect::ADragRect() : CRect(0, 0, 0, 0) {}
 

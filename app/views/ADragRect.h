@@ -5,6 +5,7 @@
 // and bottom the free corner). Nothing is drawn by inversion: Begin, Move and
 // End keep the rectangle and invalidate the view, and the view's drawing calls
 // Redraw, which paints the frame on top while a band is shown.
+#include "platform/core/COLORREF.h"
 #include "platform/core/CRect.h"
 
 class CDC;
@@ -32,7 +33,7 @@ public:
     bool m_bAutoWidth = true;
     int m_nWidth = 1; // pixels
     // The colour of the frame.
-    static const unsigned kFrameColor;
+    static const COLORREF kFrameColor;
 
 private:
     bool m_bDrawn = false;

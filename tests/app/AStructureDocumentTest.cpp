@@ -283,6 +283,9 @@ TEST_F(AStructureDocumentTest, EachStructureSavesAndOpensItsOwnReportLists) {
     ASSERT_TRUE(check.OnNewDocument());
     EXPECT_TRUE(check.GetOutputAttributes().m_printedActions.empty());
     EXPECT_EQ(check.GetOutputAttributes().m_strDescription, "");
+    EXPECT_EQ(check.GetCompoundFile(), nullptr) << "a new structure holds no file";
+    TestStructureDoc again;
+    EXPECT_TRUE(again.OnOpenDocument(pathA.c_str()));
 }
 
 } // namespace
