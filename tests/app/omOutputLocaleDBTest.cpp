@@ -100,6 +100,8 @@ TEST_F(omOutputLocaleDBTest, TheInstanceReadsTheTableOfTheSharedDataFolder) {
     EXPECT_EQ(db, omOutputLocaleDB::Instance());
     EXPECT_EQ(db->getPath().filename(), "OutputStrings.db");
     EXPECT_EQ(db->getPath().parent_path().filename(), "DB");
+    EXPECT_TRUE(db->isOpen()) << "the build tree holds the shared data folder beside the program folder";
+    EXPECT_EQ(db->Lookup("ULS", "Deutsch"), "Ultimate limit state");
     omOutputLocaleDB::Release();
 }
 
