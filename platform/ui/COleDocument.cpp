@@ -39,10 +39,7 @@ BOOL COleDocument::OnOpenDocument(const char* lpszPathName) {
     if (!m_bCompoundFile) return CDocument::OnOpenDocument(lpszPathName);
     const CString path = lpszPathName ? lpszPathName : "";
     try {
-        // The new file is taken before the old one goes, so that a refused
-        // opening changes nothing of what the document holds.
-        auto file = std::make_unique<CCompoundFile>(std::filesystem::path(std::string(path)));
-        m_pFile = std::move(file);
+        m_pFile = std::make_unique<CCompoundFile>(std::filesystem::path(std::string(path)));
         DeleteContents();
         // A half-read document counts as changed until it is read completely.
         SetModifiedFlag(TRUE);
