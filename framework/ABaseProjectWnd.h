@@ -9,6 +9,7 @@
 
 class ABaseStructureDoc;
 class ABaseWorkspace;
+class ABaseWorkspaceManager;
 class SECTabWnd;
 struct CRuntimeClass;
 
@@ -28,7 +29,11 @@ public:
         UINT m_nControlId = 0;
         UINT m_nIconId = 0;
         CString m_strLabel;
-        ABaseWorkspace* m_pWorkspace = nullptr; // owned by its manager
+        // Owned by its manager, which may replace it (a loaded project brings its
+        // own workspaces): the tab finds its workspace again by id.
+        ABaseWorkspace* m_pWorkspace = nullptr;
+        int m_nWorkspaceId = -1;
+        ABaseWorkspaceManager* m_pManager = nullptr;
         CRuntimeClass* m_pStructureItemClass = nullptr;
     };
 
@@ -57,8 +62,13 @@ public:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     // The tab window reports a newly chosen tab: its workspace is shown.
     LRESULT OnTabSelected(WPARAM wParam, LPARAM lParam);
+    // The workspace of a tab; null when the tab has none.
+    ABaseWorkspace* GetTabWorkspace(int nTab) const;
 
 protected:
+    // Every tree shows the single item "No opened project".
+    void AddEmptyProjectItems();
+
     CString m_strEmptyTree = "No opened project";
     SECTabWnd* m_pTabWnd = nullptr; // a child window: dies with the bar
     BOOL m_bCreated = FALSE;

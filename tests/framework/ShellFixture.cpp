@@ -1,0 +1,61 @@
+#include "ShellFixture.h"
+
+#include "platform/ui/CResources.h"
+
+IMPLEMENT_DYNCREATE(ShellView, CView)
+IMPLEMENT_DYNCREATE(ShellChildFrame, ABaseMDIChildWnd)
+IMPLEMENT_DYNCREATE(ShellMainFrame, ABaseMDIFrameWnd)
+
+int ShellMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
+    if (ABaseMDIFrameWnd::OnCreate(lpCreateStruct) == -1) return -1;
+    EnableDocking(CBRS_ALIGN_ANY);
+    auto* manager = ABaseWinApp::GetApp()->GetWorkspaceManager();
+    projectWnd.AddProjectView(&projectWnd.trees[0], WS_CHILD | WS_VISIBLE, 0, 1001, 0, "Geometry",
+                              manager->GetWorkspace(0), nullptr);
+    projectWnd.AddProjectView(&projectWnd.trees[1], WS_CHILD | WS_VISIBLE, 1, 1002, 0, "Loads",
+                              manager->GetWorkspace(1), nullptr);
+    if (!projectWnd.Create(this, "Project", WS_CHILD | WS_VISIBLE | CBRS_LEFT, 0, 0xE801)) return -1;
+    if (!outputWnd.Create(this, "Output", WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, 0, 0xE802)) return -1;
+    return 0;
+}
+
+void ShellFixture::SetUp() {
+    ProjectFixture::SetUp();
+    CResources& r = CResources::Instance();
+    r.AddString(kMainFrameId, "Strakon");
+    r.AddString(kViewId, "\nGeometry\nGeometry\n\n\n\n");
+    r.AddMenu(kMainFrameId, {MenuPopup("&Window", {MenuItem("&Cascade", ID_WINDOW_CASCADE)})});
+    r.AddMenu(kViewId, {MenuPopup("&Window", {MenuItem("&Cascade", ID_WINDOW_CASCADE)})});
+    app.m_pWorkspaceManager = &manager;
+    viewTemplate = new CMultiDocTemplate(kViewId, RUNTIME_CLASS(TestStructure),
+                                         RUNTIME_CLASS(ShellChildFrame), RUNTIME_CLASS(ShellView));
+    app.AddDocTemplate(viewTemplate);
+    frame = new ShellMainFrame;
+    ASSERT_TRUE(frame->LoadFrame(kMainFrameId));
+    app.m_pMainWnd = frame;
+    frame->MoveWindow(0, 0, 1000, 700);
+    frame->ShowWindow(SW_SHOW);
+}
+
+void ShellFixture::TearDown() {
+    if (app.m_pMainWnd) app.m_pMainWnd->DestroyWindow();
+    app.m_pMainWnd = nullptr;
+    ProcessEvents();
+    ProjectFixture::TearDown();
+    app.m_pWorkspaceManager = nullptr;
+}
+
+ShellChildFrame* ShellFixture::openWindow(ABaseStructureDoc* doc, ABaseProjectTIWin* item) {
+    auto* child = static_cast<ShellChildFrame*>(viewTemplate->CreateNewFrame(doc, nullptr));
+    if (!child) return nullptr;
+    if (item) child->SetGuiTIWinObject(item);
+    viewTemplate->InitialUpdateFrame(child, doc, TRUE);
+    return child;
+}
+
+std::vector<std::string> ShellFixture::visibleTitles() const {
+    std::vector<std::string> titles;
+    for (CMDIChildWnd* child : frame->GetMDIChildren())
+        if (child->IsWindowVisible() && child->IsWindowEnabled()) titles.push_back(child->GetWindowText());
+    return titles;
+}

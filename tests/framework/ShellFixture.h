@@ -1,0 +1,107 @@
+#pragma once
+// A small program on the framework's window bases, as the real program is
+// built: a main frame with a project window (two tabs, each showing one of the
+// four workspaces) and an output window, structure windows in child frames
+// bound to project-tree items, and a project with structures in real files.
+#include "ProjectFixture.h"
+
+#include "framework/ABaseMDIChildWnd.h"
+#include "framework/ABaseMDIFrameWnd.h"
+#include "framework/ABaseOutputWnd.h"
+#include "framework/ABaseProjectTI.h"
+#include "framework/ABaseProjectWnd.h"
+#include "framework/ABaseWorkspace.h"
+#include "platform/ui/CDocTemplate.h"
+#include "platform/ui/CView.h"
+#include "platform/ui/SECTabWnd.h"
+#include "tests/platform/ui/UiTestSupport.h"
+
+#include <QMdiArea>
+
+#include <memory>
+#include <string>
+
+class ShellView : public CView {
+    DECLARE_DYNCREATE(ShellView)
+public:
+    void OnDraw(CDC*) override {}
+};
+
+class ShellChildFrame : public ABaseMDIChildWnd {
+    DECLARE_DYNCREATE(ShellChildFrame)
+public:
+    // Frames that refuse to close stay open on WM_CLOSE.
+    void OnClose() override {
+        ++closeRequests;
+        if (!refuseClose) ABaseMDIChildWnd::OnClose();
+    }
+    bool refuseClose = false;
+    int closeRequests = 0;
+};
+
+// A tree item that opens windows and names them.
+class ShellItem : public ABaseProjectTIWin {
+public:
+    ShellItem(ABaseStructureDoc* doc, std::string description)
+        : ABaseProjectTIWin(nullptr, doc, false, false, false, false), m_description(std::move(description)) {
+    }
+    std::string GetDescription() override { return m_description; }
+
+private:
+    std::string m_description;
+};
+
+class ShellProjectWnd : public ABaseProjectWnd {
+public:
+    CWnd trees[2];
+};
+
+class ShellOutputWnd : public ABaseOutputWnd {
+public:
+    void ClearOutput() override { ++cleared; }
+    int cleared = 0;
+};
+
+class ShellMainFrame : public ABaseMDIFrameWnd {
+    DECLARE_DYNCREATE(ShellMainFrame)
+public:
+    int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
+    ABaseProjectWnd* GetProjectWnd() override { return &projectWnd; }
+    ABaseOutputWnd* GetOutputWnd() override { return &outputWnd; }
+
+    ShellProjectWnd projectWnd;
+    ShellOutputWnd outputWnd;
+};
+
+// The program's workspace manager: four workspaces, the first active, placements tracked.
+class ShellWorkspaceManager : public ABaseWorkspaceManager {
+public:
+    ShellWorkspaceManager() {
+        AddWorkspace(0, "Geometry");
+        AddWorkspace(1, "Loads");
+        AddWorkspace(2, "Results");
+        AddWorkspace(3, "Design");
+        m_pActiveWorkspace = GetWorkspace(0);
+        m_bTrackPlacement = 1;
+        m_bLastFrameMaximized = 0;
+    }
+};
+
+class ShellFixture : public ProjectFixture {
+protected:
+    static constexpr UINT kMainFrameId = 128;
+    static constexpr UINT kViewId = 190;
+
+    void SetUp() override;
+    void TearDown() override;
+
+    // A structure window bound to item (when given), opened in the active workspace.
+    ShellChildFrame* openWindow(ABaseStructureDoc* doc, ABaseProjectTIWin* item);
+    // The titles of the child frames that the user can see, in creation order.
+    std::vector<std::string> visibleTitles() const;
+    ABaseWorkspace* workspace(int id) { return manager.GetWorkspace(id); }
+
+    ShellWorkspaceManager manager;
+    ShellMainFrame* frame = nullptr;
+    CMultiDocTemplate* viewTemplate = nullptr;
+};
