@@ -2,7 +2,10 @@
 
 #include "platform/ui/CCmdUI.h"
 
+#include <QImage>
 #include <QMdiSubWindow>
+#include <QTabWidget>
+#include <QWidget>
 
 namespace {
 
@@ -164,6 +167,29 @@ TEST_F(ABaseMDIChildWndTest, ClosingTheProjectEmptiesTheOutputWindow) {
     project->SetModifiedFlag(FALSE);
     EXPECT_TRUE(project->OnFileCloseProject(TRUE));
     EXPECT_EQ(frame->outputWnd.cleared, 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ABaseMDIChildWndTest, TheShellShowsTheProjectWindowTabsTheOutputAndTheActiveWorkspace) {
+    TestStructure* s = addNew("Frame1", "");
+    ShellItem geometry(s, "Geometry"), nodes(s, "Nodes"), loads(s, "Loads");
+    openWindow(s, &geometry);
+    openWindow(s, &nodes);
+    frame->projectWnd.ActivateWorkspace(1);
+    openWindow(s, &loads);
+    frame->projectWnd.ActivateWorkspace(0);
+    frame->MDITile(MDITILE_VERTICAL | MDITILE_SKIPDISABLED);
+    ProcessEvents();
+    SECTabWnd* tabs = frame->projectWnd.GetTabWnd();
+    EXPECT_EQ(tabs->GetTabWidget()->iconSize(), QSize(16, 16));
+    EXPECT_FALSE(tabs->GetTabWidget()->tabIcon(0).isNull());
+    EXPECT_EQ(visibleTitles(), std::vector<std::string>({"Frame1 - Geometry", "Frame1 - Nodes"}));
+    const QImage shot = frame->GetWidget()->grab().toImage();
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_TRUE(shot.save(QString::fromStdString((ArtifactsFolder() / "framework-shell.png").string())));
 }
 
 } // namespace

@@ -2,6 +2,9 @@
 
 #include "platform/ui/CResources.h"
 
+#include <QImage>
+#include <QPainter>
+
 IMPLEMENT_DYNCREATE(ShellView, CView)
 IMPLEMENT_DYNCREATE(ShellChildFrame, ABaseMDIChildWnd)
 IMPLEMENT_DYNCREATE(ShellMainFrame, ABaseMDIFrameWnd)
@@ -10,9 +13,9 @@ int ShellMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     if (ABaseMDIFrameWnd::OnCreate(lpCreateStruct) == -1) return -1;
     EnableDocking(CBRS_ALIGN_ANY);
     auto* manager = ABaseWinApp::GetApp()->GetWorkspaceManager();
-    projectWnd.AddProjectView(&projectWnd.trees[0], WS_CHILD | WS_VISIBLE, 0, 1001, 0, "Geometry",
+    projectWnd.AddProjectView(&projectWnd.trees[0], WS_CHILD | WS_VISIBLE, 0, 1001, 501, "Geometry",
                               manager->GetWorkspace(0), nullptr);
-    projectWnd.AddProjectView(&projectWnd.trees[1], WS_CHILD | WS_VISIBLE, 1, 1002, 0, "Loads",
+    projectWnd.AddProjectView(&projectWnd.trees[1], WS_CHILD | WS_VISIBLE, 1, 1002, 502, "Loads",
                               manager->GetWorkspace(1), nullptr);
     if (!projectWnd.Create(this, "Project", WS_CHILD | WS_VISIBLE | CBRS_LEFT, 0, 0xE801)) return -1;
     if (!outputWnd.Create(this, "Output", WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, 0, 0xE802)) return -1;
@@ -26,6 +29,15 @@ void ShellFixture::SetUp() {
     r.AddString(kViewId, "\nGeometry\nGeometry\n\n\n\n");
     r.AddMenu(kMainFrameId, {MenuPopup("&Window", {MenuItem("&Cascade", ID_WINDOW_CASCADE)})});
     r.AddMenu(kViewId, {MenuPopup("&Window", {MenuItem("&Cascade", ID_WINDOW_CASCADE)})});
+    // The tabs' pictures: a blue and a red square.
+    for (auto [id, colour] : {std::pair<UINT, Qt::GlobalColor>{501, Qt::blue}, {502, Qt::red}})
+        r.AddBitmap(id, [colour](const QSize& size) {
+            QImage image(size.isValid() ? size : QSize(16, 16), QImage::Format_ARGB32);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            painter.fillRect(image.rect().adjusted(2, 2, -2, -2), colour);
+            return image;
+        });
     app.m_pWorkspaceManager = &manager;
     viewTemplate = new CMultiDocTemplate(kViewId, RUNTIME_CLASS(TestStructure),
                                          RUNTIME_CLASS(ShellChildFrame), RUNTIME_CLASS(ShellView));
