@@ -91,8 +91,13 @@ std::optional<std::string> SafeFormat(std::string_view format, const std::vector
 }
 
 std::string FormatOutputString(const char* key, const std::vector<AFormatArg>& args) {
-    if (auto text = SafeFormat(TranslateOutputString(key), args)) return *text;
-    if (auto text = SafeFormat(TranslateOutputString(key, "English"), args)) return *text;
+    return FormatOutputString(key, TranslateOutputString(key), TranslateOutputString(key, "English"), args);
+}
+
+std::string FormatOutputString(const char* key, std::string_view translated, std::string_view english,
+                               const std::vector<AFormatArg>& args) {
+    if (auto text = SafeFormat(translated, args)) return *text;
+    if (auto text = SafeFormat(english, args)) return *text;
     if (const char* own = builtInFormat(key))
         if (auto text = SafeFormat(own, args)) return *text;
     return std::string("Error:") + key;

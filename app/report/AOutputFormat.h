@@ -42,3 +42,7 @@ std::optional<std::string> SafeFormat(std::string_view format, const std::vector
 // the arguments gives way to the English text, and that one to the program's
 // own text of the key; without any, "Error:" and the key.
 std::string FormatOutputString(const char* key, const std::vector<AFormatArg>& args);
+// The same with the two table texts given: the first of translated, english and
+// the program's own text of key that fits args.
+std::string FormatOutputString(const char* key, std::string_view translated, std::string_view english,
+                               const std::vector<AFormatArg>& args);

@@ -47,3 +47,21 @@ TEST(SafeFormat, NumbersIgnoreTheUserLocale) {
     std::setlocale(LC_NUMERIC, saved.c_str());
     EXPECT_EQ(text.value_or(""), "1.50");
 }
+
+TEST(FormatOutputString, ATranslationThatDoesNotFitGivesWayToEnglishAndThenToTheProgramsOwnText) {
+    const std::vector<AFormatArg> args{AFormatArg(2),   AFormatArg("ok"), AFormatArg("buckling"),
+                                       AFormatArg(0.5), AFormatArg("<="), AFormatArg("ULS: LC1")};
+    const char* english = "Class %i: stability %s (%s): %.3lf %s 1.0 %s";
+    // %s where the class number stands: the English text instead.
+    EXPECT_EQ(FormatOutputString("EC3:SREP", "Klasse %s: %s (%s) %.3f %s 1.0 %s", english, args),
+              "Class 2: stability ok (buckling): 0.500 <= 1.0 ULS: LC1");
+    EXPECT_EQ(FormatOutputString("EC3:SREP", "Klasse %i: %s (%s) %.3f %s 1.0 %s", english, args),
+              "Klasse 2: ok (buckling) 0.500 <= 1.0 ULS: LC1");
+    // Neither fits: the program's own text; an unknown key without any: its error text.
+    EXPECT_EQ(FormatOutputString("EC3:SREP", "%n", "Error:EC3:SREP", args),
+              "Class 2: stability ok (buckling): 0.500 <= 1.0 ULS: LC1");
+    EXPECT_EQ(FormatOutputString("XYZ", "%s", "%s", args), "Error:XYZ");
+    // The shipped table's English text fits.
+    EXPECT_EQ(FormatOutputString("EC3:SREP", args),
+              "Class 2: stability ok (buckling): 0.500 <= 1.0 ULS: LC1");
+}

@@ -96,6 +96,9 @@ TEST(ADesignEC3Road, ABeamWithoutCompressionIsCheckedForLateralTorsionalBuckling
     EXPECT_EQ(d.getElStabType(), ADesignEC3::kindLateralTorsional + 100);
     EXPECT_REL(d.getElStab(), 0.8239);
     EXPECT_REL(overall, 0.8239);
+    EXPECT_EQ(d.getStabilityDescription(),
+              "Class 1: stability satisfied (lateral-torsional buckling): 0.824 <= 1.0 " +
+                  m.f.s.getLoadManager()->getCase(1)->getLSAndName());
     // Held against lateral-torsional buckling: no stability check at all.
     fullySupported(d.getLTSup());
     m.design();
@@ -135,6 +138,8 @@ TEST(ADesignEC3Road, AClass4TubeCannotBeDesigned) {
     EXPECT_EQ(d.getElStab(), ADesignEC3::cannotDesign);
     EXPECT_EQ(d.getElStabType(), ADesignEC3::kindClass4 + 100);
     EXPECT_EQ(d.getElClass(), 4);
+    EXPECT_EQ(d.getStabilityDescription(),
+              "Class 4 section without effective cross-section: the member cannot be designed.");
 }
 
 TEST(ADesignEC3Road, TheServiceabilityValueIsTheStressOverTheYieldStrength) {
@@ -162,6 +167,7 @@ TEST(ADesignEC3Road, WithoutActiveCasesNothingIsDesignedAndCasesWithoutResultsAr
     EXPECT_EQ(d.getElStab(), 0.0);
     EXPECT_EQ(d.getElStabType(), 0);
     EXPECT_EQ(d.getElClass(), 0);
+    EXPECT_EQ(d.getStabilityDescription(), "No stability check was necessary.");
 }
 
 TEST(ADesignEC3Road, ReasonsAreNumberedAndStopTheRuns) {
