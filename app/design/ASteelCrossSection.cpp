@@ -35,6 +35,16 @@ std::pair<double, double> maxMin(double sigma1, double sigma2) {
     return {std::max(sigma1, sigma2), std::min(sigma1, sigma2)};
 }
 
+// Area and elastic (or plastic) modulus of an I or box section reduced for
+// shear: the web of height hw and thickness tw carries the shear.
+std::pair<double, double> webShearReduced(const omCrossSection& cs, double rho, double h, double hw,
+                                          double tw, bool plastic) {
+    const double W = plastic ? cs.Zy() : cs.Wy();
+    if (rho == 0.0) return {cs.A(), W};
+    const double Aw = hw * tw;
+    return {cs.A() - rho * cs.Vz(), W - rho * (plastic ? Aw * hw / 4.0 : Aw * hw * hw / (6.0 * h))};
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -286,17 +296,11 @@ std::pair<double, double> ASteelCrossSection_DSI::EffectiveSection(double rho, d
 }
 
 std::pair<double, double> ASteelCrossSection_DSI::ElasticShearReduced(double rho) const {
-    if (rho == 0.0) return {m_section->A(), m_section->Wy()};
-    const double hw = rolled() ? h : h - 2.0 * tf;
-    const double Aw = hw * tw;
-    return {m_section->A() - rho * m_section->Vz(), m_section->Wy() - rho * Aw * hw * hw / (6.0 * h)};
+    return webShearReduced(*m_section, rho, h, rolled() ? h : h - 2.0 * tf, tw, false);
 }
 
 std::pair<double, double> ASteelCrossSection_DSI::PlasticShearReduced(double rho) const {
-    if (rho == 0.0) return {m_section->A(), m_section->Zy()};
-    const double hw = rolled() ? h : h - 2.0 * tf;
-    const double Aw = hw * tw;
-    return {m_section->A() - rho * m_section->Vz(), m_section->Zy() - rho * Aw * hw / 4.0};
+    return webShearReduced(*m_section, rho, h, rolled() ? h : h - 2.0 * tf, tw, true);
 }
 
 double ASteelCrossSection_DSI::TorsionConstant() const {
@@ -395,17 +399,11 @@ std::pair<double, double> ASteelCrossSection_Box::EffectiveSection(double rho, d
 }
 
 std::pair<double, double> ASteelCrossSection_Box::ElasticShearReduced(double rho) const {
-    if (rho == 0.0) return {m_section->A(), m_section->Wy()};
-    const double hw = h - 2.0 * tf;
-    const double Aw = hw * tw;
-    return {m_section->A() - rho * m_section->Vz(), m_section->Wy() - rho * Aw * hw * hw / (6.0 * h)};
+    return webShearReduced(*m_section, rho, h, h - 2.0 * tf, tw, false);
 }
 
 std::pair<double, double> ASteelCrossSection_Box::PlasticShearReduced(double rho) const {
-    if (rho == 0.0) return {m_section->A(), m_section->Zy()};
-    const double hw = h - 2.0 * tf;
-    const double Aw = hw * tw;
-    return {m_section->A() - rho * m_section->Vz(), m_section->Zy() - rho * Aw * hw / 4.0};
+    return webShearReduced(*m_section, rho, h, h - 2.0 * tf, tw, true);
 }
 
 double ASteelCrossSection_Box::BiaxialExponent(double n) const {
