@@ -3,6 +3,7 @@
 #include "app/design/ADesignEC3.h"
 
 #include "SteelSections.h"
+#include "model/omRCDesignBeamData.h"
 #include "model/omSteelDesignData.h"
 #include "tests/model/FrameBuilder.h"
 
@@ -204,6 +205,15 @@ TEST(ADesignEC3Road, ReasonsAreNumberedAndStopTheRuns) {
                                                   3));
          },
          "Only I, box and tube sections can be designed in steel."},
+        {"section not properly set",
+         [&](SteelMember& m) { section(m, steeltest::box(10.0, 20.0, 1.0, 6.0, 1.0, 0.5).release()); },
+         "The cross-section is not properly set."},
+        {"concrete design data",
+         [](SteelMember& m) {
+             omRCDesignBeamData rc;
+             m.f.element(1)->setDesignData(&rc);
+         },
+         "The element has no steel design data."},
         {"too few coefficients",
          [](SteelMember& m) {
              auto& d = *dynamic_cast<omSteelDesignData*>(m.f.element(1)->getDesignData());
