@@ -216,3 +216,27 @@ TEST(omAsciiRecordHelpers, FieldReadersAndSeparators) {
     EXPECT_TRUE(probe.isFieldUsed(3));
     EXPECT_FALSE(probe.isFieldUsed(4));
 }
+
+TEST_F(omAsciiDBTest, ManyGroupsKeepTheirOrderAndRepeatedHeadersContinueTheirGroup) {
+    // A damaged copy may hold tens of thousands of headers; each is found by name.
+    constexpr int groups = 20000;
+    std::string text;
+    for (int i = 0; i < groups; ++i)
+        text += "[G" + std::to_string(i) + "]\n\"first\", " + std::to_string(i) + ", 0, 0\n";
+    for (int i = groups - 1; i >= 0; i -= 997)
+        text += "[G" + std::to_string(i) + "]\n\"again\", " + std::to_string(i) + ", 1, 0\n";
+    omAsciiDB<TGrade> db(file(text));
+    // With no current group the first in file order is found: G59 comes first.
+    ASSERT_NE(db.findFirstRecord("again", 0), nullptr);
+    EXPECT_EQ(db.findFirstRecord("again", 0)->values[0], 59.0);
+    const auto& order = db.getGroupNames();
+    ASSERT_EQ(order.size(), std::size_t(groups));
+    EXPECT_EQ(order.front(), "G0");
+    EXPECT_EQ(order[12345], "G12345");
+    EXPECT_EQ(order.back(), "G19999");
+    EXPECT_EQ(names(db.getRecords("G19999")), (std::vector<std::string>{"first", "again"}));
+    EXPECT_EQ(names(db.getRecords("G19998")), (std::vector<std::string>{"first"}));
+    EXPECT_EQ(db.findFirstRecord("again", 0), nullptr) << "G19998 is current and holds none";
+    db.getRecords("G1056");
+    EXPECT_EQ(db.findFirstRecord("again", 0)->values[0], 1056.0);
+}
