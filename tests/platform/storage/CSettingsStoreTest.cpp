@@ -238,8 +238,9 @@ TEST_F(CSettingsStoreTest, KeysDeeperThanTheLimitAreRefusedThroughTheCalls) {
         EXPECT_EQ(CSettingsStore::IsValidKeyPath(path), c.accepted) << c.levels;
         EXPECT_EQ(store.CreateKey(path), c.accepted) << c.levels;
         EXPECT_EQ(store.SetValue(path, "v", dword(1)), c.accepted) << c.levels;
-        if (!c.accepted)
+        if (!c.accepted) {
             EXPECT_NE(store.GetLastError().find("nested deeper than 64 levels"), std::string::npos);
+        }
         EXPECT_EQ(store.QueryValue(path, "v").has_value(), c.accepted) << c.levels;
     }
     EXPECT_TRUE(store.Flush()) << store.GetLastError();
