@@ -15,6 +15,7 @@
 #include "platform/storage/CCompoundFile.h"
 #include "platform/storage/CSettingsStore.h"
 #include "rezavud/omVector.h"
+#include "tests/support/TGrade.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -80,37 +81,6 @@ void readAll(CCompoundStorage& storage, int depth) {
         }
     }
 }
-
-// A record of a name and three numbers, as the grade databases hold them.
-class GradeRecord : public omAsciiRecord {
-public:
-    static constexpr const char* names[] = {"Name", "E", "f", "Density"};
-    GradeRecord() : omAsciiRecord("1111", names) {}
-    bool write(std::ostream& out) const override {
-        omWriteString(name, out);
-        for (double v : values)
-            out << ", " << v;
-        out << '\n';
-        return true;
-    }
-    int read(std::istream& in) override {
-        if (isEnd(in)) return 0;
-        if (omReadString(name, in) < 0) return -1;
-        for (double& v : values) {
-            extws(in);
-            in >> v;
-        }
-        if (in.fail()) return -1;
-        nextLine(in);
-        return 1;
-    }
-    unsigned numberOfFields() const override { return 4; }
-    std::string field(unsigned i) const override {
-        return i == 0 ? name : std::to_string(values[i > 3 ? 0 : i - 1]);
-    }
-    std::string name;
-    double values[3] = {};
-};
 
 } // namespace
 
@@ -212,10 +182,10 @@ TEST(ReplayCorpus, SettingsFilesAreReadAndWrittenBack) {
 TEST(ReplayCorpus, RecordDatabasesAreReadWithTheirBadLinesCounted) {
     replay("records", [](const fs::path& input) {
         for (bool strict : {false, true}) {
-            omAsciiDB<GradeRecord> db(input, strict);
+            omAsciiDB<TGrade> db(input, strict);
             EXPECT_TRUE(db.isOpen());
             for (const std::string& group : db.getGroupNames())
-                for (GradeRecord* record : db.getRecords(group))
+                for (TGrade* record : db.getRecords(group))
                     EXPECT_NE(record, nullptr);
             db.findFirstRecord("r", 0);
         }
