@@ -11,6 +11,7 @@
 #include "platform/core/CArchive.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FileIO.h"
+#include "platform/gdi/CImageDC.h"
 #include "platform/gdi/CMetaFile.h"
 #include "platform/storage/CCompoundFile.h"
 #include "platform/storage/CSettingsStore.h"
@@ -18,6 +19,7 @@
 #include "tests/support/TGrade.h"
 #include "tests/support/TempFolder.h"
 
+#include <QImage>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -143,7 +145,13 @@ TEST(ReplayCorpus, NumberFormatImagesAreTakenOrRefusedAndAlwaysWriteNumbers) {
 }
 
 TEST(ReplayCorpus, PicturesLoadOrAreRefused) {
-    const Outcome outcome = replay("picture", [](const fs::path& input) { CMetaFile::Load(input); });
+    const Outcome outcome = replay("picture", [](const fs::path& input) {
+        const CMetaFile picture = CMetaFile::Load(input);
+        // What loads is played as well, at the place it was recorded for.
+        QImage image(200, 200, QImage::Format_RGB32);
+        CImageDC dc(&image);
+        picture.Play(dc);
+    });
     EXPECT_GE(outcome.loaded, 1) << "the seed loads";
     EXPECT_GE(outcome.refused, 10);
 }
