@@ -101,6 +101,9 @@ public:
     // changes then stay pending and GetLastError says why.
     bool Flush();
     bool HasPendingChanges() const;
+    // The last failure: of a write, of a call given an invalid key, or a key of
+    // the file that reading refused (its keys nested too deep); the rest of
+    // such a file is read, and the next write leaves the refused key out.
     std::string GetLastError() const;
 
     // The file's text for the current tree (what Flush writes), and its reading.
