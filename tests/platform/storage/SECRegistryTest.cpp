@@ -1,7 +1,7 @@
 #include "platform/storage/SECRegistry.h"
 
-#include "platform/storage/CSettingsStore.h"
 #include "tests/support/TempFolder.h"
+#include "platform/storage/CSettingsStore.h"
 
 #include <gtest/gtest.h>
 
