@@ -136,7 +136,12 @@ BOOL CWnd::PreCreateWindow(CREATESTRUCT&) {
 
 QWidget* CWnd::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) {
     SetOwnPaintAndInput(true);
-    if (!(cs.style & (WS_HSCROLL | WS_VSCROLL))) return new QWidget(parentWidget);
+    if (!(cs.style & (WS_HSCROLL | WS_VSCROLL))) {
+        // Mouse moves arrive without a button pressed, as windows expect.
+        auto* widget = new QWidget(parentWidget);
+        widget->setMouseTracking(true);
+        return widget;
+    }
     auto* area = new CWndScrollArea(parentWidget);
     area->setFrameShape(QFrame::NoFrame);
     area->setHorizontalScrollBarPolicy((cs.style & WS_HSCROLL) ? Qt::ScrollBarAsNeeded
