@@ -56,23 +56,23 @@ void CWnd::CreateScrollBars() {
     for (int nBar : {SB_HORZ, SB_VERT}) {
         QScrollBar* bar = nBar == SB_HORZ ? area->horizontalScrollBar() : area->verticalScrollBar();
         const UINT message = nBar == SB_HORZ ? WM_HSCROLL : WM_VSCROLL;
-        // The thumb follows a drag; the position changes only when the window says so.
+        // The position changes only when the window says so.
         bar->setTracking(false);
-        QObject::connect(bar, &QAbstractSlider::actionTriggered, bar, [self, bar, message, nBar](int action) {
+        QObject::connect(bar, &QAbstractSlider::actionTriggered, bar, [self, bar, message](int action) {
+            CWnd* wnd = FromHandle(self);
+            const UINT code = codeOfAction(action);
+            if (!wnd || !wnd->m_pScrollBars || code == SB_ENDSCROLL || code == SB_THUMBTRACK) return;
+            wnd->SendMessage(message, AfxScrollParam(code, bar->value()), 0);
+            // Qt moves the bar by the action when the slot returns; it stays where
+            // the handler put it instead.
+            if (::IsWindow(self)) bar->setSliderPosition(bar->value());
+        });
+        // The thumb follows a drag; the window hears where it is.
+        QObject::connect(bar, &QAbstractSlider::sliderMoved, bar, [self, message, nBar](int pos) {
             CWnd* wnd = FromHandle(self);
             if (!wnd || !wnd->m_pScrollBars) return;
-            const UINT code = codeOfAction(action);
-            if (code == SB_ENDSCROLL) return;
-            const int before = bar->value();
-            int pos = before;
-            if (code == SB_THUMBTRACK) {
-                pos = bar->sliderPosition();
-                wnd->m_pScrollBars->bars[barIndex(nBar)].nTrackPos = pos;
-            }
-            wnd->SendMessage(message, AfxScrollParam(code, pos), 0);
-            // Qt moves the bar by the action when the slot returns; it stays where
-            // the handler put it instead (a drag keeps the thumb under the mouse).
-            if (code != SB_THUMBTRACK && ::IsWindow(self)) bar->setSliderPosition(bar->value());
+            wnd->m_pScrollBars->bars[barIndex(nBar)].nTrackPos = pos;
+            wnd->SendMessage(message, AfxScrollParam(SB_THUMBTRACK, pos), 0);
         });
         QObject::connect(bar, &QAbstractSlider::sliderReleased, bar, [self, bar, message, nBar]() {
             CWnd* wnd = FromHandle(self);
@@ -101,16 +101,12 @@ BOOL CWnd::SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL) {
         const long long page = std::min<long long>(kept.nPage, span);
         const int limit =
             static_cast<int>(kept.nMin + std::max<long long>(0, span - std::max<long long>(page, 1)));
-        const bool blocked = bar->blockSignals(true);
         bar->setRange(kept.nMin, limit);
         bar->setPageStep(std::max(1, static_cast<int>(std::min<long long>(page, 0x7FFFFFFF))));
-        bar->blockSignals(blocked);
     }
     if (mask & SIF_POS) {
-        const bool blocked = bar->blockSignals(true);
         bar->setValue(lpScrollInfo->nPos);
         bar->setSliderPosition(bar->value());
-        bar->blockSignals(blocked);
     }
     if (auto* area = qobject_cast<QAbstractScrollArea*>(m_pWidget); area && (mask & SIF_DISABLENOSCROLL)) {
         const auto policy = Qt::ScrollBarAlwaysOn;
