@@ -175,12 +175,13 @@ QWidget* CWnd::Detach() {
     LeaveParent();
     widget->removeEventFilter(m_pBridge.get());
     if (AfxHandleOfWidget(widget) == m_hWnd) widget->setProperty(kAfxHandleProperty, QVariant());
-    for (const QPointer<QObject>& sentinel : m_pBridge->m_sentinels)
-        delete sentinel.data();
-    m_pBridge->m_sentinels.clear();
+    const std::vector<QPointer<QObject>> sentinels = std::move(m_pBridge->m_sentinels);
     DetachBridge();
     m_pWidget = nullptr;
     m_bAttached = false;
+    // The handle is gone, so the markers leave without a word.
+    for (const QPointer<QObject>& sentinel : sentinels)
+        delete sentinel.data();
     return widget;
 }
 
