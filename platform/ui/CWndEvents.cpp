@@ -218,6 +218,16 @@ LRESULT CWnd::TranslateEvent(QObject* watched, QEvent* event, bool& consumed) {
     case QEvent::Move:
         if (watched == m_pWidget) TrackNormalRect();
         break;
+    case QEvent::ParentChange:
+        // A widget moved under another window's widget changes its family too.
+        if (watched == m_pWidget && !m_bDestroying) {
+            CWnd* parent = FromWidget(m_pWidget->parentWidget());
+            if (parent != FromHandle(m_hWndParent)) {
+                LeaveParent();
+                JoinParent(parent);
+            }
+        }
+        break;
     case QEvent::Resize:
         if (watched == m_pWidget) TrackNormalRect();
         if (watched == input) {

@@ -120,4 +120,21 @@ TEST_F(CWndAttachTest, ChildrenByIdFollowNewIdsAndKeepTheirOrder) {
     EXPECT_EQ(parent.GetDlgItem(3), children[2].get());
 }
 
+TEST_F(CWndAttachTest, AWidgetMovedUnderAnotherWindowChangesItsFamily) {
+    CWnd other;
+    ASSERT_TRUE(other.CreateEx(0, nullptr, "O", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, 0));
+    CWnd page;
+    ASSERT_TRUE(page.CreateEx(0, nullptr, "Page", WS_OVERLAPPEDWINDOW, 0, 0, 50, 50, nullptr, 12));
+    EXPECT_EQ(page.GetParent(), nullptr);
+    page.GetWidget()->setParent(parent.GetWidget());
+    EXPECT_EQ(page.GetParent(), &parent);
+    EXPECT_EQ(parent.GetDlgItem(12), &page);
+    page.GetWidget()->setParent(other.GetWidget());
+    EXPECT_EQ(page.GetParent(), &other);
+    EXPECT_EQ(parent.GetDlgItem(12), nullptr);
+    EXPECT_EQ(other.GetChildWindows(), std::vector<CWnd*>({&page}));
+    other.DestroyWindow();
+    EXPECT_FALSE(page.IsWindow()) << "the window went with its new parent";
+}
+
 } // namespace
