@@ -126,6 +126,13 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         // The parent may choose the cursor for its children.
         if (CWnd* parent = GetParent()) return parent->SendMessage(message, wParam, lParam);
         return FALSE;
+    case WM_MOUSEWHEEL:
+    case WM_CONTEXTMENU:
+        // A window that takes its own input hands these on to its parent, as the
+        // platform does; over a Qt control they go on to the control.
+        if (m_bOwnPaintAndInput)
+            if (CWnd* parent = GetParent()) return parent->SendMessage(message, wParam, lParam);
+        return 0;
     default:
         return 0;
     }
@@ -303,8 +310,7 @@ LRESULT CWnd::TranslateEvent(QObject* watched, QEvent* event, bool& consumed) {
             consumed = true;
             return 0;
         }
-        // Not taken: it goes on to the parent, as the platform does with the wheel.
-        consumed = stopped || !reachedDefault;
+        consumed = own || stopped || !reachedDefault;
         return 0;
     }
     case QEvent::ContextMenu: {
@@ -315,7 +321,7 @@ LRESULT CWnd::TranslateEvent(QObject* watched, QEvent* event, bool& consumed) {
             consumed = true;
             return 0;
         }
-        consumed = stopped || !reachedDefault;
+        consumed = own || stopped || !reachedDefault;
         return 0;
     }
     case QEvent::Leave:

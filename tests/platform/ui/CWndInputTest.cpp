@@ -205,6 +205,18 @@ TEST_F(CWndInputTest, CaptureLossContextMenuAndWheelNotchesArrive) {
     turn(-40);
     EXPECT_EQ(first.wheel, std::vector<short>({120, -120, -120}))
         << "the third left over adds to the next turn";
+
+    // A window that takes neither hands both on to its parent.
+    CWnd child;
+    ASSERT_TRUE(child.Create(nullptr, nullptr, WS_VISIBLE, CRect(0, 0, 50, 50), &first, 3));
+    QWidget* childInput = child.GetInputWidget();
+    QWheelEvent wheel(QPointF(5, 5), QPointF(global), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(childInput, &wheel);
+    EXPECT_EQ(first.wheel.size(), 4u);
+    QContextMenuEvent childMenu(QContextMenuEvent::Keyboard, QPoint(5, 5), global);
+    QApplication::sendEvent(childInput, &childMenu);
+    EXPECT_EQ(first.menuFrom, std::vector<CWnd*>({&first, &child})) << "the parent learns where it was asked";
     first.DestroyWindow();
     second.DestroyWindow();
 }
