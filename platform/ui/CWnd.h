@@ -314,8 +314,9 @@ protected:
     virtual bool FilterEvent(QObject* watched, QEvent* event);
     // Also routes the events of another widget of this window through FilterEvent.
     void WatchWidget(QWidget* widget);
-    // Whether the window paints itself (OnPaint) and takes mouse and key input
-    // as messages; windows over Qt controls leave both to the control.
+    // Whether the window paints itself (OnPaint) and keeps its mouse and key
+    // input; a window over a Qt control sees its input as messages too and hands
+    // on to the control what its handlers leave to Default.
     void SetOwnPaintAndInput(bool own) { m_bOwnPaintAndInput = own; }
     bool HasOwnPaintAndInput() const { return m_bOwnPaintAndInput; }
     // The device of the paint event being handled (in OnPaint only).
