@@ -26,6 +26,12 @@ ABaseMDIChildWnd::ABaseMDIChildWnd() = default;
 
 ABaseMDIChildWnd::~ABaseMDIChildWnd() = default;
 
+BOOL ABaseMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                                 CCreateContext* pContext) {
+    if (pContext) m_pDocTemplate = pContext->m_pNewDocTemplate;
+    return SECMDIChildWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext);
+}
+
 BOOL ABaseMDIChildWnd::PreCreateWindow(CREATESTRUCT& cs) {
     cs.style &= ~FWS_ADDTOTITLE;
     return SECMDIChildWnd::PreCreateWindow(cs);

@@ -6,6 +6,7 @@
 
 class ABaseProjectTIWin;
 class ABaseWorkspace;
+class CDocTemplate;
 
 class ABaseMDIChildWnd : public SECMDIChildWnd {
     DECLARE_DYNCREATE(ABaseMDIChildWnd)
@@ -31,6 +32,12 @@ public:
     ABaseWorkspace* GetWorkspace();
     BOOL IsBound() const { return m_bBound; }
 
+    // The template that made the frame (null when none did): a new window on
+    // the same document is made by it.
+    CDocTemplate* GetDocTemplate() const { return m_pDocTemplate; }
+
+    BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_CHILD | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+                   CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr) override;
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     void ActivateFrame(int nCmdShow = -1) override;
     void OnDestroy() override;
@@ -41,6 +48,7 @@ protected:
     ABaseProjectTIWin* m_pItem = nullptr;
     BYTE m_bBound = 0;
     ABaseWorkspace* m_pWorkspace = nullptr; // owned by its manager
+    CDocTemplate* m_pDocTemplate = nullptr;
 
     DECLARE_MESSAGE_MAP()
 };

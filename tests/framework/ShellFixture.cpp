@@ -27,17 +27,24 @@ void ShellFixture::SetUp() {
     CResources& r = CResources::Instance();
     r.AddString(kMainFrameId, "Strakon");
     r.AddString(kViewId, "\nGeometry\nGeometry\n\n\n\n");
-    r.AddMenu(kMainFrameId,
-              {MenuPopup("&File", {MenuItem("&New", ID_FILE_NEW), MenuItem("&Open...", ID_FILE_OPEN),
-                                   MenuItem("&Save", ID_FILE_SAVE), MenuSeparator(),
-                                   MenuItem("&Close", ID_FILE_CLOSE)}),
-               MenuPopup("&Window", {MenuItem("&Cascade", ID_WINDOW_CASCADE)})});
+    r.AddMenu(
+        kMainFrameId,
+        {MenuPopup("&File",
+                   {MenuItem("&New", ID_FILE_NEW), MenuItem("&Open...", ID_FILE_OPEN),
+                    MenuItem("&Save", ID_FILE_SAVE), MenuSeparator(), MenuItem("&Close", ID_FILE_CLOSE)}),
+         MenuPopup(
+             "&Window",
+             {MenuItem("&New Window", ID_WINDOW_NEW), MenuItem("&Cascade", ID_WINDOW_CASCADE),
+              MenuItem("Tile &Horizontally", ID_WINDOW_TILE_HORZ),
+              MenuItem("Tile &Vertically", ID_WINDOW_TILE_VERT), MenuItem("C&lose Window", ID_WINDOW_CLOSE),
+              MenuItem("Close &All Windows", ID_WINDOW_CLOSEALL), MenuItem("Ne&xt Window", ID_WINDOW_NEXT),
+              MenuItem("&Previous Window", ID_WINDOW_PREVIOUS), MenuSeparator(),
+              MenuItem("&More Windows...", ID_WINDOW_MOREWINDOWS)})});
     r.AddAccelerators(kMainFrameId,
                       {{FVIRTKEY | FCONTROL, 'N', static_cast<WORD>(ID_FILE_NEW)},
                        {FVIRTKEY | FCONTROL, 'O', static_cast<WORD>(ID_FILE_OPEN)},
                        {FVIRTKEY | FSHIFT, VK_INSERT, static_cast<WORD>(ID_FILE_NEW)},
                        {FVIRTKEY | FALT | FCONTROL, VK_DELETE, static_cast<WORD>(ID_FILE_CLOSE)}});
-    r.AddMenu(kViewId, {MenuPopup("&Window", {MenuItem("&Cascade", ID_WINDOW_CASCADE)})});
     // The tabs' pictures: a blue and a red square.
     for (auto [id, colour] : {std::pair<UINT, Qt::GlobalColor>{501, Qt::blue}, {502, Qt::red}})
         r.AddBitmap(id, [colour](const QSize& size) {

@@ -11,6 +11,7 @@
 #include "framework/ABaseProjectTI.h"
 #include "framework/ABaseProjectWnd.h"
 #include "framework/ABaseWorkspace.h"
+#include "framework/AWindowMenuManager.h"
 #include "platform/ui/CDocTemplate.h"
 #include "platform/ui/CView.h"
 #include "platform/ui/SECTabWnd.h"
@@ -68,7 +69,15 @@ public:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     ABaseProjectWnd* GetProjectWnd() override { return &projectWnd; }
     ABaseOutputWnd* GetOutputWnd() override { return &outputWnd; }
+    // The window manager hears of commands first.
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override {
+        if (windowMenu.OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
+        return ABaseMDIFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+    }
+    // The window list is the manager's.
+    HMENU GetWindowMenuPopup(HMENU) override { return nullptr; }
 
+    AWindowMenuManager windowMenu;
     ShellProjectWnd projectWnd;
     ShellOutputWnd outputWnd;
 };
