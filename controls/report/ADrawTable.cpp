@@ -107,8 +107,9 @@ void ATableCell::Draw(CDC* dc, const CPoint& o) const {
 ATableCell* ATableStringCell::Clone() const {
     auto* c = new ATableStringCell;
     static_cast<ATableCell&>(*c) = *this;
-    c->m_text.PartialCopy(m_text);
-    c->m_text.Add(m_text.GetText());
+    // The same text with its settings and, while they hold, its laid-out lines,
+    // so that the pieces of a split table need not measure their cells again.
+    c->m_text = m_text;
     return c;
 }
 

@@ -7,8 +7,10 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <memory>
 #include <string_view>
+#include <tuple>
 
 namespace {
 
@@ -144,25 +146,31 @@ bool applyCommand(const Token& k, ATextRect::FontState& f, const ATextRect::Font
     }
 }
 
-// The fonts of one layout or drawing pass: one font object per font state,
-// made on first use and selected into the context on demand.
+// The fonts of the reports: one font object per font state and device scale,
+// kept for the whole run, so that neither a word nor a cell makes its own.
 class FontSet {
 public:
     struct Metrics {
         int ascent = 0; // ascent + external leading
         int space = 0;  // height + external leading
+        int blank = 0;  // width of one blank
     };
 
-    FontSet(CDC* dc, BYTE charSet) : m_dc(dc), m_charSet(charSet) {}
+    FontSet(CDC* dc, BYTE charSet) : m_dc(dc), m_charSet(charSet) {
+        // Point fonts depend on the device's resolution and the mapping's vertical scale.
+        const CSize we = dc->GetWindowExt(), ve = dc->GetViewportExt();
+        m_scale =
+            dc->GetDeviceCaps(LOGPIXELSY) * (ve.cy != 0 ? std::abs(static_cast<double>(we.cy) / ve.cy) : 1.0);
+    }
     ~FontSet() {
         if (m_original) m_dc->SelectObject(m_original);
     }
 
     const Metrics& select(const ATextRect::FontState& state) {
         if (m_current && m_current->state == state) return m_current->metrics;
-        auto it =
-            std::find_if(m_fonts.begin(), m_fonts.end(), [&](const auto& e) { return e->state == state; });
-        if (it == m_fonts.end()) {
+        Key key{state, m_charSet, m_scale};
+        auto it = cache().find(key);
+        if (it == cache().end()) {
             auto entry = std::make_unique<Entry>();
             entry->state = state;
             LOGFONT lf;
@@ -174,14 +182,15 @@ public:
             lf.lfCharSet = m_charSet;
             lf.SetFaceName(state.face);
             entry->font.CreatePointFontIndirect(&lf, m_dc);
-            it = m_fonts.insert(m_fonts.end(), std::move(entry));
-            select(**it);
+            it = cache().emplace(key, std::move(entry)).first;
+            use(*it->second);
             TEXTMETRIC tm;
             m_dc->GetTextMetrics(&tm);
-            (*it)->metrics = {static_cast<int>(tm.tmAscent + tm.tmExternalLeading),
-                              static_cast<int>(tm.tmHeight + tm.tmExternalLeading)};
+            it->second->metrics = {static_cast<int>(tm.tmAscent + tm.tmExternalLeading),
+                                   static_cast<int>(tm.tmHeight + tm.tmExternalLeading),
+                                   static_cast<int>(m_dc->GetTextExtent(" ").cx)};
         } else {
-            select(**it);
+            use(*it->second);
         }
         return m_current->metrics;
     }
@@ -192,7 +201,22 @@ private:
         CFont font;
         Metrics metrics;
     };
-    void select(Entry& e) {
+    struct Key {
+        ATextRect::FontState state;
+        BYTE charSet;
+        double scale;
+        bool operator<(const Key& o) const {
+            return std::tie(state.face, state.size, state.italic, state.underline, state.strikeOut,
+                            state.bold, charSet, scale) < std::tie(o.state.face, o.state.size, o.state.italic,
+                                                                   o.state.underline, o.state.strikeOut,
+                                                                   o.state.bold, o.charSet, o.scale);
+        }
+    };
+    static std::map<Key, std::unique_ptr<Entry>>& cache() {
+        static std::map<Key, std::unique_ptr<Entry>> fonts;
+        return fonts;
+    }
+    void use(Entry& e) {
         CFont* previous = m_dc->SelectObject(&e.font);
         if (!m_original) m_original = previous;
         m_current = &e;
@@ -200,7 +224,7 @@ private:
 
     CDC* m_dc;
     BYTE m_charSet;
-    std::vector<std::unique_ptr<Entry>> m_fonts;
+    double m_scale = 1.0;
     Entry* m_current = nullptr;
     CFont* m_original = nullptr;
 };
@@ -222,12 +246,14 @@ void ATextRect::Clear() {
 }
 
 void ATextRect::SetDefaultFont(const CString& face, int size) {
+    if (m_defaultFont.face == face && m_defaultFont.size == size) return;
     m_defaultFont.face = face;
     m_defaultFont.size = size;
     m_lineBreaksValid = false;
 }
 
 void ATextRect::SetAvailableWidth(int width) {
+    if (m_availableWidth == width) return;
     m_availableWidth = width;
     m_lineBreaksValid = false;
 }
@@ -240,6 +266,17 @@ void ATextRect::PartialCopy(const ATextRect& other) {
     m_useStartFont = false;
     m_locked = true;
     m_lineBreaksValid = false;
+}
+
+bool ATextRect::Rewidth(int width) {
+    if (!m_lineBreaksValid || m_widthBreaks) return false;
+    for (const Line& l : m_lines)
+        if (m_availableWidth - l.freeWidth > width) return false;
+    // Nothing broke for want of width, and every line fits: the same lines, more room at their ends.
+    for (Line& l : m_lines)
+        l.freeWidth += width - m_availableWidth;
+    m_availableWidth = width;
+    return true;
 }
 
 void ATextRect::SetStartFont(const FontState& font) {
@@ -262,6 +299,7 @@ void ATextRect::CalcLineBreaks(CDC* dc) {
     FontState current = initialFont();
     FontSet fonts(dc, m_charSet);
     m_lines.clear();
+    m_widthBreaks = false;
     const int width = m_availableWidth;
     int free = width;
     int y = 0;
@@ -312,7 +350,10 @@ void ATextRect::CalcLineBreaks(CDC* dc) {
         // A word that does not fit the free width starts a new line; one wider
         // than the whole width still gets a line of its own, so that the
         // breaking always advances. Blanks at a line's end take no room.
-        if (lineHasWords && wVisible > free) closeLine(k.begin, 0);
+        if (lineHasWords && wVisible > free) {
+            closeLine(k.begin, 0);
+            m_widthBreaks = true;
+        }
         ascent = std::max(ascent, m.ascent);
         space = std::max(space, m.space);
         free -= w;

@@ -66,6 +66,9 @@ public:
     void SetStartFont(const FontState& font);
 
     void CalcLineBreaks(CDC* dc);
+    // Gives laid-out lines a new width without breaking them again, where that
+    // gives the same lines; false when the text must be broken anew.
+    bool Rewidth(int width);
     const std::vector<Line>& GetLines() const { return m_lines; }
     bool AreLineBreaksValid() const { return m_lineBreaksValid; }
 
@@ -84,6 +87,7 @@ private:
     CString m_text;
     bool m_locked = false;
     bool m_lineBreaksValid = false;
+    bool m_widthBreaks = false; // a line was closed because a word did not fit
     JustifyType m_justify = left;
     std::vector<Line> m_lines;
     FontState m_defaultFont;
