@@ -19,6 +19,7 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -462,4 +463,25 @@ TEST(AMetaFileRectPicMap, AWorldWithoutHeightScalesByItsWidthAndPicturesShareThe
     tall.BeforeLayout(report.dc.get(), &report.composer);
     const int share = (std::abs(body.Height()) - 2 * (report.composer.GetMinVerSep() + 2)) / 3;
     EXPECT_NEAR(std::abs(tall.GetSize(report.dc.get()).cy), share, 1);
+}
+
+TEST(AMetaFileRectPic, CleaningRemovesPicturesAndTheFoldersOfRunsThatDied) {
+    const fs::path own = programpaths::processTempFolder();
+    const fs::path system = own.parent_path();
+    // A folder of a process that no longer runs, and one of a process that does (init).
+    const fs::path dead = system / "strakon-999999999-test";
+    const fs::path alive = system / "strakon-1-test";
+    fs::create_directories(dead);
+    fs::create_directories(alive);
+    { std::ofstream(dead / "MWMabc.tmp") << "x"; }
+    { std::ofstream(own / "MWMleft.tmp") << "x"; }
+    { std::ofstream(own / "keep.txt") << "x"; }
+    AMetaFileRectPic::CleanTempFiles();
+    EXPECT_FALSE(fs::exists(dead));
+    EXPECT_TRUE(fs::exists(alive));
+    EXPECT_FALSE(fs::exists(own / "MWMleft.tmp"));
+    EXPECT_TRUE(fs::exists(own / "keep.txt"));
+    EXPECT_TRUE(fs::exists(own));
+    fs::remove_all(alive);
+    fs::remove(own / "keep.txt");
 }
