@@ -96,7 +96,7 @@ double omLinearDesignElement2D::angle() const {
 }
 
 bool omLinearDesignElement2D::setupFEs() {
-    unsigned m = std::max(getNumberOfFE(), 1u);
+    unsigned m = std::max({getNumberOfFE(), minimumNumberOfFE(), 1u});
     if (isElasticGround()) m = std::max(m, kGroundFEs);
     std::vector<double> positions(m + 1);
     for (unsigned i = 0; i <= m; ++i)

@@ -98,6 +98,19 @@ void omDravikFE::clearLoad() {
     m_U.setAllTo(0.0);
 }
 
+std::vector<double> omDravikFE::iterationState() const {
+    std::vector<double> state(static_cast<size_t>(m_U.size()));
+    for (int i = 0; i < m_U.size(); ++i)
+        state[static_cast<size_t>(i)] = m_U[i];
+    return state;
+}
+
+void omDravikFE::setIterationState(const std::vector<double>& state) {
+    if (state.size() != static_cast<size_t>(m_U.size())) return;
+    for (int i = 0; i < m_U.size(); ++i)
+        m_U[i] = state[static_cast<size_t>(i)];
+}
+
 void omDravikFE::refreshGeometry() {
     chord(m_L, m_angle);
 }
@@ -424,10 +437,10 @@ bool omDravikFE::f_Condense(const omSymMatrix& K, omSymMatrix& K22, const omVect
 
 bool omDravikFE::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVector* S, unsigned iteration) {
     refreshGeometry();
-    if (iteration == 1) {
-        m_U.setAllTo(0.0);
-        f_T(m_epsT, m_kappaT);
-    }
+    if (iteration == 1) m_U.setAllTo(0.0);
+    // At every assembly, not only the first: a solution by load increments
+    // raises the temperature loads with the others.
+    f_T(m_epsT, m_kappaT);
     int* index = nullptr;
     if (!setupIndex(index)) return false;
 

@@ -59,6 +59,11 @@ public:
     // Empties the list without deleting anything: whoever added the loads owns
     // the cleared ones again.
     virtual void clearLoad();
+    // The unknowns that the element carries from one Newton-Raphson iteration
+    // to the next (none when it has no unknowns of its own), so that a solution
+    // by load increments can return to the last equilibrium it reached.
+    virtual std::vector<double> iterationState() const { return {}; }
+    virtual void setIterationState(const std::vector<double>& state) { (void)state; }
 
     // The nodes, cross-section and material are not owned.
     void setNode1(const omNode* node) { m_node1 = node; }

@@ -94,6 +94,21 @@ void omQuentraFE::clearLoad() {
     m_Nd = 0.0;
 }
 
+std::vector<double> omQuentraFE::iterationState() const {
+    std::vector<double> state(static_cast<size_t>(m_U.size()) + 1);
+    for (int i = 0; i < m_U.size(); ++i)
+        state[static_cast<size_t>(i)] = m_U[i];
+    state.back() = m_Nd;
+    return state;
+}
+
+void omQuentraFE::setIterationState(const std::vector<double>& state) {
+    if (state.size() != static_cast<size_t>(m_U.size()) + 1) return;
+    for (int i = 0; i < m_U.size(); ++i)
+        m_U[i] = state[static_cast<size_t>(i)];
+    m_Nd = state.back();
+}
+
 double omQuentraFE::modulus() const {
     // Creep load cases read a reduced modulus here as in every other element.
     return m_material->E(m_creepFi).Get(omUK_kN_cm2);

@@ -70,6 +70,19 @@ void omSolmarFE::clearLoad() {
     m_U.setAllTo(0.0);
 }
 
+std::vector<double> omSolmarFE::iterationState() const {
+    std::vector<double> state(static_cast<size_t>(m_U.size()));
+    for (int i = 0; i < m_U.size(); ++i)
+        state[static_cast<size_t>(i)] = m_U[i];
+    return state;
+}
+
+void omSolmarFE::setIterationState(const std::vector<double>& state) {
+    if (state.size() != static_cast<size_t>(m_U.size())) return;
+    for (int i = 0; i < m_U.size(); ++i)
+        m_U[i] = state[static_cast<size_t>(i)];
+}
+
 void omSolmarFE::prepare(const omVector& U) {
     chord(m_L, m_angle);
     m_Ue.resize(6);
