@@ -571,7 +571,6 @@ int omStrakon::newtonRaphson(omVector& U, omVector& S, const std::string& name, 
     return result;
 }
 
-
 void omStrakon::reportFailure(int result, const std::string& name) const {
     if (result > 0) omErrorContainer::instance()->report(1022, name, result);
     if (result == -3) omErrorContainer::instance()->report(1026, name, m_maxIterations, m_precision);

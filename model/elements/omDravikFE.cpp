@@ -99,16 +99,11 @@ void omDravikFE::clearLoad() {
 }
 
 std::vector<double> omDravikFE::iterationState() const {
-    std::vector<double> state(static_cast<size_t>(m_U.size()));
-    for (int i = 0; i < m_U.size(); ++i)
-        state[static_cast<size_t>(i)] = m_U[i];
-    return state;
+    return stateOf(m_U);
 }
 
 void omDravikFE::setIterationState(const std::vector<double>& state) {
-    if (state.size() != static_cast<size_t>(m_U.size())) return;
-    for (int i = 0; i < m_U.size(); ++i)
-        m_U[i] = state[static_cast<size_t>(i)];
+    takeState(state, m_U);
 }
 
 void omDravikFE::refreshGeometry() {
@@ -203,8 +198,10 @@ void omDravikFE::f_S(omVector& S) const {
         const double Fz = F.getDof(Uz) * f;
         const double Fm = F.getDof(Ry) * f;
         // The member is divided at its load points, so a concentrated load
-        // always lies at one end of an element.
-        if (equal(force->getX(), 0.0, 1e-5)) {
+        // lies at one end of an element, up to the rounding of the load
+        // points to 1e-5 of the member, which is a larger fraction of a short
+        // element: the nearer end takes it.
+        if (force->getX() < 0.5) {
             S[n + 2] -= Fx;
             S[n + 3] -= Fz;
             S[2] -= Fm;

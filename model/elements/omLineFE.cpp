@@ -5,6 +5,7 @@
 #include "model/omLoadGroup.h"
 #include "model/omMaterial.h"
 #include "model/omNode.h"
+#include "rezavud/omVector.h"
 
 #include <cmath>
 
@@ -103,5 +104,19 @@ bool omLineFE::parseLoad(const omLoad* load, double L, double angle, double& a, 
     default:
         break;
     }
+    return true;
+}
+
+std::vector<double> omLineFE::stateOf(const omVector& v, size_t extra) {
+    std::vector<double> state(static_cast<size_t>(v.size()) + extra, 0.0);
+    for (int i = 0; i < v.size(); ++i)
+        state[static_cast<size_t>(i)] = v[i];
+    return state;
+}
+
+bool omLineFE::takeState(const std::vector<double>& state, omVector& v, size_t extra) {
+    if (state.size() != static_cast<size_t>(v.size()) + extra) return false;
+    for (int i = 0; i < v.size(); ++i)
+        v[i] = state[static_cast<size_t>(i)];
     return true;
 }

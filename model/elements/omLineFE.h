@@ -97,6 +97,11 @@ protected:
     // The factor with which the element applies a load: its group's factor when
     // the group is active, otherwise 0 (and 0 for a load without a bound group).
     static double loadFactor(const omLoad* load);
+    // The entries of v followed by `extra` more (zero), as an iteration state;
+    // and back: v takes the first entries of a state of exactly v's size plus
+    // `extra`, false (v unchanged) for any other size.
+    static std::vector<double> stateOf(const omVector& v, size_t extra = 0);
+    static bool takeState(const std::vector<double>& state, omVector& v, size_t extra = 0);
     // Reduces a concentrated force (type 0) or a linear load (type 2) to the
     // positions a and b along the element (in length units, from the first
     // node) and the force vectors in element axes at them; for a concentrated

@@ -95,18 +95,13 @@ void omQuentraFE::clearLoad() {
 }
 
 std::vector<double> omQuentraFE::iterationState() const {
-    std::vector<double> state(static_cast<size_t>(m_U.size()) + 1);
-    for (int i = 0; i < m_U.size(); ++i)
-        state[static_cast<size_t>(i)] = m_U[i];
+    std::vector<double> state = stateOf(m_U, 1);
     state.back() = m_Nd;
     return state;
 }
 
 void omQuentraFE::setIterationState(const std::vector<double>& state) {
-    if (state.size() != static_cast<size_t>(m_U.size()) + 1) return;
-    for (int i = 0; i < m_U.size(); ++i)
-        m_U[i] = state[static_cast<size_t>(i)];
-    m_Nd = state.back();
+    if (takeState(state, m_U, 1)) m_Nd = state.back();
 }
 
 double omQuentraFE::modulus() const {

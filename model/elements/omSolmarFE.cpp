@@ -71,16 +71,11 @@ void omSolmarFE::clearLoad() {
 }
 
 std::vector<double> omSolmarFE::iterationState() const {
-    std::vector<double> state(static_cast<size_t>(m_U.size()));
-    for (int i = 0; i < m_U.size(); ++i)
-        state[static_cast<size_t>(i)] = m_U[i];
-    return state;
+    return stateOf(m_U);
 }
 
 void omSolmarFE::setIterationState(const std::vector<double>& state) {
-    if (state.size() != static_cast<size_t>(m_U.size())) return;
-    for (int i = 0; i < m_U.size(); ++i)
-        m_U[i] = state[static_cast<size_t>(i)];
+    takeState(state, m_U);
 }
 
 void omSolmarFE::prepare(const omVector& U) {

@@ -1,6 +1,7 @@
 // Whole structures solved along the Solve road and checked against closed forms.
 #include "FrameBuilder.h"
 #include "ModelTestSupport.h"
+#include "model/elements/omDravikDesignElement.h"
 #include "model/omEnvelope.h"
 #include "model/omLinkedNode.h"
 #include "model/omNodeMap.h"
@@ -10,6 +11,8 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
+#include <string>
 
 using frametest::Frame;
 using frametest::kA;
@@ -510,4 +513,95 @@ TEST_F(StructureTest, NoConvergenceIsReported) {
     f.s.setMaxIterations(0);
     EXPECT_EQ(f.s.solveLoadCase(1, 1.0), -3);
     EXPECT_EQ(errorCodes(), std::vector<unsigned>{1026});
+}
+
+TEST_F(StructureTest, LoadIncrementsOnlyAfterANonLinearCaseFailsBeyondItsFirstIteration) {
+    // A cantilever under a tip force across it, P L²/EI as given, with the
+    // log of the load cases and iterations on. A case that converges from
+    // rest, a linear one and one whose tangent at rest already fails (a
+    // mechanism beside the non-linear member: the beam of
+    // MechanismIsReportedWithItsEquation, which slides along its axis) never
+    // take the load increments; a stable non-linear structure under a large
+    // load takes them and converges without a report.
+    struct Case {
+        const char* name;
+        bool dravik;
+        double a; // P L²/EI
+        bool withSlidingBeam;
+        unsigned expected; // error code, 0 for none
+        bool increments;
+    };
+    const Case cases[] = {
+        {"moderate load", true, 1.0, false, 0, false},
+        {"large load", true, 10.0, false, 0, true},
+        {"linear member, large load", false, 10.0, false, 0, false},
+        {"mechanism", true, 10.0, true, 1022, false},
+    };
+    const double L = 300.0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        omErrorContainer::instance()->reset();
+        Frame f;
+        f.node(1, 0.0, 0.0);
+        f.node(2, L, 0.0);
+        f.fix(1, {Ux, Uz, Ry});
+        if (c.dravik)
+            f.s.addElement(new omDravikDesignElement(*f.s.getNodeMap(), 1, 2, 1, 1, 1), 1);
+        else
+            f.member(1, 1, 2);
+        f.nodeForce(2, 0.0, c.a * EI / (L * L));
+        if (c.withSlidingBeam) {
+            f.material(2, 2048.0);
+            f.section(2, 4.0, 4096.0);
+            f.node(3, 0.0, 100.0);
+            f.node(4, 512.0, 100.0);
+            f.fix(3, {Uz});
+            f.fix(4, {Uz});
+            f.member(2, 3, 4, 1, 2, 2);
+            f.nodeForce(4, 0.0, 0.0, 10.0);
+        }
+        f.loadCase("tip");
+        CapturedLog log({lfLoadCase, lfIterations});
+        EXPECT_EQ(f.solve(), c.expected == 0);
+        EXPECT_EQ(errorCodes(),
+                  c.expected == 0 ? std::vector<unsigned>{} : std::vector<unsigned>{c.expected});
+        const std::string text = log.text();
+        EXPECT_EQ(text.find("load increments") != std::string::npos, c.increments) << text;
+        EXPECT_EQ(text.find("Load level") != std::string::npos, c.increments);
+        EXPECT_EQ(text.find("stopped at the load level"), std::string::npos);
+        if (!c.dravik) expectExact(f.nodeResult(2, Uz), c.a * EI / (L * L) * L * L * L / (3.0 * EI));
+    }
+}
+
+TEST_F(StructureTest, FailedLoadIncrementsReportTheLoadLevelReached) {
+    // A perfect column of non-linear members above its buckling load: the
+    // increments pass the load up to just below buckling, where the tangent
+    // of the straight column stops being positive definite.
+    const double L = 300.0;
+    const double Pcr = std::numbers::pi * std::numbers::pi * EI / (4.0 * L * L);
+    Frame f;
+    f.node(1, 0.0, 0.0);
+    f.node(2, L, 0.0);
+    f.fix(1, {Ux, Uz, Ry});
+    f.s.addElement(new omDravikDesignElement(*f.s.getNodeMap(), 1, 2, 1, 1, 1), 1);
+    f.nodeForce(2, -2.0 * Pcr, 0.0);
+    f.loadCase("column");
+    CapturedLog log({lfLoadCase});
+    EXPECT_FALSE(f.solve());
+    ASSERT_EQ(errorCodes(), std::vector<unsigned>{1022});
+    EXPECT_EQ(errorArguments(0).at(0), "column");
+    const std::string text = log.text();
+    const size_t at = text.find("stopped at the load level ");
+    ASSERT_NE(at, std::string::npos) << text;
+    const double reached = std::stod(text.substr(at + 26));
+    // Just below half the load, the buckling load with the shortening of the axis.
+    EXPECT_GT(reached, 0.48);
+    EXPECT_LE(reached, 0.503);
+    // The displacement vector holds the straight column at that level.
+    const double shortening = -reached * 2.0 * Pcr * L / EA;
+    EXPECT_NEAR(f.s.getDisplacements()[f.s.getNodeMap()->find(2)->equation(Ux) - 1], shortening,
+                1e-3 * std::fabs(shortening));
+    // The groups act with the case's own factors again.
+    EXPECT_EQ(f.s.getLoadManager()->getGroup(1)->factor(), 1.0);
+    EXPECT_EQ(f.nodeResult(2, Ux), 0.0);
 }
