@@ -2,13 +2,11 @@
 // members, 1650 free equations) under one load case: binding, numbering,
 // allocation, load distribution, result reservation, the Newton-Raphson
 // solution with its two assemblies and factorisations, the result storage
-// and the envelopes. The same frame with every member a geometrically exact
-// Dravik member shows the road of a non-linear model.
+// and the envelopes.
 //
 //   build/bin/kinor_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 #include "tests/model/SolveRoad.h"
 
-#include "model/elements/omDravikDesignElement.h"
 #include "model/omGenericCrossSection.h"
 #include "model/omLoad.h"
 #include "model/omLoadManager.h"
@@ -23,7 +21,7 @@ namespace {
 
 // Nodes are numbered level by level (level 0 holds the fixed feet), so that a
 // column couples equations one storey apart.
-std::unique_ptr<omStrakon> frame(int storeys, int bays, bool dravik = false) {
+std::unique_ptr<omStrakon> frame(int storeys, int bays) {
     const double storeyHeight = 300.0, bayWidth = 600.0; // cm
     auto s = std::make_unique<omStrakon>();
     s->setupObjects();
@@ -43,18 +41,12 @@ std::unique_ptr<omStrakon> frame(int storeys, int bays, bool dravik = false) {
         for (omDofType t : {Ux, Uz, Ry})
             s->setSupport(id(0, line), t, true);
 
-    auto addMember = [&](unsigned node1, unsigned node2, unsigned section, unsigned id) {
-        if (dravik)
-            s->addElement(new omDravikDesignElement(*s->getNodeMap(), node1, node2, section, 1, id), id);
-        else
-            s->addElement(node1, node2, section, 1, id);
-    };
     unsigned member = 0;
     for (int level = 1; level <= storeys; ++level) {
         for (int line = 0; line < lines; ++line)
-            addMember(id(level - 1, line), id(level, line), 1, ++member);
+            s->addElement(id(level - 1, line), id(level, line), 1, 1, ++member);
         for (int line = 0; line < bays; ++line) {
-            addMember(id(level, line), id(level, line + 1), 2, ++member);
+            s->addElement(id(level, line), id(level, line + 1), 2, 1, ++member);
             auto* q = new omLoadLinear(s->getStructureType(), 0);
             q->setFs(Uz, omUnitValue(0.3, omUK_kN_cm));
             q->setFe(Uz, omUnitValue(0.3, omUK_kN_cm));
@@ -69,8 +61,8 @@ std::unique_ptr<omStrakon> frame(int storeys, int bays, bool dravik = false) {
     return s;
 }
 
-void solveRoad(benchmark::State& state, bool dravik) {
-    std::unique_ptr<omStrakon> s = frame(50, 10, dravik);
+void BM_SolveRoad50x10(benchmark::State& state) {
+    std::unique_ptr<omStrakon> s = frame(50, 10);
     for (auto _ : state) {
         if (!solveroad::run(*s)) {
             state.SkipWithError("the frame did not solve");
@@ -80,16 +72,7 @@ void solveRoad(benchmark::State& state, bool dravik) {
     }
     state.counters["equations"] = static_cast<double>(s->numOfDof());
 }
-
-void BM_SolveRoad50x10(benchmark::State& state) {
-    solveRoad(state, false);
-}
 BENCHMARK(BM_SolveRoad50x10)->Unit(benchmark::kMillisecond);
-
-void BM_SolveRoad50x10Dravik(benchmark::State& state) {
-    solveRoad(state, true);
-}
-BENCHMARK(BM_SolveRoad50x10Dravik)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

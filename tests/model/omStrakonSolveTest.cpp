@@ -605,3 +605,36 @@ TEST_F(StructureTest, FailedLoadIncrementsReportTheLoadLevelReached) {
     EXPECT_EQ(f.s.getLoadManager()->getGroup(1)->factor(), 1.0);
     EXPECT_EQ(f.nodeResult(2, Ux), 0.0);
 }
+
+TEST_F(StructureTest, InteriorNodesAreNumberedRightAfterTheirMembersLastEndNode) {
+    // Nodes 1, 2, 3 on a line, node 1 clamped; member 1 from node 2 back to
+    // node 1 in three finite elements, member 2 from node 2 to node 3. The
+    // interior nodes of member 1 follow node 2, the end numbered last, so
+    // that their equations lie beside those of the member's ends.
+    Frame f;
+    f.node(1, 0.0, 0.0);
+    f.node(2, 300.0, 0.0);
+    f.node(3, 600.0, 0.0);
+    f.fix(1, {Ux, Uz, Ry});
+    f.member(1, 2, 1, 3);
+    f.member(2, 2, 3);
+    f.nodeForce(3, 0.0, 1.0);
+    f.loadCase("tip");
+    f.s.bind();
+    f.s.allocateStiffnessMatrix();
+    const omNode* n2 = f.s.getNodeMap()->find(2);
+    const omNode* n3 = f.s.getNodeMap()->find(3);
+    EXPECT_EQ(n2->equation(Ux), 1u);
+    EXPECT_EQ(n2->equation(Ry), 3u);
+    unsigned next = 4;
+    ASSERT_EQ(f.element(1)->getInternalNodes().size(), 2u);
+    for (const omNode* interior : f.element(1)->getInternalNodes())
+        for (omDofType t : {Ux, Uz, Ry})
+            EXPECT_EQ(interior->equation(t), next++);
+    EXPECT_EQ(n3->equation(Ux), 10u);
+    EXPECT_EQ(n3->equation(Ry), 12u);
+    EXPECT_EQ(f.s.numOfDof(), 12u);
+    // The order changes nothing in the results: the cantilever's tip.
+    ASSERT_TRUE(f.solve());
+    expectExact(f.nodeResult(3, Uz), 600.0 * 600.0 * 600.0 / (3.0 * EI));
+}
