@@ -457,18 +457,25 @@ TEST_F(StructureTest, EnvelopesKeepTheRecordsOfTheExtremeCases) {
 
 // --- error paths
 
-TEST_F(StructureTest, MechanismIsReportedWithItsEquation) {
-    // A beam on two vertical supports only slides along its axis. Powers of two
-    // make the vanishing pivot exactly zero.
-    Frame f;
+namespace {
+// A beam from node n to node n + 1 at height z on two vertical supports,
+// which only slides along its axis, with a moment at its second node. Powers
+// of two make the vanishing pivot exactly zero.
+void slidingBeam(Frame& f, unsigned member, unsigned n, double z) {
     f.material(2, 2048.0);
     f.section(2, 4.0, 4096.0);
-    f.node(1, 0.0, 0.0);
-    f.node(2, 512.0, 0.0);
-    f.fix(1, {Uz});
-    f.fix(2, {Uz});
-    f.member(1, 1, 2, 1, 2, 2);
-    f.nodeForce(2, 0.0, 0.0, 10.0);
+    f.node(n, 0.0, z);
+    f.node(n + 1, 512.0, z);
+    f.fix(n, {Uz});
+    f.fix(n + 1, {Uz});
+    f.member(member, n, n + 1, 1, 2, 2);
+    f.nodeForce(n + 1, 0.0, 0.0, 10.0);
+}
+} // namespace
+
+TEST_F(StructureTest, MechanismIsReportedWithItsEquation) {
+    Frame f;
+    slidingBeam(f, 1, 1, 0.0);
     f.loadCase("slide");
     EXPECT_FALSE(f.solve());
 
@@ -519,8 +526,8 @@ TEST_F(StructureTest, LoadIncrementsOnlyAfterANonLinearCaseFailsBeyondItsFirstIt
     // A cantilever under a tip force across it, P L²/EI as given, with the
     // log of the load cases and iterations on. A case that converges from
     // rest, a linear one and one whose tangent at rest already fails (a
-    // mechanism beside the non-linear member: the beam of
-    // MechanismIsReportedWithItsEquation, which slides along its axis) never
+    // mechanism beside the non-linear member, a beam that slides along its
+    // axis) never
     // take the load increments; a stable non-linear structure under a large
     // load takes them and converges without a report.
     struct Case {
@@ -550,16 +557,7 @@ TEST_F(StructureTest, LoadIncrementsOnlyAfterANonLinearCaseFailsBeyondItsFirstIt
         else
             f.member(1, 1, 2);
         f.nodeForce(2, 0.0, c.a * EI / (L * L));
-        if (c.withSlidingBeam) {
-            f.material(2, 2048.0);
-            f.section(2, 4.0, 4096.0);
-            f.node(3, 0.0, 100.0);
-            f.node(4, 512.0, 100.0);
-            f.fix(3, {Uz});
-            f.fix(4, {Uz});
-            f.member(2, 3, 4, 1, 2, 2);
-            f.nodeForce(4, 0.0, 0.0, 10.0);
-        }
+        if (c.withSlidingBeam) slidingBeam(f, 2, 3, 100.0);
         f.loadCase("tip");
         CapturedLog log({lfLoadCase, lfIterations});
         EXPECT_EQ(f.solve(), c.expected == 0);
