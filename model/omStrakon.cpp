@@ -16,6 +16,7 @@
 #include "model/omStiffnessMatrix.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <new>
 #include <vector>
@@ -584,6 +585,14 @@ constexpr double kSmallestIncrement = 1.0 / 1024.0;
 // An increment that converges within this many iterations is doubled.
 constexpr unsigned kQuickIterations = 4;
 
+// A load level in the log, in its shortest exact form whatever the stream's
+// format (the member logs leave it fixed with no decimals).
+std::string levelText(double level) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, level).ptr;
+    return std::string(text, end);
+}
+
 // The unknowns that every finite element carries between iterations.
 void captureIterationState(omElementMap& elements, std::vector<std::vector<double>>& state) {
     state.clear();
@@ -624,7 +633,7 @@ int omStrakon::solveInIncrements(unsigned index, omVector& U, omVector& S, const
         restoreIterationState(*m_elementMap, reachedState);
         setLevel(level);
         if (omLogFile* log = omLogFile::enabledFor(lfIterations))
-            *log << "\n\n*** Load level: " << level << " ***";
+            *log << "\n\n*** Load level: " << levelText(level) << " ***";
         // The elements start from rest only in the first iteration from rest.
         unsigned iterations = 0;
         result = newtonRaphson(U, S, name, reached == 0.0 ? 1 : 2, iterations);
@@ -647,7 +656,7 @@ int omStrakon::solveInIncrements(unsigned index, omVector& U, omVector& S, const
     U.copy(reachedU);
     restoreIterationState(*m_elementMap, reachedState);
     if (omLogFile* log = omLogFile::enabledFor(lfLoadCase))
-        *log << "\nLoad increments stopped at the load level " << reached << " of the load case.";
+        *log << "\nLoad increments stopped at the load level " << levelText(reached) << " of the load case.";
     reportFailure(result, name);
     return result;
 }

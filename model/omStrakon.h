@@ -133,6 +133,8 @@ public:
     // when the case cannot be made active, -2 when a member failed to assemble,
     // -3 without convergence, or the failing equation of a matrix that is not
     // positive definite. Results are stored (scaled by factor) only on success.
+    // A case with non-linear members that fails after the first iteration is
+    // solved again from rest in load increments before it is reported.
     int solveLoadCase(unsigned index, double factor);
     int solveLoadCase(const std::string& name);
     // The last solution's total displacements (all DOFs in equation order) and
