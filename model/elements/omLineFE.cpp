@@ -64,6 +64,20 @@ double omLineFE::loadFactor(const omLoad* load) {
     return group ? group->factor() : 0.0;
 }
 
+std::vector<double> omLineFE::stateOf(const omVector& v, size_t extra) {
+    std::vector<double> state(static_cast<size_t>(v.size()) + extra, 0.0);
+    for (int i = 0; i < v.size(); ++i)
+        state[static_cast<size_t>(i)] = v[i];
+    return state;
+}
+
+bool omLineFE::takeState(const std::vector<double>& state, omVector& v, size_t extra) {
+    if (state.size() != static_cast<size_t>(v.size()) + extra) return false;
+    for (int i = 0; i < v.size(); ++i)
+        v[i] = state[static_cast<size_t>(i)];
+    return true;
+}
+
 omLineFE::Thermal omLineFE::thermal() const {
     Thermal t;
     if (!m_material || !m_crossSection) return t;
@@ -104,19 +118,5 @@ bool omLineFE::parseLoad(const omLoad* load, double L, double angle, double& a, 
     default:
         break;
     }
-    return true;
-}
-
-std::vector<double> omLineFE::stateOf(const omVector& v, size_t extra) {
-    std::vector<double> state(static_cast<size_t>(v.size()) + extra, 0.0);
-    for (int i = 0; i < v.size(); ++i)
-        state[static_cast<size_t>(i)] = v[i];
-    return state;
-}
-
-bool omLineFE::takeState(const std::vector<double>& state, omVector& v, size_t extra) {
-    if (state.size() != static_cast<size_t>(v.size()) + extra) return false;
-    for (int i = 0; i < v.size(); ++i)
-        v[i] = state[static_cast<size_t>(i)];
     return true;
 }

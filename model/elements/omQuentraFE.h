@@ -40,14 +40,14 @@ public:
     omDisplacementVector displacementAt(double x, const omVector& U) override;
     // Also resets the internal unknowns.
     void clearLoad() override;
-    // The unknowns of m_U and the axial force, which the next assembly starts from.
-    std::vector<double> iterationState() const override;
-    void setIterationState(const std::vector<double>& state) override;
 
     const omVector& getParameters() const { return m_U; }
     double getAxialForce() const { return m_Nd; }
     // The end forces in element axes of the last assembly, before condensation.
     const omVector& getEndForces() const { return m_S; }
+    // The unknowns of m_U and the axial force, which the next assembly starts from.
+    std::vector<double> iterationState() const override;
+    void setIterationState(const std::vector<double>& state) override;
 
 protected:
     // The resultant of the axial loads between the first node and x (a

@@ -455,8 +455,6 @@ TEST_F(StructureTest, EnvelopesKeepTheRecordsOfTheExtremeCases) {
     EXPECT_EQ(node.first(type->dofIndex(Uz)), std::max(f.nodeResult(1, Uz, 1), f.nodeResult(1, Uz, 2)));
 }
 
-// --- error paths
-
 namespace {
 // A beam from node n to node n + 1 at height z on two vertical supports,
 // which only slides along its axis, with a moment at its second node. Powers
@@ -473,63 +471,15 @@ void slidingBeam(Frame& f, unsigned member, unsigned n, double z) {
 }
 } // namespace
 
-TEST_F(StructureTest, MechanismIsReportedWithItsEquation) {
-    Frame f;
-    slidingBeam(f, 1, 1, 0.0);
-    f.loadCase("slide");
-    EXPECT_FALSE(f.solve());
-
-    // Equations: node 1 Ux 1, Ry 2; node 2 Ux 3, Ry 4. Node 2's Ux has nothing left.
-    ASSERT_EQ(errorCodes(), std::vector<unsigned>{1022});
-    EXPECT_EQ(errorArguments(0), (std::vector<std::string>{"slide", "3"}));
-    EXPECT_EQ(f.s.solveLoadCase(1, 1.0), 3);
-    // Nothing is stored for a failed case.
-    EXPECT_EQ(f.nodeResult(2, Ry), 0.0);
-}
-
-TEST_F(StructureTest, ModelWithoutElementsOrNodesIsReported) {
-    Frame withoutElements;
-    withoutElements.node(1, 0.0, 0.0);
-    withoutElements.loadCase("lc");
-    EXPECT_FALSE(withoutElements.solve());
-    EXPECT_EQ(errorCodes(), std::vector<unsigned>{1024});
-
-    Frame empty;
-    empty.loadCase("lc");
-    EXPECT_FALSE(empty.solve());
-    EXPECT_EQ(errorCodes(), (std::vector<unsigned>{1023, 1024}));
-}
-
-TEST_F(StructureTest, NoConvergenceIsReported) {
-    Frame f;
-    f.node(1, 0.0, 0.0);
-    f.node(2, 300.0, 0.0);
-    f.fix(1, {Ux, Uz, Ry});
-    f.member(1, 1, 2);
-    f.nodeForce(2, 0.0, 5.0);
-    f.loadCase("tip");
-    solveroad::Options options;
-    options.maxIterations = 1; // a loaded linear model needs a second iteration
-    EXPECT_FALSE(f.solve(options));
-    ASSERT_EQ(errorCodes(), std::vector<unsigned>{1026});
-    EXPECT_EQ(errorArguments(0), (std::vector<std::string>{"tip", "1", "1e-05"}));
-    EXPECT_EQ(f.s.solveLoadCase(1, 1.0), -3);
-
-    // Without iterations nothing is assembled at all.
-    omErrorContainer::instance()->reset();
-    f.s.setMaxIterations(0);
-    EXPECT_EQ(f.s.solveLoadCase(1, 1.0), -3);
-    EXPECT_EQ(errorCodes(), std::vector<unsigned>{1026});
-}
+// --- load increments and the order of the equations
 
 TEST_F(StructureTest, LoadIncrementsOnlyAfterANonLinearCaseFailsBeyondItsFirstIteration) {
     // A cantilever under a tip force across it, P L²/EI as given, with the
     // log of the load cases and iterations on. A case that converges from
     // rest, a linear one and one whose tangent at rest already fails (a
     // mechanism beside the non-linear member, a beam that slides along its
-    // axis) never
-    // take the load increments; a stable non-linear structure under a large
-    // load takes them and converges without a report.
+    // axis) never take the load increments; a stable non-linear structure
+    // under a large load takes them and converges without a report.
     struct Case {
         const char* name;
         bool dravik;
@@ -636,4 +586,55 @@ TEST_F(StructureTest, InteriorNodesAreNumberedRightAfterTheirMembersLastEndNode)
     // The order changes nothing in the results: the cantilever's tip.
     ASSERT_TRUE(f.solve());
     expectExact(f.nodeResult(3, Uz), 600.0 * 600.0 * 600.0 / (3.0 * EI));
+}
+
+// --- error paths
+
+TEST_F(StructureTest, MechanismIsReportedWithItsEquation) {
+    Frame f;
+    slidingBeam(f, 1, 1, 0.0);
+    f.loadCase("slide");
+    EXPECT_FALSE(f.solve());
+
+    // Equations: node 1 Ux 1, Ry 2; node 2 Ux 3, Ry 4. Node 2's Ux has nothing left.
+    ASSERT_EQ(errorCodes(), std::vector<unsigned>{1022});
+    EXPECT_EQ(errorArguments(0), (std::vector<std::string>{"slide", "3"}));
+    EXPECT_EQ(f.s.solveLoadCase(1, 1.0), 3);
+    // Nothing is stored for a failed case.
+    EXPECT_EQ(f.nodeResult(2, Ry), 0.0);
+}
+
+TEST_F(StructureTest, ModelWithoutElementsOrNodesIsReported) {
+    Frame withoutElements;
+    withoutElements.node(1, 0.0, 0.0);
+    withoutElements.loadCase("lc");
+    EXPECT_FALSE(withoutElements.solve());
+    EXPECT_EQ(errorCodes(), std::vector<unsigned>{1024});
+
+    Frame empty;
+    empty.loadCase("lc");
+    EXPECT_FALSE(empty.solve());
+    EXPECT_EQ(errorCodes(), (std::vector<unsigned>{1023, 1024}));
+}
+
+TEST_F(StructureTest, NoConvergenceIsReported) {
+    Frame f;
+    f.node(1, 0.0, 0.0);
+    f.node(2, 300.0, 0.0);
+    f.fix(1, {Ux, Uz, Ry});
+    f.member(1, 1, 2);
+    f.nodeForce(2, 0.0, 5.0);
+    f.loadCase("tip");
+    solveroad::Options options;
+    options.maxIterations = 1; // a loaded linear model needs a second iteration
+    EXPECT_FALSE(f.solve(options));
+    ASSERT_EQ(errorCodes(), std::vector<unsigned>{1026});
+    EXPECT_EQ(errorArguments(0), (std::vector<std::string>{"tip", "1", "1e-05"}));
+    EXPECT_EQ(f.s.solveLoadCase(1, 1.0), -3);
+
+    // Without iterations nothing is assembled at all.
+    omErrorContainer::instance()->reset();
+    f.s.setMaxIterations(0);
+    EXPECT_EQ(f.s.solveLoadCase(1, 1.0), -3);
+    EXPECT_EQ(errorCodes(), std::vector<unsigned>{1026});
 }
