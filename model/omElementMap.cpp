@@ -18,6 +18,15 @@ bool omElementMap::markUsedDofInNodes() {
     return ok;
 }
 
+std::vector<int> omElementMap::stiffnessProfile(int n) const {
+    std::vector<int> first(static_cast<size_t>(std::max(n, 0)));
+    for (int i = 0; i < n; ++i)
+        first[i] = i;
+    for (const auto& [id, element] : table())
+        element->addToProfile(first);
+    return first;
+}
+
 bool omElementMap::distributeLoad() {
     bool ok = true;
     for (auto& [id, element] : table())

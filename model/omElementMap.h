@@ -45,6 +45,10 @@ public:
 
     // The boolean fan-outs visit every member and are false when one failed.
     bool markUsedDofInNodes();
+    // The profile of the global stiffness matrix of n equations from the
+    // connectivity of every member: for each 0-based row the first column it
+    // couples to (the row itself when nothing couples to it).
+    std::vector<int> stiffnessProfile(int n) const;
     bool distributeLoad();
     bool setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVector* S, unsigned iteration);
     // The largest change of the members' internal unknowns; 0 without members.

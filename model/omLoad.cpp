@@ -246,7 +246,31 @@ omForceVector omLoadLinear::getForce(double angle, double x) const {
 
 double omLoadLinear::p(double x, double angle, omDofType dof) const {
     if (x < m_start || x > m_end) return 0.0;
-    return getForce(angle, x).getDof(dof);
+    const omDofStructureType* type = getDofStructureType();
+    // Only the x and z intensities are turned, and only into each other: any
+    // other component, and one the layout lacks, is read as getForce reads it.
+    if (!type || !type->exist(dof) || !type->exist(Ux) || !type->exist(Uz))
+        return getForce(angle, x).getDof(dof);
+    const double length = m_end - m_start;
+    const double t = length != 0.0 ? (x - m_start) / length : 0.0;
+    auto intensity = [&](omDofType d) {
+        const omUnitKey key = isTranslation(d) ? omUK_kN_cm : omUK_kNcm_cm;
+        return (1.0 - t) * component(m_Fs, d).Get(key) + t * component(m_Fe, d).Get(key);
+    };
+    if (dof != Ux && dof != Uz) return intensity(dof);
+    if (angle == 0.0 || (m_position != WorldCS && getScope() != WorldCS)) return intensity(dof);
+    const double s = std::sin(angle), c = std::cos(angle);
+    double fx = intensity(Ux), fz = intensity(Uz);
+    if (m_position == WorldCS) {
+        fx *= std::fabs(s);
+        fz *= std::fabs(c);
+    }
+    if (getScope() == WorldCS) {
+        const double px = fx;
+        fx = s * fz + c * px;
+        fz = c * fz - s * px;
+    }
+    return dof == Ux ? fx : fz;
 }
 
 void omLoadLinear::setForce(const omForceVector& start, const omForceVector& end) {

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <stdexcept>
+
 namespace {
 // The factor lies in the matrix's own packed layout.
 constexpr long (&rowStart)(long) = omSymMatrix::rowStart;
@@ -19,16 +21,17 @@ int omCholesky::blockSize() const {
 }
 
 void omCholesky::findProfile(int s) {
-    const double* a = m_matrix.getColumn(0);
     m_first.assign(s, 0);
     m_last.resize(s);
     for (int c = 0; c < s; ++c)
         m_last[c] = c;
     for (int i = 0; i < s; ++i) {
-        const double* row = a + rowStart(i);
-        int j = 0;
-        while (j < i && row[j] == 0.0)
-            ++j;
+        const double* row = m_matrix.getColumn(i);
+        int j = m_matrix.firstColumn(i);
+        // A whole triangle: the values tell where its rows begin.
+        if (!m_matrix.hasProfile())
+            while (j < i && row[j] == 0.0)
+                ++j;
         m_first[i] = j;
         m_last[j] = std::max(m_last[j], i);
     }
@@ -38,12 +41,19 @@ void omCholesky::findProfile(int s) {
 }
 
 int omCholesky::makeTransformation() {
+    m_columns.clear();
+    m_columnStart.clear();
+    if (!m_matrix.profileIntact())
+        throw std::logic_error("an element outside the matrix's profile was written");
     const int s = blockSize();
     if (s == 0) return 0;
     findProfile(s);
-    double* a = m_matrix.getColumn(0);
+    std::vector<long> columnStart(s + 1);
+    for (int c = 0; c < s; ++c)
+        columnStart[c + 1] = columnStart[c] + (m_last[c] - c);
+    std::vector<double> columns(columnStart[s]);
     for (int c = 0; c < s; ++c) {
-        double* rowC = a + rowStart(c);
+        double* rowC = m_matrix.getColumn(c);
         const int firstC = m_first[c];
         double sum = 0.0;
         for (int k = firstC; k < c; ++k)
@@ -53,23 +63,30 @@ int omCholesky::makeTransformation() {
         const double pivot = std::sqrt(d);
         rowC[c] = pivot;
         const int last = m_last[c];
+        double* column = columns.data() + columnStart[c] - (c + 1);
         for (int i = c + 1; i <= last; ++i) {
             const int firstI = m_first[i];
             if (firstI > c) continue;
-            double* rowI = a + rowStart(i);
+            double* rowI = m_matrix.getColumn(i);
             double t = 0.0;
             for (int k = std::max(firstI, firstC); k < c; ++k)
                 t += rowI[k] * rowC[k];
             rowI[c] = (rowI[c] - t) / pivot;
+            column[i] = rowI[c];
         }
     }
+    m_columns = std::move(columns);
+    m_columnStart = std::move(columnStart);
     return 0;
 }
 
 int omCholesky::makeTransformationFull() {
+    if (m_matrix.hasProfile()) throw std::logic_error("the whole-triangle loops need a whole triangle");
     const int s = blockSize();
     m_first.clear();
     m_last.clear();
+    m_columns.clear();
+    m_columnStart.clear();
     if (s == 0) return 0;
     double* a = m_matrix.getColumn(0);
     for (int c = 0; c < s; ++c) {
@@ -105,25 +122,32 @@ bool omCholesky::solve(double* b) {
     if (s == 0) return true;
     // Known after makeTransformation; a factor made elsewhere is scanned once.
     if (static_cast<int>(m_first.size()) != s) findProfile(s);
-    const double* a = m_matrix.getColumn(0);
     for (int i = 0; i < s; ++i) {
-        const double* row = a + rowStart(i);
+        const double* row = m_matrix.getColumn(i);
         double sum = 0.0;
         for (int j = m_first[i]; j < i; ++j)
             sum += row[j] * b[j];
         b[i] = (b[i] - sum) / row[i];
     }
+    const bool columnsKept = static_cast<long>(m_columnStart.size()) == s + 1L;
     for (int i = s - 1; i >= 0; --i) {
         double sum = 0.0;
         const int last = m_last[i];
-        for (int j = i + 1; j <= last; ++j)
-            sum += a[rowStart(j) + i] * b[j];
-        b[i] = (b[i] - sum) / a[rowStart(i) + i];
+        if (columnsKept) {
+            const double* column = m_columns.data() + m_columnStart[i] - (i + 1);
+            for (int j = i + 1; j <= last; ++j)
+                sum += column[j] * b[j];
+        } else {
+            for (int j = i + 1; j <= last; ++j)
+                if (i >= m_matrix.firstColumn(j)) sum += m_matrix.getColumn(j)[i] * b[j];
+        }
+        b[i] = (b[i] - sum) / m_matrix.getColumn(i)[i];
     }
     return true;
 }
 
 bool omCholesky::solveFull(double* b) {
+    if (m_matrix.hasProfile()) throw std::logic_error("the whole-triangle loops need a whole triangle");
     const int s = blockSize();
     if (s == 0) return true;
     const double* a = m_matrix.getColumn(0);

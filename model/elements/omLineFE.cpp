@@ -6,6 +6,7 @@
 #include "model/omMaterial.h"
 #include "model/omNode.h"
 
+#include <algorithm>
 #include <cmath>
 
 omLineFE::omLineFE() = default;
@@ -104,4 +105,25 @@ bool omLineFE::parseLoad(const omLoad* load, double L, double angle, double& a, 
         break;
     }
     return true;
+}
+
+void omLineFE::beginResults(const omVector&) {}
+
+void omLineFE::endResults() {}
+
+void omLineFE::addToProfile(std::vector<int>& first) const {
+    int equations[6];
+    int count = 0;
+    int lowest = -1;
+    for (const omNode* node : {m_node1, m_node2}) {
+        if (!node) continue;
+        for (omDofType t : {Ux, Uz, Ry}) {
+            const int e = static_cast<int>(node->equation(t)) - 1;
+            if (e < 0 || e >= static_cast<int>(first.size())) continue;
+            equations[count++] = e;
+            if (lowest < 0 || e < lowest) lowest = e;
+        }
+    }
+    for (int k = 0; k < count; ++k)
+        first[equations[k]] = std::min(first[equations[k]], lowest);
 }

@@ -88,6 +88,17 @@ omQuentraFE& omQuentraFE::operator=(const omQuentraFE& other) {
 
 omQuentraFE::~omQuentraFE() = default;
 
+void omQuentraFE::beginResults(const omVector& U) {
+    omLinearLineFE2D::beginResults(U);
+    axialLoads(m_axialLoads);
+    m_axialLoadsKept = true;
+}
+
+void omQuentraFE::endResults() {
+    omLinearLineFE2D::endResults();
+    m_axialLoadsKept = false;
+}
+
 void omQuentraFE::clearLoad() {
     omLinearLineFE2D::clearLoad();
     m_U.setAllTo(0.0);
@@ -99,56 +110,76 @@ double omQuentraFE::modulus() const {
     return m_material->E(m_creepFi).Get(omUK_kN_cm2);
 }
 
-double omQuentraFE::axialLoad(double x) const {
+void omQuentraFE::axialLoads(std::vector<AxialLoad>& loads) const {
+    loads.clear();
     const double L = length();
     const double alpha = angle();
-    double sum = 0.0;
     omForceVector F1(frameLayout());
     omForceVector F2(frameLayout());
     for (const omLoad* load : m_loads) {
         const double f = loadFactor(load);
         const omLoad::Type type = load->getType();
         if (f == 0.0 || (type != omLoad::Concentrated && type != omLoad::Linear)) continue;
-        double a = 0.0;
-        double b = 0.0;
-        parseLoad(load, L, alpha, a, b, F1, F2);
+        AxialLoad l;
+        l.concentrated = type == omLoad::Concentrated;
+        l.f = f;
+        parseLoad(load, L, alpha, l.a, l.b, F1, F2);
+        l.na = F1.getDof(Ux);
+        l.nb = F2.getDof(Ux);
+        loads.push_back(l);
+    }
+}
+
+double omQuentraFE::axialLoad(double x) const {
+    if (m_axialLoadsKept) return axialLoad(x, m_axialLoads);
+    std::vector<AxialLoad> loads;
+    axialLoads(loads);
+    return axialLoad(x, loads);
+}
+
+double omQuentraFE::axialLoad(double x, const std::vector<AxialLoad>& loads) {
+    double sum = 0.0;
+    for (const AxialLoad& load : loads) {
+        const double f = load.f;
+        const double a = load.a;
+        const double b = load.b;
         if (a > x) continue;
-        if (type == omLoad::Concentrated) {
-            sum += f * F1.getDof(Ux);
+        if (load.concentrated) {
+            sum += f * load.na;
             continue;
         }
         // The intensity varies linearly, so the mean of the two ends of the
         // loaded stretch integrates it exactly.
         const double c = std::min(b, x);
-        const double na = F1.getDof(Ux);
-        const double nc = interpolate(a, na, b, F2.getDof(Ux), c);
+        const double na = load.na;
+        const double nc = interpolate(a, na, b, load.nb, c);
         sum += f * (c - a) * 0.5 * (na + nc);
     }
     return sum;
 }
 
 double omQuentraFE::axialLoadIntegral(double x) const {
-    const double L = length();
-    const double alpha = angle();
+    if (m_axialLoadsKept) return axialLoadIntegral(x, m_axialLoads);
+    std::vector<AxialLoad> loads;
+    axialLoads(loads);
+    return axialLoadIntegral(x, loads);
+}
+
+double omQuentraFE::axialLoadIntegral(double x, const std::vector<AxialLoad>& loads) {
     double sum = 0.0;
-    omForceVector F1(frameLayout());
-    omForceVector F2(frameLayout());
-    for (const omLoad* load : m_loads) {
-        const double f = loadFactor(load);
-        const omLoad::Type type = load->getType();
-        if (f == 0.0 || (type != omLoad::Concentrated && type != omLoad::Linear)) continue;
-        double a = 0.0;
-        double b = 0.0;
-        parseLoad(load, L, alpha, a, b, F1, F2);
+    for (const AxialLoad& load : loads) {
+        const double f = load.f;
+        const double a = load.a;
+        const double b = load.b;
         if (a >= x) continue;
-        if (type == omLoad::Concentrated) {
-            sum += f * F1.getDof(Ux) * (x - a);
+        if (load.concentrated) {
+            sum += f * load.na * (x - a);
             continue;
         }
         // Over the load the resultant grows as na·t + (nb - na)·t²/(2(b - a)),
         // t = s - a; beyond it it stays at the load's total.
-        const double na = F1.getDof(Ux);
-        const double nb = F2.getDof(Ux);
+        const double na = load.na;
+        const double nb = load.nb;
         const double c = std::min(b, x);
         const double t = c - a;
         const double slope = b != a ? (nb - na) / (b - a) : 0.0;
@@ -348,7 +379,9 @@ bool omQuentraFE::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVe
     const double* gx = omGaussianQuadratureWeights::getX(unsigned(m_nGauss));
     const double* gw = omGaussianQuadratureWeights::getA(unsigned(m_nGauss));
     const double h = 0.5 * L;
-    const double AL = axialLoad(L);
+    std::vector<AxialLoad> loads;
+    axialLoads(loads);
+    const double AL = axialLoad(L, loads);
 
     omMatrix Kfull(kPar, kPar);
     omVector Sfull(kPar);
@@ -363,7 +396,7 @@ bool omQuentraFE::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVe
         const double x = (gx[k] + 1.0) * h;
         const double fi = dot(sh.phi, m_U);
         const double kappa = dot(sh.kappa, m_U);
-        const double N = 0.5 * AL + m_Nd - axialLoad(x);
+        const double N = 0.5 * AL + m_Nd - axialLoad(x, loads);
         double Dn, M, EA, ES, EI;
         DnMASI(kappa, N, Dn, M, EA, ES, EI);
         // The exact derivative of M by κ: with N held, E·S turns part of the
@@ -399,7 +432,7 @@ bool omQuentraFE::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVe
     g[0] = -1.0;
     g[3] = 1.0;
     Rd += m_U[3] - m_U[0] - temperatureLoad_Rd() -
-          (L * (0.5 * AL + m_Nd) - axialLoadIntegral(L)) / (modulus() * m_crossSection->A());
+          (L * (0.5 * AL + m_Nd) - axialLoadIntegral(L, loads)) / (modulus() * m_crossSection->A());
     for (int i = 0; i < 6; ++i)
         m_S[i] = Sfull[i];
 

@@ -40,6 +40,8 @@ public:
     omDisplacementVector displacementAt(double x, const omVector& U) override;
     // Also resets the internal unknowns.
     void clearLoad() override;
+    void beginResults(const omVector& U) override;
+    void endResults() override;
 
     const omVector& getParameters() const { return m_U; }
     double getAxialForce() const { return m_Nd; }
@@ -77,6 +79,19 @@ protected:
     void int_Xq_Fi(double a, double b, const omVector& U, unsigned n, omVector& x, omVector& fi) const;
 
 private:
+    // An axial load as axialLoad reads it: the load's factor, its stretch and
+    // its axial intensities (a concentrated load: its force, a = b).
+    struct AxialLoad {
+        bool concentrated = false;
+        double f = 0.0;
+        double a = 0.0, b = 0.0;
+        double na = 0.0, nb = 0.0;
+    };
+    // Every concentrated and linear load of a non-zero factor, read once.
+    void axialLoads(std::vector<AxialLoad>& loads) const;
+    static double axialLoad(double x, const std::vector<AxialLoad>& loads);
+    static double axialLoadIntegral(double x, const std::vector<AxialLoad>& loads);
+
     // The parameters with the end displacements of U and the modes of m_U.
     omVector currentParameters(const omVector& U) const;
     double modulus() const;
@@ -90,4 +105,7 @@ private:
     omMatrix m_A;
     omVector m_b;
     omVector m_S;
+    // The loads, kept between beginResults and endResults; never copied.
+    std::vector<AxialLoad> m_axialLoads;
+    bool m_axialLoadsKept = false;
 };
