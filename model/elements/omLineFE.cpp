@@ -52,10 +52,11 @@ void omLineFE::clearLoad() {
 
 double omLineFE::length() const {
     if (!m_node1 || !m_node2) return 0.0;
-    const omVector p1 = m_node1->getVector(omNode::coorSkewCreep);
-    const omVector p2 = m_node2->getVector(omNode::coorSkewCreep);
-    const double dx = p1[0] - p2[0];
-    const double dz = p1[1] - p2[1];
+    double x1 = 0.0, z1 = 0.0, x2 = 0.0, z2 = 0.0;
+    m_node1->getPlanePoint(omNode::coorSkewCreep, x1, z1);
+    m_node2->getPlanePoint(omNode::coorSkewCreep, x2, z2);
+    const double dx = x1 - x2;
+    const double dz = z1 - z2;
     return std::sqrt(dx * dx + dz * dz);
 }
 

@@ -119,10 +119,11 @@ double omLinearLineFE2D::angle() const {
 void omLinearLineFE2D::chord(double& L, double& alpha) const {
     L = alpha = 0.0;
     if (!m_node1 || !m_node2) return;
-    const omVector p1 = m_node1->getVector(omNode::coorSkewCreep);
-    const omVector p2 = m_node2->getVector(omNode::coorSkewCreep);
-    const double dx = p2[0] - p1[0];
-    const double dz = p2[1] - p1[1];
+    double x1 = 0.0, z1 = 0.0, x2 = 0.0, z2 = 0.0;
+    m_node1->getPlanePoint(omNode::coorSkewCreep, x1, z1);
+    m_node2->getPlanePoint(omNode::coorSkewCreep, x2, z2);
+    const double dx = x2 - x1;
+    const double dz = z2 - z1;
     L = std::sqrt(dx * dx + dz * dz);
     alpha = std::atan2(dz, dx);
 }
@@ -457,6 +458,11 @@ void omLinearLineFE2D::prepareResults(const omVector& U, ResultState& state) con
     const Thermal t = thermal();
     state.NT = t.eps * state.E * state.A;
     state.MT = t.kappa * state.E * state.I;
+    readLoads(state.L, state.alpha, state.loads);
+}
+
+void omLinearLineFE2D::readLoads(double L, double alpha, std::vector<PointLoad>& loads) const {
+    loads.clear();
     omForceVector F1(frameLayout());
     omForceVector F2(frameLayout());
     for (const omLoad* load : m_loads) {
@@ -466,7 +472,7 @@ void omLinearLineFE2D::prepareResults(const omVector& U, ResultState& state) con
         if (type != omLoad::Concentrated && type != omLoad::Linear) continue;
         PointLoad l;
         F2.setAllTo(0.0);
-        parseLoad(load, state.L, state.alpha, l.a, l.b, F1, F2);
+        parseLoad(load, L, alpha, l.a, l.b, F1, F2);
         l.concentrated = type == omLoad::Concentrated;
         l.n = f * F1.getDof(Ux);
         l.p = f * F1.getDof(Uz);
@@ -476,7 +482,7 @@ void omLinearLineFE2D::prepareResults(const omVector& U, ResultState& state) con
             l.pb = f * F2.getDof(Uz);
             l.mb = f * F2.getDof(Ry);
         }
-        state.loads.push_back(l);
+        loads.push_back(l);
     }
 }
 

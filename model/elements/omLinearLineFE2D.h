@@ -134,6 +134,8 @@ protected:
         omVector Ue = omVector(6);
         std::vector<PointLoad> loads;
     };
+    // The concentrated and linear loads of a non-zero factor, for the element's length and angle.
+    void readLoads(double L, double alpha, std::vector<PointLoad>& loads) const;
     void prepareResults(const omVector& U, ResultState& state) const;
     // internalAt for the state's displacements.
     void evaluateAt(const ResultState& state, const omVector& F, double xRel, bool displacements,

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -30,16 +31,44 @@ const omDofStructureType* frameLayout() {
 
 // The shape functions of the nine parameters at ξ: the deflection, the rotation
 // φ = -dw/dx and the curvature κ = dφ/dx (all 0 for the axial parameters).
+// The polynomials of the nine parameters and their first two derivatives at
+// ξ: P[i][d] (0 for the axial parameters).
+struct Polynomials {
+    explicit Polynomials(double xi) {
+        for (int i = 0; i < kPar; ++i)
+            P[i][0] = P[i][1] = P[i][2] = 0.0;
+        for (int i : kTransverse) {
+            const omQuentraPolynom p(unsigned(i + 1));
+            for (unsigned d = 0; d < 3; ++d)
+                P[i][d] = p.at(xi, d);
+        }
+    }
+    double P[kPar][3];
+};
+
+// The polynomials at the points of the element's Gauss rule, where every
+// assembly reads them.
+const Polynomials& atGaussPoint(int k) {
+    static const std::vector<Polynomials> table = [] {
+        std::vector<Polynomials> points;
+        const double* gx = omGaussianQuadratureWeights::getX(unsigned(kGauss));
+        for (int g = 0; g < kGauss; ++g)
+            points.emplace_back(gx[g]);
+        return points;
+    }();
+    return table[k];
+}
+
 struct Shapes {
-    Shapes(double xi, double L) {
+    Shapes(double xi, double L) : Shapes(Polynomials(xi), L) {}
+    Shapes(const Polynomials& p, double L) {
         for (int i = 0; i < kPar; ++i)
             w[i] = phi[i] = kappa[i] = 0.0;
         for (int i : kTransverse) {
-            const omQuentraPolynom P(unsigned(i + 1));
             const double s = i == 2 || i >= 5 ? L : 1.0;
-            w[i] = s * P.at(xi, 0);
-            phi[i] = -2.0 / L * s * P.at(xi, 1);
-            kappa[i] = -4.0 / (L * L) * s * P.at(xi, 2);
+            w[i] = s * p.P[i][0];
+            phi[i] = -2.0 / L * s * p.P[i][1];
+            kappa[i] = -4.0 / (L * L) * s * p.P[i][2];
         }
     }
     double w[kPar];
@@ -200,34 +229,26 @@ bool omQuentraFE::DnMASI(double kappa, double N, double& Dn, double& M, double& 
     return true;
 }
 
-bool omQuentraFE::lateralAndBendingLoad(double& S, int i) const {
-    const double L = length();
-    const double alpha = angle();
+bool omQuentraFE::lateralAndBendingLoad(double& S, int i, double L,
+                                        const std::vector<PointLoad>& loads) const {
     const double s = i == 2 || i >= 5 ? L : 1.0;
     const omQuentraPolynom P(unsigned(i + 1));
     const double* gx = omGaussianQuadratureWeights::getX(unsigned(m_nGauss));
     const double* gw = omGaussianQuadratureWeights::getA(unsigned(m_nGauss));
-    omForceVector F1(frameLayout());
-    omForceVector F2(frameLayout());
-    for (const omLoad* load : m_loads) {
-        const double f = loadFactor(load);
-        const omLoad::Type type = load->getType();
-        if (f == 0.0 || (type != omLoad::Concentrated && type != omLoad::Linear)) continue;
-        double a = 0.0;
-        double b = 0.0;
-        F2.setAllTo(0.0);
-        parseLoad(load, L, alpha, a, b, F1, F2);
-        const double p = f * F1.getDof(Uz);
-        const double m = f * F1.getDof(Ry);
-        if (type == omLoad::Concentrated) {
+    for (const PointLoad& load : loads) {
+        const double a = load.a;
+        const double b = load.b;
+        const double p = load.p;
+        const double m = load.m;
+        if (load.concentrated) {
             if (p == 0.0 && m == 0.0) continue;
             const double xi = 2.0 * a / L - 1.0;
             S -= s * P.at(xi, 0) * p;
             S += s * (2.0 / L) * P.at(xi, 1) * m;
             continue;
         }
-        const double pb = f * F2.getDof(Uz);
-        const double mb = f * F2.getDof(Ry);
+        const double pb = load.pb;
+        const double mb = load.mb;
         if (p == 0.0 && pb == 0.0 && m == 0.0 && mb == 0.0) continue;
         // The intensities vary between start and end; the element's rule on
         // [a, b] integrates them with the shape functions exactly.
@@ -382,6 +403,8 @@ bool omQuentraFE::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVe
     std::vector<AxialLoad> loads;
     axialLoads(loads);
     const double AL = axialLoad(L, loads);
+    std::vector<PointLoad> transverse;
+    readLoads(L, alpha, transverse);
 
     omMatrix Kfull(kPar, kPar);
     omVector Sfull(kPar);
@@ -392,7 +415,7 @@ bool omQuentraFE::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVe
     double xs[kGauss], fis[kGauss], kas[kGauss], Ns[kGauss], Ms[kGauss], Dns[kGauss], EAs[kGauss],
         ESs[kGauss], EIs[kGauss];
     for (int k = 0; k < m_nGauss; ++k) {
-        const Shapes sh(gx[k], L);
+        const Shapes sh = m_nGauss == kGauss ? Shapes(atGaussPoint(k), L) : Shapes(gx[k], L);
         const double x = (gx[k] + 1.0) * h;
         const double fi = dot(sh.phi, m_U);
         const double kappa = dot(sh.kappa, m_U);
@@ -424,7 +447,7 @@ bool omQuentraFE::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVe
         EIs[k] = EI;
     }
     for (int i : kTransverse) {
-        lateralAndBendingLoad(Sfull[i], i);
+        lateralAndBendingLoad(Sfull[i], i, L, transverse);
         Sfull[i] += temperatureLoad_S(kappaOf[i]);
     }
     Sfull[0] = -m_Nd - 0.5 * AL;

@@ -60,9 +60,10 @@ protected:
     // and the bending moment M, with the thermal strains of the element, and
     // the stiffnesses E·A, E·S, E·I. Always true.
     bool DnMASI(double kappa, double N, double& Dn, double& M, double& EA, double& ES, double& EI) const;
-    // Subtracts the transverse forces and moments of the loads from the
-    // generalised force of transverse parameter i. Always true.
-    bool lateralAndBendingLoad(double& S, int i) const;
+    // Subtracts the transverse forces and moments of the loads (as readLoads
+    // gives them for the length L) from the generalised force of transverse
+    // parameter i. Always true.
+    bool lateralAndBendingLoad(double& S, int i, double L, const std::vector<PointLoad>& loads) const;
     // The thermal part of the generalised force of parameter i, whose curvature
     // function at the Gauss points is kappaI.
     double temperatureLoad_S(const double* kappaI) const;
