@@ -9,6 +9,7 @@
 #include <cmath>
 #include <functional>
 #include <ostream>
+#include <typeinfo>
 
 namespace {
 const char* scopeText(omLoad::Scope scope) {
@@ -271,6 +272,48 @@ double omLoadLinear::p(double x, double angle, omDofType dof) const {
         fz = c * fz - s * px;
     }
     return dof == Ux ? fx : fz;
+}
+
+omLinearLoadIntensity::omLinearLoadIntensity(const omLoadLinear& load, double angle)
+    : m_load(&load), m_angle(angle) {
+    const omDofStructureType* type = load.getDofStructureType();
+    m_read =
+        typeid(load) == typeid(omLoadLinear) && type && type->exist(Ux) && type->exist(Uz) && type->exist(Ry);
+    if (!m_read) return;
+    m_start = load.m_start;
+    m_end = load.m_end;
+    const omDofType dofs[3] = {Ux, Uz, Ry};
+    for (int k = 0; k < 3; ++k) {
+        const omUnitKey key = isTranslation(dofs[k]) ? omUK_kN_cm : omUK_kNcm_cm;
+        m_fs[k] = omLoadLinear::component(load.m_Fs, dofs[k]).Get(key);
+        m_fe[k] = omLoadLinear::component(load.m_Fe, dofs[k]).Get(key);
+    }
+    m_projected = load.m_position == omLoad::WorldCS;
+    m_world = load.getScope() == omLoad::WorldCS;
+    m_turn = !(angle == 0.0 || (!m_projected && !m_world));
+}
+
+double omLinearLoadIntensity::p(double x, omDofType dof) const {
+    const int k = dof == Ux ? 0 : dof == Uz ? 1 : dof == Ry ? 2 : -1;
+    if (!m_read || k < 0) return m_load->p(x, m_angle, dof);
+    if (x < m_start || x > m_end) return 0.0;
+    // The arithmetic of omLoadLinear::p, step by step.
+    const double length = m_end - m_start;
+    const double t = length != 0.0 ? (x - m_start) / length : 0.0;
+    auto intensity = [&](int i) { return (1.0 - t) * m_fs[i] + t * m_fe[i]; };
+    if (k == 2 || !m_turn) return intensity(k);
+    const double s = std::sin(m_angle), c = std::cos(m_angle);
+    double fx = intensity(0), fz = intensity(1);
+    if (m_projected) {
+        fx *= std::fabs(s);
+        fz *= std::fabs(c);
+    }
+    if (m_world) {
+        const double px = fx;
+        fx = s * fz + c * px;
+        fz = c * fz - s * px;
+    }
+    return k == 0 ? fx : fz;
 }
 
 void omLoadLinear::setForce(const omForceVector& start, const omForceVector& end) {
