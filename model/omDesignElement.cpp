@@ -478,8 +478,13 @@ void omDesignElement::storeResults(int lc, const omVector& U) {
         fe->beginResults(U);
     for (size_t j = 0; j < n; ++j) {
         omPointResult& p = r[j];
-        p.F = internalForceAt(points[j], U);
-        p.U = displacementAt(points[j], U);
+        if (m_fe.empty()) {
+            p.F = omForceVector(m_dofType);
+            p.U = omDisplacementVector(m_dofType);
+        } else {
+            const auto [i, t] = locate(points[j]);
+            m_fe[i]->resultsAt(t, U, p.F, p.U);
+        }
         p.pressure = member ? member->contactPressure(p.U.getDof(Uz)) : 0.0;
         r.checkMaximum(p.F, p.U, p.pressure);
     }

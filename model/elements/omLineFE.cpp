@@ -112,6 +112,11 @@ void omLineFE::beginResults(const omVector&) {}
 
 void omLineFE::endResults() {}
 
+void omLineFE::resultsAt(double x, const omVector& U, omForceVector& F, omDisplacementVector& D) {
+    F = internalForceAt(x, U);
+    D = displacementAt(x, U);
+}
+
 void omLineFE::addToProfile(std::vector<int>& first) const {
     int equations[6];
     int count = 0;

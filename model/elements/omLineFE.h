@@ -60,6 +60,8 @@ public:
     // without.
     virtual void beginResults(const omVector& U);
     virtual void endResults();
+    // internalForceAt and displacementAt at once, into vectors the caller keeps.
+    virtual void resultsAt(double x, const omVector& U, omForceVector& F, omDisplacementVector& D);
     // The element takes the load over; the destructor deletes it unless
     // clearLoad has dropped it first.
     virtual void addLoad(omLoad* load);

@@ -16,6 +16,7 @@
 #include <array>
 #include <cmath>
 #include <complex>
+#include <typeinfo>
 
 namespace {
 
@@ -440,6 +441,24 @@ void omLinearLineFE2D::beginResults(const omVector& U) {
 void omLinearLineFE2D::endResults() {
     m_resultsKept = false;
     m_results.U = nullptr;
+}
+
+void omLinearLineFE2D::resultsAt(double x, const omVector& U, omForceVector& F, omDisplacementVector& D) {
+    // The elements derived from this one recover their results in their own
+    // way: they take the general road.
+    const bool own = typeid(*this) == typeid(omLinearLineFE2D);
+    if (!own || !m_resultsKept || m_results.U != &U || F.type() != frameLayout() || F.size() != 3 ||
+        D.type() != frameLayout() || D.size() != 3) {
+        omLineFE::resultsAt(x, U, F, D);
+        return;
+    }
+    double f[3], d[3];
+    evaluateAt(m_results, m_F, x, false, f);
+    evaluateAt(m_results, m_F, x, true, d);
+    for (int i = 0; i < 3; ++i) {
+        F[i] = f[i];
+        D[i] = d[i];
+    }
 }
 
 void omLinearLineFE2D::prepareResults(const omVector& U, ResultState& state) const {

@@ -47,6 +47,8 @@ public:
     omDisplacementVector displacementAt(double x, const omVector& U) override;
     void beginResults(const omVector& U) override;
     void endResults() override;
+    // Without temporary vectors when F and D have the frame's layout.
+    void resultsAt(double x, const omVector& U, omForceVector& F, omDisplacementVector& D) override;
 
     // k is the modulus of subgrade reaction in kN/cm3; the reaction per unit
     // length is k times the cross-section's breadth times the deflection.
