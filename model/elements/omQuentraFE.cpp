@@ -31,16 +31,19 @@ const omDofStructureType* frameLayout() {
 
 // The shape functions of the nine parameters at ξ: the deflection, the rotation
 // φ = -dw/dx and the curvature κ = dφ/dx (all 0 for the axial parameters).
+// Which of the deflection (derivative 0), rotation (1) and curvature (2) a caller reads.
+constexpr unsigned kW = 1, kPhi = 2, kKappa = 4, kAll = kW | kPhi | kKappa;
+
 // The polynomials of the nine parameters and their first two derivatives at
-// ξ: P[i][d] (0 for the axial parameters).
+// ξ: P[i][d] (0 for the axial parameters and for the derivatives not asked for).
 struct Polynomials {
-    explicit Polynomials(double xi) {
+    explicit Polynomials(double xi, unsigned asked = kAll) {
         for (int i = 0; i < kPar; ++i)
             P[i][0] = P[i][1] = P[i][2] = 0.0;
         for (int i : kTransverse) {
             const omQuentraPolynom p(unsigned(i + 1));
             for (unsigned d = 0; d < 3; ++d)
-                P[i][d] = p.at(xi, d);
+                if (asked & (1u << d)) P[i][d] = p.at(xi, d);
         }
     }
     double P[kPar][3];
@@ -60,7 +63,7 @@ const Polynomials& atGaussPoint(int k) {
 }
 
 struct Shapes {
-    Shapes(double xi, double L) : Shapes(Polynomials(xi), L) {}
+    Shapes(double xi, double L, unsigned asked = kAll) : Shapes(Polynomials(xi, asked), L) {}
     Shapes(const Polynomials& p, double L) {
         for (int i = 0; i < kPar; ++i)
             w[i] = phi[i] = kappa[i] = 0.0;
@@ -120,12 +123,16 @@ omQuentraFE::~omQuentraFE() = default;
 void omQuentraFE::beginResults(const omVector& U) {
     omLinearLineFE2D::beginResults(U);
     axialLoads(m_axialLoads);
+    m_resultsP = currentParameters(U);
+    m_resultsL = length();
+    m_resultsU = &U;
     m_axialLoadsKept = true;
 }
 
 void omQuentraFE::endResults() {
     omLinearLineFE2D::endResults();
     m_axialLoadsKept = false;
+    m_resultsU = nullptr;
 }
 
 void omQuentraFE::clearLoad() {
@@ -292,13 +299,17 @@ double omQuentraFE::temperatureLoad_Rd() const {
 
 void omQuentraFE::int_Xq_Fi(double a, double b, const omVector& U, unsigned n, omVector& x,
                             omVector& fi) const {
-    const double L = length();
+    phiAtGaussPoints(a, b, U, n, length(), x, fi);
+}
+
+void omQuentraFE::phiAtGaussPoints(double a, double b, const omVector& U, unsigned n, double L, omVector& x,
+                                   omVector& fi) const {
     const double* gx = omGaussianQuadratureWeights::getX(n);
     x.resize(int(n));
     fi.resize(int(n));
     for (unsigned k = 0; k < n; ++k) {
         x[k] = 0.5 * ((b - a) * gx[k] + a + b);
-        const Shapes sh(2.0 * x[k] / L - 1.0, L);
+        const Shapes sh(2.0 * x[k] / L - 1.0, L, kPhi);
         fi[k] = dot(sh.phi, U);
     }
 }
@@ -540,11 +551,14 @@ double omQuentraFE::solveInternalEquations(const omVector& dU) {
 omForceVector omQuentraFE::internalForceAt(double x, const omVector& U) {
     omForceVector D(internalAt(m_S, x, U, false));
     if (x == 0.0) return D;
-    const double L = length();
+    const bool kept = m_axialLoadsKept && m_resultsU == &U;
+    const double L = kept ? m_resultsL : length();
     const double xa = L * x;
-    const omVector P = currentParameters(U);
+    omVector own;
+    if (!kept) own = currentParameters(U);
+    const omVector& P = kept ? m_resultsP : own;
     omVector xs, fis;
-    int_Xq_Fi(0.0, xa, P, unsigned(m_nGauss), xs, fis);
+    phiAtGaussPoints(0.0, xa, P, unsigned(m_nGauss), L, xs, fis);
     const double* gw = omGaussianQuadratureWeights::getA(unsigned(m_nGauss));
     const double N0 = 0.5 * axialLoad(L) + m_Nd;
     double sum = 0.0;
@@ -556,8 +570,11 @@ omForceVector omQuentraFE::internalForceAt(double x, const omVector& U) {
 
 omDisplacementVector omQuentraFE::displacementAt(double x, const omVector& U) {
     omDisplacementVector D(frameLayout());
-    const omVector P = currentParameters(U);
-    const double L = length();
+    const bool kept = m_axialLoadsKept && m_resultsU == &U;
+    omVector own;
+    if (!kept) own = currentParameters(U);
+    const omVector& P = kept ? m_resultsP : own;
+    const double L = kept ? m_resultsL : length();
     const double xa = L * x;
     if (xa == 0.0 || xa == L) {
         const int o = xa == 0.0 ? 0 : 3;
@@ -566,14 +583,14 @@ omDisplacementVector omQuentraFE::displacementAt(double x, const omVector& U) {
         D.getDof(Ry) = P[o + 2];
         return D;
     }
-    const Shapes sh(2.0 * xa / L - 1.0, L);
+    const Shapes sh(2.0 * xa / L - 1.0, L, kW | kPhi);
     const double* gx = omGaussianQuadratureWeights::getX(unsigned(m_nGauss));
     const double* gw = omGaussianQuadratureWeights::getA(unsigned(m_nGauss));
     const double N0 = 0.5 * axialLoad(L) + m_Nd;
     double sum = 0.0;
     for (int k = 0; k < m_nGauss; ++k) {
         const double xk = 0.5 * (gx[k] + 1.0) * xa;
-        const Shapes sk(2.0 * xk / L - 1.0, L);
+        const Shapes sk(2.0 * xk / L - 1.0, L, kPhi | kKappa);
         const double fi = dot(sk.phi, P);
         double Dn, M, EA, ES, EI;
         const double N = N0 - axialLoad(xk);

@@ -93,6 +93,9 @@ private:
     static double axialLoad(double x, const std::vector<AxialLoad>& loads);
     static double axialLoadIntegral(double x, const std::vector<AxialLoad>& loads);
 
+    // int_Xq_Fi for the length L.
+    void phiAtGaussPoints(double a, double b, const omVector& U, unsigned n, double L, omVector& x,
+                          omVector& fi) const;
     // The parameters with the end displacements of U and the modes of m_U.
     omVector currentParameters(const omVector& U) const;
     double modulus() const;
@@ -106,7 +109,11 @@ private:
     omMatrix m_A;
     omVector m_b;
     omVector m_S;
-    // The loads, kept between beginResults and endResults; never copied.
+    // Kept between beginResults and endResults, never copied: the loads, the
+    // parameters for the displacements m_resultsU and the length.
     std::vector<AxialLoad> m_axialLoads;
     bool m_axialLoadsKept = false;
+    const omVector* m_resultsU = nullptr;
+    omVector m_resultsP;
+    double m_resultsL = 0.0;
 };
