@@ -41,17 +41,11 @@ void omCholesky::findProfile(int s) {
 }
 
 int omCholesky::makeTransformation() {
-    m_columns.clear();
-    m_columnStart.clear();
     if (!m_matrix.profileIntact())
         throw std::logic_error("an element outside the matrix's profile was written");
     const int s = blockSize();
     if (s == 0) return 0;
     findProfile(s);
-    std::vector<long> columnStart(s + 1);
-    for (int c = 0; c < s; ++c)
-        columnStart[c + 1] = columnStart[c] + (m_last[c] - c);
-    std::vector<double> columns(columnStart[s]);
     for (int c = 0; c < s; ++c) {
         double* rowC = m_matrix.getColumn(c);
         const int firstC = m_first[c];
@@ -63,7 +57,6 @@ int omCholesky::makeTransformation() {
         const double pivot = std::sqrt(d);
         rowC[c] = pivot;
         const int last = m_last[c];
-        double* column = columns.data() + columnStart[c] - (c + 1);
         for (int i = c + 1; i <= last; ++i) {
             const int firstI = m_first[i];
             if (firstI > c) continue;
@@ -72,11 +65,8 @@ int omCholesky::makeTransformation() {
             for (int k = std::max(firstI, firstC); k < c; ++k)
                 t += rowI[k] * rowC[k];
             rowI[c] = (rowI[c] - t) / pivot;
-            column[i] = rowI[c];
         }
     }
-    m_columns = std::move(columns);
-    m_columnStart = std::move(columnStart);
     return 0;
 }
 
@@ -85,8 +75,6 @@ int omCholesky::makeTransformationFull() {
     const int s = blockSize();
     m_first.clear();
     m_last.clear();
-    m_columns.clear();
-    m_columnStart.clear();
     if (s == 0) return 0;
     double* a = m_matrix.getColumn(0);
     for (int c = 0; c < s; ++c) {
@@ -129,18 +117,15 @@ bool omCholesky::solve(double* b) {
             sum += row[j] * b[j];
         b[i] = (b[i] - sum) / row[i];
     }
-    const bool columnsKept = static_cast<long>(m_columnStart.size()) == s + 1L;
+    // Down column i of the factor, in ascending rows as always. The rows of a
+    // profile are short, so the few rows that reach column i stay in the cache
+    // from one column to the next. A row that begins after column i holds 0
+    // there: its product would add nothing to the sum.
     for (int i = s - 1; i >= 0; --i) {
         double sum = 0.0;
         const int last = m_last[i];
-        if (columnsKept) {
-            const double* column = m_columns.data() + m_columnStart[i] - (i + 1);
-            for (int j = i + 1; j <= last; ++j)
-                sum += column[j] * b[j];
-        } else {
-            for (int j = i + 1; j <= last; ++j)
-                if (i >= m_matrix.firstColumn(j)) sum += m_matrix.getColumn(j)[i] * b[j];
-        }
+        for (int j = i + 1; j <= last; ++j)
+            if (m_first[j] <= i) sum += m_matrix.getColumn(j)[i] * b[j];
         b[i] = (b[i] - sum) / m_matrix.getColumn(i)[i];
     }
     return true;

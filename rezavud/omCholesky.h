@@ -14,10 +14,6 @@
 // not changed by adding zero products, so the results are the same as those of
 // the loops over the whole triangle, which are kept as makeTransformationFull
 // and solveFull for checking and measuring (whole triangles only).
-//
-// While it factorises, the object also keeps each column of L below the
-// diagonal in a row of its own, so that the back substitution reads Lᵀ along
-// its rows, summing in the same order as down the columns of L.
 #include <vector>
 
 class omMatrix;
@@ -58,8 +54,4 @@ private:
     // for each column the last row that reaches it. Empty until known.
     std::vector<int> m_first;
     std::vector<int> m_last;
-    // Column c of L below the diagonal, rows c + 1 .. m_last[c], from
-    // m_columns[m_columnStart[c]]; empty unless the last factorisation succeeded.
-    std::vector<double> m_columns;
-    std::vector<long> m_columnStart;
 };
