@@ -403,9 +403,10 @@ bool omDesignElement::markUsedDofInNodes() {
     return ok;
 }
 
-void omDesignElement::addToProfile(std::vector<int>& first) const {
+void omDesignElement::addToProfile(std::vector<int>& first, int listedFrom,
+                                   std::vector<std::vector<int>>& listed) const {
     for (const omLineFE* fe : m_fe)
-        if (fe) fe->addToProfile(first);
+        if (fe) fe->addToProfile(first, listedFrom, listed);
 }
 
 bool omDesignElement::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVector* S,

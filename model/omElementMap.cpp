@@ -18,13 +18,20 @@ bool omElementMap::markUsedDofInNodes() {
     return ok;
 }
 
-std::vector<int> omElementMap::stiffnessProfile(int n) const {
-    std::vector<int> first(static_cast<size_t>(std::max(n, 0)));
-    for (int i = 0; i < n; ++i)
+void omElementMap::stiffnessProfile(int E, int R, std::vector<int>& first,
+                                    std::vector<std::vector<int>>& supported) const {
+    E = std::max(E, 0);
+    R = std::max(R, 0);
+    first.resize(static_cast<size_t>(E + R));
+    for (int i = 0; i < E + R; ++i)
         first[i] = i;
+    supported.assign(static_cast<size_t>(R), {});
     for (const auto& [id, element] : table())
-        element->addToProfile(first);
-    return first;
+        element->addToProfile(first, E, supported);
+    for (std::vector<int>& columns : supported) {
+        std::sort(columns.begin(), columns.end());
+        columns.erase(std::unique(columns.begin(), columns.end()), columns.end());
+    }
 }
 
 bool omElementMap::distributeLoad() {

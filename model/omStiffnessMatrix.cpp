@@ -41,11 +41,12 @@ void omStiffnessMatrix::resize(int E, int R) {
     m_R.resize(R);
 }
 
-void omStiffnessMatrix::allocate(int E, int R, const std::vector<int>& first) {
+void omStiffnessMatrix::allocate(int E, int R, const std::vector<int>& first,
+                                 const std::vector<std::vector<int>>& supported) {
     E = std::max(E, 0);
     R = std::max(R, 0);
     m_factor.reset();
-    setProfile(E + R, first);
+    setProfile(E + R, first, supported);
     m_solveSize = E;
     m_F.resize(E + R);
     m_R.resize(R);

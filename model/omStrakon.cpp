@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <new>
+#include <vector>
 
 namespace {
 void report(unsigned code) {
@@ -153,9 +154,12 @@ void omStrakon::allocateStiffnessMatrix() {
     // Only the profile the members couple is stored; the old matrix and its
     // factor go at once.
     try {
-        m_stiffnessMatrix->allocate(E, R, m_elementMap->stiffnessProfile(E + R));
+        std::vector<int> first;
+        std::vector<std::vector<int>> supported;
+        m_elementMap->stiffnessProfile(E, R, first, supported);
+        m_stiffnessMatrix->allocate(E, R, first, supported);
     } catch (const std::bad_alloc&) {
-        m_stiffnessMatrix->allocate(0, 0, {});
+        m_stiffnessMatrix->allocate(0, 0, {}, {});
         report(100);
     }
 }

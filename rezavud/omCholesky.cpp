@@ -45,6 +45,7 @@ int omCholesky::makeTransformation() {
         throw std::logic_error("an element outside the matrix's profile was written");
     const int s = blockSize();
     if (s == 0) return 0;
+    if (s > m_matrix.listedFrom()) throw std::logic_error("rows with listed columns are not factorised");
     findProfile(s);
     for (int c = 0; c < s; ++c) {
         double* rowC = m_matrix.getColumn(c);
@@ -108,6 +109,7 @@ double omCholesky::detLog10() const {
 bool omCholesky::solve(double* b) {
     const int s = blockSize();
     if (s == 0) return true;
+    if (s > m_matrix.listedFrom()) throw std::logic_error("rows with listed columns are not factorised");
     // Known after makeTransformation; a factor made elsewhere is scanned once.
     if (static_cast<int>(m_first.size()) != s) findProfile(s);
     for (int i = 0; i < s; ++i) {

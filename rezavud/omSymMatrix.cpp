@@ -38,25 +38,60 @@ long omSymMatrix::resize(int n) {
     return m_packed.size();
 }
 
-void omSymMatrix::setProfile(int n, const std::vector<int>& first) {
-    if (n < 0 || static_cast<long>(first.size()) != n)
+void omSymMatrix::setProfile(int n, const std::vector<int>& first,
+                             const std::vector<std::vector<int>>& listed) {
+    if (n < 0 || static_cast<long>(first.size()) != n || static_cast<long>(listed.size()) > n)
         throw std::invalid_argument("profile of another order");
+    const int listedFrom = n - static_cast<int>(listed.size());
+    std::vector<int> firstColumn(first);
     std::vector<long> offset(first.size());
     long stored = 0;
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < listedFrom; ++i) {
         if (first[i] < 0 || first[i] > i) throw std::invalid_argument("profile beyond its row");
         offset[i] = stored - first[i];
         stored += i - first[i] + 1;
     }
+    const long listBase = stored;
+    std::vector<long> listStart(listed.size() + 1);
+    std::vector<int> columns;
+    for (size_t r = 0; r < listed.size(); ++r) {
+        const int i = listedFrom + static_cast<int>(r);
+        listStart[r] = static_cast<long>(columns.size());
+        int previous = -1;
+        for (int j : listed[r]) {
+            if (j <= previous || j > i)
+                throw std::invalid_argument("listed columns out of order or beyond their row");
+            columns.push_back(j);
+            previous = j;
+        }
+        if (previous != i) columns.push_back(i);
+        firstColumn[i] = columns[listStart[r]];
+        offset[i] = 0;
+    }
+    listStart[listed.size()] = static_cast<long>(columns.size());
+    stored += static_cast<long>(columns.size());
     if (stored > INT_MAX) throw std::bad_array_new_length();
     // A fresh vector, so that the old triangle's memory goes at once.
     m_packed = omVector(static_cast<int>(stored));
     m_n = n;
-    m_first = first;
+    m_first = std::move(firstColumn);
     m_offset = std::move(offset);
+    m_listedFrom = listed.empty() ? -1 : listedFrom;
+    m_listStart = std::move(listStart);
+    m_listed = std::move(columns);
+    m_listBase = listBase;
     m_outside = 0.0;
     // A matrix of order 0 keeps no profile: it is the plain empty triangle.
     if (n == 0) m_first.clear();
+}
+
+long omSymMatrix::listedPosition(int i, int j) const {
+    const int r = i - m_listedFrom;
+    const auto begin = m_listed.begin() + m_listStart[r];
+    const auto end = m_listed.begin() + m_listStart[r + 1];
+    const auto at = std::lower_bound(begin, end, j);
+    if (at == end || *at != j) return -1;
+    return m_listBase + (at - m_listed.begin());
 }
 
 void omSymMatrix::add(const omSymMatrix& m) {

@@ -8,7 +8,10 @@
 // profile instead: each row only from its first column to the diagonal, rows
 // one after another (a skyline). The profile is given, never found from the
 // values. An element before a row's first column reads as 0; writing anything
-// but 0 there is a programming error, which profileIntact() reveals.
+// but 0 there is a programming error, which profileIntact() reveals. The last
+// rows may instead keep only the columns listed for them (the rows of the
+// supported equations, which couple with a few equations far apart); they are
+// never factorised.
 #include "rezavud/omVector.h"
 
 #include <iosfwd>
@@ -40,7 +43,7 @@ public:
     double& atC(int i, int j) { return element(i, j); }
     double atC(int i, int j) const { return value(i, j); }
     // Element j of 0-based row i of the triangle lies at getColumn(i)[j]; with
-    // a profile only for j from firstColumn(i) to i.
+    // a profile only for j from firstColumn(i) to i, and only in rows before listedFrom().
     double* getColumn(int i) { return static_cast<double*>(m_packed) + rowOffset(i); }
     const double* getColumn(int i) const { return static_cast<const double*>(m_packed) + rowOffset(i); }
     // The k-th stored element, 0-based.
@@ -51,8 +54,13 @@ public:
 
     // Replaces the matrix by one of order n that keeps row i from column
     // first[i] (0 <= first[i] <= i, 0-based) to the diagonal, every element 0.
-    // Throws std::invalid_argument for a profile that does not fit n.
-    void setProfile(int n, const std::vector<int>& first);
+    // The last listed.size() rows keep only the columns listed for them
+    // (ascending, at most the row; the diagonal is always kept), and their
+    // entries of first are not read. Throws std::invalid_argument for a
+    // profile that does not fit n.
+    void setProfile(int n, const std::vector<int>& first, const std::vector<std::vector<int>>& listed = {});
+    // The first row that keeps listed columns (size() when none does).
+    int listedFrom() const { return m_listedFrom < 0 ? m_n : m_listedFrom; }
     bool hasProfile() const { return !m_first.empty(); }
     // The first stored column of 0-based row i: 0 without a profile.
     int firstColumn(int i) const { return m_first.empty() ? 0 : m_first[i]; }
@@ -87,13 +95,23 @@ private:
     double& element(int i, int j) {
         if (i < j) std::swap(i, j);
         if (!m_first.empty() && j < m_first[i]) return m_outside;
+        if (m_listedFrom >= 0 && i >= m_listedFrom) {
+            const long k = listedPosition(i, j);
+            return k < 0 ? m_outside : m_packed[k];
+        }
         return m_packed[rowOffset(i) + j];
     }
     double value(int i, int j) const {
         if (i < j) std::swap(i, j);
         if (!m_first.empty() && j < m_first[i]) return 0.0;
+        if (m_listedFrom >= 0 && i >= m_listedFrom) {
+            const long k = listedPosition(i, j);
+            return k < 0 ? 0.0 : m_packed[k];
+        }
         return m_packed[rowOffset(i) + j];
     }
+    // The stored position of column j of a listed row i, or -1.
+    long listedPosition(int i, int j) const;
 
     omVector m_packed;
     int m_n = 0;
@@ -101,6 +119,13 @@ private:
     // column and the position of its element 0 (element j at m_offset[i] + j).
     std::vector<int> m_first;
     std::vector<long> m_offset;
+    // Rows from m_listedFrom on (-1: none) keep the columns
+    // m_listed[m_listStart[r] .. m_listStart[r + 1] - 1], r = i - m_listedFrom,
+    // stored from m_listBase on in the same order.
+    int m_listedFrom = -1;
+    std::vector<long> m_listStart;
+    std::vector<int> m_listed;
+    long m_listBase = 0;
     // What a caller wrote before a row's profile.
     double m_outside = 0.0;
 };

@@ -117,7 +117,8 @@ void omLineFE::resultsAt(double x, const omVector& U, omForceVector& F, omDispla
     D = displacementAt(x, U);
 }
 
-void omLineFE::addToProfile(std::vector<int>& first) const {
+void omLineFE::addToProfile(std::vector<int>& first, int listedFrom,
+                            std::vector<std::vector<int>>& listed) const {
     int equations[6];
     int count = 0;
     int lowest = -1;
@@ -130,6 +131,12 @@ void omLineFE::addToProfile(std::vector<int>& first) const {
             if (lowest < 0 || e < lowest) lowest = e;
         }
     }
-    for (int k = 0; k < count; ++k)
-        first[equations[k]] = std::min(first[equations[k]], lowest);
+    for (int k = 0; k < count; ++k) {
+        const int row = equations[k];
+        first[row] = std::min(first[row], lowest);
+        const int r = row - listedFrom;
+        if (r < 0 || r >= static_cast<int>(listed.size())) continue;
+        for (int m = 0; m < count; ++m)
+            if (equations[m] <= row) listed[r].push_back(equations[m]);
+    }
 }

@@ -85,9 +85,11 @@ public:
     bool operator<(const omLineFE& other) const { return this < &other; }
 
     // Widens the profile of the global stiffness matrix (first[i]: the first
-    // column of 0-based row i) so that it holds every coupling between the
-    // equations of the element's two end nodes, where setupGlobalKAndF adds.
-    void addToProfile(std::vector<int>& first) const;
+    // column of 0-based row i; from row listedFrom on, listed[i - listedFrom]:
+    // the columns of the row, in any order) so that it holds every coupling
+    // between the equations of the element's two end nodes, where
+    // setupGlobalKAndF adds.
+    void addToProfile(std::vector<int>& first, int listedFrom, std::vector<std::vector<int>>& listed) const;
 
     // The distance between the end nodes, skew and creep offsets included, so
     // that offsets set on the nodes change the element's geometry.

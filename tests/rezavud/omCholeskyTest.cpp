@@ -297,3 +297,28 @@ TEST(omCholesky, RefusesAMatrixWrittenOutsideItsProfile) {
     EXPECT_THROW(omCholesky(m).makeTransformation(), std::logic_error);
     EXPECT_THROW(omCholesky(m).makeTransformationFull(), std::logic_error);
 }
+
+TEST(omCholesky, FactorisesOnlyRowsOfAProfile) {
+    // The leading block of two rows is a profile; the last row keeps listed columns.
+    class Block : public omSymMatrix {
+    public:
+        explicit Block(int solved) : m_solved(solved) { setProfile(3, {0, 0, 0}, {{0}}); }
+        int solveSize() const override { return m_solved; }
+
+    private:
+        int m_solved;
+    };
+    Block two(2);
+    two(1, 1) = 4;
+    two(2, 1) = 2;
+    two(2, 2) = 3;
+    two(3, 1) = 5;
+    two(3, 3) = 1;
+    EXPECT_EQ(omCholesky(two).makeTransformation(), 0);
+    EXPECT_EQ(two(1, 1), 2);
+    EXPECT_EQ(two(3, 1), 5) << "the listed row stays as it was";
+    Block three(3);
+    EXPECT_THROW(omCholesky(three).makeTransformation(), std::logic_error);
+    double b[3] = {1, 1, 1};
+    EXPECT_THROW(omCholesky(three).solve(b), std::logic_error);
+}

@@ -187,3 +187,33 @@ TEST(omSymMatrix, ReallocatingAProfileStartsFromZero) {
     m.setAllTo(0.0);
     EXPECT_EQ(m(3, 1), 0);
 }
+
+TEST(omSymMatrix, TrailingRowsKeepOnlyTheirListedColumns) {
+    // Rows 0 and 1 as a profile; row 2 keeps columns 0 and 2, row 3 columns 1 and 3.
+    omSymMatrix m;
+    m.setProfile(4, {0, 0, 0, 0}, {{0}, {1, 3}});
+    EXPECT_EQ(m.listedFrom(), 2);
+    EXPECT_EQ(m.storedSize(), 3 + 2 + 2);
+    EXPECT_EQ(m.firstColumn(3), 1);
+    m(3, 1) = 7;
+    m(1, 3) += 1;
+    m(4, 2) = 5;
+    m(4, 4) = 9;
+    m(3, 3) = 2;
+    EXPECT_TRUE(m.profileIntact());
+    const omSymMatrix& c = m;
+    EXPECT_EQ(c(1, 3), 8);
+    EXPECT_EQ(c(2, 4), 5);
+    EXPECT_EQ(c(4, 3), 0) << "a column not listed reads as 0";
+    EXPECT_EQ(c(4, 1), 0);
+    std::ostringstream os;
+    os << m;
+    EXPECT_EQ(os.str(),
+              "{ 1: { 0, 0, 8, 0 },\n  2: { 0, 0, 0, 5 },\n  3: { 8, 0, 2, 0 },\n  4: { 0, 5, 0, 9 } }\n");
+    m(4, 3) = 1;
+    EXPECT_FALSE(m.profileIntact());
+
+    EXPECT_THROW(m.setProfile(3, {0, 0, 0}, {{1, 0}}), std::invalid_argument) << "not ascending";
+    EXPECT_THROW(m.setProfile(3, {0, 0, 0}, {{3}}), std::invalid_argument) << "beyond the row";
+    EXPECT_THROW(m.setProfile(2, {0, 0}, {{0}, {1}, {2}}), std::invalid_argument);
+}
