@@ -40,6 +40,21 @@ const char* typeText(omLoad::Type type) {
     }
 }
 
+// Turns the x and z intensities of a linear load into the axes of a member at
+// angle: per projected length (projected) and given in world axes (world).
+void turnIntensity(double angle, bool projected, bool world, double& fx, double& fz) {
+    const double s = std::sin(angle), c = std::cos(angle);
+    if (projected) {
+        fx *= std::fabs(s);
+        fz *= std::fabs(c);
+    }
+    if (world) {
+        const double px = fx;
+        fx = s * fz + c * px;
+        fz = c * fz - s * px;
+    }
+}
+
 bool isTranslation(omDofType t) {
     return t >= Ux && t <= Uz;
 }
@@ -229,17 +244,8 @@ omForceVector omLoadLinear::getForce(double angle, double x) const {
     }
     if (angle == 0.0 || (m_position != WorldCS && getScope() != WorldCS)) return f;
     if (!f.exist(Ux) || !f.exist(Uz)) return f;
-    const double s = std::sin(angle), c = std::cos(angle);
     double fx = f.Fx(), fz = f.Fz();
-    if (m_position == WorldCS) {
-        fx *= std::fabs(s);
-        fz *= std::fabs(c);
-    }
-    if (getScope() == WorldCS) {
-        const double px = fx;
-        fx = s * fz + c * px;
-        fz = c * fz - s * px;
-    }
+    turnIntensity(angle, m_position == WorldCS, getScope() == WorldCS, fx, fz);
     f.Fx() = fx;
     f.Fz() = fz;
     return f;
@@ -260,17 +266,8 @@ double omLoadLinear::p(double x, double angle, omDofType dof) const {
     };
     if (dof != Ux && dof != Uz) return intensity(dof);
     if (angle == 0.0 || (m_position != WorldCS && getScope() != WorldCS)) return intensity(dof);
-    const double s = std::sin(angle), c = std::cos(angle);
     double fx = intensity(Ux), fz = intensity(Uz);
-    if (m_position == WorldCS) {
-        fx *= std::fabs(s);
-        fz *= std::fabs(c);
-    }
-    if (getScope() == WorldCS) {
-        const double px = fx;
-        fx = s * fz + c * px;
-        fz = c * fz - s * px;
-    }
+    turnIntensity(angle, m_position == WorldCS, getScope() == WorldCS, fx, fz);
     return dof == Ux ? fx : fz;
 }
 
@@ -302,17 +299,8 @@ double omLinearLoadIntensity::p(double x, omDofType dof) const {
     const double t = length != 0.0 ? (x - m_start) / length : 0.0;
     auto intensity = [&](int i) { return (1.0 - t) * m_fs[i] + t * m_fe[i]; };
     if (k == 2 || !m_turn) return intensity(k);
-    const double s = std::sin(m_angle), c = std::cos(m_angle);
     double fx = intensity(0), fz = intensity(1);
-    if (m_projected) {
-        fx *= std::fabs(s);
-        fz *= std::fabs(c);
-    }
-    if (m_world) {
-        const double px = fx;
-        fx = s * fz + c * px;
-        fz = c * fz - s * px;
-    }
+    turnIntensity(m_angle, m_projected, m_world, fx, fz);
     return k == 0 ? fx : fz;
 }
 

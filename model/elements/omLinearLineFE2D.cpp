@@ -300,21 +300,15 @@ bool omLinearLineFE2D::constructF(const omVector& Ue, omVector& F, double alpha)
         F[3] -= NT;
         F[2] += MT;
         F[5] -= MT;
-        omForceVector F1(frameLayout());
-        omForceVector F2(frameLayout());
-        for (const omLoad* load : m_loads) {
-            const double f = loadFactor(load);
-            if (f == 0.0) continue;
-            const omLoad::Type type = load->getType();
-            if (type != omLoad::Concentrated && type != omLoad::Linear) continue;
-            double a = 0.0;
-            double b = 0.0;
-            F2.setAllTo(0.0);
-            parseLoad(load, L, alpha, a, b, F1, F2);
-            const double n = f * F1.getDof(Ux);
-            const double p = f * F1.getDof(Uz);
-            const double m = f * F1.getDof(Ry);
-            if (type == omLoad::Concentrated) {
+        std::vector<PointLoad> loads;
+        readLoads(L, alpha, loads);
+        for (const PointLoad& load : loads) {
+            const double a = load.a;
+            const double b = load.b;
+            const double n = load.n;
+            const double p = load.p;
+            const double m = load.m;
+            if (load.concentrated) {
                 if (n != 0.0) {
                     F[0] -= (1.0 - a / L) * n;
                     F[3] -= (a / L) * n;
@@ -326,19 +320,19 @@ bool omLinearLineFE2D::constructF(const omVector& Ue, omVector& F, double alpha)
                 }
                 continue;
             }
-            const auto* linear = static_cast<const omLoadLinear*>(load);
+            const omLinearLoadIntensity intensity(*static_cast<const omLoadLinear*>(load.load), alpha);
             const double J = (b - a) / 2.0;
-            const bool axial = n != 0.0 || F2.getDof(Ux) != 0.0;
+            const bool axial = n != 0.0 || load.axialAtEnd;
             for (int g = 0; g < 3; ++g) {
                 const double x = (a + b) / 2.0 + J * gx[g];
-                const double W = J * gw[g] * f;
+                const double W = J * gw[g] * load.f;
                 if (axial) {
-                    const double q = linear->p(x / L, alpha, Ux);
+                    const double q = intensity.p(x / L, Ux);
                     F[0] -= (1.0 - x / L) * q * W;
                     F[3] -= (x / L) * q * W;
                 }
-                const double pk = linear->p(x / L, alpha, Uz);
-                const double mk = linear->p(x / L, alpha, Ry);
+                const double pk = intensity.p(x / L, Uz);
+                const double mk = intensity.p(x / L, Ry);
                 for (int k = 0; k < 4; ++k) {
                     const int i = kTransverse[k];
                     F[i] -= pk * shape.N(k, x) * W;
@@ -492,6 +486,9 @@ void omLinearLineFE2D::readLoads(double L, double alpha, std::vector<PointLoad>&
         PointLoad l;
         F2.setAllTo(0.0);
         parseLoad(load, L, alpha, l.a, l.b, F1, F2);
+        l.load = load;
+        l.f = f;
+        l.axialAtEnd = F2.getDof(Ux) != 0.0;
         l.concentrated = type == omLoad::Concentrated;
         l.n = f * F1.getDof(Ux);
         l.p = f * F1.getDof(Uz);

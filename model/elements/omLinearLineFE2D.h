@@ -116,8 +116,12 @@ protected:
 
     // A concentrated or linear load as the recovery reads it: its positions
     // along the element and its components in element axes at them, each
-    // times the load's factor (the end values only for a linear load).
+    // times the load's factor f (the end values only for a linear load).
     struct PointLoad {
+        const omLoad* load = nullptr;
+        double f = 0.0;
+        // The end's axial intensity, before the factor, is not 0.
+        bool axialAtEnd = false;
         bool concentrated = false;
         double a = 0.0, b = 0.0;
         double n = 0.0, p = 0.0, m = 0.0;
