@@ -2,13 +2,13 @@
 // under one load case: binding, numbering, allocation, load distribution,
 // result reservation, the Newton-Raphson solution, the result storage and the
 // envelopes. Frames of 10 x 5, 50 x 10, 100 x 20, 200 x 20 and 400 x 40
-// (storeys x bays, up to about 50,000 equations), each with linear, Quentra
-// and Dravik members.
+// (storeys x bays, up to about 50,000 equations) with linear members, and up
+// to 100 x 20 with Quentra and with Dravik members.
 //
 //   build/bin/kinor_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 //   build/bin/kinor_bench --benchmark_filter='linear/50x10'
 //
-// The counters give the equations and the Newton iterations of the case.
+// The counter gives the number of equations.
 #include "tests/model/SolveRoad.h"
 #include "tests/model/StoreyFrame.h"
 
@@ -43,6 +43,9 @@ const bool kRegistered = [] {
     for (storeyframe::Members kind :
          {storeyframe::Members::linear, storeyframe::Members::quentra, storeyframe::Members::dravik})
         for (const Size& size : kSizes) {
+            // Under these loads the second-order members of taller frames lose
+            // their stability (the matrix stops being positive definite).
+            if (kind != storeyframe::Members::linear && size.storeys > 100) continue;
             const std::string name = std::string("SolveRoad/") + storeyframe::name(kind) + "/" +
                                      std::to_string(size.storeys) + "x" + std::to_string(size.bays);
             benchmark::RegisterBenchmark(name.c_str(), solveRoad, size.storeys, size.bays, kind)

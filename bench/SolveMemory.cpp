@@ -8,6 +8,7 @@
 #include "tests/model/SolveRoad.h"
 #include "tests/model/StoreyFrame.h"
 
+#include "common/omErrorContainer.h"
 #include "model/omStiffnessMatrix.h"
 
 #include <sys/resource.h>
@@ -15,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iostream>
 #include <memory>
 
 namespace {
@@ -43,5 +45,6 @@ int main(int argc, char** argv) {
     std::printf("%dx%d %s: %s, %u equations, peak before the road %.1f MB, after %.1f MB, matrix %.1f MB\n",
                 storeys, bays, storeyframe::name(kind), solved ? "solved" : "NOT solved", s->numOfDof(),
                 before, after, matrixMB);
+    if (!solved) omErrorContainer::instance()->process(std::cout);
     return solved ? 0 : 1;
 }

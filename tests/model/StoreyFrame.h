@@ -48,8 +48,12 @@ inline std::unique_ptr<omStrakon> build(int storeys, int bays, Members kind, boo
     auto s = std::make_unique<omStrakon>();
     s->setupObjects();
     s->addMaterial(new omMaterial(3000.0, 0.0, 1e-5, 2500.0, 0.2, 1), 1);
-    s->addCrossSection(
-        new omGenericCrossSection(omUnitValue(1600.0, omUK_cm2), omUnitValue(213333.0, omUK_cm4), 1), 1);
+    // Columns of frames taller than 50 storeys grow with the height, so that
+    // second-order members still find equilibrium.
+    const double tall = storeys > 50 ? storeys / 50.0 : 1.0;
+    s->addCrossSection(new omGenericCrossSection(omUnitValue(1600.0 * tall, omUK_cm2),
+                                                 omUnitValue(213333.0 * tall * tall * tall, omUK_cm4), 1),
+                       1);
     s->addCrossSection(
         new omGenericCrossSection(omUnitValue(1200.0, omUK_cm2), omUnitValue(160000.0, omUK_cm4), 2), 2);
     s->addLoadGroup("dead");
