@@ -6,7 +6,8 @@
 //              factorisation finds by scanning the values first (up to 100 x 20:
 //              the triangle of 200 x 20 alone takes 650 MB);
 //   dpbtrf   - LAPACK's banded Cholesky on the band of the same matrix.
-// The counters give the equations n, the half-bandwidth b and the time per n·b².
+// The counters give the equations n, the half-bandwidth b and the time per n·b²
+// in nanoseconds (Google Benchmark prints an inverted rate with an "s").
 // Then the back substitution of one right-hand side with the profile factor.
 //
 //   build/bin/rezavud_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true

@@ -29,7 +29,8 @@ public:
 
     // 0 on success, otherwise the 1-based row whose pivot is not positive (a NaN
     // included), with the columns before it already factorised. Throws
-    // std::logic_error when something was written outside the matrix's profile.
+    // std::logic_error when something was written outside the matrix's profile
+    // or the block reaches rows that keep listed columns.
     int makeTransformation();
     // log10 of the factor's determinant (half that of the block); 0.0 for an empty block.
     double detLog10() const;
