@@ -1,5 +1,7 @@
 #include "platform/ui/CView.h"
 
+#include "platform/ui/CPrintInfo.h"
+
 #include "platform/gdi/CDC.h"
 #include "platform/ui/CDocument.h"
 #include "platform/ui/CFrameWnd.h"
@@ -57,10 +59,9 @@ QPoint logicalDpi(const QWidget* w) {
 CView::CView() = default;
 
 CView::~CView() {
-    // Deleted while its window still exists: its frame must not keep it as the active view.
-    if (GetWidget())
-        if (CFrameWnd* frame = GetParentFrame(); frame && frame->GetActiveView() == this)
-            frame->SetActiveView(nullptr, FALSE);
+    // Deleted while its window exists: the window dies first, which takes the view
+    // out of its frame.
+    DestroyFromDestructor();
     if (m_pDocument) m_pDocument->RemoveView(this);
 }
 
@@ -92,12 +93,17 @@ void CView::OnWidgetAttached() {
 bool CView::FilterEvent(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress && watched == GetInputWidget()) {
         // A click activates the view's window and makes the view its active view.
+        // Each step may end the view (its handlers run); the event then goes no further.
+        const HWND self = GetSafeHwnd();
         if (CFrameWnd* frame = GetParentFrame()) {
             CFrameWnd* top = frame->GetTopLevelFrame();
             if (top && top != frame && top->GetActiveFrame() != frame) frame->ActivateFrame();
+            if (!::IsWindow(self)) return true;
             if (frame->GetActiveView() != this) frame->SetActiveView(this);
+            if (!::IsWindow(self)) return true;
         }
         if (GetWidget()) GetWidget()->setFocus(Qt::MouseFocusReason);
+        if (!::IsWindow(self)) return true;
     }
     return CWnd::FilterEvent(watched, event);
 }
@@ -151,10 +157,13 @@ void CView::OnActivateView(BOOL bActivate, CView* pActivateView, CView*) {
 
 void CView::OnActivateFrame(UINT, CFrameWnd*) {}
 
-void CView::OnPrepareDC(CDC*, CPrintInfo*) {}
+void CView::OnPrepareDC(CDC*, CPrintInfo* pInfo) {
+    if (pInfo) pInfo->m_bContinuePrinting = pInfo->GetMaxPage() != 0xFFFF || pInfo->m_nCurPage == 1;
+}
 
 BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
     if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
+    if (OnPrintCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
     return m_pDocument && m_pDocument->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
