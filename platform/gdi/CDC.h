@@ -21,6 +21,7 @@
 #include "platform/core/CRect.h"
 #include "platform/gdi/CGdiObject.h"
 #include "platform/gdi/GdiDefs.h"
+#include "platform/gdi/GdiMath.h"
 
 #include <memory>
 #include <string_view>
@@ -28,6 +29,7 @@
 
 class QFont;
 class QPainter;
+class QPoint;
 class QPainterPath;
 class QPaintDevice;
 class CMetaFile;
@@ -102,10 +104,12 @@ public:
     CSize SetViewportExt(SIZE s) { return SetViewportExt(s.cx, s.cy); }
 
     // One axis of the conversion, either way: (v - from) * num / den + to in
-    // integers, multiplied before dividing and truncated toward zero. Maps that
-    // keep a copy of a context's mapping convert with it too.
+    // integers, multiplied before dividing and truncated toward zero; a result
+    // beyond the range of int saturates. Maps that keep a copy of a context's
+    // mapping convert with it too.
     static int MapAxis(int v, int from, int num, int den, int to) {
-        return static_cast<int>((static_cast<long long>(v) - from) * num / den + to);
+        if (den == 0) return to;
+        return gdi::saturate((static_cast<__int128>(v) - from) * num / den + to);
     }
     void LPtoDP(POINT* points, int count = 1) const;
     void LPtoDP(RECT* rect) const;
@@ -258,6 +262,10 @@ protected:
     void detachPainter();
     // Brings the painter's clipping in line with the state.
     void applyClip();
+    // The device area the context draws into, in device pixels, in place of
+    // the device's own rectangle (an image standing in for a window may reach
+    // beyond it); an empty box gives the device's rectangle back.
+    void setDeviceBox(const CRect& box);
     // The state as it is now, for contexts that copy another's attributes.
     const State& state() const { return m_state; }
     void setState(const State& state);
@@ -272,6 +280,8 @@ private:
     const QFont& realisedFont() const;
     // Fills (with the brush) and strokes (with the pen) a path in device pixels.
     void paintPath(const QPainterPath& path, bool fill, bool stroke);
+    // Strokes a line through device points with the pen.
+    void strokePolyline(const QPoint* points, int count);
 
     CDeviceCaps m_caps;
     State m_state;
