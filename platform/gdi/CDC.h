@@ -193,7 +193,7 @@ public:
     virtual void FillRect(const RECT* rect, CBrush* brush);
     virtual void FillSolidRect(const RECT* rect, COLORREF color);
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF color) {
-        const RECT r{x, y, x + cx, y + cy};
+        const RECT r{x, y, gdi::add(x, cx), gdi::add(y, cy)};
         FillSolidRect(&r, color);
     }
     virtual bool SetPixelV(int x, int y, COLORREF color);

@@ -4,7 +4,7 @@
 #include "platform/core/FileIO.h"
 
 #include <deque>
-#include <map>
+#include <utility>
 
 using Type = CMetaRecord::Type;
 
@@ -16,9 +16,14 @@ bool CMetaFile::Play(CDC& dc, CPoint offset) const {
     std::deque<CPen> pens;
     std::deque<CBrush> brushes;
     std::deque<CFont> fonts;
-    std::map<int, int> savedStates; // number in the recording -> number in dc
+    // The states the list saved, oldest first: (number in the recording, number
+    // in dc). The list restores only these; the states its caller saved before
+    // playing are out of its reach, whatever its records ask for.
+    std::vector<std::pair<int, int>> saved;
 
-    auto pt = [&](const CMetaRecord& r, std::size_t i) { return r.points[i] + CSize(offset.x, offset.y); };
+    auto pt = [&](const CMetaRecord& r, std::size_t i) {
+        return CPoint(gdi::add(r.points[i].x, offset.x), gdi::add(r.points[i].y, offset.y));
+    };
     auto rect = [&](const CMetaRecord& r) {
         const CPoint a = pt(r, 0), b = pt(r, 1);
         return CRect(a.x, a.y, b.x, b.y);
@@ -146,15 +151,27 @@ bool CMetaFile::Play(CDC& dc, CPoint offset) const {
             dc.SetROP2(r.value);
             break;
         case Type::saveDC:
-            savedStates[r.value] = dc.SaveDC();
+            saved.emplace_back(r.value, dc.SaveDC());
             break;
-        case Type::restoreDC:
+        case Type::restoreDC: {
+            // Relative (-1 the last one) or by the number the recording gave.
+            std::ptrdiff_t index = -1;
+            const auto n = static_cast<std::ptrdiff_t>(saved.size());
             if (r.value < 0) {
-                dc.RestoreDC(r.value);
-            } else if (auto it = savedStates.find(r.value); it != savedStates.end()) {
-                dc.RestoreDC(it->second);
+                index = r.value >= -n ? n + r.value : -1;
+            } else {
+                for (std::ptrdiff_t i = n - 1; i >= 0; --i)
+                    if (saved[static_cast<std::size_t>(i)].first == r.value) {
+                        index = i;
+                        break;
+                    }
+            }
+            if (index >= 0) {
+                dc.RestoreDC(saved[static_cast<std::size_t>(index)].second);
+                saved.resize(static_cast<std::size_t>(index));
             }
             break;
+        }
         case Type::intersectClipRect:
             if (needs(r, 2)) {
                 const CRect b = rect(r);
@@ -179,6 +196,9 @@ namespace {
 constexpr char kMagic[] = "StrakonDisplayList";
 constexpr std::uint32_t kVersion = 1;
 constexpr int kLastType = static_cast<int>(Type::removeClip);
+// The fewest bytes a record takes in a file: type, point count, an empty text,
+// value and flags.
+constexpr std::size_t kMinRecordBytes = 2 + 4 + 1 + 4 + 4;
 } // namespace
 
 void CMetaFile::Serialize(CArchive& ar) {
@@ -222,9 +242,10 @@ void CMetaFile::Serialize(CArchive& ar) {
     ar >> version;
     if (version != kVersion) throw CArchiveException(CArchiveException::badSchema, ar.GetFileName());
     ar >> count;
-    ar.CheckCount(count, 12);
+    ar.CheckCount(count, kMinRecordBytes);
+    // A record takes far more room in memory than in the file: the list grows
+    // as records are read instead of trusting the count of a damaged file.
     std::vector<CMetaRecord> records;
-    records.reserve(count);
     for (std::uint32_t i = 0; i < count; ++i) {
         CMetaRecord r;
         std::uint16_t type = 0;

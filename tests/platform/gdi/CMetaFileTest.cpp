@@ -3,12 +3,14 @@
 #include "platform/core/FileIO.h"
 #include "platform/gdi/CImageDC.h"
 #include "platform/gdi/CPrinterDC.h"
+#include "tests/platform/gdi/AllocationProbe.h"
 #include "tests/platform/gdi/GdiTestSupport.h"
 #include "tests/support/ArtifactsFolder.h"
 
 #include <QImage>
 #include <QPdfWriter>
 
+#include <climits>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -267,4 +269,126 @@ TEST(CMetaFile, PlayedPictureLooksLikeTheDrawingOnImageAndPdf) {
     }
     ASSERT_GT(printer.EndDoc(), 0);
     EXPECT_GT(fs::file_size(pdf), 1000u);
+}
+
+// --- Damaged and hostile pictures ---------------------------------------------------------
+
+namespace {
+
+CMetaRecord restoreRecord(int value) {
+    CMetaRecord r;
+    r.type = Type::restoreDC;
+    r.value = value;
+    return r;
+}
+
+CMetaRecord saveRecord(int number) {
+    CMetaRecord r;
+    r.type = Type::saveDC;
+    r.value = number;
+    return r;
+}
+
+CMetaRecord colourRecord(COLORREF c) {
+    CMetaRecord r;
+    r.type = Type::setTextColor;
+    r.value = static_cast<int>(c);
+    return r;
+}
+
+} // namespace
+
+TEST(CMetaFile, APictureRestoresOnlyTheStatesItSavedItself) {
+    struct Case {
+        const char* what;
+        std::vector<CMetaRecord> records;
+    };
+    const Case cases[] = {
+        {"relative restores beyond its own", {restoreRecord(-1), restoreRecord(-1), restoreRecord(-3)}},
+        {"numbers of states it never saved", {restoreRecord(1), restoreRecord(2)}},
+        {"its own state, then one more",
+         {saveRecord(1), colourRecord(RGB(9, 9, 9)), restoreRecord(-1), restoreRecord(-1)}},
+        {"two of its own restored by the first's number",
+         {saveRecord(1), saveRecord(2), colourRecord(RGB(9, 9, 9)), restoreRecord(1), restoreRecord(-1)}},
+    };
+    for (const Case& c : cases) {
+        CMetaFile picture;
+        for (const CMetaRecord& r : c.records)
+            picture.Append(r);
+        CDC dc(CDeviceCaps::FromPixels(100, 100, 96, 96));
+        dc.SetTextColor(RGB(1, 0, 0));
+        ASSERT_EQ(dc.SaveDC(), 1);
+        dc.SetTextColor(RGB(2, 0, 0));
+        ASSERT_EQ(dc.SaveDC(), 2);
+        dc.SetTextColor(RGB(3, 0, 0));
+
+        EXPECT_TRUE(dc.PlayMetaFile(picture)) << c.what;
+        EXPECT_EQ(dc.GetTextColor(), RGB(3, 0, 0)) << c.what;
+        EXPECT_TRUE(dc.RestoreDC(2)) << c.what;
+        EXPECT_EQ(dc.GetTextColor(), RGB(2, 0, 0)) << c.what;
+        EXPECT_TRUE(dc.RestoreDC(-1)) << c.what;
+        EXPECT_EQ(dc.GetTextColor(), RGB(1, 0, 0)) << c.what;
+    }
+}
+
+TEST(CMetaFile, OffsetsSaturateAtTheEndsOfTheRange) {
+    CMetaFile picture;
+    CMetaRecord line;
+    line.type = Type::polyline;
+    line.points = {CPoint(INT_MAX - 5, INT_MIN + 5), CPoint(0, 0)};
+    picture.Append(line);
+    struct Case {
+        CPoint offset;
+        CPoint first;
+        CPoint second;
+    };
+    const Case cases[] = {
+        {CPoint(100, -100), CPoint(INT_MAX, INT_MIN), CPoint(100, -100)},
+        {CPoint(-100, 100), CPoint(INT_MAX - 105, INT_MIN + 105), CPoint(-100, 100)},
+        {CPoint(INT_MAX, INT_MIN), CPoint(INT_MAX, INT_MIN), CPoint(INT_MAX, INT_MIN)},
+    };
+    for (const Case& c : cases) {
+        CMetaFileDC target;
+        ASSERT_TRUE(target.PlayMetaFile(picture, c.offset));
+        const CMetaRecord* played = nullptr;
+        for (const CMetaRecord& r : target.GetMetaFile().Records())
+            if (r.type == Type::polyline) played = &r;
+        ASSERT_NE(played, nullptr);
+        EXPECT_EQ(played->points[0], c.first);
+        EXPECT_EQ(played->points[1], c.second);
+    }
+}
+
+TEST(CMetaFile, LoadSizesItsMemoryByTheRecordsItReads) {
+    // Three records with large texts (about 3 MB in all) under a record count
+    // that claims the file is full of the smallest records.
+    const std::string big(1'000'000, 'x');
+    CMetaFileDC rec;
+    for (int i = 0; i < 3; ++i)
+        rec.TextOut(i, i, big);
+    const CMetaFile picture = rec.Close();
+    const fs::path path = ArtifactsFolder() / "display-list-count.bin";
+    picture.Save(path);
+    auto bytes = fileio::readFile(path);
+    const std::size_t countAt = 1 + std::string_view("StrakonDisplayList").size() + 4;
+    const std::uint32_t claimed = static_cast<std::uint32_t>((bytes.size() - countAt - 4) / 15);
+    for (int i = 0; i < 4; ++i)
+        bytes[countAt + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(claimed >> (8 * i));
+    fileio::writeFileAtomically(path, bytes);
+
+    {
+        AllocationProbe probe;
+        EXPECT_THROW(CMetaFile::Load(path), CArchiveException);
+        EXPECT_LT(probe.Largest(), 2 * bytes.size());
+    }
+
+    // The same records under their true count load in full.
+    picture.Save(path);
+    {
+        AllocationProbe probe;
+        const CMetaFile loaded = CMetaFile::Load(path);
+        EXPECT_EQ(loaded.Records().size(), 3u);
+        EXPECT_LT(probe.Largest(), 2 * bytes.size());
+    }
+    fs::remove(path);
 }
