@@ -8,7 +8,10 @@
 #include "platform/core/CRect.h"
 #include "platform/ui/CWnd.h"
 
+#include <memory>
+
 class CDC;
+class CViewCache;
 class CDocument;
 class CFrameWnd;
 class CPrintInfo;
@@ -45,6 +48,18 @@ public:
     QAbstractScrollArea* GetScrollArea() const;
     QWidget* GetInputWidget() const override;
 
+    // --- Cached picture and overlay -----------------------------------------------
+    // On screen the view keeps a picture of what OnDraw drew and draws it again
+    // only when the view is invalidated (the document changed); scrolling moves
+    // the picture. Printing and copying always call OnDraw directly.
+    void Invalidate(BOOL bErase = TRUE) override;
+    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE) override;
+    // Paints the view again from its picture, drawing only the overlay anew.
+    void InvalidateOverlay();
+    // Draws over the picture in every paint event (drag outlines, the rubber
+    // band, highlights), prepared by OnPrepareDC; the base draws nothing.
+    virtual void OnDrawOverlay(CDC* pDC);
+
 protected:
     QWidget* CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) override;
     void OnWidgetAttached() override;
@@ -53,6 +68,9 @@ protected:
 
     CDocument* m_pDocument = nullptr;
     friend class CDocument;
+
+private:
+    std::unique_ptr<CViewCache> m_pCache;
 };
 
 class CScrollView : public CView {

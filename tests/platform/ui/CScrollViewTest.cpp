@@ -88,7 +88,11 @@ TEST_F(CScrollViewTest, DrawingIsMappedAndMovedByTheScrollPosition) {
     view->ScrollToPosition(CPoint(0, -50));
     const int scrolled = (50 * dpi + 127) / 254;
     const int side = (100 * dpi + 127) / 254;
-    const QImage image = view->GetInputWidget()->grab().toImage();
+    QImage image = view->GetInputWidget()->grab().toImage();
+    EXPECT_EQ(QColor(image.pixel(side / 2, 1)), QColor(Qt::red)) << "the picture moved by the scroll";
+    // Drawn anew at the scrolled position, OnDraw sees the scroll in its mapping.
+    view->Invalidate();
+    image = view->GetInputWidget()->grab().toImage();
     EXPECT_EQ(view->lastOrigin, CPoint(0, -scrolled));
     EXPECT_EQ(QColor(image.pixel(side / 2, 1)), QColor(Qt::red));
     EXPECT_EQ(QColor(image.pixel(side / 2, side - scrolled - 2)), QColor(Qt::red));
