@@ -619,6 +619,12 @@ void CDC::strokePolyline(const QPoint* points, int count) {
     if (s.pen.lopnStyle == PS_NULL) return;
     ShapePainter guard(m_painter, s.rop2 == R2_NOT && m_impl->canInvert);
     const QPen& pen = m_impl->realisedPen(s.pen, scaleX());
+    if (s.pen.lopnStyle == PS_SOLID && pen.isCosmetic()) {
+        // The thinnest solid lines, most of every drawing, go the short way.
+        m_painter->setPen(pen);
+        m_painter->drawPolyline(points, count);
+        return;
+    }
     QPainterPath& path = m_impl->linePath;
     path.clear();
     path.moveTo(points[0]);
