@@ -34,6 +34,9 @@ class QPainterPath;
 class QPaintDevice;
 class CMetaFile;
 
+// What the bytes of a picture are.
+enum class CPictureKind { svg = 1, png = 2, displayList = 3 };
+
 // What a device reports of itself (GetDeviceCaps). Sizes in pixels unless named
 // otherwise; the printable area starts at the physical offset of the sheet.
 struct CDeviceCaps {
@@ -230,6 +233,17 @@ public:
     // Plays a display list under this context's mapping, every logical
     // coordinate moved by offset; the context's state is as before afterwards.
     bool PlayMetaFile(const CMetaFile& metaFile, CPoint offset = CPoint(0, 0));
+    // Plays a display list scaled so that its frame fills target (logical
+    // units; left and top are the picture's left and top edge as seen on the
+    // device). Line widths and fonts scale with the picture, as they are in
+    // the list's logical units; the thinnest lines stay the thinnest.
+    virtual bool PlayMetaFile(const CMetaFile& metaFile, const RECT& target);
+    // A picture drawn into a rectangle of logical units (left and top as seen on
+    // the device): SVG or PNG artwork, or a display list in its file form.
+    virtual bool DrawPicture(const RECT& rect, CPictureKind kind, std::string_view data);
+    // The picture of a file or a Qt resource (":/..."), its kind read from its
+    // content; false when it cannot be read or is none of the three kinds.
+    bool DrawPictureFile(const RECT& rect, std::string_view path);
 
 protected:
     struct State {
