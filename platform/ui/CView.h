@@ -8,6 +8,7 @@
 #include "platform/core/CRect.h"
 #include "platform/ui/CWnd.h"
 
+#include <functional>
 #include <memory>
 
 class CDC;
@@ -59,6 +60,14 @@ public:
     // Draws over the picture in every paint event (drag outlines, the rubber
     // band, highlights), prepared by OnPrepareDC; the base draws nothing.
     virtual void OnDrawOverlay(CDC* pDC);
+
+    // --- Copy to the clipboard ---------------------------------------------------
+    // Puts the view's drawing (OnPrepareDC and OnDraw, at the size of its
+    // window) on the clipboard as an SVG picture and a PNG image; false when
+    // the clipboard cannot take it.
+    bool CopyToClipboard();
+    // The same for any drawing of the given size in pixels at the given resolution.
+    static bool CopyDrawingToClipboard(CSize pixels, int dpi, const std::function<void(CDC&)>& draw);
 
 protected:
     QWidget* CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) override;

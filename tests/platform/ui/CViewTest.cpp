@@ -6,9 +6,13 @@
 #include "platform/ui/CFrameWnd.h"
 
 #include <QAbstractScrollArea>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QImage>
+#include <QMimeData>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSvgRenderer>
 
 #include <vector>
 
@@ -197,4 +201,33 @@ TEST_F(CViewTest, ALargeAreaIsKeptWindowByWindowAndScrollingDrawsTheUncoveredStr
         EXPECT_EQ(scrolled, directDrawing(*view, size))
             << "after scrolling by " << s.by.cx << ", " << s.by.cy;
     }
+}
+
+TEST_F(CViewTest, CopyPutsTheDrawingOnTheClipboardAsSvgAndPng) {
+    open(CSize(600, 500));
+    view->OnScrollBy(CSize(0, 13));
+    view->outline = CRect(10, 10, 50, 50); // an overlay is no part of the copy
+    const int draws = view->draws;
+    ASSERT_TRUE(view->CopyToClipboard());
+    EXPECT_EQ(view->draws, draws + 2) << "drawn directly for each picture";
+
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    ASSERT_TRUE(data->hasFormat("image/svg+xml"));
+    ASSERT_TRUE(data->hasFormat("image/png"));
+    const QImage png = QImage::fromData(data->data("image/png"), "PNG").convertToFormat(QImage::Format_RGB32);
+    QImage expected(client(), QImage::Format_RGB32);
+    expected.fill(Qt::white); // the copy's background is white
+    {
+        QPainter painter(&expected);
+        CDC dc(&painter, &expected);
+        view->OnPrepareDC(&dc);
+        CCountingView().OnDraw(&dc);
+    }
+    EXPECT_EQ(png, expected);
+    png.save(QString::fromStdString((ArtifactsFolder() / "view-copied.png").string()));
+
+    QSvgRenderer svg(data->data("image/svg+xml"));
+    ASSERT_TRUE(svg.isValid());
+    EXPECT_EQ(svg.defaultSize(), client());
 }
