@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 #include <optional>
 #include <utility>
@@ -316,14 +317,19 @@ void CDC::LPtoDP(RECT* rect) const {
     LPtoDP(reinterpret_cast<POINT*>(rect), 2);
 }
 
+namespace {
+// A size scaled by the magnitudes of num / den on each axis.
+void scaleSize(SIZE* size, CSize num, CSize den) {
+    auto axis = [](int v, int n, int d) {
+        return gdi::saturate(static_cast<long long>(v) * std::llabs(n) / std::llabs(d));
+    };
+    size->cx = axis(size->cx, num.cx, den.cx);
+    size->cy = axis(size->cy, num.cy, den.cy);
+}
+} // namespace
+
 void CDC::LPtoDP(SIZE* size) const {
-    const State& s = m_state;
-    size->cx =
-        gdi::saturate(static_cast<long long>(size->cx) * std::abs(static_cast<long long>(s.viewportExt.cx)) /
-                      std::abs(static_cast<long long>(s.windowExt.cx)));
-    size->cy =
-        gdi::saturate(static_cast<long long>(size->cy) * std::abs(static_cast<long long>(s.viewportExt.cy)) /
-                      std::abs(static_cast<long long>(s.windowExt.cy)));
+    scaleSize(size, m_state.viewportExt, m_state.windowExt);
 }
 
 void CDC::DPtoLP(POINT* points, int count) const {
@@ -339,13 +345,7 @@ void CDC::DPtoLP(RECT* rect) const {
 }
 
 void CDC::DPtoLP(SIZE* size) const {
-    const State& s = m_state;
-    size->cx =
-        gdi::saturate(static_cast<long long>(size->cx) * std::abs(static_cast<long long>(s.windowExt.cx)) /
-                      std::abs(static_cast<long long>(s.viewportExt.cx)));
-    size->cy =
-        gdi::saturate(static_cast<long long>(size->cy) * std::abs(static_cast<long long>(s.windowExt.cy)) /
-                      std::abs(static_cast<long long>(s.viewportExt.cy)));
+    scaleSize(size, m_state.windowExt, m_state.viewportExt);
 }
 
 // --- Objects ----------------------------------------------------------------------

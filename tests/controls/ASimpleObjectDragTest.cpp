@@ -5,22 +5,14 @@
 #include "platform/gdi/CDC.h"
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/CView.h"
-#include "tests/support/ArtifactsFolder.h"
+#include "tests/platform/ui/UiTestSupport.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-void processEvents() {
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
-}
 
 // A structure-like drawing in world metres (a frame of members), drawn through
 // a map in MM_LOMETRIC with y up, and a drag group as its overlay.
@@ -71,7 +63,7 @@ TEST(ASimpleObjectGroup, DragOverAViewRepaintsTheOverlayOnly) {
     view->map.SetMap_wc_wl(omRect(-0.5, 3.5, 4.5, -0.5), CRect(0, 0, 750, -500), AMapC2L::posCenter,
                            AMapC2L::posCenter);
     view->Invalidate();
-    processEvents();
+    ProcessEvents();
     QWidget* client = view->GetInputWidget();
     const QImage before = client->grab().toImage();
     const int drawn = view->draws;
@@ -97,5 +89,5 @@ TEST(ASimpleObjectGroup, DragOverAViewRepaintsTheOverlayOnly) {
     EXPECT_EQ(client->grab().toImage(), before);
     EXPECT_EQ(view->draws, drawn) << "the drag drew the document again";
     frame->DestroyWindow();
-    processEvents();
+    ProcessEvents();
 }
