@@ -7,7 +7,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <deque>
-#include <numeric>
 #include <utility>
 
 using Type = CMetaRecord::Type;
@@ -215,13 +214,20 @@ namespace {
 
 // Both terms of a ratio brought into the range of int, the ratio kept as
 // nearly as whole numbers allow.
-void fitRatio(long long& num, long long& den) {
-    const long long g = std::gcd(num, den);
-    if (g > 1) {
-        num /= g;
-        den /= g;
+// (The terms are products of two ints: 128 bits hold them.)
+void fitRatio(__int128& num, __int128& den) {
+    auto magnitude = [](__int128 v) { return v < 0 ? -v : v; };
+    __int128 a = magnitude(num), b = magnitude(den);
+    while (b != 0) {
+        const __int128 r = a % b;
+        a = b;
+        b = r;
     }
-    while (std::llabs(num) > INT_MAX || std::llabs(den) > INT_MAX) {
+    if (a > 1) {
+        num /= a;
+        den /= a;
+    }
+    while (magnitude(num) > INT_MAX || magnitude(den) > INT_MAX) {
         num /= 2;
         den /= 2;
     }
@@ -244,14 +250,14 @@ bool CMetaFile::Play(CDC& dc, const RECT& target) const {
     POINT corner{target.left, target.top};
     dc.LPtoDP(&corner);
     // An axis without extent in the frame or the target keeps the context's scale.
-    long long wx = we.cx, vx = ve.cx, wy = we.cy, vy = ve.cy;
+    __int128 wx = we.cx, vx = ve.cx, wy = we.cy, vy = ve.cy;
     if (fw != 0 && tw != 0) {
-        wx = fw * we.cx;
-        vx = tw * ve.cx;
+        wx = static_cast<__int128>(fw) * we.cx;
+        vx = static_cast<__int128>(tw) * ve.cx;
     }
     if (fh != 0 && th != 0) {
-        wy = fh * we.cy;
-        vy = th * ve.cy;
+        wy = static_cast<__int128>(fh) * we.cy;
+        vy = static_cast<__int128>(th) * ve.cy;
     }
     fitRatio(vx, wx);
     fitRatio(vy, wy);

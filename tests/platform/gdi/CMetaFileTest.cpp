@@ -608,3 +608,32 @@ TEST(CMetaFile, DamagedPictureRecordsDrawNothingAndEndlessNestingStops) {
     EXPECT_FALSE(dc.DrawPicture(CRect(0, 0, 10, 10), CPictureKind::displayList, nested));
     EXPECT_EQ(image.pixel(5, 5), qRgb(255, 255, 255));
 }
+
+TEST(CMetaFile, ScalingBetweenExtremeFramesAndTargetsStaysInRange) {
+    CMetaFile picture;
+    CMetaRecord line;
+    line.type = Type::polyline;
+    line.points = {CPoint(INT_MIN, INT_MIN), CPoint(INT_MAX, INT_MAX)};
+    picture.Append(line);
+    struct Case {
+        CRect frame;
+        CRect target;
+    };
+    const Case cases[] = {
+        {CRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX), CRect(0, 0, 10, 10)},
+        {CRect(0, 0, 1, 1), CRect(INT_MIN, INT_MAX, INT_MAX, INT_MIN)},
+        {CRect(INT_MAX, INT_MIN, INT_MIN, INT_MAX), CRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX)},
+        {CRect(5, 5, 5, 5), CRect(0, 0, 100, 100)}, // no extent: the context's own scale
+    };
+    for (const Case& c : cases) {
+        picture.SetFrame(c.frame);
+        QImage image = WhiteImage(40, 40);
+        CImageDC dc(&image);
+        dc.SetMapMode(MM_ANISOTROPIC);
+        dc.SetWindowExt(1, -3);
+        dc.SetViewportExt(INT_MAX, INT_MAX);
+        EXPECT_TRUE(dc.PlayMetaFile(picture, c.target));
+        EXPECT_EQ(dc.GetViewportExt(), CSize(INT_MAX, INT_MAX));
+        EXPECT_EQ(dc.GetWindowExt(), CSize(1, -3));
+    }
+}
