@@ -35,15 +35,17 @@ bool startsWith(std::string_view data, std::string_view head) {
 bool CDC::DrawPicture(const RECT& rect, CPictureKind kind, std::string_view data) {
     if (kind == CPictureKind::displayList) {
         if (t_nesting >= kMaxNesting) return false;
-        ++t_nesting;
-        bool played = false;
+        struct Level {
+            Level() { ++t_nesting; }
+            ~Level() { --t_nesting; }
+            Level(const Level&) = delete;
+            Level& operator=(const Level&) = delete;
+        } level;
         try {
-            played = CMetaFile::FromBytes(data).Play(*this, rect);
+            return CMetaFile::FromBytes(data).Play(*this, rect);
         } catch (const CException&) {
-            played = false;
+            return false; // bytes that are no display list draw nothing
         }
-        --t_nesting;
-        return played;
     }
     if (!m_painter) return true;
     POINT p[2] = {{rect.left, rect.top}, {rect.right, rect.bottom}};
