@@ -8,6 +8,7 @@
 #include "tests/platform/ui/UiTestSupport.h"
 
 #include <QImage>
+#include <QMouseEvent>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -44,6 +45,10 @@ public:
     void OnDrawOverlay(CDC* pDC) override {
         if (dragging) group.Show(map, *pDC, true);
     }
+    // The outline follows the mouse, as in a move of the zoom views.
+    void OnMouseMove(UINT, CPoint point) override {
+        if (dragging) group.Drag(map, this, map.DUtoCU(point));
+    }
 };
 IMPLEMENT_DYNCREATE(CFrameDrawingView, CScrollView)
 
@@ -76,10 +81,15 @@ TEST(ASimpleObjectGroup, DragOverAViewRepaintsTheOverlayOnly) {
     view->dragging = true;
     QImage during;
     for (int i = 1; i <= 10; ++i) {
-        EXPECT_TRUE(view->group.Drag(view->map, view, omPoint(1 + 0.2 * i, 3 - 0.1 * i)));
+        // A mouse move over the view's window, ten pixels right and five down each time.
+        const QPoint at(60 + 10 * i, 40 + 5 * i);
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(client->mapToGlobal(at)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(client, &move);
         during = client->grab().toImage();
         EXPECT_NE(during, before) << "the outline shows at step " << i;
     }
+    EXPECT_NE(*line->GetPoint2(), omPoint(1, 3)) << "the mouse dragged the node";
     during.save(QString::fromStdString((ArtifactsFolder() / "drag-outline-over-view.png").string()));
 
     // Cancelled: the outlines go, the view is as it was.
