@@ -55,12 +55,8 @@ IMPLEMENT_DYNCREATE(CFrameDrawingView, CScrollView)
 } // namespace
 
 TEST(ASimpleObjectGroup, DragOverAViewRepaintsTheOverlayOnly) {
-    auto* frame = new CFrameWnd;
-    CCreateContext context;
-    context.m_pNewViewClass = RUNTIME_CLASS(CFrameDrawingView);
-    ASSERT_TRUE(
-        frame->Create(nullptr, "Drag", WS_OVERLAPPEDWINDOW, CRect(0, 0, 320, 240), nullptr, 0, 0, &context));
-    frame->InitialUpdateFrame(nullptr, TRUE);
+    auto* frame = OpenViewFrame(RUNTIME_CLASS(CFrameDrawingView), "Drag", CRect(0, 0, 320, 240));
+    ASSERT_NE(frame, nullptr);
     auto* view = static_cast<CFrameDrawingView*>(frame->GetActiveView());
     ASSERT_NE(view, nullptr);
     // 125 logical units (12.5 mm) per metre: the frame of 4 m by 3 m fills most of the window.

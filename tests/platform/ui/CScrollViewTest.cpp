@@ -37,12 +37,8 @@ IMPLEMENT_DYNCREATE(CPageView, CScrollView)
 class CScrollViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        frame = new CFrameWnd;
-        CCreateContext context;
-        context.m_pNewViewClass = RUNTIME_CLASS(CPageView);
-        ASSERT_TRUE(frame->Create(nullptr, "Page", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200), nullptr, 0, 0,
-                                  &context));
-        frame->InitialUpdateFrame(nullptr, TRUE);
+        frame = OpenViewFrame(RUNTIME_CLASS(CPageView), "Page", CRect(0, 0, 300, 200));
+        ASSERT_NE(frame, nullptr);
         view = static_cast<CPageView*>(frame->GetActiveView());
         ASSERT_NE(view, nullptr);
         ProcessEvents();

@@ -59,12 +59,8 @@ END_MESSAGE_MAP()
 class CToolTipCtrlTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        frame = new CFrameWnd;
-        CCreateContext context;
-        context.m_pNewViewClass = RUNTIME_CLASS(CLineView);
-        ASSERT_TRUE(frame->Create(nullptr, "Tips", WS_OVERLAPPEDWINDOW, CRect(0, 0, 320, 200), nullptr, 0, 0,
-                                  &context));
-        frame->InitialUpdateFrame(nullptr, TRUE);
+        frame = OpenViewFrame(RUNTIME_CLASS(CLineView), "Tips", CRect(0, 0, 320, 200));
+        ASSERT_NE(frame, nullptr);
         view = static_cast<CLineView*>(frame->GetActiveView());
         ASSERT_NE(view, nullptr);
         ProcessEvents();

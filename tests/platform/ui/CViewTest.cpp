@@ -65,12 +65,8 @@ class CViewTest : public ::testing::Test {
 protected:
     void open(CSize total) {
         CCountingView::s_total = total;
-        frame = new CFrameWnd;
-        CCreateContext context;
-        context.m_pNewViewClass = RUNTIME_CLASS(CCountingView);
-        ASSERT_TRUE(frame->Create(nullptr, "Counting", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200), nullptr, 0,
-                                  0, &context));
-        frame->InitialUpdateFrame(nullptr, TRUE);
+        frame = OpenViewFrame(RUNTIME_CLASS(CCountingView), "Counting", CRect(0, 0, 300, 200));
+        ASSERT_NE(frame, nullptr);
         view = static_cast<CCountingView*>(frame->GetActiveView());
         ASSERT_NE(view, nullptr);
         ProcessEvents();
