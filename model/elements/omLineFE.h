@@ -53,12 +53,26 @@ public:
     // and the x and z displacements in element axes and the rotation.
     virtual omForceVector internalForceAt(double x, const omVector& U) = 0;
     virtual omDisplacementVector displacementAt(double x, const omVector& U) = 0;
+    // Around the recovery of many result points for one set of displacements
+    // U: in between, the element may keep what the points share (its geometry,
+    // end displacements, material values and loads) and use it for calls with
+    // this U, which must not change meanwhile. The results are the same as
+    // without.
+    virtual void beginResults(const omVector& U);
+    virtual void endResults();
+    // internalForceAt and displacementAt at once, into vectors the caller keeps.
+    virtual void resultsAt(double x, const omVector& U, omForceVector& F, omDisplacementVector& D);
     // The element takes the load over; the destructor deletes it unless
     // clearLoad has dropped it first.
     virtual void addLoad(omLoad* load);
     // Empties the list without deleting anything: whoever added the loads owns
     // the cleared ones again.
     virtual void clearLoad();
+    // The unknowns that the element carries from one Newton-Raphson iteration
+    // to the next (none when it has no unknowns of its own), so that a solution
+    // by load increments can return to the last equilibrium it reached.
+    virtual std::vector<double> iterationState() const { return {}; }
+    virtual void setIterationState(const std::vector<double>& state) { (void)state; }
 
     // The nodes, cross-section and material are not owned.
     void setNode1(const omNode* node) { m_node1 = node; }
@@ -74,6 +88,13 @@ public:
     // Identity and address order.
     bool operator==(const omLineFE& other) const { return this == &other; }
     bool operator<(const omLineFE& other) const { return this < &other; }
+
+    // Widens the profile of the global stiffness matrix (first[i]: the first
+    // column of 0-based row i; from row listedFrom on, listed[i - listedFrom]:
+    // the columns of the row, in any order) so that it holds every coupling
+    // between the equations of the element's two end nodes, where
+    // setupGlobalKAndF adds.
+    void addToProfile(std::vector<int>& first, int listedFrom, std::vector<std::vector<int>>& listed) const;
 
     // The distance between the end nodes, skew and creep offsets included, so
     // that offsets set on the nodes change the element's geometry.
@@ -92,6 +113,11 @@ protected:
     // The factor with which the element applies a load: its group's factor when
     // the group is active, otherwise 0 (and 0 for a load without a bound group).
     static double loadFactor(const omLoad* load);
+    // The entries of v followed by `extra` more (zero), as an iteration state;
+    // and back: v takes the first entries of a state of exactly v's size plus
+    // `extra`, false (v unchanged) for any other size.
+    static std::vector<double> stateOf(const omVector& v, size_t extra = 0);
+    static bool takeState(const std::vector<double>& state, omVector& v, size_t extra = 0);
     // Reduces a concentrated force (type 0) or a linear load (type 2) to the
     // positions a and b along the element (in length units, from the first
     // node) and the force vectors in element axes at them; for a concentrated

@@ -8,11 +8,16 @@
 #include "platform/core/CRect.h"
 #include "platform/ui/CWnd.h"
 
+#include <functional>
+#include <memory>
+
 class CDC;
+class CViewCache;
 class CDocument;
 class CFrameWnd;
 class CPrintInfo;
 class QAbstractScrollArea;
+class QPrinter;
 
 class CView : public CWnd {
     DECLARE_DYNAMIC(CView)
@@ -31,7 +36,27 @@ public:
     virtual void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView);
     virtual void OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd);
     // Prepares the context before OnDraw (the scroll view sets its mapping and origin).
+    // When printing, printing goes on past page 1 only with a known last page.
     virtual void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr);
+
+    // --- Printing: ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW and ID_FILE_PRINT_SETUP -------
+    void OnFilePrint();
+    // Opens the print preview window; it draws its pages through the same page loop.
+    void OnFilePrintPreview();
+    void OnFilePrintSetup();
+    // The base asks for the printer through DoPreparePrinting.
+    virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
+    // The print dialog, unless the job is a preview; false when cancelled.
+    BOOL DoPreparePrinting(CPrintInfo* pInfo);
+    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+    // The base draws the view (OnDraw).
+    virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+    // The page loop into a printer, for printing and the preview alike; the
+    // number of pages printed.
+    int PrintPages(QPrinter* printer, CPrintInfo* pInfo);
+    // The open preview window of this view, or null.
+    QWidget* GetPrintPreview() const;
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -45,7 +70,29 @@ public:
     QAbstractScrollArea* GetScrollArea() const;
     QWidget* GetInputWidget() const override;
 
+    // --- Cached picture and overlay -----------------------------------------------
+    // On screen the view keeps a picture of what OnDraw drew and draws it again
+    // only when the view is invalidated (the document changed); scrolling moves
+    // the picture. Printing and copying always call OnDraw directly.
+    void Invalidate(BOOL bErase = TRUE) override;
+    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE) override;
+    // Paints the view again from its picture, drawing only the overlay anew.
+    void InvalidateOverlay();
+    // Draws over the picture in every paint event (drag outlines, the rubber
+    // band, highlights), prepared by OnPrepareDC; the base draws nothing.
+    virtual void OnDrawOverlay(CDC* pDC);
+
+    // --- Copy to the clipboard ---------------------------------------------------
+    // Puts the view's drawing (OnPrepareDC and OnDraw, at the size of its
+    // window) on the clipboard as an SVG picture and a PNG image; false when
+    // the clipboard cannot take it.
+    bool CopyToClipboard();
+    // The same for any drawing of the given size in pixels at the given resolution.
+    static bool CopyDrawingToClipboard(CSize pixels, int dpi, const std::function<void(CDC&)>& draw);
+
 protected:
+    // The printing commands, after the view's own map declined them.
+    BOOL OnPrintCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
     QWidget* CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) override;
     void OnWidgetAttached() override;
     // A click makes the view the active view of its frame and gives it the focus.
@@ -53,6 +100,9 @@ protected:
 
     CDocument* m_pDocument = nullptr;
     friend class CDocument;
+
+private:
+    std::unique_ptr<CViewCache> m_pCache;
 };
 
 class CScrollView : public CView {
