@@ -11,8 +11,8 @@
 class ABaseProjectTreeCtrl;
 class ABaseStructureDoc;
 class CArchive;
-struct _TREEITEM;
-using HTREEITEM = _TREEITEM*;
+struct HTREEITEM__;
+using HTREEITEM = HTREEITEM__*;
 
 class ABaseProjectTI : public CObject {
     DECLARE_DYNCREATE(ABaseProjectTI)
