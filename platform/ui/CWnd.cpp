@@ -653,16 +653,33 @@ BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT) {
     return before != m_dwStyle;
 }
 
+namespace {
+// The text of a control is its widget's text (an edit's contents, a button's
+// caption); a window's text is its title.
+const char* textPropertyOf(const QWidget* widget) {
+    if (!widget || widget->isWindow()) return nullptr;
+    for (const char* name : {"text", "plainText", "title", "currentText"})
+        if (widget->metaObject()->indexOfProperty(name) >= 0) return name;
+    return nullptr;
+}
+} // namespace
+
 void CWnd::SetWindowText(const char* lpszString) {
     m_strWindowText = lpszString ? lpszString : "";
-    if (m_pWidget) m_pWidget->setWindowTitle(QString::fromUtf8(m_strWindowText.c_str()));
+    if (!m_pWidget) return;
+    if (const char* property = textPropertyOf(m_pWidget))
+        m_pWidget->setProperty(property, QString::fromUtf8(m_strWindowText.c_str()));
+    else
+        m_pWidget->setWindowTitle(QString::fromUtf8(m_strWindowText.c_str()));
 }
 
 void CWnd::GetWindowText(CString& rString) const {
-    rString = m_strWindowText;
+    rString = GetWindowText();
 }
 
 CString CWnd::GetWindowText() const {
+    if (const char* property = textPropertyOf(m_pWidget))
+        return CString(m_pWidget->property(property).toString().toStdString());
     return m_strWindowText;
 }
 
