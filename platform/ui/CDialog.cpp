@@ -14,6 +14,7 @@
 #include <QDialog>
 #include <QEventLoop>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -35,6 +36,20 @@ public:
     }
     void accept() override {}
     void done(int) override {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        // F1 asks for help on the control that has the focus.
+        if (event->key() == Qt::Key_F1) {
+            if (CWnd* wnd = CWnd::FromWidget(this)) {
+                CWnd* control = CWnd::FromWidget(QApplication::focusWidget());
+                wnd->SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(control ? control->m_hWnd : nullptr));
+            }
+            event->accept();
+            return;
+        }
+        QDialog::keyPressEvent(event);
+    }
 };
 
 bool isRadio(const CDlgItemTemplate& item) {
@@ -203,6 +218,8 @@ CDialog::~CDialog() {
 }
 
 const CDialogTemplate* CDialog::GetTemplate() const {
+    const CResourceModuleScope scope(m_strResourceModule.empty() ? CResources::CurrentModule().c_str()
+                                                                 : m_strResourceModule.c_str());
     if (m_nIDTemplate) return CResources::Instance().FindDialog(m_nIDTemplate);
     if (!m_lpszTemplateName.empty()) return CResources::Instance().FindDialog(m_lpszTemplateName.c_str());
     return nullptr;
@@ -539,7 +556,8 @@ void CScriptedDialogService::Queue(std::function<void(CDialog&)> script) {
 
 INT_PTR CScriptedDialogService::RunModal(CWnd& window, CModalRun& run, UINT templateId) {
     m_runs.push_back(templateId);
-    const HWND handle = window.m_hWnd;
+    // Shown as the program shows it (offscreen under test), so focus and visibility behave.
+    if (QWidget* widget = window.GetWidget()) widget->show();
     window.SendMessage(WM_KICKIDLE, MSGF_DIALOGBOX, 0);
     if (!m_scripts.empty()) {
         auto script = std::move(m_scripts.front());
@@ -547,6 +565,5 @@ INT_PTR CScriptedDialogService::RunModal(CWnd& window, CModalRun& run, UINT temp
         script(window);
     }
     if (!run.ended) run.End(IDCANCEL);
-    (void)handle;
     return run.result;
 }

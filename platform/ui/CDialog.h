@@ -106,6 +106,8 @@ public:
     UINT m_nIDTemplate = 0;
     CString m_lpszTemplateName;
     CWnd* m_pParentWnd = nullptr;
+    // The module whose resources hold the template (empty: the current module, then the program).
+    CString m_strResourceModule;
 
     // The template of the dialog: the resources' one, unless a class gives its own.
     virtual const CDialogTemplate* GetTemplate() const;

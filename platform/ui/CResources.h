@@ -89,6 +89,9 @@ public:
     // Drops everything the program and the libraries added and restores the platform's own strings.
     void Reset();
 
+    // Whether a module has added tables (since the last Reset).
+    bool HasModule(const char* module) const { return m_tables.count(CString(module)) != 0; }
+
     // The module whose tables are searched first; empty for the program.
     static const CString& CurrentModule();
 

@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cstring>
 #include <mutex>
 #include <unordered_map>
 
@@ -667,9 +668,12 @@ const char* textPropertyOf(const QWidget* widget) {
 void CWnd::SetWindowText(const char* lpszString) {
     m_strWindowText = lpszString ? lpszString : "";
     if (!m_pWidget) return;
-    if (const char* property = textPropertyOf(m_pWidget))
-        m_pWidget->setProperty(property, QString::fromUtf8(m_strWindowText.c_str()));
-    else
+    if (const char* property = textPropertyOf(m_pWidget)) {
+        QString text = QString::fromUtf8(m_strWindowText.c_str());
+        // A multi-line edit holds its lines apart by "\r\n", as the platform's does.
+        if (std::strcmp(property, "plainText") == 0) text.replace("\r\n", "\n");
+        m_pWidget->setProperty(property, text);
+    } else
         m_pWidget->setWindowTitle(QString::fromUtf8(m_strWindowText.c_str()));
 }
 
@@ -678,8 +682,11 @@ void CWnd::GetWindowText(CString& rString) const {
 }
 
 CString CWnd::GetWindowText() const {
-    if (const char* property = textPropertyOf(m_pWidget))
-        return CString(m_pWidget->property(property).toString().toStdString());
+    if (const char* property = textPropertyOf(m_pWidget)) {
+        QString text = m_pWidget->property(property).toString();
+        if (std::strcmp(property, "plainText") == 0) text.replace("\n", "\r\n");
+        return CString(text.toStdString());
+    }
     return m_strWindowText;
 }
 

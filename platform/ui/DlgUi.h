@@ -117,6 +117,7 @@ constexpr UINT WM_KICKIDLE = 0x036A;
 constexpr UINT MSGF_DIALOGBOX = 0;
 // The Help button of dialogs and sheets.
 constexpr UINT IDHELP = 9;
+constexpr UINT HELP_INDEX = 0x0003;
 // The buttons of property sheets.
 constexpr UINT ID_APPLY_NOW = 0x3021;
 // The framework's prompts of data exchange.
