@@ -37,6 +37,8 @@ struct CFileDialogRequest {
     CString initialFolder;
     CString fileName;
     DWORD flags = 0;
+    // A folder is chosen instead of a file.
+    bool folder = false;
 };
 
 class CPromptService {
