@@ -4,6 +4,7 @@
 #include "platform/ui/CDataExchange.h"
 #include "platform/ui/CDialogControls.h"
 #include "platform/ui/CDialogTemplate.h"
+#include "platform/ui/CDialogWidget.h"
 #include "platform/ui/CResources.h"
 #include "platform/ui/CWinApp.h"
 
@@ -23,34 +24,29 @@
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
-namespace {
+CDialogWidget::CDialogWidget(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags) {}
 
-// The widget of a popup dialog: Escape and the close button ask the dialog to
-// cancel instead of closing the widget behind its back.
-class CDialogWidget : public QDialog {
-public:
-    CDialogWidget(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags) {}
-    void reject() override {
-        if (CWnd* wnd = CWnd::FromWidget(this))
-            wnd->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    }
-    void accept() override {}
-    void done(int) override {}
+void CDialogWidget::reject() {
+    if (CWnd* wnd = CWnd::FromWidget(this)) wnd->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+}
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override {
-        // F1 asks for help on the control that has the focus.
-        if (event->key() == Qt::Key_F1) {
-            if (CWnd* wnd = CWnd::FromWidget(this)) {
-                CWnd* control = CWnd::FromWidget(QApplication::focusWidget());
-                wnd->SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(control ? control->m_hWnd : nullptr));
-            }
-            event->accept();
-            return;
+void CDialogWidget::accept() {}
+void CDialogWidget::done(int) {}
+
+void CDialogWidget::keyPressEvent(QKeyEvent* event) {
+    // F1 asks for help on the control that has the focus.
+    if (event->key() == Qt::Key_F1) {
+        if (CWnd* wnd = CWnd::FromWidget(this)) {
+            CWnd* control = CWnd::FromWidget(focusWidget());
+            wnd->SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(control ? control->m_hWnd : nullptr));
         }
-        QDialog::keyPressEvent(event);
+        event->accept();
+        return;
     }
-};
+    QDialog::keyPressEvent(event);
+}
+
+namespace {
 
 bool isRadio(const CDlgItemTemplate& item) {
     const DWORD type = item.style & BS_TYPEMASK;

@@ -1,6 +1,7 @@
 #include "platform/ui/CPropertySheet.h"
 
 #include "platform/ui/CDialogTemplate.h"
+#include "platform/ui/CDialogWidget.h"
 #include "platform/ui/CResources.h"
 #include "platform/ui/CWinApp.h"
 
@@ -97,17 +98,6 @@ void CPropertyPage::SetModified(BOOL bChanged) {
 // --- CPropertySheet ---------------------------------------------------------------------------------
 
 namespace {
-
-class CSheetWidget : public QDialog {
-public:
-    CSheetWidget(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags) {}
-    void reject() override {
-        if (CWnd* wnd = CWnd::FromWidget(this))
-            wnd->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    }
-    void accept() override {}
-    void done(int) override {}
-};
 
 constexpr int kMargin = 7;
 constexpr int kButtonWidth = 75;
@@ -267,7 +257,7 @@ QWidget* CPropertySheet::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWid
         Qt::WindowFlags flags =
             Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
         if (cs.dwExStyle & WS_EX_CONTEXTHELP) flags |= Qt::WindowContextHelpButtonHint;
-        widget = new CSheetWidget(owner, flags);
+        widget = new CDialogWidget(owner, flags);
     }
     QFont font = QApplication::font();
     font.setPointSize(8);

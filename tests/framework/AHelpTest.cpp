@@ -7,6 +7,7 @@
 #include "resources/tamrix/TamrixResources.h"
 
 #include <QFileInfo>
+#include <QTest>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -123,6 +124,30 @@ TEST_F(AHelpTest, NoTopicNoHelpAndHelpOnAControlIsSwallowed) {
     EXPECT_TRUE(m_app.calls.empty());
     EXPECT_EQ(AHelp::Instance()->GetViewer(), nullptr);
     EXPECT_EQ(ids, (std::vector<DWORD>{1000, 0x50000, 0xFFFF, 0x50002}));
+}
+
+TEST_F(AHelpTest, F1OnAControlAsksForHelpOnItAndIsSwallowed) {
+    class ACounting : public AHelpedDialog {
+    public:
+        ACounting() : AHelpedDialog(kWizardInformationTopic) {}
+        std::vector<HWND> asked;
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+            if (message == WM_HELP) asked.push_back(reinterpret_cast<HWND>(lParam));
+            return AHelpedDialog::WindowProc(message, wParam, lParam);
+        }
+    } dlg;
+    HWND edit = nullptr;
+    m_dialogs.Queue([&](CDialog& d) {
+        QWidget* widget = d.GetDlgItem(1000)->GetWidget();
+        edit = d.GetDlgItem(1000)->m_hWnd;
+        widget->setFocus();
+        QTest::keyClick(widget, Qt::Key_F1);
+        d.PressButton(IDCANCEL);
+    });
+    dlg.DoModal();
+    EXPECT_EQ(dlg.asked, std::vector<HWND>{edit});
+    EXPECT_TRUE(m_app.calls.empty());
+    EXPECT_EQ(AHelp::Instance()->GetViewer(), nullptr);
 }
 
 TEST_F(AHelpTest, SheetsAskOnlyTheirOwnPages) {
