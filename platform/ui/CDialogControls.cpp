@@ -1,6 +1,7 @@
 #include "platform/ui/CDialogControls.h"
 
 #include "platform/ui/CDialogTemplate.h"
+#include "platform/ui/CListCtrl.h"
 #include "platform/ui/CResources.h"
 
 #include <QAbstractItemView>
@@ -776,5 +777,8 @@ CWnd* AfxNewControlOfClass(const char* windowClass, DWORD) {
     if (CompareNoCase(name, WC_LISTBOX) == 0) return new CListBox;
     if (CompareNoCase(name, WC_COMBOBOX) == 0) return new CComboBox;
     if (CompareNoCase(name, UPDOWN_CLASS) == 0) return new CSpinButtonCtrl;
+    if (CompareNoCase(name, WC_LISTVIEW) == 0) return new CListCtrl;
+    if (CompareNoCase(name, WC_TREEVIEW) == 0) return new CTreeCtrl;
+    if (CompareNoCase(name, WC_TABCONTROL) == 0) return new CTabCtrl;
     return new CWnd;
 }
