@@ -3,7 +3,10 @@
 // edits, list boxes, combo boxes and spin buttons. A dialog builds them from its
 // template; a member of a dialog takes its control over with DDX_Control or
 // SubclassDlgItem. Each control tells its parent what happened with WM_COMMAND
-// (control id, notification code) and its handle, as the platform's controls do.
+// (control id, notification code) and its handle, as the platform's controls do:
+// a click (BN_CLICKED, code 0) reaches ON_COMMAND entries; the other codes reach
+// the parent's OnCommand, where HIWORD(wParam) is the code. A spin button tells
+// its parent of a step with WM_VSCROLL (SB_THUMBPOSITION, the new position).
 #include "platform/core/CString.h"
 #include "platform/ui/CWnd.h"
 #include "platform/ui/DlgUi.h"

@@ -312,6 +312,25 @@ TEST_F(UnitDialog, ReopeningTakesEachEditOverOnce) {
     EXPECT_EQ(dlg.DoModal(), IDOK);
 }
 
+TEST_F(UnitDialog, HidingAUnitEditHidesItsButtonToo) {
+    ADlgTest dlg;
+    m_dialogs.Queue([&](CDialog& d) {
+        auto* edit = dynamic_cast<AUnitEdit*>(d.GetDlgItem(IDC_FORCE3));
+        ASSERT_NE(edit, nullptr);
+        QWidget* button = edit->GetUnitSelect().GetWidget();
+        EXPECT_TRUE(button->isVisible());
+        edit->ShowWindow(SW_HIDE);
+        EXPECT_FALSE(button->isVisible());
+        edit->ShowWindow(SW_SHOW);
+        EXPECT_TRUE(button->isVisible());
+        // The button sits in the edit's former rectangle, right of the edit.
+        EXPECT_EQ(button->geometry().left(), edit->GetWidget()->geometry().right() + 1);
+        EXPECT_EQ(button->geometry().top(), edit->GetWidget()->geometry().top());
+        d.PressButton(IDCANCEL);
+    });
+    dlg.DoModal();
+}
+
 TEST_F(UnitDialog, Screenshot) {
     ADlgTest dlg;
     m_dialogs.Queue([&](CDialog& d) {
