@@ -356,10 +356,11 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 BOOL CDialog::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
     if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
-    // A command the dialog leaves goes on to its owner, then the application.
-    if (nCode != CN_COMMAND && nCode != CN_UPDATE_COMMAND_UI) return FALSE;
-    if (CWinApp* app = AfxGetApp())
-        if (nCode == CN_COMMAND && app->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
+    // A command (not a control's id, not a system command) that the dialog leaves
+    // goes on to its owner, then the application.
+    if ((nCode != CN_COMMAND && nCode != CN_UPDATE_COMMAND_UI) || nID < 0x8000 || nID >= 0xF000) return FALSE;
+    if (m_pParentWnd && m_pParentWnd->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
+    if (CWinApp* app = AfxGetApp(); app && app->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
     return FALSE;
 }
 

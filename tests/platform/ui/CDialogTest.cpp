@@ -7,6 +7,7 @@
 #include "platform/ui/CDialogTemplate.h"
 #include "platform/ui/CPromptService.h"
 #include "platform/ui/CResources.h"
+#include "platform/ui/CWinApp.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -272,4 +273,35 @@ TEST(CResourcesModules, TheFrameworksExchangePromptsAreThere) {
     AfxFormatString2(text, AFX_IDP_PARSE_INT_RANGE, "2", "100");
     EXPECT_EQ(text, "Please enter an integer between 2 and 100.");
 }
+} // namespace
+namespace {
+
+class ACommandApp : public CWinApp {
+public:
+    ACommandApp() : CWinApp("Strakon") {}
+    std::vector<UINT> handled;
+    void OnCommandRange(UINT id) { handled.push_back(id); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(ACommandApp, CWinApp)
+ON_COMMAND_RANGE(0, 0xFFFF, &ACommandApp::OnCommandRange)
+END_MESSAGE_MAP()
+
+TEST_F(DialogTest, OnlyCommandsNotControlIdsGoOnToTheApplication) {
+    ACommandApp app;
+    Small dlg;
+    ASSERT_TRUE(dlg.Create(IDD_SMALL));
+    struct Case {
+        UINT id;
+        bool reachesApp;
+    };
+    for (const Case& c :
+         {Case{IDC_NAME, false}, Case{0x8123, true}, Case{0xE100, true}, Case{0xF060, false}}) {
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<int>(c.id), BN_CLICKED), 1);
+        EXPECT_EQ(!app.handled.empty() && app.handled.back() == c.id, c.reachesApp) << c.id;
+    }
+    dlg.DestroyWindow();
+}
+
 } // namespace
