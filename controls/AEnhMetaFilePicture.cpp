@@ -114,12 +114,12 @@ void AEnhMetaFilePicture::Refresh() {
     label->setPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
 }
 
-BOOL AEnhMetaFilePicture::DestroyWindow() {
+void AEnhMetaFilePicture::OnDestroy() {
     if (m_bOwnsPicture && m_hPicture) {
         DeleteEnhMetaFile(m_hPicture);
         m_hPicture = nullptr;
     }
-    return CStatic::DestroyWindow();
+    CStatic::OnDestroy();
 }
 
 bool AEnhMetaFilePicture::FilterEvent(QObject* watched, QEvent* event) {

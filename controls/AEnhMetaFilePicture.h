@@ -32,7 +32,8 @@ public:
     // Whether the control deletes its picture when its window goes (the default).
     void SetOwnsPicture(bool owns) { m_bOwnsPicture = owns; }
 
-    BOOL DestroyWindow() override;
+    // Deletes an owned picture as the window goes, however it goes.
+    void OnDestroy() override;
 
 protected:
     bool FilterEvent(QObject* watched, QEvent* event) override;

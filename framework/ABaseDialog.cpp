@@ -59,9 +59,9 @@ BOOL ABaseDialog::OnInitDialog() {
     return TRUE;
 }
 
-BOOL ABaseDialog::DestroyWindow() {
+void ABaseDialog::OnDestroy() {
     m_helpIDs.clear();
-    return CDialog::DestroyWindow();
+    CDialog::OnDestroy();
 }
 
 void ABaseDialog::DoDataExchange(CDataExchange*) {}

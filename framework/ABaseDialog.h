@@ -24,7 +24,8 @@ public:
     virtual DWORD GetDialogID();
 
     BOOL OnInitDialog() override;
-    BOOL DestroyWindow() override;
+    // The help-id table goes with the window.
+    void OnDestroy() override;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -2,6 +2,7 @@
 
 #include "platform/ui/CDialog.h"
 #include "platform/ui/CDialogControls.h"
+#include "platform/ui/CDialogTemplate.h"
 #include "platform/ui/CPromptService.h"
 #include "platform/ui/CResources.h"
 
@@ -188,9 +189,30 @@ void DDX_Check(CDataExchange* pDX, int nIDC, int& value) {
 
 namespace {
 
-// The radio buttons of the group that begins with the control nIDC, in order.
+bool isRadioButton(const CButton* button) {
+    const UINT type = button ? button->GetButtonStyle() & BS_TYPEMASK : 0;
+    return type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
+}
+
+// The radio buttons of the group that begins with the control nIDC, in the
+// template's order (the windows' order when there is no template).
 std::vector<CButton*> radioGroup(CWnd* dialog, int nIDC) {
     std::vector<CButton*> group;
+    if (auto* dlg = dynamic_cast<CDialog*>(dialog); dlg && dlg->GetBuiltTemplate()) {
+        bool inGroup = false;
+        for (const CDlgItemTemplate& item : dlg->GetBuiltTemplate()->items) {
+            if (!inGroup) {
+                if (static_cast<int>(item.id) != nIDC) continue;
+                inGroup = true;
+            } else if (item.style & WS_GROUP) {
+                break;
+            }
+            auto* button = dynamic_cast<CButton*>(dialog->GetDlgItem(static_cast<int>(item.id)));
+            if (!isRadioButton(button)) break;
+            group.push_back(button);
+        }
+        return group;
+    }
     bool inGroup = false;
     for (CWnd* child : dialog->GetChildWindows()) {
         if (!inGroup) {

@@ -89,6 +89,7 @@ public:
 
     void Build() {
         QButtonGroup* group = nullptr;
+        CWnd* previous = nullptr;
         for (const CDlgItemTemplate& item : m_template.items) {
             std::unique_ptr<CWnd> control(AfxNewControlOfClass(item.windowClass.c_str(), item.style));
             CreateControl(*control, item);
@@ -99,7 +100,11 @@ public:
             } else if (item.style & WS_GROUP) {
                 group = nullptr;
             }
-            if (auto* spin = dynamic_cast<CSpinButtonCtrl*>(control.get())) spin->AttachAutoBuddy();
+            // A spin button's automatic buddy is the control made just before it.
+            if (auto* spin = dynamic_cast<CSpinButtonCtrl*>(control.get());
+                spin && (item.style & UDS_AUTOBUDDY))
+                spin->SetBuddy(previous);
+            previous = control.get();
             m_controls.push_back(std::move(control));
         }
     }
@@ -121,7 +126,8 @@ public:
             widget->setEnabled(oldWidget->isEnabled());
         }
         if (auto it = m_groups.find(id); it != m_groups.end()) Join(replacement, it->second);
-        if (auto* spin = dynamic_cast<CSpinButtonCtrl*>(&replacement)) spin->AttachAutoBuddy();
+        if (auto* spin = dynamic_cast<CSpinButtonCtrl*>(&replacement))
+            if (auto* oldSpin = dynamic_cast<CSpinButtonCtrl*>(old)) spin->SetBuddy(oldSpin->GetBuddy());
         bool owned = false;
         for (auto it = m_controls.begin(); it != m_controls.end(); ++it) {
             if (it->get() == old) {
@@ -431,6 +437,10 @@ CString CDialog::GetDlgItemText(int nID) const {
 void CDialog::SetDlgItemInt(int nID, int nValue, BOOL bSigned) {
     SetDlgItemText(nID, bSigned ? std::to_string(nValue).c_str()
                                 : std::to_string(static_cast<UINT>(nValue)).c_str());
+}
+
+const CDialogTemplate* CDialog::GetBuiltTemplate() const {
+    return m_pBuilder ? &m_pBuilder->Template() : nullptr;
 }
 
 BOOL CDialog::SubclassDlgItem(UINT nID, CWnd& control) {

@@ -88,6 +88,8 @@ public:
     // The control object of the id takes over the control: the template's control
     // is made again as that object, in the same place of the tab order.
     BOOL SubclassDlgItem(UINT nID, CWnd& control);
+    // The template the window was built from; null before it was built.
+    const CDialogTemplate* GetBuiltTemplate() const;
 
     // Sends the click of a push button as the user's click does (the button's notification).
     void PressButton(UINT nID);

@@ -662,18 +662,6 @@ QWidget* CSpinButtonCtrl::CreateWidget(const CREATESTRUCT&, QWidget* parentWidge
     return box;
 }
 
-void CSpinButtonCtrl::AttachAutoBuddy() {
-    if (!(m_dwStyle & UDS_AUTOBUDDY)) return;
-    CWnd* parent = GetParent();
-    if (!parent) return;
-    CWnd* previous = nullptr;
-    for (CWnd* child : parent->GetChildWindows()) {
-        if (child == this) break;
-        previous = child;
-    }
-    if (previous) SetBuddy(previous);
-}
-
 void CSpinButtonCtrl::SetRange32(int nLower, int nUpper) {
     m_nLower = nLower;
     m_nUpper = nUpper;

@@ -147,9 +147,6 @@ public:
     int GetPos32() const { return GetPos(); }
     CWnd* SetBuddy(CWnd* pWndBuddy);
     CWnd* GetBuddy() const;
-    // With UDS_AUTOBUDDY: the buddy becomes the window before the spin button in
-    // the parent's order (dialogs call this once their controls stand).
-    void AttachAutoBuddy();
     // One step as a click on an arrow does.
     void StepUp();
     void StepDown();

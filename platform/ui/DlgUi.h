@@ -90,23 +90,7 @@ constexpr DWORD UDS_AUTOBUDDY = 0x10;
 constexpr DWORD UDS_ARROWKEYS = 0x20;
 constexpr DWORD UDS_NOTHOUSANDS = 0x80;
 
-// Notification codes that controls send in WM_COMMAND.
-constexpr UINT BN_CLICKED = 0;
-constexpr UINT BN_DOUBLECLICKED = 5;
-constexpr UINT EN_SETFOCUS = 0x0100;
-constexpr UINT EN_KILLFOCUS = 0x0200;
-constexpr UINT EN_CHANGE = 0x0300;
-constexpr UINT EN_UPDATE = 0x0400;
-constexpr UINT LBN_SELCHANGE = 1;
-constexpr UINT LBN_DBLCLK = 2;
-constexpr UINT CBN_SELCHANGE = 1;
-constexpr UINT CBN_DBLCLK = 2;
-constexpr UINT CBN_SETFOCUS = 3;
-constexpr UINT CBN_KILLFOCUS = 4;
-constexpr UINT CBN_EDITCHANGE = 5;
-constexpr UINT CBN_DROPDOWN = 7;
-constexpr UINT CBN_CLOSEUP = 8;
-constexpr UINT CBN_SELENDOK = 9;
+// The notification of a static control with SS_NOTIFY (the others are in WinUi.h).
 constexpr UINT STN_CLICKED = 0;
 
 // Dialog messages.
