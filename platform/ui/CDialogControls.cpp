@@ -229,6 +229,14 @@ QWidget* CEdit::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) {
     return edit;
 }
 
+bool CEdit::FilterEvent(QObject* watched, QEvent* event) {
+    if (watched == GetWidget()) {
+        if (event->type() == QEvent::FocusIn) notifyParent(m_hWnd, EN_SETFOCUS);
+        if (event->type() == QEvent::FocusOut) notifyParent(m_hWnd, EN_KILLFOCUS);
+    }
+    return CWnd::FilterEvent(watched, event);
+}
+
 void CEdit::SetSel(int nStartChar, int nEndChar, BOOL) {
     if (auto* line = qobject_cast<QLineEdit*>(GetWidget())) {
         const int length = static_cast<int>(line->text().size());
@@ -737,7 +745,13 @@ void CSpinButtonCtrl::StepDown() {
 void CSpinButtonCtrl::Step(int direction) {
     // Up goes toward the upper end of the range, whichever way the range runs.
     const int step = m_nUpper >= m_nLower ? direction : -direction;
-    int pos = GetPos() + step;
+    // The parent hears of the step first and may change or refuse it.
+    NMUPDOWN change;
+    change.iPos = GetPos();
+    change.iDelta = step;
+    const HWND self = m_hWnd;
+    if (AfxNotifyParent(this, UDN_DELTAPOS, change.hdr) != 0 || !FromHandle(self)) return;
+    int pos = change.iPos + change.iDelta;
     const int low = std::min(m_nLower, m_nUpper), high = std::max(m_nLower, m_nUpper);
     if (pos < low || pos > high) {
         if (!(m_dwStyle & UDS_WRAP)) return;
@@ -753,6 +767,16 @@ void CSpinButtonCtrl::ShowPosInBuddy() {
     CWnd* buddy = GetBuddy();
     if (!buddy || !(m_dwStyle & UDS_SETBUDDYINT)) return;
     buddy->SetWindowText(std::to_string(m_nPos).c_str());
+}
+
+LRESULT AfxNotifyParent(CWnd* pControl, UINT code, NMHDR& header) {
+    if (!pControl) return 0;
+    CWnd* parent = pControl->GetParent();
+    if (!parent) return 0;
+    header.hwndFrom = pControl->m_hWnd;
+    header.idFrom = static_cast<UINT_PTR>(pControl->GetDlgCtrlID());
+    header.code = code;
+    return parent->SendMessage(WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
 }
 
 // --- by class ---------------------------------------------------------------------------------------

@@ -64,6 +64,8 @@ public:
 
 protected:
     QWidget* CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) override;
+    // Tells the parent when the edit gets and loses the focus (EN_SETFOCUS, EN_KILLFOCUS).
+    bool FilterEvent(QObject* watched, QEvent* event) override;
 };
 
 class CListBox : public CWnd {
@@ -162,6 +164,10 @@ private:
     int m_nPos = 0;
     HWND m_hBuddy = nullptr;
 };
+
+// Sends a control's WM_NOTIFY record to its parent (the header's window, id and
+// the code are filled in); the parent's answer, 0 when there is no parent.
+LRESULT AfxNotifyParent(CWnd* pControl, UINT code, NMHDR& header);
 
 // The control object of the platform for a template item's window class.
 // Placeholders (custom classes) get a plain window.

@@ -1,6 +1,9 @@
 #include "platform/ui/CListCtrl.h"
 
+#include "platform/ui/CDialogControls.h"
+
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QTabBar>
 #include <QTreeWidget>
 
@@ -22,6 +25,18 @@ QTreeWidget* treeOf(const CWnd* wnd) {
 
 } // namespace
 
+namespace {
+QTreeWidgetItem* itemOf(HTREEITEM h) {
+    return reinterpret_cast<QTreeWidgetItem*>(h);
+}
+HTREEITEM handleOf(QTreeWidgetItem* item) {
+    return reinterpret_cast<HTREEITEM>(item);
+}
+bool isSpecial(HTREEITEM h) {
+    return h == TVI_ROOT || h == TVI_FIRST || h == TVI_LAST;
+}
+} // namespace
+
 // --- CListCtrl --------------------------------------------------------------------------------------
 
 CListCtrl::CListCtrl() = default;
@@ -35,6 +50,34 @@ QWidget* CListCtrl::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) 
                                                     : QAbstractItemView::ExtendedSelection);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->header()->setStretchLastSection(false);
+    // Each row whose selection changes is reported as LVN_ITEMCHANGED.
+    QObject::connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, list,
+                     [list](const QItemSelection& selected, const QItemSelection& deselected) {
+                         auto report = [list](const QItemSelection& rows, UINT newState, UINT oldState) {
+                             for (const QModelIndex& index : rows.indexes()) {
+                                 if (index.column() != 0) continue;
+                                 CWnd* wnd = CWnd::FromWidget(list);
+                                 if (!wnd) return;
+                                 NMLISTVIEW change;
+                                 change.iItem = index.row();
+                                 change.uNewState = newState;
+                                 change.uOldState = oldState;
+                                 change.uChanged = LVIF_STATE;
+                                 change.lParam = static_cast<LPARAM>(index.data(kDataRole).value<quintptr>());
+                                 AfxNotifyParent(wnd, LVN_ITEMCHANGED, change.hdr);
+                             }
+                         };
+                         report(deselected, 0, LVIS_SELECTED);
+                         report(selected, LVIS_SELECTED, 0);
+                     });
+    QObject::connect(list, &QTreeWidget::itemClicked, list, [list]() {
+        NMHDR header;
+        AfxNotifyParent(CWnd::FromWidget(list), NM_CLICK, header);
+    });
+    QObject::connect(list, &QTreeWidget::itemDoubleClicked, list, [list]() {
+        NMHDR header;
+        AfxNotifyParent(CWnd::FromWidget(list), NM_DBLCLK, header);
+    });
     return list;
 }
 
@@ -188,18 +231,6 @@ BOOL CListCtrl::EnsureVisible(int nItem, BOOL) {
 
 // --- CTreeCtrl --------------------------------------------------------------------------------------
 
-namespace {
-QTreeWidgetItem* itemOf(HTREEITEM h) {
-    return reinterpret_cast<QTreeWidgetItem*>(h);
-}
-HTREEITEM handleOf(QTreeWidgetItem* item) {
-    return reinterpret_cast<HTREEITEM>(item);
-}
-bool isSpecial(HTREEITEM h) {
-    return h == TVI_ROOT || h == TVI_FIRST || h == TVI_LAST;
-}
-} // namespace
-
 CTreeCtrl::CTreeCtrl() = default;
 CTreeCtrl::~CTreeCtrl() = default;
 
@@ -207,6 +238,19 @@ QWidget* CTreeCtrl::CreateWidget(const CREATESTRUCT&, QWidget* parentWidget) {
     auto* tree = new QTreeWidget(parentWidget);
     tree->setHeaderHidden(true);
     tree->setColumnCount(1);
+    QObject::connect(tree, &QTreeWidget::currentItemChanged, tree,
+                     [tree](QTreeWidgetItem* current, QTreeWidgetItem* previous) {
+                         NMTREEVIEW change;
+                         change.itemOld.hItem = handleOf(previous);
+                         change.itemNew.hItem = handleOf(current);
+                         if (previous) change.itemOld.lParam = previous->data(0, kDataRole).value<quintptr>();
+                         if (current) change.itemNew.lParam = current->data(0, kDataRole).value<quintptr>();
+                         AfxNotifyParent(CWnd::FromWidget(tree), TVN_SELCHANGED, change.hdr);
+                     });
+    QObject::connect(tree, &QTreeWidget::itemDoubleClicked, tree, [tree]() {
+        NMHDR header;
+        AfxNotifyParent(CWnd::FromWidget(tree), NM_DBLCLK, header);
+    });
     return tree;
 }
 
@@ -343,6 +387,11 @@ CTabCtrl::~CTabCtrl() = default;
 QWidget* CTabCtrl::CreateWidget(const CREATESTRUCT&, QWidget* parentWidget) {
     auto* tabs = new QTabBar(parentWidget);
     tabs->setExpanding(false);
+    // A tab the user picks is reported; one chosen by code is not.
+    QObject::connect(tabs, &QTabBar::currentChanged, tabs, [tabs]() {
+        NMHDR header;
+        AfxNotifyParent(CWnd::FromWidget(tabs), TCN_SELCHANGE, header);
+    });
     return tabs;
 }
 

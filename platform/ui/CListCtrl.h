@@ -16,6 +16,19 @@ constexpr int LVNI_SELECTED = 0x0002;
 constexpr int LVCFMT_LEFT = 0x0000;
 constexpr int LVCFMT_RIGHT = 0x0001;
 constexpr int LVCFMT_CENTER = 0x0002;
+constexpr UINT LVIF_STATE = 0x0008;
+
+// The change of an item's state (LVN_ITEMCHANGED).
+struct NMLISTVIEW {
+    NMHDR hdr;
+    int iItem = -1;
+    int iSubItem = 0;
+    UINT uNewState = 0;
+    UINT uOldState = 0;
+    UINT uChanged = 0;
+    POINT ptAction{};
+    LPARAM lParam = 0;
+};
 
 class CListCtrl : public CWnd {
     DECLARE_DYNAMIC(CListCtrl)
@@ -54,6 +67,23 @@ inline HTREEITEM const TVI_LAST = reinterpret_cast<HTREEITEM>(static_cast<std::i
 constexpr UINT TVE_COLLAPSE = 0x0001;
 constexpr UINT TVE_EXPAND = 0x0002;
 constexpr UINT TVE_TOGGLE = 0x0003;
+
+struct TVITEM {
+    UINT mask = 0;
+    HTREEITEM hItem = nullptr;
+    UINT state = 0;
+    UINT stateMask = 0;
+    LPARAM lParam = 0;
+};
+
+// The change of the selected item (TVN_SELCHANGED).
+struct NMTREEVIEW {
+    NMHDR hdr;
+    UINT action = 0;
+    TVITEM itemOld;
+    TVITEM itemNew;
+    POINT ptDrag{};
+};
 
 class CTreeCtrl : public CWnd {
     DECLARE_DYNAMIC(CTreeCtrl)

@@ -92,6 +92,17 @@ constexpr DWORD UDS_NOTHOUSANDS = 0x80;
 
 // The notification of a static control with SS_NOTIFY (the others are in WinUi.h).
 constexpr UINT STN_CLICKED = 0;
+// WM_NOTIFY codes of the spin button and the tab strip.
+constexpr UINT UDN_DELTAPOS = static_cast<UINT>(-722);
+constexpr UINT TCN_SELCHANGE = static_cast<UINT>(-551);
+constexpr UINT TCN_SELCHANGING = static_cast<UINT>(-552);
+
+// A spin button's step before it happens: a non-zero answer keeps the position.
+struct NMUPDOWN {
+    NMHDR hdr;
+    int iPos = 0;
+    int iDelta = 0;
+};
 
 // Dialog messages.
 constexpr UINT WM_INITDIALOG = 0x0110;
