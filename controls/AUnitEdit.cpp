@@ -205,10 +205,10 @@ AUnitGroup::~AUnitGroup() = default;
 
 AUnitEdit* AUnitGroup::AddEditControl(HWND hWnd, omUnitValue& value, AUnitGroupManager* manager, int digits) {
     CWnd* window = CWnd::FromHandle(hWnd);
-    auto* dialog = window ? dynamic_cast<CDialog*>(window->GetParent()) : nullptr;
-    if (!dialog) return nullptr;
+    auto* host = window ? dynamic_cast<CTemplateWindow*>(window->GetParent()) : nullptr;
+    if (!host) return nullptr;
     auto edit = std::make_unique<AUnitEdit>();
-    if (!dialog->SubclassDlgItem(static_cast<UINT>(window->GetDlgCtrlID()), *edit)) return nullptr;
+    if (!host->SubclassDlgItem(static_cast<UINT>(window->GetDlgCtrlID()), *edit)) return nullptr;
     if (m_edits.empty() || !m_pUnit) {
         m_pUnit = value.GetUnit();
     } else if (m_nNumber != 0 && value.GetUnit() != m_pUnit) {

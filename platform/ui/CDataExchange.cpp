@@ -198,9 +198,9 @@ bool isRadioButton(const CButton* button) {
 // template's order (the windows' order when there is no template).
 std::vector<CButton*> radioGroup(CWnd* dialog, int nIDC) {
     std::vector<CButton*> group;
-    if (auto* dlg = dynamic_cast<CDialog*>(dialog); dlg && dlg->GetBuiltTemplate()) {
+    if (auto* host = dynamic_cast<CTemplateWindow*>(dialog); host && host->GetBuiltTemplate()) {
         bool inGroup = false;
-        for (const CDlgItemTemplate& item : dlg->GetBuiltTemplate()->items) {
+        for (const CDlgItemTemplate& item : host->GetBuiltTemplate()->items) {
             if (!inGroup) {
                 if (static_cast<int>(item.id) != nIDC) continue;
                 inGroup = true;
@@ -351,8 +351,8 @@ void DDX_LBStringVector(CDataExchange* pDX, int nIDC, std::vector<std::string>& 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
     if (rControl.IsWindow()) return;
     pDX->PrepareCtrl(nIDC);
-    auto* dialog = dynamic_cast<CDialog*>(pDX->m_pDlgWnd);
-    if (dialog) dialog->SubclassDlgItem(static_cast<UINT>(nIDC), rControl);
+    if (auto* host = dynamic_cast<CTemplateWindow*>(pDX->m_pDlgWnd))
+        host->SubclassDlgItem(static_cast<UINT>(nIDC), rControl);
 }
 
 // --- checks -----------------------------------------------------------------------------------------

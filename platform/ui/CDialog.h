@@ -47,7 +47,19 @@ struct CModalRun {
     }
 };
 
-class CDialog : public CWnd {
+// A window whose controls come from a dialog template: dialogs, property pages
+// and form views. Data exchange takes controls over through it.
+class CTemplateWindow {
+public:
+    virtual ~CTemplateWindow();
+    // The control object of the id takes over the control: the template's control
+    // is made again as that object, in the same place of the tab order.
+    virtual BOOL SubclassDlgItem(UINT nID, CWnd& control) = 0;
+    // The template the window was built from; null before it was built.
+    virtual const CDialogTemplate* GetBuiltTemplate() const = 0;
+};
+
+class CDialog : public CWnd, public CTemplateWindow {
     DECLARE_DYNAMIC(CDialog)
 public:
     CDialog();
@@ -85,11 +97,8 @@ public:
     CString GetDlgItemText(int nID) const;
     void SetDlgItemInt(int nID, int nValue, BOOL bSigned = TRUE);
 
-    // The control object of the id takes over the control: the template's control
-    // is made again as that object, in the same place of the tab order.
-    BOOL SubclassDlgItem(UINT nID, CWnd& control);
-    // The template the window was built from; null before it was built.
-    const CDialogTemplate* GetBuiltTemplate() const;
+    BOOL SubclassDlgItem(UINT nID, CWnd& control) override;
+    const CDialogTemplate* GetBuiltTemplate() const override;
 
     // Sends the click of a push button as the user's click does (the button's notification).
     void PressButton(UINT nID);
