@@ -1,6 +1,7 @@
 #include "framework/ABaseProjectTI.h"
 
 #include "framework/ABaseMDIChildWnd.h"
+#include "framework/ABaseProjectTreeCtrl.h"
 
 #include <algorithm>
 
@@ -103,4 +104,6 @@ ABaseProjectTIFolder::ABaseProjectTIFolder(ABaseProjectTreeCtrl* pTree, ABaseStr
 
 void ABaseProjectTI::Destroy() {
     m_bDestroyed = 1;
+    // The tree item no longer deletes this object when it goes.
+    if (m_pTree && m_hItem) m_pTree->SetItemData(m_hItem, 0);
 }

@@ -1,6 +1,10 @@
 #include "framework/ABaseProjectWnd.h"
 
 #include "framework/ABaseOutputWnd.h"
+#include "framework/ABaseProjectDoc.h"
+#include "framework/ABaseProjectTreeCtrl.h"
+#include "framework/ABaseStructureDoc.h"
+#include "framework/ABaseWinApp.h"
 #include "framework/ABaseWorkspace.h"
 #include "platform/ui/SECTabWnd.h"
 
@@ -17,9 +21,9 @@ ABaseProjectWnd::~ABaseProjectWnd() {
         delete item;
 }
 
-void ABaseProjectWnd::AddProjectView(CWnd* pTree, DWORD dwStyle, UINT nTabIndex, UINT nControlId,
-                                     UINT nIconId, CString label, ABaseWorkspace* pWorkspace,
-                                     CRuntimeClass* pStructureItemClass) {
+void ABaseProjectWnd::AddProjectView(ABaseProjectTreeCtrl* pTree, DWORD dwStyle, UINT nTabIndex,
+                                     UINT nControlId, UINT nIconId, CString label, ABaseWorkspace* pWorkspace,
+                                     const CRuntimeClass* pStructureItemClass) {
     auto* item = new ABaseProjectWndItem;
     item->m_pTree = pTree;
     item->m_dwStyle = dwStyle;
@@ -61,7 +65,11 @@ int ABaseProjectWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     return 0;
 }
 
-void ABaseProjectWnd::AddEmptyProjectItems() {}
+void ABaseProjectWnd::AddEmptyProjectItems() {
+    for (ABaseProjectWndItem* item : m_items)
+        if (item->m_pTree && item->m_pTree->IsWindow())
+            item->m_pTree->InsertItem(m_strEmptyTree.c_str(), 0, 0, TVI_ROOT, TVI_LAST);
+}
 
 ABaseWorkspace* ABaseProjectWnd::GetTabWorkspace(int nTab) const {
     for (ABaseProjectWndItem* item : m_items) {
@@ -73,15 +81,53 @@ ABaseWorkspace* ABaseProjectWnd::GetTabWorkspace(int nTab) const {
     return nullptr;
 }
 
-void ABaseProjectWnd::AddProject() {}
-void ABaseProjectWnd::AddStructure(ABaseStructureDoc*) {}
-void ABaseProjectWnd::RemoveStructure(ABaseStructureDoc*) {}
-void ABaseProjectWnd::UpdateStructureName(ABaseStructureDoc*) {}
+void ABaseProjectWnd::AddProject() {
+    for (ABaseProjectWndItem* item : m_items)
+        if (item->m_pTree) item->m_pTree->AddProject();
+    ABaseWinApp* app = ABaseWinApp::GetApp();
+    ABaseProjectDoc* project = app ? app->GetProjectDocument() : nullptr;
+    if (!project) return;
+    for (ABaseStructureDoc* structure : project->GetStructures())
+        AddStructure(structure);
+}
+
+void ABaseProjectWnd::AddStructure(ABaseStructureDoc* pStructure) {
+    for (ABaseProjectWndItem* item : m_items) {
+        if (!item->m_pTree || !item->m_pStructureItemClass) continue;
+        CObject* made = item->m_pStructureItemClass->CreateObject();
+        auto* object = DYNAMIC_DOWNCAST_PTR<ABaseProjectSTreeItem>(made);
+        if (!object) {
+            delete made;
+            continue;
+        }
+        object->Initialize(pStructure, item->m_pTree);
+        item->m_pTree->AddStructure(pStructure, object);
+    }
+}
+
+void ABaseProjectWnd::RemoveStructure(ABaseStructureDoc* pStructure) {
+    for (ABaseProjectWndItem* item : m_items)
+        if (item->m_pTree) item->m_pTree->RemoveStructure(pStructure);
+}
+
+void ABaseProjectWnd::UpdateStructureName(ABaseStructureDoc* pStructure) {
+    for (ABaseProjectWndItem* item : m_items)
+        if (item->m_pTree) item->m_pTree->UpdateStructureName(pStructure);
+}
+
 void ABaseProjectWnd::UpdateProject() {}
-void ABaseProjectWnd::RemoveProject() {}
+
+void ABaseProjectWnd::RemoveProject() {
+    for (ABaseProjectWndItem* item : m_items)
+        if (item->m_pTree) item->m_pTree->RemoveProject();
+    AddEmptyProjectItems();
+}
 
 int ABaseProjectWnd::GetNumberOfSteps() {
-    return 0;
+    int steps = 0;
+    for (ABaseProjectWndItem* item : m_items)
+        if (item->m_pTree) steps += item->m_pTree->GetNumberOfSteps();
+    return steps;
 }
 
 void ABaseProjectWnd::ActivateWorkspace(int nTab) {

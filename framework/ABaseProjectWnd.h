@@ -7,6 +7,7 @@
 
 #include <vector>
 
+class ABaseProjectTreeCtrl;
 class ABaseStructureDoc;
 class ABaseWorkspace;
 class ABaseWorkspaceManager;
@@ -21,9 +22,9 @@ public:
     class ABaseProjectWndItem {
     public:
         virtual ~ABaseProjectWndItem() = default;
-        // The tab's tree window, created by OnCreate in the tab window. Owned by
-        // the derived window.
-        CWnd* m_pTree = nullptr;
+        // The tab's tree, created by OnCreate in the tab window. Owned by the
+        // derived window.
+        ABaseProjectTreeCtrl* m_pTree = nullptr;
         UINT m_nTabIndex = 0;
         DWORD m_dwStyle = 0;
         UINT m_nControlId = 0;
@@ -34,15 +35,16 @@ public:
         ABaseWorkspace* m_pWorkspace = nullptr;
         int m_nWorkspaceId = -1;
         ABaseWorkspaceManager* m_pManager = nullptr;
-        CRuntimeClass* m_pStructureItemClass = nullptr;
+        const CRuntimeClass* m_pStructureItemClass = nullptr;
     };
 
     ABaseProjectWnd();
     ~ABaseProjectWnd() override;
 
     // Describes one tab; called before the window is created.
-    void AddProjectView(CWnd* pTree, DWORD dwStyle, UINT nTabIndex, UINT nControlId, UINT nIconId,
-                        CString label, ABaseWorkspace* pWorkspace, CRuntimeClass* pStructureItemClass);
+    void AddProjectView(ABaseProjectTreeCtrl* pTree, DWORD dwStyle, UINT nTabIndex, UINT nControlId,
+                        UINT nIconId, CString label, ABaseWorkspace* pWorkspace,
+                        const CRuntimeClass* pStructureItemClass);
 
     // The trees follow the project: these tell them what changed.
     virtual void AddProject();

@@ -1,6 +1,7 @@
 #include "framework/AWindowMenuManager.h"
 
 #include "framework/ABaseMDIChildWnd.h"
+#include "framework/ADlgWindows.h"
 #include "platform/ui/AfxRes.h"
 #include "platform/ui/CCmdUI.h"
 #include "platform/ui/CDocTemplate.h"
@@ -105,6 +106,9 @@ void AWindowMenuManager::WindowCloseAll() {
 void AWindowMenuManager::WindowMorewindows() {
     CMDIChildWnd* active = GetActiveChild();
     if (!active) return;
+    ADlgWindows dialog(GetMDIFrame());
+    dialog.m_hActiveWnd = active->m_hWnd;
+    dialog.DoModal();
 }
 
 void AWindowMenuManager::WindowNew() {

@@ -5,11 +5,18 @@
 #include <QImage>
 #include <QMdiSubWindow>
 #include <QTabWidget>
+#include <QTreeWidget>
 #include <QWidget>
 
 namespace {
 
-using ABaseMDIChildWndTest = ShellFixture;
+class ABaseMDIChildWndTest : public ShellFixture {
+protected:
+    QIcon tree0Icon() {
+        auto* widget = qobject_cast<QTreeWidget*>(frame->projectWnd.trees[0].GetWidget());
+        return widget && widget->topLevelItemCount() ? widget->topLevelItem(0)->icon(0) : QIcon();
+    }
+};
 
 TEST_F(ABaseMDIChildWndTest, TwoFramesOnOneItemAreNumberedAndTheSurvivorLosesItsNumber) {
     TestStructure* s = addNew("Frame1", "");
@@ -175,6 +182,16 @@ namespace {
 
 TEST_F(ABaseMDIChildWndTest, TheShellShowsTheProjectWindowTabsTheOutputAndTheActiveWorkspace) {
     TestStructure* s = addNew("Frame1", "");
+    addNew("Beam", "");
+    for (ShellTree& tree : frame->projectWnd.trees)
+        ASSERT_TRUE(tree.CreateImageList(503));
+    frame->projectWnd.AddProject();
+    for (ShellTree& tree : frame->projectWnd.trees) {
+        tree.UpdateProject();
+        tree.ExpandItem(tree.GetProjectItem(), TRUE);
+        tree.ExpandItem(tree.GetChildItem(tree.GetProjectItem()), TRUE);
+    }
+    EXPECT_FALSE(tree0Icon().isNull()) << "the items show the image list's pictures";
     ShellItem geometry(s, "Geometry"), nodes(s, "Nodes"), loads(s, "Loads");
     openWindow(s, &geometry);
     openWindow(s, &nodes);

@@ -8,15 +8,32 @@
 IMPLEMENT_DYNCREATE(ShellView, CView)
 IMPLEMENT_DYNCREATE(ShellChildFrame, ABaseMDIChildWnd)
 IMPLEMENT_DYNCREATE(ShellMainFrame, ABaseMDIFrameWnd)
+IMPLEMENT_DYNCREATE(ShellProjectTI, ABaseProjectTIProject)
+IMPLEMENT_DYNCREATE(ShellSTreeItem, ABaseProjectSTreeItem)
+
+int ShellCount::alive = 0;
+int ShellCount::actions = 0;
+
+void ShellSTreeItem::Initialize() {
+    m_hTop = m_pTree->InsertItem("", 1, 1, m_pTree->GetProjectItem(), TVI_LAST);
+    auto* top = new ShellStructureTI(m_pTree, m_pDoc, false, false, false, false);
+    top->SetHTI(m_hTop);
+    m_pTree->SetItemData(m_hTop, reinterpret_cast<DWORD_PTR>(static_cast<ABaseProjectTI*>(top)));
+    UpdateStructureName();
+    HTREEITEM geometry = m_pTree->InsertItem("Geometry", 2, 2, m_hTop, TVI_LAST);
+    auto* item = new ShellTI(m_pTree, m_pDoc, false, false, false, false);
+    item->SetHTI(geometry);
+    m_pTree->SetItemData(geometry, reinterpret_cast<DWORD_PTR>(static_cast<ABaseProjectTI*>(item)));
+}
 
 int ShellMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     if (ABaseMDIFrameWnd::OnCreate(lpCreateStruct) == -1) return -1;
     EnableDocking(CBRS_ALIGN_ANY);
     auto* manager = ABaseWinApp::GetApp()->GetWorkspaceManager();
     projectWnd.AddProjectView(&projectWnd.trees[0], WS_CHILD | WS_VISIBLE, 0, 1001, 501, "Geometry",
-                              manager->GetWorkspace(0), nullptr);
+                              manager->GetWorkspace(0), RUNTIME_CLASS(ShellSTreeItem));
     projectWnd.AddProjectView(&projectWnd.trees[1], WS_CHILD | WS_VISIBLE, 1, 1002, 502, "Loads",
-                              manager->GetWorkspace(1), nullptr);
+                              manager->GetWorkspace(1), RUNTIME_CLASS(ShellSTreeItem));
     if (!projectWnd.Create(this, "Project", WS_CHILD | WS_VISIBLE | CBRS_LEFT, 0, 0xE801)) return -1;
     if (!outputWnd.Create(this, "Output", WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, 0, 0xE802)) return -1;
     return 0;
@@ -54,6 +71,17 @@ void ShellFixture::SetUp() {
             painter.fillRect(image.rect().adjusted(2, 2, -2, -2), colour);
             return image;
         });
+    // The trees' pictures: project, structure and window items.
+    r.AddBitmap(503, [](const QSize& size) {
+        QImage image(size.isValid() ? size : QSize(48, 16), QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        const int w = image.width() / 3;
+        const Qt::GlobalColor colours[] = {Qt::darkYellow, Qt::darkGreen, Qt::darkCyan};
+        for (int i = 0; i < 3; ++i)
+            painter.fillRect(i * w + 2, 2, w - 4, image.height() - 4, colours[i]);
+        return image;
+    });
     app.m_pWorkspaceManager = &manager;
     viewTemplate = new CMultiDocTemplate(kViewId, RUNTIME_CLASS(TestStructure),
                                          RUNTIME_CLASS(ShellChildFrame), RUNTIME_CLASS(ShellView));

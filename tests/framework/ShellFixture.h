@@ -9,6 +9,7 @@
 #include "framework/ABaseMDIFrameWnd.h"
 #include "framework/ABaseOutputWnd.h"
 #include "framework/ABaseProjectTI.h"
+#include "framework/ABaseProjectTreeCtrl.h"
 #include "framework/ABaseProjectWnd.h"
 #include "framework/ABaseWorkspace.h"
 #include "framework/AWindowMenuManager.h"
@@ -52,9 +53,55 @@ private:
     std::string m_description;
 };
 
+// Tree item objects that count how many live and how often their default action ran.
+struct ShellCount {
+    ShellCount() { ++alive; }
+    ShellCount(const ShellCount&) { ++alive; }
+    ~ShellCount() { --alive; }
+    static int alive;
+    static int actions;
+};
+
+class ShellTI : public ABaseProjectTIWin {
+public:
+    using ABaseProjectTIWin::ABaseProjectTIWin;
+    void DefaultAction() override { ++ShellCount::actions; }
+
+private:
+    ShellCount m_count;
+};
+
+class ShellProjectTI : public ABaseProjectTIProject {
+    DECLARE_DYNCREATE(ShellProjectTI)
+
+private:
+    ShellCount m_count;
+};
+
+class ShellStructureTI : public ABaseProjectTIStructure {
+public:
+    using ABaseProjectTIStructure::ABaseProjectTIStructure;
+
+private:
+    ShellCount m_count;
+};
+
+// One structure: its item and a "Geometry" item below it.
+class ShellSTreeItem : public ABaseProjectSTreeItem {
+    DECLARE_DYNCREATE(ShellSTreeItem)
+public:
+    void Initialize() override;
+    void RestoreExpansion() { m_bRestoreExpansion = 1; }
+};
+
+class ShellTree : public ABaseProjectTreeCtrl {
+public:
+    ShellTree() { m_pProjectItemClass = RUNTIME_CLASS(ShellProjectTI); }
+};
+
 class ShellProjectWnd : public ABaseProjectWnd {
 public:
-    CWnd trees[2];
+    ShellTree trees[2];
 };
 
 class ShellOutputWnd : public ABaseOutputWnd {
