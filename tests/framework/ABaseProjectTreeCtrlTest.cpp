@@ -3,12 +3,17 @@
 #include "framework/ABaseProjectTreeCtrl.h"
 #include "platform/core/CArchive.h"
 
+#include <QTest>
 #include <QTreeWidget>
 
 namespace {
 
 class ABaseProjectTreeCtrlTest : public ShellFixture {
 protected:
+    void SetUp() override {
+        ShellFixture::SetUp();
+        ShellCount::actions = 0;
+    }
     ShellTree& tree(int tab) { return frame->projectWnd.trees[tab]; }
     // The texts of a tree's items, depth first, indented by level.
     std::vector<std::string> texts(int tab) {
@@ -114,6 +119,28 @@ TEST_F(ABaseProjectTreeCtrlTest, ExpansionIsStoredAndRestoredOnlyWhenAsked) {
     HTREEITEM leaf = tree(0).GetChildItem(item->GetTopItem());
     tree(0).ExpandItem(leaf, TRUE);
     EXPECT_FALSE(tree(0).IsItemExpanded(leaf)) << "an item without children is not expanded";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ABaseProjectTreeCtrlTest, TheUsersEnterAndDoubleClickRunTheDefaultAction) {
+    addNew("Frame1", "");
+    frame->projectWnd.AddProject();
+    auto* widget = qobject_cast<QTreeWidget*>(tree(0).GetWidget());
+    ASSERT_NE(widget, nullptr);
+    widget->expandAll();
+    HTREEITEM geometry = tree(0).GetChildItem(tree(0).GetChildItem(tree(0).GetProjectItem()));
+    tree(0).SelectItem(geometry);
+    const int before = ShellCount::actions;
+    QTest::keyClick(widget, Qt::Key_Return);
+    EXPECT_EQ(ShellCount::actions, before + 1);
+    QTreeWidgetItem* item = widget->currentItem();
+    ASSERT_NE(item, nullptr);
+    const QPoint centre = widget->visualItemRect(item).center();
+    QTest::mouseDClick(widget->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+    EXPECT_EQ(ShellCount::actions, before + 2);
 }
 
 } // namespace
