@@ -1,5 +1,6 @@
 #include "framework/ADlgWindows.h"
 
+#include "framework/AWindowMenuManager.h"
 #include "platform/ui/CDataExchange.h"
 #include "platform/ui/CMDIFrameWnd.h"
 #include "platform/ui/CWinApp.h"
@@ -46,10 +47,7 @@ BOOL ADlgWindows::OnInitDialog() {
 
 void ADlgWindows::FillList(BOOL bSelectActive) {
     m_wndList.ResetContent();
-    CMDIFrameWnd* frame = mdiFrame();
-    if (!frame) return;
-    for (CMDIChildWnd* child : frame->GetMDIChildren()) {
-        if (!child->IsWindowVisible() || !child->IsWindowEnabled()) continue;
+    for (CMDIChildWnd* child : AWindowMenuManager::GetListedWindows()) {
         const int index = m_wndList.AddString(child->GetWindowText().c_str());
         m_wndList.SetItemData(index, reinterpret_cast<DWORD_PTR>(child->m_hWnd));
     }

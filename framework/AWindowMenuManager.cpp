@@ -69,13 +69,18 @@ CMDIChildWnd* AWindowMenuManager::GetActiveChild() {
     return frame ? frame->MDIGetActive() : nullptr;
 }
 
+std::vector<CMDIChildWnd*> AWindowMenuManager::GetListedWindows() {
+    std::vector<CMDIChildWnd*> listed;
+    if (CMDIFrameWnd* frame = GetMDIFrame())
+        for (CMDIChildWnd* child : frame->GetMDIChildren())
+            if (isListed(child)) listed.push_back(child);
+    return listed;
+}
+
 int AWindowMenuManager::GetVisibleChildWindowCount() const {
     CMDIFrameWnd* frame = GetMDIFrame();
     if (!frame || !frame->MDIGetActive()) return 0;
-    int count = 0;
-    for (CMDIChildWnd* child : frame->GetMDIChildren())
-        if (isListed(child)) ++count;
-    return count;
+    return static_cast<int>(GetListedWindows().size());
 }
 
 int AWindowMenuManager::GetChildWindowCount() const {

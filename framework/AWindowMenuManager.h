@@ -6,6 +6,8 @@
 // its action or update.
 #include "platform/ui/CCmdTarget.h"
 
+#include <vector>
+
 class CCmdUI;
 class CMDIChildWnd;
 class CMDIFrameWnd;
@@ -51,6 +53,8 @@ public:
     void LoadWindowMenu(CMenu* pMenu);
     // 0 while no child is active.
     int GetVisibleChildWindowCount() const;
+    // The visible enabled child frames of the main frame, in creation order.
+    static std::vector<CMDIChildWnd*> GetListedWindows();
     int GetChildWindowCount() const;
 
     int m_nMaxWindows = 9;
