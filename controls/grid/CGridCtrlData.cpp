@@ -120,13 +120,15 @@ void CGridCtrl::SetDragRunner(DragRunner runner) {
 }
 
 std::vector<std::vector<CString>> CGridCtrl::SplitPastedText(const std::string& text) {
-    // Text of other programs: lines at line feeds, fields at each tab or comma, trimmed.
+    // Text of other programs: lines at line feeds, fields at each tab or comma (trimmed when written).
     std::vector<std::vector<CString>> lines;
     size_t start = 0;
     while (start <= text.size()) {
         size_t end = text.find('\n', start);
         const bool last = end == std::string::npos;
         if (last) end = text.size();
+        // Text that ends with a line end has no further line: no cell below is cleared.
+        if (last && start == text.size() && start > 0) break;
         const std::string line = text.substr(start, end - start);
         std::vector<CString> fields;
         size_t f = 0;
