@@ -219,18 +219,23 @@ const std::vector<omAsciiRecord*>& omAsciiDB_Base::getRecords(std::string_view g
     ensureLoaded();
     m_current = std::string(group);
     m_hasCurrent = true;
-    for (const Group& g : m_groups)
-        if (g.name == group) return g.records;
-    return none;
+    const Group* g = findGroup(group);
+    return g ? g->records : none;
 }
 
 omAsciiRecord* omAsciiDB_Base::findFirstRecord(std::string_view text, unsigned fieldIndex) {
     ensureLoaded();
-    for (const Group& g : m_groups) {
-        if (m_hasCurrent && g.name != m_current) continue;
+    auto firstIn = [&](const Group& g) -> omAsciiRecord* {
         for (omAsciiRecord* r : g.records)
             if (r->field(fieldIndex) == text) return r;
+        return nullptr;
+    };
+    if (m_hasCurrent) {
+        const Group* g = findGroup(m_current);
+        return g ? firstIn(*g) : nullptr;
     }
+    for (const Group& g : m_groups)
+        if (omAsciiRecord* r = firstIn(g)) return r;
     return nullptr;
 }
 
@@ -243,6 +248,7 @@ void omAsciiDB_Base::ensureLoaded() {
 
 void omAsciiDB_Base::clearRecords() {
     m_groups.clear();
+    m_groupIndex.clear();
     m_groupNames.clear();
     m_records.clear();
     m_bad = 0;
@@ -251,11 +257,17 @@ void omAsciiDB_Base::clearRecords() {
 }
 
 omAsciiDB_Base::Group& omAsciiDB_Base::groupNamed(const std::string& name) {
-    for (Group& g : m_groups)
-        if (g.name == name) return g;
-    m_groupNames.push_back(name);
-    m_groups.push_back(Group{name, {}});
-    return m_groups.back();
+    auto [it, added] = m_groupIndex.try_emplace(name, m_groups.size());
+    if (added) {
+        m_groupNames.push_back(name);
+        m_groups.push_back(Group{name, {}});
+    }
+    return m_groups[it->second];
+}
+
+const omAsciiDB_Base::Group* omAsciiDB_Base::findGroup(std::string_view name) const {
+    auto it = m_groupIndex.find(name);
+    return it == m_groupIndex.end() ? nullptr : &m_groups[it->second];
 }
 
 void omAsciiDB_Base::load() {

@@ -33,6 +33,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <istream>
+#include <map>
 #include <memory>
 #include <ostream>
 #include <span>
@@ -134,6 +135,7 @@ private:
     void load();
     void clearRecords();
     Group& groupNamed(const std::string& name);
+    const Group* findGroup(std::string_view name) const;
 
     std::filesystem::path m_path;
     bool m_strict = false;
@@ -145,6 +147,8 @@ private:
     std::size_t m_bad = 0;
     std::vector<std::string> m_groupNames;
     std::vector<Group> m_groups;
+    // Where each group stands in m_groups: a damaged file may hold many groups.
+    std::map<std::string, std::size_t, std::less<>> m_groupIndex;
     std::vector<std::unique_ptr<omAsciiRecord>> m_records;
 };
 

@@ -391,8 +391,9 @@ omUnitValue omStirrupVec::V(double memberLength, double stirrupLength) const {
 
 bool omStirrupVec::isCompletelyDefined(omUncoveredRanges* uncovered) const {
     std::vector<std::pair<double, double>> covered;
+    // An entry without a usable spacing carries no shear, so it covers nothing.
     for (const omStirrup& stirrup : m_stirrups)
-        appendRanges(stirrup, covered);
+        if (hasUsableSpacing(stirrup)) appendRanges(stirrup, covered);
     return reportCoverage(covered, uncovered);
 }
 

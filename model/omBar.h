@@ -200,7 +200,7 @@ public:
     // The steel volume of all stirrups on a member of that length, each stirrup
     // of the given length (cm3). Entries without a usable spacing add nothing.
     omUnitValue V(double memberLength, double stirrupLength) const;
-    // As for a band, over the stirrup entries; the no-stirrups flag takes no part.
+    // As for a band, over the entries with a usable spacing; the no-stirrups flag takes no part.
     bool isCompletelyDefined(omUncoveredRanges* uncovered) const;
 
     // Columns N, Fi [mm], E, XS, XE. Setting refuses rows whose spacing is not

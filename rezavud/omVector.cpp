@@ -333,8 +333,13 @@ std::istream& operator>>(std::istream& is, omVector& v) {
             if (!(is >> std::ws >> x)) return is;
             values.push_back(x);
         }
+        // The input may end right after the last value: the vector is complete
+        // then, and the stream must not report a failure.
+        if (!is.eof()) is >> std::ws;
         v.resize(n);
         std::copy(values.begin(), values.end(), static_cast<double*>(v));
+        return is;
     }
-    return is >> std::ws;
+    if (!is.eof()) is >> std::ws;
+    return is;
 }

@@ -6,6 +6,23 @@ ARegistry::ARegistry() = default;
 
 ARegistry::~ARegistry() = default;
 
+bool ARegistry::OpenOrCreate(const CString& keyName) {
+    if (!IsConnected() && !Connect(HKEY_CURRENT_USER)) return false;
+    return Open(keyName, KEY_ALL_ACCESS) || Create(keyName);
+}
+
+omUnitKey ARegistry::GetUnitKey(const CString& valueName, omUnitKey current) const {
+    const omUnitManager* units = omUnitManager::Instance();
+    const CString name = GetString(valueName, units->Unit(current)->GetName());
+    const omUnitKey key = units->Key(name);
+    if (key == omUK_NoUnit || !units->Compatible(key, current)) return current;
+    return key;
+}
+
+bool ARegistry::SetUnitKey(const CString& valueName, omUnitKey key) {
+    return SetString(valueName, omUnitManager::Instance()->Unit(key)->GetName());
+}
+
 DWORD ARegistry::GetDword(const CString& valueName, DWORD defaultValue) const {
     DWORD type = REG_NONE;
     std::vector<BYTE> data;

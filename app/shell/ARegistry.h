@@ -10,12 +10,17 @@
 //
 // Reads never fail towards the caller: a missing, unreadable or wrongly typed
 // or sized value gives the default. Writes return whether they succeeded.
+#include "common/omUnitManager.h"
 #include "platform/storage/SECRegistry.h"
 
 class ARegistry : public SECRegistry {
 public:
     ARegistry();
     ~ARegistry() override;
+
+    // As every settings object opens its key: connect to the current user,
+    // open the key with full access and create it when that fails.
+    bool OpenOrCreate(const CString& keyName);
 
     // A DWORD value, or the default.
     DWORD GetDword(const CString& valueName, DWORD defaultValue) const;
@@ -36,6 +41,13 @@ public:
     // 0 and leaves the buffer untouched, so that the caller's default stays.
     unsigned GetBinary(const CString& valueName, void* buffer, unsigned capacity,
                        BinarySize size = BinarySize::atMost) const;
+
+    // A unit stored by its name. A name that names no unit, or a unit of
+    // another quantity than current's, gives current: a stored "kN" never
+    // becomes a length unit.
+    omUnitKey GetUnitKey(const CString& valueName, omUnitKey current) const;
+    // The unit's name as the unit manager gives it ("" for no unit).
+    bool SetUnitKey(const CString& valueName, omUnitKey key);
 
     // A DWORD of 0 or 1.
     bool SetBool(const CString& valueName, bool value);

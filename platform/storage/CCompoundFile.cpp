@@ -89,9 +89,46 @@ void requireValidName(std::string_view name) {
                          "the file is open in another window or program");
 }
 
+// What the compound-file reader of libgsf complains about while this thread
+// reads a file. libgsf drops a directory entry it cannot make sense of with no
+// more than a warning, so the file would seem to open whole with streams missing.
+thread_local std::vector<std::string>* t_readerComplaints = nullptr;
+
+void gsfLogHandler(const gchar* domain, GLogLevelFlags level, const gchar* message, gpointer) {
+    if (t_readerComplaints) {
+        t_readerComplaints->emplace_back(message ? message : "");
+        return;
+    }
+    g_log_default_handler(domain, level, message, nullptr);
+}
+
 void initGsf() {
     static std::once_flag once;
-    std::call_once(once, [] { gsf_init(); });
+    std::call_once(once, [] {
+        gsf_init();
+        g_log_set_handler(
+            "libgsf:msole",
+            static_cast<GLogLevelFlags>(G_LOG_LEVEL_WARNING | G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_MESSAGE),
+            gsfLogHandler, nullptr);
+    });
+}
+
+// Collects libgsf's complaints for as long as it lives.
+class ReaderComplaints {
+public:
+    ReaderComplaints() : m_outer(t_readerComplaints) { t_readerComplaints = &m_list; }
+    ~ReaderComplaints() { t_readerComplaints = m_outer; }
+    ReaderComplaints(const ReaderComplaints&) = delete;
+    ReaderComplaints& operator=(const ReaderComplaints&) = delete;
+    const std::vector<std::string>& list() const { return m_list; }
+
+private:
+    std::vector<std::string> m_list;
+    std::vector<std::string>* m_outer;
+};
+
+[[noreturn]] void throwDamaged(const std::string& fileName, const std::string& detail) {
+    throw CArchiveException(CArchiveException::badSchema, fileName, "damaged compound file (" + detail + ")");
 }
 
 // GObject references released on every path.
@@ -115,7 +152,13 @@ void readChildren(GsfInfile* dir, Node& node, int depth, const std::string& file
         const char* rawName = gsf_infile_name_by_index(dir, i);
         GRef<GsfInput> child(gsf_infile_child_by_index(dir, i));
         if (!rawName || !child.p)
-            throw CArchiveException(CArchiveException::badSchema, fileName, "damaged compound file");
+            throwDamaged(fileName, rawName ? std::string("element \"") + rawName + "\" cannot be opened"
+                                           : "an element has no name");
+        if (!*rawName) throwDamaged(fileName, "an element has an empty name");
+        // Two elements of one name (as the format compares names) cannot both be
+        // reached; taking one of them would open the file half.
+        if (node.children.count(rawName))
+            throwDamaged(fileName, std::string("two elements are named \"") + rawName + "\"");
         auto element = std::make_shared<Node>();
         if (GSF_IS_INFILE(child.p) && gsf_infile_num_children(GSF_INFILE(child.p)) >= 0) {
             element->isStorage = true;
@@ -141,6 +184,7 @@ void readChildren(GsfInfile* dir, Node& node, int depth, const std::string& file
 
 std::shared_ptr<Node> parseCompound(const std::vector<std::uint8_t>& bytes, const std::string& fileName) {
     initGsf();
+    ReaderComplaints complaints;
     GRef<GsfInput> input(gsf_input_memory_new(bytes.data(), static_cast<gsf_off_t>(bytes.size()), FALSE));
     GError* error = nullptr;
     GRef<GsfInfile> ole(gsf_infile_msole_new(input.p, &error));
@@ -156,6 +200,7 @@ std::shared_ptr<Node> parseCompound(const std::vector<std::uint8_t>& bytes, cons
     root->isStorage = true;
     gsf_infile_msole_get_class_id(GSF_INFILE_MSOLE(ole.p), root->clsid.data());
     readChildren(ole.p, *root, 0, fileName);
+    if (!complaints.list().empty()) throwDamaged(fileName, complaints.list().front());
     return root;
 }
 
@@ -461,14 +506,14 @@ void CCompoundFile::writeTo(const std::filesystem::path& path) {
     int otherFd = -1;
     auto fail = [&](int err) {
         ::close(fd);
-        ::unlink(temp.c_str());
+        fileio::discardTemp(temp);
         if (otherFd >= 0) ::close(otherFd);
         if (err == EWOULDBLOCK) throwInUse(path);
         throwErrno(path, err);
     };
     if (int err = fileio::writeAllAndSync(fd, bytes.data(), bytes.size())) fail(err);
-    // The new file is locked before it takes the name, so that no other opener
-    // can slip in between the rename and the lock.
+    // The new file is locked (it is from its making on) before it takes the
+    // name, so that no other opener can slip in between the rename and the lock.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) fail(errno);
     // An existing file that is not ours must not be held by another opener.
     const bool ours = m_lockFd >= 0 && sameFile(m_lockFd, target);
@@ -477,7 +522,7 @@ void CCompoundFile::writeTo(const std::filesystem::path& path) {
         if (otherFd >= 0 && ::flock(otherFd, LOCK_EX | LOCK_NB) != 0) fail(errno);
         if (otherFd < 0 && errno != ENOENT) fail(errno);
     }
-    if (int err = fileio::renameOver(temp, target)) fail(err);
+    if (int err = fileio::renameOver(fd, temp, target)) fail(err);
     if (otherFd >= 0) ::close(otherFd);
     if (m_lockFd >= 0) ::close(m_lockFd);
     m_lockFd = fd;

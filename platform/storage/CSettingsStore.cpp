@@ -29,22 +29,48 @@ bool isControl(char c) {
     return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
 }
 
-// Splits a key path into its names; nothing when the path is invalid.
-std::optional<std::vector<std::string>> splitKey(std::string_view key) {
+enum class KeyProblem { none, invalidName, tooDeep };
+
+// Splits a key path into its names; nothing when the path is invalid, and
+// problem (when given) says why.
+std::optional<std::vector<std::string>> splitKey(std::string_view key, KeyProblem* problem = nullptr) {
+    auto refuse = [&](KeyProblem why) -> std::optional<std::vector<std::string>> {
+        if (problem) *problem = why;
+        return std::nullopt;
+    };
     std::vector<std::string> names;
+    if (problem) *problem = KeyProblem::none;
     if (key.empty()) return names;
     if (key.back() == '\\') key.remove_suffix(1);
+    // Counted before anything is built, so that a hostile path costs nothing.
+    if (static_cast<std::size_t>(std::count(key.begin(), key.end(), '\\')) >= CSettingsStore::kMaxKeyDepth)
+        return refuse(KeyProblem::tooDeep);
     std::size_t start = 0;
     for (;;) {
         std::size_t sep = key.find('\\', start);
         std::string_view name =
             key.substr(start, sep == std::string_view::npos ? std::string_view::npos : sep - start);
-        if (name.empty() || std::any_of(name.begin(), name.end(), isControl)) return std::nullopt;
+        if (name.empty() || std::any_of(name.begin(), name.end(), isControl))
+            return refuse(KeyProblem::invalidName);
         names.emplace_back(name);
         if (sep == std::string_view::npos) break;
         start = sep + 1;
     }
     return names;
+}
+
+// The start of a key path for a message: a hostile one may be very long.
+std::string shortKey(std::string_view key) {
+    constexpr std::size_t shown = 80;
+    if (key.size() <= shown) return std::string(key);
+    return std::string(key.substr(0, shown)) + "...";
+}
+
+std::string keyProblemText(KeyProblem problem, std::string_view key) {
+    if (problem == KeyProblem::tooDeep)
+        return "the settings key \"" + shortKey(key) + "\" is nested deeper than " +
+               std::to_string(CSettingsStore::kMaxKeyDepth) + " levels";
+    return "\"" + shortKey(key) + "\" is no valid settings key";
 }
 
 using Key = CSettingsStore::Key;
@@ -63,18 +89,50 @@ Key* walk(Key& root, const std::vector<std::string>& path, bool create) {
     return key;
 }
 
-std::vector<std::pair<std::string, Value>>::iterator findValue(Key& key, std::string_view name) {
-    return std::find_if(key.values.begin(), key.values.end(),
-                        [&](const auto& entry) { return CompareNoCase(entry.first, name) == 0; });
+} // namespace
+
+// ---- a key ----------------------------------------------------------------
+
+CSettingsStore::Key::~Key() {
+    std::vector<std::unique_ptr<Key>> doomed;
+    auto takeSubkeys = [&](Key& key) {
+        for (auto& entry : key.subkeys)
+            doomed.push_back(std::move(entry.second));
+        key.subkeys.clear();
+    };
+    takeSubkeys(*this);
+    while (!doomed.empty()) {
+        std::unique_ptr<Key> key = std::move(doomed.back());
+        doomed.pop_back();
+        takeSubkeys(*key);
+    }
 }
 
-void setValueIn(Key& key, std::string_view name, Value value) {
-    auto it = findValue(key, name);
-    if (it != key.values.end())
-        it->second = std::move(value);
-    else
-        key.values.emplace_back(std::string(name), std::move(value));
+const CSettingsStore::Value* CSettingsStore::Key::FindValue(std::string_view name) const {
+    auto it = m_index.find(std::string(name));
+    return it == m_index.end() ? nullptr : &m_values[it->second].second;
 }
+
+void CSettingsStore::Key::SetValue(std::string_view name, Value value) {
+    auto [it, added] = m_index.try_emplace(std::string(name), m_values.size());
+    if (added)
+        m_values.emplace_back(std::string(name), std::move(value));
+    else
+        m_values[it->second].second = std::move(value);
+}
+
+bool CSettingsStore::Key::DeleteValue(std::string_view name) {
+    auto it = m_index.find(std::string(name));
+    if (it == m_index.end()) return false;
+    const std::size_t at = it->second;
+    m_index.erase(it);
+    m_values.erase(m_values.begin() + static_cast<std::ptrdiff_t>(at));
+    for (auto& entry : m_index)
+        if (entry.second > at) --entry.second;
+    return true;
+}
+
+namespace {
 
 // ---- the file's text ------------------------------------------------------
 
@@ -143,22 +201,44 @@ void appendValue(std::string& out, const Value& value) {
     }
 }
 
-void formatKey(std::string& out, const Key& key, const std::string& path) {
-    // A key needs a header of its own when nothing below it names it.
-    if (!path.empty() && (!key.values.empty() || key.subkeys.empty())) {
-        out += "\n[" + path + "]\n";
-        for (const auto& [name, value] : key.values) {
-            if (name.empty())
-                out += '@';
-            else
-                appendQuoted(out, name);
-            out += '=';
-            appendValue(out, value);
-            out += '\n';
-        }
+void formatValues(std::string& out, const Key& key, const std::string& path) {
+    out += "\n[" + path + "]\n";
+    for (const auto& [name, value] : key.Values()) {
+        if (name.empty())
+            out += '@';
+        else
+            appendQuoted(out, name);
+        out += '=';
+        appendValue(out, value);
+        out += '\n';
     }
-    for (const auto& [name, sub] : key.subkeys)
-        formatKey(out, *sub, path.empty() ? name : path + "\\" + name);
+}
+
+// Every key below root in name order, each after the key above it. The walk
+// keeps its own stack and one path that grows and shrinks with it, so that the
+// work is linear in the text written, however deep the keys nest.
+void formatTree(std::string& out, const Key& root) {
+    struct Level {
+        const Key* key;
+        std::map<std::string, std::unique_ptr<Key>, NoCaseLess>::const_iterator next;
+        std::size_t pathLength;
+    };
+    std::string path;
+    std::vector<Level> stack{{&root, root.subkeys.begin(), 0}};
+    while (!stack.empty()) {
+        Level& level = stack.back();
+        if (level.next == level.key->subkeys.end()) {
+            stack.pop_back();
+            continue;
+        }
+        const auto& [name, sub] = *level.next++;
+        path.resize(level.pathLength);
+        if (!path.empty()) path += '\\';
+        path += name;
+        // A key needs a header of its own when nothing below it names it.
+        if (!sub->Values().empty() || sub->subkeys.empty()) formatValues(out, *sub, path);
+        stack.push_back({sub.get(), sub->subkeys.begin(), path.size()});
+    }
 }
 
 int hexDigit(char c) {
@@ -290,14 +370,16 @@ bool parseValueLine(std::string_view line, std::string& name, Value& value) {
 std::string CSettingsStore::Format(const Key& root) {
     std::string out = "; Strakon settings: [key] lines, each followed by its values as\n"
                       "; \"name\"=\"text\", \"name\"=dword:<8 hex digits> or \"name\"=hex:<bytes>.\n";
-    formatKey(out, root, {});
+    formatTree(out, root);
     return out;
 }
 
-void CSettingsStore::Parse(std::string_view text, Key& root) {
+void CSettingsStore::Parse(std::string_view text, Key& root, std::vector<std::string>* problems) {
     Key* current = nullptr;
     std::size_t start = 0;
+    std::size_t lineNumber = 0;
     while (start < text.size()) {
+        ++lineNumber;
         std::size_t end = text.find('\n', start);
         if (end == std::string_view::npos) end = text.size();
         std::string_view line = trimRight(text.substr(start, end - start));
@@ -308,13 +390,20 @@ void CSettingsStore::Parse(std::string_view text, Key& root) {
         if (line[0] == '[') {
             current = nullptr;
             if (line.size() < 2 || line.back() != ']') continue;
-            auto path = splitKey(line.substr(1, line.size() - 2));
-            if (path && !path->empty()) current = walk(root, *path, true);
+            KeyProblem problem = KeyProblem::none;
+            const std::string_view keyPath = line.substr(1, line.size() - 2);
+            auto path = splitKey(keyPath, &problem);
+            if (path && !path->empty())
+                current = walk(root, *path, true);
+            else if (problem == KeyProblem::tooDeep && problems)
+                problems->push_back("line " + std::to_string(lineNumber) + ": " +
+                                    keyProblemText(problem, keyPath) +
+                                    "; the key and its values are ignored");
             continue;
         }
         std::string name;
         Value value;
-        if (current && parseValueLine(line, name, value)) setValueIn(*current, name, std::move(value));
+        if (current && parseValueLine(line, name, value)) current->SetValue(name, std::move(value));
     }
 }
 
@@ -394,7 +483,15 @@ void CSettingsStore::reloadFromFile(bool force) {
     if (stamp.exists) {
         try {
             auto bytes = fileio::readFile(m_folder / kFileName);
-            Parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), *root);
+            std::vector<std::string> problems;
+            Parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), *root,
+                  &problems);
+            if (!problems.empty()) {
+                // The rest of the file is read; the next write leaves the refused keys out.
+                m_lastError = (m_folder / kFileName).string() + ", " + problems.front();
+                if (problems.size() > 1)
+                    m_lastError += " (and " + std::to_string(problems.size() - 1) + " more keys)";
+            }
         } catch (const CException& e) {
             // Settings that cannot be read give their defaults, but the file is
             // kept as it is: writing over it would lose them for good.
@@ -424,13 +521,10 @@ void CSettingsStore::apply(const Change& change, Key& root) {
         walk(root, change.path, true);
         break;
     case Change::setValue:
-        setValueIn(*walk(root, change.path, true), change.name, change.value);
+        walk(root, change.path, true)->SetValue(change.name, change.value);
         break;
     case Change::deleteValue:
-        if (Key* key = walk(root, change.path, false)) {
-            auto it = findValue(*key, change.name);
-            if (it != key->values.end()) key->values.erase(it);
-        }
+        if (Key* key = walk(root, change.path, false)) key->DeleteValue(change.name);
         break;
     case Change::deleteKey: {
         if (change.path.empty()) break;
@@ -460,8 +554,12 @@ bool CSettingsStore::KeyExists(std::string_view key) {
 bool CSettingsStore::CreateKey(std::string_view key) {
     std::lock_guard lock(m_mutex);
     loadIfNeeded();
-    auto path = splitKey(key);
-    if (!path) return false;
+    KeyProblem problem = KeyProblem::none;
+    auto path = splitKey(key, &problem);
+    if (!path) {
+        m_lastError = keyProblemText(problem, key);
+        return false;
+    }
     if (!walk(*m_root, *path, false)) record({Change::createKey, std::move(*path), {}, {}});
     return true;
 }
@@ -488,17 +586,20 @@ std::optional<CSettingsStore::Value> CSettingsStore::QueryValue(std::string_view
     std::lock_guard lock(m_mutex);
     loadIfNeeded();
     Key* k = find(key);
-    if (!k) return std::nullopt;
-    auto it = findValue(*k, name);
-    if (it == k->values.end()) return std::nullopt;
-    return it->second;
+    const Value* value = k ? k->FindValue(name) : nullptr;
+    if (!value) return std::nullopt;
+    return *value;
 }
 
 bool CSettingsStore::SetValue(std::string_view key, std::string_view name, Value value) {
     std::lock_guard lock(m_mutex);
     loadIfNeeded();
-    auto path = splitKey(key);
-    if (!path) return false;
+    KeyProblem problem = KeyProblem::none;
+    auto path = splitKey(key, &problem);
+    if (!path) {
+        m_lastError = keyProblemText(problem, key);
+        return false;
+    }
     record({Change::setValue, std::move(*path), std::string(name), std::move(value)});
     return true;
 }
@@ -507,7 +608,7 @@ bool CSettingsStore::DeleteValue(std::string_view key, std::string_view name) {
     std::lock_guard lock(m_mutex);
     loadIfNeeded();
     Key* k = find(key);
-    if (!k || findValue(*k, name) == k->values.end()) return false;
+    if (!k || !k->FindValue(name)) return false;
     record({Change::deleteValue, *splitKey(key), std::string(name), {}});
     return true;
 }
@@ -516,9 +617,9 @@ bool CSettingsStore::EnumValue(std::string_view key, DWORD index, std::string& n
     std::lock_guard lock(m_mutex);
     loadIfNeeded();
     Key* k = find(key);
-    if (!k || index >= k->values.size()) return false;
-    name = k->values[index].first;
-    type = k->values[index].second.type;
+    if (!k || index >= k->Values().size()) return false;
+    name = k->Values()[index].first;
+    type = k->Values()[index].second.type;
     return true;
 }
 

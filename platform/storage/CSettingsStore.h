@@ -68,13 +68,18 @@ public:
     std::filesystem::path GetFolder() const;
     std::filesystem::path GetFilePath() const;
 
-    // A key path is valid when none of its names is empty or holds a control
-    // character; one trailing '\' is allowed.
+    // Keys nest at most this deep, in the file as through the calls: a file
+    // that nests deeper is damaged or hostile.
+    static constexpr std::size_t kMaxKeyDepth = 64;
+
+    // A key path is valid when it has at most kMaxKeyDepth names and none of
+    // them is empty or holds a control character; one trailing '\' is allowed.
     static bool IsValidKeyPath(std::string_view key);
 
     // Keys.
     bool KeyExists(std::string_view key);
-    // Creates the key and the keys above it; false for an invalid path.
+    // Creates the key and the keys above it; false for an invalid path
+    // (GetLastError then says why).
     bool CreateKey(std::string_view key);
     // The name of the index-th subkey (in name order); false past the last.
     bool EnumKey(std::string_view key, DWORD index, std::string& name);
@@ -83,7 +88,8 @@ public:
 
     // Values. A missing key or value gives nothing.
     std::optional<Value> QueryValue(std::string_view key, std::string_view name);
-    // Sets a value, creating the key when needed; false for an invalid key path.
+    // Sets a value, creating the key when needed; false for an invalid key path
+    // (GetLastError then says why).
     bool SetValue(std::string_view key, std::string_view name, Value value);
     bool DeleteValue(std::string_view key, std::string_view name);
     // The name and type of the index-th value (in the order they were created).
@@ -95,17 +101,37 @@ public:
     // changes then stay pending and GetLastError says why.
     bool Flush();
     bool HasPendingChanges() const;
+    // The last failure: of a write, of a call given an invalid key, or a key of
+    // the file that reading refused (its keys nested too deep); the rest of
+    // such a file is read, and the next write leaves the refused key out.
     std::string GetLastError() const;
 
     // The file's text for the current tree (what Flush writes), and its reading.
+    // Parse skips what it cannot read and adds a line to problems (when given)
+    // for each key it refuses.
     struct Key;
     static std::string Format(const Key& root);
-    static void Parse(std::string_view text, Key& root);
+    static void Parse(std::string_view text, Key& root, std::vector<std::string>* problems = nullptr);
 
     struct Key {
+        Key() = default;
+        Key(const Key&) = delete;
+        Key& operator=(const Key&) = delete;
+        // Frees the keys below one after another, never by recursion.
+        ~Key();
+
         std::map<std::string, std::unique_ptr<Key>, NoCaseLess> subkeys;
+
         // In the order they were created, as a person reading the file expects.
-        std::vector<std::pair<std::string, Value>> values;
+        const std::vector<std::pair<std::string, Value>>& Values() const { return m_values; }
+        const Value* FindValue(std::string_view name) const;
+        void SetValue(std::string_view name, Value value);
+        bool DeleteValue(std::string_view name);
+
+    private:
+        std::vector<std::pair<std::string, Value>> m_values;
+        // Where each value stands in m_values: a key may hold many of them.
+        std::map<std::string, std::size_t, NoCaseLess> m_index;
     };
 
 private:

@@ -21,16 +21,25 @@ const AFX_MSGMAP* CCmdTarget::GetMessageMap() const {
 
 namespace {
 
+// Whether an entry answers the notification code of OnCmdMsg.
+bool answers(const AFX_MSGMAP_ENTRY& e, int nCode) {
+    if (nCode == CN_UPDATE_COMMAND_UI) return e.kind == AfxEntryKind::update;
+    const UINT sig = HIWORD(static_cast<UINT>(nCode));
+    const UINT code = LOWORD(static_cast<UINT>(nCode));
+    if (sig == WM_NOTIFY || sig == WM_REFLECT_BASE + WM_NOTIFY)
+        return (e.kind == AfxEntryKind::notify || e.kind == AfxEntryKind::notifyEx) && e.nSig == sig &&
+               e.nCode == code;
+    if (e.kind != AfxEntryKind::command && e.kind != AfxEntryKind::commandEx) return false;
+    if (sig == WM_REFLECT_BASE + WM_COMMAND) return e.nSig == sig && e.nCode == code;
+    // A menu command or a control's notification to its parent; ON_COMMAND
+    // entries also take BN_CLICKED, which shares the command's code 0.
+    return sig == 0 && e.nSig != WM_REFLECT_BASE + WM_COMMAND && e.nCode == code;
+}
+
 const AFX_MSGMAP_ENTRY* findEntry(const AFX_MSGMAP* map, UINT nID, int nCode) {
     for (; map; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
-        for (const AFX_MSGMAP_ENTRY* e = map->lpEntries; e->kind != AfxEntryKind::end; ++e) {
-            if (!e->Matches(nID)) continue;
-            if (nCode == CN_UPDATE_COMMAND_UI) {
-                if (e->kind == AfxEntryKind::update) return e;
-            } else if (nCode == CN_COMMAND) {
-                if (e->kind == AfxEntryKind::command || e->kind == AfxEntryKind::commandEx) return e;
-            }
-        }
+        for (const AFX_MSGMAP_ENTRY* e = map->lpEntries; e->kind != AfxEntryKind::end; ++e)
+            if (e->Matches(nID) && answers(*e, nCode)) return e;
         if (!map->pfnGetBaseMap) break;
     }
     return nullptr;
@@ -63,6 +72,17 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
         pCmdUI->m_bContinueRouting = FALSE;
         entry->pfnUpdate(this, pCmdUI);
         return !pCmdUI->m_bContinueRouting;
+    }
+    case AfxEntryKind::notify:
+    case AfxEntryKind::notifyEx: {
+        auto* notify = static_cast<AFX_NOTIFY*>(pExtra);
+        if (!notify || !notify->pNMHDR) return FALSE;
+        LRESULT ignored = 0;
+        LRESULT* pResult = notify->pResult ? notify->pResult : &ignored;
+        if (entry->kind == AfxEntryKind::notifyEx)
+            return entry->pfnNotifyEx(this, nID, notify->pNMHDR, pResult);
+        entry->pfnNotify(this, nID, notify->pNMHDR, pResult);
+        return TRUE;
     }
     default:
         return FALSE;

@@ -74,11 +74,16 @@ std::vector<QImage> AfxLoadToolBarImages(UINT nIDBitmap, int count, int cx, int 
 
 CControlBar::CControlBar() = default;
 CControlBar::~CControlBar() {
-    if (CFrameWnd* frame = m_pDockSite) frame->RemoveControlBar(this);
+    DestroyFromDestructor();
+    if (CFrameWnd* frame = GetDockingFrame()) frame->RemoveControlBar(this);
+}
+
+CFrameWnd* CControlBar::GetDockingFrame() const {
+    return DYNAMIC_DOWNCAST_PTR<CFrameWnd>(FromHandle(m_hDockSite));
 }
 
 void CControlBar::SetDockSite(CFrameWnd* pFrame) {
-    m_pDockSite = pFrame;
+    m_hDockSite = pFrame ? pFrame->GetSafeHwnd() : nullptr;
     if (pFrame) pFrame->AddControlBar(this);
 }
 
@@ -126,14 +131,15 @@ void CControlBar::OnUpdateCmdUI(CFrameWnd*, BOOL) {}
 
 LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM) {
     if (!IsVisible()) return 0;
-    CFrameWnd* target = m_pDockSite ? m_pDockSite : GetParentFrame();
+    CFrameWnd* target = GetDockingFrame();
+    if (!target) target = GetParentFrame();
     if (target) OnUpdateCmdUI(target, static_cast<BOOL>(wParam));
     return 0;
 }
 
 void CControlBar::OnDestroy() {
-    if (m_pDockSite) m_pDockSite->RemoveControlBar(this);
-    m_pDockSite = nullptr;
+    if (CFrameWnd* frame = GetDockingFrame()) frame->RemoveControlBar(this);
+    m_hDockSite = nullptr;
     CWnd::OnDestroy();
 }
 
@@ -295,8 +301,8 @@ bool SECControlBar::FilterEvent(QObject* watched, QEvent* event) {
     // The bar's close button hides it; the bar lives on.
     if (event->type() == QEvent::Close && watched == GetWidget()) {
         event->ignore();
-        if (m_pDockSite)
-            m_pDockSite->ShowControlBar(this, FALSE, FALSE);
+        if (CFrameWnd* frame = GetDockingFrame())
+            frame->ShowControlBar(this, FALSE, FALSE);
         else
             GetWidget()->hide();
         return true;

@@ -31,7 +31,7 @@ public:
     // Shown in its frame (a hidden frame does not make its bars hidden here).
     BOOL IsVisible() const;
     BOOL IsFloating() const;
-    CFrameWnd* GetDockingFrame() const { return m_pDockSite; }
+    CFrameWnd* GetDockingFrame() const;
 
     // Runs the update handlers of the bar's elements through pTarget's route.
     virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler);
@@ -49,7 +49,8 @@ protected:
     // Names the bar's widget by its id: the saved bar layout finds the bar by that name.
     static void SetBarName(QWidget* widget, UINT nID);
 
-    CFrameWnd* m_pDockSite = nullptr;
+    // The frame's handle: a bar never keeps a frame that is gone.
+    HWND m_hDockSite = nullptr;
     DWORD m_dwDockStyle = 0;
 };
 

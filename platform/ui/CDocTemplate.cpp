@@ -1,8 +1,8 @@
 #include "platform/ui/CDocTemplate.h"
 
+#include "platform/core/PathNames.h"
 #include "platform/ui/AfxRes.h"
 #include "platform/ui/CDocument.h"
-#include "platform/ui/CFileDialog.h"
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/CMenu.h"
 #include "platform/ui/CPromptService.h"

@@ -1,9 +1,9 @@
 #include "platform/ui/CDocument.h"
 
 #include "platform/core/CArchive.h"
+#include "platform/core/PathNames.h"
 #include "platform/ui/AfxRes.h"
 #include "platform/ui/CDocTemplate.h"
-#include "platform/ui/CFileDialog.h"
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/CPromptService.h"
 #include "platform/ui/CResources.h"

@@ -3,6 +3,7 @@
 #include "platform/ui/AfxRes.h"
 #include "platform/ui/CPromptService.h"
 #include "platform/ui/CResources.h"
+#include "platform/ui/CWnd.h"
 
 #include <filesystem>
 
@@ -23,11 +24,6 @@ int ask(UINT nIDPrompt, const CString& path, const CString& caption, UINT type) 
 }
 
 } // namespace
-
-CString AfxGetFileName(const CString& path) {
-    const size_t sep = path.find_last_of("/\\");
-    return sep == std::string::npos ? path : CString(path.substr(sep + 1));
-}
 
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char* lpszDefExt, const char* lpszFileName,
                          DWORD dwFlags, const char* lpszFilter, CWnd*)
@@ -61,6 +57,7 @@ std::vector<std::pair<CString, CString>> CFileDialog::ParseFilter(const CString&
 }
 
 INT_PTR CFileDialog::DoModal() {
+    ASSERT_UI_THREAD();
     CFileDialogRequest request;
     request.open = m_bOpenFileDialog != FALSE;
     request.title = m_ofn.lpstrTitle.empty()

@@ -5,6 +5,7 @@
 // not exist, OFN_OVERWRITEPROMPT asks before an existing file is chosen for saving.
 // A refused name shows the chooser again.
 #include "platform/core/CString.h"
+#include "platform/core/PathNames.h"
 #include "platform/core/WinTypes.h"
 #include "platform/ui/WinUi.h"
 
@@ -52,6 +53,3 @@ public:
 protected:
     BOOL m_bOpenFileDialog;
 };
-
-// The file name of a path: what follows its last '/' or '\', the whole path when it has neither.
-CString AfxGetFileName(const CString& path);

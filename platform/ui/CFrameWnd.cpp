@@ -91,7 +91,9 @@ QKeySequence keySequenceOf(const ACCEL& accel) {
 
 CFrameWnd::CFrameWnd() = default;
 
-CFrameWnd::~CFrameWnd() = default;
+CFrameWnd::~CFrameWnd() {
+    DestroyFromDestructor();
+}
 
 QMainWindow* CFrameWnd::GetMainWindow() const {
     return qobject_cast<QMainWindow*>(GetWidget());

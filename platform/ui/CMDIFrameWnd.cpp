@@ -62,7 +62,8 @@ CMDIFrameWnd::CMDIFrameWnd() = default;
 CMDIFrameWnd::~CMDIFrameWnd() = default;
 
 QMdiArea* CMDIFrameWnd::GetMdiArea() const {
-    return m_pMDIClient ? qobject_cast<QMdiArea*>(m_pMDIClient->GetWidget()) : nullptr;
+    CWnd* client = GetMDIClient();
+    return client ? qobject_cast<QMdiArea*>(client->GetWidget()) : nullptr;
 }
 
 QWidget* CMDIFrameWnd::GetClientWidget() const {
@@ -75,7 +76,7 @@ int CMDIFrameWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     auto* client = new CMDIClientWnd;
     if (!client->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, AFX_IDW_PANE_FIRST))
         return -1;
-    m_pMDIClient = client;
+    m_hWndMDIClient = client->GetSafeHwnd();
     AddToClientArea(client);
     const HWND self = m_hWnd;
     QObject::connect(GetMdiArea(), &QMdiArea::subWindowActivated, GetMdiArea(), [self](QMdiSubWindow* sub) {
@@ -117,7 +118,12 @@ void CMDIFrameWnd::RemoveChild(CMDIChildWnd* pChild) {
     // The ids stay contiguous, as the Window menu expects.
     for (size_t i = 0; i < m_children.size(); ++i)
         m_children[i]->SetDlgCtrlID(static_cast<int>(AFX_IDM_FIRST_MDICHILD + i));
-    if (pChild->m_hWnd == m_hActiveChild) OnChildHidden(pChild);
+    if (pChild->m_hWnd != m_hActiveChild) return;
+    if (pChild->GetWidget())
+        OnChildHidden(pChild);
+    else
+        // Qt is deleting the subwindow and picks the next active one itself.
+        SetActiveChild(nullptr);
 }
 
 void CMDIFrameWnd::OnChildHidden(CMDIChildWnd* pChild) {
@@ -369,9 +375,13 @@ void CMDIFrameWnd::OnWindowNew() {
 CMDIChildWnd::CMDIChildWnd() = default;
 
 CMDIChildWnd::~CMDIChildWnd() {
-    // Deleted while its window still exists: the frame must not keep it.
-    if (GetWidget())
-        if (CMDIFrameWnd* frame = GetMDIFrame()) frame->RemoveChild(this);
+    DestroyFromDestructor();
+    if (CMDIFrameWnd* frame = GetMDIFrame()) frame->RemoveChild(this);
+}
+
+void CMDIChildWnd::OnDestroy() {
+    if (CMDIFrameWnd* frame = GetMDIFrame()) frame->RemoveChild(this);
+    CFrameWnd::OnDestroy();
 }
 
 QMdiSubWindow* CMDIChildWnd::GetSubWindow() const {
@@ -500,7 +510,6 @@ void CMDIChildWnd::OnMDIActivate(BOOL bActivate, CWnd*, CWnd*) {
 
 void CMDIChildWnd::OnWidgetReleasing(QWidget* widget) {
     CMDIFrameWnd* frame = GetMDIFrame();
-    if (frame) frame->RemoveChild(this);
     widget->hide();
     if (QMdiArea* area = frame ? frame->GetMdiArea() : nullptr) area->removeSubWindow(widget);
 }

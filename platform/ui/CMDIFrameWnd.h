@@ -30,7 +30,7 @@ public:
     // MDITILE_SKIPDISABLED leaves disabled children where they are.
     void MDICascade(int nType = 0);
     void MDITile(int nType = MDITILE_HORIZONTAL);
-    CWnd* GetMDIClient() const { return m_pMDIClient; }
+    CWnd* GetMDIClient() const { return FromHandle(m_hWndMDIClient); }
     QMdiArea* GetMdiArea() const;
     // The children in the order they were created.
     const std::vector<CMDIChildWnd*>& GetMDIChildren() const { return m_children; }
@@ -64,7 +64,7 @@ private:
     void SetActiveChild(CMDIChildWnd* pChild);
     void OnSubWindowActivated(QMdiSubWindow* subWindow);
 
-    CWnd* m_pMDIClient = nullptr;
+    HWND m_hWndMDIClient = nullptr;
     std::vector<CMDIChildWnd*> m_children;
     HWND m_hActiveChild = nullptr;
     bool m_bChoosingActive = false;
@@ -96,6 +96,8 @@ public:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     void OnUpdateFrameTitle(BOOL bAddToTitle) override;
     void OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd) override;
+    // The child leaves its frame's list (and the Window menu).
+    void OnDestroy() override;
     QMdiSubWindow* GetSubWindow() const;
 
     // The template's menu and accelerators, shown while this child is active.

@@ -249,6 +249,7 @@ void CScriptedPromptService::Sleep(DWORD milliseconds) {
 // --- the platform's calls ---------------------------------------------------------------------------
 
 int AfxMessageBox(const char* lpszText, UINT nType, UINT nIDHelp) {
+    ASSERT_UI_THREAD();
     CMessageBoxRequest request;
     request.text = lpszText ? lpszText : "";
     request.caption = AfxGetAppName();

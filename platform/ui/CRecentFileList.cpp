@@ -1,7 +1,7 @@
 #include "platform/ui/CRecentFileList.h"
 
+#include "platform/core/PathNames.h"
 #include "platform/ui/CCmdUI.h"
-#include "platform/ui/CFileDialog.h"
 #include "platform/ui/CMenu.h"
 #include "platform/ui/CWinApp.h"
 

@@ -57,10 +57,9 @@ QPoint logicalDpi(const QWidget* w) {
 CView::CView() = default;
 
 CView::~CView() {
-    // Deleted while its window still exists: its frame must not keep it as the active view.
-    if (GetWidget())
-        if (CFrameWnd* frame = GetParentFrame(); frame && frame->GetActiveView() == this)
-            frame->SetActiveView(nullptr, FALSE);
+    // Deleted while its window exists: the window dies first, which takes the view
+    // out of its frame.
+    DestroyFromDestructor();
     if (m_pDocument) m_pDocument->RemoveView(this);
 }
 
@@ -92,12 +91,17 @@ void CView::OnWidgetAttached() {
 bool CView::FilterEvent(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress && watched == GetInputWidget()) {
         // A click activates the view's window and makes the view its active view.
+        // Each step may end the view (its handlers run); the event then goes no further.
+        const HWND self = GetSafeHwnd();
         if (CFrameWnd* frame = GetParentFrame()) {
             CFrameWnd* top = frame->GetTopLevelFrame();
             if (top && top != frame && top->GetActiveFrame() != frame) frame->ActivateFrame();
+            if (!::IsWindow(self)) return true;
             if (frame->GetActiveView() != this) frame->SetActiveView(this);
+            if (!::IsWindow(self)) return true;
         }
         if (GetWidget()) GetWidget()->setFocus(Qt::MouseFocusReason);
+        if (!::IsWindow(self)) return true;
     }
     return CWnd::FilterEvent(watched, event);
 }

@@ -1,3 +1,7 @@
+// Windows: creation, the one teardown path, dispatch of the messages to their
+// handlers, state, geometry, painting and timers. The handle registry and the
+// family are in CWndRegistry.cpp, the Qt events and input in CWndEvents.cpp, the
+// hooks in CWndHooks.cpp, the scroll bars in CWndScroll.cpp.
 #include "platform/ui/CWnd.h"
 
 #include "platform/ui/CCmdUI.h"
@@ -5,194 +9,112 @@
 #include "platform/ui/CMenu.h"
 #include "platform/ui/CPromptService.h"
 #include "platform/ui/CWinApp.h"
-#include "platform/ui/VirtualKeys.h"
+#include "platform/ui/CWndBridge.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QPointer>
-#include <QTimerEvent>
-#include <QWheelEvent>
 #include <QWidget>
 
 #include <algorithm>
-#include <mutex>
-#include <unordered_map>
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
 namespace {
 
-const char* const kHandleProperty = "strakonHwnd";
-
-// Every living window by handle. Worker threads post through it, so it is
-// guarded; a window leaves it before its bridge goes.
-std::mutex g_registryMutex;
-std::unordered_map<HWND, CWnd*> g_registry;
-std::uintptr_t g_nextHandle = 0x10000;
-
-QEvent::Type messageEventType() {
-    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
-    return type;
-}
-
-class CMessageEvent : public QEvent {
-public:
-    CMessageEvent(UINT message, WPARAM wParam, LPARAM lParam)
-        : QEvent(messageEventType()), m_message(message), m_wParam(wParam), m_lParam(lParam) {}
-    UINT m_message;
-    WPARAM m_wParam;
-    LPARAM m_lParam;
-};
-
-QWidget* g_capture = nullptr;
-
-UINT mouseFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
-    UINT flags = 0;
-    if (buttons & Qt::LeftButton) flags |= MK_LBUTTON;
-    if (buttons & Qt::RightButton) flags |= MK_RBUTTON;
-    if (buttons & Qt::MiddleButton) flags |= MK_MBUTTON;
-    if (modifiers & Qt::ShiftModifier) flags |= MK_SHIFT;
-    if (modifiers & Qt::ControlModifier) flags |= MK_CONTROL;
-    return flags;
-}
-
-LPARAM pointParam(const QPoint& p) {
-    return MAKELPARAM(p.x(), p.y());
-}
-
 RECT rectOf(const QRect& r) {
     return RECT{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
-} // namespace
-
-// The Qt side of a window: filters the events of its widgets, receives the
-// messages posted to it and runs its timers.
-class CWndBridge : public QObject {
+// The widget of a window made with its own scroll bars: the viewport is the
+// client area; scrolling is the window's business (WM_HSCROLL, WM_VSCROLL).
+class CWndScrollArea : public QAbstractScrollArea {
 public:
-    explicit CWndBridge(CWnd* owner) : m_pOwner(owner) {}
-    CWnd* m_pOwner;
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        return m_pOwner && m_pOwner->FilterEvent(watched, event);
-    }
-
-    bool event(QEvent* event) override {
-        if (event->type() == messageEventType()) {
-            auto* message = static_cast<CMessageEvent*>(event);
-            if (m_pOwner) m_pOwner->SendMessage(message->m_message, message->m_wParam, message->m_lParam);
-            return true;
-        }
-        return QObject::event(event);
-    }
+    using QAbstractScrollArea::QAbstractScrollArea;
 
 protected:
-    void timerEvent(QTimerEvent* event) override {
-        if (!m_pOwner) return;
-        auto it = m_pOwner->m_timers.find(event->timerId());
-        if (it != m_pOwner->m_timers.end()) m_pOwner->SendMessage(WM_TIMER, it->second, 0);
-    }
+    void scrollContentsBy(int, int) override { viewport()->update(); }
 };
 
-// --- message hooks ----------------------------------------------------------------------------------
-
-CWndMessageHook::CWndMessageHook() = default;
-
-CWndMessageHook::~CWndMessageHook() {
-    HookWindow(nullptr);
-}
-
-BOOL CWndMessageHook::HookWindow(CWnd* pWnd) {
-    if (m_pWnd) {
-        auto& hooks = m_pWnd->m_hooks;
-        hooks.erase(std::remove(hooks.begin(), hooks.end(), this), hooks.end());
-        m_pWnd = nullptr;
-    }
-    if (pWnd) {
-        pWnd->m_hooks.insert(pWnd->m_hooks.begin(), this);
-        m_pWnd = pWnd;
-    }
-    return TRUE;
-}
-
-LRESULT CWndMessageHook::HookProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    return Next(message, wParam, lParam);
-}
-
-LRESULT CWndMessageHook::Next(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!m_pWnd) return 0;
-    auto& hooks = m_pWnd->m_hooks;
-    auto it = std::find(hooks.begin(), hooks.end(), this);
-    const size_t next = it == hooks.end() ? hooks.size() : static_cast<size_t>(it - hooks.begin()) + 1;
-    return m_pWnd->CallHooks(next, message, wParam, lParam);
-}
+} // namespace
 
 // --- the window -------------------------------------------------------------------------------------
 
 CWnd::CWnd() = default;
 
 CWnd::~CWnd() {
+    m_bInDestructor = true;
+    if (m_bAttached)
+        Detach();
+    else if (m_hWnd)
+        DestroySequence(Teardown::destroy);
     for (CWndMessageHook* hook : m_hooks)
         hook->m_pWnd = nullptr;
     m_hooks.clear();
-    if (m_pWidget) ReleaseWidget(true);
 }
 
-CWnd* CWnd::FromHandle(HWND hWnd) {
-    if (!hWnd) return nullptr;
-    std::lock_guard<std::mutex> lock(g_registryMutex);
-    auto it = g_registry.find(hWnd);
-    return it == g_registry.end() ? nullptr : it->second;
-}
-
-CWnd* CWnd::FromWidget(const QWidget* widget) {
-    for (; widget; widget = widget->parentWidget()) {
-        const QVariant handle = widget->property(kHandleProperty);
-        if (handle.isValid())
-            return FromHandle(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(handle.value<quintptr>())));
-    }
-    return nullptr;
+void CWnd::DestroyFromDestructor() {
+    m_bInDestructor = true;
+    if (m_bAttached)
+        Detach();
+    else if (m_hWnd)
+        DestroySequence(Teardown::destroy);
 }
 
 QWidget* CWnd::GetClientWidget() const {
     return m_pWidget;
 }
+
 QWidget* CWnd::GetInputWidget() const {
+    // A window with scroll bars paints and takes input in the area between them.
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(m_pWidget)) return area->viewport();
     return GetClientWidget();
 }
 
-bool CWnd::AttachWidget(QWidget* widget) {
-    if (!widget) return false;
-    m_pWidget = widget;
-    m_bDestroying = false;
-    m_pBridge = std::make_unique<CWndBridge>(this);
-    {
-        std::lock_guard<std::mutex> lock(g_registryMutex);
-        g_nextHandle += 4;
-        m_hWnd = reinterpret_cast<HWND>(g_nextHandle);
-        g_registry[m_hWnd] = this;
-    }
-    widget->setProperty(kHandleProperty, QVariant::fromValue<quintptr>(reinterpret_cast<quintptr>(m_hWnd)));
-    widget->installEventFilter(m_pBridge.get());
-    CWndBridge* bridge = m_pBridge.get();
-    QObject::connect(widget, &QObject::destroyed, bridge, [bridge]() {
-        if (bridge->m_pOwner) bridge->m_pOwner->OnWidgetDestroyedExternally();
-    });
-    m_rcNormal = rectOf(widget->geometry());
-    return true;
+// --- teardown ---------------------------------------------------------------------------------------
+
+BOOL CWnd::DestroyWindow() {
+    ASSERT_UI_THREAD();
+    if (!m_hWnd || m_bDestroying) return FALSE;
+    DestroySequence(Teardown::destroy);
+    // The window may have deleted itself in PostNcDestroy.
+    return TRUE;
 }
 
-void CWnd::WatchWidget(QWidget* widget) {
-    if (!widget || !m_pBridge) return;
-    widget->setProperty(kHandleProperty, QVariant::fromValue<quintptr>(reinterpret_cast<quintptr>(m_hWnd)));
-    widget->installEventFilter(m_pBridge.get());
+void CWnd::OnWidgetDying() {
+    if (m_bDestroying) return;
+    // Qt is deleting the widget: from here on nothing touches it.
+    m_pWidget = nullptr;
+    m_pPaintDevice = nullptr;
+    DestroySequence(Teardown::dying);
 }
 
-void CWnd::Unregister() {
-    std::lock_guard<std::mutex> lock(g_registryMutex);
-    if (m_hWnd) g_registry.erase(m_hWnd);
-    m_hWnd = nullptr;
+void CWnd::DestroySequence(Teardown how) {
+    m_bDestroying = true;
+    SendMessage(WM_DESTROY);
+    // The children go after their parent heard of its end and before it is gone,
+    // so that their handlers still find it.
+    const Teardown childHow = how == Teardown::destroy ? Teardown::destroy : Teardown::parentDying;
+    const std::vector<HWND> children = m_children;
+    for (HWND h : children)
+        if (CWnd* child = FromHandle(h); child && !child->m_bDestroying) child->DestroySequence(childHow);
+    ReleaseWidget(how);
+    SendMessage(WM_NCDESTROY);
+}
+
+void CWnd::ReleaseWidget(Teardown how) {
+    AfxForgetCapture(m_hWnd, how != Teardown::dying);
+    LeaveParent();
+    QWidget* widget = m_pWidget;
+    if (widget && how == Teardown::destroy) OnWidgetReleasing(widget);
+    if (m_pBridge) DetachBridge();
+    m_pScrollBars.reset();
+    m_pWidget = nullptr;
+    m_pPaintDevice = nullptr;
+    if (!widget) return;
+    if (how == Teardown::destroy) widget->hide();
+    // Deleted later: the widget may be delivering the event that destroys the
+    // window. A widget whose ancestor Qt deletes now goes with it.
+    widget->deleteLater();
 }
 
 void CWnd::DetachBridge() {
@@ -206,36 +128,28 @@ void CWnd::DetachBridge() {
     m_pBridge.release()->deleteLater();
 }
 
-void CWnd::ReleaseWidget(bool deleteWidget) {
-    QWidget* widget = m_pWidget;
-    if (!widget) return;
-    if (g_capture == widget || g_capture == GetInputWidget()) ReleaseCapture();
-    OnWidgetReleasing(widget);
-    DetachBridge();
-    m_pWidget = nullptr;
-    if (deleteWidget) {
-        widget->hide();
-        widget->deleteLater();
-    }
-}
-
-void CWnd::OnWidgetDestroyedExternally() {
-    // Qt deleted the widget (its parent went): the window is gone without the
-    // usual destroy sequence; only the final step runs.
-    m_pWidget = nullptr;
-    DetachBridge();
-    OnNcDestroy();
-}
-
 void CWnd::OnWidgetReleasing(QWidget*) {}
 
 BOOL CWnd::PreCreateWindow(CREATESTRUCT&) {
     return TRUE;
 }
 
-QWidget* CWnd::CreateWidget(const CREATESTRUCT&, QWidget* parentWidget) {
+QWidget* CWnd::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) {
     SetOwnPaintAndInput(true);
-    return new QWidget(parentWidget);
+    if (!(cs.style & (WS_HSCROLL | WS_VSCROLL))) {
+        // Mouse moves arrive without a button pressed, as windows expect.
+        auto* widget = new QWidget(parentWidget);
+        widget->setMouseTracking(true);
+        return widget;
+    }
+    auto* area = new CWndScrollArea(parentWidget);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy((cs.style & WS_HSCROLL) ? Qt::ScrollBarAsNeeded
+                                                               : Qt::ScrollBarAlwaysOff);
+    area->setVerticalScrollBarPolicy((cs.style & WS_VSCROLL) ? Qt::ScrollBarAsNeeded
+                                                             : Qt::ScrollBarAlwaysOff);
+    area->viewport()->setMouseTracking(true);
+    return area;
 }
 
 BOOL CWnd::Create(const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle, const RECT& rect,
@@ -246,6 +160,7 @@ BOOL CWnd::Create(const char* lpszClassName, const char* lpszWindowName, DWORD d
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle,
                     int x, int y, int nWidth, int nHeight, CWnd* pParentWnd, UINT nID, LPVOID lpParam) {
+    ASSERT_UI_THREAD();
     CREATESTRUCT cs;
     cs.dwExStyle = dwExStyle;
     cs.lpszClass = lpszClassName ? lpszClassName : "";
@@ -272,6 +187,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpsz
     m_dwExStyle = cs.dwExStyle;
     m_nID = cs.id;
     AttachWidget(widget);
+    if (m_bOwnPaintAndInput) CreateScrollBars();
     OnWidgetAttached();
     if (cs.x != CW_USEDEFAULT && cs.cx != CW_USEDEFAULT && cs.cx > 0 && cs.cy > 0)
         widget->setGeometry(cs.x, cs.y, cs.cx, cs.cy);
@@ -287,37 +203,9 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpsz
     return TRUE;
 }
 
-BOOL CWnd::DestroyWindow() {
-    if (!m_pWidget || m_bDestroying) return FALSE;
-    m_bDestroying = true;
-    SendMessage(WM_DESTROY);
-    // Children go before their parent, so that a child's handlers still find it.
-    std::vector<HWND> children;
-    for (CWnd* child : GetChildWindows())
-        children.push_back(child->m_hWnd);
-    for (HWND h : children)
-        if (CWnd* child = FromHandle(h)) child->DestroyWindow();
-    ReleaseWidget(true);
-    SendMessage(WM_NCDESTROY);
-    return TRUE;
-}
-
 void CWnd::PostNcDestroy() {}
 
 // --- messages ---------------------------------------------------------------------------------------
-
-LRESULT CWnd::CallHooks(size_t index, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (index < m_hooks.size()) return m_hooks[index]->HookProc(message, wParam, lParam);
-    return WindowProc(message, wParam, lParam);
-}
-
-LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return CallHooks(0, message, wParam, lParam);
-}
-
-BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return ::PostMessage(m_hWnd, message, wParam, lParam);
-}
 
 void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep) {
     std::vector<HWND> children;
@@ -329,14 +217,6 @@ void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, 
         child->SendMessage(message, wParam, lParam);
         if (bDeep && (child = FromHandle(h))) child->SendMessageToDescendants(message, wParam, lParam, TRUE);
     }
-}
-
-BOOL CWnd::PreTranslateMessage(UINT, WPARAM, LPARAM) {
-    return FALSE;
-}
-
-LRESULT CWnd::DefWindowProc(UINT, WPARAM, LPARAM) {
-    return 0;
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -405,6 +285,30 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CHAR:
         OnChar(flags, LOWORD(lParam), HIWORD(lParam));
         return 0;
+    case WM_SYSKEYDOWN:
+        OnSysKeyDown(flags, LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_SYSKEYUP:
+        OnSysKeyUp(flags, LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_SYSCHAR:
+        OnSysChar(flags, LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_NOTIFY: {
+        LRESULT answer = 0;
+        OnNotify(wParam, lParam, &answer);
+        return answer;
+    }
+    case WM_SETCURSOR:
+        return OnSetCursor(FromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(lParam), HIWORD(lParam));
+    case WM_CAPTURECHANGED:
+        OnCaptureChanged(FromHandle(reinterpret_cast<HWND>(lParam)));
+        return 0;
+    case WM_CONTEXTMENU:
+        OnContextMenu(FromHandle(reinterpret_cast<HWND>(wParam)), point);
+        return 0;
+    case WM_GETDLGCODE:
+        return OnGetDlgCode();
     case WM_SETFOCUS:
         OnSetFocus(FromHandle(reinterpret_cast<HWND>(wParam)));
         return 0;
@@ -412,10 +316,10 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         OnKillFocus(FromHandle(reinterpret_cast<HWND>(wParam)));
         return 0;
     case WM_HSCROLL:
-        OnHScroll(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<CScrollBar*>(lParam));
+        OnHScroll(LOWORD(wParam), AfxScrollPosOf(wParam), reinterpret_cast<CScrollBar*>(lParam));
         return 0;
     case WM_VSCROLL:
-        OnVScroll(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<CScrollBar*>(lParam));
+        OnVScroll(LOWORD(wParam), AfxScrollPosOf(wParam), reinterpret_cast<CScrollBar*>(lParam));
         return 0;
     case WM_INITMENUPOPUP:
         OnInitMenuPopup(CMenu::FromHandle(reinterpret_cast<HMENU>(wParam)), LOWORD(lParam), HIWORD(lParam));
@@ -452,122 +356,48 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
         OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &state, nullptr);
         if (!state.m_bEnabled) return FALSE;
         nCode = CN_COMMAND;
+    } else {
+        // A control's notification: the control may answer it itself.
+        const HWND self = m_hWnd;
+        if (CWnd* control = FromHandle(reinterpret_cast<HWND>(lParam));
+            control && control->OnChildNotify(WM_COMMAND, wParam, lParam, nullptr))
+            return TRUE;
+        if (!::IsWindow(self)) return TRUE;
     }
     return OnCmdMsg(nID, nCode, nullptr, nullptr);
 }
 
-// --- Qt events --------------------------------------------------------------------------------------
-
-bool CWnd::FilterEvent(QObject* watched, QEvent* event) {
-    bool consumed = false;
-    TranslateEvent(watched, event, consumed);
-    return consumed;
+BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult) {
+    auto* header = reinterpret_cast<NMHDR*>(lParam);
+    if (!header) return FALSE;
+    const HWND self = m_hWnd;
+    if (CWnd* control = FromHandle(header->hwndFrom);
+        control && control->OnChildNotify(WM_NOTIFY, header->idFrom, lParam, pResult))
+        return TRUE;
+    if (!::IsWindow(self)) return TRUE;
+    AFX_NOTIFY notify{pResult, header};
+    return OnCmdMsg(static_cast<UINT>(header->idFrom), static_cast<int>(MAKELONG(header->code, WM_NOTIFY)),
+                    &notify, nullptr);
 }
 
-void CWnd::TrackNormalRect() {
-    if (!m_pWidget) return;
-    if (m_pWidget->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) return;
-    m_rcNormal = rectOf(m_pWidget->geometry());
-}
-
-LRESULT CWnd::TranslateEvent(QObject* watched, QEvent* event, bool& consumed) {
-    QWidget* input = GetInputWidget();
-    const bool own = m_bOwnPaintAndInput && watched == input;
-    switch (event->type()) {
-    case QEvent::Close:
-        if (watched == m_pWidget) {
-            event->ignore();
-            consumed = true;
-            return SendMessage(WM_CLOSE);
-        }
-        break;
-    case QEvent::Move:
-        if (watched == m_pWidget) TrackNormalRect();
-        break;
-    case QEvent::Resize:
-        if (watched == m_pWidget) TrackNormalRect();
-        if (watched == input) {
-            UINT kind = SIZE_RESTORED;
-            if (m_pWidget && m_pWidget->isMaximized()) kind = SIZE_MAXIMIZED;
-            if (m_pWidget && m_pWidget->isMinimized()) kind = SIZE_MINIMIZED;
-            SendMessage(WM_SIZE, kind, MAKELPARAM(input->width(), input->height()));
-        }
-        break;
-    case QEvent::Paint:
-        if (own) {
-            consumed = true;
-            m_pPaintDevice = input;
-            SendMessage(WM_PAINT);
-            m_pPaintDevice = nullptr;
-        }
-        break;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove: {
-        if (!own) break;
-        consumed = true;
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        const LPARAM where = pointParam(mouse->position().toPoint());
-        UINT message = WM_MOUSEMOVE;
-        const bool press = event->type() == QEvent::MouseButtonPress;
-        const bool dbl = event->type() == QEvent::MouseButtonDblClick;
-        if (event->type() != QEvent::MouseMove) {
-            switch (mouse->button()) {
-            case Qt::LeftButton:
-                message = dbl ? WM_LBUTTONDBLCLK : press ? WM_LBUTTONDOWN : WM_LBUTTONUP;
-                break;
-            case Qt::RightButton:
-                message = dbl ? WM_RBUTTONDBLCLK : press ? WM_RBUTTONDOWN : WM_RBUTTONUP;
-                break;
-            case Qt::MiddleButton:
-                message = dbl ? WM_MBUTTONDBLCLK : press ? WM_MBUTTONDOWN : WM_MBUTTONUP;
-                break;
-            default:
-                return 0;
-            }
-        }
-        return SendMessage(message, mouseFlags(mouse->buttons(), mouse->modifiers()), where);
+BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    LRESULT ignored = 0;
+    if (!pResult) pResult = &ignored;
+    switch (message) {
+    case WM_COMMAND:
+        return OnCmdMsg(GetDlgCtrlID(),
+                        static_cast<int>(MAKELONG(HIWORD(wParam), WM_REFLECT_BASE + WM_COMMAND)), nullptr,
+                        nullptr);
+    case WM_NOTIFY: {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        AFX_NOTIFY notify{pResult, header};
+        return OnCmdMsg(GetDlgCtrlID(), static_cast<int>(MAKELONG(header->code, WM_REFLECT_BASE + WM_NOTIFY)),
+                        &notify, nullptr);
     }
-    case QEvent::Wheel: {
-        if (!own) break;
-        consumed = true;
-        auto* wheel = static_cast<QWheelEvent*>(event);
-        const UINT flags = mouseFlags(wheel->buttons(), wheel->modifiers());
-        return SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(static_cast<int>(flags), wheel->angleDelta().y()),
-                           pointParam(wheel->globalPosition().toPoint()));
-    }
-    case QEvent::Leave:
-        if (own) SendMessage(WM_MOUSELEAVE);
-        break;
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease: {
-        if (!m_bOwnPaintAndInput || (watched != input && watched != m_pWidget)) break;
-        auto* key = static_cast<QKeyEvent*>(event);
-        const UINT vk = AfxQtKeyToVirtualKey(key->key());
-        const LPARAM info = MAKELPARAM(1, key->isAutoRepeat() ? 0x4000 : 0);
-        if (event->type() == QEvent::KeyPress) {
-            if (vk) SendMessage(WM_KEYDOWN, vk, info);
-            const QString text = key->text();
-            for (QChar c : text)
-                if (c.isPrint() || c == '\r' || c == '\b' || c == '\t' || c == QChar(0x1B))
-                    SendMessage(WM_CHAR, c.unicode(), info);
-        } else if (vk) {
-            SendMessage(WM_KEYUP, vk, info);
-        }
-        consumed = true;
-        return 0;
-    }
-    case QEvent::FocusIn:
-        if (own) SendMessage(WM_SETFOCUS);
-        break;
-    case QEvent::FocusOut:
-        if (own) SendMessage(WM_KILLFOCUS);
-        break;
     default:
         break;
     }
-    return 0;
+    return FALSE;
 }
 
 // --- state ------------------------------------------------------------------------------------------
@@ -664,12 +494,6 @@ void CWnd::GetWindowText(CString& rString) const {
 
 CString CWnd::GetWindowText() const {
     return m_strWindowText;
-}
-
-int CWnd::SetDlgCtrlID(int nID) {
-    const int previous = static_cast<int>(m_nID);
-    m_nID = static_cast<UINT>(nID);
-    return previous;
 }
 
 // --- geometry ---------------------------------------------------------------------------------------
@@ -804,38 +628,11 @@ CWnd* CWnd::GetFocus() {
     return FromWidget(QApplication::focusWidget());
 }
 
-CWnd* CWnd::SetCapture() {
-    CWnd* previous = GetCapture();
-    if (QWidget* w = GetInputWidget()) {
-        if (g_capture && g_capture != w) g_capture->releaseMouse();
-        w->grabMouse();
-        g_capture = w;
-    }
-    return previous;
-}
-
-CWnd* CWnd::GetCapture() {
-    return g_capture ? FromWidget(g_capture) : nullptr;
-}
-
-BOOL CWnd::ReleaseCapture() {
-    if (!g_capture) return FALSE;
-    QPointer<QWidget> w = g_capture;
-    g_capture = nullptr;
-    if (w) w->releaseMouse();
-    return TRUE;
-}
-
 void CWnd::BringWindowToTop() {
     if (m_pWidget) m_pWidget->raise();
 }
 
 // --- family -----------------------------------------------------------------------------------------
-
-CWnd* CWnd::GetParent() const {
-    if (!m_pWidget) return nullptr;
-    return FromWidget(m_pWidget->parentWidget());
-}
 
 CWnd* CWnd::GetTopLevelParent() const {
     const CWnd* wnd = this;
@@ -861,43 +658,10 @@ CFrameWnd* CWnd::GetTopLevelFrame() const {
     return frame;
 }
 
-void CWnd::CollectChildWindows(const QWidget* widget, std::vector<CWnd*>& children) const {
-    for (QObject* object : widget->children()) {
-        auto* w = qobject_cast<QWidget*>(object);
-        if (!w) continue;
-        const QVariant handle = w->property(kHandleProperty);
-        const auto hWnd = handle.isValid()
-                              ? reinterpret_cast<HWND>(static_cast<std::uintptr_t>(handle.value<quintptr>()))
-                              : nullptr;
-        // Untagged widgets and this window's other widgets hold further children.
-        if (!hWnd || hWnd == m_hWnd) {
-            CollectChildWindows(w, children);
-            continue;
-        }
-        // Another window's own widget is a child; what lies below belongs to it.
-        CWnd* wnd = FromHandle(hWnd);
-        if (wnd && wnd->m_pWidget == w) children.push_back(wnd);
-    }
-}
-
-std::vector<CWnd*> CWnd::GetChildWindows() const {
-    std::vector<CWnd*> children;
-    // The widgets of other windows nearest below this window's widgets, in the
-    // order they were created; the walk does not go into them, so a deep walk over
-    // the family visits every widget once.
-    if (m_pWidget) CollectChildWindows(m_pWidget, children);
-    return children;
-}
-
-CWnd* CWnd::GetDlgItem(int nID) const {
-    for (CWnd* child : GetChildWindows())
-        if (child->GetDlgCtrlID() == nID) return child;
-    return nullptr;
-}
-
 // --- timers -----------------------------------------------------------------------------------------
 
 UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, void*) {
+    ASSERT_UI_THREAD();
     if (!m_pBridge) return 0;
     KillTimer(nIDEvent);
     const int qtId = m_pBridge->startTimer(static_cast<int>(nElapse));
@@ -918,6 +682,7 @@ BOOL CWnd::KillTimer(UINT_PTR nIDEvent) {
 }
 
 int CWnd::MessageBox(const char* lpszText, const char* lpszCaption, UINT nType) {
+    ASSERT_UI_THREAD();
     CMessageBoxRequest request;
     request.text = lpszText ? lpszText : "";
     request.caption = lpszCaption ? lpszCaption : "Error";
@@ -941,7 +706,9 @@ void CWnd::OnNcDestroy() {
     for (CWndMessageHook* hook : m_hooks)
         hook->m_pWnd = nullptr;
     m_hooks.clear();
-    PostNcDestroy();
+    m_bDestroying = false;
+    // A window being deleted is past the point where it could delete itself.
+    if (!m_bInDestructor) PostNcDestroy();
 }
 
 void CWnd::OnClose() {
@@ -950,49 +717,80 @@ void CWnd::OnClose() {
 void CWnd::OnSize(UINT, int, int) {}
 void CWnd::OnTimer(UINT_PTR) {}
 void CWnd::OnPaint() {}
-void CWnd::OnLButtonDown(UINT, CPoint) {}
-void CWnd::OnLButtonUp(UINT, CPoint) {}
-void CWnd::OnLButtonDblClk(UINT, CPoint) {}
-void CWnd::OnRButtonDown(UINT, CPoint) {}
-void CWnd::OnRButtonUp(UINT, CPoint) {}
-void CWnd::OnMButtonDown(UINT, CPoint) {}
-void CWnd::OnMButtonUp(UINT, CPoint) {}
-void CWnd::OnMouseMove(UINT, CPoint) {}
+void CWnd::OnLButtonDown(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnLButtonUp(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnLButtonDblClk(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnRButtonDown(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnRButtonUp(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnMButtonDown(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnMButtonUp(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnMouseMove(UINT, CPoint) {
+    Default();
+}
 BOOL CWnd::OnMouseWheel(UINT, short, CPoint) {
-    return FALSE;
+    return static_cast<BOOL>(Default());
+}
+void CWnd::OnSysKeyDown(UINT, UINT, UINT) {
+    Default();
+}
+void CWnd::OnSysKeyUp(UINT, UINT, UINT) {
+    Default();
+}
+void CWnd::OnSysChar(UINT, UINT, UINT) {
+    Default();
+}
+BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) {
+    return static_cast<BOOL>(Default());
+}
+void CWnd::OnCaptureChanged(CWnd*) {
+    Default();
+}
+void CWnd::OnContextMenu(CWnd*, CPoint) {
+    Default();
+}
+UINT CWnd::OnGetDlgCode() {
+    return static_cast<UINT>(Default());
 }
 void CWnd::OnMouseLeave() {}
-void CWnd::OnKeyDown(UINT, UINT, UINT) {}
-void CWnd::OnKeyUp(UINT, UINT, UINT) {}
-void CWnd::OnChar(UINT, UINT, UINT) {}
-void CWnd::OnSetFocus(CWnd*) {}
-void CWnd::OnKillFocus(CWnd*) {}
-void CWnd::OnHScroll(UINT, UINT, CScrollBar*) {}
-void CWnd::OnVScroll(UINT, UINT, CScrollBar*) {}
+void CWnd::OnKeyDown(UINT, UINT, UINT) {
+    Default();
+}
+void CWnd::OnKeyUp(UINT, UINT, UINT) {
+    Default();
+}
+void CWnd::OnChar(UINT, UINT, UINT) {
+    Default();
+}
+void CWnd::OnSetFocus(CWnd*) {
+    Default();
+}
+void CWnd::OnKillFocus(CWnd*) {
+    Default();
+}
+void CWnd::OnHScroll(UINT, UINT, CScrollBar*) {
+    Default();
+}
+void CWnd::OnVScroll(UINT, UINT, CScrollBar*) {
+    Default();
+}
 void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) {}
 void CWnd::OnMenuSelect(UINT, UINT, HMENU) {}
 void CWnd::OnExitMenuLoop(BOOL) {}
 void CWnd::OnMDIActivate(BOOL, CWnd*, CWnd*) {}
 LRESULT CWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM) {
     return 0;
-}
-
-// --- calls on handles -------------------------------------------------------------------------------
-
-BOOL IsWindow(HWND hWnd) {
-    return CWnd::FromHandle(hWnd) != nullptr;
-}
-
-BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!hWnd) return FALSE;
-    std::lock_guard<std::mutex> lock(g_registryMutex);
-    auto it = g_registry.find(hWnd);
-    if (it == g_registry.end() || !it->second->m_pBridge) return FALSE;
-    QCoreApplication::postEvent(it->second->m_pBridge.get(), new CMessageEvent(message, wParam, lParam));
-    return TRUE;
-}
-
-LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    CWnd* wnd = CWnd::FromHandle(hWnd);
-    return wnd ? wnd->SendMessage(message, wParam, lParam) : 0;
 }

@@ -6,18 +6,33 @@
 // so code that keeps handles (workspaces, tree items, worker threads) can ask
 // whether the window still exists.
 //
+// A window dies one way, whoever starts it (DestroyWindow, Qt deleting the
+// widget because its parent went or a subwindow was closed, the C++ object
+// deleted while its window exists): WM_DESTROY to the window, then the same for
+// each of its child windows, then WM_NCDESTROY and PostNcDestroy. Containers
+// that keep windows drop them in OnDestroy.
+//
 // The Qt events that the program reacts to arrive as messages through
 // SendMessage, so message hooks and ON_MESSAGE entries see them, and end in the
 // virtual handlers (OnSize, OnLButtonDown, OnKeyDown, OnTimer, OnClose, ...).
-// PostMessage may be called from any thread; the message is handled on the
-// user-interface thread.
+// Before that, PreTranslateMessage of the window and of its parents up to the
+// top-level window may stop mouse and key input. A window over a Qt control
+// passes an input message on to the control when its handler chain reaches
+// Default (the base On... handlers do); a window that paints itself keeps its input.
+// A handler may destroy its own window: the event goes no further.
+//
+// Windows are made, messages sent and timers set on the user-interface thread
+// only (asserted in debug builds). PostMessage may be called from any thread;
+// the message is handled on the user-interface thread.
 #include "platform/core/CRect.h"
 #include "platform/core/CString.h"
 #include "platform/ui/CCmdTarget.h"
 #include "platform/ui/WinUi.h"
 
+#include <cassert>
 #include <map>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 class CFrameWnd;
@@ -29,7 +44,45 @@ struct CCreateContext;
 class QEvent;
 class QObject;
 class QPaintDevice;
+class QScrollBar;
 class QWidget;
+struct CWndScrollBars;
+
+// A cursor: one of the standard shapes (AfxLoadStandardCursor).
+struct HICON__;
+using HCURSOR = HICON__*;
+constexpr UINT IDC_ARROW = 32512;
+constexpr UINT IDC_IBEAM = 32513;
+constexpr UINT IDC_WAIT = 32514;
+constexpr UINT IDC_CROSS = 32515;
+constexpr UINT IDC_UPARROW = 32516;
+constexpr UINT IDC_SIZENWSE = 32642;
+constexpr UINT IDC_SIZENESW = 32643;
+constexpr UINT IDC_SIZEWE = 32644;
+constexpr UINT IDC_SIZENS = 32645;
+constexpr UINT IDC_SIZEALL = 32646;
+constexpr UINT IDC_NO = 32648;
+constexpr UINT IDC_HAND = 32649;
+
+// The scroll bar settings of SetScrollInfo and GetScrollInfo.
+constexpr UINT SIF_RANGE = 0x0001;
+constexpr UINT SIF_PAGE = 0x0002;
+constexpr UINT SIF_POS = 0x0004;
+constexpr UINT SIF_DISABLENOSCROLL = 0x0008;
+constexpr UINT SIF_TRACKPOS = 0x0010;
+constexpr UINT SIF_ALL = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
+constexpr int SB_BOTH = 3;
+
+struct SCROLLINFO {
+    UINT cbSize = sizeof(SCROLLINFO);
+    UINT fMask = 0;
+    int nMin = 0;
+    int nMax = 0;
+    UINT nPage = 0;
+    int nPos = 0;
+    int nTrackPos = 0;
+};
+using LPSCROLLINFO = SCROLLINFO*;
 
 struct CREATESTRUCT {
     LPVOID lpCreateParams = nullptr; // the CCreateContext when a frame or view is created
@@ -89,6 +142,18 @@ public:
     // The window that a widget belongs to (the widget or its nearest tagged ancestor).
     static CWnd* FromWidget(const QWidget* widget);
 
+    // Makes the window stand for an existing Qt widget (which it does not own: Detach
+    // gives it back, and the widget's deletion destroys the window). FALSE when the
+    // window already has a widget or the widget belongs to another window.
+    BOOL Attach(QWidget* widget);
+    // Gives the widget back without destroying anything; the handle dies.
+    QWidget* Detach();
+    // Attach, and the window's handlers see the control's messages first.
+    BOOL SubclassWindow(QWidget* widget);
+    // The same for the parent's child window with the id, whose widget this window takes over.
+    BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
+    QWidget* UnsubclassWindow();
+
     // The widget of the window (a top-level window, a subwindow, a dock, a control).
     QWidget* GetWidget() const { return m_pWidget; }
     // Where child windows go.
@@ -114,11 +179,22 @@ public:
     void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE);
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // The message being handled runs on to DefWindowProc: a Qt control under the
+    // window then gets its input event.
+    LRESULT Default();
+    // A menu command, an accelerator or a control's notification (the control's
+    // handle in lParam, its code in the high word of wParam; offered to the control first).
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
-    virtual BOOL PreTranslateMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // A control's WM_NOTIFY record (offered to the control first); *pResult is the answer.
+    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // A notification this window sent to its parent, reflected back to it; TRUE when it took it.
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // Mouse and key input before dispatch; TRUE stops it. Asked of the target window,
+    // then of its parents up to the top-level window.
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
 
     // State.
-    BOOL IsWindow() const { return m_pWidget != nullptr; }
+    BOOL IsWindow() const { return m_hWnd != nullptr; }
     BOOL ShowWindow(int nCmdShow);
     BOOL IsWindowVisible() const;
     BOOL EnableWindow(BOOL bEnable = TRUE);
@@ -163,9 +239,25 @@ public:
     CWnd* GetTopLevelParent() const;
     CFrameWnd* GetParentFrame() const;
     CFrameWnd* GetTopLevelFrame() const;
+    // The first child window with the id, without a walk over the widgets.
     CWnd* GetDlgItem(int nID) const;
-    // The direct child windows, in the order their widgets were created.
+    // The direct child windows, in the order they were created.
     std::vector<CWnd*> GetChildWindows() const;
+
+    // The window's own scroll bars (made for WS_HSCROLL and WS_VSCROLL). The
+    // user's scrolling arrives as WM_HSCROLL/WM_VSCROLL with the SB_ codes;
+    // positions are 32-bit (GetScrollPos, GetScrollInfo's nTrackPos).
+    BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE);
+    BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL) const;
+    int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE);
+    int GetScrollPos(int nBar) const;
+    void SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw = TRUE);
+    void GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const;
+    int GetScrollLimit(int nBar) const;
+    void ShowScrollBar(UINT nBar, BOOL bShow = TRUE);
+    void EnableScrollBarCtrl(int nBar, BOOL bEnable = TRUE);
+    // The Qt bar of SB_HORZ or SB_VERT; null when the window has none.
+    QScrollBar* GetQtScrollBar(int nBar) const;
 
     // Timers: OnTimer(nIDEvent) every nElapse ms; a second SetTimer with the same id replaces it.
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, void* lpfnTimer = nullptr);
@@ -194,9 +286,16 @@ public:
     virtual void OnMouseMove(UINT nFlags, CPoint point);
     virtual BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     virtual void OnMouseLeave();
+    virtual BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    virtual void OnCaptureChanged(CWnd* pWnd);
+    virtual void OnContextMenu(CWnd* pWnd, CPoint pos);
+    virtual UINT OnGetDlgCode();
     virtual void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     virtual void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
     virtual void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual void OnSysKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual void OnSysChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     virtual void OnSetFocus(CWnd* pOldWnd);
     virtual void OnKillFocus(CWnd* pNewWnd);
     virtual void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
@@ -215,14 +314,19 @@ protected:
     virtual bool FilterEvent(QObject* watched, QEvent* event);
     // Also routes the events of another widget of this window through FilterEvent.
     void WatchWidget(QWidget* widget);
-    // Whether the window paints itself (OnPaint) and takes mouse and key input
-    // as messages; windows over Qt controls leave both to the control.
+    // Whether the window paints itself (OnPaint) and keeps its mouse and key
+    // input; a window over a Qt control sees its input as messages too and hands
+    // on to the control what its handlers leave to Default.
     void SetOwnPaintAndInput(bool own) { m_bOwnPaintAndInput = own; }
     bool HasOwnPaintAndInput() const { return m_bOwnPaintAndInput; }
     // The device of the paint event being handled (in OnPaint only).
     QPaintDevice* GetPaintDevice() const { return m_pPaintDevice; }
-    // The widget is going away: frames take it out of their containers.
+    // DestroyWindow is about to delete the widget (still whole): a class undoes
+    // what it did to Qt with it. Not called when Qt deletes the widget itself.
     virtual void OnWidgetReleasing(QWidget* widget);
+    // For the destructors of classes whose containers refer to the window: the
+    // window dies here, while the class is still itself; PostNcDestroy is not called.
+    void DestroyFromDestructor();
     // The widget exists and has its handle: a class watches its other widgets here.
     virtual void OnWidgetAttached() {}
     // ShowWindow or SetWindowPlacement changed how the window is shown.
@@ -236,17 +340,33 @@ protected:
 private:
     friend class CWndBridge;
     friend class CWndMessageHook;
+    friend class CWndSentinel;
+    friend struct CWndScrollBars;
     friend BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // Registry and family (CWndRegistry.cpp).
     bool AttachWidget(QWidget* widget);
+    void Register();
     void Unregister();
-    // Stops the timers, takes the handle out of use and lets the bridge go.
+    void JoinParent(CWnd* parent);
+    void LeaveParent();
+    void OnChildIdChanged(CWnd* child, int oldId);
+    // Teardown (CWnd.cpp): destroy deletes the widget; dying is Qt deleting it;
+    // parentDying is Qt deleting an ancestor, which takes the widget along.
+    enum class Teardown { destroy, dying, parentDying };
+    void DestroySequence(Teardown how);
+    void ReleaseWidget(Teardown how);
     void DetachBridge();
-    void ReleaseWidget(bool deleteWidget);
-    void OnWidgetDestroyedExternally();
+    void OnWidgetDying();
+    // Messages and Qt events (CWndEvents.cpp).
     LRESULT CallHooks(size_t index, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT TranslateEvent(QObject* watched, QEvent* event, bool& consumed);
+    // Sends an input message after PreTranslateMessage; false when the window
+    // died meanwhile. *pDefault tells whether the handlers reached Default.
+    bool SendInput(UINT message, WPARAM wParam, LPARAM lParam, bool* pDefault, bool* pStopped);
     void TrackNormalRect();
-    void CollectChildWindows(const QWidget* widget, std::vector<CWnd*>& children) const;
+    void ApplyCursor(UINT message);
+    // Scroll bars (CWndScroll.cpp).
+    void CreateScrollBars();
 
     QWidget* m_pWidget = nullptr;
     std::unique_ptr<CWndBridge> m_pBridge;
@@ -255,11 +375,30 @@ private:
     RECT m_rcNormal{};
     bool m_bOwnPaintAndInput = false;
     bool m_bDestroying = false;
+    bool m_bInDestructor = false;
+    bool m_bAttached = false; // the widget is someone else's (Attach)
     QPaintDevice* m_pPaintDevice = nullptr;
+    int m_nWheelRest = 0; // wheel movement not yet sent (less than a notch)
+    // The family: the parent's handle, the children in the order they came, and
+    // the children by id (GetDlgItem).
+    HWND m_hWndParent = nullptr;
+    std::vector<HWND> m_children;
+    std::unordered_map<int, std::vector<HWND>> m_childrenById;
+    std::unique_ptr<CWndScrollBars> m_pScrollBars;
 };
+
+// The standard cursor shapes (IDC_...).
+HCURSOR AfxLoadStandardCursor(UINT nIDCursor);
+// Sets the cursor of the window being asked for its cursor (WM_SETCURSOR), or of
+// the capture window; returns the one it had.
+HCURSOR SetCursor(HCURSOR hCursor);
 
 // The platform's calls on handles.
 BOOL IsWindow(HWND hWnd);
+// Whether the caller runs on the user-interface thread (the application's).
+bool AfxIsUserInterfaceThread();
+// A programming error when not on the user-interface thread (debug builds).
+#define ASSERT_UI_THREAD() assert(AfxIsUserInterfaceThread() && "only the user-interface thread may do this")
 // Queued to the window's user-interface thread; safe from any thread. FALSE when the window is gone.
 BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -26,6 +26,7 @@ using LPVOID = void*;
 using LPRECT = RECT*;
 using LPCRECT = const RECT*;
 using LPPOINT = POINT*;
+using LPINT = int*;
 struct POSITION_;
 using POSITION = POSITION_*;
 
@@ -54,6 +55,9 @@ constexpr WORD HIWORD(std::uintptr_t v) {
 }
 constexpr LPARAM MAKELPARAM(int lo, int hi) {
     return static_cast<LPARAM>(static_cast<std::uint32_t>((lo & 0xFFFF) | ((hi & 0xFFFF) << 16)));
+}
+constexpr DWORD MAKELONG(std::uintptr_t lo, std::uintptr_t hi) {
+    return static_cast<DWORD>((lo & 0xFFFF) | ((hi & 0xFFFF) << 16));
 }
 constexpr WPARAM MAKEWPARAM(int lo, int hi) {
     return static_cast<WPARAM>(static_cast<std::uint32_t>((lo & 0xFFFF) | ((hi & 0xFFFF) << 16)));
@@ -87,6 +91,7 @@ constexpr UINT WM_SHOWWINDOW = 0x0018;
 constexpr UINT WM_SETTINGCHANGE = 0x001A;
 constexpr UINT WM_SETCURSOR = 0x0020;
 constexpr UINT WM_SETFONT = 0x0030;
+constexpr UINT WM_CONTEXTMENU = 0x007B;
 constexpr UINT WM_GETFONT = 0x0031;
 constexpr UINT WM_NOTIFY = 0x004E;
 constexpr UINT WM_HELP = 0x0053;
@@ -130,6 +135,114 @@ constexpr UINT WM_SETMESSAGESTRING = 0x0362;
 constexpr UINT WM_IDLEUPDATECMDUI = 0x0363;
 constexpr UINT WM_INITIALUPDATE = 0x0364;
 constexpr UINT WM_USER = 0x0400;
+// Notifications that a parent reflects back to the control that sent them arrive
+// under the reflection base plus their message.
+constexpr UINT WM_REFLECT_BASE = 0xBC00;
+
+// What a window wants of the keyboard (answers to WM_GETDLGCODE).
+constexpr UINT DLGC_WANTARROWS = 0x0001;
+constexpr UINT DLGC_WANTTAB = 0x0002;
+constexpr UINT DLGC_WANTALLKEYS = 0x0004;
+constexpr UINT DLGC_WANTMESSAGE = 0x0004;
+constexpr UINT DLGC_HASSETSEL = 0x0008;
+constexpr UINT DLGC_DEFPUSHBUTTON = 0x0010;
+constexpr UINT DLGC_UNDEFPUSHBUTTON = 0x0020;
+constexpr UINT DLGC_RADIOBUTTON = 0x0040;
+constexpr UINT DLGC_WANTCHARS = 0x0080;
+constexpr UINT DLGC_STATIC = 0x0100;
+constexpr UINT DLGC_BUTTON = 0x2000;
+
+// Hit-test codes (the low word of WM_SETCURSOR's lParam).
+constexpr UINT HTERROR = static_cast<UINT>(-2);
+constexpr UINT HTNOWHERE = 0;
+constexpr UINT HTCLIENT = 1;
+constexpr UINT HTHSCROLL = 6;
+constexpr UINT HTVSCROLL = 7;
+
+// One notch of the mouse wheel.
+constexpr int WHEEL_DELTA = 120;
+
+// The header every WM_NOTIFY record starts with; a control's own record follows
+// it (a struct whose first member is the header, or one derived from it).
+struct NMHDR {
+    HWND hwndFrom = nullptr;
+    UINT_PTR idFrom = 0;
+    UINT code = 0;
+};
+using LPNMHDR = NMHDR*;
+
+// A message as PreTranslateMessage sees it: the window it is for, where the mouse
+// was (screen coordinates) and when (milliseconds of the run).
+struct MSG {
+    HWND hwnd = nullptr;
+    UINT message = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+    DWORD time = 0;
+    POINT pt{};
+};
+using LPMSG = MSG*;
+
+// Notification codes that controls send in WM_COMMAND (the high word of wParam).
+constexpr UINT BN_CLICKED = 0;
+constexpr UINT BN_PAINT = 1;
+constexpr UINT BN_HILITE = 2;
+constexpr UINT BN_UNHILITE = 3;
+constexpr UINT BN_DISABLE = 4;
+constexpr UINT BN_DOUBLECLICKED = 5;
+constexpr UINT BN_SETFOCUS = 6;
+constexpr UINT BN_KILLFOCUS = 7;
+constexpr UINT EN_SETFOCUS = 0x0100;
+constexpr UINT EN_KILLFOCUS = 0x0200;
+constexpr UINT EN_CHANGE = 0x0300;
+constexpr UINT EN_UPDATE = 0x0400;
+constexpr UINT EN_ERRSPACE = 0x0500;
+constexpr UINT EN_MAXTEXT = 0x0501;
+constexpr UINT EN_HSCROLL = 0x0601;
+constexpr UINT EN_VSCROLL = 0x0602;
+constexpr UINT CBN_ERRSPACE = static_cast<UINT>(-1);
+constexpr UINT CBN_SELCHANGE = 1;
+constexpr UINT CBN_DBLCLK = 2;
+constexpr UINT CBN_SETFOCUS = 3;
+constexpr UINT CBN_KILLFOCUS = 4;
+constexpr UINT CBN_EDITCHANGE = 5;
+constexpr UINT CBN_EDITUPDATE = 6;
+constexpr UINT CBN_DROPDOWN = 7;
+constexpr UINT CBN_CLOSEUP = 8;
+constexpr UINT CBN_SELENDOK = 9;
+constexpr UINT CBN_SELENDCANCEL = 10;
+constexpr UINT LBN_ERRSPACE = static_cast<UINT>(-2);
+constexpr UINT LBN_SELCHANGE = 1;
+constexpr UINT LBN_DBLCLK = 2;
+constexpr UINT LBN_SELCANCEL = 3;
+constexpr UINT LBN_SETFOCUS = 4;
+constexpr UINT LBN_KILLFOCUS = 5;
+
+// Notification codes of WM_NOTIFY records.
+constexpr UINT NM_OUTOFMEMORY = static_cast<UINT>(-1);
+constexpr UINT NM_CLICK = static_cast<UINT>(-2);
+constexpr UINT NM_DBLCLK = static_cast<UINT>(-3);
+constexpr UINT NM_RETURN = static_cast<UINT>(-4);
+constexpr UINT NM_RCLICK = static_cast<UINT>(-5);
+constexpr UINT NM_RDBLCLK = static_cast<UINT>(-6);
+constexpr UINT NM_SETFOCUS = static_cast<UINT>(-7);
+constexpr UINT NM_KILLFOCUS = static_cast<UINT>(-8);
+constexpr UINT NM_CUSTOMDRAW = static_cast<UINT>(-12);
+constexpr UINT LVN_ITEMCHANGING = static_cast<UINT>(-100);
+constexpr UINT LVN_ITEMCHANGED = static_cast<UINT>(-101);
+constexpr UINT LVN_BEGINLABELEDIT = static_cast<UINT>(-105);
+constexpr UINT LVN_ENDLABELEDIT = static_cast<UINT>(-106);
+constexpr UINT LVN_BEGINDRAG = static_cast<UINT>(-109);
+constexpr UINT TVN_SELCHANGING = static_cast<UINT>(-401);
+constexpr UINT TVN_SELCHANGED = static_cast<UINT>(-402);
+constexpr UINT TVN_GETDISPINFO = static_cast<UINT>(-403);
+constexpr UINT TVN_ITEMEXPANDING = static_cast<UINT>(-405);
+constexpr UINT TVN_ITEMEXPANDED = static_cast<UINT>(-406);
+constexpr UINT TVN_BEGINDRAG = static_cast<UINT>(-407);
+constexpr UINT TVN_DELETEITEM = static_cast<UINT>(-409);
+constexpr UINT TVN_BEGINLABELEDIT = static_cast<UINT>(-410);
+constexpr UINT TVN_ENDLABELEDIT = static_cast<UINT>(-411);
+constexpr UINT TVN_KEYDOWN = static_cast<UINT>(-412);
 
 // WM_SIZE kinds.
 constexpr UINT SIZE_RESTORED = 0;

@@ -1,7 +1,7 @@
 #include "app/shell/ARegistry.h"
 
-#include "tests/support/TempFolder.h"
 #include "platform/storage/CSettingsStore.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

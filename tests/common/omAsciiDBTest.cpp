@@ -1,6 +1,7 @@
 #include "common/omAsciiDB.h"
 
 #include "platform/core/FileIO.h"
+#include "tests/support/TGrade.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -11,44 +12,6 @@
 #include <sstream>
 
 namespace {
-
-// A record as the program's grade and catalogue records are written: a name,
-// then numbers, each read after the separator skip.
-class TGrade : public omAsciiRecord {
-public:
-    static constexpr const char* names[] = {"Name", "E", "fck", "Density"};
-    TGrade() : omAsciiRecord("1111", names) {}
-
-    bool write(std::ostream& out) const override {
-        omWriteString(name, out);
-        for (double v : values)
-            out << ", " << v;
-        out << '\n';
-        return true;
-    }
-    int read(std::istream& in) override {
-        if (isEnd(in)) return 0;
-        if (omReadString(name, in) < 0) return -1;
-        for (double& v : values) {
-            extws(in);
-            in >> v;
-        }
-        if (!in.good()) return -1;
-        nextLine(in);
-        return 1;
-    }
-    unsigned numberOfFields() const override { return 4; }
-    std::string field(unsigned i) const override {
-        if (i == 0) return name;
-        if (i > 3) return {};
-        char buffer[32];
-        auto r = std::to_chars(buffer, buffer + sizeof buffer, values[i - 1]);
-        return std::string(buffer, r.ptr);
-    }
-
-    std::string name;
-    double values[3] = {};
-};
 
 class omAsciiDBTest : public ::testing::Test {
 protected:
@@ -215,4 +178,28 @@ TEST(omAsciiRecordHelpers, FieldReadersAndSeparators) {
     EXPECT_EQ(record.peek(), '"');
     EXPECT_TRUE(probe.isFieldUsed(3));
     EXPECT_FALSE(probe.isFieldUsed(4));
+}
+
+TEST_F(omAsciiDBTest, ManyGroupsKeepTheirOrderAndRepeatedHeadersContinueTheirGroup) {
+    // A damaged copy may hold tens of thousands of headers; each is found by name.
+    constexpr int groups = 20000;
+    std::string text;
+    for (int i = 0; i < groups; ++i)
+        text += "[G" + std::to_string(i) + "]\n\"first\", " + std::to_string(i) + ", 0, 0\n";
+    for (int i = groups - 1; i >= 0; i -= 997)
+        text += "[G" + std::to_string(i) + "]\n\"again\", " + std::to_string(i) + ", 1, 0\n";
+    omAsciiDB<TGrade> db(file(text));
+    // With no current group the first in file order is found: G59 comes first.
+    ASSERT_NE(db.findFirstRecord("again", 0), nullptr);
+    EXPECT_EQ(db.findFirstRecord("again", 0)->values[0], 59.0);
+    const auto& order = db.getGroupNames();
+    ASSERT_EQ(order.size(), std::size_t(groups));
+    EXPECT_EQ(order.front(), "G0");
+    EXPECT_EQ(order[12345], "G12345");
+    EXPECT_EQ(order.back(), "G19999");
+    EXPECT_EQ(names(db.getRecords("G19999")), (std::vector<std::string>{"first", "again"}));
+    EXPECT_EQ(names(db.getRecords("G19998")), (std::vector<std::string>{"first"}));
+    EXPECT_EQ(db.findFirstRecord("again", 0), nullptr) << "G19998 is current and holds none";
+    db.getRecords("G1056");
+    EXPECT_EQ(db.findFirstRecord("again", 0)->values[0], 1056.0);
 }

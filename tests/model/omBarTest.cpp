@@ -192,6 +192,16 @@ TEST_F(Reinforcement, StirrupsWithoutUsableSpacingAreSkipped) {
     EXPECT_EQ(s.getStirrup(0.5), nullptr);
 }
 
+TEST_F(Reinforcement, StirrupsWithoutUsableSpacingCoverNothing) {
+    omStirrupVec s = stirrups({{"2", "10", "20", "0", "0.5"}, {"2", "10", "20", "0.5", "1"}});
+    EXPECT_TRUE(s.isCompletelyDefined(nullptr));
+    s[1].setE(omUnitValue(0.0, omUK_cm));
+    omUncoveredRanges left;
+    EXPECT_FALSE(s.isCompletelyDefined(&left));
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_EQ(left.front(), std::make_pair(0.5, 1.0));
+}
+
 TEST_F(Reinforcement, DensestStirrupAtAPositionIsChosen) {
     // Ratios (area / spacing): 2 x 10 mm every 20 cm = 0.0785; 2 x 8 mm every 10 cm = 0.1005.
     const omStirrupVec s = stirrups({{"2", "10", "20", "0", "1"}, {"2", "8", "10", "0.5", "1"}});

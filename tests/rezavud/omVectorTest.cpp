@@ -236,6 +236,31 @@ TEST(omVector, ReadsValuesSeparatedByWhiteSpace) {
     EXPECT_EQ(values(b), (std::vector<double>{7}));
 }
 
+TEST(omVector, InputEndingRightAfterTheLastValueIsARead) {
+    const struct {
+        const char* text;
+        std::vector<double> expected;
+    } cases[] = {
+        {"{ 2: 1.5 2.5", {1.5, 2.5}},
+        {"{ 1: -7", {-7}},
+        {"{1:1e3\n", {1000}},
+    };
+    for (const auto& c : cases) {
+        omVector v = vec({5, 6, 7});
+        std::istringstream is(c.text);
+        is >> v;
+        EXPECT_FALSE(is.fail()) << c.text;
+        EXPECT_TRUE(is.eof()) << c.text;
+        EXPECT_EQ(values(v), c.expected) << c.text;
+    }
+    // Nothing after the size is no read at all, and the vector stays.
+    omVector kept = vec({5});
+    std::istringstream cut("{ 2:");
+    cut >> kept;
+    EXPECT_TRUE(cut.fail());
+    EXPECT_EQ(values(kept), (std::vector<double>{5}));
+}
+
 TEST(omVector, MalformedInputFailsTheStreamAndKeepsTheVector) {
     for (const char* text : {"{ 3: 1, 2, 3 }", "{ 4: 1 2 3", "{ -2: 1 2", "{ 2000000000: 1 2", "{ x: 1"}) {
         omVector v = vec({5, 6});

@@ -1,8 +1,8 @@
 #include "platform/storage/CCompoundFile.h"
 
-#include "tests/support/TempFolder.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FileIO.h"
+#include "tests/support/TempFolder.h"
 
 #include <gsf/gsf-outfile-msole.h>
 #include <gsf/gsf-outfile.h>
@@ -14,6 +14,7 @@
 #include <csignal>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -382,3 +383,72 @@ TEST(CCompoundStreamTest, ReadsWritesAndSeeksLikeAFile) {
 }
 
 } // namespace
+
+namespace {
+
+// Where the directory entry of an element stands in a compound file's bytes:
+// entries are 128 bytes on 128-byte boundaries, the name in UTF-16 first and
+// its length in bytes (terminator included) at 0x40.
+std::size_t directoryEntry(const std::vector<std::uint8_t>& file, std::string_view name) {
+    for (std::size_t at = 512; at + 128 <= file.size(); at += 128) {
+        bool same = file[at + 0x40] == 2 * (name.size() + 1) && file[at + 0x41] == 0;
+        for (std::size_t i = 0; same && i < name.size(); ++i)
+            same = file[at + 2 * i] == static_cast<std::uint8_t>(name[i]) && file[at + 2 * i + 1] == 0;
+        if (same) return at;
+    }
+    ADD_FAILURE() << "no directory entry \"" << name << "\"";
+    return 0;
+}
+
+void putWord(std::vector<std::uint8_t>& file, std::size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i)
+        file[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+}
+
+} // namespace
+
+TEST_F(CCompoundFileTest, AFileWithADamagedDirectoryEntryIsReportedDamagedNotOpenedHalf) {
+    const auto path = dir / "frame.oxs";
+    writeStrakonFile(path,
+                     {{"Alpha", pattern(100, 1)}, {"Beta", pattern(5000, 2)}, {"Gamma", pattern(70, 3)}});
+    const auto good = fileio::readFile(path);
+    EXPECT_EQ(readStream(path, "Strakon", "Beta"), pattern(5000, 2)) << "the undamaged file opens whole";
+
+    const struct {
+        const char* what;
+        std::function<void(std::vector<std::uint8_t>&, std::size_t)> damage;
+    } cases[] = {
+        {"an element of unknown type", [](auto& file, std::size_t beta) { file[beta + 0x42] = 7; }},
+        {"a stream longer than the file",
+         [](auto& file, std::size_t beta) { putWord(file, beta + 0x78, 0x7FFFFF00); }},
+        {"a second element of the same name",
+         [](auto& file, std::size_t beta) {
+             const char* alias = "ALPHA";
+             for (int i = 0; i < 4; ++i)
+                 file[beta + 2 * i] = static_cast<std::uint8_t>(alias[i]);
+             file[beta + 8] = static_cast<std::uint8_t>(alias[4]);
+             file[beta + 9] = 0;
+             file[beta + 10] = 0;
+             file[beta + 0x40] = 12;
+         }},
+        {"a stream whose first sector lies past the end",
+         [](auto& file, std::size_t beta) { putWord(file, beta + 0x74, 0x00FFFFF0); }},
+    };
+    for (const auto& c : cases) {
+        auto bytes = good;
+        c.damage(bytes, directoryEntry(bytes, "Beta"));
+        const auto damaged = dir / "damaged.oxs";
+        fileio::writeFileAtomically(damaged, bytes);
+        std::string message;
+        try {
+            CCompoundFile file(damaged);
+            auto sub = file.Root().OpenStorage("Strakon");
+            for (const char* name : {"Alpha", "Beta", "Gamma"})
+                sub->OpenStream(name)->GetData();
+        } catch (const CArchiveException& e) {
+            EXPECT_EQ(e.m_cause, CArchiveException::badSchema) << c.what;
+            message = e.what();
+        }
+        EXPECT_NE(message.find("damaged"), std::string::npos) << c.what << ": " << message;
+    }
+}

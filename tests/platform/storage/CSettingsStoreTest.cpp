@@ -1,7 +1,7 @@
 #include "platform/storage/CSettingsStore.h"
 
-#include "tests/support/TempFolder.h"
 #include "platform/core/FileIO.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -211,3 +211,113 @@ TEST_F(CSettingsStoreTest, SetFolderWritesPendingChangesToTheOldFileFirst) {
 }
 
 } // namespace
+
+namespace {
+
+// A key path of the given number of levels: "K\K\...\K".
+std::string nestedPath(std::size_t levels) {
+    std::string path = "K";
+    for (std::size_t i = 1; i < levels; ++i)
+        path += "\\K";
+    return path;
+}
+
+} // namespace
+
+TEST_F(CSettingsStoreTest, KeysDeeperThanTheLimitAreRefusedThroughTheCalls) {
+    CSettingsStore store(dir.path());
+    const struct {
+        std::size_t levels;
+        bool accepted;
+    } cases[] = {{1, true},
+                 {CSettingsStore::kMaxKeyDepth, true},
+                 {CSettingsStore::kMaxKeyDepth + 1, false},
+                 {100000, false}};
+    for (const auto& c : cases) {
+        const std::string path = nestedPath(c.levels);
+        EXPECT_EQ(CSettingsStore::IsValidKeyPath(path), c.accepted) << c.levels;
+        EXPECT_EQ(store.CreateKey(path), c.accepted) << c.levels;
+        EXPECT_EQ(store.SetValue(path, "v", dword(1)), c.accepted) << c.levels;
+        if (!c.accepted) {
+            EXPECT_NE(store.GetLastError().find("nested deeper than 64 levels"), std::string::npos);
+        }
+        EXPECT_EQ(store.QueryValue(path, "v").has_value(), c.accepted) << c.levels;
+    }
+    EXPECT_TRUE(store.Flush()) << store.GetLastError();
+}
+
+TEST_F(CSettingsStoreTest, AFileWithAKeyNestedFarTooDeepIsReadWithoutItAndRepairedByTheNextWrite) {
+    const std::string deep = nestedPath(300000);
+    fileio::writeFileAtomically(dir / CSettingsStore::kFileName,
+                                "[Software\\Orvex]\n\"Before\"=dword:00000001\n[" + deep +
+                                    "]\n\"Inside\"=dword:00000002\n[Software\\Orvex]\n\"After\"=\"kept\"\n[" +
+                                    nestedPath(CSettingsStore::kMaxKeyDepth) +
+                                    "]\n\"Deepest\"=dword:00000003\n");
+    {
+        CSettingsStore store(dir.path());
+        EXPECT_EQ(store.QueryValue("Software\\Orvex", "Before"), dword(1));
+        EXPECT_EQ(store.QueryValue("Software\\Orvex", "After"), text("kept"));
+        EXPECT_EQ(store.QueryValue(nestedPath(CSettingsStore::kMaxKeyDepth), "Deepest"), dword(3));
+        EXPECT_FALSE(store.QueryValue("Software\\Orvex", "Inside").has_value());
+        const std::string error = store.GetLastError();
+        EXPECT_NE(error.find("line 3: the settings key \"K\\K"), std::string::npos) << error;
+        EXPECT_NE(error.find("is nested deeper than 64 levels; the key and its values are ignored"),
+                  std::string::npos)
+            << error;
+        EXPECT_LT(error.size(), 400u) << "the message shows only the start of the key";
+        ASSERT_TRUE(store.SetValue("Software\\Orvex", "New", dword(4)));
+        ASSERT_TRUE(store.Flush()) << store.GetLastError();
+    }
+    const std::string written = fileText(dir / CSettingsStore::kFileName);
+    EXPECT_LT(written.size(), 2000u) << "the refused key is not written again";
+    CSettingsStore reread(dir.path());
+    EXPECT_EQ(reread.QueryValue("Software\\Orvex", "New"), dword(4));
+    EXPECT_EQ(reread.QueryValue(nestedPath(CSettingsStore::kMaxKeyDepth), "Deepest"), dword(3));
+    EXPECT_EQ(reread.GetLastError(), "");
+}
+
+TEST(CSettingsStoreKey, ATreeFarDeeperThanTheFileAllowsIsWrittenAndFreedWithoutRecursion) {
+    // Built in memory past the limit on purpose: writing and freeing such a
+    // tree must take neither the stack nor time that grows with its depth squared.
+    constexpr std::size_t depth = 300000;
+    auto root = std::make_unique<CSettingsStore::Key>();
+    CSettingsStore::Key* key = root.get();
+    for (std::size_t i = 0; i < depth; ++i)
+        key = key->subkeys.emplace("K", std::make_unique<CSettingsStore::Key>()).first->second.get();
+    key->SetValue("Leaf", dword(7));
+    const std::string text = CSettingsStore::Format(*root);
+    EXPECT_NE(text.find("[" + nestedPath(depth) + "]\n\"Leaf\"=dword:00000007\n"), std::string::npos);
+    root.reset();
+}
+
+TEST(CSettingsStoreKey, ManyValuesKeepTheirOrderAndAreFoundByName) {
+    CSettingsStore::Key key;
+    constexpr int count = 40000;
+    for (int i = 0; i < count; ++i)
+        key.SetValue("Value " + std::to_string(i), dword(DWORD(i)));
+    key.SetValue("VALUE 17", dword(99)); // the same name in other case replaces
+    ASSERT_EQ(key.Values().size(), std::size_t(count));
+    EXPECT_TRUE(key.DeleteValue("value 2"));
+    EXPECT_FALSE(key.DeleteValue("value 2"));
+    ASSERT_EQ(key.Values().size(), std::size_t(count - 1));
+    EXPECT_EQ(key.Values()[2].first, "Value 3");
+    EXPECT_EQ(key.FindValue("Value 17")->AsDword(), 99u);
+    EXPECT_EQ(key.FindValue("value 39999")->AsDword(), 39999u);
+    EXPECT_EQ(key.FindValue("Value 3")->AsDword(), 3u);
+    EXPECT_EQ(key.FindValue("Value 2"), nullptr);
+    key.SetValue("Value 2", dword(2));
+    EXPECT_EQ(key.Values().back().first, "Value 2") << "a value made again goes last";
+}
+
+TEST(CSettingsStoreKey, AKeyOfManyValuesReadsBackInItsOrder) {
+    CSettingsStore::Key root;
+    auto& big = *root.subkeys.emplace("Big", std::make_unique<CSettingsStore::Key>()).first->second;
+    for (int i = 0; i < 40000; ++i)
+        big.SetValue("v" + std::to_string(i), dword(DWORD(i)));
+    CSettingsStore::Key reread;
+    CSettingsStore::Parse(CSettingsStore::Format(root), reread);
+    const auto& values = reread.subkeys.at("Big")->Values();
+    ASSERT_EQ(values.size(), 40000u);
+    EXPECT_EQ(values[12345].first, "v12345");
+    EXPECT_EQ(values[12345].second, dword(12345));
+}

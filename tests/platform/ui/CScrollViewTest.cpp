@@ -8,8 +8,11 @@
 #include <QAbstractScrollArea>
 #include <QImage>
 #include <QScrollBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
@@ -18,6 +21,11 @@ class CPageView : public CScrollView {
     DECLARE_DYNCREATE(CPageView)
 public:
     CPoint lastOrigin;
+    std::vector<UINT> vscrolls;
+    void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) override {
+        vscrolls.push_back(nSBCode);
+        CScrollView::OnVScroll(nSBCode, nPos, pScrollBar);
+    }
     void OnInitialUpdate() override { SetScrollSizes(MM_LOMETRIC, CSize(1000, 2000)); }
     void OnDraw(CDC* pDC) override {
         lastOrigin = pDC->GetViewportOrg();
@@ -93,6 +101,25 @@ TEST_F(CScrollViewTest, DrawingIsMappedAndMovedByTheScrollPosition) {
     EXPECT_EQ(QColor(image.pixel(side / 2, 1)), QColor(Qt::red));
     EXPECT_EQ(QColor(image.pixel(side / 2, side - scrolled - 2)), QColor(Qt::red));
     EXPECT_NE(QColor(image.pixel(side / 2, side - scrolled + 2)), QColor(Qt::red));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CScrollViewTest, TheUsersClickOnTheArrowScrollsByALineThroughTheScrollMessages) {
+    frame->ShowWindow(SW_SHOWNORMAL);
+    ProcessEvents();
+    QScrollBar* bar = view->GetScrollArea()->verticalScrollBar();
+    ASSERT_TRUE(bar->isVisible());
+    int mode = 0;
+    SIZE total, page, line;
+    view->GetDeviceScrollSizes(mode, total, page, line);
+    // The arrow at the bar's lower end.
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - 3));
+    EXPECT_EQ(view->vscrolls, std::vector<UINT>({SB_LINEDOWN}));
+    EXPECT_EQ(view->GetDeviceScrollPosition().y, line.cy);
+    EXPECT_EQ(bar->sliderPosition(), line.cy);
 }
 
 } // namespace

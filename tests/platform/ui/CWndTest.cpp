@@ -2,6 +2,7 @@
 
 #include "UiTestSupport.h"
 
+#include "platform/ui/CPromptService.h"
 #include "platform/ui/CWinApp.h"
 
 #include <QTest>
@@ -242,6 +243,30 @@ TEST_F(CWndTest, ShowAndEnableStatesShowInTheStyle) {
     EXPECT_TRUE(child.GetStyle() & WS_DISABLED);
     EXPECT_FALSE(child.IsWindowEnabled());
     EXPECT_TRUE(child.EnableWindow(TRUE)) << "it was disabled";
+}
+
+TEST(CWndThreadTest, SendingTimersWindowsAndPromptsBelongToTheUserInterfaceThread) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    auto onWorker = [](auto work) {
+        std::thread worker(work);
+        worker.join();
+    };
+    bool workerIsUi = true;
+    onWorker([&]() { workerIsUi = AfxIsUserInterfaceThread(); });
+    EXPECT_FALSE(workerIsUi);
+    EXPECT_TRUE(AfxIsUserInterfaceThread());
+
+    // A window object without its window: in a build without the checks the calls do nothing harmful.
+    CWnd wnd;
+    EXPECT_DEBUG_DEATH(onWorker([&]() { wnd.SendMessage(WM_NULL); }), "user-interface thread");
+    EXPECT_DEBUG_DEATH(onWorker([&]() { wnd.SetTimer(1, 10); }), "user-interface thread");
+#ifndef NDEBUG
+    EXPECT_DEATH(
+        onWorker([&]() { wnd.CreateEx(0, nullptr, "W", WS_OVERLAPPEDWINDOW, 0, 0, 10, 10, nullptr, 0); }),
+        "user-interface thread");
+    EXPECT_DEATH(onWorker([&]() { wnd.MessageBox("Text"); }), "user-interface thread");
+    EXPECT_DEATH(onWorker([&]() { AfxMessageBox("Text"); }), "user-interface thread");
+#endif
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // The program's own tables, checked for what the frame and its toolbars rely on.
 #include "resources/ui/StrakonResources.h"
 
-#include "UiTestSupport.h"
+#include "tests/platform/ui/UiTestSupport.h"
 
 #include "platform/ui/CControlBar.h"
 #include "platform/ui/CMenu.h"

@@ -1,0 +1,124 @@
+#include "app/shell/AStructureDocument.h"
+
+#include "platform/core/CArchive.h"
+#include "platform/core/Exceptions.h"
+#include "platform/storage/CCompoundFile.h"
+#include "platform/ui/AfxRes.h"
+
+#include <memory>
+
+IMPLEMENT_DYNCREATE(AStructureDocument, COleDocument)
+
+BEGIN_MESSAGE_MAP(AStructureDocument, COleDocument)
+ON_COMMAND(ID_EDIT_UNDO, &AStructureDocument::OnEditUndo)
+ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, &AStructureDocument::OnUpdateEditUndo)
+ON_COMMAND(ID_EDIT_REDO, &AStructureDocument::OnEditRedo)
+ON_UPDATE_COMMAND_UI(ID_EDIT_REDO, &AStructureDocument::OnUpdateEditRedo)
+END_MESSAGE_MAP()
+
+namespace {
+const char* const kStorageName = "Strakon";
+const char* const kStreamName = "Contents";
+} // namespace
+
+AStructureDocument::AStructureDocument() {
+    EnableCompoundFile(TRUE);
+    m_commandManager.SetDocument(this);
+}
+
+AStructureDocument::~AStructureDocument() = default;
+
+void AStructureDocument::Serialize(CArchive&) {}
+
+BOOL AStructureDocument::OnNewDocument() {
+    return COleDocument::OnNewDocument() ? TRUE : FALSE;
+}
+
+void AStructureDocument::DeleteContents() {
+    m_outputAttributes = AOutputStructureAttributes();
+    COleDocument::DeleteContents();
+}
+
+void AStructureDocument::LoadFromStorage() {
+    CCompoundStorage* root = GetRootStorage();
+    if (!root || !root->IsStorage(kStorageName))
+        throw CArchiveException(CArchiveException::badSchema, GetPathName(), "the file holds no structure");
+    try {
+        std::unique_ptr<CCompoundStorage> storage = root->OpenStorage(kStorageName);
+        // A missing stream is made in the working copy only; it is never
+        // committed, so the file stays as it is.
+        std::unique_ptr<CCompoundStream> stream = storage->IsStream(kStreamName)
+                                                      ? storage->OpenStream(kStreamName)
+                                                      : storage->CreateStream(kStreamName);
+        CArchive ar(CArchive::load, stream->GetData());
+        ar.m_pDocument = this;
+        if (ar.Size() > 0) Serialize(ar);
+        ar.Close();
+    } catch (...) {
+        DeleteContents();
+        throw;
+    }
+}
+
+void AStructureDocument::SaveToStorage(CObject* pObject) {
+    CCompoundStorage* root = GetRootStorage();
+    if (!root) throw CFileException(CFileException::badPath, GetPathName(), 0, "the document has no file");
+    try {
+        std::unique_ptr<CCompoundStorage> storage = root->IsStorage(kStorageName)
+                                                        ? root->OpenStorage(kStorageName)
+                                                        : root->CreateStorage(kStorageName);
+        std::unique_ptr<CCompoundStream> stream = storage->CreateStream(kStreamName);
+        CArchive ar(CArchive::store);
+        ar.m_pDocument = this;
+        SerializeObject(pObject, ar);
+        stream->SetData(ar.Detach());
+        storage->Commit();
+        CommitRootStorage();
+    } catch (...) {
+        // The root may hold the committed sub-storage while the file does not.
+        root->Revert();
+        CommitItems(FALSE);
+        throw;
+    }
+}
+
+CFrameWnd* AStructureDocument::OpenGeometryWindow(ABaseProjectTIWin*, BOOL) {
+    return nullptr;
+}
+CFrameWnd* AStructureDocument::OpenLoadsWindow(ABaseProjectTIWin*, BOOL) {
+    return nullptr;
+}
+CFrameWnd* AStructureDocument::OpenLoadCombinationsWindow(ABaseProjectTIWin*, BOOL) {
+    return nullptr;
+}
+CFrameWnd* AStructureDocument::OpenEnvelopeResultsWindow(ABaseProjectTIWin*, BOOL) {
+    return nullptr;
+}
+CFrameWnd* AStructureDocument::OpenLoadCaseResultsWindow(ABaseProjectTIWin*, BOOL) {
+    return nullptr;
+}
+CFrameWnd* AStructureDocument::OpenEnvelopeWindow(ABaseProjectTIWin*, BOOL) {
+    return nullptr;
+}
+CFrameWnd* AStructureDocument::OpenResumeWindow(ABaseProjectTIWin*, BOOL) {
+    return nullptr;
+}
+CFrameWnd* AStructureDocument::OpenDesignWindow(ABaseProjectTIWin*, BOOL) {
+    return nullptr;
+}
+
+void AStructureDocument::OnEditUndo() {
+    m_commandManager.Undo();
+}
+
+void AStructureDocument::OnEditRedo() {
+    m_commandManager.Redo();
+}
+
+void AStructureDocument::OnUpdateEditUndo(CCmdUI* pCmdUI) {
+    m_commandManager.OnUpdateEditUndo(pCmdUI);
+}
+
+void AStructureDocument::OnUpdateEditRedo(CCmdUI* pCmdUI) {
+    m_commandManager.OnUpdateEditRedo(pCmdUI);
+}
