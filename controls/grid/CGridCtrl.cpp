@@ -47,7 +47,7 @@ CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols) {
 
 CGridCtrl::~CGridCtrl() {
     // Editors are child windows that report to their cells: they go with the window, before the cells.
-    DestroyWindow();
+    DestroyFromDestructor();
     DeleteAllItems();
     m_SelectedCellMap.clear();
     m_PrevSelectedCellMap.clear();

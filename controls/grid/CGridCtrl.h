@@ -342,6 +342,10 @@ public:
     void OnMouseMove(UINT nFlags, CPoint point) override;
     void OnTimer(UINT_PTR nIDEvent) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Arrows and characters, and Tab while the grid handles it and Ctrl is not held.
+    UINT OnGetDlgCode() override;
+    void OnCaptureChanged(CWnd* pWnd) override;
+    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) override;
     // The palette changed: colours that followed the old one follow the new one.
     void OnSysColorChange();
 

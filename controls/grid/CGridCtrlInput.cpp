@@ -909,9 +909,46 @@ void CGridCtrl::OnEndInPlaceEdit(int nRow, int nCol, const CString& text, UINT n
     }
 }
 
+UINT CGridCtrl::OnGetDlgCode() {
+    UINT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
+    if (m_bHandleTabKey && !m_bCtrlDown) code |= DLGC_WANTTAB;
+    return code;
+}
+
+void CGridCtrl::OnCaptureChanged(CWnd* pWnd) {
+    if (pWnd == this) return;
+    if (m_nTimerID) KillTimer(m_nTimerID);
+    m_nTimerID = 0;
+    if (m_MouseMode == MOUSE_DRAGGING) m_MouseMode = MOUSE_NOTHING;
+}
+
+BOOL CGridCtrl::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) {
+    if (nHitTest != HTCLIENT) return CWnd::OnSetCursor(pWnd, nHitTest, message);
+    QWidget* input = GetInputWidget();
+    switch (m_MouseMode) {
+    case MOUSE_OVER_COL_DIVIDE:
+        if (input) input->setCursor(Qt::SizeHorCursor);
+        return TRUE;
+    case MOUSE_OVER_ROW_DIVIDE:
+        if (input) input->setCursor(Qt::SizeVerCursor);
+        return TRUE;
+    case MOUSE_DRAGGING:
+        return TRUE;
+    default:
+        if (!m_bVirtualMode) {
+            CPoint point = m_LastMousePoint;
+            const CCellID cell = GetCellFromPt(point);
+            if (IsValid(cell))
+                if (CGridCellBase* c = GetCell(cell.row, cell.col)) return c->OnSetCursor();
+        }
+        if (input) input->setCursor(Qt::ArrowCursor);
+        return TRUE;
+    }
+}
+
 LRESULT CGridCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NOTIFY && lParam) {
-        auto* hdr = reinterpret_cast<GV_NMHDR*>(lParam);
+        auto* hdr = reinterpret_cast<NMHDR*>(lParam);
         if (hdr->idFrom == IDC_INPLACE_CONTROL && hdr->code == GVN_ENDLABELEDIT) {
             auto* info = reinterpret_cast<GV_DISPINFO*>(lParam);
             OnEndInPlaceEdit(info->item.row, info->item.col, info->item.strText,

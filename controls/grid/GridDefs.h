@@ -81,13 +81,6 @@ constexpr UINT GVN_CLICK = static_cast<UINT>(-2);
 constexpr UINT GVN_DBLCLK = static_cast<UINT>(-3);
 constexpr UINT GVN_RCLICK = static_cast<UINT>(-5);
 
-// The header every notification record starts with.
-struct GV_NMHDR {
-    HWND hwndFrom = nullptr;
-    UINT_PTR idFrom = 0;
-    UINT code = 0;
-};
-
 // One cell's fields as SetItem and GetItem exchange them.
 struct GV_ITEM {
     int row = 0;
@@ -106,20 +99,20 @@ struct GV_ITEM {
 
 // What the grid tells its parent about a cell.
 struct NM_GRIDVIEW {
-    GV_NMHDR hdr;
+    NMHDR hdr;
     int iRow = -1;
     int iColumn = -1;
 };
 
 // Asks the parent (or the callback) for a cell's fields in virtual mode.
 struct GV_DISPINFO {
-    GV_NMHDR hdr;
+    NMHDR hdr;
     GV_ITEM item;
 };
 
 // The range of cells the grid is about to read in virtual mode.
 struct GV_CACHEHINT {
-    GV_NMHDR hdr;
+    NMHDR hdr;
     CCellRange range;
 };
 
