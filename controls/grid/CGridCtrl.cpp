@@ -2,6 +2,7 @@
 // sorting, modified flags and virtual mode.
 #include "controls/grid/CGridCtrl.h"
 
+#include "controls/grid/CTitleTip.h"
 #include "platform/ui/CPromptService.h"
 
 #include <QAbstractScrollArea>

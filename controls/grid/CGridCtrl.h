@@ -20,6 +20,7 @@
 #include <set>
 #include <vector>
 
+class CTitleTip;
 class QMimeData;
 class QAbstractScrollArea;
 
@@ -366,6 +367,8 @@ public:
         MOUSE_DRAGGING
     };
     int GetMouseMode() const { return m_MouseMode; }
+    // The tip that shows a narrow cell's whole text; null before its first use.
+    CTitleTip* GetTitleTip() const { return m_pTitleTip.get(); }
 
     QWidget* GetClientWidget() const override;
 
@@ -381,6 +384,7 @@ protected:
     bool FilterDragEvent(QObject* watched, QEvent* event);
     // The Tab key at the end of the grid passes the focus on to the next control.
     void PassFocusOn(bool bForward);
+    void HideTitleTip();
     void SendCacheHintToParent(const CCellRange& range) const;
     CGridCellBase* GetVirtualCell(int nRow, int nCol) const;
     void EraseBkgnd(CDC* pDC);
@@ -458,4 +462,5 @@ protected:
     CCellID m_LastDragOverCell;
     std::set<CCellID> m_PastedCells;
     bool m_bDropOnSelf = false;
+    std::unique_ptr<CTitleTip> m_pTitleTip;
 };

@@ -3,6 +3,7 @@
 #include "controls/grid/CGridCtrl.h"
 
 #include "controls/grid/CInPlaceEdit.h"
+#include "controls/grid/CTitleTip.h"
 #include "platform/ui/CPromptService.h"
 
 #include <QAbstractScrollArea>
@@ -283,7 +284,12 @@ void CGridCtrl::PassFocusOn(bool bForward) {
     }
 }
 
+void CGridCtrl::HideTitleTip() {
+    if (m_pTitleTip) m_pTitleTip->Hide();
+}
+
 void CGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
+    HideTitleTip();
     if (!IsValid(m_idCurrentCell)) {
         CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
         return;
@@ -474,6 +480,7 @@ void CGridCtrl::ResetResizeLine() {
 }
 
 void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point) {
+    HideTitleTip();
     SetFocus();
     m_bLMouseButtonDown = true;
     m_LeftClickDownPoint = point;
@@ -679,6 +686,7 @@ void CGridCtrl::OnLButtonDblClk(UINT, CPoint point) {
 }
 
 void CGridCtrl::OnRButtonUp(UINT, CPoint point) {
+    HideTitleTip();
     EndEditing();
     CCellID cell = GetCellFromPt(point);
     if (IsValid(cell)) {
@@ -719,8 +727,23 @@ void CGridCtrl::OnMouseMove(UINT nFlags, CPoint point) {
             input->setCursor(mode == MOUSE_OVER_COL_DIVIDE   ? Qt::SizeHorCursor
                              : mode == MOUSE_OVER_ROW_DIVIDE ? Qt::SizeVerCursor
                                                              : Qt::ArrowCursor);
-        if (mode == MOUSE_NOTHING && IsValid(cell))
-            if (CGridCellBase* c = GetCell(cell.row, cell.col)) c->OnMouseOver();
+        if (m_pTitleTip && m_pTitleTip->IsShown() && !m_pTitleTip->GetHoverRect().PtInRect(point))
+            m_pTitleTip->Hide();
+        if (mode == MOUSE_NOTHING && IsValid(cell)) {
+            CGridCellBase* c = GetCell(cell.row, cell.col);
+            if (c) c->OnMouseOver();
+            if (c && m_bTitleTips && !c->IsEditing() && c->GetTipText() && *c->GetTipText()) {
+                CRect textRect, cellRect;
+                if (GetCellRect(cell.row, cell.col, &cellRect)) {
+                    textRect = cellRect;
+                    c->GetTipTextRect(&textRect);
+                    if (!m_pTitleTip) m_pTitleTip = std::make_unique<CTitleTip>();
+                    m_pTitleTip->SetParentWnd(this);
+                    m_pTitleTip->Show(textRect, c->GetTipText(), 0, &cellRect, c->GetFont(), m_crTTipTextClr,
+                                      m_crTTipBackClr);
+                }
+            }
+        }
         m_LastMousePoint = point;
         return;
     }
@@ -831,6 +854,7 @@ void CGridCtrl::OnFixedColumnClick(CCellID& cell) {
 // --- editing ---------------------------------------------------------------------------------------
 
 void CGridCtrl::OnEditCell(int nRow, int nCol, CPoint point, UINT nChar) {
+    HideTitleTip();
     if (!IsValid(nRow, nCol) || !IsCellEditable(nRow, nCol)) return;
     EnsureVisible(nRow, nCol);
     if (!IsCellVisible(nRow, nCol)) return;

@@ -2,6 +2,7 @@
 // rows and columns to their contents or to the window.
 #include "controls/grid/CGridCtrl.h"
 
+#include "controls/grid/CTitleTip.h"
 #include "platform/gdi/CDC.h"
 
 #include <QAbstractScrollArea>
@@ -645,6 +646,7 @@ void CGridCtrl::OnSize(UINT nType, int cx, int cy) {
 
 void CGridCtrl::OnVScroll(UINT nSBCode, UINT, CScrollBar*) {
     EndEditing();
+    HideTitleTip();
     const int scrollPos = GetScrollPos32(SB_VERT);
     const CCellID idTopLeft = GetTopleftNonFixedCell();
     QAbstractScrollArea* area = GetScrollArea();
@@ -697,6 +699,7 @@ void CGridCtrl::OnVScroll(UINT nSBCode, UINT, CScrollBar*) {
 
 void CGridCtrl::OnHScroll(UINT nSBCode, UINT, CScrollBar*) {
     EndEditing();
+    HideTitleTip();
     const int scrollPos = GetScrollPos32(SB_HORZ);
     const CCellID idTopLeft = GetTopleftNonFixedCell();
     QAbstractScrollArea* area = GetScrollArea();

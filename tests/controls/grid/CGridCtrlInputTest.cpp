@@ -2,6 +2,7 @@
 // in-place editing and what the parent is told.
 #include "GridTestWindow.h"
 #include "controls/grid/CInPlaceEdit.h"
+#include "controls/grid/CTitleTip.h"
 #include "tests/support/ArtifactsFolder.h"
 
 #include <gtest/gtest.h>
@@ -327,4 +328,27 @@ TEST(CGridCtrlInputTest, TheGridPaintsHeadingsCellsSelectionAndFocus) {
     const QWidget* viewport = w.grid.GetInputWidget();
     const QPoint at = viewport->mapTo(w.grid.GetWidget(), QPoint(selected.x, selected.y - 4));
     EXPECT_EQ(image.pixelColor(at * image.devicePixelRatio()).rgb(), highlight.rgb());
+}
+
+TEST(CGridCtrlInputTest, ATitleTipShowsTheTextOfANarrowCellAndGoesWhenTheMouseLeaves) {
+    GridWindow<> w(3, 3);
+    w.grid.SetItemText(1, 1, "a text far wider than the narrow column it sits in");
+    w.grid.SetItemText(1, 2, "short");
+    w.parent.GetWidget()->activateWindow();
+    w.grid.SetFocus();
+    QApplication::processEvents();
+    QWidget* input = w.grid.GetInputWidget();
+    Mouse(input, QEvent::MouseMove, w.CentreOf(1, 2), Qt::NoButton);
+    EXPECT_TRUE(w.grid.GetTitleTip() == nullptr || !w.grid.GetTitleTip()->IsShown());
+    Mouse(input, QEvent::MouseMove, w.CentreOf(1, 1), Qt::NoButton);
+    ASSERT_NE(w.grid.GetTitleTip(), nullptr);
+    EXPECT_TRUE(w.grid.GetTitleTip()->IsShown());
+    EXPECT_EQ(w.grid.GetTitleTip()->GetTipText(), " a text far wider than the narrow column it sits in ");
+    const QImage tip = w.grid.GetTitleTip()->GetWidget()->grab().toImage();
+    tip.save(QString::fromStdString((ArtifactsFolder() / "grid-title-tip.png").string()));
+    Mouse(input, QEvent::MouseMove, w.CentreOf(2, 2), Qt::NoButton);
+    EXPECT_FALSE(w.grid.GetTitleTip()->IsShown());
+    w.grid.EnableTitleTips(false);
+    Mouse(input, QEvent::MouseMove, w.CentreOf(1, 1), Qt::NoButton);
+    EXPECT_FALSE(w.grid.GetTitleTip()->IsShown());
 }
