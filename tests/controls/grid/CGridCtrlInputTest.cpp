@@ -1,6 +1,7 @@
 // The grid in a window: painting, scrolling, sizing, the keyboard, the mouse,
 // in-place editing and what the parent is told.
 #include "GridTestWindow.h"
+#include "controls/grid/CGridCellCombo.h"
 #include "controls/grid/CInPlaceEdit.h"
 #include "controls/grid/CTitleTip.h"
 #include "tests/support/ArtifactsFolder.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractScrollArea>
+#include <QComboBox>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -351,4 +353,25 @@ TEST(CGridCtrlInputTest, ATitleTipShowsTheTextOfANarrowCellAndGoesWhenTheMouseLe
     w.grid.EnableTitleTips(false);
     Mouse(input, QEvent::MouseMove, w.CentreOf(1, 1), Qt::NoButton);
     EXPECT_FALSE(w.grid.GetTitleTip()->IsShown());
+}
+
+TEST(CGridCtrlInputTest, AComboCellEditsWithItsChoices) {
+    GridWindow<> w(3, 3);
+    ASSERT_TRUE(w.grid.SetCellType(1, 1, RUNTIME_CLASS(CGridCellCombo)));
+    auto* cell = static_cast<CGridCellCombo*>(w.grid.GetCell(1, 1));
+    cell->SetOptions({"ULS", "SLS", "ALS"});
+    cell->SetStyle(CGridCellCombo::kDropDownList);
+    w.grid.SetItemText(1, 1, "SLS");
+    w.grid.SetFocusCell(1, 1);
+    Key(w.grid.GetWidget(), Qt::Key_F2);
+    CWnd* editor = cell->GetEditWnd();
+    auto* combo = editor ? qobject_cast<QComboBox*>(editor->GetWidget()) : nullptr;
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(combo->count(), 3);
+    EXPECT_EQ(combo->currentText().toStdString(), "SLS");
+    combo->setCurrentIndex(2);
+    Key(combo, Qt::Key_Return, Qt::NoModifier, "\r");
+    EXPECT_EQ(w.grid.GetItemText(1, 1), "ALS");
+    EXPECT_FALSE(w.grid.IsItemEditing(1, 1));
+    QApplication::processEvents();
 }
