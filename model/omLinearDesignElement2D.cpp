@@ -96,7 +96,7 @@ double omLinearDesignElement2D::angle() const {
 }
 
 bool omLinearDesignElement2D::setupFEs() {
-    unsigned m = std::max(getNumberOfFE(), 1u);
+    unsigned m = std::max({getNumberOfFE(), minimumNumberOfFE(), 1u});
     if (isElasticGround()) m = std::max(m, kGroundFEs);
     std::vector<double> positions(m + 1);
     for (unsigned i = 0; i <= m; ++i)
@@ -151,6 +151,8 @@ bool omLinearDesignElement2D::divide(const std::vector<double>& positions, bool 
     // must not bend the member's chord for good.
     const omVector P1 = n1->getVector(omUK_cm, omNode::coorPlain);
     const omVector P2 = n2->getVector(omUK_cm, omNode::coorPlain);
+    // The interior nodes are numbered right after the end node numbered last.
+    const omNode* anchor = n1->getIndex() > n2->getIndex() ? n1 : n2;
     for (unsigned i = 1; i < m; ++i) {
         const double f = positions[i];
         omNode* node =
@@ -164,7 +166,7 @@ bool omLinearDesignElement2D::divide(const std::vector<double>& positions, bool 
             return false;
         }
         internalNodes().push_back(node);
-        nodeMap.addExternalNode(node);
+        nodeMap.addExternalNode(node, anchor);
         list[i - 1]->setNode2(node);
         list[i]->setNode1(node);
     }

@@ -52,6 +52,10 @@ public:
     double contactPressure(double w) const;
 
 protected:
+    // The fewest finite elements into which setupFEs divides the member,
+    // whatever setNumberOfFE asks for: 1 for a member whose elements represent
+    // its deflection exactly between loads.
+    virtual unsigned minimumNumberOfFE() const { return 1; }
     // Divides the member into finite elements between the given fractions of
     // its length (ascending, from 0 to 1), with interior nodes at the inner
     // ones; withGround gives the elements this member's ground.

@@ -9,6 +9,7 @@
 #include "model/omNodeLoadGroup.h"
 
 #include <ostream>
+#include <unordered_map>
 
 namespace {
 omUnitValue zeroLength() {
@@ -38,8 +39,8 @@ template <class F> void omNodeMap::forAllNodes(F f) const {
 }
 
 omNodeMap::omNodeMap(const omNodeMap& other)
-    : omIndexMap<omNode>(), AStorageBase(other), m_external(other.m_external), m_equations(other.m_equations),
-      m_reactions(other.m_reactions) {
+    : omIndexMap<omNode>(), AStorageBase(other), m_external(other.m_external), m_anchors(other.m_anchors),
+      m_equations(other.m_equations), m_reactions(other.m_reactions) {
     copy(other);
 }
 
@@ -47,6 +48,7 @@ omNodeMap& omNodeMap::operator=(const omNodeMap& other) {
     if (&other == this) return *this;
     copy(other);
     m_external = other.m_external;
+    m_anchors = other.m_anchors;
     m_equations = other.m_equations;
     m_reactions = other.m_reactions;
     return *this;
@@ -56,8 +58,10 @@ omNodeMap::~omNodeMap() {
     m_external.clear();
 }
 
-void omNodeMap::addExternalNode(omNode* node) {
-    if (node) m_external.push_back(node);
+void omNodeMap::addExternalNode(omNode* node, const omNode* anchor) {
+    if (!node) return;
+    m_external.push_back(node);
+    m_anchors.push_back(anchor);
 }
 
 omNode* omNodeMap::findCoor(const omVector& v) {
@@ -70,13 +74,39 @@ void omNodeMap::resetEquationIndexes() {
     forAllNodes([](omNode* node) { node->resetEquationIndexes(); });
 }
 
+std::vector<omNode*> omNodeMap::numberingOrder() const {
+    std::unordered_map<const omNode*, std::vector<omNode*>> anchored;
+    std::vector<omNode*> rest;
+    for (size_t i = 0; i < m_external.size(); ++i) {
+        const omNode* anchor = m_anchors[i];
+        // An anchor that is no longer this map's node (deleted or replaced
+        // since) anchors nothing.
+        if (anchor && doFind(anchor->getIndex()) == anchor)
+            anchored[anchor].push_back(m_external[i]);
+        else
+            rest.push_back(m_external[i]);
+    }
+    std::vector<omNode*> order;
+    order.reserve(table().size() + m_external.size());
+    for (const auto& [id, node] : table()) {
+        order.push_back(node);
+        if (auto it = anchored.find(node); it != anchored.end())
+            order.insert(order.end(), it->second.begin(), it->second.end());
+    }
+    order.insert(order.end(), rest.begin(), rest.end());
+    return order;
+}
+
 bool omNodeMap::setupEquationIndexes() {
     unsigned equation = 1, reaction = 1;
     bool ok = true;
-    forAllNodes([&](omNode* node) { ok = node->setupEquationIndexes(equation, reaction) && ok; });
+    const std::vector<omNode*> order = numberingOrder();
+    for (omNode* node : order)
+        ok = node->setupEquationIndexes(equation, reaction) && ok;
     m_equations = equation - 1;
     m_reactions = reaction - 1;
-    forAllNodes([&](omNode* node) { ok = node->setupReactionIndexes(m_equations) && ok; });
+    for (omNode* node : order)
+        ok = node->setupReactionIndexes(m_equations) && ok;
     return ok;
 }
 

@@ -26,9 +26,16 @@ public:
     unsigned getNumberOfEquations() const { return m_equations; }
     unsigned getNumberOfReactions() const { return m_reactions; }
 
-    // Not owned.
-    void addExternalNode(omNode* node);
-    void clearExternalNodes() { m_external.clear(); }
+    // Not owned. An external node with an anchor (a node of this map) takes
+    // its equation numbers right after the anchor's instead of after all map
+    // nodes: the interior nodes of a divided member then lie beside its end
+    // nodes in the equation order, which keeps the matrix's profile as narrow
+    // as that of the undivided structure.
+    void addExternalNode(omNode* node, const omNode* anchor = nullptr);
+    void clearExternalNodes() {
+        m_external.clear();
+        m_anchors.clear();
+    }
     const std::vector<omNode*>& getExternalNodes() const { return m_external; }
 
     // One walk over the map nodes in ascending number; nested walks of the
@@ -85,8 +92,14 @@ public:
 private:
     // Map nodes in ascending number, then the external nodes.
     template <class F> void forAllNodes(F f) const;
+    // All nodes in the order of the equation numbers: the map nodes in
+    // ascending number, each followed by the external nodes anchored to it,
+    // then the other external nodes.
+    std::vector<omNode*> numberingOrder() const;
 
     std::vector<omNode*> m_external;
+    // The anchor of each external node, null for none.
+    std::vector<const omNode*> m_anchors;
     unsigned m_equations = 0;
     unsigned m_reactions = 0;
     mutable Table::const_iterator m_ii;

@@ -1,11 +1,13 @@
 #include "model/omStrakon.h"
 
 #include "common/omErrorContainer.h"
+#include "model/elements/omLineFE.h"
 #include "model/elements/omQuentraDesignElement.h"
 #include "model/omCrossSectionMap.h"
 #include "model/omElementMap.h"
 #include "model/omLinearDesignElement2D.h"
 #include "model/omLoad.h"
+#include "model/omLoadGroup.h"
 #include "model/omLoadManager.h"
 #include "model/omLogFile.h"
 #include "model/omMaterialMap.h"
@@ -14,8 +16,10 @@
 #include "model/omStiffnessMatrix.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <new>
+#include <vector>
 
 namespace {
 void report(unsigned code) {
@@ -438,10 +442,61 @@ int omStrakon::solveLoadCase(unsigned index, double factor) {
     m_nodeMap->setPrescribedDisplacement(U, E);
     omVector S(n);
 
-    // 7. - 9.
+    // 7. - 9. From rest to the full load at once. A case with non-linear
+    // members that fails on the way may still have an equilibrium that the
+    // first step overshot: it is solved again in load increments.
+    unsigned iterations = 0;
+    int result = newtonRaphson(U, S, name, 1, iterations);
+    if (result > 0 || result == -3) {
+        if (m_hasNonlinear && m_maxIterations >= 2 && (result == -3 || iterations >= 2))
+            result = solveInIncrements(index, U, S, name);
+        else
+            reportFailure(result, name);
+    }
+
+    // 10. - 11.
+    F.copy(U);
+    if (result != 0) return result;
+
+    // 12. Results.
+    lc->resetMaximum();
+    m_elementMap->storeResults(static_cast<int>(index), U);
+    m_nodeMap->storeResults(index, static_cast<unsigned>(E), U, R);
+    if (limitState == omLoadCase::lsCreep) m_nodeMap->setCreep(U);
+    m_elementMap->setCreepFi(0.0);
+    if (factor != 1.0) m_elementMap->modifyResults(static_cast<int>(index), factor);
+
+    // 13. Log.
+    if (omLogFile* log = omLogFile::enabledFor(lfDisplacements)) {
+        *log << "\nDisplacement vector";
+        log->precision(8);
+        *log << "\n" << U << "\n";
+    }
+    if (omLogFile* log = omLogFile::enabledFor(lfReactions)) {
+        *log << "\nReaction vector:";
+        log->precision(2);
+        *log << "\n" << R << "\n";
+        log->precision(9);
+        *log << "\n" << U << "\n";
+    }
+    if (omLogFile* log = omLogFile::enabledFor(lfLoadCase)) log->dashLine();
+    m_nodeMap->logFileNodeResults(U, R);
+    m_elementMap->logFileElementForces(index);
+    return 0;
+}
+
+int omStrakon::newtonRaphson(omVector& U, omVector& S, const std::string& name, unsigned firstIteration,
+                             unsigned& iteration) {
+    omErrorContainer* errors = omErrorContainer::instance();
+    omStiffnessMatrix& K = *m_stiffnessMatrix;
+    omVector& F = K.F();
+    omVector& R = K.R();
+    const int E = K.equations();
+    const int n = K.size();
+
     int result = -3;
     double d0 = 0.0;
-    unsigned iteration = 1;
+    iteration = 1;
     while (iteration <= m_maxIterations) {
         omLogFile* iterationLog = omLogFile::enabledFor(lfIterations);
         if (!iterationLog) iterationLog = omLogFile::enabledFor(lfForceVectors);
@@ -451,7 +506,7 @@ int omStrakon::solveLoadCase(unsigned index, double factor) {
         K.setAllTo(0.0);
         S.setAllTo(0.0);
         F.setAllTo(0.0);
-        if (!m_elementMap->setupGlobalKAndF(&U, &K, &S, iteration)) {
+        if (!m_elementMap->setupGlobalKAndF(&U, &K, &S, firstIteration + iteration - 1)) {
             errors->report(1025, name);
             result = -2;
             break;
@@ -475,7 +530,6 @@ int omStrakon::solveLoadCase(unsigned index, double factor) {
             if (omLogFile* log = omLogFile::enabledFor(lfIterations))
                 *log << "\nStiffness matrix is not positive definite!"
                      << "\nFailure in equation: " << failed;
-            errors->report(1022, name, failed);
             result = failed;
             break;
         }
@@ -515,35 +569,94 @@ int omStrakon::solveLoadCase(unsigned index, double factor) {
         }
         ++iteration;
     }
-    if (result == -3) errors->report(1026, name, m_maxIterations, m_precision);
+    return result;
+}
 
-    // 10. - 11.
-    F.copy(U);
-    if (result != 0) return result;
+void omStrakon::reportFailure(int result, const std::string& name) const {
+    if (result > 0) omErrorContainer::instance()->report(1022, name, result);
+    if (result == -3) omErrorContainer::instance()->report(1026, name, m_maxIterations, m_precision);
+}
 
-    // 12. Results.
-    lc->resetMaximum();
-    m_elementMap->storeResults(static_cast<int>(index), U);
-    m_nodeMap->storeResults(index, static_cast<unsigned>(E), U, R);
-    if (limitState == omLoadCase::lsCreep) m_nodeMap->setCreep(U);
-    m_elementMap->setCreepFi(0.0);
-    if (factor != 1.0) m_elementMap->modifyResults(static_cast<int>(index), factor);
+namespace {
+// The first load increment, and the smallest, as fractions of the case's load.
+// Powers of two keep the load levels exact sums.
+constexpr double kFirstIncrement = 0.25;
+constexpr double kSmallestIncrement = 1.0 / 1024.0;
+// An increment that converges within this many iterations is doubled.
+constexpr unsigned kQuickIterations = 4;
 
-    // 13. Log.
-    if (omLogFile* log = omLogFile::enabledFor(lfDisplacements)) {
-        *log << "\nDisplacement vector";
-        log->precision(8);
-        *log << "\n" << U << "\n";
+// A load level in the log, in its shortest exact form whatever the stream's
+// format (the member logs leave it fixed with no decimals).
+std::string levelText(double level) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, level).ptr;
+    return std::string(text, end);
+}
+
+// The unknowns that every finite element carries between iterations.
+void captureIterationState(omElementMap& elements, std::vector<std::vector<double>>& state) {
+    state.clear();
+    for (auto& [id, element] : elements)
+        for (const omLineFE* fe : element->getFEs())
+            state.push_back(fe->iterationState());
+}
+
+void restoreIterationState(omElementMap& elements, const std::vector<std::vector<double>>& state) {
+    size_t i = 0;
+    for (auto& [id, element] : elements)
+        for (omLineFE* fe : element->getFEs())
+            if (i < state.size()) fe->setIterationState(state[i++]);
+}
+} // namespace
+
+int omStrakon::solveInIncrements(unsigned index, omVector& U, omVector& S, const std::string& name) {
+    const omLoadCase* lc = m_loadManager->getActiveCase();
+    const int E = m_stiffnessMatrix->equations();
+    // Every load of the case, prescribed displacements and temperatures
+    // included, acts through its group's factor: the level scales them all.
+    auto setLevel = [&](double level) {
+        for (int k = 1; k <= m_loadManager->groupSize() && k <= lc->size(); ++k)
+            m_loadManager->getGroup(k)->setFactor(level * (*lc)(k));
+        m_nodeMap->setPrescribedDisplacement(U, E);
+    };
+    if (omLogFile* log = omLogFile::enabledFor(lfLoadCase))
+        *log << "\nThe full load was not reached in one step: solving again from rest in load increments.";
+
+    double reached = 0.0;
+    double step = kFirstIncrement;
+    omVector reachedU(U.size());
+    std::vector<std::vector<double>> reachedState;
+    int result = 0;
+    while (reached < 1.0) {
+        const double level = std::min(1.0, reached + step);
+        U.copy(reachedU);
+        restoreIterationState(*m_elementMap, reachedState);
+        setLevel(level);
+        if (omLogFile* log = omLogFile::enabledFor(lfIterations))
+            *log << "\n\n*** Load level: " << levelText(level) << " ***";
+        // The elements start from rest only in the first iteration from rest.
+        unsigned iterations = 0;
+        result = newtonRaphson(U, S, name, reached == 0.0 ? 1 : 2, iterations);
+        if (result == 0) {
+            reached = level;
+            reachedU.copy(U);
+            captureIterationState(*m_elementMap, reachedState);
+            if (iterations <= kQuickIterations) step *= 2.0;
+            continue;
+        }
+        // A member that cannot be assembled fails at every level.
+        if (result == -2 || step <= kSmallestIncrement) break;
+        step = std::max(step / 2.0, kSmallestIncrement);
     }
-    if (omLogFile* log = omLogFile::enabledFor(lfReactions)) {
-        *log << "\nReaction vector:";
-        log->precision(2);
-        *log << "\n" << R << "\n";
-        log->precision(9);
-        *log << "\n" << U << "\n";
-    }
-    if (omLogFile* log = omLogFile::enabledFor(lfLoadCase)) log->dashLine();
-    m_nodeMap->logFileNodeResults(U, R);
-    m_elementMap->logFileElementForces(index);
-    return 0;
+    // The groups get the case's own factors back.
+    m_loadManager->setActiveCase(static_cast<int>(index));
+    if (result == 0) return 0;
+
+    // What is left is the last equilibrium reached.
+    U.copy(reachedU);
+    restoreIterationState(*m_elementMap, reachedState);
+    if (omLogFile* log = omLogFile::enabledFor(lfLoadCase))
+        *log << "\nLoad increments stopped at the load level " << levelText(reached) << " of the load case.";
+    reportFailure(result, name);
+    return result;
 }

@@ -133,6 +133,8 @@ public:
     // when the case cannot be made active, -2 when a member failed to assemble,
     // -3 without convergence, or the failing equation of a matrix that is not
     // positive definite. Results are stored (scaled by factor) only on success.
+    // A case with non-linear members that fails after the first iteration is
+    // solved again from rest in load increments before it is reported.
     int solveLoadCase(unsigned index, double factor);
     int solveLoadCase(const std::string& name);
     // The last solution's total displacements (all DOFs in equation order) and
@@ -146,6 +148,21 @@ public:
 private:
     // Frees an object that was handed over but could not be added.
     template <class T> static T* refuse(T* object);
+    // Newton-Raphson iterations of the active load case from the total
+    // displacements U, at most the maximum number; the elements see the
+    // iterations numbered from firstIteration (1 makes them start from rest).
+    // Returns 0 when converged, -2 after reporting a member that failed to
+    // assemble, -3 without convergence, or the failing equation of a matrix
+    // that is not positive definite; iteration is the last one taken.
+    int newtonRaphson(omVector& U, omVector& S, const std::string& name, unsigned firstIteration,
+                      unsigned& iteration);
+    // Solves the active load case (number index) again from rest, raising its
+    // loads in increments that halve when one fails and double when one
+    // converges quickly. Returns 0 at the full load; otherwise reports why the
+    // smallest increment failed and leaves U at the last load level reached.
+    int solveInIncrements(unsigned index, omVector& U, omVector& S, const std::string& name);
+    // Reports a failed solution: 1022 for a failing equation, 1026 for -3.
+    void reportFailure(int result, const std::string& name) const;
 
     const omDofStructureType* m_structureType;
     omNodeMap* m_nodeMap = nullptr;

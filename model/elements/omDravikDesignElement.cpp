@@ -6,6 +6,7 @@
 #include "model/omLoad.h"
 
 #include <algorithm>
+#include <cmath>
 #include <new>
 #include <vector>
 
@@ -59,5 +60,20 @@ bool omDravikDesignElement::setupFEs() {
     }
     std::sort(positions.begin(), positions.end());
     positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
-    return divide(positions, false);
+
+    // Each stretch between load points gets the fewest equal parts that keep
+    // every part within 1/m of the member; the slack keeps a stretch of k/m
+    // up to the rounding of the load points (a third is 0.33334 after it) at
+    // k parts.
+    const unsigned m = std::max({getNumberOfFE(), minimumNumberOfFE(), 1u});
+    std::vector<double> division{0.0};
+    for (size_t i = 1; i < positions.size(); ++i) {
+        const double a = positions[i - 1];
+        const double b = positions[i];
+        const auto parts = static_cast<unsigned>(std::max(1.0, std::ceil((b - a) * m - 1e-3)));
+        for (unsigned k = 1; k < parts; ++k)
+            division.push_back(a + (b - a) * k / parts);
+        division.push_back(b);
+    }
+    return divide(division, false);
 }

@@ -98,6 +98,14 @@ void omDravikFE::clearLoad() {
     m_U.setAllTo(0.0);
 }
 
+std::vector<double> omDravikFE::iterationState() const {
+    return stateOf(m_U);
+}
+
+void omDravikFE::setIterationState(const std::vector<double>& state) {
+    takeState(state, m_U);
+}
+
 void omDravikFE::refreshGeometry() {
     chord(m_L, m_angle);
 }
@@ -190,8 +198,10 @@ void omDravikFE::f_S(omVector& S) const {
         const double Fz = F.getDof(Uz) * f;
         const double Fm = F.getDof(Ry) * f;
         // The member is divided at its load points, so a concentrated load
-        // always lies at one end of an element.
-        if (equal(force->getX(), 0.0, 1e-5)) {
+        // lies at one end of an element, up to the rounding of the load
+        // points to 1e-5 of the member, which is a larger fraction of a short
+        // element: the nearer end takes it.
+        if (force->getX() < 0.5) {
             S[n + 2] -= Fx;
             S[n + 3] -= Fz;
             S[2] -= Fm;
@@ -424,10 +434,10 @@ bool omDravikFE::f_Condense(const omSymMatrix& K, omSymMatrix& K22, const omVect
 
 bool omDravikFE::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVector* S, unsigned iteration) {
     refreshGeometry();
-    if (iteration == 1) {
-        m_U.setAllTo(0.0);
-        f_T(m_epsT, m_kappaT);
-    }
+    if (iteration == 1) m_U.setAllTo(0.0);
+    // At every assembly, not only the first: a solution by load increments
+    // raises the temperature loads with the others.
+    f_T(m_epsT, m_kappaT);
     int* index = nullptr;
     if (!setupIndex(index)) return false;
 

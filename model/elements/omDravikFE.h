@@ -63,6 +63,9 @@ public:
     omDisplacementVector displacementAt(double x, const omVector& U) override;
     // Also sets the unknowns to 0.
     void clearLoad() override;
+    // The unknowns of m_U, which the next assembly starts from.
+    std::vector<double> iterationState() const override;
+    void setIterationState(const std::vector<double>& state) override;
 
     // The number of rotation points of this element.
     unsigned pointCount() const { return m_n; }

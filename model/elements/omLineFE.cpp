@@ -5,6 +5,7 @@
 #include "model/omLoadGroup.h"
 #include "model/omMaterial.h"
 #include "model/omNode.h"
+#include "rezavud/omVector.h"
 
 #include <cmath>
 
@@ -61,6 +62,20 @@ double omLineFE::length() const {
 double omLineFE::loadFactor(const omLoad* load) {
     const omLoadGroup* group = load ? load->getLoadGroup() : nullptr;
     return group ? group->factor() : 0.0;
+}
+
+std::vector<double> omLineFE::stateOf(const omVector& v, size_t extra) {
+    std::vector<double> state(static_cast<size_t>(v.size()) + extra, 0.0);
+    for (int i = 0; i < v.size(); ++i)
+        state[static_cast<size_t>(i)] = v[i];
+    return state;
+}
+
+bool omLineFE::takeState(const std::vector<double>& state, omVector& v, size_t extra) {
+    if (state.size() != static_cast<size_t>(v.size()) + extra) return false;
+    for (int i = 0; i < v.size(); ++i)
+        v[i] = state[static_cast<size_t>(i)];
+    return true;
 }
 
 omLineFE::Thermal omLineFE::thermal() const {

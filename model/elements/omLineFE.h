@@ -59,6 +59,11 @@ public:
     // Empties the list without deleting anything: whoever added the loads owns
     // the cleared ones again.
     virtual void clearLoad();
+    // The unknowns that the element carries from one Newton-Raphson iteration
+    // to the next (none when it has no unknowns of its own), so that a solution
+    // by load increments can return to the last equilibrium it reached.
+    virtual std::vector<double> iterationState() const { return {}; }
+    virtual void setIterationState(const std::vector<double>& state) { (void)state; }
 
     // The nodes, cross-section and material are not owned.
     void setNode1(const omNode* node) { m_node1 = node; }
@@ -92,6 +97,11 @@ protected:
     // The factor with which the element applies a load: its group's factor when
     // the group is active, otherwise 0 (and 0 for a load without a bound group).
     static double loadFactor(const omLoad* load);
+    // The entries of v followed by `extra` more (zero), as an iteration state;
+    // and back: v takes the first entries of a state of exactly v's size plus
+    // `extra`, false (v unchanged) for any other size.
+    static std::vector<double> stateOf(const omVector& v, size_t extra = 0);
+    static bool takeState(const std::vector<double>& state, omVector& v, size_t extra = 0);
     // Reduces a concentrated force (type 0) or a linear load (type 2) to the
     // positions a and b along the element (in length units, from the first
     // node) and the force vectors in element axes at them; for a concentrated

@@ -94,6 +94,16 @@ void omQuentraFE::clearLoad() {
     m_Nd = 0.0;
 }
 
+std::vector<double> omQuentraFE::iterationState() const {
+    std::vector<double> state = stateOf(m_U, 1);
+    state.back() = m_Nd;
+    return state;
+}
+
+void omQuentraFE::setIterationState(const std::vector<double>& state) {
+    if (takeState(state, m_U, 1)) m_Nd = state.back();
+}
+
 double omQuentraFE::modulus() const {
     // Creep load cases read a reduced modulus here as in every other element.
     return m_material->E(m_creepFi).Get(omUK_kN_cm2);

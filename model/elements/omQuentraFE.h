@@ -45,6 +45,9 @@ public:
     double getAxialForce() const { return m_Nd; }
     // The end forces in element axes of the last assembly, before condensation.
     const omVector& getEndForces() const { return m_S; }
+    // The unknowns of m_U and the axial force, which the next assembly starts from.
+    std::vector<double> iterationState() const override;
+    void setIterationState(const std::vector<double>& state) override;
 
 protected:
     // The resultant of the axial loads between the first node and x (a

@@ -70,6 +70,14 @@ void omSolmarFE::clearLoad() {
     m_U.setAllTo(0.0);
 }
 
+std::vector<double> omSolmarFE::iterationState() const {
+    return stateOf(m_U);
+}
+
+void omSolmarFE::setIterationState(const std::vector<double>& state) {
+    takeState(state, m_U);
+}
+
 void omSolmarFE::prepare(const omVector& U) {
     chord(m_L, m_angle);
     m_Ue.resize(6);

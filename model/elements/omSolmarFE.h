@@ -49,6 +49,9 @@ public:
     omDisplacementVector displacementAt(double x, const omVector& U) override;
     // Also resets the internal unknowns.
     void clearLoad() override;
+    // The unknowns of m_U, which the next assembly starts from.
+    std::vector<double> iterationState() const override;
+    void setIterationState(const std::vector<double>& state) override;
 
     const omVector& getInternalUnknowns() const { return m_U; }
 

@@ -10,6 +10,9 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QThread>
 
@@ -134,6 +137,25 @@ void CQtPromptService::MessageBeep(UINT) {
     QApplication::beep();
 }
 
+bool CQtPromptService::ChoosePrinter(CPrintDialogRequest& request) {
+    if (!request.printer) return false;
+    if (request.setupOnly) {
+        QPageSetupDialog dialog(request.printer, dialogParent());
+        return dialog.exec() == QDialog::Accepted;
+    }
+    QPrintDialog dialog(request.printer, dialogParent());
+    dialog.setMinMax(static_cast<int>(request.minPage), static_cast<int>(request.maxPage));
+    dialog.setFromTo(static_cast<int>(request.fromPage),
+                     static_cast<int>(std::min(request.toPage, request.maxPage)));
+    if (dialog.exec() != QDialog::Accepted) return false;
+    request.range = dialog.printRange() == QAbstractPrintDialog::PageRange;
+    if (request.range) {
+        request.fromPage = static_cast<UINT>(dialog.fromPage());
+        request.toPage = static_cast<UINT>(dialog.toPage());
+    }
+    return true;
+}
+
 bool CQtPromptService::ChooseFile(const CFileDialogRequest& request, CString& chosenPath) {
     QFileDialog dialog(dialogParent(), toQt(request.title), toQt(request.initialFolder));
     dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
@@ -227,6 +249,24 @@ bool CScriptedPromptService::ChooseFile(const CFileDialogRequest& request, CStri
     m_fileAnswers.pop_front();
     if (!answer) return false;
     chosenPath = *answer;
+    return true;
+}
+
+bool CScriptedPromptService::ChoosePrinter(CPrintDialogRequest& request) {
+    m_printDialogs.push_back(request);
+    if (m_printerAnswers.empty()) return false;
+    std::optional<CPrinterAnswer> answer = m_printerAnswers.front();
+    m_printerAnswers.pop_front();
+    if (!answer) return false;
+    if (request.printer) {
+        request.printer->setOutputFormat(QPrinter::PdfFormat);
+        request.printer->setOutputFileName(QString::fromStdString(answer->pdfPath));
+    }
+    request.range = answer->fromPage != 0;
+    if (request.range) {
+        request.fromPage = answer->fromPage;
+        request.toPage = answer->toPage;
+    }
     return true;
 }
 

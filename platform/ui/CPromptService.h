@@ -19,6 +19,7 @@
 
 class QAction;
 class QMenu;
+class QPrinter;
 
 struct CMessageBoxRequest {
     CString text;
@@ -39,6 +40,25 @@ struct CFileDialogRequest {
     DWORD flags = 0;
 };
 
+// The print dialog: the printer it sets up (the program's), and the pages.
+struct CPrintDialogRequest {
+    QPrinter* printer = nullptr;
+    bool setupOnly = false;
+    UINT minPage = 1;
+    UINT maxPage = 0xFFFF;
+    // In: the range offered; out: the range chosen when range is set.
+    UINT fromPage = 1;
+    UINT toPage = 0xFFFF;
+    bool range = false;
+};
+
+// A scripted print dialog's answer: print into a PDF file, all pages or a range.
+struct CPrinterAnswer {
+    CString pdfPath;
+    UINT fromPage = 0; // 0: all pages
+    UINT toPage = 0;
+};
+
 class CPromptService {
 public:
     virtual ~CPromptService();
@@ -52,6 +72,8 @@ public:
     virtual bool ChooseFile(const CFileDialogRequest& request, CString& chosenPath) = 0;
     // Shows a popup menu at a screen point; the chosen action or null.
     virtual QAction* TrackPopupMenu(QMenu* menu, int x, int y) = 0;
+    // The print (or print setup) dialog on the request's printer; false when cancelled.
+    virtual bool ChoosePrinter(CPrintDialogRequest& request) = 0;
     // The wait cursor is shown (true) or taken away (false).
     virtual void ShowWaitCursor(bool show) = 0;
     virtual void Sleep(DWORD milliseconds) = 0;
@@ -69,6 +91,7 @@ public:
     void MessageBeep(UINT type) override;
     bool ChooseFile(const CFileDialogRequest& request, CString& chosenPath) override;
     QAction* TrackPopupMenu(QMenu* menu, int x, int y) override;
+    bool ChoosePrinter(CPrintDialogRequest& request) override;
     void ShowWaitCursor(bool show) override;
     void Sleep(DWORD milliseconds) override;
 
@@ -95,6 +118,10 @@ public:
     void QueueFileCancel() { m_fileAnswers.push_back(std::nullopt); }
     // The command id to choose from the next popup menu (0 dismisses it).
     void QueuePopupMenuChoice(UINT id) { m_menuChoices.push_back(id); }
+    // The next print dialog prints into a PDF file; without an answer it is cancelled.
+    void QueuePrinterAnswer(const CPrinterAnswer& answer) { m_printerAnswers.push_back(answer); }
+    void QueuePrinterCancel() { m_printerAnswers.push_back(std::nullopt); }
+    const std::vector<CPrintDialogRequest>& PrintDialogs() const { return m_printDialogs; }
 
     const std::vector<CMessageBoxRequest>& MessageBoxes() const { return m_messageBoxes; }
     const std::vector<CFileDialogRequest>& FileDialogs() const { return m_fileDialogs; }
@@ -110,6 +137,7 @@ public:
     void MessageBeep(UINT type) override;
     bool ChooseFile(const CFileDialogRequest& request, CString& chosenPath) override;
     QAction* TrackPopupMenu(QMenu* menu, int x, int y) override;
+    bool ChoosePrinter(CPrintDialogRequest& request) override;
     void ShowWaitCursor(bool show) override;
     void Sleep(DWORD milliseconds) override;
 
@@ -122,6 +150,8 @@ private:
     std::function<int(const CMessageBoxRequest&)> m_messageHandler;
     std::deque<std::optional<CString>> m_fileAnswers;
     std::deque<UINT> m_menuChoices;
+    std::deque<std::optional<CPrinterAnswer>> m_printerAnswers;
+    std::vector<CPrintDialogRequest> m_printDialogs;
     std::vector<CMessageBoxRequest> m_messageBoxes;
     std::vector<CFileDialogRequest> m_fileDialogs;
     std::vector<UINT> m_beeps;

@@ -1,5 +1,7 @@
 #include "platform/ui/CView.h"
 
+#include "platform/ui/CPrintInfo.h"
+
 #include "platform/gdi/CDC.h"
 #include "platform/ui/CDocument.h"
 #include "platform/ui/CFrameWnd.h"
@@ -155,10 +157,13 @@ void CView::OnActivateView(BOOL bActivate, CView* pActivateView, CView*) {
 
 void CView::OnActivateFrame(UINT, CFrameWnd*) {}
 
-void CView::OnPrepareDC(CDC*, CPrintInfo*) {}
+void CView::OnPrepareDC(CDC*, CPrintInfo* pInfo) {
+    if (pInfo) pInfo->m_bContinuePrinting = pInfo->GetMaxPage() != 0xFFFF || pInfo->m_nCurPage == 1;
+}
 
 BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
     if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
+    if (OnPrintCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
     return m_pDocument && m_pDocument->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 

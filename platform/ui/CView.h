@@ -13,6 +13,7 @@ class CDocument;
 class CFrameWnd;
 class CPrintInfo;
 class QAbstractScrollArea;
+class QPrinter;
 
 class CView : public CWnd {
     DECLARE_DYNAMIC(CView)
@@ -31,7 +32,27 @@ public:
     virtual void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView);
     virtual void OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd);
     // Prepares the context before OnDraw (the scroll view sets its mapping and origin).
+    // When printing, printing goes on past page 1 only with a known last page.
     virtual void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr);
+
+    // --- Printing: ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW and ID_FILE_PRINT_SETUP -------
+    void OnFilePrint();
+    // Opens the print preview window; it draws its pages through the same page loop.
+    void OnFilePrintPreview();
+    void OnFilePrintSetup();
+    // The base asks for the printer through DoPreparePrinting.
+    virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
+    // The print dialog, unless the job is a preview; false when cancelled.
+    BOOL DoPreparePrinting(CPrintInfo* pInfo);
+    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+    // The base draws the view (OnDraw).
+    virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+    // The page loop into a printer, for printing and the preview alike; the
+    // number of pages printed.
+    int PrintPages(QPrinter* printer, CPrintInfo* pInfo);
+    // The open preview window of this view, or null.
+    QWidget* GetPrintPreview() const;
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -46,6 +67,8 @@ public:
     QWidget* GetInputWidget() const override;
 
 protected:
+    // The printing commands, after the view's own map declined them.
+    BOOL OnPrintCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
     QWidget* CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) override;
     void OnWidgetAttached() override;
     // A click makes the view the active view of its frame and gives it the focus.

@@ -63,26 +63,31 @@ std::vector<double> positions(const omDesignElement& e) {
     return p;
 }
 
-TEST_F(DravikMemberTest, MemberIsDividedAtItsLoadPoints) {
+TEST_F(DravikMemberTest, MemberIsDividedAtItsLoadPointsAndIntoThirds) {
+    // Every load point is a division point, and every stretch between them
+    // is divided into the fewest equal parts no longer than the member's
+    // length over its number of finite elements (at least three).
     struct Case {
         const char* name;
         std::vector<double> points;    // concentrated loads
         std::vector<double> stretches; // start and end of linear loads
         std::vector<double> expected;
+        unsigned fes = 1;
     };
     const Case cases[] = {
-        {"no load", {}, {}, {0.0, 1.0}},
-        {"point at mid-span", {0.5}, {}, {0.0, 0.5, 1.0}},
+        {"no load", {}, {}, {0.0, 1.0 / 3.0, 2.0 / 3.0, 1.0}},
+        {"no load, six asked for", {}, {}, {0.0, 1.0 / 6.0, 2.0 / 6.0, 0.5, 4.0 / 6.0, 5.0 / 6.0, 1.0}, 6},
+        {"point at mid-span", {0.5}, {}, {0.0, 0.25, 0.5, 0.75, 1.0}},
         {"middle third", {}, {1.0 / 3.0, 2.0 / 3.0}, {0.0, 0.33333, 0.66667, 1.0}},
-        {"points within 1e-5", {0.4, 0.400003, 0.399996}, {}, {0.0, 0.4, 1.0}},
-        {"loads at the ends", {0.0, 1.0}, {0.0, 1.0}, {0.0, 1.0}},
-        {"points and a stretch", {0.25, 0.75}, {0.25, 0.6}, {0.0, 0.25, 0.6, 0.75, 1.0}},
+        {"points within 1e-5", {0.4, 0.400003, 0.399996}, {}, {0.0, 0.2, 0.4, 0.7, 1.0}},
+        {"loads at the ends", {0.0, 1.0}, {0.0, 1.0}, {0.0, 1.0 / 3.0, 2.0 / 3.0, 1.0}},
+        {"points and a stretch", {0.25, 0.75}, {0.25, 0.6}, {0.0, 0.25, 0.425, 0.6, 0.75, 1.0}},
     };
     for (const Case& c : cases) {
         DravikFrame f;
         f.node(1, 0.0, 0.0);
         f.node(2, L, 0.0);
-        f.dravik(1, 1, 2);
+        f.dravik(1, 1, 2)->setNumberOfFE(c.fes);
         for (double x : c.points)
             f.point(1, x, 1.0);
         for (size_t k = 0; k + 1 < c.stretches.size(); k += 2)
@@ -100,17 +105,37 @@ TEST_F(DravikMemberTest, MemberIsDividedAtItsLoadPoints) {
             EXPECT_NEAR(v(1), c.expected[i++] * L, 1e-9) << c.name;
             EXPECT_EQ(v(2), 0.0);
         }
-        // Every concentrated load lands on an end of a finite element.
+        // Every concentrated load lands on an end of a finite element, within
+        // the rounding of 1e-5 of the member.
         f.s.distributeElementLoad();
-        for (const omLineFE* fe : e.getFEs())
-            for (const omLoad* load : fe->getLoads())
+        for (size_t k = 0; k < e.getFEs().size(); ++k)
+            for (const omLoad* load : e.getFEs()[k]->getLoads())
                 if (load->getType() == omLoad::Concentrated) {
                     const double x = static_cast<const omLoadForce*>(load)->getX();
-                    EXPECT_TRUE(std::fabs(x) <= 1e-5 || std::fabs(x - 1.0) <= 1e-5) << c.name << ": " << x;
+                    EXPECT_LE(std::min(x, 1.0 - x) * (p[k + 1] - p[k]), 1.0001e-5) << c.name << ": " << x;
                 }
         for (const omLineFE* fe : e.getFEs())
             EXPECT_NE(dynamic_cast<const omDravikFE*>(fe), nullptr);
     }
+}
+
+TEST_F(DravikMemberTest, LoadJustBesideALoadPointActsAtThatPoint) {
+    // Loads at 0.2 and 0.200004 of the member share one division point; the
+    // second lies 1.5e-5 of its element's length beyond the point, and must
+    // act there, not at the element's far end (0.467). The reaction at the
+    // first support is that of two loads at 0.2.
+    const double P = 1.0;
+    DravikFrame f;
+    f.node(1, 0.0, 0.0);
+    f.node(2, L, 0.0);
+    f.fix(1, {Ux, Uz});
+    f.fix(2, {Uz});
+    f.dravik(1, 1, 2);
+    f.point(1, 0.2, P);
+    f.point(1, 0.200004, P);
+    f.loadCase("two loads");
+    ASSERT_TRUE(f.solve());
+    EXPECT_NEAR(-f.nodeResult(1, Uz), 2.0 * P * 0.8, 1e-4 * P);
 }
 
 TEST_F(DravikMemberTest, CloneAndCreateMakeNonLinearMembers) {
@@ -347,6 +372,82 @@ TEST_F(DravikMemberTest, TipLoadGivesTheElastica) {
     }
 }
 
+TEST_F(DravikMemberTest, LargeTipLoadGivesTheElasticaThroughLoadIncrements) {
+    // P L²/EI = 10 and 20 turn the tip by 82° and 88°. The first Newton step
+    // from rest, the linear solution, lies far beyond, where the tangent is
+    // not positive definite; the load increments reach the equilibrium. The
+    // reference values come from elastica.py beside this test. The last case
+    // also warms the member by 500 °C, which lengthens it by ε = 0.6 %: the
+    // member's moment is EI times the change of its rotation per unit of the
+    // unstretched length, so the warm member is an elastica of length
+    // L' = (1 + ε) L and stiffness (1 + ε) EI, P L'²/EI' = 10.06. That shows
+    // that the temperature too acts in full at the end of the increments.
+    struct Case {
+        double a;        // P L²/EI
+        double dT;       // uniform temperature rise
+        double w, u, th; // tip deflection across and shortening along, over L', and rotation
+    };
+    const Case cases[] = {
+        {10.0, 0.0, 0.810609024880, 0.554995597754, 1.430285538804},
+        {20.0, 0.0, 0.868695898285, 0.683885567566, 1.532934956297},
+        {10.0, 500.0, 0.811237890951, 0.556283172222, 1.431613200799},
+    };
+    const double tolerance = 1e-3;
+    for (const Case& c : cases) {
+        omErrorContainer::instance()->reset();
+        DravikFrame f;
+        // The axis hardly stretches under the tension along the bent member.
+        f.section(2, 1e4 * A, I, 30.0, 15.0);
+        f.node(1, 0.0, 0.0);
+        f.node(2, L, 0.0);
+        f.fix(1, {Ux, Uz, Ry});
+        f.dravik(1, 1, 2, 2);
+        f.nodeForce(2, 0.0, c.a * EI / (L * L));
+        if (c.dT != 0.0) f.temperature(1, c.dT, c.dT);
+        f.loadCase("elastica");
+        ASSERT_TRUE(f.solve()) << c.a;
+        EXPECT_EQ(errorCodes(), std::vector<unsigned>{});
+        const double Lt = L * (1.0 + 1.2e-5 * c.dT);
+        SCOPED_TRACE(c.a);
+        EXPECT_NEAR(f.nodeResult(2, Uz) / Lt, c.w, tolerance * c.w);
+        EXPECT_NEAR((Lt - (L + f.nodeResult(2, Ux))) / Lt, c.u, tolerance * c.u);
+        EXPECT_NEAR(-f.nodeResult(2, Ry), c.th, tolerance * c.th);
+        // The member's own results at its tip are those of the node.
+        EXPECT_NEAR(f.u(1, 1.0, Ry), f.nodeResult(2, Ry), 1e-9);
+    }
+}
+
+TEST_F(DravikMemberTest, BeamColumnMomentIsTheAmplifiedMomentAtTheDefaultDivision) {
+    // Simply supported, a uniform load across and a compression of 0.35 and
+    // 0.75 of the buckling load: M(L/2) = q/k²·(sec(kL/2) - 1) with k² = N/EI,
+    // and w(L/2) = q/(EI k⁴)·(sec(kL/2) - 1 - (kL/2)²/2). One element over the
+    // member misses the moment by 0.7 and 1.6 %.
+    const double q = 0.01;
+    for (double ratio : {0.35, 0.75}) {
+        SCOPED_TRACE(ratio);
+        DravikFrame f;
+        f.section(2, 1e4 * A, I, 30.0, 15.0);
+        f.node(1, 0.0, 0.0);
+        f.node(2, L, 0.0);
+        f.fix(1, {Ux, Uz});
+        f.fix(2, {Uz});
+        f.dravik(1, 1, 2, 2);
+        const double N = ratio * std::numbers::pi * std::numbers::pi * EI / (L * L);
+        f.nodeForce(2, -N, 0.0);
+        f.uniform(1, q);
+        f.loadCase("beam-column");
+        ASSERT_TRUE(f.solve());
+        const double k = std::sqrt(N / EI), h = k * L / 2.0;
+        const double M = q / (k * k) * (1.0 / std::cos(h) - 1.0);
+        const double w = q / (EI * k * k * k * k) * (1.0 / std::cos(h) - 1.0 - h * h / 2.0);
+        EXPECT_NEAR(f.M(1, 0.5), M, 2e-3 * M);
+        EXPECT_NEAR(f.u(1, 0.5, Uz), w, 2e-3 * w);
+        // The hinged ends hold next to no moment.
+        EXPECT_NEAR(f.M(1, 0.0), 0.0, 1e-3 * M);
+        EXPECT_NEAR(f.M(1, 1.0), 0.0, 1e-3 * M);
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Stability
 
@@ -366,22 +467,55 @@ TEST_F(DravikMemberTest, CantileverBelowTheBucklingLoadConverges) {
     EXPECT_NEAR(f.nodeResult(2, Uz), tip, 0.01 * tip);
 }
 
-TEST_F(DravikMemberTest, CantileverAboveTheBucklingLoadFailsWithoutResults) {
+TEST_F(DravikMemberTest, PerfectCantileverAboveTheBucklingLoadFailsWithoutResults) {
     // The extensible member buckles where N (1 - N/EA) reaches π²EI/4L², 0.4 %
-    // above it for this section: 1.01 times it still lies beyond.
+    // above it for this section: 1.01 times it still lies beyond. The
+    // straight member is the only equilibrium that the load increments can
+    // follow, and beyond the buckling load its tangent is not positive
+    // definite.
     const double Pcr = std::numbers::pi * std::numbers::pi * EI / (4.0 * L * L);
-    for (double H : {0.0, 1.0}) {
+    for (double ratio : {1.01, 1.05, 2.0}) {
+        omErrorContainer::instance()->reset();
         DravikFrame f;
         f.cantilever();
-        f.nodeForce(2, -1.01 * Pcr, H);
+        f.nodeForce(2, -ratio * Pcr, 0.0);
         f.loadCase("above");
-        EXPECT_FALSE(f.solve()) << H;
+        CapturedLog log({lfLoadCase});
+        EXPECT_FALSE(f.solve()) << ratio;
         const std::vector<unsigned> codes = errorCodes();
-        ASSERT_EQ(codes.size(), 1u);
+        ASSERT_EQ(codes.size(), 1u) << ratio;
         EXPECT_TRUE(codes[0] == 1022 || codes[0] == 1026) << codes[0];
-        EXPECT_EQ(f.nodeResult(2, Uz), 0.0);
+        EXPECT_EQ(f.nodeResult(2, Ux), 0.0);
         EXPECT_EQ(f.M(1, 0.0), 0.0);
+        // The increments stop just below the buckling load.
+        const std::string text = log.text();
+        const size_t at = text.find("stopped at the load level ");
+        ASSERT_NE(at, std::string::npos) << text;
+        const double reached = std::stod(text.substr(at + 26));
+        EXPECT_LE(reached * ratio, 1.005) << ratio;
+        EXPECT_GE(reached * ratio, 0.95) << ratio;
     }
+}
+
+TEST_F(DravikMemberTest, ImperfectCantileverAboveTheBucklingLoadStandsInTheBentEquilibrium) {
+    // With a transverse force as well the bent member carries a load above
+    // the buckling load in a stable equilibrium far from the straight axis,
+    // which the load increments reach. The clamp's moment balances both tip
+    // forces on the deflected lever arms.
+    const double Pcr = std::numbers::pi * std::numbers::pi * EI / (4.0 * L * L);
+    const double N = 1.01 * Pcr, H = 1.0;
+    DravikFrame f;
+    f.cantilever();
+    f.nodeForce(2, -N, H);
+    f.loadCase("above");
+    ASSERT_TRUE(f.solve());
+    EXPECT_EQ(errorCodes(), std::vector<unsigned>{});
+    const double ux = f.nodeResult(2, Ux), uz = f.nodeResult(2, Uz);
+    // The elastica just beyond the buckling load turns the tip by about 16°.
+    EXPECT_GT(uz, 0.1 * L);
+    EXPECT_GT(-f.nodeResult(2, Ry), 0.2);
+    const double Mclamp = N * uz + H * (L + ux);
+    EXPECT_NEAR(std::fabs(f.nodeResult(1, Ry)), Mclamp, 1e-4 * Mclamp);
 }
 
 TEST_F(DravikMemberTest, ElementThatCannotBeCondensedFailsTheAssembly) {

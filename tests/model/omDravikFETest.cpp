@@ -413,7 +413,9 @@ TEST_F(DravikElementTest, InternalUpdateNeedsACondensation) {
     ASSERT_TRUE(m_fe.setupGlobalKAndF(&U, nullptr, &S, 1));
     EXPECT_GT(m_fe.solveInternalEquations(omVector(6)), 0.0);
     EXPECT_GT(m_fe.getUnknowns().norm(normMax), 0.0);
-    m_fe.addLoad(linearLoad(Uz, 0.0, 1.0, 0.1, 0.1));
+    // clearLoad hands the load back to whoever added it.
+    std::unique_ptr<omLoad> load(linearLoad(Uz, 0.0, 1.0, 0.1, 0.1));
+    m_fe.addLoad(load.get());
     m_fe.clearLoad();
     EXPECT_TRUE(m_fe.getLoads().empty());
     EXPECT_EQ(m_fe.getUnknowns().norm(normMax), 0.0);

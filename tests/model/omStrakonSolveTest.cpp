@@ -1,6 +1,7 @@
 // Whole structures solved along the Solve road and checked against closed forms.
 #include "FrameBuilder.h"
 #include "ModelTestSupport.h"
+#include "model/elements/omDravikDesignElement.h"
 #include "model/omEnvelope.h"
 #include "model/omLinkedNode.h"
 #include "model/omNodeMap.h"
@@ -10,6 +11,8 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
+#include <string>
 
 using frametest::Frame;
 using frametest::kA;
@@ -452,20 +455,144 @@ TEST_F(StructureTest, EnvelopesKeepTheRecordsOfTheExtremeCases) {
     EXPECT_EQ(node.first(type->dofIndex(Uz)), std::max(f.nodeResult(1, Uz, 1), f.nodeResult(1, Uz, 2)));
 }
 
+namespace {
+// A beam from node n to node n + 1 at height z on two vertical supports,
+// which only slides along its axis, with a moment at its second node. Powers
+// of two make the vanishing pivot exactly zero.
+void slidingBeam(Frame& f, unsigned member, unsigned n, double z) {
+    f.material(2, 2048.0);
+    f.section(2, 4.0, 4096.0);
+    f.node(n, 0.0, z);
+    f.node(n + 1, 512.0, z);
+    f.fix(n, {Uz});
+    f.fix(n + 1, {Uz});
+    f.member(member, n, n + 1, 1, 2, 2);
+    f.nodeForce(n + 1, 0.0, 0.0, 10.0);
+}
+} // namespace
+
+// --- load increments and the order of the equations
+
+TEST_F(StructureTest, LoadIncrementsOnlyAfterANonLinearCaseFailsBeyondItsFirstIteration) {
+    // A cantilever under a tip force across it, P L²/EI as given, with the
+    // log of the load cases and iterations on. A case that converges from
+    // rest, a linear one and one whose tangent at rest already fails (a
+    // mechanism beside the non-linear member, a beam that slides along its
+    // axis) never take the load increments; a stable non-linear structure
+    // under a large load takes them and converges without a report.
+    struct Case {
+        const char* name;
+        bool dravik;
+        double a; // P L²/EI
+        bool withSlidingBeam;
+        unsigned expected; // error code, 0 for none
+        bool increments;
+    };
+    const Case cases[] = {
+        {"moderate load", true, 1.0, false, 0, false},
+        {"large load", true, 10.0, false, 0, true},
+        {"linear member, large load", false, 10.0, false, 0, false},
+        {"mechanism", true, 10.0, true, 1022, false},
+    };
+    const double L = 300.0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        omErrorContainer::instance()->reset();
+        Frame f;
+        f.node(1, 0.0, 0.0);
+        f.node(2, L, 0.0);
+        f.fix(1, {Ux, Uz, Ry});
+        if (c.dravik)
+            f.s.addElement(new omDravikDesignElement(*f.s.getNodeMap(), 1, 2, 1, 1, 1), 1);
+        else
+            f.member(1, 1, 2);
+        f.nodeForce(2, 0.0, c.a * EI / (L * L));
+        if (c.withSlidingBeam) slidingBeam(f, 2, 3, 100.0);
+        f.loadCase("tip");
+        CapturedLog log({lfLoadCase, lfIterations});
+        EXPECT_EQ(f.solve(), c.expected == 0);
+        EXPECT_EQ(errorCodes(),
+                  c.expected == 0 ? std::vector<unsigned>{} : std::vector<unsigned>{c.expected});
+        const std::string text = log.text();
+        EXPECT_EQ(text.find("load increments") != std::string::npos, c.increments) << text;
+        EXPECT_EQ(text.find("Load level") != std::string::npos, c.increments);
+        EXPECT_EQ(text.find("stopped at the load level"), std::string::npos);
+        if (!c.dravik) expectExact(f.nodeResult(2, Uz), c.a * EI / (L * L) * L * L * L / (3.0 * EI));
+    }
+}
+
+TEST_F(StructureTest, FailedLoadIncrementsReportTheLoadLevelReached) {
+    // A perfect column of non-linear members above its buckling load: the
+    // increments pass the load up to just below buckling, where the tangent
+    // of the straight column stops being positive definite.
+    const double L = 300.0;
+    const double Pcr = std::numbers::pi * std::numbers::pi * EI / (4.0 * L * L);
+    Frame f;
+    f.node(1, 0.0, 0.0);
+    f.node(2, L, 0.0);
+    f.fix(1, {Ux, Uz, Ry});
+    f.s.addElement(new omDravikDesignElement(*f.s.getNodeMap(), 1, 2, 1, 1, 1), 1);
+    f.nodeForce(2, -2.0 * Pcr, 0.0);
+    f.loadCase("column");
+    // The member report leaves the log's numbers fixed with no decimals.
+    CapturedLog log({lfLoadCase, lfElements});
+    EXPECT_FALSE(f.solve());
+    ASSERT_EQ(errorCodes(), std::vector<unsigned>{1022});
+    EXPECT_EQ(errorArguments(0).at(0), "column");
+    const std::string text = log.text();
+    const size_t at = text.find("stopped at the load level ");
+    ASSERT_NE(at, std::string::npos) << text;
+    const double reached = std::stod(text.substr(at + 26));
+    // Just below half the load, the buckling load with the shortening of the axis.
+    EXPECT_GT(reached, 0.48);
+    EXPECT_LE(reached, 0.503);
+    // The displacement vector holds the straight column at that level.
+    const double shortening = -reached * 2.0 * Pcr * L / EA;
+    EXPECT_NEAR(f.s.getDisplacements()[f.s.getNodeMap()->find(2)->equation(Ux) - 1], shortening,
+                1e-3 * std::fabs(shortening));
+    // The groups act with the case's own factors again.
+    EXPECT_EQ(f.s.getLoadManager()->getGroup(1)->factor(), 1.0);
+    EXPECT_EQ(f.nodeResult(2, Ux), 0.0);
+}
+
+TEST_F(StructureTest, InteriorNodesAreNumberedRightAfterTheirMembersLastEndNode) {
+    // Nodes 1, 2, 3 on a line, node 1 clamped; member 1 from node 2 back to
+    // node 1 in three finite elements, member 2 from node 2 to node 3. The
+    // interior nodes of member 1 follow node 2, the end numbered last, so
+    // that their equations lie beside those of the member's ends.
+    Frame f;
+    f.node(1, 0.0, 0.0);
+    f.node(2, 300.0, 0.0);
+    f.node(3, 600.0, 0.0);
+    f.fix(1, {Ux, Uz, Ry});
+    f.member(1, 2, 1, 3);
+    f.member(2, 2, 3);
+    f.nodeForce(3, 0.0, 1.0);
+    f.loadCase("tip");
+    f.s.bind();
+    f.s.allocateStiffnessMatrix();
+    const omNode* n2 = f.s.getNodeMap()->find(2);
+    const omNode* n3 = f.s.getNodeMap()->find(3);
+    EXPECT_EQ(n2->equation(Ux), 1u);
+    EXPECT_EQ(n2->equation(Ry), 3u);
+    unsigned next = 4;
+    ASSERT_EQ(f.element(1)->getInternalNodes().size(), 2u);
+    for (const omNode* interior : f.element(1)->getInternalNodes())
+        for (omDofType t : {Ux, Uz, Ry})
+            EXPECT_EQ(interior->equation(t), next++);
+    EXPECT_EQ(n3->equation(Ux), 10u);
+    EXPECT_EQ(n3->equation(Ry), 12u);
+    EXPECT_EQ(f.s.numOfDof(), 12u);
+    // The order changes nothing in the results: the cantilever's tip.
+    ASSERT_TRUE(f.solve());
+    expectExact(f.nodeResult(3, Uz), 600.0 * 600.0 * 600.0 / (3.0 * EI));
+}
+
 // --- error paths
 
 TEST_F(StructureTest, MechanismIsReportedWithItsEquation) {
-    // A beam on two vertical supports only slides along its axis. Powers of two
-    // make the vanishing pivot exactly zero.
     Frame f;
-    f.material(2, 2048.0);
-    f.section(2, 4.0, 4096.0);
-    f.node(1, 0.0, 0.0);
-    f.node(2, 512.0, 0.0);
-    f.fix(1, {Uz});
-    f.fix(2, {Uz});
-    f.member(1, 1, 2, 1, 2, 2);
-    f.nodeForce(2, 0.0, 0.0, 10.0);
+    slidingBeam(f, 1, 1, 0.0);
     f.loadCase("slide");
     EXPECT_FALSE(f.solve());
 
