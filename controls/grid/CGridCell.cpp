@@ -38,7 +38,7 @@ void CGridCell::SetFont(const LOGFONT* plf) {
     }
     m_plfFont = std::make_unique<LOGFONT>(*plf);
     m_pFontObject = std::make_unique<CFont>();
-    m_pFontObject->CreatePixelFontIndirect(m_plfFont.get());
+    m_pFontObject->CreateFontIndirect(m_plfFont.get());
 }
 
 DWORD CGridCell::GetFormat() const {
@@ -131,7 +131,7 @@ void CGridDefaultCell::SetFont(const LOGFONT* plf) {
     if (!plf) return;
     CGridCell::SetFont(plf);
     m_Font = std::make_unique<CFont>();
-    m_Font->CreatePixelFontIndirect(plf);
+    m_Font->CreateFontIndirect(plf);
     // Measuring needs the fonts of a running application; without one the sizes are fixed.
     if (!QApplication::instance()) {
         m_nMargin = 3;

@@ -3,6 +3,7 @@
 #include "controls/grid/CGridCtrl.h"
 
 #include "controls/grid/CTitleTip.h"
+#include "platform/gdi/CGdiObject.h"
 #include "platform/ui/CPromptService.h"
 
 #include <QAbstractScrollArea>

@@ -20,6 +20,8 @@
 #include <set>
 #include <vector>
 
+class CFont;
+class CPrintInfo;
 class CTitleTip;
 class QMimeData;
 class QAbstractScrollArea;
@@ -314,6 +316,24 @@ public:
     using DragRunner = std::function<Qt::DropAction(QMimeData* data, CGridCtrl* source)>;
     static void SetDragRunner(DragRunner runner);
 
+    // --- Printing -----------------------------------------------------------------------------
+    // Asks for the printer and prints every page.
+    void Print();
+    // Heights in printer character heights, margins in character widths; negative values stay.
+    void SetPrintMarginInfo(int nHeaderHeight, int nFooterHeight, int nLeftMargin, int nRightMargin,
+                            int nTopMargin, int nBottomMargin, int nGap);
+    void GetPrintMarginInfo(int& nHeaderHeight, int& nFooterHeight, int& nLeftMargin, int& nRightMargin,
+                            int& nTopMargin, int& nBottomMargin, int& nGap) const;
+    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+    virtual bool PrintFixedRowCells(int nStartColumn, int nStopColumn, int& row, CRect& rect, CDC* pDC,
+                                    bool& bFirst);
+    virtual void PrintColumnHeadings(CDC* pDC, CPrintInfo* pInfo);
+    virtual void PrintHeader(CDC* pDC, CPrintInfo* pInfo);
+    virtual void PrintFooter(CDC* pDC, CPrintInfo* pInfo);
+    virtual void PrintRowButtons(CDC* pDC, CPrintInfo* pInfo);
+
     // --- Overridables -------------------------------------------------------------------------
     virtual void OnFixedColumnClick(CCellID& cell);
     virtual void OnFixedRowClick(CCellID& cell);
@@ -463,4 +483,15 @@ protected:
     std::set<CCellID> m_PastedCells;
     bool m_bDropOnSelf = false;
     std::unique_ptr<CTitleTip> m_pTitleTip;
+
+    // Printing: the settings, and the state kept between the printing calls.
+    int CountPages(bool rows, int room) const;
+    int FirstOfPage(bool rows, int room, int block) const;
+    int m_nHeaderHeight = 2, m_nFooterHeight = 2, m_nLeftMargin = 4, m_nRightMargin = 4, m_nTopMargin = 1,
+        m_nBottomMargin = 1, m_nGap = 1;
+    std::unique_ptr<CFont> m_PrinterFont;
+    CSize m_CharSize, m_PaperSize, m_LogicalPageSize;
+    int m_nPageHeight = 0, m_nPageWidth = 0, m_nPagesDown = 1, m_nPagesAcross = 1;
+    int m_nCurrPrintRow = 0, m_nPrintColumn = 0;
+    CRect m_rectFooter;
 };

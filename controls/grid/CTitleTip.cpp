@@ -46,7 +46,7 @@ void CTitleTip::Show(CRect rectTitle, const char* lpszTitleText, int xoffset, LP
     CDC measure;
     CFont font;
     if (m_bOwnFont) {
-        font.CreatePixelFontIndirect(&m_font);
+        font.CreateFontIndirect(&m_font);
         measure.SelectObject(&font);
     }
     TEXTMETRIC tm;
@@ -77,7 +77,7 @@ void CTitleTip::OnPaint() {
     dc.FillSolidRect(&rect, m_crBack != CLR_DEFAULT ? m_crBack : GetGridSysColor(GridSysColor::InfoBk));
     CFont font;
     if (m_bOwnFont) {
-        font.CreatePixelFontIndirect(&m_font);
+        font.CreateFontIndirect(&m_font);
         dc.SelectObject(&font);
     }
     dc.SetBkMode(TRANSPARENT);
