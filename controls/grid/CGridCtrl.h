@@ -10,6 +10,7 @@
 // NM_GRIDVIEW record (codes GVN_...), and a released left button also posts the
 // parent WM_COMMAND with the grid's id.
 #include "controls/grid/CGridCell.h"
+#include "controls/grid/CGridDropTarget.h"
 #include "platform/ui/CWnd.h"
 
 #include <Qt>
@@ -483,6 +484,7 @@ protected:
     std::set<CCellID> m_PastedCells;
     bool m_bDropOnSelf = false;
     std::unique_ptr<CTitleTip> m_pTitleTip;
+    CGridDropTarget m_DropTarget;
 
     // Printing: the settings, and the state kept between the printing calls.
     int CountPages(bool rows, int room) const;

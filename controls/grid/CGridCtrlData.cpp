@@ -364,7 +364,7 @@ bool CGridCtrl::OnDrop(const QMimeData* pDataObject, DWORD, CPoint point) {
 }
 
 bool CGridCtrl::FilterDragEvent(QObject* watched, QEvent* event) {
-    if (watched != GetInputWidget() || !m_bAllowDragAndDrop) return false;
+    if (watched != GetInputWidget() || !m_bAllowDragAndDrop || !m_DropTarget.Serves(this)) return false;
     switch (event->type()) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {

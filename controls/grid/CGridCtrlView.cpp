@@ -104,10 +104,7 @@ BOOL CGridCtrl::Create(const RECT& rect, CWnd* pParentWnd, UINT nID, DWORD dwSty
     if (!CWnd::Create(kWindowClass, nullptr, dwStyle, rect, pParentWnd, nID)) return FALSE;
     m_arRowHeights.resize(static_cast<size_t>(m_nRows), static_cast<UINT>(m_cellDefault.GetHeight()));
     m_arColWidths.resize(static_cast<size_t>(m_nCols), static_cast<UINT>(m_cellDefault.GetWidth()));
-    if (QWidget* w = GetInputWidget()) {
-        w->setFont(QApplication::font());
-        w->setAcceptDrops(m_bAllowDragAndDrop);
-    }
+    if (QWidget* w = GetInputWidget()) w->setFont(QApplication::font());
     ResetScrollBars();
     return TRUE;
 }
@@ -119,7 +116,8 @@ QWidget* CGridCtrl::GetClientWidget() const {
 
 void CGridCtrl::EnableDragAndDrop(bool b) {
     m_bAllowDragAndDrop = b;
-    if (QWidget* w = GetInputWidget()) w->setAcceptDrops(b);
+    if (!b) m_DropTarget.Revoke();
+    if (b && GetSafeHwnd()) m_DropTarget.Register(this);
 }
 
 bool CGridCtrl::FilterEvent(QObject* watched, QEvent* event) {
@@ -638,6 +636,8 @@ void CGridCtrl::OnSize(UINT nType, int cx, int cy) {
     static bool alreadyInsideThisProcedure = false;
     if (alreadyInsideThisProcedure) return;
     alreadyInsideThisProcedure = true;
+    // The window takes drops from its first sizing on.
+    if (m_bAllowDragAndDrop && !m_DropTarget.IsRegistered()) m_DropTarget.Register(this);
     EndEditing();
     CWnd::OnSize(nType, cx, cy);
     ResetScrollBars();

@@ -249,3 +249,17 @@ TEST(CGridCtrlDragTest, OnlyEditableCellsTakeADrop) {
     QMimeData nothing;
     EXPECT_EQ(w.grid.OnDragEnter(&nothing, 0, w.CentreOf(1, 1)), DROPEFFECT_NONE);
 }
+
+TEST(CGridCtrlDragTest, TheDropTargetServesOneGridOnce) {
+    GridWindow<> w(3, 3), other(3, 3);
+    CGridDropTarget target;
+    EXPECT_FALSE(target.Register(nullptr));
+    ASSERT_TRUE(target.Register(&w.grid));
+    EXPECT_FALSE(target.Register(&other.grid));
+    EXPECT_TRUE(w.grid.GetInputWidget()->acceptDrops());
+    EXPECT_EQ(target.OnDragScroll(&w.grid, MK_CONTROL), DROPEFFECT_COPY);
+    EXPECT_EQ(target.OnDragScroll(&w.grid, 0), DROPEFFECT_MOVE);
+    EXPECT_EQ(target.OnDragScroll(&other.grid, 0), DROPEFFECT_NONE);
+    target.Revoke();
+    EXPECT_FALSE(w.grid.GetInputWidget()->acceptDrops());
+}
