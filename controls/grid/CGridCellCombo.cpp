@@ -205,21 +205,7 @@ bool CInPlaceList::FilterEvent(QObject* watched, QEvent* event) {
 void CInPlaceList::EndEdit() {
     if (m_bEnding || !GetWidget()) return;
     m_bEnding = true;
-    GV_DISPINFO info;
-    info.hdr.hwndFrom = GetSafeHwnd();
-    info.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID());
-    info.hdr.code = GVN_ENDLABELEDIT;
-    info.item.mask = GVIF_TEXT | GVIF_PARAM;
-    info.item.row = m_nRow;
-    info.item.col = m_nCol;
-    info.item.strText = GetText();
-    info.item.lParam = static_cast<LPARAM>(m_nLastChar);
-    GetWidget()->hide();
-    const HWND self = GetSafeHwnd();
-    QTimer::singleShot(0, QApplication::instance(), [self]() {
-        if (CWnd* wnd = CWnd::FromHandle(self)) wnd->DestroyWindow();
-    });
-    if (m_pGrid) m_pGrid->SendMessage(WM_NOTIFY, GetDlgCtrlID(), reinterpret_cast<LPARAM>(&info));
+    SendEndEditNotification(this, m_pGrid, m_nRow, m_nCol, GetText(), m_nLastChar);
 }
 
 void CInPlaceList::PostNcDestroy() {

@@ -487,8 +487,9 @@ protected:
     CGridDropTarget m_DropTarget;
 
     // Printing: the settings, and the state kept between the printing calls.
-    int CountPages(bool rows, int room) const;
-    int FirstOfPage(bool rows, int room, int block) const;
+    // Breaks the rows (or columns) into pages of the room; returns the page count,
+    // or with pFirst the page count up to page block, whose first index goes to pFirst.
+    int WalkPages(bool rows, int room, int block, int* pFirst) const;
     int m_nHeaderHeight = 2, m_nFooterHeight = 2, m_nLeftMargin = 4, m_nRightMargin = 4, m_nTopMargin = 1,
         m_nBottomMargin = 1, m_nGap = 1;
     std::unique_ptr<CFont> m_PrinterFont;

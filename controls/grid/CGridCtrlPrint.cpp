@@ -99,11 +99,12 @@ void CGridCtrl::Print() {
         dc->EndDoc();
 }
 
-int CGridCtrl::CountPages(bool rows, int room) const {
+int CGridCtrl::WalkPages(bool rows, int room, int block, int* pFirst) const {
     // A row (or column) larger than the room gets a page of its own.
     int pages = 1, total = 0;
     const int first = rows ? GetFixedRowCount() : GetFixedColumnCount();
     const int count = rows ? GetRowCount() : GetColumnCount();
+    if (pFirst) *pFirst = count;
     for (int i = first; i < count; ++i) {
         const int size = rows ? GetRowHeight(i) : GetColumnWidth(i);
         if (total > 0 && total + size > room) {
@@ -112,25 +113,12 @@ int CGridCtrl::CountPages(bool rows, int room) const {
         } else {
             total += size;
         }
+        if (pFirst && pages == block) {
+            *pFirst = i;
+            return pages;
+        }
     }
     return pages;
-}
-
-int CGridCtrl::FirstOfPage(bool rows, int room, int block) const {
-    int page = 1, total = 0;
-    const int first = rows ? GetFixedRowCount() : GetFixedColumnCount();
-    const int count = rows ? GetRowCount() : GetColumnCount();
-    for (int i = first; i < count; ++i) {
-        const int size = rows ? GetRowHeight(i) : GetColumnWidth(i);
-        if (total > 0 && total + size > room) {
-            ++page;
-            total = size;
-        } else {
-            total += size;
-        }
-        if (page == block) return i;
-    }
-    return count;
 }
 
 void CGridCtrl::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) {
@@ -162,8 +150,8 @@ void CGridCtrl::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) {
                     GetFixedRowHeight();
     m_nPageWidth =
         m_LogicalPageSize.cx - GetFixedColumnWidth() - (m_nLeftMargin + m_nRightMargin) * m_CharSize.cx;
-    m_nPagesDown = CountPages(true, m_nPageHeight);
-    m_nPagesAcross = m_bWysiwygPrinting ? CountPages(false, m_nPageWidth) : 1;
+    m_nPagesDown = WalkPages(true, m_nPageHeight, 0, nullptr);
+    m_nPagesAcross = m_bWysiwygPrinting ? WalkPages(false, m_nPageWidth, 0, nullptr) : 1;
     pInfo->SetMaxPage(static_cast<UINT>(m_nPagesDown * m_nPagesAcross));
     pInfo->m_nCurPage = 1;
 }
@@ -187,8 +175,8 @@ void CGridCtrl::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
     const int rowBlock = (page + m_nPagesAcross - 1) / m_nPagesAcross;
     int colBlock = page % m_nPagesAcross;
     if (colBlock == 0) colBlock = m_nPagesAcross;
-    m_nCurrPrintRow = FirstOfPage(true, m_nPageHeight, rowBlock);
-    m_nPrintColumn = FirstOfPage(false, m_nPageWidth, colBlock);
+    WalkPages(true, m_nPageHeight, rowBlock, &m_nCurrPrintRow);
+    WalkPages(false, m_nPageWidth, colBlock, &m_nPrintColumn);
 
     // The column headings start below the header and the gap.
     const int headingsTop = (m_nHeaderHeight + m_nGap) * m_CharSize.cy;

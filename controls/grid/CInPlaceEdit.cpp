@@ -141,23 +141,27 @@ bool CInPlaceEdit::FilterEvent(QObject* watched, QEvent* event) {
 void CInPlaceEdit::EndEdit() {
     if (m_bEnding || !GetWidget()) return;
     m_bEnding = true;
-    const CString text = GetText();
+    SendEndEditNotification(this, m_pGrid, m_nRow, m_nColumn, GetText(), m_nLastChar);
+}
+
+void SendEndEditNotification(CWnd* pEditor, CGridCtrl* pGrid, int nRow, int nCol, const CString& text,
+                             UINT nLastChar) {
     GV_DISPINFO info;
-    info.hdr.hwndFrom = GetSafeHwnd();
-    info.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID());
+    info.hdr.hwndFrom = pEditor->GetSafeHwnd();
+    info.hdr.idFrom = static_cast<UINT_PTR>(pEditor->GetDlgCtrlID());
     info.hdr.code = GVN_ENDLABELEDIT;
     info.item.mask = GVIF_TEXT | GVIF_PARAM;
-    info.item.row = m_nRow;
-    info.item.col = m_nColumn;
+    info.item.row = nRow;
+    info.item.col = nCol;
     info.item.strText = text;
-    info.item.lParam = static_cast<LPARAM>(m_nLastChar);
+    info.item.lParam = static_cast<LPARAM>(nLastChar);
     // The window goes once the grid has the text; the grid may open the next editor meanwhile.
-    GetWidget()->hide();
-    const HWND self = GetSafeHwnd();
+    pEditor->GetWidget()->hide();
+    const HWND self = pEditor->GetSafeHwnd();
     QTimer::singleShot(0, QApplication::instance(), [self]() {
         if (CWnd* wnd = CWnd::FromHandle(self)) wnd->DestroyWindow();
     });
-    if (m_pGrid) m_pGrid->SendMessage(WM_NOTIFY, GetDlgCtrlID(), reinterpret_cast<LPARAM>(&info));
+    if (pGrid) pGrid->SendMessage(WM_NOTIFY, pEditor->GetDlgCtrlID(), reinterpret_cast<LPARAM>(&info));
 }
 
 void CInPlaceEdit::PostNcDestroy() {

@@ -69,17 +69,24 @@ constexpr UINT IDC_INPLACE_CONTROL = 8;
 // The character that opens an editor from the mouse or F2 (the caret goes to the end).
 constexpr UINT VK_LBUTTON = 0x01;
 
-// Notification codes (the numbers of the list-view and common notifications).
-constexpr UINT GVN_BEGINDRAG = static_cast<UINT>(-109);
-constexpr UINT GVN_BEGINLABELEDIT = static_cast<UINT>(-105);
-constexpr UINT GVN_ENDLABELEDIT = static_cast<UINT>(-106);
-constexpr UINT GVN_SELCHANGING = static_cast<UINT>(-100);
-constexpr UINT GVN_SELCHANGED = static_cast<UINT>(-101);
-constexpr UINT GVN_GETDISPINFO = static_cast<UINT>(-150);
-constexpr UINT GVN_ODCACHEHINT = static_cast<UINT>(-113);
-constexpr UINT GVN_CLICK = static_cast<UINT>(-2);
-constexpr UINT GVN_DBLCLK = static_cast<UINT>(-3);
-constexpr UINT GVN_RCLICK = static_cast<UINT>(-5);
+// Tells the grid an in-place editor ended (the end-of-edit notification from the
+// editor's window): the cell, the text and the key that ended it.
+class CGridCtrl;
+class CWnd;
+void SendEndEditNotification(CWnd* pEditor, CGridCtrl* pGrid, int nRow, int nCol, const CString& text,
+                             UINT nLastChar);
+
+// Notification codes: those of the list view and the common controls.
+constexpr UINT GVN_BEGINDRAG = LVN_BEGINDRAG;
+constexpr UINT GVN_BEGINLABELEDIT = LVN_BEGINLABELEDIT;
+constexpr UINT GVN_ENDLABELEDIT = LVN_ENDLABELEDIT;
+constexpr UINT GVN_SELCHANGING = LVN_ITEMCHANGING;
+constexpr UINT GVN_SELCHANGED = LVN_ITEMCHANGED;
+constexpr UINT GVN_GETDISPINFO = static_cast<UINT>(-150); // the list view's LVN_GETDISPINFO
+constexpr UINT GVN_ODCACHEHINT = static_cast<UINT>(-113); // the list view's LVN_ODCACHEHINT
+constexpr UINT GVN_CLICK = NM_CLICK;
+constexpr UINT GVN_DBLCLK = NM_DBLCLK;
+constexpr UINT GVN_RCLICK = NM_RCLICK;
 
 // One cell's fields as SetItem and GetItem exchange them.
 struct GV_ITEM {
