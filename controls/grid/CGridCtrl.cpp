@@ -5,6 +5,7 @@
 #include "controls/grid/CTitleTip.h"
 #include "platform/gdi/CGdiObject.h"
 #include "platform/ui/CPromptService.h"
+#include "platform/ui/CResources.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -527,18 +528,41 @@ CString CGridCtrl::GetItemText(int nRow, int nCol) const {
     return CString(cell->GetText());
 }
 
-bool CGridCtrl::SetItemTextFmt(int nRow, int nCol, const char* szFmt, ...) {
-    if (m_bVirtualMode || !szFmt) return false;
-    CGridCellBase* cell = GetCell(nRow, nCol);
-    if (!cell) return false;
-    va_list args;
-    va_start(args, szFmt);
+namespace {
+
+std::string FormatText(const char* szFmt, va_list args) {
     va_list copy;
     va_copy(copy, args);
     const int n = std::vsnprintf(nullptr, 0, szFmt, copy);
     va_end(copy);
     std::string text(n > 0 ? static_cast<size_t>(n) : 0, '\0');
     if (n > 0) std::vsnprintf(text.data(), text.size() + 1, szFmt, args);
+    return text;
+}
+
+} // namespace
+
+bool CGridCtrl::SetItemTextFmt(int nRow, int nCol, const char* szFmt, ...) {
+    if (m_bVirtualMode || !szFmt) return false;
+    CGridCellBase* cell = GetCell(nRow, nCol);
+    if (!cell) return false;
+    va_list args;
+    va_start(args, szFmt);
+    const std::string text = FormatText(szFmt, args);
+    va_end(args);
+    cell->SetText(text.c_str());
+    SetModified(true, nRow, nCol);
+    return true;
+}
+
+bool CGridCtrl::SetItemTextFmtID(int nRow, int nCol, UINT nID, ...) {
+    if (m_bVirtualMode) return false;
+    CGridCellBase* cell = GetCell(nRow, nCol);
+    if (!cell) return false;
+    const CString format = AfxLoadString(nID);
+    va_list args;
+    va_start(args, nID);
+    const std::string text = FormatText(format.c_str(), args);
     va_end(args);
     cell->SetText(text.c_str());
     SetModified(true, nRow, nCol);

@@ -159,6 +159,8 @@ public:
     bool SetItemText(int nRow, int nCol, const char* str);
     CString GetItemText(int nRow, int nCol) const;
     bool SetItemTextFmt(int nRow, int nCol, const char* szFmt, ...);
+    // The format is a string of the string table.
+    bool SetItemTextFmtID(int nRow, int nCol, UINT nID, ...);
     bool SetItemData(int nRow, int nCol, LPARAM lParam);
     LPARAM GetItemData(int nRow, int nCol) const;
     bool SetItemImage(int nRow, int nCol, int iImage);

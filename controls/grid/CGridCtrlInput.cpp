@@ -4,6 +4,7 @@
 
 #include "controls/grid/CInPlaceEdit.h"
 #include "controls/grid/CTitleTip.h"
+#include "platform/gdi/CGdiObject.h"
 #include "platform/ui/CPromptService.h"
 
 #include <QAbstractScrollArea>
@@ -980,6 +981,18 @@ LRESULT CGridCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
     }
+    if (message == WM_SETFONT) {
+        // The font handle is the font object; the four default cells take it.
+        LOGFONT lf;
+        if (auto* font = reinterpret_cast<CFont*>(wParam); font && font->GetLogFont(&lf)) {
+            for (bool fixedRow : {false, true})
+                for (bool fixedCol : {false, true})
+                    GetDefaultCell(fixedRow, fixedCol)->SetFont(&lf);
+            if (lParam) Refresh();
+        }
+        return 0;
+    }
+    if (message == WM_GETFONT) return reinterpret_cast<LRESULT>(m_cellDefault.GetFontObject());
     if (message == WM_SYSCOLORCHANGE || message == WM_SETTINGCHANGE) {
         OnSysColorChange();
         return 0;

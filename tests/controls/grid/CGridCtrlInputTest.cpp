@@ -4,6 +4,7 @@
 #include "controls/grid/CGridCellCombo.h"
 #include "controls/grid/CInPlaceEdit.h"
 #include "controls/grid/CTitleTip.h"
+#include "platform/gdi/CGdiObject.h"
 #include "tests/support/ArtifactsFolder.h"
 
 #include <gtest/gtest.h>
@@ -374,4 +375,18 @@ TEST(CGridCtrlInputTest, AComboCellEditsWithItsChoices) {
     EXPECT_EQ(w.grid.GetItemText(1, 1), "ALS");
     EXPECT_FALSE(w.grid.IsItemEditing(1, 1));
     QApplication::processEvents();
+}
+
+TEST(CGridCtrlInputTest, AFontSentToTheGridGoesToEveryDefaultCell) {
+    GridWindow<> w(3, 3);
+    CFont font;
+    font.CreateFont(-24, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "DejaVu Sans");
+    const int before = w.grid.GetDefCellHeight();
+    w.grid.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(&font), TRUE);
+    for (bool fixedRow : {false, true})
+        EXPECT_EQ(w.grid.GetDefaultCell(fixedRow, !fixedRow)->GetFont()->lfHeight, -24);
+    EXPECT_GT(w.grid.GetDefCellHeight(), before);
+    auto* answer = reinterpret_cast<CFont*>(w.grid.SendMessage(WM_GETFONT));
+    ASSERT_NE(answer, nullptr);
+    EXPECT_EQ(answer->GetData().lfWeight, FW_BOLD);
 }

@@ -242,6 +242,8 @@ TEST(CGridCtrlTest, ItemsTravelThroughTheItemRecordAndCellTypesCopyTheirCell) {
     EXPECT_EQ(grid.GetItemFont(1, 2)->lfHeight, -20);
     EXPECT_FALSE(grid.SetCellType(1, 2, RUNTIME_CLASS(CGridCtrl)));
     EXPECT_FALSE(grid.SetDefaultCellType(RUNTIME_CLASS(CObject)));
+    EXPECT_TRUE(grid.SetItemTextFmt(2, 1, "%d of %s", 3, "4"));
+    EXPECT_EQ(grid.GetItemText(2, 1), "3 of 4");
     EXPECT_FALSE(grid.SetItemText(9, 9, "x"));
     EXPECT_EQ(grid.GetItemText(9, 9), "");
     EXPECT_EQ(grid.GetRowHeight(9), -1);
