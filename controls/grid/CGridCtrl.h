@@ -23,6 +23,7 @@
 
 class CFont;
 class CPrintInfo;
+class CCmdUI;
 class CTitleTip;
 class QMimeData;
 class QAbstractScrollArea;
@@ -297,6 +298,11 @@ public:
     virtual void OnEditCopy();
     virtual void OnEditPaste();
     virtual void OnEditSelectAll();
+    // The commands' update handlers (ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_SELECT_ALL).
+    void OnUpdateEditCut(CCmdUI* pCmdUI);
+    void OnUpdateEditCopy(CCmdUI* pCmdUI);
+    void OnUpdateEditPaste(CCmdUI* pCmdUI);
+    void OnUpdateEditSelectAll(CCmdUI* pCmdUI);
     bool CanEditCut() const;
     bool CanEditCopy() const;
     bool CanEditPaste() const;
@@ -396,6 +402,7 @@ public:
     QWidget* GetClientWidget() const override;
 
 protected:
+    DECLARE_MESSAGE_MAP()
     QWidget* CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) override;
     void OnWidgetAttached() override;
     bool FilterEvent(QObject* watched, QEvent* event) override;

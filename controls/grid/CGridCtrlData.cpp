@@ -5,6 +5,8 @@
 #include "platform/core/CodePage.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FileIO.h"
+#include "platform/ui/AfxRes.h"
+#include "platform/ui/CCmdUI.h"
 #include "platform/ui/CPromptService.h"
 
 #include <QAbstractScrollArea>
@@ -114,6 +116,30 @@ std::string Trimmed(const std::string& s) {
 }
 
 } // namespace
+
+BEGIN_MESSAGE_MAP(CGridCtrl, CWnd)
+ON_COMMAND(ID_EDIT_CUT, &CGridCtrl::OnEditCut)
+ON_COMMAND(ID_EDIT_COPY, &CGridCtrl::OnEditCopy)
+ON_COMMAND(ID_EDIT_PASTE, &CGridCtrl::OnEditPaste)
+ON_COMMAND(ID_EDIT_SELECT_ALL, &CGridCtrl::OnEditSelectAll)
+ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, &CGridCtrl::OnUpdateEditCut)
+ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, &CGridCtrl::OnUpdateEditCopy)
+ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, &CGridCtrl::OnUpdateEditPaste)
+ON_UPDATE_COMMAND_UI(ID_EDIT_SELECT_ALL, &CGridCtrl::OnUpdateEditSelectAll)
+END_MESSAGE_MAP()
+
+void CGridCtrl::OnUpdateEditCut(CCmdUI* pCmdUI) {
+    pCmdUI->Enable(CanEditCut());
+}
+void CGridCtrl::OnUpdateEditCopy(CCmdUI* pCmdUI) {
+    pCmdUI->Enable(CanEditCopy());
+}
+void CGridCtrl::OnUpdateEditPaste(CCmdUI* pCmdUI) {
+    pCmdUI->Enable(CanEditPaste());
+}
+void CGridCtrl::OnUpdateEditSelectAll(CCmdUI* pCmdUI) {
+    pCmdUI->Enable(CanEditSelectAll());
+}
 
 void CGridCtrl::SetDragRunner(DragRunner runner) {
     DragRunnerSlot() = std::move(runner);

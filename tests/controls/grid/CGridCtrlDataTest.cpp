@@ -1,5 +1,7 @@
 // Grid text files, the clipboard, and drag and drop.
 #include "GridTestWindow.h"
+#include "platform/ui/AfxRes.h"
+#include "platform/ui/CCmdUI.h"
 #include "platform/ui/CPromptService.h"
 #include "tests/support/TempFolder.h"
 
@@ -262,4 +264,24 @@ TEST(CGridCtrlDragTest, TheDropTargetServesOneGridOnce) {
     EXPECT_EQ(target.OnDragScroll(&other.grid, 0), DROPEFFECT_NONE);
     target.Revoke();
     EXPECT_FALSE(w.grid.GetInputWidget()->acceptDrops());
+}
+
+TEST(CGridCtrlClipboardTest, TheEditCommandsReachTheGridAndAreEnabledByItsState) {
+    GridWindow<> w(3, 3);
+    w.grid.SetItemText(1, 1, "cmd");
+    CTestCmdUI state;
+    state.m_nID = ID_EDIT_COPY;
+    w.grid.OnCmdMsg(ID_EDIT_COPY, CN_UPDATE_COMMAND_UI, &state, nullptr);
+    EXPECT_FALSE(state.m_bEnabled);
+    w.grid.SetSelectedRange(1, 1, 1, 1);
+    state.m_bEnabled = FALSE;
+    w.grid.OnCmdMsg(ID_EDIT_COPY, CN_UPDATE_COMMAND_UI, &state, nullptr);
+    EXPECT_TRUE(state.m_bEnabled);
+    EXPECT_TRUE(w.grid.OnCmdMsg(ID_EDIT_COPY, CN_COMMAND, nullptr, nullptr));
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "cmd");
+    w.grid.SetEditable(false);
+    state.m_bEnabled = TRUE;
+    state.m_nID = ID_EDIT_CUT;
+    w.grid.OnCmdMsg(ID_EDIT_CUT, CN_UPDATE_COMMAND_UI, &state, nullptr);
+    EXPECT_FALSE(state.m_bEnabled);
 }
