@@ -1,7 +1,21 @@
-// The packed Cholesky factorisation of a plane frame's stiffness matrix, with
-// the profile-aware loop and with the plain loop over the whole triangle.
+// The Cholesky factorisation of the assembled stiffness matrix of regular
+// multi-storey frames with linear members (tests/model/StoreyFrame.h), three
+// ways on the same matrix:
+//   profile  - the stiffness matrix's own skyline storage, as the Solve road factorises it;
+//   triangle - the same values in a whole packed triangle, whose profile the
+//              factorisation finds by scanning the values first (up to 100 x 20:
+//              the triangle of 200 x 20 alone takes 650 MB);
+//   dpbtrf   - LAPACK's banded Cholesky on the band of the same matrix.
+// The counters give the equations n, the half-bandwidth b and the time per n·b²
+// in nanoseconds (Google Benchmark prints an inverted rate with an "s").
+// Then the back substitution of one right-hand side with the profile factor.
 //
-//   build/bin/rezavud_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+//   build/bin/rezavud_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+#include "tests/model/SolveRoad.h"
+#include "tests/model/StoreyFrame.h"
+
+#include "model/omElementMap.h"
+#include "model/omStiffnessMatrix.h"
 #include "rezavud/omCholesky.h"
 #include "rezavud/omSymMatrix.h"
 #include "rezavud/omVector.h"
@@ -9,124 +23,152 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cmath>
+#include <map>
+#include <memory>
 #include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+extern "C" void dpbtrf_(const char* uplo, const int* n, const int* kd, double* ab, const int* ldab,
+                        int* info);
 
 namespace {
-// A frame of `storeys` x `bays` with fixed column feet. The free nodes are
-// numbered storey by storey, three equations each (u, w, φ), so a column couples
-// equations one storey (3 (bays + 1)) apart: the half-bandwidth is 3 (bays + 1) + 2.
-omSymMatrix frameStiffness(int storeys, int bays) {
-    const double storeyHeight = 3.0, bayWidth = 6.0, E = 3.0e7;
-    const double columnA = 0.16, columnI = 2.1e-3, beamA = 0.12, beamI = 1.6e-3;
-    const int perStorey = bays + 1;
-    omSymMatrix k(3 * storeys * perStorey);
-    // First equation of node (storey, column line); -1 for a fixed foot.
-    auto firstEquation = [&](int storey, int line) {
-        return storey == 0 ? -1 : 3 * ((storey - 1) * perStorey + line);
-    };
 
-    auto addElement = [&](int s1, int l1, int s2, int l2, double length, bool vertical, double A, double I) {
-        // Local stiffness of a plane beam (u1 w1 φ1 u2 w2 φ2), turned into global axes.
-        const double ea = E * A / length, ei = E * I;
-        const double l2_ = length * length, l3 = l2_ * length;
-        double local[6][6] = {};
-        local[0][0] = local[3][3] = ea;
-        local[0][3] = local[3][0] = -ea;
-        local[1][1] = local[4][4] = 12 * ei / l3;
-        local[1][4] = local[4][1] = -12 * ei / l3;
-        local[1][2] = local[2][1] = local[1][5] = local[5][1] = -6 * ei / l2_;
-        local[4][2] = local[2][4] = local[4][5] = local[5][4] = 6 * ei / l2_;
-        local[2][2] = local[5][5] = 4 * ei / length;
-        local[2][5] = local[5][2] = 2 * ei / length;
-        const double c = vertical ? 0.0 : 1.0, s = vertical ? 1.0 : 0.0;
-        double t[6][6] = {};
-        for (int n = 0; n < 2; ++n) {
-            t[3 * n][3 * n] = c;
-            t[3 * n][3 * n + 1] = s;
-            t[3 * n + 1][3 * n] = -s;
-            t[3 * n + 1][3 * n + 1] = c;
-            t[3 * n + 2][3 * n + 2] = 1;
-        }
-        double global[6][6] = {};
-        for (int i = 0; i < 6; ++i)
-            for (int j = 0; j < 6; ++j)
-                for (int a = 0; a < 6; ++a)
-                    for (int b = 0; b < 6; ++b)
-                        global[i][j] += t[a][i] * local[a][b] * t[b][j];
-        const int base[2] = {firstEquation(s1, l1), firstEquation(s2, l2)};
-        for (int i = 0; i < 6; ++i)
-            for (int j = 0; j <= i; ++j) {
-                if (base[i / 3] < 0 || base[j / 3] < 0) continue;
-                const int ei_ = base[i / 3] + i % 3, ej = base[j / 3] + j % 3;
-                k.atC(ei_, ej) += global[i][j];
-            }
-    };
-    for (int storey = 1; storey <= storeys; ++storey) {
-        for (int line = 0; line < perStorey; ++line)
-            addElement(storey - 1, line, storey, line, storeyHeight, true, columnA, columnI);
-        for (int line = 0; line < bays; ++line)
-            addElement(storey, line, storey, line + 1, bayWidth, false, beamA, beamI);
-    }
-    return k;
+struct Size {
+    int storeys;
+    int bays;
+};
+
+const Size kSizes[] = {{10, 5}, {50, 10}, {100, 20}, {200, 20}, {400, 40}};
+
+// The stiffness matrix of the frame's first iteration, assembled as the Solve road does it.
+const omStiffnessMatrix& assembled(const Size& size) {
+    static std::map<std::pair<int, int>, std::unique_ptr<omStiffnessMatrix>> cache;
+    auto& kept = cache[{size.storeys, size.bays}];
+    if (kept) return *kept;
+    std::unique_ptr<omStrakon> s =
+        storeyframe::build(size.storeys, size.bays, storeyframe::Members::linear, true);
+    s->bind();
+    s->allocateStiffnessMatrix();
+    s->distributeElementLoad();
+    s->reserveResults(10);
+    s->getLoadManager()->setActiveCase(1);
+    omStiffnessMatrix* K = s->getStiffnessMatrix();
+    if (!K) throw std::runtime_error("no stiffness matrix");
+    omVector U(K->size());
+    omVector S(K->size());
+    if (!s->getElementMap()->setupGlobalKAndF(&U, K, &S, 1)) throw std::runtime_error("assembly failed");
+    kept = std::make_unique<omStiffnessMatrix>(*K);
+    return *kept;
 }
 
-// The largest distance of a row's first non-zero element from the diagonal.
-int halfBandwidth(const omSymMatrix& m) {
+int halfBandwidth(const omSymMatrix& m, int n) {
     int width = 0;
-    for (int i = 0; i < m.size(); ++i) {
-        int j = 0;
-        while (j < i && m.atC(i, j) == 0.0)
-            ++j;
-        width = std::max(width, i - j);
-    }
+    for (int i = 0; i < n; ++i)
+        width = std::max(width, i - m.firstColumn(i));
     return width;
 }
 
-const omSymMatrix& frame() {
-    static const omSymMatrix k = frameStiffness(50, 10);
-    return k;
+void counters(benchmark::State& state, int n, int b) {
+    state.counters["n"] = n;
+    state.counters["b"] = b;
+    // Seconds per iteration and per 1e-9 n·b²: nanoseconds per n·b².
+    state.counters["ns/nb2"] = benchmark::Counter(
+        1e-9 * n * b * b, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
-template <int (omCholesky::*factorise)()> void factoriseFrame(benchmark::State& state) {
-    omSymMatrix work(frame().size());
+void factoriseProfile(benchmark::State& state, Size size) {
+    const omStiffnessMatrix& K = assembled(size);
+    omStiffnessMatrix work(K);
     for (auto _ : state) {
         state.PauseTiming();
-        work = frame();
+        work = K;
         state.ResumeTiming();
-        omCholesky cholesky(work);
-        if ((cholesky.*factorise)() != 0) throw std::runtime_error("frame matrix not positive definite");
+        if (work.makeTransformation() != 0) throw std::runtime_error("not positive definite");
         benchmark::DoNotOptimize(work.direct(0));
     }
-    state.counters["equations"] = frame().size();
-    state.counters["halfBandwidth"] = halfBandwidth(frame());
+    counters(state, K.equations(), halfBandwidth(K, K.equations()));
 }
 
-template <int (omCholesky::*factorise)(), bool (omCholesky::*solve)(double*)>
-void solveFrame(benchmark::State& state) {
-    omSymMatrix work = frame();
-    omCholesky cholesky(work);
-    if ((cholesky.*factorise)() != 0) throw std::runtime_error("frame matrix not positive definite");
+void factoriseTriangle(benchmark::State& state, Size size) {
+    const omStiffnessMatrix& K = assembled(size);
+    const int n = K.equations();
+    omSymMatrix triangle(n);
+    for (int i = 0; i < n; ++i)
+        for (int j = K.firstColumn(i); j <= i; ++j)
+            triangle.atC(i, j) = K.atC(i, j);
+    omSymMatrix work(n);
+    for (auto _ : state) {
+        state.PauseTiming();
+        work = triangle;
+        state.ResumeTiming();
+        omCholesky cholesky(work);
+        if (cholesky.makeTransformation() != 0) throw std::runtime_error("not positive definite");
+        benchmark::DoNotOptimize(work.direct(0));
+    }
+    counters(state, n, halfBandwidth(K, n));
+}
+
+void factoriseLapack(benchmark::State& state, Size size) {
+    const omStiffnessMatrix& K = assembled(size);
+    const int n = K.equations();
+    const int kd = halfBandwidth(K, n);
+    const int ldab = kd + 1;
+    // Column j holds A(j .. j + kd, j), the band below the diagonal.
+    std::vector<double> band(static_cast<size_t>(ldab) * n, 0.0);
+    for (int i = 0; i < n; ++i)
+        for (int j = K.firstColumn(i); j <= i; ++j)
+            band[static_cast<size_t>(j) * ldab + (i - j)] = K.atC(i, j);
+    std::vector<double> work(band.size());
+    for (auto _ : state) {
+        state.PauseTiming();
+        work = band;
+        state.ResumeTiming();
+        int info = 0;
+        dpbtrf_("L", &n, &kd, work.data(), &ldab, &info);
+        if (info != 0) throw std::runtime_error("dpbtrf failed");
+        benchmark::DoNotOptimize(work[0]);
+    }
+    counters(state, n, kd);
+}
+
+void backSubstitution(benchmark::State& state, Size size) {
+    omStiffnessMatrix work(assembled(size));
+    if (work.makeTransformation() != 0) throw std::runtime_error("not positive definite");
     omVector b(work.size());
     for (auto _ : state) {
         b.setAllTo(1.0);
-        (cholesky.*solve)(b);
+        work.solveDisplacement(b);
         benchmark::DoNotOptimize(b[0]);
     }
+    state.counters["n"] = work.equations();
 }
-} // namespace
 
-BENCHMARK(factoriseFrame<&omCholesky::makeTransformation>)
-    ->Name("Factorise/profile")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(factoriseFrame<&omCholesky::makeTransformationFull>)
-    ->Name("Factorise/full")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(solveFrame<&omCholesky::makeTransformation, &omCholesky::solve>)
-    ->Name("Solve/profile")
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK(solveFrame<&omCholesky::makeTransformationFull, &omCholesky::solveFull>)
-    ->Name("Solve/full")
-    ->Unit(benchmark::kMicrosecond);
+std::string label(const char* what, const Size& size) {
+    return std::string(what) + "/" + std::to_string(size.storeys) + "x" + std::to_string(size.bays);
+}
+
+const bool kRegistered = [] {
+    for (const Size& size : kSizes) {
+        const double minTime = size.storeys >= 200 ? 0.05 : 0.5;
+        benchmark::RegisterBenchmark(label("Factorise/profile", size).c_str(), factoriseProfile, size)
+            ->Unit(benchmark::kMillisecond)
+            ->MinTime(minTime);
+        if (static_cast<long>(size.storeys) * size.bays <= 2000)
+            benchmark::RegisterBenchmark(label("Factorise/triangle", size).c_str(), factoriseTriangle, size)
+                ->Unit(benchmark::kMillisecond)
+                ->MinTime(minTime);
+        benchmark::RegisterBenchmark(label("Factorise/dpbtrf", size).c_str(), factoriseLapack, size)
+            ->Unit(benchmark::kMillisecond)
+            ->MinTime(minTime);
+        benchmark::RegisterBenchmark(label("Solve/profile", size).c_str(), backSubstitution, size)
+            ->Unit(benchmark::kMicrosecond)
+            ->MinTime(minTime);
+    }
+    return true;
+}();
+
+} // namespace
 
 BENCHMARK_MAIN();

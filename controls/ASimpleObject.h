@@ -4,13 +4,14 @@
 // world points of the dragged objects that move with it.
 //
 // The shapes are drawn inverting (R2_NOT) where the surface allows it. On a
-// widget the view's paint event draws them over its picture, so a drag moves
-// the points and asks the view to paint again:
+// widget they are the view's overlay, drawn over its cached picture in every
+// paint event, so a drag moves the points and asks for the overlay only; the
+// document is not drawn again:
 //
 //   group.Clear(); object->AddDragShapes(group); group.SetMovablePoint(start);
-//   mouse moves:   group.Drag(map, view, world);     // the view repaints
-//   paint event:   group.Show(map, dc, true);        // over the picture
-//   end of drag:   group.Hide(map, dc) or a last repaint
+//   mouse moves:   group.Drag(map, view, world);     // the overlay repaints
+//   OnDrawOverlay: group.Show(map, dc, true);        // over the picture
+//   end of drag:   group.Clear() and InvalidateOverlay(), or a last repaint
 #include "common/omPoint.h"
 
 #include <memory>
@@ -100,11 +101,11 @@ public:
     void Offset(const omPoint& d);
     // Follows the mouse to world point p: unless p is the movable point, the
     // registered points move by the difference, p becomes the movable point and
-    // the view (anything with Invalidate(), such as the zoom view) is asked to
-    // paint again. Returns whether anything moved.
+    // the view (anything with InvalidateOverlay(), such as the zoom view) is
+    // asked to paint its overlay again. Returns whether anything moved.
     template <class View> bool Drag(AMapC2L& map, View* view, const omPoint& p) {
         if (!MoveTo(map, p)) return false;
-        if (view) view->Invalidate(false);
+        if (view) view->InvalidateOverlay();
         return true;
     }
     // The moving part of Drag, for callers that repaint by themselves.

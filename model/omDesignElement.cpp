@@ -403,6 +403,12 @@ bool omDesignElement::markUsedDofInNodes() {
     return ok;
 }
 
+void omDesignElement::addToProfile(std::vector<int>& first, int listedFrom,
+                                   std::vector<std::vector<int>>& listed) const {
+    for (const omLineFE* fe : m_fe)
+        if (fe) fe->addToProfile(first, listedFrom, listed);
+}
+
 bool omDesignElement::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVector* S,
                                        unsigned iteration) {
     omLogFile* log = omLogFile::enabledFor(lfElementMatrices);
@@ -469,13 +475,22 @@ void omDesignElement::storeResults(int lc, const omVector& U) {
     const std::vector<double>& points = m_result.getPoints();
     const auto* member = dynamic_cast<const omLinearDesignElement2D*>(this);
     const size_t n = std::min(points.size(), r.size());
+    for (omLineFE* fe : m_fe)
+        fe->beginResults(U);
     for (size_t j = 0; j < n; ++j) {
         omPointResult& p = r[j];
-        p.F = internalForceAt(points[j], U);
-        p.U = displacementAt(points[j], U);
+        if (m_fe.empty()) {
+            p.F = omForceVector(m_dofType);
+            p.U = omDisplacementVector(m_dofType);
+        } else {
+            const auto [i, t] = locate(points[j]);
+            m_fe[i]->resultsAt(t, U, p.F, p.U);
+        }
         p.pressure = member ? member->contactPressure(p.U.getDof(Uz)) : 0.0;
         r.checkMaximum(p.F, p.U, p.pressure);
     }
+    for (omLineFE* fe : m_fe)
+        fe->endResults();
 }
 
 void omDesignElement::modifyResults(int lc, double factor) {

@@ -151,6 +151,8 @@ public:
 
     // Analysis, each finite element in turn.
     bool markUsedDofInNodes();
+    // Widens the stiffness matrix's profile by the couplings of every finite element.
+    void addToProfile(std::vector<int>& first, int listedFrom, std::vector<std::vector<int>>& listed) const;
     bool setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVector* S, unsigned iteration);
     double solveInternalEquations(const omVector& dU);
     // At the relative position x along the member (0 at node 1, 1 at node 2).

@@ -96,6 +96,14 @@ std::ostream& operator<<(std::ostream& os, const omDofVector& v) {
 void omKeepAbsMaximum(omDofVector& maxima, const omDofVector& values) {
     const omDofStructureType* type = maxima.type();
     const int n = type ? std::min(type->dofSize(), maxima.size()) : 0;
+    if (values.type() == type && values.size() >= n) {
+        // One layout: component k is slot k in both.
+        for (int k = 1; k <= n; ++k) {
+            const double v = std::fabs(values(k));
+            if (v > maxima(k)) maxima(k) = v;
+        }
+        return;
+    }
     for (int k = 1; k <= n; ++k) {
         const omDofType t = type->dofTypeArray()[k - 1];
         if (!values.exist(t)) continue;

@@ -18,6 +18,22 @@ bool omElementMap::markUsedDofInNodes() {
     return ok;
 }
 
+void omElementMap::stiffnessProfile(int E, int R, std::vector<int>& first,
+                                    std::vector<std::vector<int>>& supported) const {
+    E = std::max(E, 0);
+    R = std::max(R, 0);
+    first.resize(static_cast<size_t>(E + R));
+    for (int i = 0; i < E + R; ++i)
+        first[i] = i;
+    supported.assign(static_cast<size_t>(R), {});
+    for (const auto& [id, element] : table())
+        element->addToProfile(first, E, supported);
+    for (std::vector<int>& columns : supported) {
+        std::sort(columns.begin(), columns.end());
+        columns.erase(std::unique(columns.begin(), columns.end()), columns.end());
+    }
+}
+
 bool omElementMap::distributeLoad() {
     bool ok = true;
     for (auto& [id, element] : table())

@@ -45,6 +45,12 @@ public:
 
     // The boolean fan-outs visit every member and are false when one failed.
     bool markUsedDofInNodes();
+    // The profile of the global stiffness matrix of E free and R supported
+    // equations from the connectivity of every member: for each 0-based row
+    // the first column it couples to (the row itself when nothing couples to
+    // it), and for each supported row the columns it couples to, ascending.
+    void stiffnessProfile(int E, int R, std::vector<int>& first,
+                          std::vector<std::vector<int>>& supported) const;
     bool distributeLoad();
     bool setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVector* S, unsigned iteration);
     // The largest change of the members' internal unknowns; 0 without members.

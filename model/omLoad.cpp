@@ -9,6 +9,7 @@
 #include <cmath>
 #include <functional>
 #include <ostream>
+#include <typeinfo>
 
 namespace {
 const char* scopeText(omLoad::Scope scope) {
@@ -36,6 +37,21 @@ const char* typeText(omLoad::Type type) {
         return "Displacement";
     default:
         return "Non-documented";
+    }
+}
+
+// Turns the x and z intensities of a linear load into the axes of a member at
+// angle: per projected length (projected) and given in world axes (world).
+void turnIntensity(double angle, bool projected, bool world, double& fx, double& fz) {
+    const double s = std::sin(angle), c = std::cos(angle);
+    if (projected) {
+        fx *= std::fabs(s);
+        fz *= std::fabs(c);
+    }
+    if (world) {
+        const double px = fx;
+        fx = s * fz + c * px;
+        fz = c * fz - s * px;
     }
 }
 
@@ -228,17 +244,8 @@ omForceVector omLoadLinear::getForce(double angle, double x) const {
     }
     if (angle == 0.0 || (m_position != WorldCS && getScope() != WorldCS)) return f;
     if (!f.exist(Ux) || !f.exist(Uz)) return f;
-    const double s = std::sin(angle), c = std::cos(angle);
     double fx = f.Fx(), fz = f.Fz();
-    if (m_position == WorldCS) {
-        fx *= std::fabs(s);
-        fz *= std::fabs(c);
-    }
-    if (getScope() == WorldCS) {
-        const double px = fx;
-        fx = s * fz + c * px;
-        fz = c * fz - s * px;
-    }
+    turnIntensity(angle, m_position == WorldCS, getScope() == WorldCS, fx, fz);
     f.Fx() = fx;
     f.Fz() = fz;
     return f;
@@ -246,7 +253,55 @@ omForceVector omLoadLinear::getForce(double angle, double x) const {
 
 double omLoadLinear::p(double x, double angle, omDofType dof) const {
     if (x < m_start || x > m_end) return 0.0;
-    return getForce(angle, x).getDof(dof);
+    const omDofStructureType* type = getDofStructureType();
+    // Only the x and z intensities are turned, and only into each other: any
+    // other component, and one the layout lacks, is read as getForce reads it.
+    if (!type || !type->exist(dof) || !type->exist(Ux) || !type->exist(Uz))
+        return getForce(angle, x).getDof(dof);
+    const double length = m_end - m_start;
+    const double t = length != 0.0 ? (x - m_start) / length : 0.0;
+    auto intensity = [&](omDofType d) {
+        const omUnitKey key = isTranslation(d) ? omUK_kN_cm : omUK_kNcm_cm;
+        return (1.0 - t) * component(m_Fs, d).Get(key) + t * component(m_Fe, d).Get(key);
+    };
+    if (dof != Ux && dof != Uz) return intensity(dof);
+    if (angle == 0.0 || (m_position != WorldCS && getScope() != WorldCS)) return intensity(dof);
+    double fx = intensity(Ux), fz = intensity(Uz);
+    turnIntensity(angle, m_position == WorldCS, getScope() == WorldCS, fx, fz);
+    return dof == Ux ? fx : fz;
+}
+
+omLinearLoadIntensity::omLinearLoadIntensity(const omLoadLinear& load, double angle)
+    : m_load(&load), m_angle(angle) {
+    const omDofStructureType* type = load.getDofStructureType();
+    m_read =
+        typeid(load) == typeid(omLoadLinear) && type && type->exist(Ux) && type->exist(Uz) && type->exist(Ry);
+    if (!m_read) return;
+    m_start = load.m_start;
+    m_end = load.m_end;
+    const omDofType dofs[3] = {Ux, Uz, Ry};
+    for (int k = 0; k < 3; ++k) {
+        const omUnitKey key = isTranslation(dofs[k]) ? omUK_kN_cm : omUK_kNcm_cm;
+        m_fs[k] = omLoadLinear::component(load.m_Fs, dofs[k]).Get(key);
+        m_fe[k] = omLoadLinear::component(load.m_Fe, dofs[k]).Get(key);
+    }
+    m_projected = load.m_position == omLoad::WorldCS;
+    m_world = load.getScope() == omLoad::WorldCS;
+    m_turn = !(angle == 0.0 || (!m_projected && !m_world));
+}
+
+double omLinearLoadIntensity::p(double x, omDofType dof) const {
+    const int k = dof == Ux ? 0 : dof == Uz ? 1 : dof == Ry ? 2 : -1;
+    if (!m_read || k < 0) return m_load->p(x, m_angle, dof);
+    if (x < m_start || x > m_end) return 0.0;
+    // The arithmetic of omLoadLinear::p, step by step.
+    const double length = m_end - m_start;
+    const double t = length != 0.0 ? (x - m_start) / length : 0.0;
+    auto intensity = [&](int i) { return (1.0 - t) * m_fs[i] + t * m_fe[i]; };
+    if (k == 2 || !m_turn) return intensity(k);
+    double fx = intensity(0), fz = intensity(1);
+    turnIntensity(m_angle, m_projected, m_world, fx, fz);
+    return k == 0 ? fx : fz;
 }
 
 void omLoadLinear::setForce(const omForceVector& start, const omForceVector& end) {

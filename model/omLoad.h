@@ -145,6 +145,9 @@ private:
 class omLoadLinear : public omLoad {
     DECLARE_STORAGE_INTERFACE()
 
+    // Reads the intensities once for many positions.
+    friend class omLinearLoadIntensity;
+
 public:
     // On the whole member, in the member's axes, per member length.
     omLoadLinear(const omDofStructureType* type, unsigned groupIndex);
@@ -185,6 +188,28 @@ private:
     double m_start = 0.0;
     double m_end = 1.0;
     Scope m_position = LocalCS;
+};
+
+// The intensities of one linear load for one element angle, converted to kN/cm
+// and kNcm/cm once: p(x, dof) gives what the load's p(x, angle, dof) gives,
+// for an element that reads the load at many positions. The load is not owned.
+class omLinearLoadIntensity {
+public:
+    omLinearLoadIntensity(const omLoadLinear& load, double angle);
+    double p(double x, omDofType dof) const;
+
+private:
+    const omLoadLinear* m_load;
+    double m_angle;
+    // False when the load's own p must answer (another class, another layout).
+    bool m_read = false;
+    double m_start = 0.0, m_end = 0.0;
+    // Ux, Uz, Ry at the start and at the end.
+    double m_fs[3] = {};
+    double m_fe[3] = {};
+    bool m_turn = false;
+    bool m_projected = false;
+    bool m_world = false;
 };
 
 // Temperatures of the two faces of a member, for the z and the y direction.

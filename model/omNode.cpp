@@ -332,3 +332,9 @@ void omNode::logFileNodeResults(const omVector& U, const omVector& R, int nEq) c
         }
     }
 }
+
+void omNode::getPlanePoint(CoorType c, double& x, double& z) const {
+    const omVector v = getVector(c);
+    x = v.size() > 0 ? v[0] : 0.0;
+    z = v.size() > 1 ? v[1] : 0.0;
+}

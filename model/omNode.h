@@ -79,6 +79,9 @@ public:
 
     // With unit key 1 (cm).
     omVector getVector(CoorType c) const { return getVector(omUK_cm, c); }
+    // The first two coordinates of getVector(c) in cm, without a vector: the
+    // elements read their geometry at every assembly and result point.
+    virtual void getPlanePoint(CoorType c, double& x, double& z) const;
 
     void setName(const std::string& name) { m_name = name; }
     const std::string& getName() const { return m_name; }

@@ -76,6 +76,20 @@ omVector omNode2D::getVector(omUnitKey unit, CoorType c) const {
     return v;
 }
 
+void omNode2D::getPlanePoint(CoorType c, double& x, double& z) const {
+    // The same sums as getVector's, in the same order.
+    x = m_x.Get(omUK_cm);
+    z = m_z.Get(omUK_cm);
+    if (c == coorSkew || c == coorSkewCreep) {
+        x += m_skewX.Get(omUK_cm);
+        z += m_skewZ.Get(omUK_cm);
+    }
+    if (c == coorCreep || c == coorSkewCreep) {
+        x += m_creepX.Get(omUK_cm);
+        z += m_creepZ.Get(omUK_cm);
+    }
+}
+
 void omNode2D::setCoor(const omVector& v, const std::string& unit) {
     if (!omCheckIndex("Coordinate", 2, 1, v.size())) return;
     m_x.Set(v(1), unit);

@@ -28,6 +28,7 @@ public:
     void move(const omVector& v, omUnitKey unit) override;
     // (x, z) in the unit, with the offsets that c names.
     omVector getVector(omUnitKey unit, CoorType c) const override;
+    void getPlanePoint(CoorType c, double& x, double& z) const override;
     using omNode::getVector;
     // x = v(1), z = v(2) in the named unit.
     void setCoor(const omVector& v, const std::string& unit) override;

@@ -41,6 +41,17 @@ void omStiffnessMatrix::resize(int E, int R) {
     m_R.resize(R);
 }
 
+void omStiffnessMatrix::allocate(int E, int R, const std::vector<int>& first,
+                                 const std::vector<std::vector<int>>& supported) {
+    E = std::max(E, 0);
+    R = std::max(R, 0);
+    m_factor.reset();
+    setProfile(E + R, first, supported);
+    m_solveSize = E;
+    m_F.resize(E + R);
+    m_R.resize(R);
+}
+
 int omStiffnessMatrix::makeTransformation() {
     m_factor.reset();
     m_factor.reset(new (std::nothrow) omCholesky(*this));

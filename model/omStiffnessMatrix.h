@@ -9,6 +9,7 @@
 #include "rezavud/omVector.h"
 
 #include <memory>
+#include <vector>
 
 class omStiffnessMatrix : public omSymMatrix {
 public:
@@ -41,6 +42,13 @@ public:
     void reset();
     // Order E + R, solve size E, no factor; the vectors follow the new sizes.
     void resize(int E, int R);
+    // Order E + R with only the profile stored: row i (0-based) of the E free
+    // equations from column first[i] to the diagonal, the R supported rows
+    // only at the columns listed for them; every element 0, no factor. The
+    // profile comes from the connectivity of the elements, so that it holds
+    // whatever values the elements take in later iterations.
+    void allocate(int E, int R, const std::vector<int>& first,
+                  const std::vector<std::vector<int>>& supported);
     int equations() const { return m_solveSize; }
     int reactions() const { return size() - m_solveSize; }
 

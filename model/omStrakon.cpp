@@ -148,10 +148,22 @@ void omStrakon::allocateStiffnessMatrix() {
     const int E = static_cast<int>(m_nodeMap->getNumberOfEquations());
     const int R = static_cast<int>(m_nodeMap->getNumberOfReactions());
     if (!m_stiffnessMatrix) {
-        m_stiffnessMatrix = new (std::nothrow) omStiffnessMatrix(E, R);
-        if (!m_stiffnessMatrix) report(100);
-    } else {
-        m_stiffnessMatrix->resize(E, R);
+        m_stiffnessMatrix = new (std::nothrow) omStiffnessMatrix();
+        if (!m_stiffnessMatrix) {
+            report(100);
+            return;
+        }
+    }
+    // Only the profile the members couple is stored; the old matrix and its
+    // factor go at once.
+    try {
+        std::vector<int> first;
+        std::vector<std::vector<int>> supported;
+        m_elementMap->stiffnessProfile(E, R, first, supported);
+        m_stiffnessMatrix->allocate(E, R, first, supported);
+    } catch (const std::bad_alloc&) {
+        m_stiffnessMatrix->allocate(0, 0, {}, {});
+        report(100);
     }
 }
 
@@ -503,10 +515,16 @@ int omStrakon::newtonRaphson(omVector& U, omVector& S, const std::string& name, 
         if (iterationLog)
             *iterationLog << "\n\n*** Iteration: " << iteration << " ***"
                           << "\n\n";
-        K.setAllTo(0.0);
+        // With linear members only the tangent does not depend on the
+        // displacements: the matrix of a later iteration would equal the first
+        // one bit for bit, so its factor is used again and only the residual is
+        // formed anew (unless the element matrices are being logged).
+        const bool reuseFactor =
+            iteration >= 2 && !m_hasNonlinear && K.hasFactor() && !omLogFile::enabledFor(lfElementMatrices);
+        if (!reuseFactor) K.setAllTo(0.0);
         S.setAllTo(0.0);
         F.setAllTo(0.0);
-        if (!m_elementMap->setupGlobalKAndF(&U, &K, &S, firstIteration + iteration - 1)) {
+        if (!m_elementMap->setupGlobalKAndF(&U, reuseFactor ? nullptr : &K, &S, firstIteration + iteration - 1)) {
             errors->report(1025, name);
             result = -2;
             break;
@@ -525,7 +543,7 @@ int omStrakon::newtonRaphson(omVector& U, omVector& S, const std::string& name, 
         for (int i = 0; i < n && finite; ++i)
             finite = std::isfinite(F[i]);
 
-        const int failed = K.makeTransformation();
+        const int failed = reuseFactor ? 0 : K.makeTransformation();
         if (failed != 0) {
             if (omLogFile* log = omLogFile::enabledFor(lfIterations))
                 *log << "\nStiffness matrix is not positive definite!"

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 namespace {
 // The factor lies in the matrix's own packed layout.
@@ -19,16 +20,17 @@ int omCholesky::blockSize() const {
 }
 
 void omCholesky::findProfile(int s) {
-    const double* a = m_matrix.getColumn(0);
     m_first.assign(s, 0);
     m_last.resize(s);
     for (int c = 0; c < s; ++c)
         m_last[c] = c;
     for (int i = 0; i < s; ++i) {
-        const double* row = a + rowStart(i);
-        int j = 0;
-        while (j < i && row[j] == 0.0)
-            ++j;
+        const double* row = m_matrix.getColumn(i);
+        int j = m_matrix.firstColumn(i);
+        // A whole triangle: the values tell where its rows begin.
+        if (!m_matrix.hasProfile())
+            while (j < i && row[j] == 0.0)
+                ++j;
         m_first[i] = j;
         m_last[j] = std::max(m_last[j], i);
     }
@@ -38,12 +40,14 @@ void omCholesky::findProfile(int s) {
 }
 
 int omCholesky::makeTransformation() {
+    if (!m_matrix.profileIntact())
+        throw std::logic_error("an element outside the matrix's profile was written");
     const int s = blockSize();
     if (s == 0) return 0;
+    if (s > m_matrix.listedFrom()) throw std::logic_error("rows with listed columns are not factorised");
     findProfile(s);
-    double* a = m_matrix.getColumn(0);
     for (int c = 0; c < s; ++c) {
-        double* rowC = a + rowStart(c);
+        double* rowC = m_matrix.getColumn(c);
         const int firstC = m_first[c];
         double sum = 0.0;
         for (int k = firstC; k < c; ++k)
@@ -56,7 +60,7 @@ int omCholesky::makeTransformation() {
         for (int i = c + 1; i <= last; ++i) {
             const int firstI = m_first[i];
             if (firstI > c) continue;
-            double* rowI = a + rowStart(i);
+            double* rowI = m_matrix.getColumn(i);
             double t = 0.0;
             for (int k = std::max(firstI, firstC); k < c; ++k)
                 t += rowI[k] * rowC[k];
@@ -67,6 +71,7 @@ int omCholesky::makeTransformation() {
 }
 
 int omCholesky::makeTransformationFull() {
+    if (m_matrix.hasProfile()) throw std::logic_error("the whole-triangle loops need a whole triangle");
     const int s = blockSize();
     m_first.clear();
     m_last.clear();
@@ -103,27 +108,32 @@ double omCholesky::detLog10() const {
 bool omCholesky::solve(double* b) {
     const int s = blockSize();
     if (s == 0) return true;
+    if (s > m_matrix.listedFrom()) throw std::logic_error("rows with listed columns are not factorised");
     // Known after makeTransformation; a factor made elsewhere is scanned once.
     if (static_cast<int>(m_first.size()) != s) findProfile(s);
-    const double* a = m_matrix.getColumn(0);
     for (int i = 0; i < s; ++i) {
-        const double* row = a + rowStart(i);
+        const double* row = m_matrix.getColumn(i);
         double sum = 0.0;
         for (int j = m_first[i]; j < i; ++j)
             sum += row[j] * b[j];
         b[i] = (b[i] - sum) / row[i];
     }
+    // Down column i of the factor, in ascending rows as always. The rows of a
+    // profile are short, so the few rows that reach column i stay in the cache
+    // from one column to the next. A row that begins after column i holds 0
+    // there: its product would add nothing to the sum.
     for (int i = s - 1; i >= 0; --i) {
         double sum = 0.0;
         const int last = m_last[i];
         for (int j = i + 1; j <= last; ++j)
-            sum += a[rowStart(j) + i] * b[j];
-        b[i] = (b[i] - sum) / a[rowStart(i) + i];
+            if (m_first[j] <= i) sum += m_matrix.getColumn(j)[i] * b[j];
+        b[i] = (b[i] - sum) / m_matrix.getColumn(i)[i];
     }
     return true;
 }
 
 bool omCholesky::solveFull(double* b) {
+    if (m_matrix.hasProfile()) throw std::logic_error("the whole-triangle loops need a whole triangle");
     const int s = blockSize();
     if (s == 0) return true;
     const double* a = m_matrix.getColumn(0);

@@ -54,30 +54,30 @@ void AStandardPaper::Setup(CDC& dc) {
         m_height - m_footHeight - m_headGap - m_footGap - m_headHeight - m_topMargin - m_bottomMargin;
 }
 
+namespace {
+
+// A strip of the sheet holds a margin, a gap and the part itself. When the
+// part gets no room, the gap goes and the margin shrinks to the unprintable
+// one; the part keeps at least one unit.
+void fitStrip(int strip, int& margin, int& gap, int& part, int unprintable) {
+    part = strip - gap - margin;
+    if (part > 0) return;
+    gap = 0;
+    margin = unprintable;
+    part = std::max(1, strip - margin);
+}
+
+} // namespace
+
 void AStandardPaper::SetMargins(int left, int rightStrip, int topStrip, int bottomStrip, int top,
                                 int bottom) {
     m_leftMargin = left;
     m_bodyWidth = m_width - left - rightStrip;
-    m_noteWidth = rightStrip - m_rightMargin - m_noteGap;
-    if (m_noteWidth <= 0) {
-        m_noteGap = 0;
-        m_rightMargin = m_rightUnprintable;
-        m_noteWidth = std::max(1, rightStrip - m_rightMargin);
-    }
+    fitStrip(rightStrip, m_rightMargin, m_noteGap, m_noteWidth, m_rightUnprintable);
     m_topMargin = top;
-    m_headHeight = topStrip - m_headGap - top;
-    if (m_headHeight <= 0) {
-        m_headGap = 0;
-        m_topMargin = m_topUnprintable;
-        m_headHeight = std::max(1, topStrip - m_topMargin);
-    }
+    fitStrip(topStrip, m_topMargin, m_headGap, m_headHeight, m_topUnprintable);
     m_bottomMargin = bottom;
-    m_footHeight = bottomStrip - m_footGap - bottom;
-    if (m_footHeight <= 0) {
-        m_footGap = 0;
-        m_bottomMargin = m_bottomUnprintable;
-        m_footHeight = std::max(1, bottomStrip - m_bottomMargin);
-    }
+    fitStrip(bottomStrip, m_bottomMargin, m_footGap, m_footHeight, m_bottomUnprintable);
     m_bodyHeight = m_height - topStrip - bottomStrip;
 }
 

@@ -155,11 +155,12 @@ void omDravikFE::f_R(double x, double& Rx, double& Rz) const {
         const double upper = std::min(x2, x);
         const double c = (upper + x1) / 2.0;
         const double h = (upper - x1) / 2.0;
+        const omLinearLoadIntensity q(*linear, m_angle);
         double sx = 0.0, sz = 0.0;
         for (int k = 0; k < 3; ++k) {
             const double s = h * X[k] + c;
-            sx += linear->p(s / m_L, m_angle, Ux) * A[k];
-            sz += linear->p(s / m_L, m_angle, Uz) * A[k];
+            sx += q.p(s / m_L, Ux) * A[k];
+            sz += q.p(s / m_L, Uz) * A[k];
         }
         Rx -= h * sx * f;
         Rz -= h * sz * f;

@@ -7,6 +7,7 @@
 #include "model/omNode.h"
 #include "rezavud/omVector.h"
 
+#include <algorithm>
 #include <cmath>
 
 omLineFE::omLineFE() = default;
@@ -52,10 +53,11 @@ void omLineFE::clearLoad() {
 
 double omLineFE::length() const {
     if (!m_node1 || !m_node2) return 0.0;
-    const omVector p1 = m_node1->getVector(omNode::coorSkewCreep);
-    const omVector p2 = m_node2->getVector(omNode::coorSkewCreep);
-    const double dx = p1[0] - p2[0];
-    const double dz = p1[1] - p2[1];
+    double x1 = 0.0, z1 = 0.0, x2 = 0.0, z2 = 0.0;
+    m_node1->getPlanePoint(omNode::coorSkewCreep, x1, z1);
+    m_node2->getPlanePoint(omNode::coorSkewCreep, x2, z2);
+    const double dx = x1 - x2;
+    const double dz = z1 - z2;
     return std::sqrt(dx * dx + dz * dz);
 }
 
@@ -119,4 +121,37 @@ bool omLineFE::parseLoad(const omLoad* load, double L, double angle, double& a, 
         break;
     }
     return true;
+}
+
+void omLineFE::beginResults(const omVector&) {}
+
+void omLineFE::endResults() {}
+
+void omLineFE::resultsAt(double x, const omVector& U, omForceVector& F, omDisplacementVector& D) {
+    F = internalForceAt(x, U);
+    D = displacementAt(x, U);
+}
+
+void omLineFE::addToProfile(std::vector<int>& first, int listedFrom,
+                            std::vector<std::vector<int>>& listed) const {
+    int equations[6];
+    int count = 0;
+    int lowest = -1;
+    for (const omNode* node : {m_node1, m_node2}) {
+        if (!node) continue;
+        for (omDofType t : {Ux, Uz, Ry}) {
+            const int e = static_cast<int>(node->equation(t)) - 1;
+            if (e < 0 || e >= static_cast<int>(first.size())) continue;
+            equations[count++] = e;
+            if (lowest < 0 || e < lowest) lowest = e;
+        }
+    }
+    for (int k = 0; k < count; ++k) {
+        const int row = equations[k];
+        first[row] = std::min(first[row], lowest);
+        const int r = row - listedFrom;
+        if (r < 0 || r >= static_cast<int>(listed.size())) continue;
+        for (int m = 0; m < count; ++m)
+            if (equations[m] <= row) listed[r].push_back(equations[m]);
+    }
 }

@@ -53,6 +53,15 @@ public:
     // and the x and z displacements in element axes and the rotation.
     virtual omForceVector internalForceAt(double x, const omVector& U) = 0;
     virtual omDisplacementVector displacementAt(double x, const omVector& U) = 0;
+    // Around the recovery of many result points for one set of displacements
+    // U: in between, the element may keep what the points share (its geometry,
+    // end displacements, material values and loads) and use it for calls with
+    // this U, which must not change meanwhile. The results are the same as
+    // without.
+    virtual void beginResults(const omVector& U);
+    virtual void endResults();
+    // internalForceAt and displacementAt at once, into vectors the caller keeps.
+    virtual void resultsAt(double x, const omVector& U, omForceVector& F, omDisplacementVector& D);
     // The element takes the load over; the destructor deletes it unless
     // clearLoad has dropped it first.
     virtual void addLoad(omLoad* load);
@@ -79,6 +88,13 @@ public:
     // Identity and address order.
     bool operator==(const omLineFE& other) const { return this == &other; }
     bool operator<(const omLineFE& other) const { return this < &other; }
+
+    // Widens the profile of the global stiffness matrix (first[i]: the first
+    // column of 0-based row i; from row listedFrom on, listed[i - listedFrom]:
+    // the columns of the row, in any order) so that it holds every coupling
+    // between the equations of the element's two end nodes, where
+    // setupGlobalKAndF adds.
+    void addToProfile(std::vector<int>& first, int listedFrom, std::vector<std::vector<int>>& listed) const;
 
     // The distance between the end nodes, skew and creep offsets included, so
     // that offsets set on the nodes change the element's geometry.

@@ -16,6 +16,7 @@
 #include <array>
 #include <cmath>
 #include <complex>
+#include <typeinfo>
 
 namespace {
 
@@ -119,10 +120,11 @@ double omLinearLineFE2D::angle() const {
 void omLinearLineFE2D::chord(double& L, double& alpha) const {
     L = alpha = 0.0;
     if (!m_node1 || !m_node2) return;
-    const omVector p1 = m_node1->getVector(omNode::coorSkewCreep);
-    const omVector p2 = m_node2->getVector(omNode::coorSkewCreep);
-    const double dx = p2[0] - p1[0];
-    const double dz = p2[1] - p1[1];
+    double x1 = 0.0, z1 = 0.0, x2 = 0.0, z2 = 0.0;
+    m_node1->getPlanePoint(omNode::coorSkewCreep, x1, z1);
+    m_node2->getPlanePoint(omNode::coorSkewCreep, x2, z2);
+    const double dx = x2 - x1;
+    const double dz = z2 - z1;
     L = std::sqrt(dx * dx + dz * dz);
     alpha = std::atan2(dz, dx);
 }
@@ -298,21 +300,15 @@ bool omLinearLineFE2D::constructF(const omVector& Ue, omVector& F, double alpha)
         F[3] -= NT;
         F[2] += MT;
         F[5] -= MT;
-        omForceVector F1(frameLayout());
-        omForceVector F2(frameLayout());
-        for (const omLoad* load : m_loads) {
-            const double f = loadFactor(load);
-            if (f == 0.0) continue;
-            const omLoad::Type type = load->getType();
-            if (type != omLoad::Concentrated && type != omLoad::Linear) continue;
-            double a = 0.0;
-            double b = 0.0;
-            F2.setAllTo(0.0);
-            parseLoad(load, L, alpha, a, b, F1, F2);
-            const double n = f * F1.getDof(Ux);
-            const double p = f * F1.getDof(Uz);
-            const double m = f * F1.getDof(Ry);
-            if (type == omLoad::Concentrated) {
+        std::vector<PointLoad> loads;
+        readLoads(L, alpha, loads);
+        for (const PointLoad& load : loads) {
+            const double a = load.a;
+            const double b = load.b;
+            const double n = load.n;
+            const double p = load.p;
+            const double m = load.m;
+            if (load.concentrated) {
                 if (n != 0.0) {
                     F[0] -= (1.0 - a / L) * n;
                     F[3] -= (a / L) * n;
@@ -324,19 +320,19 @@ bool omLinearLineFE2D::constructF(const omVector& Ue, omVector& F, double alpha)
                 }
                 continue;
             }
-            const auto* linear = static_cast<const omLoadLinear*>(load);
+            const omLinearLoadIntensity intensity(*static_cast<const omLoadLinear*>(load.load), alpha);
             const double J = (b - a) / 2.0;
-            const bool axial = n != 0.0 || F2.getDof(Ux) != 0.0;
+            const bool axial = n != 0.0 || load.axialAtEnd;
             for (int g = 0; g < 3; ++g) {
                 const double x = (a + b) / 2.0 + J * gx[g];
-                const double W = J * gw[g] * f;
+                const double W = J * gw[g] * load.f;
                 if (axial) {
-                    const double q = linear->p(x / L, alpha, Ux);
+                    const double q = intensity.p(x / L, Ux);
                     F[0] -= (1.0 - x / L) * q * W;
                     F[3] -= (x / L) * q * W;
                 }
-                const double pk = linear->p(x / L, alpha, Uz);
-                const double mk = linear->p(x / L, alpha, Ry);
+                const double pk = intensity.p(x / L, Uz);
+                const double mk = intensity.p(x / L, Ry);
                 for (int k = 0; k < 4; ++k) {
                     const int i = kTransverse[k];
                     F[i] -= pk * shape.N(k, x) * W;
@@ -431,41 +427,55 @@ omDisplacementVector omLinearLineFE2D::displacementAt(double x, const omVector& 
     return omDisplacementVector(internalAt(m_F, x, U, true));
 }
 
-omDofVector omLinearLineFE2D::internalAt(const omVector& F, double xRel, const omVector& U,
-                                         bool displacements) {
-    double L = 0.0, alpha = 0.0;
-    chord(L, alpha);
-    omVector Ue(6);
-    extractDisplacement(U, Ue, alpha);
-    const double x = L * xRel;
-    omDofVector D(frameLayout());
-    if (!m_material || !m_crossSection) return D;
-    if (displacements && x == 0.0) {
-        D[0] = Ue[0];
-        D[1] = Ue[1];
-        D[2] = Ue[2];
-        return D;
+void omLinearLineFE2D::beginResults(const omVector& U) {
+    prepareResults(U, m_results);
+    m_resultsKept = true;
+}
+
+void omLinearLineFE2D::endResults() {
+    m_resultsKept = false;
+    m_results.U = nullptr;
+}
+
+void omLinearLineFE2D::resultsAt(double x, const omVector& U, omForceVector& F, omDisplacementVector& D) {
+    // The elements derived from this one recover their results in their own
+    // way: they take the general road.
+    const bool own = typeid(*this) == typeid(omLinearLineFE2D);
+    if (!own || !m_resultsKept || m_results.U != &U || F.type() != frameLayout() || F.size() != 3 ||
+        D.type() != frameLayout() || D.size() != 3) {
+        omLineFE::resultsAt(x, U, F, D);
+        return;
     }
-    if (displacements && x == L) {
-        D[0] = Ue[3];
-        D[1] = Ue[4];
-        D[2] = Ue[5];
-        return D;
+    double f[3], d[3];
+    evaluateAt(m_results, m_F, x, false, f);
+    evaluateAt(m_results, m_F, x, true, d);
+    for (int i = 0; i < 3; ++i) {
+        F[i] = f[i];
+        D[i] = d[i];
     }
-    const double E = m_material->E(m_creepFi).Get(omUK_kN_cm2);
-    const double A = m_crossSection->A();
-    const double I = m_crossSection->Iy();
-    double d0 = 0.0;
-    double d1 = 0.0;
-    double d2 = 0.0;
-    if (displacements) {
-        const Thermal t = thermal();
-        const double NT = t.eps * E * A;
-        const double MT = t.kappa * E * I;
-        d0 += NT * x;
-        d1 -= MT * x * x / 2.0;
-        d2 += MT * x;
-    }
+}
+
+void omLinearLineFE2D::prepareResults(const omVector& U, ResultState& state) const {
+    state.U = &U;
+    chord(state.L, state.alpha);
+    // A DOF without an equation leaves its displacement at 0.
+    state.Ue.setAllTo(0.0);
+    extractDisplacement(U, state.Ue, state.alpha);
+    state.loads.clear();
+    state.complete = m_material && m_crossSection;
+    if (!state.complete) return;
+    state.ground = m_elGroundType != egNone && m_elGroundCoef != 0.0;
+    state.E = m_material->E(m_creepFi).Get(omUK_kN_cm2);
+    state.A = m_crossSection->A();
+    state.I = m_crossSection->Iy();
+    const Thermal t = thermal();
+    state.NT = t.eps * state.E * state.A;
+    state.MT = t.kappa * state.E * state.I;
+    readLoads(state.L, state.alpha, state.loads);
+}
+
+void omLinearLineFE2D::readLoads(double L, double alpha, std::vector<PointLoad>& loads) const {
+    loads.clear();
     omForceVector F1(frameLayout());
     omForceVector F2(frameLayout());
     for (const omLoad* load : m_loads) {
@@ -473,15 +483,82 @@ omDofVector omLinearLineFE2D::internalAt(const omVector& F, double xRel, const o
         if (f == 0.0) continue;
         const omLoad::Type type = load->getType();
         if (type != omLoad::Concentrated && type != omLoad::Linear) continue;
-        double a = 0.0;
-        double b = 0.0;
+        PointLoad l;
         F2.setAllTo(0.0);
-        parseLoad(load, L, alpha, a, b, F1, F2);
+        parseLoad(load, L, alpha, l.a, l.b, F1, F2);
+        l.load = load;
+        l.f = f;
+        l.axialAtEnd = F2.getDof(Ux) != 0.0;
+        l.concentrated = type == omLoad::Concentrated;
+        l.n = f * F1.getDof(Ux);
+        l.p = f * F1.getDof(Uz);
+        l.m = f * F1.getDof(Ry);
+        if (!l.concentrated) {
+            l.nb = f * F2.getDof(Ux);
+            l.pb = f * F2.getDof(Uz);
+            l.mb = f * F2.getDof(Ry);
+        }
+        loads.push_back(l);
+    }
+}
+
+omDofVector omLinearLineFE2D::internalAt(const omVector& F, double xRel, const omVector& U,
+                                         bool displacements) {
+    double d[3];
+    if (m_resultsKept && m_results.U == &U) {
+        evaluateAt(m_results, F, xRel, displacements, d);
+    } else {
+        ResultState state;
+        prepareResults(U, state);
+        evaluateAt(state, F, xRel, displacements, d);
+    }
+    omDofVector D(frameLayout());
+    D[0] = d[0];
+    D[1] = d[1];
+    D[2] = d[2];
+    return D;
+}
+
+void omLinearLineFE2D::evaluateAt(const ResultState& state, const omVector& F, double xRel,
+                                  bool displacements, double D[3]) const {
+    const double L = state.L;
+    const omVector& Ue = state.Ue;
+    const double x = L * xRel;
+    D[0] = D[1] = D[2] = 0.0;
+    if (!state.complete) return;
+    if (displacements && x == 0.0) {
+        D[0] = Ue[0];
+        D[1] = Ue[1];
+        D[2] = Ue[2];
+        return;
+    }
+    if (displacements && x == L) {
+        D[0] = Ue[3];
+        D[1] = Ue[4];
+        D[2] = Ue[5];
+        return;
+    }
+    const double E = state.E;
+    const double A = state.A;
+    const double I = state.I;
+    double d0 = 0.0;
+    double d1 = 0.0;
+    double d2 = 0.0;
+    if (displacements) {
+        const double NT = state.NT;
+        const double MT = state.MT;
+        d0 += NT * x;
+        d1 -= MT * x * x / 2.0;
+        d2 += MT * x;
+    }
+    for (const PointLoad& load : state.loads) {
+        const double a = load.a;
+        const double b = load.b;
         if (a > x) continue;
-        const double n = f * F1.getDof(Ux);
-        const double p = f * F1.getDof(Uz);
-        const double m = f * F1.getDof(Ry);
-        if (type == omLoad::Concentrated) {
+        const double n = load.n;
+        const double p = load.p;
+        const double m = load.m;
+        if (load.concentrated) {
             const double d = x - a;
             if (!displacements) {
                 d0 -= n;
@@ -503,9 +580,9 @@ omDofVector omLinearLineFE2D::internalAt(const omVector& F, double xRel, const o
         // A linear load over [a, b], integrated up to the section.
         const double c = std::min(x, b);
         if (c <= a) continue;
-        const double nb = f * F2.getDof(Ux);
-        const double pb = f * F2.getDof(Uz);
-        const double mb = f * F2.getDof(Ry);
+        const double nb = load.nb;
+        const double pb = load.pb;
+        const double mb = load.mb;
         auto integral = [&](double qa, double qb, int power) {
             return kernelIntegral(qa, (qb - qa) / (b - a), a, c, x, power);
         };
@@ -531,9 +608,15 @@ omDofVector omLinearLineFE2D::internalAt(const omVector& F, double xRel, const o
             }
         }
     }
-    const omDofVector G = internalAtGround(x, Ue, displacements);
-    d1 += G[1];
-    d2 += G[2];
+    double g1 = 0.0;
+    double g2 = 0.0;
+    if (state.ground) {
+        const omDofVector G = internalAtGround(x, Ue, displacements);
+        g1 = G[1];
+        g2 = G[2];
+    }
+    d1 += g1;
+    d2 += g2;
     // The first node's end forces; none before the first force assembly.
     const double F0 = F.size() >= 3 ? F[0] : 0.0;
     const double Fz = F.size() >= 3 ? F[1] : 0.0;
@@ -556,7 +639,6 @@ omDofVector omLinearLineFE2D::internalAt(const omVector& F, double xRel, const o
     D[0] = d0;
     D[1] = d1;
     D[2] = d2;
-    return D;
 }
 
 void omLinearLineFE2D::calculateW(const omVector& Ue, ACubicFunction& w) const {

@@ -45,6 +45,10 @@ public:
     // the element forces to have been assembled for the same displacements.
     omForceVector internalForceAt(double x, const omVector& U) override;
     omDisplacementVector displacementAt(double x, const omVector& U) override;
+    void beginResults(const omVector& U) override;
+    void endResults() override;
+    // Without temporary vectors when F and D have the frame's layout.
+    void resultsAt(double x, const omVector& U, omForceVector& F, omDisplacementVector& D) override;
 
     // k is the modulus of subgrade reaction in kN/cm3; the reaction per unit
     // length is k times the cross-section's breadth times the deflection.
@@ -110,8 +114,44 @@ protected:
     // The ground reaction's part of internalAt over the active part of [0, x].
     omDofVector internalAtGround(double x, const omVector& Ue, bool displacements) const;
 
+    // A concentrated or linear load as the recovery reads it: its positions
+    // along the element and its components in element axes at them, each
+    // times the load's factor f (the end values only for a linear load).
+    struct PointLoad {
+        const omLoad* load = nullptr;
+        double f = 0.0;
+        // The end's axial intensity, before the factor, is not 0.
+        bool axialAtEnd = false;
+        bool concentrated = false;
+        double a = 0.0, b = 0.0;
+        double n = 0.0, p = 0.0, m = 0.0;
+        double nb = 0.0, pb = 0.0, mb = 0.0;
+    };
+    // What every result point of the displacements U shares.
+    struct ResultState {
+        const omVector* U = nullptr;
+        // False without a material or a cross-section: every result is 0.
+        bool complete = false;
+        bool ground = false;
+        double L = 0.0, alpha = 0.0;
+        double E = 0.0, A = 0.0, I = 0.0;
+        // The temperature loads' normal force and moment of a free element.
+        double NT = 0.0, MT = 0.0;
+        omVector Ue = omVector(6);
+        std::vector<PointLoad> loads;
+    };
+    // The concentrated and linear loads of a non-zero factor, for the element's length and angle.
+    void readLoads(double L, double alpha, std::vector<PointLoad>& loads) const;
+    void prepareResults(const omVector& U, ResultState& state) const;
+    // internalAt for the state's displacements.
+    void evaluateAt(const ResultState& state, const omVector& F, double xRel, bool displacements,
+                    double D[3]) const;
+
     // The end forces in element axes as the last constructF left them.
     omVector m_F;
+    // Kept between beginResults and endResults; never copied.
+    ResultState m_results;
+    bool m_resultsKept = false;
     double m_elGroundCoef = 0.0;
     ElGroundType m_elGroundType = egNone;
 };

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -30,16 +31,47 @@ const omDofStructureType* frameLayout() {
 
 // The shape functions of the nine parameters at ξ: the deflection, the rotation
 // φ = -dw/dx and the curvature κ = dφ/dx (all 0 for the axial parameters).
+// Which of the deflection (derivative 0), rotation (1) and curvature (2) a caller reads.
+constexpr unsigned kW = 1, kPhi = 2, kKappa = 4, kAll = kW | kPhi | kKappa;
+
+// The polynomials of the nine parameters and their first two derivatives at
+// ξ: P[i][d] (0 for the axial parameters and for the derivatives not asked for).
+struct Polynomials {
+    explicit Polynomials(double xi, unsigned asked = kAll) {
+        for (int i = 0; i < kPar; ++i)
+            P[i][0] = P[i][1] = P[i][2] = 0.0;
+        for (int i : kTransverse) {
+            const omQuentraPolynom p(unsigned(i + 1));
+            for (unsigned d = 0; d < 3; ++d)
+                if (asked & (1u << d)) P[i][d] = p.at(xi, d);
+        }
+    }
+    double P[kPar][3];
+};
+
+// The polynomials at the points of the element's Gauss rule, where every
+// assembly reads them.
+const Polynomials& atGaussPoint(int k) {
+    static const std::vector<Polynomials> table = [] {
+        std::vector<Polynomials> points;
+        const double* gx = omGaussianQuadratureWeights::getX(unsigned(kGauss));
+        for (int g = 0; g < kGauss; ++g)
+            points.emplace_back(gx[g]);
+        return points;
+    }();
+    return table[k];
+}
+
 struct Shapes {
-    Shapes(double xi, double L) {
+    Shapes(double xi, double L, unsigned asked = kAll) : Shapes(Polynomials(xi, asked), L) {}
+    Shapes(const Polynomials& p, double L) {
         for (int i = 0; i < kPar; ++i)
             w[i] = phi[i] = kappa[i] = 0.0;
         for (int i : kTransverse) {
-            const omQuentraPolynom P(unsigned(i + 1));
             const double s = i == 2 || i >= 5 ? L : 1.0;
-            w[i] = s * P.at(xi, 0);
-            phi[i] = -2.0 / L * s * P.at(xi, 1);
-            kappa[i] = -4.0 / (L * L) * s * P.at(xi, 2);
+            w[i] = s * p.P[i][0];
+            phi[i] = -2.0 / L * s * p.P[i][1];
+            kappa[i] = -4.0 / (L * L) * s * p.P[i][2];
         }
     }
     double w[kPar];
@@ -88,6 +120,21 @@ omQuentraFE& omQuentraFE::operator=(const omQuentraFE& other) {
 
 omQuentraFE::~omQuentraFE() = default;
 
+void omQuentraFE::beginResults(const omVector& U) {
+    omLinearLineFE2D::beginResults(U);
+    axialLoads(m_axialLoads);
+    m_resultsP = currentParameters(U);
+    m_resultsL = length();
+    m_resultsU = &U;
+    m_axialLoadsKept = true;
+}
+
+void omQuentraFE::endResults() {
+    omLinearLineFE2D::endResults();
+    m_axialLoadsKept = false;
+    m_resultsU = nullptr;
+}
+
 void omQuentraFE::clearLoad() {
     omLinearLineFE2D::clearLoad();
     m_U.setAllTo(0.0);
@@ -109,56 +156,76 @@ double omQuentraFE::modulus() const {
     return m_material->E(m_creepFi).Get(omUK_kN_cm2);
 }
 
-double omQuentraFE::axialLoad(double x) const {
+void omQuentraFE::axialLoads(std::vector<AxialLoad>& loads) const {
+    loads.clear();
     const double L = length();
     const double alpha = angle();
-    double sum = 0.0;
     omForceVector F1(frameLayout());
     omForceVector F2(frameLayout());
     for (const omLoad* load : m_loads) {
         const double f = loadFactor(load);
         const omLoad::Type type = load->getType();
         if (f == 0.0 || (type != omLoad::Concentrated && type != omLoad::Linear)) continue;
-        double a = 0.0;
-        double b = 0.0;
-        parseLoad(load, L, alpha, a, b, F1, F2);
+        AxialLoad l;
+        l.concentrated = type == omLoad::Concentrated;
+        l.f = f;
+        parseLoad(load, L, alpha, l.a, l.b, F1, F2);
+        l.na = F1.getDof(Ux);
+        l.nb = F2.getDof(Ux);
+        loads.push_back(l);
+    }
+}
+
+double omQuentraFE::axialLoad(double x) const {
+    if (m_axialLoadsKept) return axialLoad(x, m_axialLoads);
+    std::vector<AxialLoad> loads;
+    axialLoads(loads);
+    return axialLoad(x, loads);
+}
+
+double omQuentraFE::axialLoad(double x, const std::vector<AxialLoad>& loads) {
+    double sum = 0.0;
+    for (const AxialLoad& load : loads) {
+        const double f = load.f;
+        const double a = load.a;
+        const double b = load.b;
         if (a > x) continue;
-        if (type == omLoad::Concentrated) {
-            sum += f * F1.getDof(Ux);
+        if (load.concentrated) {
+            sum += f * load.na;
             continue;
         }
         // The intensity varies linearly, so the mean of the two ends of the
         // loaded stretch integrates it exactly.
         const double c = std::min(b, x);
-        const double na = F1.getDof(Ux);
-        const double nc = interpolate(a, na, b, F2.getDof(Ux), c);
+        const double na = load.na;
+        const double nc = interpolate(a, na, b, load.nb, c);
         sum += f * (c - a) * 0.5 * (na + nc);
     }
     return sum;
 }
 
 double omQuentraFE::axialLoadIntegral(double x) const {
-    const double L = length();
-    const double alpha = angle();
+    if (m_axialLoadsKept) return axialLoadIntegral(x, m_axialLoads);
+    std::vector<AxialLoad> loads;
+    axialLoads(loads);
+    return axialLoadIntegral(x, loads);
+}
+
+double omQuentraFE::axialLoadIntegral(double x, const std::vector<AxialLoad>& loads) {
     double sum = 0.0;
-    omForceVector F1(frameLayout());
-    omForceVector F2(frameLayout());
-    for (const omLoad* load : m_loads) {
-        const double f = loadFactor(load);
-        const omLoad::Type type = load->getType();
-        if (f == 0.0 || (type != omLoad::Concentrated && type != omLoad::Linear)) continue;
-        double a = 0.0;
-        double b = 0.0;
-        parseLoad(load, L, alpha, a, b, F1, F2);
+    for (const AxialLoad& load : loads) {
+        const double f = load.f;
+        const double a = load.a;
+        const double b = load.b;
         if (a >= x) continue;
-        if (type == omLoad::Concentrated) {
-            sum += f * F1.getDof(Ux) * (x - a);
+        if (load.concentrated) {
+            sum += f * load.na * (x - a);
             continue;
         }
         // Over the load the resultant grows as na·t + (nb - na)·t²/(2(b - a)),
         // t = s - a; beyond it it stays at the load's total.
-        const double na = F1.getDof(Ux);
-        const double nb = F2.getDof(Ux);
+        const double na = load.na;
+        const double nb = load.nb;
         const double c = std::min(b, x);
         const double t = c - a;
         const double slope = b != a ? (nb - na) / (b - a) : 0.0;
@@ -179,34 +246,26 @@ bool omQuentraFE::DnMASI(double kappa, double N, double& Dn, double& M, double& 
     return true;
 }
 
-bool omQuentraFE::lateralAndBendingLoad(double& S, int i) const {
-    const double L = length();
-    const double alpha = angle();
+bool omQuentraFE::lateralAndBendingLoad(double& S, int i, double L,
+                                        const std::vector<PointLoad>& loads) const {
     const double s = i == 2 || i >= 5 ? L : 1.0;
     const omQuentraPolynom P(unsigned(i + 1));
     const double* gx = omGaussianQuadratureWeights::getX(unsigned(m_nGauss));
     const double* gw = omGaussianQuadratureWeights::getA(unsigned(m_nGauss));
-    omForceVector F1(frameLayout());
-    omForceVector F2(frameLayout());
-    for (const omLoad* load : m_loads) {
-        const double f = loadFactor(load);
-        const omLoad::Type type = load->getType();
-        if (f == 0.0 || (type != omLoad::Concentrated && type != omLoad::Linear)) continue;
-        double a = 0.0;
-        double b = 0.0;
-        F2.setAllTo(0.0);
-        parseLoad(load, L, alpha, a, b, F1, F2);
-        const double p = f * F1.getDof(Uz);
-        const double m = f * F1.getDof(Ry);
-        if (type == omLoad::Concentrated) {
+    for (const PointLoad& load : loads) {
+        const double a = load.a;
+        const double b = load.b;
+        const double p = load.p;
+        const double m = load.m;
+        if (load.concentrated) {
             if (p == 0.0 && m == 0.0) continue;
             const double xi = 2.0 * a / L - 1.0;
             S -= s * P.at(xi, 0) * p;
             S += s * (2.0 / L) * P.at(xi, 1) * m;
             continue;
         }
-        const double pb = f * F2.getDof(Uz);
-        const double mb = f * F2.getDof(Ry);
+        const double pb = load.pb;
+        const double mb = load.mb;
         if (p == 0.0 && pb == 0.0 && m == 0.0 && mb == 0.0) continue;
         // The intensities vary between start and end; the element's rule on
         // [a, b] integrates them with the shape functions exactly.
@@ -250,13 +309,17 @@ double omQuentraFE::temperatureLoad_Rd() const {
 
 void omQuentraFE::int_Xq_Fi(double a, double b, const omVector& U, unsigned n, omVector& x,
                             omVector& fi) const {
-    const double L = length();
+    phiAtGaussPoints(a, b, U, n, length(), x, fi);
+}
+
+void omQuentraFE::phiAtGaussPoints(double a, double b, const omVector& U, unsigned n, double L, omVector& x,
+                                   omVector& fi) const {
     const double* gx = omGaussianQuadratureWeights::getX(n);
     x.resize(int(n));
     fi.resize(int(n));
     for (unsigned k = 0; k < n; ++k) {
         x[k] = 0.5 * ((b - a) * gx[k] + a + b);
-        const Shapes sh(2.0 * x[k] / L - 1.0, L);
+        const Shapes sh(2.0 * x[k] / L - 1.0, L, kPhi);
         fi[k] = dot(sh.phi, U);
     }
 }
@@ -358,7 +421,11 @@ bool omQuentraFE::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVe
     const double* gx = omGaussianQuadratureWeights::getX(unsigned(m_nGauss));
     const double* gw = omGaussianQuadratureWeights::getA(unsigned(m_nGauss));
     const double h = 0.5 * L;
-    const double AL = axialLoad(L);
+    std::vector<AxialLoad> loads;
+    axialLoads(loads);
+    const double AL = axialLoad(L, loads);
+    std::vector<PointLoad> transverse;
+    readLoads(L, alpha, transverse);
 
     omMatrix Kfull(kPar, kPar);
     omVector Sfull(kPar);
@@ -369,11 +436,11 @@ bool omQuentraFE::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVe
     double xs[kGauss], fis[kGauss], kas[kGauss], Ns[kGauss], Ms[kGauss], Dns[kGauss], EAs[kGauss],
         ESs[kGauss], EIs[kGauss];
     for (int k = 0; k < m_nGauss; ++k) {
-        const Shapes sh(gx[k], L);
+        const Shapes sh = m_nGauss == kGauss ? Shapes(atGaussPoint(k), L) : Shapes(gx[k], L);
         const double x = (gx[k] + 1.0) * h;
         const double fi = dot(sh.phi, m_U);
         const double kappa = dot(sh.kappa, m_U);
-        const double N = 0.5 * AL + m_Nd - axialLoad(x);
+        const double N = 0.5 * AL + m_Nd - axialLoad(x, loads);
         double Dn, M, EA, ES, EI;
         DnMASI(kappa, N, Dn, M, EA, ES, EI);
         // The exact derivative of M by κ: with N held, E·S turns part of the
@@ -401,7 +468,7 @@ bool omQuentraFE::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVe
         EIs[k] = EI;
     }
     for (int i : kTransverse) {
-        lateralAndBendingLoad(Sfull[i], i);
+        lateralAndBendingLoad(Sfull[i], i, L, transverse);
         Sfull[i] += temperatureLoad_S(kappaOf[i]);
     }
     Sfull[0] = -m_Nd - 0.5 * AL;
@@ -409,7 +476,7 @@ bool omQuentraFE::setupGlobalKAndF(const omVector* U, omStiffnessMatrix* K, omVe
     g[0] = -1.0;
     g[3] = 1.0;
     Rd += m_U[3] - m_U[0] - temperatureLoad_Rd() -
-          (L * (0.5 * AL + m_Nd) - axialLoadIntegral(L)) / (modulus() * m_crossSection->A());
+          (L * (0.5 * AL + m_Nd) - axialLoadIntegral(L, loads)) / (modulus() * m_crossSection->A());
     for (int i = 0; i < 6; ++i)
         m_S[i] = Sfull[i];
 
@@ -494,11 +561,14 @@ double omQuentraFE::solveInternalEquations(const omVector& dU) {
 omForceVector omQuentraFE::internalForceAt(double x, const omVector& U) {
     omForceVector D(internalAt(m_S, x, U, false));
     if (x == 0.0) return D;
-    const double L = length();
+    const bool kept = m_axialLoadsKept && m_resultsU == &U;
+    const double L = kept ? m_resultsL : length();
     const double xa = L * x;
-    const omVector P = currentParameters(U);
+    omVector own;
+    if (!kept) own = currentParameters(U);
+    const omVector& P = kept ? m_resultsP : own;
     omVector xs, fis;
-    int_Xq_Fi(0.0, xa, P, unsigned(m_nGauss), xs, fis);
+    phiAtGaussPoints(0.0, xa, P, unsigned(m_nGauss), L, xs, fis);
     const double* gw = omGaussianQuadratureWeights::getA(unsigned(m_nGauss));
     const double N0 = 0.5 * axialLoad(L) + m_Nd;
     double sum = 0.0;
@@ -510,8 +580,11 @@ omForceVector omQuentraFE::internalForceAt(double x, const omVector& U) {
 
 omDisplacementVector omQuentraFE::displacementAt(double x, const omVector& U) {
     omDisplacementVector D(frameLayout());
-    const omVector P = currentParameters(U);
-    const double L = length();
+    const bool kept = m_axialLoadsKept && m_resultsU == &U;
+    omVector own;
+    if (!kept) own = currentParameters(U);
+    const omVector& P = kept ? m_resultsP : own;
+    const double L = kept ? m_resultsL : length();
     const double xa = L * x;
     if (xa == 0.0 || xa == L) {
         const int o = xa == 0.0 ? 0 : 3;
@@ -520,14 +593,14 @@ omDisplacementVector omQuentraFE::displacementAt(double x, const omVector& U) {
         D.getDof(Ry) = P[o + 2];
         return D;
     }
-    const Shapes sh(2.0 * xa / L - 1.0, L);
+    const Shapes sh(2.0 * xa / L - 1.0, L, kW | kPhi);
     const double* gx = omGaussianQuadratureWeights::getX(unsigned(m_nGauss));
     const double* gw = omGaussianQuadratureWeights::getA(unsigned(m_nGauss));
     const double N0 = 0.5 * axialLoad(L) + m_Nd;
     double sum = 0.0;
     for (int k = 0; k < m_nGauss; ++k) {
         const double xk = 0.5 * (gx[k] + 1.0) * xa;
-        const Shapes sk(2.0 * xk / L - 1.0, L);
+        const Shapes sk(2.0 * xk / L - 1.0, L, kPhi | kKappa);
         const double fi = dot(sk.phi, P);
         double Dn, M, EA, ES, EI;
         const double N = N0 - axialLoad(xk);

@@ -40,6 +40,8 @@ public:
     omDisplacementVector displacementAt(double x, const omVector& U) override;
     // Also resets the internal unknowns.
     void clearLoad() override;
+    void beginResults(const omVector& U) override;
+    void endResults() override;
 
     const omVector& getParameters() const { return m_U; }
     double getAxialForce() const { return m_Nd; }
@@ -61,9 +63,10 @@ protected:
     // and the bending moment M, with the thermal strains of the element, and
     // the stiffnesses E·A, E·S, E·I. Always true.
     bool DnMASI(double kappa, double N, double& Dn, double& M, double& EA, double& ES, double& EI) const;
-    // Subtracts the transverse forces and moments of the loads from the
-    // generalised force of transverse parameter i. Always true.
-    bool lateralAndBendingLoad(double& S, int i) const;
+    // Subtracts the transverse forces and moments of the loads (as readLoads
+    // gives them for the length L) from the generalised force of transverse
+    // parameter i. Always true.
+    bool lateralAndBendingLoad(double& S, int i, double L, const std::vector<PointLoad>& loads) const;
     // The thermal part of the generalised force of parameter i, whose curvature
     // function at the Gauss points is kappaI.
     double temperatureLoad_S(const double* kappaI) const;
@@ -80,6 +83,22 @@ protected:
     void int_Xq_Fi(double a, double b, const omVector& U, unsigned n, omVector& x, omVector& fi) const;
 
 private:
+    // An axial load as axialLoad reads it: the load's factor, its stretch and
+    // its axial intensities (a concentrated load: its force, a = b).
+    struct AxialLoad {
+        bool concentrated = false;
+        double f = 0.0;
+        double a = 0.0, b = 0.0;
+        double na = 0.0, nb = 0.0;
+    };
+    // Every concentrated and linear load of a non-zero factor, read once.
+    void axialLoads(std::vector<AxialLoad>& loads) const;
+    static double axialLoad(double x, const std::vector<AxialLoad>& loads);
+    static double axialLoadIntegral(double x, const std::vector<AxialLoad>& loads);
+
+    // int_Xq_Fi for the length L.
+    void phiAtGaussPoints(double a, double b, const omVector& U, unsigned n, double L, omVector& x,
+                          omVector& fi) const;
     // The parameters with the end displacements of U and the modes of m_U.
     omVector currentParameters(const omVector& U) const;
     double modulus() const;
@@ -93,4 +112,11 @@ private:
     omMatrix m_A;
     omVector m_b;
     omVector m_S;
+    // Kept between beginResults and endResults, never copied: the loads, the
+    // parameters for the displacements m_resultsU and the length.
+    std::vector<AxialLoad> m_axialLoads;
+    bool m_axialLoadsKept = false;
+    const omVector* m_resultsU = nullptr;
+    omVector m_resultsP;
+    double m_resultsL = 0.0;
 };

@@ -11,7 +11,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -31,14 +33,36 @@ constexpr COLORREF kShadow = RGB(160, 160, 160);
 constexpr COLORREF kDarkShadow = RGB(105, 105, 105);
 constexpr COLORREF kFace = RGB(240, 240, 240);
 
-QRect normalisedRect(QPoint a, QPoint b) {
-    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
-                 QPoint(std::max(a.x(), b.x()) - 1, std::max(a.y(), b.y()) - 1));
+int roundToInt(double v) {
+    return gdi::roundSaturate(v);
 }
 
-int roundToInt(double v) {
-    return static_cast<int>(std::lround(v));
-}
+// Device coordinates this far out lie beyond every surface; rectangles are cut
+// there before Qt's integer rectangles measure them, so that no width overflows.
+constexpr long long kFar = 1LL << 28;
+
+// A rectangle of device pixels from the smaller corner up to, but not
+// including, the larger one, measured in 64 bits.
+struct DeviceRect {
+    long long left = 0, top = 0, right = 0, bottom = 0;
+
+    DeviceRect() = default;
+    DeviceRect(long long x1, long long y1, long long x2, long long y2)
+        : left(std::min(x1, x2)), top(std::min(y1, y2)), right(std::max(x1, x2)), bottom(std::max(y1, y2)) {}
+    long long width() const { return right - left; }
+    long long height() const { return bottom - top; }
+    bool empty() const { return right <= left || bottom <= top; }
+    // The visible part as Qt's rectangle (cut far outside every surface).
+    QRect cut() const {
+        const auto c = [](long long v) { return static_cast<int>(std::clamp(v, -kFar, kFar)); };
+        return QRect(QPoint(c(left), c(top)), QPoint(c(right) - 1, c(bottom) - 1));
+    }
+    // The whole rectangle in floating point, for curves that must keep their shape.
+    QRectF exact() const {
+        return QRectF(static_cast<double>(left), static_cast<double>(top), static_cast<double>(width()),
+                      static_cast<double>(height()));
+    }
+};
 
 } // namespace
 
@@ -83,6 +107,21 @@ struct CDC::Impl {
     QRegion baseClip; // the painter's own clipping when attached
     QRect paintBox;   // the device area being painted (empty: all of it)
     bool canInvert = false;
+    CRect deviceBox; // replaces the device's rectangle when not empty
+
+    // The pen and brush realised for the selected ones at the current scale,
+    // made again only when those change.
+    bool penValid = false;
+    LOGPEN penKey;
+    double penKeyScale = 0;
+    QPen pen;
+    QPen underPen; // the gaps of a broken line in an opaque background
+    bool brushValid = false;
+    LOGBRUSH brushKey;
+    QBrush brush;
+    COLORREF textPenColor = 0;
+    QPen textPen{QColor(0, 0, 0)};
+    QPainterPath linePath; // reused by every line, keeping its storage
 
     // The realised font of the last text call.
     bool fontValid = false;
@@ -91,6 +130,17 @@ struct CDC::Impl {
     double fontKeyScaleX = 0;
     double fontKeyScaleY = 0;
     QFont font;
+    std::optional<QFontMetricsF> metrics;
+
+    const QPen& realisedPen(const LOGPEN& p, double scale);
+    const QBrush& realisedBrush(const LOGBRUSH& b);
+    const QPen& realisedTextPen(COLORREF color) {
+        if (textPenColor != color) {
+            textPen = QPen(toQColor(color));
+            textPenColor = color;
+        }
+        return textPen;
+    }
 };
 
 // --- Construction ---------------------------------------------------------------
@@ -267,12 +317,19 @@ void CDC::LPtoDP(RECT* rect) const {
     LPtoDP(reinterpret_cast<POINT*>(rect), 2);
 }
 
+namespace {
+// A size scaled by the magnitudes of num / den on each axis.
+void scaleSize(SIZE* size, CSize num, CSize den) {
+    auto axis = [](int v, int n, int d) {
+        return gdi::saturate(static_cast<long long>(v) * std::llabs(n) / std::llabs(d));
+    };
+    size->cx = axis(size->cx, num.cx, den.cx);
+    size->cy = axis(size->cy, num.cy, den.cy);
+}
+} // namespace
+
 void CDC::LPtoDP(SIZE* size) const {
-    const State& s = m_state;
-    size->cx = static_cast<int>(static_cast<long long>(size->cx) * std::abs(s.viewportExt.cx) /
-                                std::abs(s.windowExt.cx));
-    size->cy = static_cast<int>(static_cast<long long>(size->cy) * std::abs(s.viewportExt.cy) /
-                                std::abs(s.windowExt.cy));
+    scaleSize(size, m_state.viewportExt, m_state.windowExt);
 }
 
 void CDC::DPtoLP(POINT* points, int count) const {
@@ -288,11 +345,7 @@ void CDC::DPtoLP(RECT* rect) const {
 }
 
 void CDC::DPtoLP(SIZE* size) const {
-    const State& s = m_state;
-    size->cx = static_cast<int>(static_cast<long long>(size->cx) * std::abs(s.windowExt.cx) /
-                                std::abs(s.viewportExt.cx));
-    size->cy = static_cast<int>(static_cast<long long>(size->cy) * std::abs(s.windowExt.cy) /
-                                std::abs(s.viewportExt.cy));
+    scaleSize(size, m_state.windowExt, m_state.viewportExt);
 }
 
 // --- Objects ----------------------------------------------------------------------
@@ -398,8 +451,14 @@ void CDC::applyClip() {
         m_painter->setClipping(false);
 }
 
+void CDC::setDeviceBox(const CRect& box) {
+    m_impl->deviceBox = box;
+}
+
 int CDC::GetClipBox(RECT* rect) const {
-    QRect box(0, 0, m_caps.horzRes, m_caps.vertRes);
+    const CRect& own = m_impl->deviceBox;
+    QRect box = own.IsRectEmpty() ? QRect(0, 0, m_caps.horzRes, m_caps.vertRes)
+                                  : QRect(own.left, own.top, own.Width(), own.Height());
     if (m_painter) {
         if (!m_impl->paintBox.isEmpty()) box &= m_impl->paintBox;
         if (m_impl->hasBaseClip) box &= m_impl->baseClip.boundingRect();
@@ -501,37 +560,82 @@ private:
     bool m_invert;
 };
 
+// The device rectangle of a shape given by two logical corners.
+DeviceRect shapeRect(const CDC& dc, int left, int top, int right, int bottom) {
+    POINT p[2] = {{left, top}, {right, bottom}};
+    dc.LPtoDP(p, 2);
+    return DeviceRect(p[0].x, p[0].y, p[1].x, p[1].y);
+}
+
+// Up to this many points of a line are converted on the stack.
+constexpr int kStackPoints = 64;
+
 } // namespace
 
-namespace {
+const QPen& CDC::Impl::realisedPen(const LOGPEN& p, double scale) {
+    if (!penValid || !(penKey == p) || penKeyScale != scale) {
+        pen = makePen(p, scale);
+        underPen = pen;
+        underPen.setStyle(Qt::SolidLine);
+        penKey = p;
+        penKeyScale = scale;
+        penValid = true;
+    }
+    return pen;
+}
+
+const QBrush& CDC::Impl::realisedBrush(const LOGBRUSH& b) {
+    if (!brushValid || !(brushKey == b)) {
+        brush = makeBrush(b);
+        brushKey = b;
+        brushValid = true;
+    }
+    return brush;
+}
 
 // The gaps of hatches and broken lines take the background colour when the
 // background mode is opaque.
-void fillPath(QPainter* p, const QPainterPath& path, const LOGBRUSH& brush, int bkMode, COLORREF bk) {
-    if (brush.lbStyle == BS_NULL) return;
-    if (brush.lbStyle == BS_HATCHED && bkMode == OPAQUE) p->fillPath(path, toQColor(bk));
-    p->fillPath(path, makeBrush(brush));
-}
-
-void strokePath(QPainter* p, const QPainterPath& path, const LOGPEN& pen, double scaleX, int bkMode,
-                COLORREF bk) {
-    if (pen.lopnStyle == PS_NULL) return;
-    QPen qpen = makePen(pen, scaleX);
-    if (pen.lopnStyle != PS_SOLID && bkMode == OPAQUE) {
-        QPen under = qpen;
-        under.setStyle(Qt::SolidLine);
-        under.setColor(toQColor(bk));
-        p->strokePath(path, under);
-    }
-    p->strokePath(path, qpen);
-}
-
-} // namespace
-
 void CDC::paintPath(const QPainterPath& path, bool fill, bool stroke) {
-    ShapePainter guard(m_painter, m_state.rop2 == R2_NOT && m_impl->canInvert);
-    if (fill) fillPath(m_painter, path, m_state.brush, m_state.bkMode, m_state.bkColor);
-    if (stroke) strokePath(m_painter, path, m_state.pen, scaleX(), m_state.bkMode, m_state.bkColor);
+    const State& s = m_state;
+    ShapePainter guard(m_painter, s.rop2 == R2_NOT && m_impl->canInvert);
+    if (fill && s.brush.lbStyle != BS_NULL) {
+        if (s.brush.lbStyle == BS_HATCHED && s.bkMode == OPAQUE)
+            m_painter->fillPath(path, toQColor(s.bkColor));
+        m_painter->fillPath(path, m_impl->realisedBrush(s.brush));
+    }
+    if (stroke && s.pen.lopnStyle != PS_NULL) {
+        const QPen& pen = m_impl->realisedPen(s.pen, scaleX());
+        if (s.pen.lopnStyle != PS_SOLID && s.bkMode == OPAQUE) {
+            QPen under = m_impl->underPen;
+            under.setColor(toQColor(s.bkColor));
+            m_painter->strokePath(path, under);
+        }
+        m_painter->strokePath(path, pen);
+    }
+}
+
+void CDC::strokePolyline(const QPoint* points, int count) {
+    const State& s = m_state;
+    if (s.pen.lopnStyle == PS_NULL) return;
+    ShapePainter guard(m_painter, s.rop2 == R2_NOT && m_impl->canInvert);
+    const QPen& pen = m_impl->realisedPen(s.pen, scaleX());
+    if (s.pen.lopnStyle == PS_SOLID && pen.isCosmetic()) {
+        // The thinnest solid lines, most of every drawing, go the short way.
+        m_painter->setPen(pen);
+        m_painter->drawPolyline(points, count);
+        return;
+    }
+    QPainterPath& path = m_impl->linePath;
+    path.clear();
+    path.moveTo(points[0]);
+    for (int i = 1; i < count; ++i)
+        path.lineTo(points[i]);
+    if (s.pen.lopnStyle != PS_SOLID && s.bkMode == OPAQUE) {
+        QPen under = m_impl->underPen;
+        under.setColor(toQColor(s.bkColor));
+        m_painter->strokePath(path, under);
+    }
+    m_painter->strokePath(path, pen);
 }
 
 // --- Lines and shapes -------------------------------------------------------------------
@@ -541,21 +645,27 @@ CPoint CDC::MoveTo(int x, int y) {
 }
 
 bool CDC::LineTo(int x, int y) {
-    POINT pts[2] = {m_state.currentPosition, {x, y}};
+    const POINT pts[2] = {m_state.currentPosition, {x, y}};
     m_state.currentPosition = CPoint(x, y);
-    Polyline(pts, 2);
+    CDC::Polyline(pts, 2);
     return true;
 }
 
 bool CDC::Polyline(const POINT* points, int count) {
     if (!points || count < 2) return false;
-    if (!m_painter) return true;
-    std::vector<POINT> d(points, points + count);
-    LPtoDP(d.data(), count);
-    QPainterPath path(QPointF(d[0].x, d[0].y));
-    for (int i = 1; i < count; ++i)
-        path.lineTo(d[static_cast<size_t>(i)].x, d[static_cast<size_t>(i)].y);
-    paintPath(path, false, true);
+    if (!m_painter || m_state.pen.lopnStyle == PS_NULL) return true;
+    QPoint onStack[kStackPoints];
+    std::vector<QPoint> onHeap;
+    QPoint* d = onStack;
+    if (count > kStackPoints) {
+        onHeap.resize(static_cast<size_t>(count));
+        d = onHeap.data();
+    }
+    const State& s = m_state;
+    for (int i = 0; i < count; ++i)
+        d[i] = QPoint(MapAxis(points[i].x, s.windowOrg.x, s.viewportExt.cx, s.windowExt.cx, s.viewportOrg.x),
+                      MapAxis(points[i].y, s.windowOrg.y, s.viewportExt.cy, s.windowExt.cy, s.viewportOrg.y));
+    strokePolyline(d, count);
     return true;
 }
 
@@ -565,6 +675,7 @@ bool CDC::Polygon(const POINT* points, int count) {
     std::vector<POINT> d(points, points + count);
     LPtoDP(d.data(), count);
     QPolygonF poly;
+    poly.reserve(count);
     for (const POINT& p : d)
         poly << QPointF(p.x, p.y);
     QPainterPath path;
@@ -575,20 +686,11 @@ bool CDC::Polygon(const POINT* points, int count) {
     return true;
 }
 
-namespace {
-// The device rectangle of a shape: the pixels from the smaller corner up to,
-// but not including, the larger one.
-QRect shapeRect(const CDC& dc, int left, int top, int right, int bottom) {
-    POINT p[2] = {{left, top}, {right, bottom}};
-    dc.LPtoDP(p, 2);
-    return normalisedRect(QPoint(p[0].x, p[0].y), QPoint(p[1].x, p[1].y));
-}
-} // namespace
-
 bool CDC::Rectangle(int left, int top, int right, int bottom) {
     if (!m_painter) return true;
-    const QRect r = shapeRect(*this, left, top, right, bottom);
-    if (r.width() <= 0 || r.height() <= 0) return true;
+    const DeviceRect d = shapeRect(*this, left, top, right, bottom);
+    if (d.empty()) return true;
+    const QRect r = d.cut();
     QPainterPath fill;
     fill.addRect(QRectF(r.left(), r.top(), r.width(), r.height()));
     paintPath(fill, true, false);
@@ -600,10 +702,10 @@ bool CDC::Rectangle(int left, int top, int right, int bottom) {
 
 bool CDC::Ellipse(int left, int top, int right, int bottom) {
     if (!m_painter) return true;
-    const QRect r = shapeRect(*this, left, top, right, bottom);
-    if (r.width() <= 0 || r.height() <= 0) return true;
+    const DeviceRect d = shapeRect(*this, left, top, right, bottom);
+    if (d.empty()) return true;
     QPainterPath path;
-    path.addEllipse(QRectF(r.left(), r.top(), r.width() - 1, r.height() - 1));
+    path.addEllipse(d.exact().adjusted(0, 0, -1, -1));
     paintPath(path, true, true);
     return true;
 }
@@ -614,11 +716,11 @@ enum class ArcKind { arc, chord, pie };
 
 // The arc of the ellipse in device rectangle r from the radial through s to the
 // radial through e, counter-clockwise as seen on the device.
-QPainterPath arcPath(const QRect& r, QPoint s, QPoint e, ArcKind kind) {
-    const double a = (r.width() - 1) / 2.0;
-    const double b = (r.height() - 1) / 2.0;
-    const double cx = r.left() + a;
-    const double cy = r.top() + b;
+QPainterPath arcPath(const DeviceRect& r, QPoint s, QPoint e, ArcKind kind) {
+    const double a = static_cast<double>(r.width() - 1) / 2.0;
+    const double b = static_cast<double>(r.height() - 1) / 2.0;
+    const double cx = static_cast<double>(r.left) + a;
+    const double cy = static_cast<double>(r.top) + b;
     QPainterPath path;
     if (a <= 0 || b <= 0) return path;
     // Angles counter-clockwise on the device (y down), then the ellipse's parameter.
@@ -630,7 +732,8 @@ QPainterPath arcPath(const QRect& r, QPoint s, QPoint e, ArcKind kind) {
     double span = parameter(e) - t0;
     while (span <= 1e-12)
         span += 2 * std::numbers::pi;
-    const int steps = std::clamp(static_cast<int>(std::ceil(span * std::max(a, b) / 2.0)), 8, 2000);
+    // A step of about two pixels along the curve, bounded before it becomes a count.
+    const int steps = static_cast<int>(std::clamp(std::ceil(span * std::max(a, b) / 2.0), 8.0, 2000.0));
     auto at = [&](double t) { return QPointF(cx + a * std::cos(t), cy - b * std::sin(t)); };
     if (kind == ArcKind::pie) {
         path.moveTo(cx, cy);
@@ -647,7 +750,7 @@ QPainterPath arcPath(const QRect& r, QPoint s, QPoint e, ArcKind kind) {
 // The device path of an arc, chord or pie given in logical coordinates.
 QPainterPath logicalArcPath(const CDC& dc, int left, int top, int right, int bottom, int xStart, int yStart,
                             int xEnd, int yEnd, ArcKind kind) {
-    const QRect r = shapeRect(dc, left, top, right, bottom);
+    const DeviceRect r = shapeRect(dc, left, top, right, bottom);
     POINT p[2] = {{xStart, yStart}, {xEnd, yEnd}};
     dc.LPtoDP(p, 2);
     return arcPath(r, QPoint(p[0].x, p[0].y), QPoint(p[1].x, p[1].y), kind);
@@ -678,18 +781,21 @@ bool CDC::Pie(int left, int top, int right, int bottom, int xStart, int yStart, 
 
 void CDC::FillRect(const RECT* rect, CBrush* brush) {
     if (!m_painter || !rect || !brush || !brush->IsCreated()) return;
-    const QRect r = shapeRect(*this, rect->left, rect->top, rect->right, rect->bottom);
-    if (r.width() <= 0 || r.height() <= 0) return;
-    QPainterPath path;
-    path.addRect(QRectF(r.left(), r.top(), r.width(), r.height()));
-    fillPath(m_painter, path, brush->GetData(), m_state.bkMode, m_state.bkColor);
+    const DeviceRect d = shapeRect(*this, rect->left, rect->top, rect->right, rect->bottom);
+    if (d.empty()) return;
+    const LOGBRUSH& b = brush->GetData();
+    if (b.lbStyle == BS_NULL) return;
+    const QRect r = d.cut();
+    if (b.lbStyle == BS_HATCHED && m_state.bkMode == OPAQUE)
+        m_painter->fillRect(r, toQColor(m_state.bkColor));
+    m_painter->fillRect(r, makeBrush(b));
 }
 
 void CDC::FillSolidRect(const RECT* rect, COLORREF color) {
     if (!m_painter || !rect) return;
-    const QRect r = shapeRect(*this, rect->left, rect->top, rect->right, rect->bottom);
-    if (r.width() <= 0 || r.height() <= 0) return;
-    m_painter->fillRect(QRect(r.left(), r.top(), r.width(), r.height()), toQColor(color));
+    const DeviceRect d = shapeRect(*this, rect->left, rect->top, rect->right, rect->bottom);
+    if (d.empty()) return;
+    m_painter->fillRect(d.cut(), toQColor(color));
 }
 
 bool CDC::SetPixelV(int x, int y, COLORREF color) {
@@ -704,7 +810,7 @@ bool CDC::DrawEdge(RECT* rect, UINT edge, UINT flags) {
     if (!rect) return false;
     POINT p[2] = {{rect->left, rect->top}, {rect->right, rect->bottom}};
     LPtoDP(p, 2);
-    QRect r = normalisedRect(QPoint(p[0].x, p[0].y), QPoint(p[1].x, p[1].y));
+    DeviceRect r(p[0].x, p[0].y, p[1].x, p[1].y);
     // Outer border, then inner: (top-left colour, bottom-right colour).
     struct Border {
         UINT raised, sunken;
@@ -716,7 +822,7 @@ bool CDC::DrawEdge(RECT* rect, UINT edge, UINT flags) {
     };
     for (const Border& b : borders) {
         if (!(edge & (b.raised | b.sunken))) continue;
-        if (r.width() <= 0 || r.height() <= 0) break;
+        if (r.empty()) break;
         COLORREF tl = (edge & b.raised) ? b.raisedTL : b.sunkenTL;
         COLORREF br = (edge & b.raised) ? b.raisedBR : b.sunkenBR;
         if (flags & BF_MONO)
@@ -724,26 +830,28 @@ bool CDC::DrawEdge(RECT* rect, UINT edge, UINT flags) {
         else if (flags & BF_FLAT)
             tl = br = kShadow;
         if (m_painter) {
-            if (flags & BF_TOP) m_painter->fillRect(QRect(r.left(), r.top(), r.width(), 1), toQColor(tl));
-            if (flags & BF_LEFT) m_painter->fillRect(QRect(r.left(), r.top(), 1, r.height()), toQColor(tl));
+            const QRect c = r.cut();
+            if (flags & BF_TOP) m_painter->fillRect(QRect(c.left(), c.top(), c.width(), 1), toQColor(tl));
+            if (flags & BF_LEFT) m_painter->fillRect(QRect(c.left(), c.top(), 1, c.height()), toQColor(tl));
             if (flags & BF_BOTTOM)
-                m_painter->fillRect(QRect(r.left(), r.bottom(), r.width(), 1), toQColor(br));
-            if (flags & BF_RIGHT) m_painter->fillRect(QRect(r.right(), r.top(), 1, r.height()), toQColor(br));
+                m_painter->fillRect(QRect(c.left(), c.bottom(), c.width(), 1), toQColor(br));
+            if (flags & BF_RIGHT) m_painter->fillRect(QRect(c.right(), c.top(), 1, c.height()), toQColor(br));
         }
-        r.adjust((flags & BF_LEFT) ? 1 : 0, (flags & BF_TOP) ? 1 : 0, (flags & BF_RIGHT) ? -1 : 0,
-                 (flags & BF_BOTTOM) ? -1 : 0);
+        if (flags & BF_LEFT) ++r.left;
+        if (flags & BF_TOP) ++r.top;
+        if (flags & BF_RIGHT) --r.right;
+        if (flags & BF_BOTTOM) --r.bottom;
     }
-    if ((flags & BF_MIDDLE) && m_painter && r.width() > 0 && r.height() > 0)
-        m_painter->fillRect(r, toQColor(kFace));
+    if ((flags & BF_MIDDLE) && m_painter && !r.empty()) m_painter->fillRect(r.cut(), toQColor(kFace));
     if (flags & BF_ADJUST) {
         // The inside, back in logical units, each corner keeping its side.
         const bool leftIsLeft = p[0].x <= p[1].x;
         const bool topIsTop = p[0].y <= p[1].y;
         POINT q[2];
-        q[0].x = leftIsLeft ? r.left() : r.right() + 1;
-        q[1].x = leftIsLeft ? r.right() + 1 : r.left();
-        q[0].y = topIsTop ? r.top() : r.bottom() + 1;
-        q[1].y = topIsTop ? r.bottom() + 1 : r.top();
+        q[0].x = gdi::saturate(leftIsLeft ? r.left : r.right);
+        q[1].x = gdi::saturate(leftIsLeft ? r.right : r.left);
+        q[0].y = gdi::saturate(topIsTop ? r.top : r.bottom);
+        q[1].y = gdi::saturate(topIsTop ? r.bottom : r.top);
         DPtoLP(q, 2);
         *rect = RECT{q[0].x, q[0].y, q[1].x, q[1].y};
     }
@@ -752,8 +860,9 @@ bool CDC::DrawEdge(RECT* rect, UINT edge, UINT flags) {
 
 void CDC::Draw3dRect(const RECT* rect, COLORREF topLeft, COLORREF bottomRight) {
     if (!m_painter || !rect) return;
-    const QRect r = shapeRect(*this, rect->left, rect->top, rect->right, rect->bottom);
-    if (r.width() <= 0 || r.height() <= 0) return;
+    const DeviceRect d = shapeRect(*this, rect->left, rect->top, rect->right, rect->bottom);
+    if (d.empty()) return;
+    const QRect r = d.cut();
     m_painter->fillRect(QRect(r.left(), r.top(), r.width() - 1, 1), toQColor(topLeft));
     m_painter->fillRect(QRect(r.left(), r.top(), 1, r.height() - 1), toQColor(topLeft));
     m_painter->fillRect(QRect(r.right(), r.top(), 1, r.height()), toQColor(bottomRight));
@@ -894,6 +1003,7 @@ const QFont& CDC::realisedFont() const {
     if (!impl.fontValid || !(impl.fontKey == s.font) || impl.fontKeyInPixels != s.fontInPixels ||
         impl.fontKeyScaleX != sx || impl.fontKeyScaleY != sy) {
         impl.font = realiseFont(s.font, s.fontInPixels, sx, sy, m_caps.logPixelsY);
+        impl.metrics.emplace(impl.font);
         impl.fontKey = s.font;
         impl.fontKeyInPixels = s.fontInPixels;
         impl.fontKeyScaleX = sx;
@@ -908,17 +1018,21 @@ bool CDC::TextOut(int x, int y, std::string_view text) {
     const double sx = scaleX();
     const double sy = scaleY();
     const QFont& font = realisedFont();
-    const QFontMetricsF m(font);
+    const QFontMetricsF& m = *m_impl->metrics;
     const QString qs = toQString(text);
-    const double width = m.horizontalAdvance(qs);
     const bool updateCP = (s.textAlign & TA_UPDATECP) != 0;
+    const bool centred = (s.textAlign & TA_CENTER) == TA_CENTER;
+    const bool rightAligned = !centred && (s.textAlign & TA_RIGHT);
+    const bool opaque = s.bkMode == OPAQUE;
+    // Left-aligned transparent text, the common case, needs no measuring.
+    const double width = (centred || rightAligned || opaque || updateCP) ? m.horizontalAdvance(qs) : 0.0;
     POINT anchor = updateCP ? POINT(s.currentPosition) : POINT{x, y};
     LPtoDP(&anchor);
 
     double dx = 0;
-    if ((s.textAlign & TA_CENTER) == TA_CENTER)
+    if (centred)
         dx = -width / 2;
-    else if (s.textAlign & TA_RIGHT)
+    else if (rightAligned)
         dx = -width;
     double baseline;
     if ((s.textAlign & TA_BASELINE) == TA_BASELINE)
@@ -932,30 +1046,43 @@ bool CDC::TextOut(int x, int y, std::string_view text) {
     const double angle = s.font.lfEscapement / 10.0 * (sx < 0 ? -1 : 1) * (sy < 0 ? -1 : 1);
 
     if (m_painter) {
-        m_painter->save();
-        m_painter->translate(anchor.x, anchor.y);
-        if (angle != 0) m_painter->rotate(-angle);
-        if (s.bkMode == OPAQUE)
-            m_painter->fillRect(QRectF(dx, baseline - m.ascent(), width, m.ascent() + m.descent()),
-                                toQColor(s.bkColor));
-        m_painter->setFont(font);
-        m_painter->setPen(toQColor(s.textColor));
-        m_painter->drawText(QPointF(dx, baseline), qs);
-        m_painter->restore();
+        if (angle != 0) {
+            m_painter->save();
+            m_painter->translate(anchor.x, anchor.y);
+            m_painter->rotate(-angle);
+            if (opaque)
+                m_painter->fillRect(QRectF(dx, baseline - m.ascent(), width, m.ascent() + m.descent()),
+                                    toQColor(s.bkColor));
+            m_painter->setFont(font);
+            m_painter->setPen(m_impl->realisedTextPen(s.textColor));
+            m_painter->drawText(QPointF(dx, baseline), qs);
+            m_painter->restore();
+        } else {
+            // Upright text needs no turn of the painter and no saved state: a
+            // shift of whole pixels to the anchor and back.
+            m_painter->translate(anchor.x, anchor.y);
+            if (opaque)
+                m_painter->fillRect(QRectF(dx, baseline - m.ascent(), width, m.ascent() + m.descent()),
+                                    toQColor(s.bkColor));
+            if (!(m_painter->font() == font)) m_painter->setFont(font);
+            m_painter->setPen(m_impl->realisedTextPen(s.textColor));
+            m_painter->drawText(QPointF(dx, baseline), qs);
+            m_painter->translate(-anchor.x, -anchor.y);
+        }
     }
     if (updateCP) {
         double advance = 0;
-        if ((s.textAlign & TA_CENTER) == TA_CENTER)
+        if (centred)
             advance = 0;
-        else if (s.textAlign & TA_RIGHT)
+        else if (rightAligned)
             advance = -width;
         else
             advance = width;
         const double rad = angle * std::numbers::pi / 180.0;
         const double ddx = advance * std::cos(rad);
         const double ddy = -advance * std::sin(rad);
-        m_state.currentPosition.x += roundToInt(ddx / sx);
-        m_state.currentPosition.y += roundToInt(ddy / sy);
+        m_state.currentPosition.x = gdi::add(m_state.currentPosition.x, roundToInt(ddx / sx));
+        m_state.currentPosition.y = gdi::add(m_state.currentPosition.y, roundToInt(ddy / sy));
     }
     return true;
 }
@@ -966,7 +1093,7 @@ int CDC::DrawText(std::string_view text, RECT* rect, UINT format) {
     const double sx = scaleX();
     const double sy = scaleY();
     const QFont& font = realisedFont();
-    const QFontMetricsF m(font);
+    const QFontMetricsF& m = *m_impl->metrics;
     QString qs = toQString(text);
     if (!(format & DT_NOPREFIX)) qs = stripPrefixes(qs);
     qs.replace(QLatin1Char('\t'),
@@ -1028,8 +1155,8 @@ int CDC::DrawText(std::string_view text, RECT* rect, UINT format) {
 CSize CDC::GetTextExtent(std::string_view text) const {
     const double sx = scaleX();
     const double sy = scaleY();
-    const QFont& font = realisedFont();
-    const QFontMetricsF m(font);
+    realisedFont();
+    const QFontMetricsF& m = *m_impl->metrics;
     return CSize(roundToInt(m.horizontalAdvance(toQString(text)) / std::abs(sx)),
                  roundToInt((m.ascent() + m.descent()) / std::abs(sy)));
 }
@@ -1040,7 +1167,7 @@ bool CDC::GetTextMetrics(TEXTMETRIC* tm) const {
     const double sx = std::abs(scaleX());
     const double sy = std::abs(scaleY());
     const QFont& font = realisedFont();
-    const QFontMetricsF m(font);
+    const QFontMetricsF& m = *m_impl->metrics;
     *tm = TEXTMETRIC{};
     tm->tmHeight = roundToInt((m.ascent() + m.descent()) / sy);
     tm->tmAscent = roundToInt(m.ascent() / sy);

@@ -21,6 +21,7 @@
 #include "platform/core/CRect.h"
 #include "platform/gdi/CGdiObject.h"
 #include "platform/gdi/GdiDefs.h"
+#include "platform/gdi/GdiMath.h"
 
 #include <memory>
 #include <string_view>
@@ -28,9 +29,13 @@
 
 class QFont;
 class QPainter;
+class QPoint;
 class QPainterPath;
 class QPaintDevice;
 class CMetaFile;
+
+// What the bytes of a picture are.
+enum class CPictureKind { svg = 1, png = 2, displayList = 3 };
 
 // What a device reports of itself (GetDeviceCaps). Sizes in pixels unless named
 // otherwise; the printable area starts at the physical offset of the sheet.
@@ -102,10 +107,12 @@ public:
     CSize SetViewportExt(SIZE s) { return SetViewportExt(s.cx, s.cy); }
 
     // One axis of the conversion, either way: (v - from) * num / den + to in
-    // integers, multiplied before dividing and truncated toward zero. Maps that
-    // keep a copy of a context's mapping convert with it too.
+    // integers, multiplied before dividing and truncated toward zero; a result
+    // beyond the range of int saturates. Maps that keep a copy of a context's
+    // mapping convert with it too.
     static int MapAxis(int v, int from, int num, int den, int to) {
-        return static_cast<int>((static_cast<long long>(v) - from) * num / den + to);
+        if (den == 0) return to;
+        return gdi::saturate((static_cast<__int128>(v) - from) * num / den + to);
     }
     void LPtoDP(POINT* points, int count = 1) const;
     void LPtoDP(RECT* rect) const;
@@ -189,7 +196,7 @@ public:
     virtual void FillRect(const RECT* rect, CBrush* brush);
     virtual void FillSolidRect(const RECT* rect, COLORREF color);
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF color) {
-        const RECT r{x, y, x + cx, y + cy};
+        const RECT r{x, y, gdi::add(x, cx), gdi::add(y, cy)};
         FillSolidRect(&r, color);
     }
     virtual bool SetPixelV(int x, int y, COLORREF color);
@@ -226,6 +233,17 @@ public:
     // Plays a display list under this context's mapping, every logical
     // coordinate moved by offset; the context's state is as before afterwards.
     bool PlayMetaFile(const CMetaFile& metaFile, CPoint offset = CPoint(0, 0));
+    // Plays a display list scaled so that its frame fills target (logical
+    // units; left and top are the picture's left and top edge as seen on the
+    // device). Line widths and fonts scale with the picture, as they are in
+    // the list's logical units; the thinnest lines stay the thinnest.
+    virtual bool PlayMetaFile(const CMetaFile& metaFile, const RECT& target);
+    // A picture drawn into a rectangle of logical units (left and top as seen on
+    // the device): SVG or PNG artwork, or a display list in its file form.
+    virtual bool DrawPicture(const RECT& rect, CPictureKind kind, std::string_view data);
+    // The picture of a file or a Qt resource (":/..."), its kind read from its
+    // content; false when it cannot be read or is none of the three kinds.
+    bool DrawPictureFile(const RECT& rect, std::string_view path);
 
 protected:
     struct State {
@@ -258,6 +276,10 @@ protected:
     void detachPainter();
     // Brings the painter's clipping in line with the state.
     void applyClip();
+    // The device area the context draws into, in device pixels, in place of
+    // the device's own rectangle (an image standing in for a window may reach
+    // beyond it); an empty box gives the device's rectangle back.
+    void setDeviceBox(const CRect& box);
     // The state as it is now, for contexts that copy another's attributes.
     const State& state() const { return m_state; }
     void setState(const State& state);
@@ -272,6 +294,8 @@ private:
     const QFont& realisedFont() const;
     // Fills (with the brush) and strokes (with the pen) a path in device pixels.
     void paintPath(const QPainterPath& path, bool fill, bool stroke);
+    // Strokes a line through device points with the pen.
+    void strokePolyline(const QPoint* points, int count);
 
     CDeviceCaps m_caps;
     State m_state;

@@ -3,22 +3,35 @@
 #include "platform/core/CArchive.h"
 #include "platform/core/FileIO.h"
 
+#include <climits>
+#include <cmath>
+#include <cstdlib>
 #include <deque>
-#include <map>
+#include <utility>
 
 using Type = CMetaRecord::Type;
 
 // --- Playing ------------------------------------------------------------------------
 
 bool CMetaFile::Play(CDC& dc, CPoint offset) const {
+    return play(dc, offset, 1.0);
+}
+
+bool CMetaFile::play(CDC& dc, CPoint offset, double fontScale) const {
     const int outer = dc.SaveDC();
     // The objects the list selects live until the context has let go of them.
     std::deque<CPen> pens;
     std::deque<CBrush> brushes;
     std::deque<CFont> fonts;
-    std::map<int, int> savedStates; // number in the recording -> number in dc
+    // The states the list saved, oldest first: (number in the recording, number
+    // in dc). The list restores only these; the states its caller saved before
+    // playing are out of its reach, whatever its records ask for.
+    std::vector<std::pair<int, int>> saved;
+    bool complete = true; // every picture inside could be drawn
 
-    auto pt = [&](const CMetaRecord& r, std::size_t i) { return r.points[i] + CSize(offset.x, offset.y); };
+    auto pt = [&](const CMetaRecord& r, std::size_t i) {
+        return CPoint(gdi::add(r.points[i].x, offset.x), gdi::add(r.points[i].y, offset.y));
+    };
     auto rect = [&](const CMetaRecord& r) {
         const CPoint a = pt(r, 0), b = pt(r, 1);
         return CRect(a.x, a.y, b.x, b.y);
@@ -124,10 +137,14 @@ bool CMetaFile::Play(CDC& dc, CPoint offset) const {
             break;
         case Type::selectFont:
             fonts.emplace_back();
-            if (r.fontInPixels)
-                fonts.back().CreatePixelFontIndirect(&r.font);
-            else
+            if (r.fontInPixels) {
+                LOGFONT lf = r.font;
+                lf.lfHeight = gdi::roundSaturate(lf.lfHeight * fontScale);
+                lf.lfWidth = gdi::roundSaturate(lf.lfWidth * fontScale);
+                fonts.back().CreatePixelFontIndirect(&lf);
+            } else {
                 fonts.back().CreateFontIndirect(&r.font);
+            }
             dc.SelectObject(&fonts.back());
             break;
         case Type::setTextColor:
@@ -146,15 +163,27 @@ bool CMetaFile::Play(CDC& dc, CPoint offset) const {
             dc.SetROP2(r.value);
             break;
         case Type::saveDC:
-            savedStates[r.value] = dc.SaveDC();
+            saved.emplace_back(r.value, dc.SaveDC());
             break;
-        case Type::restoreDC:
+        case Type::restoreDC: {
+            // Relative (-1 the last one) or by the number the recording gave.
+            std::ptrdiff_t index = -1;
+            const auto n = static_cast<std::ptrdiff_t>(saved.size());
             if (r.value < 0) {
-                dc.RestoreDC(r.value);
-            } else if (auto it = savedStates.find(r.value); it != savedStates.end()) {
-                dc.RestoreDC(it->second);
+                index = r.value >= -n ? n + r.value : -1;
+            } else {
+                for (std::ptrdiff_t i = n - 1; i >= 0; --i)
+                    if (saved[static_cast<std::size_t>(i)].first == r.value) {
+                        index = i;
+                        break;
+                    }
+            }
+            if (index >= 0) {
+                dc.RestoreDC(saved[static_cast<std::size_t>(index)].second);
+                saved.resize(static_cast<std::size_t>(index));
             }
             break;
+        }
         case Type::intersectClipRect:
             if (needs(r, 2)) {
                 const CRect b = rect(r);
@@ -164,27 +193,105 @@ bool CMetaFile::Play(CDC& dc, CPoint offset) const {
         case Type::removeClip:
             dc.SelectClipRgn(nullptr);
             break;
+        case Type::picture:
+            if (needs(r, 2) && !dc.DrawPicture(rect(r), static_cast<CPictureKind>(r.value), r.text))
+                complete = false;
+            break;
         }
     }
-    return dc.RestoreDC(outer);
+    return dc.RestoreDC(outer) && complete;
 }
 
 bool CDC::PlayMetaFile(const CMetaFile& metaFile, CPoint offset) {
     return metaFile.Play(*this, offset);
 }
 
+bool CDC::PlayMetaFile(const CMetaFile& metaFile, const RECT& target) {
+    return metaFile.Play(*this, target);
+}
+
+namespace {
+
+// Both terms of a ratio brought into the range of int, the ratio kept as
+// nearly as whole numbers allow.
+// (The terms are products of two ints: 128 bits hold them.)
+void fitRatio(__int128& num, __int128& den) {
+    auto magnitude = [](__int128 v) { return v < 0 ? -v : v; };
+    __int128 a = magnitude(num), b = magnitude(den);
+    while (b != 0) {
+        const __int128 r = a % b;
+        a = b;
+        b = r;
+    }
+    if (a > 1) {
+        num /= a;
+        den /= a;
+    }
+    while (magnitude(num) > INT_MAX || magnitude(den) > INT_MAX) {
+        num /= 2;
+        den /= 2;
+    }
+    if (num == 0) num = 1;
+    if (den == 0) den = 1;
+}
+
+} // namespace
+
+bool CMetaFile::Play(CDC& dc, const RECT& target) const {
+    // One mapping from the list's frame to the target on the device: the
+    // context's own conversion after the frame-to-target scale, truncated once.
+    const CRect& f = m_frame;
+    const long long fw = static_cast<long long>(f.right) - f.left;
+    const long long fh = static_cast<long long>(f.bottom) - f.top;
+    const long long tw = static_cast<long long>(target.right) - target.left;
+    const long long th = static_cast<long long>(target.bottom) - target.top;
+    const CSize we = dc.GetWindowExt();
+    const CSize ve = dc.GetViewportExt();
+    POINT corner{target.left, target.top};
+    dc.LPtoDP(&corner);
+    // An axis without extent in the frame or the target keeps the context's scale.
+    __int128 wx = we.cx, vx = ve.cx, wy = we.cy, vy = ve.cy;
+    if (fw != 0 && tw != 0) {
+        wx = static_cast<__int128>(fw) * we.cx;
+        vx = static_cast<__int128>(tw) * ve.cx;
+    }
+    if (fh != 0 && th != 0) {
+        wy = static_cast<__int128>(fh) * we.cy;
+        vy = static_cast<__int128>(th) * ve.cy;
+    }
+    fitRatio(vx, wx);
+    fitRatio(vy, wy);
+    const double fontScale =
+        (fh != 0 && th != 0) ? std::abs(static_cast<double>(th) / static_cast<double>(fh)) : 1.0;
+
+    const int outer = dc.SaveDC();
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(static_cast<int>(wx), static_cast<int>(wy));
+    dc.SetViewportExt(static_cast<int>(vx), static_cast<int>(vy));
+    dc.SetWindowOrg(f.left, f.top);
+    dc.SetViewportOrg(corner.x, corner.y);
+    const bool played = play(dc, CPoint(0, 0), fontScale);
+    return dc.RestoreDC(outer) && played;
+}
+
 // --- Files ------------------------------------------------------------------------------
 
 namespace {
 constexpr char kMagic[] = "StrakonDisplayList";
-constexpr std::uint32_t kVersion = 1;
-constexpr int kLastType = static_cast<int>(Type::removeClip);
+// Version 2 adds the frame and the picture records.
+constexpr std::uint32_t kVersion = 2;
+constexpr int kLastType = static_cast<int>(Type::picture);
+// The fewest bytes a record takes in a file: type, point count, an empty text,
+// value and flags.
+constexpr std::size_t kMinRecordBytes = 2 + 4 + 1 + 4 + 4;
 } // namespace
 
 void CMetaFile::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
         ar.WriteRawString(kMagic);
         ar << kVersion << static_cast<std::uint32_t>(m_records.size());
+        ar << static_cast<std::int32_t>(m_frame.left) << static_cast<std::int32_t>(m_frame.top)
+           << static_cast<std::int32_t>(m_frame.right) << static_cast<std::int32_t>(m_frame.bottom);
         for (const CMetaRecord& r : m_records) {
             ar << static_cast<std::uint16_t>(r.type) << static_cast<std::uint32_t>(r.points.size());
             for (const CPoint& p : r.points)
@@ -220,17 +327,25 @@ void CMetaFile::Serialize(CArchive& ar) {
         throw CArchiveException(CArchiveException::badClass, ar.GetFileName(), "not a display list");
     std::uint32_t version = 0, count = 0;
     ar >> version;
-    if (version != kVersion) throw CArchiveException(CArchiveException::badSchema, ar.GetFileName());
+    if (version != 1 && version != kVersion)
+        throw CArchiveException(CArchiveException::badSchema, ar.GetFileName());
     ar >> count;
-    ar.CheckCount(count, 12);
+    CRect frame;
+    if (version >= 2) {
+        std::int32_t l = 0, t = 0, r = 0, b = 0;
+        ar >> l >> t >> r >> b;
+        frame = CRect(l, t, r, b);
+    }
+    ar.CheckCount(count, kMinRecordBytes);
+    // A record takes far more room in memory than in the file: the list grows
+    // as records are read instead of trusting the count of a damaged file.
     std::vector<CMetaRecord> records;
-    records.reserve(count);
     for (std::uint32_t i = 0; i < count; ++i) {
         CMetaRecord r;
         std::uint16_t type = 0;
         std::uint32_t npoints = 0;
         ar >> type >> npoints;
-        if (type < 1 || type > kLastType)
+        if (type < 1 || type > (version >= 2 ? kLastType : static_cast<int>(Type::removeClip)))
             throw CArchiveException(CArchiveException::badSchema, ar.GetFileName());
         r.type = static_cast<Type>(type);
         ar.CheckCount(npoints, 8);
@@ -278,6 +393,21 @@ void CMetaFile::Serialize(CArchive& ar) {
         records.push_back(std::move(r));
     }
     m_records = std::move(records);
+    m_frame = frame;
+}
+
+std::string CMetaFile::ToBytes() const {
+    CArchive ar(CArchive::store);
+    const_cast<CMetaFile*>(this)->Serialize(ar);
+    const std::vector<std::uint8_t>& bytes = ar.GetBuffer();
+    return std::string(bytes.begin(), bytes.end());
+}
+
+CMetaFile CMetaFile::FromBytes(std::string_view bytes) {
+    CArchive ar(CArchive::load, std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+    CMetaFile file;
+    file.Serialize(ar);
+    return file;
 }
 
 void CMetaFile::Save(const std::filesystem::path& path) const {
@@ -310,14 +440,53 @@ CMetaFileDC::CMetaFileDC(const CDC* reference)
 
 CMetaFile CMetaFileDC::Close() {
     CMetaFile done = std::move(m_file);
+    if (!m_explicitFrame.IsRectNull()) {
+        done.SetFrame(m_explicitFrame);
+    } else if (m_hasBounds) {
+        // Left and top as the device sees them.
+        const bool xRight = GetViewportExt().cx / static_cast<double>(GetWindowExt().cx) > 0;
+        const bool yDown = GetViewportExt().cy / static_cast<double>(GetWindowExt().cy) > 0;
+        const CRect& b = m_bounds;
+        done.SetFrame(CRect(xRight ? b.left : b.right, yDown ? b.top : b.bottom, xRight ? b.right : b.left,
+                            yDown ? b.bottom : b.top));
+    }
     m_file = CMetaFile();
+    m_hasBounds = false;
+    m_bounds = CRect();
+    m_explicitFrame = CRect();
     return done;
+}
+
+void CMetaFileDC::grow(const CPoint& p) {
+    if (!m_hasBounds) {
+        m_bounds = CRect(p.x, p.y, p.x, p.y);
+        m_hasBounds = true;
+        return;
+    }
+    m_bounds.left = std::min(m_bounds.left, p.x);
+    m_bounds.top = std::min(m_bounds.top, p.y);
+    m_bounds.right = std::max(m_bounds.right, p.x);
+    m_bounds.bottom = std::max(m_bounds.bottom, p.y);
 }
 
 CMetaRecord& CMetaFileDC::add(CMetaRecord::Type type, std::initializer_list<CPoint> points) {
     CMetaRecord r;
     r.type = type;
     r.points = points;
+    switch (type) {
+    case Type::intersectClipRect:
+        break;
+    case Type::arc:
+    case Type::chord:
+    case Type::pie: // the bounding rectangle; the radials may reach beyond it
+        grow(r.points[0]);
+        grow(r.points[1]);
+        break;
+    default:
+        for (const CPoint& p : r.points)
+            grow(p);
+        break;
+    }
     return m_file.Append(std::move(r));
 }
 
@@ -406,12 +575,16 @@ bool CMetaFileDC::LineTo(int x, int y) {
 bool CMetaFileDC::Polyline(const POINT* points, int count) {
     if (!points || count < 2) return false;
     add(Type::polyline).points.assign(points, points + count);
+    for (int i = 0; i < count; ++i)
+        grow(points[i]);
     return true;
 }
 
 bool CMetaFileDC::Polygon(const POINT* points, int count) {
     if (!points || count < 2) return false;
     add(Type::polygon).points.assign(points, points + count);
+    for (int i = 0; i < count; ++i)
+        grow(points[i]);
     return true;
 }
 
@@ -473,7 +646,31 @@ void CMetaFileDC::Draw3dRect(const RECT* rect, COLORREF topLeft, COLORREF bottom
 }
 
 bool CMetaFileDC::TextOut(int x, int y, std::string_view text) {
+    // The text's box as the reference device measures it, on the sides its
+    // alignment puts it (turned text: every side).
+    const UINT align = GetTextAlign();
+    const CPoint at = (align & TA_UPDATECP) ? GetCurrentPosition() : CPoint(x, y);
+    const CSize extent = GetTextExtent(text);
+    const int dx = GetViewportExt().cx / static_cast<double>(GetWindowExt().cx) > 0 ? 1 : -1;
+    const int dy = GetViewportExt().cy / static_cast<double>(GetWindowExt().cy) > 0 ? 1 : -1;
+    const long long w = extent.cx, h = extent.cy;
+    long long x0 = at.x, x1 = at.x + dx * w, y0 = at.y, y1 = at.y + dy * h;
+    if (GetCurrentFont() && GetCurrentFont()->GetData().lfEscapement != 0) {
+        const long long r = std::max(w, h);
+        x0 = at.x - r, x1 = at.x + r, y0 = at.y - r, y1 = at.y + r;
+    } else {
+        if ((align & TA_CENTER) == TA_CENTER)
+            x0 = at.x - dx * w / 2, x1 = at.x + dx * w / 2;
+        else if (align & TA_RIGHT)
+            x0 = at.x - dx * w, x1 = at.x;
+        if ((align & TA_BASELINE) == TA_BASELINE)
+            y0 = at.y - dy * h, y1 = at.y + dy * h / 2;
+        else if (align & TA_BOTTOM)
+            y0 = at.y - dy * h, y1 = at.y;
+    }
     add(Type::textOut, {CPoint(x, y)}).text = std::string(text);
+    grow(CPoint(gdi::saturate(x0), gdi::saturate(y0)));
+    grow(CPoint(gdi::saturate(x1), gdi::saturate(y1)));
     // Moves the current position by the text as the reference device measures it.
     return CDC::TextOut(x, y, text);
 }
@@ -486,4 +683,15 @@ int CMetaFileDC::DrawText(std::string_view text, RECT* rect, UINT format) {
         r.flags = format;
     }
     return CDC::DrawText(text, rect, format);
+}
+
+bool CMetaFileDC::PlayMetaFile(const CMetaFile& metaFile, const RECT& target) {
+    return DrawPicture(target, CPictureKind::displayList, metaFile.ToBytes());
+}
+
+bool CMetaFileDC::DrawPicture(const RECT& rect, CPictureKind kind, std::string_view data) {
+    CMetaRecord& r = add(Type::picture, rect);
+    r.value = static_cast<int>(kind);
+    r.text = std::string(data);
+    return true;
 }

@@ -1,19 +1,23 @@
 #pragma once
 // The program's metafile: a display list of drawing calls in logical units.
 // A CMetaFileDC records what is drawn into it; the list plays back onto any
-// device context under that context's mapping, moved by an offset. Report
-// pictures are recorded once and played on every page where they appear, and
-// tests draw into a recording to check the calls and their coordinates.
+// device context under that context's mapping, moved by an offset or scaled
+// into a rectangle. Report pictures are recorded once and played on every page
+// where they appear, and tests draw into a recording to check the calls and
+// their coordinates. Pictures (SVG or PNG artwork, other lists) drawn into a
+// recording become records of their own; a list exports as SVG and PNG.
 //
 //   CMetaFileDC rec(&printerDC);       // measures text as the printer does
 //   symbol.Draw(rec, at, false);
 //   CMetaFile picture = rec.Close();
 //   picture.Save(path);                // a temporary file of the report
 //   dc.PlayMetaFile(CMetaFile::Load(path), CPoint(0, -500));
+//   dc.PlayMetaFile(picture, CRect(0, 0, 2000, -1000));  // scaled into a rectangle
 #include "platform/gdi/CDC.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -51,6 +55,7 @@ struct CMetaRecord {
         restoreDC,     // value: the number asked for
         intersectClipRect,
         removeClip,
+        picture, // value: CPictureKind, text: the picture's bytes
     };
 
     Type type = Type::moveTo;
@@ -73,12 +78,35 @@ public:
     const std::vector<CMetaRecord>& Records() const { return m_records; }
     bool IsEmpty() const { return m_records.empty(); }
     CMetaRecord& Append(CMetaRecord record) { return m_records.emplace_back(std::move(record)); }
-    void Clear() { m_records.clear(); }
+    void Clear() {
+        m_records.clear();
+        m_frame = CRect();
+    }
+
+    // The logical rectangle the drawing fills, left and top being its left and
+    // top edge as seen on the recording's device (so top > bottom where y
+    // points up). The recording sets it to the bounds of what was drawn.
+    const CRect& GetFrame() const { return m_frame; }
+    void SetFrame(const CRect& frame) { m_frame = frame; }
 
     // Plays the list onto dc with every coordinate moved by offset. The
     // context's state (objects, colours, modes, current position, clipping) is
     // as before afterwards.
     bool Play(CDC& dc, CPoint offset = CPoint(0, 0)) const;
+    // Plays the list scaled so that its frame fills target (logical units of
+    // dc, left and top as seen on its device); see CDC::PlayMetaFile.
+    bool Play(CDC& dc, const RECT& target) const;
+
+    // The list drawn into a picture of the given size in pixels (at 96 dots
+    // per inch), its frame filling the picture on white: an SVG document and
+    // a PNG file.
+    std::string ToSvg(CSize pixels) const;
+    std::string ToPng(CSize pixels) const;
+
+    // The list in its file form and back; FromBytes throws CArchiveException
+    // for bytes that are no display list.
+    std::string ToBytes() const;
+    static CMetaFile FromBytes(std::string_view bytes);
 
     // Files of the list. Save throws CFileException when the file cannot be
     // written; Load throws CFileException for an unreadable file and
@@ -88,8 +116,17 @@ public:
     void Serialize(CArchive& ar);
 
 private:
+    // fontScale enlarges fonts sized in device pixels, which a scaled mapping leaves alone.
+    bool play(CDC& dc, CPoint offset, double fontScale) const;
+
     std::vector<CMetaRecord> m_records;
+    CRect m_frame;
 };
+
+// SVG and PNG documents of what draw draws on a white picture of the given
+// size in pixels, at the given resolution, through a context in MM_TEXT.
+std::string DrawToSvg(CSize pixels, int dpi, const std::function<void(CDC&)>& draw);
+std::string DrawToPng(CSize pixels, int dpi, const std::function<void(CDC&)>& draw);
 
 // The recording device context. It takes its capabilities, mapping and
 // printing flag from a reference context (the screen when none is given), so
@@ -101,9 +138,12 @@ public:
 
     // The calls recorded so far.
     const CMetaFile& GetMetaFile() const { return m_file; }
-    // Ends the recording and hands the list over; the context records anew from
-    // an empty list.
+    // Ends the recording and hands the list over, its frame the bounds of what
+    // was drawn unless the frame was set; the context records anew from an
+    // empty list.
     CMetaFile Close();
+    // The frame the list gets on closing instead of the drawing's bounds.
+    void SetFrame(const CRect& frame) { m_explicitFrame = frame; }
 
     CPen* SelectObject(CPen* pen) override;
     CBrush* SelectObject(CBrush* brush) override;
@@ -144,12 +184,20 @@ public:
     bool TextOut(int x, int y, std::string_view text) override;
     int DrawText(std::string_view text, RECT* rect, UINT format) override;
     using CDC::DrawText;
+    bool PlayMetaFile(const CMetaFile& metaFile, const RECT& target) override;
+    using CDC::PlayMetaFile;
+    bool DrawPicture(const RECT& rect, CPictureKind kind, std::string_view data) override;
 
 private:
     CMetaRecord& add(CMetaRecord::Type type, std::initializer_list<CPoint> points = {});
+    // Widens the bounds of the drawing by a point.
+    void grow(const CPoint& p);
     CMetaRecord& add(CMetaRecord::Type type, const RECT& rect) {
         return add(type, {CPoint(rect.left, rect.top), CPoint(rect.right, rect.bottom)});
     }
 
     CMetaFile m_file;
+    bool m_hasBounds = false;
+    CRect m_bounds; // normalised
+    CRect m_explicitFrame;
 };

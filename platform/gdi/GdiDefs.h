@@ -4,8 +4,8 @@
 // capabilities, and the font and text-metric records. The program's code and
 // its stored settings use these values (a table border style, a chart pen
 // style), so they keep the numbers that code was written against.
-#include "platform/core/CodePage.h"
 #include "platform/core/COLORREF.h"
+#include "platform/core/CodePage.h"
 #include "platform/core/WinTypes.h"
 
 #include <cstring>

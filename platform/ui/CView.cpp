@@ -5,6 +5,7 @@
 #include "platform/gdi/CDC.h"
 #include "platform/ui/CDocument.h"
 #include "platform/ui/CFrameWnd.h"
+#include "platform/ui/CViewCache.h"
 
 #include <QAbstractScrollArea>
 #include <QEvent>
@@ -132,15 +133,6 @@ LRESULT CView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return CWnd::WindowProc(message, wParam, lParam);
 }
 
-void CView::OnPaint() {
-    QPaintDevice* device = GetPaintDevice();
-    if (!device) return;
-    QPainter painter(device);
-    CDC dc(&painter, device);
-    OnPrepareDC(&dc);
-    OnDraw(&dc);
-}
-
 void CView::OnInitialUpdate() {
     OnUpdate(nullptr, 0, nullptr);
 }
@@ -254,7 +246,6 @@ void CScrollView::ScrollToPosition(POINT pt) {
     const CPoint device = LogicalToDevice(CPoint(pt));
     area->horizontalScrollBar()->setValue(device.x);
     area->verticalScrollBar()->setValue(device.y);
-    Invalidate(TRUE);
 }
 
 BOOL CScrollView::OnScroll(UINT nScrollCode, UINT nPos, BOOL bDoScroll) {
@@ -297,9 +288,9 @@ BOOL CScrollView::OnScrollBy(CSize sizeScroll, BOOL bDoScroll) {
     const int y = std::clamp(v->value() + sizeScroll.cy, v->minimum(), v->maximum());
     if (x == h->value() && y == v->value()) return FALSE;
     if (bDoScroll) {
+        // The scroll area moves the view's picture and repaints.
         h->setValue(x);
         v->setValue(y);
-        Invalidate(TRUE);
     }
     return TRUE;
 }

@@ -8,7 +8,11 @@
 #include "platform/core/CRect.h"
 #include "platform/ui/CWnd.h"
 
+#include <functional>
+#include <memory>
+
 class CDC;
+class CViewCache;
 class CDocument;
 class CFrameWnd;
 class CPrintInfo;
@@ -66,6 +70,26 @@ public:
     QAbstractScrollArea* GetScrollArea() const;
     QWidget* GetInputWidget() const override;
 
+    // --- Cached picture and overlay -----------------------------------------------
+    // On screen the view keeps a picture of what OnDraw drew and draws it again
+    // only when the view is invalidated (the document changed); scrolling moves
+    // the picture. Printing and copying always call OnDraw directly.
+    void Invalidate(BOOL bErase = TRUE) override;
+    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE) override;
+    // Paints the view again from its picture, drawing only the overlay anew.
+    void InvalidateOverlay();
+    // Draws over the picture in every paint event (drag outlines, the rubber
+    // band, highlights), prepared by OnPrepareDC; the base draws nothing.
+    virtual void OnDrawOverlay(CDC* pDC);
+
+    // --- Copy to the clipboard ---------------------------------------------------
+    // Puts the view's drawing (OnPrepareDC and OnDraw, at the size of its
+    // window) on the clipboard as an SVG picture and a PNG image; false when
+    // the clipboard cannot take it.
+    bool CopyToClipboard();
+    // The same for any drawing of the given size in pixels at the given resolution.
+    static bool CopyDrawingToClipboard(CSize pixels, int dpi, const std::function<void(CDC&)>& draw);
+
 protected:
     // The printing commands, after the view's own map declined them.
     BOOL OnPrintCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
@@ -76,6 +100,9 @@ protected:
 
     CDocument* m_pDocument = nullptr;
     friend class CDocument;
+
+private:
+    std::unique_ptr<CViewCache> m_pCache;
 };
 
 class CScrollView : public CView {

@@ -223,9 +223,10 @@ public:
     BOOL GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const;
     BOOL SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl);
 
-    // Painting and input.
-    void Invalidate(BOOL bErase = TRUE);
-    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
+    // Painting and input. A view that keeps a picture of its drawing learns
+    // here that the picture is out of date.
+    virtual void Invalidate(BOOL bErase = TRUE);
+    virtual void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
     void UpdateWindow();
     CWnd* SetFocus();
     static CWnd* GetFocus();

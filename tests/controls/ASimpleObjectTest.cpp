@@ -33,7 +33,7 @@ int drawCalls(const CMetaFileDC& rec) {
 
 struct FakeView {
     int invalidated = 0;
-    void Invalidate(bool) { ++invalidated; }
+    void InvalidateOverlay() { ++invalidated; }
 };
 
 } // namespace

@@ -2,11 +2,15 @@
 
 #include "FrameBuilder.h"
 #include "ModelTestSupport.h"
+#include "StoreyFrame.h"
 #include "model/omElementLoadGroup.h"
 #include "model/omLoadManager.h"
 #include "model/omStiffnessMatrix.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
 
 using frametest::Frame;
 
@@ -137,4 +141,51 @@ TEST_F(ElementMapTest, LogsItsMembers) {
     EXPECT_NE(text.find("Elements in the omElementMap object:"), std::string::npos);
     EXPECT_NE(text.find("\n\nTotal number of design elements: 0"), std::string::npos);
     EXPECT_NE(text.find("Load on elements in the omElementMap object:"), std::string::npos);
+}
+
+// The stiffness matrix keeps each row from the first equation it shares a
+// member with: in a storey frame numbered level by level, a node's rows reach
+// back to the node below it (the column), the rows of the first level to their
+// left neighbour, and the supported feet's rows to the node above them.
+TEST_F(ElementMapTest, StiffnessProfileFollowsTheConnectivity) {
+    std::unique_ptr<omStrakon> s = storeyframe::build(12, 3, storeyframe::Members::linear, true);
+    s->bind();
+    s->allocateStiffnessMatrix();
+    const omStiffnessMatrix* K = s->getStiffnessMatrix();
+    ASSERT_NE(K, nullptr);
+    ASSERT_TRUE(K->hasProfile());
+    EXPECT_EQ(K->listedFrom(), K->equations()) << "the supported rows keep only their columns";
+    omNodeMap& nodes = *s->getNodeMap();
+    const unsigned lines = 4;
+    auto equation = [&](unsigned level, unsigned line, omDofType t) {
+        return static_cast<int>(nodes.find(level * lines + line + 1)->equation(t)) - 1;
+    };
+    const struct {
+        unsigned level, line;
+        unsigned fromLevel, fromLine;
+    } rows[] = {{0, 0, 1, 0}, {0, 2, 1, 2}, {1, 0, 1, 0}, {1, 2, 1, 1},
+                {2, 0, 1, 0}, {4, 3, 3, 3}, {6, 1, 5, 1}};
+    for (const auto& r : rows)
+        for (omDofType t : {Ux, Uz, Ry}) {
+            SCOPED_TRACE(testing::Message() << "node " << r.level << "/" << r.line << " dof " << t);
+            EXPECT_EQ(K->firstColumn(equation(r.level, r.line, t)), equation(r.fromLevel, r.fromLine, Ux));
+        }
+    // The free equations keep a band of one storey (a node's three rows reach
+    // back to the node below); only the supported feet's rows, numbered last,
+    // reach back to the first level.
+    int band = 0;
+    for (int i = 0; i < K->equations(); ++i)
+        band = std::max(band, i - K->firstColumn(i));
+    EXPECT_EQ(band, 3 * static_cast<int>(lines) + 2);
+    // The feet's rows hold their own three equations and the three of the node above.
+    const int foot = equation(0, 2, Uz);
+    for (int j = 0; j <= foot; ++j) {
+        const bool coupled =
+            j == foot || j == equation(0, 2, Ux) || (j >= equation(1, 2, Ux) && j <= equation(1, 2, Ry));
+        omStiffnessMatrix probe(*K);
+        probe.atC(foot, j) = 1.0;
+        EXPECT_EQ(probe.profileIntact(), coupled) << j;
+    }
+    const long n = K->size();
+    EXPECT_LT(K->storedSize() * 5, n * (n + 1) / 2);
 }

@@ -215,4 +215,41 @@ TEST_F(Load, NothingIsLoggedWithTheCategoryOff) {
     EXPECT_EQ(capture.text(), "");
 }
 
+// One component of a linear load, by p and by an intensity read once for an
+// element angle, bit for bit what the whole force vector holds.
+TEST_F(Load, OneComponentOfALinearLoadIsTheForceVectorsComponent) {
+    const struct {
+        omLoad::Scope scope, position;
+        double start, end;
+    } loads[] = {{omLoad::LocalCS, omLoad::LocalCS, 0.0, 1.0},
+                 {omLoad::WorldCS, omLoad::LocalCS, 0.2, 0.7},
+                 {omLoad::WorldCS, omLoad::WorldCS, 0.0, 1.0},
+                 {omLoad::LocalCS, omLoad::WorldCS, 0.3, 0.3}};
+    for (const auto& l : loads) {
+        omLoadLinear q(plane(), 1);
+        q.setScope(l.scope);
+        q.setPosition(l.position);
+        q.setStart(l.start);
+        q.setEnd(l.end);
+        q.setFs(Ux, omUnitValue(1.3, omUK_kN_m));
+        q.setFe(Ux, omUnitValue(-0.4, omUK_kN_m));
+        q.setFs(Uz, omUnitValue(7.1, omUK_kN_m));
+        q.setFe(Uz, omUnitValue(2.9, omUK_kN_m));
+        q.setFs(Ry, omUnitValue(0.5, omUK_kNm_m));
+        q.setFe(Ry, omUnitValue(1.7, omUK_kNm_m));
+        for (double angle : {0.0, 0.5235987755982988, -1.5707963267948966, 2.5})
+            for (double x : {0.0, 0.2, 0.3, 0.45, 0.7, 1.0, 1.2}) {
+                const omLinearLoadIntensity once(q, angle);
+                const omForceVector f = q.getForce(angle, x);
+                const bool inside = x >= l.start && x <= l.end;
+                for (omDofType t : {Ux, Uz, Ry}) {
+                    SCOPED_TRACE(testing::Message() << "scope " << l.scope << " position " << l.position
+                                                    << " angle " << angle << " x " << x << " dof " << t);
+                    EXPECT_EQ(q.p(x, angle, t), inside ? f.getDof(t) : 0.0);
+                    EXPECT_EQ(once.p(x, t), q.p(x, angle, t));
+                }
+            }
+    }
+}
+
 } // namespace

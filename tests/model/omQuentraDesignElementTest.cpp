@@ -1,15 +1,19 @@
 // Members of Quentra elements solved along the Solve road.
 #include "model/elements/omQuentraDesignElement.h"
+#include "CapturedLog.h"
 #include "FrameBuilder.h"
 #include "ModelTestSupport.h"
 #include "NonlinearMemberSupport.h"
 #include "model/elements/omQuentraFE.h"
 #include "model/omElementMap.h"
+#include "model/omNodeMap.h"
+#include "model/omStiffnessMatrix.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
+#include <string>
 
 using frametest::Frame;
 using modeltest::errorCodes;
@@ -219,4 +223,44 @@ TEST_F(QuentraMember, MemberKeepsItsKindWhenCopiedOrCreated) {
 
     std::unique_ptr<omLineFE> fe(static_cast<omQuentraDesignElement*>(member)->createLineFE());
     EXPECT_NE(dynamic_cast<omQuentraFE*>(fe.get()), nullptr);
+}
+
+// A beam along x whose second member couples the first node's axial
+// displacement with the far rotation only once the beam has deflected: the
+// coupling is exactly 0 in the first iteration and not later. The stiffness
+// matrix must keep room for it from the start; the answer and the number of
+// iterations are those of the factorisation over the whole triangle.
+TEST_F(QuentraMember, ACouplingThatIsZeroInTheFirstIterationStaysInTheFactor) {
+    Frame f;
+    f.section(2, 78.1, kEI / frametest::kE);
+    f.node(1, 0.0, 0.0);
+    f.node(2, kL, 0.0);
+    f.node(3, 2.0 * kL, 0.0);
+    f.fix(1, {Ux, Uz});
+    f.fix(3, {Uz});
+    ASSERT_NE(f.s.addQuentraElement(1, 2, 2, 1, 1), nullptr);
+    ASSERT_NE(f.s.addQuentraElement(2, 3, 2, 1, 2), nullptr);
+    f.nodeForce(3, -800.0, 0.0);
+    f.nodeForce(2, 0.0, 12.0);
+    f.loadCase("compressed");
+    CapturedLog log({lfIterations});
+    ASSERT_TRUE(f.solve());
+
+    const omStiffnessMatrix* K = f.s.getStiffnessMatrix();
+    ASSERT_NE(K, nullptr);
+    const omNode* n2 = f.s.getNodeMap()->find(2);
+    const omNode* n3 = f.s.getNodeMap()->find(3);
+    EXPECT_EQ(K->firstColumn(static_cast<int>(n3->equation(Ry)) - 1), static_cast<int>(n2->equation(Ux)) - 1)
+        << "the far rotation's row reaches back to the axial displacement";
+
+    const std::string text = log.text();
+    size_t iterations = 0;
+    for (size_t at = text.find("*** Iteration:"); at != std::string::npos;
+         at = text.find("*** Iteration:", at + 1))
+        ++iterations;
+    const double w2 = f.nodeResult(2, Uz), phi3 = f.nodeResult(3, Ry), u3 = f.nodeResult(3, Ux);
+    EXPECT_EQ(iterations, 4u);
+    EXPECT_EQ(w2, 0x1.79243e0252f27p-2);
+    EXPECT_EQ(phi3, 0x1.e61d6b44aa883p-10);
+    EXPECT_EQ(u3, -0x1.2c3f33c9b725dp-2);
 }

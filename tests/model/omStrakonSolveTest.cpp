@@ -1,4 +1,5 @@
 // Whole structures solved along the Solve road and checked against closed forms.
+#include "CapturedLog.h"
 #include "FrameBuilder.h"
 #include "ModelTestSupport.h"
 #include "model/elements/omDravikDesignElement.h"
@@ -11,6 +12,7 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <numbers>
 #include <string>
 
@@ -637,4 +639,44 @@ TEST_F(StructureTest, NoConvergenceIsReported) {
     f.s.setMaxIterations(0);
     EXPECT_EQ(f.s.solveLoadCase(1, 1.0), -3);
     EXPECT_EQ(errorCodes(), std::vector<unsigned>{1026});
+}
+
+// With linear members only, the second iteration solves with the first
+// iteration's factor. Logging the element matrices makes every iteration
+// assemble and factorise again: both roads give the same bits.
+TEST_F(StructureTest, LinearModelsSolveTheSecondIterationWithTheFirstFactor) {
+    auto solved = [](bool logMatrices) {
+        auto f = std::make_unique<Frame>();
+        f->node(1, 0.0, 0.0);
+        f->node(2, 0.0, -400.0);
+        f->node(3, 600.0, -400.0);
+        f->node(4, 600.0, 0.0);
+        f->fix(1, {Ux, Uz, Ry});
+        f->fix(4, {Ux, Uz});
+        f->member(1, 1, 2, 2);
+        f->member(2, 2, 3, 3);
+        f->member(3, 4, 3);
+        f->uniform(2, 0.3);
+        f->point(1, 0.4, 20.0, 5.0, 300.0);
+        f->temperature(2, -10.0, 20.0);
+        f->nodeForce(2, 15.0, 0.0);
+        f->loadCase("one");
+        f->nodeForce(3, 0.0, 40.0, 0.0, "G");
+        std::unique_ptr<CapturedLog> log;
+        if (logMatrices)
+            log = std::make_unique<CapturedLog>(std::initializer_list<lfCategory>{lfElementMatrices});
+        EXPECT_TRUE(f->solve());
+        return f;
+    };
+    const auto reused = solved(false);
+    const auto assembled = solved(true);
+    for (unsigned node = 1; node <= 4; ++node)
+        for (omDofType t : {Ux, Uz, Ry})
+            EXPECT_EQ(reused->nodeResult(node, t), assembled->nodeResult(node, t)) << node << " " << t;
+    for (unsigned e = 1; e <= 3; ++e)
+        for (double x : {0.0, 0.4, 1.0})
+            for (omDofType t : {Ux, Uz, Ry}) {
+                EXPECT_EQ(reused->force(e, x, t), assembled->force(e, x, t)) << e << " " << x << " " << t;
+                EXPECT_EQ(reused->u(e, x, t), assembled->u(e, x, t)) << e << " " << x << " " << t;
+            }
 }

@@ -203,6 +203,14 @@ def picture(rng):
     write("picture", "not-a-picture.pic", b"GIF89a")
 
 
+def pictures_in_pictures():
+    """Damaged copies of a picture that holds SVG, PNG and display-list pictures.
+
+    A random source of its own keeps every other generated file as it was."""
+    rng = random.Random(15)
+    mutations("picture", "seed-pictures.pic", rng, flips=10, words=10)
+
+
 def settings(rng):
     deep = lambda n: "\\".join(["K"] * n)
     cases = {
@@ -325,6 +333,7 @@ def main():
     rng = random.Random(16)
     for make in (compound, archive, design, numberformat, picture, settings, records, catalogue, errors, vectors):
         make(rng)
+    pictures_in_pictures()
 
 
 if __name__ == "__main__":

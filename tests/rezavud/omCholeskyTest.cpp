@@ -6,9 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <random>
+#include <stdexcept>
+#include <vector>
 
 namespace {
 // A matrix whose factorisation and solution cover only its leading rows, as the
@@ -218,4 +221,104 @@ TEST(omCholesky, LeadingBlockIgnoresTheProfileOfLaterRows) {
         EXPECT_EQ(m.direct(k), reference.direct(k)) << k;
     for (int k = 78; k < 210; ++k)
         EXPECT_EQ(m.direct(k), a.direct(k)) << k;
+}
+
+namespace {
+// The values of a whole triangle in a matrix that keeps a profile of its own,
+// `wider` columns wider than the values need (as a profile from the
+// connectivity holds couplings that are still 0).
+omSymMatrix withProfile(const omSymMatrix& a, int wider) {
+    const int n = a.size();
+    std::vector<int> first(n);
+    for (int i = 0; i < n; ++i) {
+        int j = 0;
+        while (j < i && a.atC(i, j) == 0.0)
+            ++j;
+        first[i] = std::max(0, j - wider);
+    }
+    omSymMatrix m;
+    m.setProfile(n, first);
+    for (int i = 0; i < n; ++i)
+        for (int j = first[i]; j <= i; ++j)
+            m.atC(i, j) = a.atC(i, j);
+    return m;
+}
+
+struct ProfileCase {
+    unsigned seed;
+    int wider;
+    // 0-based diagonal made negative, or -1.
+    int brokenPivot;
+};
+} // namespace
+
+class omCholeskyProfileStorage : public ::testing::TestWithParam<ProfileCase> {};
+
+TEST_P(omCholeskyProfileStorage, GivesTheBitsOfTheWholeTriangle) {
+    const ProfileCase& c = GetParam();
+    omSymMatrix a = profileMatrix(50, c.seed);
+    if (c.brokenPivot >= 0) a.atC(c.brokenPivot, c.brokenPivot) = -1.0;
+    omSymMatrix whole = a;
+    omSymMatrix profiled = withProfile(a, c.wider);
+    ASSERT_TRUE(profiled.hasProfile());
+    omCholesky byWhole(whole);
+    omCholesky byProfile(profiled);
+    const int failed = byWhole.makeTransformationFull();
+    EXPECT_EQ(byProfile.makeTransformation(), failed);
+    EXPECT_EQ(failed, c.brokenPivot + 1);
+    // Every element, the partial factor of a failure included, and the zeros before each profile.
+    for (int i = 0; i < 50; ++i)
+        for (int j = 0; j <= i; ++j)
+            ASSERT_EQ(profiled.atC(i, j), whole.atC(i, j)) << i << ", " << j;
+    if (failed != 0) return;
+    EXPECT_EQ(byProfile.detLog10(), byWhole.detLog10());
+    omVector x = ramp(50);
+    omVector y = ramp(50);
+    byProfile.solve(x);
+    byWhole.solveFull(y);
+    EXPECT_TRUE(x == y);
+    // A factor that another object made is solved with the same result.
+    omVector z = ramp(50);
+    omCholesky(profiled).solve(z);
+    EXPECT_TRUE(z == y);
+}
+
+INSTANTIATE_TEST_SUITE_P(IrregularProfiles, omCholeskyProfileStorage,
+                         ::testing::Values(ProfileCase{1, 0, -1}, ProfileCase{2, 3, -1},
+                                           ProfileCase{3, 50, -1}, ProfileCase{4, 2, 31},
+                                           ProfileCase{5, 0, 0}, ProfileCase{6, 5, 49}));
+
+TEST(omCholesky, RefusesAMatrixWrittenOutsideItsProfile) {
+    omSymMatrix m = withProfile(profileMatrix(10, 3), 0);
+    int i = 9;
+    while (m.firstColumn(i) == 0)
+        --i;
+    m.atC(i, 0) += 1.0;
+    EXPECT_THROW(omCholesky(m).makeTransformation(), std::logic_error);
+    EXPECT_THROW(omCholesky(m).makeTransformationFull(), std::logic_error);
+}
+
+TEST(omCholesky, FactorisesOnlyRowsOfAProfile) {
+    // The leading block of two rows is a profile; the last row keeps listed columns.
+    class Block : public omSymMatrix {
+    public:
+        explicit Block(int solved) : m_solved(solved) { setProfile(3, {0, 0, 0}, {{0}}); }
+        int solveSize() const override { return m_solved; }
+
+    private:
+        int m_solved;
+    };
+    Block two(2);
+    two(1, 1) = 4;
+    two(2, 1) = 2;
+    two(2, 2) = 3;
+    two(3, 1) = 5;
+    two(3, 3) = 1;
+    EXPECT_EQ(omCholesky(two).makeTransformation(), 0);
+    EXPECT_EQ(two(1, 1), 2);
+    EXPECT_EQ(two(3, 1), 5) << "the listed row stays as it was";
+    Block three(3);
+    EXPECT_THROW(omCholesky(three).makeTransformation(), std::logic_error);
+    double b[3] = {1, 1, 1};
+    EXPECT_THROW(omCholesky(three).solve(b), std::logic_error);
 }

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QWidget>
 
+#include <climits>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -492,4 +494,132 @@ TEST(CDC, AttachesToAViewsPainterInPixels) {
 
     w.render(&img);
     EXPECT_EQ(w.clipBox, CRect(0, 0, 200, 150));
+}
+
+// --- Coordinates at the limits of int ----------------------------------------------------
+
+TEST(CDC, MappingSaturatesInsteadOfWrappingAround) {
+    CDC dc(CDeviceCaps::FromPixels(100, 100, 96, 96));
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(1, 1);
+    dc.SetViewportExt(1000, -1000);
+    dc.SetViewportOrg(50, 50);
+    struct Case {
+        POINT logical;
+        POINT device;
+    };
+    const Case cases[] = {
+        {{0, 0}, {50, 50}},
+        {{3, 4}, {3050, -3950}},
+        {{INT_MAX, INT_MIN}, {INT_MAX, INT_MAX}},
+        {{INT_MIN, INT_MAX}, {INT_MIN, INT_MIN}},
+        {{3'000'000, -3'000'000}, {INT_MAX, INT_MAX}},
+    };
+    for (const Case& c : cases) {
+        POINT p = c.logical;
+        dc.LPtoDP(&p);
+        EXPECT_EQ(p.x, c.device.x) << c.logical.x;
+        EXPECT_EQ(p.y, c.device.y) << c.logical.y;
+    }
+    SIZE s{INT_MAX, -3'000'000};
+    dc.LPtoDP(&s);
+    EXPECT_EQ(s.cx, INT_MAX);
+    EXPECT_EQ(s.cy, INT_MIN);
+    // The widest products of the conversion itself.
+    EXPECT_EQ(CDC::MapAxis(INT_MAX, INT_MIN, INT_MAX, 1, 0), INT_MAX);
+    EXPECT_EQ(CDC::MapAxis(INT_MIN, INT_MAX, INT_MAX, 1, INT_MAX), INT_MIN);
+}
+
+TEST(CDC, ShapesSpanningTheWholeRangeCoverTheDevice) {
+    // Each shape reaches far beyond the 40 x 40 image on every side: the image
+    // is filled with red (or framed by an edge), nothing wraps around to nothing.
+    struct Case {
+        const char* what;
+        void (*draw)(CDC&);
+        QPoint probe;
+        QRgb expected;
+    };
+    const Case cases[] = {
+        {"FillSolidRect by size",
+         [](CDC& dc) { dc.FillSolidRect(10, 10, INT_MAX, INT_MAX, RGB(255, 0, 0)); },
+         {20, 20},
+         qRgb(255, 0, 0)},
+        {"FillSolidRect by corners",
+         [](CDC& dc) {
+             const RECT r{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+             dc.FillSolidRect(&r, RGB(255, 0, 0));
+         },
+         {39, 39},
+         qRgb(255, 0, 0)},
+        {"FillRect",
+         [](CDC& dc) {
+             CBrush red(RGB(255, 0, 0));
+             const RECT r{-2'000'000'000, -2'000'000'000, 2'000'000'000, 2'000'000'000};
+             dc.FillRect(&r, &red);
+         },
+         {0, 0},
+         qRgb(255, 0, 0)},
+        {"Rectangle",
+         [](CDC& dc) {
+             CBrush red(RGB(255, 0, 0));
+             dc.SelectObject(&red);
+             dc.Rectangle(-2'000'000'000, -2'000'000'000, 2'000'000'000, 2'000'000'000);
+             dc.SelectStockObject(WHITE_BRUSH);
+         },
+         {20, 20},
+         qRgb(255, 0, 0)},
+        {"Ellipse",
+         [](CDC& dc) {
+             CBrush red(RGB(255, 0, 0));
+             dc.SelectObject(&red);
+             dc.Ellipse(-2'000'000'000, -2'000'000'000, 2'000'000'000, 2'000'000'000);
+             dc.SelectStockObject(WHITE_BRUSH);
+         },
+         {20, 20},
+         qRgb(255, 0, 0)},
+        {"Pie",
+         [](CDC& dc) {
+             CBrush red(RGB(255, 0, 0));
+             dc.SelectObject(&red);
+             dc.Pie(INT_MIN, INT_MIN, INT_MAX, INT_MAX, INT_MAX, 0, INT_MAX, 0);
+             dc.SelectStockObject(WHITE_BRUSH);
+         },
+         {20, 20},
+         qRgb(255, 0, 0)},
+        {"DrawEdge",
+         [](CDC& dc) {
+             RECT r{-10, -10, INT_MAX, INT_MAX};
+             dc.DrawEdge(&r, EDGE_SUNKEN, BF_RECT | BF_MIDDLE);
+         },
+         {20, 20},
+         qRgb(240, 240, 240)},
+        {"a line between the ends of the range",
+         [](CDC& dc) {
+             CPen red(PS_SOLID, 0, RGB(255, 0, 0));
+             dc.SelectObject(&red);
+             dc.MoveTo(INT_MIN, INT_MIN);
+             dc.LineTo(INT_MAX, INT_MAX);
+             dc.SelectStockObject(BLACK_PEN);
+         },
+         {20, 20},
+         qRgb(255, 0, 0)},
+    };
+    for (const Case& c : cases) {
+        QImage img = WhiteImage(40, 40);
+        {
+            CImageDC dc(&img);
+            c.draw(dc);
+        }
+        EXPECT_EQ(img.pixel(c.probe), c.expected) << c.what;
+    }
+}
+
+TEST(CDC, EdgeAdjustOfAHugeRectangleKeepsItsCorners) {
+    CDC dc(CDeviceCaps::FromPixels(100, 100, 96, 96));
+    RECT r{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+    dc.DrawEdge(&r, EDGE_RAISED, BF_RECT | BF_ADJUST);
+    EXPECT_EQ(r.left, INT_MIN + 2);
+    EXPECT_EQ(r.top, INT_MIN + 2);
+    EXPECT_EQ(r.right, INT_MAX - 2);
+    EXPECT_EQ(r.bottom, INT_MAX - 2);
 }

@@ -3,12 +3,16 @@
 #include "platform/core/FileIO.h"
 #include "platform/gdi/CImageDC.h"
 #include "platform/gdi/CPrinterDC.h"
+#include "tests/platform/gdi/AllocationProbe.h"
 #include "tests/platform/gdi/GdiTestSupport.h"
 #include "tests/support/ArtifactsFolder.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QPdfWriter>
+#include <QSvgRenderer>
 
+#include <climits>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -267,4 +271,369 @@ TEST(CMetaFile, PlayedPictureLooksLikeTheDrawingOnImageAndPdf) {
     }
     ASSERT_GT(printer.EndDoc(), 0);
     EXPECT_GT(fs::file_size(pdf), 1000u);
+}
+
+// --- Damaged and hostile pictures ---------------------------------------------------------
+
+namespace {
+
+CMetaRecord restoreRecord(int value) {
+    CMetaRecord r;
+    r.type = Type::restoreDC;
+    r.value = value;
+    return r;
+}
+
+CMetaRecord saveRecord(int number) {
+    CMetaRecord r;
+    r.type = Type::saveDC;
+    r.value = number;
+    return r;
+}
+
+CMetaRecord colourRecord(COLORREF c) {
+    CMetaRecord r;
+    r.type = Type::setTextColor;
+    r.value = static_cast<int>(c);
+    return r;
+}
+
+} // namespace
+
+TEST(CMetaFile, APictureRestoresOnlyTheStatesItSavedItself) {
+    struct Case {
+        const char* what;
+        std::vector<CMetaRecord> records;
+    };
+    const Case cases[] = {
+        {"relative restores beyond its own", {restoreRecord(-1), restoreRecord(-1), restoreRecord(-3)}},
+        {"numbers of states it never saved", {restoreRecord(1), restoreRecord(2)}},
+        {"its own state, then one more",
+         {saveRecord(1), colourRecord(RGB(9, 9, 9)), restoreRecord(-1), restoreRecord(-1)}},
+        {"two of its own restored by the first's number",
+         {saveRecord(1), saveRecord(2), colourRecord(RGB(9, 9, 9)), restoreRecord(1), restoreRecord(-1)}},
+    };
+    for (const Case& c : cases) {
+        CMetaFile picture;
+        for (const CMetaRecord& r : c.records)
+            picture.Append(r);
+        CDC dc(CDeviceCaps::FromPixels(100, 100, 96, 96));
+        dc.SetTextColor(RGB(1, 0, 0));
+        ASSERT_EQ(dc.SaveDC(), 1);
+        dc.SetTextColor(RGB(2, 0, 0));
+        ASSERT_EQ(dc.SaveDC(), 2);
+        dc.SetTextColor(RGB(3, 0, 0));
+
+        EXPECT_TRUE(dc.PlayMetaFile(picture)) << c.what;
+        EXPECT_EQ(dc.GetTextColor(), RGB(3, 0, 0)) << c.what;
+        EXPECT_TRUE(dc.RestoreDC(2)) << c.what;
+        EXPECT_EQ(dc.GetTextColor(), RGB(2, 0, 0)) << c.what;
+        EXPECT_TRUE(dc.RestoreDC(-1)) << c.what;
+        EXPECT_EQ(dc.GetTextColor(), RGB(1, 0, 0)) << c.what;
+    }
+}
+
+TEST(CMetaFile, OffsetsSaturateAtTheEndsOfTheRange) {
+    CMetaFile picture;
+    CMetaRecord line;
+    line.type = Type::polyline;
+    line.points = {CPoint(INT_MAX - 5, INT_MIN + 5), CPoint(0, 0)};
+    picture.Append(line);
+    struct Case {
+        CPoint offset;
+        CPoint first;
+        CPoint second;
+    };
+    const Case cases[] = {
+        {CPoint(100, -100), CPoint(INT_MAX, INT_MIN), CPoint(100, -100)},
+        {CPoint(-100, 100), CPoint(INT_MAX - 105, INT_MIN + 105), CPoint(-100, 100)},
+        {CPoint(INT_MAX, INT_MIN), CPoint(INT_MAX, INT_MIN), CPoint(INT_MAX, INT_MIN)},
+    };
+    for (const Case& c : cases) {
+        CMetaFileDC target;
+        ASSERT_TRUE(target.PlayMetaFile(picture, c.offset));
+        const CMetaRecord* played = nullptr;
+        for (const CMetaRecord& r : target.GetMetaFile().Records())
+            if (r.type == Type::polyline) played = &r;
+        ASSERT_NE(played, nullptr);
+        EXPECT_EQ(played->points[0], c.first);
+        EXPECT_EQ(played->points[1], c.second);
+    }
+}
+
+TEST(CMetaFile, LoadSizesItsMemoryByTheRecordsItReads) {
+    // Three records with large texts (about 3 MB in all) under a record count
+    // that claims the file is full of the smallest records.
+    const std::string big(1'000'000, 'x');
+    CMetaFileDC rec;
+    for (int i = 0; i < 3; ++i)
+        rec.TextOut(i, i, big);
+    const CMetaFile picture = rec.Close();
+    const fs::path path = ArtifactsFolder() / "display-list-count.bin";
+    picture.Save(path);
+    auto bytes = fileio::readFile(path);
+    const std::size_t countAt = 1 + std::string_view("StrakonDisplayList").size() + 4;
+    const std::uint32_t claimed = static_cast<std::uint32_t>((bytes.size() - countAt - 4) / 15);
+    for (int i = 0; i < 4; ++i)
+        bytes[countAt + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(claimed >> (8 * i));
+    fileio::writeFileAtomically(path, bytes);
+
+    {
+        AllocationProbe probe;
+        EXPECT_THROW(CMetaFile::Load(path), CArchiveException);
+        EXPECT_LT(probe.Largest(), 2 * bytes.size());
+    }
+
+    // The same records under their true count load in full.
+    picture.Save(path);
+    {
+        AllocationProbe probe;
+        const CMetaFile loaded = CMetaFile::Load(path);
+        EXPECT_EQ(loaded.Records().size(), 3u);
+        EXPECT_LT(probe.Largest(), 2 * bytes.size());
+    }
+    fs::remove(path);
+}
+
+// --- Pictures scaled into rectangles, picture records, export ------------------------------
+
+namespace {
+
+// The test picture recorded in MM_LOMETRIC at the resolution of dc, its frame
+// the 100 mm by 60 mm it was drawn for.
+CMetaFile recordPicture(const CDC& reference) {
+    CMetaFileDC rec(&reference);
+    prepareLometric(rec);
+    drawPicture(rec);
+    rec.SetFrame(CRect(0, 0, 1000, -600));
+    return rec.Close();
+}
+
+// Pixels whose colours differ by more than tolerance in some channel.
+int differingPixels(const QImage& a, const QImage& b, int tolerance) {
+    if (a.size() != b.size()) return -1;
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            n += std::abs(qRed(p) - qRed(q)) > tolerance || std::abs(qGreen(p) - qGreen(q)) > tolerance ||
+                 std::abs(qBlue(p) - qBlue(q)) > tolerance;
+        }
+    return n;
+}
+
+// Pixels of b that no anti-aliasing of a explains: their colour lies outside
+// the range of colours around the same place in a (3 x 3 pixels), widened by slack.
+int differingBeyondAntialiasing(const QImage& a, const QImage& b, int slack) {
+    if (a.size() != b.size()) return -1;
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            int lo[3] = {255, 255, 255}, hi[3] = {0, 0, 0};
+            for (int v = std::max(0, y - 1); v <= std::min(a.height() - 1, y + 1); ++v)
+                for (int u = std::max(0, x - 1); u <= std::min(a.width() - 1, x + 1); ++u) {
+                    const QRgb p = a.pixel(u, v);
+                    const int c[3] = {qRed(p), qGreen(p), qBlue(p)};
+                    for (int k = 0; k < 3; ++k) {
+                        lo[k] = std::min(lo[k], c[k]);
+                        hi[k] = std::max(hi[k], c[k]);
+                    }
+                }
+            const QRgb q = b.pixel(x, y);
+            const int c[3] = {qRed(q), qGreen(q), qBlue(q)};
+            bool outside = false;
+            for (int k = 0; k < 3; ++k)
+                outside |= c[k] < lo[k] - slack || c[k] > hi[k] + slack;
+            n += outside;
+        }
+    return n;
+}
+
+void saveArtifact(const QImage& image, const char* name) {
+    ASSERT_TRUE(image.save(QString::fromStdString((ArtifactsFolder() / name).string())));
+}
+
+} // namespace
+
+TEST(CMetaFile, PlayedIntoATwiceAsLargeRectangleLooksLikeDrawingAtTwiceTheScale) {
+    const int dpi = 96;
+    // Directly at twice the scale of MM_LOMETRIC.
+    QImage direct = WhiteImage(2 * 378, 2 * 227, dpi);
+    {
+        CImageDC dc(&direct);
+        dc.SetMapMode(MM_ANISOTROPIC);
+        dc.SetWindowExt(254, 254);
+        dc.SetViewportExt(2 * dpi, -2 * dpi);
+        dc.SetBkMode(OPAQUE);
+        drawPicture(dc);
+    }
+    // Recorded at its own size, played into a rectangle twice as large.
+    QImage played = WhiteImage(2 * 378, 2 * 227, dpi);
+    {
+        CImageDC dc(&played);
+        const CMetaFile picture = recordPicture(dc);
+        dc.SetMapMode(MM_LOMETRIC);
+        ASSERT_TRUE(dc.PlayMetaFile(picture, CRect(0, 0, 2000, -1200)));
+        EXPECT_EQ(dc.GetMapMode(), MM_LOMETRIC) << "the context's mapping is as before";
+    }
+    saveArtifact(played, "display-list-twice-as-large.png");
+    EXPECT_LE(differingPixels(direct, played, 64), direct.width() * direct.height() / 500);
+}
+
+TEST(CMetaFile, ARecordingsFrameIsWhatItDrewAsTheDeviceSeesIt) {
+    struct Case {
+        const char* what;
+        int mapMode;
+        CRect expected;
+    };
+    const Case cases[] = {
+        {"y down", MM_TEXT, CRect(10, 20, 110, 70)},
+        {"y up", MM_LOMETRIC, CRect(10, 70, 110, 20)},
+    };
+    for (const Case& c : cases) {
+        CDC reference(CDeviceCaps::FromPixels(800, 600, 96, 96));
+        reference.SetMapMode(c.mapMode);
+        CMetaFileDC rec(&reference);
+        rec.IntersectClipRect(-500, -500, 500, 500); // clipping is no drawing
+        rec.Rectangle(10, 20, 60, 70);
+        rec.MoveTo(110, 30);
+        rec.LineTo(90, 40);
+        EXPECT_EQ(rec.Close().GetFrame(), c.expected) << c.what;
+    }
+}
+
+TEST(CMetaFile, ExportedSvgRendersLikeTheDirectDrawing) {
+    const CSize size(600, 360);
+    QImage direct = WhiteImage(size.cx, size.cy);
+    CMetaFile picture;
+    {
+        CImageDC dc(&direct);
+        picture = recordPicture(dc);
+        // The frame of 1000 x 600 units onto the 600 x 360 pixels.
+        dc.SetMapMode(MM_ANISOTROPIC);
+        dc.SetWindowExt(1000, -600);
+        dc.SetViewportExt(600, 360);
+        dc.SetBkMode(OPAQUE);
+        drawPicture(dc);
+    }
+    const std::string svg = picture.ToSvg(size);
+    const fs::path svgPath = ArtifactsFolder() / "display-list.svg";
+    fileio::writeFileAtomically(svgPath, svg);
+    QSvgRenderer renderer(QByteArray(svg.data(), static_cast<qsizetype>(svg.size())));
+    ASSERT_TRUE(renderer.isValid());
+    EXPECT_EQ(renderer.defaultSize(), QSize(size.cx, size.cy));
+    QImage rendered = WhiteImage(size.cx, size.cy);
+    {
+        QPainter painter(&rendered);
+        renderer.render(&painter);
+    }
+    saveArtifact(rendered, "display-list-svg-rendered.png");
+    saveArtifact(direct, "display-list-drawn-directly.png");
+    EXPECT_LE(differingBeyondAntialiasing(direct, rendered, 24), size.cx * size.cy / 1000);
+
+    // The PNG export is the played picture itself.
+    const std::string png = picture.ToPng(size);
+    const QImage fromPng =
+        QImage::fromData(QByteArray(png.data(), static_cast<qsizetype>(png.size())), "PNG");
+    ASSERT_EQ(fromPng.size(), QSize(size.cx, size.cy));
+    EXPECT_LE(differingPixels(direct, fromPng.convertToFormat(QImage::Format_RGB32), 64),
+              size.cx * size.cy / 500);
+}
+
+TEST(CMetaFile, PicturesOfResourcesAndOtherListsPlayInsideADisplayList) {
+    // A list of its own: a green square.
+    CMetaFileDC inner;
+    inner.FillSolidRect(0, 0, 10, 10, RGB(0, 200, 0));
+    const CMetaFile square = inner.Close();
+
+    CMetaFileDC rec;
+    EXPECT_TRUE(rec.DrawPictureFile(CRect(0, 0, 100, 100), ":/pictures/mark.svg"));
+    EXPECT_TRUE(rec.DrawPictureFile(CRect(100, 0, 200, 100), ":/pictures/halves.png"));
+    EXPECT_TRUE(rec.PlayMetaFile(square, CRect(200, 0, 300, 100)));
+    EXPECT_FALSE(rec.DrawPictureFile(CRect(0, 0, 1, 1), ":/pictures/none.svg"));
+    const CMetaFile picture = rec.Close();
+    ASSERT_EQ(picture.Records().size(), 3u);
+    EXPECT_EQ(picture.GetFrame(), CRect(0, 0, 300, 100));
+
+    // Through a file and back, played at an offset.
+    const fs::path path = ArtifactsFolder() / "display-list-pictures.bin";
+    picture.Save(path);
+    const CMetaFile loaded = CMetaFile::Load(path);
+    fs::remove(path);
+    QImage image = WhiteImage(320, 120);
+    {
+        CImageDC dc(&image);
+        ASSERT_TRUE(dc.PlayMetaFile(loaded, CPoint(10, 10)));
+    }
+    saveArtifact(image, "display-list-pictures.png");
+    struct Probe {
+        QPoint at;
+        QRgb colour;
+    };
+    const Probe probes[] = {
+        {{60, 30}, qRgb(255, 0, 0)},    // the SVG's upper half
+        {{60, 90}, qRgb(0, 0, 255)},    // and its lower half
+        {{130, 60}, qRgb(0, 160, 0)},   // the PNG's left half
+        {{190, 60}, qRgb(255, 160, 0)}, // and its right half
+        {{260, 60}, qRgb(0, 200, 0)},   // the list, ten times its size
+        {{5, 5}, qRgb(255, 255, 255)},  // outside, before the offset
+    };
+    for (const Probe& p : probes)
+        EXPECT_EQ(image.pixel(p.at), p.colour) << p.at.x() << ", " << p.at.y();
+}
+
+TEST(CMetaFile, DamagedPictureRecordsDrawNothingAndEndlessNestingStops) {
+    struct Case {
+        const char* what;
+        CPictureKind kind;
+        std::string bytes;
+    };
+    // A list that holds itself, 40 deep.
+    std::string nested = CMetaFile().ToBytes();
+    for (int i = 0; i < 40; ++i) {
+        CMetaFileDC rec;
+        rec.DrawPicture(CRect(0, 0, 10, 10), CPictureKind::displayList, nested);
+        nested = rec.Close().ToBytes();
+    }
+    const Case cases[] = {
+        {"an SVG that is none", CPictureKind::svg, "<svg"},
+        {"a PNG that is none", CPictureKind::png, "\x89PNG\r\n\x1a\n broken"},
+        {"a list that is none", CPictureKind::displayList, "\x12StrakonDisplayList\x02"},
+        {"a kind that does not exist", static_cast<CPictureKind>(77), "x"},
+    };
+    QImage image = WhiteImage(20, 20);
+    CImageDC dc(&image);
+    for (const Case& c : cases)
+        EXPECT_FALSE(dc.DrawPicture(CRect(0, 0, 10, 10), c.kind, c.bytes)) << c.what;
+    EXPECT_FALSE(dc.DrawPicture(CRect(0, 0, 10, 10), CPictureKind::displayList, nested));
+    EXPECT_EQ(image.pixel(5, 5), qRgb(255, 255, 255));
+}
+
+TEST(CMetaFile, ScalingBetweenExtremeFramesAndTargetsStaysInRange) {
+    CMetaFile picture;
+    CMetaRecord line;
+    line.type = Type::polyline;
+    line.points = {CPoint(INT_MIN, INT_MIN), CPoint(INT_MAX, INT_MAX)};
+    picture.Append(line);
+    struct Case {
+        CRect frame;
+        CRect target;
+    };
+    const Case cases[] = {
+        {CRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX), CRect(0, 0, 10, 10)},
+        {CRect(0, 0, 1, 1), CRect(INT_MIN, INT_MAX, INT_MAX, INT_MIN)},
+        {CRect(INT_MAX, INT_MIN, INT_MIN, INT_MAX), CRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX)},
+        {CRect(5, 5, 5, 5), CRect(0, 0, 100, 100)}, // no extent: the context's own scale
+    };
+    for (const Case& c : cases) {
+        picture.SetFrame(c.frame);
+        QImage image = WhiteImage(40, 40);
+        CImageDC dc(&image);
+        dc.SetMapMode(MM_ANISOTROPIC);
+        dc.SetWindowExt(1, -3);
+        dc.SetViewportExt(INT_MAX, INT_MAX);
+        EXPECT_TRUE(dc.PlayMetaFile(picture, c.target));
+        EXPECT_EQ(dc.GetViewportExt(), CSize(INT_MAX, INT_MAX));
+        EXPECT_EQ(dc.GetWindowExt(), CSize(1, -3));
+    }
 }

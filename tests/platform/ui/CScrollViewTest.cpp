@@ -37,12 +37,8 @@ IMPLEMENT_DYNCREATE(CPageView, CScrollView)
 class CScrollViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        frame = new CFrameWnd;
-        CCreateContext context;
-        context.m_pNewViewClass = RUNTIME_CLASS(CPageView);
-        ASSERT_TRUE(frame->Create(nullptr, "Page", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200), nullptr, 0, 0,
-                                  &context));
-        frame->InitialUpdateFrame(nullptr, TRUE);
+        frame = OpenViewFrame(RUNTIME_CLASS(CPageView), "Page", CRect(0, 0, 300, 200));
+        ASSERT_NE(frame, nullptr);
         view = static_cast<CPageView*>(frame->GetActiveView());
         ASSERT_NE(view, nullptr);
         ProcessEvents();
@@ -96,7 +92,11 @@ TEST_F(CScrollViewTest, DrawingIsMappedAndMovedByTheScrollPosition) {
     view->ScrollToPosition(CPoint(0, -50));
     const int scrolled = (50 * dpi + 127) / 254;
     const int side = (100 * dpi + 127) / 254;
-    const QImage image = view->GetInputWidget()->grab().toImage();
+    QImage image = view->GetInputWidget()->grab().toImage();
+    EXPECT_EQ(QColor(image.pixel(side / 2, 1)), QColor(Qt::red)) << "the picture moved by the scroll";
+    // Drawn anew at the scrolled position, OnDraw sees the scroll in its mapping.
+    view->Invalidate();
+    image = view->GetInputWidget()->grab().toImage();
     EXPECT_EQ(view->lastOrigin, CPoint(0, -scrolled));
     EXPECT_EQ(QColor(image.pixel(side / 2, 1)), QColor(Qt::red));
     EXPECT_EQ(QColor(image.pixel(side / 2, side - scrolled - 2)), QColor(Qt::red));
