@@ -29,7 +29,8 @@ struct BenchGrid {
         char text[32];
         for (int r = 0; r <= rows; ++r)
             for (int c = 0; c < kColumns; ++c) {
-                std::snprintf(text, sizeof text, "%d.%d", (r * 7919) % (rows + 1), c);
+                // Texts of one length at every grid size, so that only the row count differs.
+                std::snprintf(text, sizeof text, "%05d.%02d", (r * 7919) % (rows + 1), c);
                 grid.SetItemText(r, c, text);
             }
         parent.GetWidget()->show();

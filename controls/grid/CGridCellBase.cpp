@@ -12,6 +12,27 @@
 IMPLEMENT_DYNAMIC(CGridCellBase, CObject)
 
 COLORREF GetGridSysColor(GridSysColor which) {
+    // Without an application there is no palette: the classic colours stand in.
+    if (!QApplication::instance()) {
+        switch (which) {
+        case GridSysColor::WindowText:
+        case GridSysColor::DkShadow:
+        case GridSysColor::InfoText:
+            return RGB(0, 0, 0);
+        case GridSysColor::Window:
+        case GridSysColor::BtnHighlight:
+        case GridSysColor::HighlightText:
+            return RGB(255, 255, 255);
+        case GridSysColor::BtnShadow:
+            return RGB(128, 128, 128);
+        case GridSysColor::Highlight:
+            return RGB(0, 0, 128);
+        case GridSysColor::InfoBk:
+            return RGB(255, 255, 225);
+        case GridSysColor::BtnFace:
+            return RGB(192, 192, 192);
+        }
+    }
     const QPalette palette = QApplication::palette();
     QColor c;
     switch (which) {
