@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -35,11 +36,14 @@ int BarOf(int nBar) {
 } // namespace
 
 QAbstractScrollArea* CGridCtrl::GetScrollArea() const {
-    return qobject_cast<QAbstractScrollArea*>(GetWidget());
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(GetWidget())) return area;
+    // A grid over a dialog's placeholder keeps its area inside the placeholder.
+    return GetWidget() ? GetWidget()->findChild<CGridArea*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
 }
 
-QWidget* CGridCtrl::CreateWidget(const CREATESTRUCT&, QWidget* parentWidget) {
-    SetOwnPaintAndInput(true);
+namespace {
+
+CGridArea* NewGridArea(QWidget* parentWidget) {
     auto* area = new CGridArea(parentWidget);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -51,8 +55,32 @@ QWidget* CGridCtrl::CreateWidget(const CREATESTRUCT&, QWidget* parentWidget) {
     return area;
 }
 
+} // namespace
+
+QWidget* CGridCtrl::CreateWidget(const CREATESTRUCT&, QWidget* parentWidget) {
+    SetOwnPaintAndInput(true);
+    return NewGridArea(parentWidget);
+}
+
 void CGridCtrl::OnWidgetAttached() {
     QAbstractScrollArea* area = GetScrollArea();
+    if (!area && GetWidget()) {
+        // Subclassing a dialog's placeholder: the grid's area fills it, and the
+        // placeholder takes the keys (the area hands its focus on to it).
+        SetOwnPaintAndInput(true);
+        QWidget* placeholder = GetWidget();
+        auto* layout = new QVBoxLayout(placeholder);
+        layout->setContentsMargins(0, 0, 0, 0);
+        area = NewGridArea(placeholder);
+        layout->addWidget(area);
+        placeholder->setFocusPolicy(Qt::StrongFocus);
+        area->setFocusProxy(placeholder);
+        area->show();
+        WatchWidget(area);
+        m_arRowHeights.resize(static_cast<size_t>(m_nRows), static_cast<UINT>(m_cellDefault.GetHeight()));
+        m_arColWidths.resize(static_cast<size_t>(m_nCols), static_cast<UINT>(m_cellDefault.GetWidth()));
+        area->viewport()->setFont(QApplication::font());
+    }
     if (!area) return;
     WatchWidget(area->viewport());
     for (int bar = 0; bar < 2; ++bar) {
@@ -98,6 +126,7 @@ void CGridCtrl::OnWidgetAttached() {
             sb->setSliderPosition(sb->value());
         });
     }
+    ResetScrollBars();
 }
 
 BOOL CGridCtrl::Create(const RECT& rect, CWnd* pParentWnd, UINT nID, DWORD dwStyle) {

@@ -390,3 +390,34 @@ TEST(CGridCtrlInputTest, AFontSentToTheGridGoesToEveryDefaultCell) {
     ASSERT_NE(answer, nullptr);
     EXPECT_EQ(answer->GetData().lfWeight, FW_BOLD);
 }
+
+TEST(CGridCtrlInputTest, AGridTakesOverADialogPlaceholder) {
+    CRecordingParent parent;
+    parent.CreateEx(0, nullptr, "Dialog", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 360, 220, nullptr, 0);
+    auto* placeholder = new CWnd;
+    ASSERT_TRUE(
+        placeholder->Create(nullptr, "", WS_CHILD | WS_VISIBLE, RECT{10, 10, 330, 190}, &parent, 1234));
+    {
+        CGridCtrl grid(20, 4, 1, 1);
+        ASSERT_TRUE(grid.SubclassDlgItem(1234, &parent));
+        EXPECT_EQ(parent.GetDlgItem(1234), &grid);
+        Fill(grid);
+        parent.GetWidget()->show();
+        QApplication::processEvents();
+        grid.ResetScrollBars();
+        EXPECT_TRUE(grid.IsVisibleVScroll());
+        CRect rect;
+        ASSERT_TRUE(grid.GetCellRect(2, 2, &rect));
+        Click(grid.GetInputWidget(), CPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2));
+        EXPECT_EQ(grid.GetFocusCell(), CCellID(2, 2));
+        Key(grid.GetWidget(), Qt::Key_Down);
+        EXPECT_EQ(grid.GetFocusCell(), CCellID(3, 2));
+        QApplication::processEvents();
+        EXPECT_EQ(parent.commands, std::vector<int>{1234});
+        const QImage image = grid.GetWidget()->grab().toImage();
+        image.save(QString::fromStdString((ArtifactsFolder() / "grid-in-placeholder.png").string()));
+        grid.DestroyWindow();
+    }
+    parent.DestroyWindow();
+    QApplication::processEvents();
+}
