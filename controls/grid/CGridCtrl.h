@@ -26,6 +26,7 @@ class CPrintInfo;
 class CCmdUI;
 class CTitleTip;
 class QMimeData;
+class QPixmap;
 class QAbstractScrollArea;
 
 class CGridCtrl : public CWnd {
@@ -320,6 +321,9 @@ public:
     DWORD OnDragOver(const QMimeData* pDataObject, DWORD dwKeyState, CPoint point);
     void OnDragLeave();
     bool OnDrop(const QMimeData* pDataObject, DWORD dropEffect, CPoint point);
+    // The picture a drag shows: the focus cell as drawn; the hotspot gets the
+    // cell's width and height. A null picture when there is no focus cell on view.
+    virtual QPixmap CreateDragImage(CPoint* pHotSpot);
     // Runs the drag loop for OnBeginDrag in place of QDrag (tests drop without a mouse); empty restores
     // QDrag.
     using DragRunner = std::function<Qt::DropAction(QMimeData* data, CGridCtrl* source)>;

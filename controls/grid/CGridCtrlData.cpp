@@ -5,17 +5,20 @@
 #include "platform/core/CodePage.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/FileIO.h"
+#include "platform/gdi/CImageDC.h"
 #include "platform/ui/AfxRes.h"
 #include "platform/ui/CCmdUI.h"
 #include "platform/ui/CPromptService.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QBitmap>
 #include <QClipboard>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QPixmap>
 
 #include <algorithm>
 #include <cctype>
@@ -318,6 +321,12 @@ void CGridCtrl::OnBeginDrag() {
     } else {
         auto* drag = new QDrag(GetInputWidget());
         drag->setMimeData(data);
+        CPoint hotSpot;
+        const QPixmap image = CreateDragImage(&hotSpot);
+        if (!image.isNull()) {
+            drag->setPixmap(image);
+            drag->setHotSpot(QPoint(hotSpot.x, hotSpot.y));
+        }
         result = drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
     }
     if (!CWnd::FromHandle(self)) return;
@@ -331,6 +340,29 @@ void CGridCtrl::OnBeginDrag() {
         Refresh();
     }
     m_PastedCells.clear();
+}
+
+QPixmap CGridCtrl::CreateDragImage(CPoint* pHotSpot) {
+    CRect rect;
+    if (!GetSafeHwnd() || !GetCellRect(m_idCurrentCell, &rect)) return QPixmap();
+    CGridCellBase* cell = GetCell(m_idCurrentCell.row, m_idCurrentCell.col);
+    // Cell rectangles hold their right and bottom edges.
+    const int width = rect.Width() + 1, height = rect.Height() + 1;
+    if (!cell || width <= 1 || height <= 1) return QPixmap();
+    QImage image(width, height, QImage::Format_ARGB32);
+    const COLORREF back = m_cellDefault.GetBackClr();
+    image.fill(QColor(GetRValue(back), GetGValue(back), GetBValue(back)));
+    {
+        CImageDC dc(&image);
+        cell->Draw(&dc, m_idCurrentCell.row, m_idCurrentCell.col, CRect(0, 0, width - 1, height - 1), false);
+    }
+    // The default back colour is the mask: it shows through.
+    const QImage mask = image.createMaskFromColor(
+        QColor(GetRValue(back), GetGValue(back), GetBValue(back)).rgb(), Qt::MaskOutColor);
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setMask(QBitmap::fromImage(mask));
+    if (pHotSpot) *pHotSpot = CPoint(width, height);
+    return pixmap;
 }
 
 namespace {

@@ -9,6 +9,7 @@
 
 #include <QClipboard>
 #include <QMimeData>
+#include <QPixmap>
 
 #include <csignal>
 #include <fstream>
@@ -284,4 +285,17 @@ TEST(CGridCtrlClipboardTest, TheEditCommandsReachTheGridAndAreEnabledByItsState)
     state.m_nID = ID_EDIT_CUT;
     w.grid.OnCmdMsg(ID_EDIT_CUT, CN_UPDATE_COMMAND_UI, &state, nullptr);
     EXPECT_FALSE(state.m_bEnabled);
+}
+
+TEST(CGridCtrlDragTest, TheDragImageIsTheFocusCell) {
+    GridWindow<> w(3, 3);
+    CPoint hotSpot;
+    EXPECT_TRUE(w.grid.CreateDragImage(&hotSpot).isNull());
+    w.grid.SetItemText(1, 1, "drag");
+    w.grid.SetFocusCell(1, 1);
+    const QPixmap image = w.grid.CreateDragImage(&hotSpot);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.width(), w.grid.GetColumnWidth(1));
+    EXPECT_EQ(image.height(), w.grid.GetRowHeight(1));
+    EXPECT_EQ(hotSpot, CPoint(image.width(), image.height()));
 }
