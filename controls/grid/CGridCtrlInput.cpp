@@ -520,14 +520,7 @@ void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point) {
             if (focus.col < GetFixedColumnCount())
                 focus.col = GetColumnCount() > GetFixedColumnCount() ? GetFixedColumnCount() : -1;
             if (focus.row < 0 || focus.col < 0) focus = CCellID();
-            if (m_LeftClickDownCell.row >= GetFixedRowCount() &&
-                m_LeftClickDownCell.col >= GetFixedColumnCount())
-                SetFocusCell(focus);
-            else if (m_LeftClickDownCell.row < GetFixedRowCount() &&
-                     m_LeftClickDownCell.col < GetFixedColumnCount())
-                SetFocusCell(focus);
-            else
-                SetFocusCell(focus);
+            SetFocusCell(focus);
         }
     }
     SetCapture();

@@ -49,6 +49,14 @@ QWidget* CInPlaceEdit::CreateWidget(const CREATESTRUCT&, QWidget* parentWidget) 
     return edit;
 }
 
+LRESULT CInPlaceEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PASTE) {
+        if (auto* edit = static_cast<QLineEdit*>(GetWidget())) edit->paste();
+        return 0;
+    }
+    return CWnd::WindowProc(message, wParam, lParam);
+}
+
 CString CInPlaceEdit::GetText() const {
     auto* edit = static_cast<QLineEdit*>(GetWidget());
     return edit ? CString(edit->text().toStdString()) : CString();

@@ -26,6 +26,8 @@ public:
     void DetachFromCell() { m_pCell = nullptr; }
     CString GetText() const;
     UINT GetLastChar() const { return m_nLastChar; }
+    // WM_PASTE pastes the clipboard's text at the caret.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
     ~CInPlaceEdit() override;

@@ -175,6 +175,20 @@ TEST(CGridCtrlClipboardTest, CellsWithCommasSurviveBetweenTwoGrids) {
     EXPECT_EQ(to.grid.GetItemText(1, 3), "");
 }
 
+TEST(CGridCtrlClipboardTest, PastingIntoAnOpenEditorPastesAtItsCaret) {
+    GridWindow<> w(3, 3);
+    w.grid.SetItemText(1, 1, "ab");
+    w.grid.SetFocusCell(1, 1);
+    w.grid.OnEditCell(1, 1, CPoint(-1, -1), VK_LBUTTON);
+    ASSERT_TRUE(w.grid.IsItemEditing(1, 1));
+    QApplication::clipboard()->setText("1,2");
+    w.grid.OnEditPaste();
+    EXPECT_EQ(w.grid.GetItemText(1, 2), "");
+    w.grid.EndEditing();
+    EXPECT_EQ(w.grid.GetItemText(1, 1), "ab1,2");
+    QApplication::processEvents();
+}
+
 TEST(CGridCtrlClipboardTest, AParentThatRefusesTheEditKeepsAPastedField) {
     GridWindow<> w(3, 3);
     w.grid.SetItemText(1, 1, "old");
