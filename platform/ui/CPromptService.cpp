@@ -163,6 +163,10 @@ bool CQtPromptService::ChooseFile(const CFileDialogRequest& request, CString& ch
                                                                            : QFileDialog::AnyFile);
     // The caller asks before replacing a file.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (request.folder) {
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    }
     QStringList filters;
     for (const auto& [description, patterns] : request.filters) {
         QString text = toQt(description);

@@ -38,6 +38,8 @@ struct CFileDialogRequest {
     CString initialFolder;
     CString fileName;
     DWORD flags = 0;
+    // A folder is chosen instead of a file.
+    bool folder = false;
 };
 
 // The print dialog: the printer it sets up (the program's), and the pages.

@@ -1,6 +1,7 @@
 #include "platform/ui/CResources.h"
 
 #include "platform/ui/AfxRes.h"
+#include "platform/ui/DlgUi.h"
 
 #include <QFile>
 #include <QImage>
@@ -24,6 +25,7 @@ CResources& CResources::Instance() {
 }
 
 CResources::CResources() {
+    CResourceModuleScope program("");
     AddFrameworkStrings();
 }
 
@@ -42,6 +44,12 @@ void CResources::AddFrameworkStrings() {
         {AFX_IDP_COMMAND_FAILURE, "Command failed."},
         {AFX_IDP_PARSE_INT, "Please enter an integer."},
         {AFX_IDP_PARSE_REAL, "Please enter a number."},
+        {AFX_IDP_PARSE_INT_RANGE, "Please enter an integer between %1 and %2."},
+        {AFX_IDP_PARSE_REAL_RANGE, "Please enter a number between %1 and %2."},
+        {AFX_IDP_PARSE_STRING_SIZE, "Please enter no more than %1 characters."},
+        {AFX_IDP_PARSE_RADIO_BUTTON, "Please select a button."},
+        {AFX_IDP_PARSE_BYTE, "Please enter an integer between 0 and 255."},
+        {AFX_IDP_PARSE_UINT, "Please enter a positive integer."},
         {AFX_IDP_FILE_NOT_FOUND, "%1\nFile not found.\nCheck the file name and try again."},
         {AFX_IDP_PATH_NOT_FOUND, "%1\nPath does not exist.\nCheck the path and try again."},
         {AFX_IDP_ASK_TO_REPLACE, "%1 already exists.\nDo you want to replace it?"},
@@ -60,18 +68,54 @@ void CResources::AddFrameworkStrings() {
     });
 }
 
+namespace {
+CString& currentModule() {
+    static CString module;
+    return module;
+}
+} // namespace
+
+const CString& CResources::CurrentModule() {
+    return currentModule();
+}
+
+CResourceModuleScope::CResourceModuleScope(const char* module) : m_previous(currentModule()) {
+    currentModule() = module ? module : "";
+}
+
+CResourceModuleScope::~CResourceModuleScope() {
+    currentModule() = m_previous;
+}
+
+CResources::Table& CResources::Current() {
+    return m_tables[currentModule()];
+}
+
+std::vector<const CResources::Table*> CResources::SearchOrder() const {
+    std::vector<const Table*> order;
+    if (!currentModule().empty())
+        if (auto it = m_tables.find(currentModule()); it != m_tables.end()) order.push_back(&it->second);
+    if (auto it = m_tables.find(CString()); it != m_tables.end()) order.push_back(&it->second);
+    return order;
+}
+
+template <class Map, class Key>
+const typename Map::mapped_type* CResources::Find(Map Table::*map, const Key& key) const {
+    for (const Table* table : SearchOrder()) {
+        const Map& m = table->*map;
+        if (auto it = m.find(key); it != m.end()) return &it->second;
+    }
+    return nullptr;
+}
+
 void CResources::Reset() {
-    m_strings.clear();
-    m_menus.clear();
-    m_accelerators.clear();
-    m_toolbars.clear();
-    m_bitmapPaths.clear();
-    m_bitmapPainters.clear();
+    m_tables.clear();
+    CResourceModuleScope program("");
     AddFrameworkStrings();
 }
 
 void CResources::AddString(UINT id, const char* text) {
-    m_strings[id] = text ? text : "";
+    Current().strings[id] = text ? text : "";
 }
 
 void CResources::AddStrings(std::initializer_list<std::pair<UINT, const char*>> table) {
@@ -80,72 +124,110 @@ void CResources::AddStrings(std::initializer_list<std::pair<UINT, const char*>> 
 }
 
 bool CResources::FindString(UINT id, CString& text) const {
-    auto it = m_strings.find(id);
-    if (it == m_strings.end()) return false;
-    text = it->second;
+    const CString* found = Find(&Table::strings, id);
+    if (!found) return false;
+    text = *found;
     return true;
 }
 
 void CResources::AddMenu(UINT id, std::vector<CMenuItemDef> items) {
-    m_menus[id] = std::move(items);
+    Current().menus[id] = std::move(items);
 }
 
 const std::vector<CMenuItemDef>* CResources::FindMenu(UINT id) const {
-    auto it = m_menus.find(id);
-    return it == m_menus.end() ? nullptr : &it->second;
+    return Find(&Table::menus, id);
 }
 
 void CResources::AddAccelerators(UINT id, std::vector<ACCEL> table) {
-    m_accelerators[id] = std::move(table);
+    Current().accelerators[id] = std::move(table);
 }
 
 const std::vector<ACCEL>* CResources::FindAccelerators(UINT id) const {
-    auto it = m_accelerators.find(id);
-    return it == m_accelerators.end() ? nullptr : &it->second;
+    return Find(&Table::accelerators, id);
 }
 
 void CResources::AddToolBar(UINT id, CToolBarResource toolbar) {
-    m_toolbars[id] = std::move(toolbar);
+    Current().toolbars[id] = std::move(toolbar);
 }
 
 const CToolBarResource* CResources::FindToolBar(UINT id) const {
-    auto it = m_toolbars.find(id);
-    return it == m_toolbars.end() ? nullptr : &it->second;
+    return Find(&Table::toolbars, id);
 }
 
 void CResources::AddBitmap(UINT id, const char* path) {
-    m_bitmapPainters.erase(id);
-    m_bitmapPaths[id] = path ? path : "";
+    Table& table = Current();
+    table.bitmapPainters.erase(id);
+    table.bitmapPaths[id] = path ? path : "";
 }
 
 void CResources::AddBitmap(UINT id, std::function<QImage(const QSize&)> painter) {
-    m_bitmapPaths.erase(id);
-    m_bitmapPainters[id] = std::move(painter);
+    Table& table = Current();
+    table.bitmapPaths.erase(id);
+    table.bitmapPainters[id] = std::move(painter);
 }
 
 bool CResources::HasBitmap(UINT id) const {
-    return m_bitmapPaths.count(id) || m_bitmapPainters.count(id);
+    for (const Table* table : SearchOrder())
+        if (table->bitmapPaths.count(id) || table->bitmapPainters.count(id)) return true;
+    return false;
 }
 
 QImage CResources::LoadBitmap(UINT id, const QSize& size) const {
-    if (auto it = m_bitmapPainters.find(id); it != m_bitmapPainters.end()) return it->second(size);
-    auto it = m_bitmapPaths.find(id);
-    if (it == m_bitmapPaths.end()) return {};
-    const QString path = QString::fromUtf8(it->second.c_str());
-    if (path.endsWith(".svg", Qt::CaseInsensitive)) {
-        QSvgRenderer renderer(path);
-        if (!renderer.isValid()) return {};
-        const QSize target = size.isEmpty() ? renderer.defaultSize() : size;
-        QImage image(target, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        renderer.render(&painter);
+    for (const Table* table : SearchOrder()) {
+        if (auto it = table->bitmapPainters.find(id); it != table->bitmapPainters.end())
+            return it->second(size);
+        auto it = table->bitmapPaths.find(id);
+        if (it == table->bitmapPaths.end()) continue;
+        const QString path = QString::fromUtf8(it->second.c_str());
+        if (path.endsWith(".svg", Qt::CaseInsensitive)) {
+            QSvgRenderer renderer(path);
+            if (!renderer.isValid()) return {};
+            const QSize target = size.isEmpty() ? renderer.defaultSize() : size;
+            QImage image(target, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            renderer.render(&painter);
+            return image;
+        }
+        QImage image(path);
+        if (!image.isNull() && !size.isEmpty() && image.size() != size)
+            image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         return image;
     }
-    QImage image(path);
-    if (!image.isNull() && !size.isEmpty() && image.size() != size)
-        image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return image;
+    return {};
+}
+
+void CResources::AddDialog(UINT id, CDialogTemplate dialog) {
+    Current().dialogs[id] = std::move(dialog);
+}
+
+const CDialogTemplate* CResources::FindDialog(UINT id) const {
+    return Find(&Table::dialogs, id);
+}
+
+void CResources::AddDialog(const char* name, CDialogTemplate dialog) {
+    Current().namedDialogs[CString(name)] = std::move(dialog);
+}
+
+const CDialogTemplate* CResources::FindDialog(const char* name) const {
+    return Find(&Table::namedDialogs, CString(name));
+}
+
+std::vector<UINT> CResources::DialogIds() const {
+    std::vector<UINT> ids;
+    for (const Table* table : SearchOrder())
+        for (const auto& entry : table->dialogs)
+            ids.push_back(entry.first);
+    return ids;
+}
+
+void CResources::AddCustom(const char* type, UINT id, const char* path) {
+    Current().custom[{CString(type), id}] = path ? path : "";
+}
+
+CString CResources::FindCustom(const char* type, UINT id) const {
+    const CString* found = Find(&Table::custom, std::pair<CString, UINT>(CString(type), id));
+    return found ? *found : CString();
 }
 
 CString AfxLoadString(UINT nID) {

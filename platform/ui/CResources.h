@@ -8,9 +8,16 @@
 //
 // The platform layer fills in its own strings; the program and each test program
 // add their tables at start-up.
+//
+// Each module (the program, and every library with resources of its own) keeps
+// its own tables, because their ids clash: a library's dialog 130 is not the
+// program's dialog 130. While a CResourceModuleScope names a library, additions
+// go into that library's tables and lookups try them first, then the program's.
 #include "platform/core/CString.h"
 #include "platform/core/WinTypes.h"
 #include "platform/ui/WinUi.h"
+
+#include "platform/ui/CDialogTemplate.h"
 
 #include <functional>
 #include <initializer_list>
@@ -66,19 +73,64 @@ public:
     // cannot be read.
     QImage LoadBitmap(UINT id, const QSize& size) const;
 
-    // Drops everything the program added and restores the platform's own strings.
+    void AddDialog(UINT id, CDialogTemplate dialog);
+    const CDialogTemplate* FindDialog(UINT id) const;
+    // Dialogs named by text instead of a number.
+    void AddDialog(const char* name, CDialogTemplate dialog);
+    const CDialogTemplate* FindDialog(const char* name) const;
+    // The ids of every dialog of the current module's and the program's tables.
+    std::vector<UINT> DialogIds() const;
+
+    // Custom resources by type and id ("METAFILE" pictures): a Qt resource or file path.
+    void AddCustom(const char* type, UINT id, const char* path);
+    // The path; empty when there is none.
+    CString FindCustom(const char* type, UINT id) const;
+
+    // Drops everything the program and the libraries added and restores the platform's own strings.
     void Reset();
 
+    // Whether a module has added tables (since the last Reset).
+    bool HasModule(const char* module) const { return m_tables.count(CString(module)) != 0; }
+
+    // The module whose tables are searched first; empty for the program.
+    static const CString& CurrentModule();
+
 private:
+    friend class CResourceModuleScope;
     CResources();
     void AddFrameworkStrings();
 
-    std::map<UINT, CString> m_strings;
-    std::map<UINT, std::vector<CMenuItemDef>> m_menus;
-    std::map<UINT, std::vector<ACCEL>> m_accelerators;
-    std::map<UINT, CToolBarResource> m_toolbars;
-    std::map<UINT, CString> m_bitmapPaths;
-    std::map<UINT, std::function<QImage(const QSize&)>> m_bitmapPainters;
+    struct Table {
+        std::map<UINT, CString> strings;
+        std::map<UINT, std::vector<CMenuItemDef>> menus;
+        std::map<UINT, std::vector<ACCEL>> accelerators;
+        std::map<UINT, CToolBarResource> toolbars;
+        std::map<UINT, CString> bitmapPaths;
+        std::map<UINT, std::function<QImage(const QSize&)>> bitmapPainters;
+        std::map<UINT, CDialogTemplate> dialogs;
+        std::map<CString, CDialogTemplate> namedDialogs;
+        std::map<std::pair<CString, UINT>, CString> custom;
+    };
+    Table& Current();
+    // The tables to search, the current module's first.
+    std::vector<const Table*> SearchOrder() const;
+    template <class Map, class Key>
+    const typename Map::mapped_type* Find(Map Table::*map, const Key& key) const;
+
+    std::map<CString, Table> m_tables; // by module name; "" is the program
+};
+
+// Names the module whose resources are meant for its lifetime (scopes nest).
+// A library wraps the registration of its tables and its own lookups in one.
+class CResourceModuleScope {
+public:
+    explicit CResourceModuleScope(const char* module);
+    ~CResourceModuleScope();
+    CResourceModuleScope(const CResourceModuleScope&) = delete;
+    CResourceModuleScope& operator=(const CResourceModuleScope&) = delete;
+
+private:
+    CString m_previous;
 };
 
 // The string of the string table; empty when there is none.

@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cstring>
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
@@ -483,16 +484,39 @@ BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT) {
     return before != m_dwStyle;
 }
 
+namespace {
+// The text of a control is its widget's text (an edit's contents, a button's
+// caption); a window's text is its title.
+const char* textPropertyOf(const QWidget* widget) {
+    if (!widget || widget->isWindow()) return nullptr;
+    for (const char* name : {"text", "plainText", "title", "currentText"})
+        if (widget->metaObject()->indexOfProperty(name) >= 0) return name;
+    return nullptr;
+}
+} // namespace
+
 void CWnd::SetWindowText(const char* lpszString) {
     m_strWindowText = lpszString ? lpszString : "";
-    if (m_pWidget) m_pWidget->setWindowTitle(QString::fromUtf8(m_strWindowText.c_str()));
+    if (!m_pWidget) return;
+    if (const char* property = textPropertyOf(m_pWidget)) {
+        QString text = QString::fromUtf8(m_strWindowText.c_str());
+        // A multi-line edit holds its lines apart by "\r\n", as the platform's does.
+        if (std::strcmp(property, "plainText") == 0) text.replace("\r\n", "\n");
+        m_pWidget->setProperty(property, text);
+    } else
+        m_pWidget->setWindowTitle(QString::fromUtf8(m_strWindowText.c_str()));
 }
 
 void CWnd::GetWindowText(CString& rString) const {
-    rString = m_strWindowText;
+    rString = GetWindowText();
 }
 
 CString CWnd::GetWindowText() const {
+    if (const char* property = textPropertyOf(m_pWidget)) {
+        QString text = m_pWidget->property(property).toString();
+        if (std::strcmp(property, "plainText") == 0) text.replace("\n", "\r\n");
+        return CString(text.toStdString());
+    }
     return m_strWindowText;
 }
 

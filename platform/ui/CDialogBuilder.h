@@ -1,0 +1,158 @@
+#pragma once
+// Builds the controls of a dialog template into a window (a dialog, a property
+// page, a form view) and keeps the control objects it made for them. For the
+// platform layer's sources only: it brings in Qt's widget headers.
+#include "platform/core/CString.h"
+#include "platform/ui/CDialogControls.h"
+#include "platform/ui/CDialogTemplate.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QPointer>
+#include <QWidget>
+
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <vector>
+
+// Lays the template's controls out in the template's font.
+class CDialogBuilder {
+public:
+    CDialogBuilder(CWnd& host, const CDialogTemplate& dialogTemplate)
+        : m_dialog(host), m_template(dialogTemplate) {}
+
+    QFont Font() const {
+        QFont font = QApplication::font();
+        if (m_template.fontSize > 0) font.setPointSize(m_template.fontSize);
+        return font;
+    }
+
+    void MeasureUnits(const QFont& font) {
+        // A dialog unit across is a quarter of the average width of the letters,
+        // one down an eighth of the font's height, as the platform measures them.
+        const QFontMetrics metrics(font);
+        const int letters = metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+        m_baseX = (letters / 26 + 1) / 2;
+        m_baseY = metrics.height();
+    }
+
+    QSize Size() const { return QSize(ToPixelsX(m_template.cx), ToPixelsY(m_template.cy)); }
+    int ToPixelsX(int x) const { return (x * m_baseX + 2) / 4; }
+    int ToPixelsY(int y) const { return (y * m_baseY + 4) / 8; }
+
+    RECT ItemRect(const CDlgItemTemplate& item) const {
+        const int left = ToPixelsX(item.x), top = ToPixelsY(item.y);
+        return RECT{left, top, left + ToPixelsX(item.cx), top + ToPixelsY(item.cy)};
+    }
+
+    void Build() {
+        QButtonGroup* group = nullptr;
+        CWnd* previous = nullptr;
+        for (const CDlgItemTemplate& item : m_template.items) {
+            std::unique_ptr<CWnd> control(AfxNewControlOfClass(item.windowClass.c_str(), item.style));
+            CreateControl(*control, item);
+            if (IsRadio(item)) {
+                if (!group || (item.style & WS_GROUP)) group = NewGroup();
+                m_groups[item.id] = group;
+                Join(*control, group);
+            } else if (item.style & WS_GROUP) {
+                group = nullptr;
+            }
+            // A spin button's automatic buddy is the control made just before it.
+            if (auto* spin = dynamic_cast<CSpinButtonCtrl*>(control.get());
+                spin && (item.style & UDS_AUTOBUDDY))
+                spin->SetBuddy(previous);
+            previous = control.get();
+            m_controls.push_back(std::move(control));
+        }
+    }
+
+    bool Replace(UINT id, CWnd& replacement) {
+        const CDlgItemTemplate* item = m_template.FindItem(id);
+        if (!item || replacement.IsWindow()) return false;
+        CWnd* old = m_dialog.GetDlgItem(static_cast<int>(id));
+        QPointer<QWidget> oldWidget = old ? old->GetWidget() : nullptr;
+        if (!CreateControl(replacement, *item)) return false;
+        QWidget* widget = replacement.GetWidget();
+        if (oldWidget) {
+            // The new control takes the old one's place in the stacking and tab order.
+            widget->stackUnder(oldWidget);
+            QWidget* before = oldWidget->previousInFocusChain();
+            if (before && before != widget) QWidget::setTabOrder(before, widget);
+            widget->setGeometry(oldWidget->geometry());
+            widget->setVisible(!oldWidget->isHidden());
+            widget->setEnabled(oldWidget->isEnabled());
+        }
+        if (auto it = m_groups.find(id); it != m_groups.end()) Join(replacement, it->second);
+        if (auto* spin = dynamic_cast<CSpinButtonCtrl*>(&replacement))
+            if (auto* oldSpin = dynamic_cast<CSpinButtonCtrl*>(old)) spin->SetBuddy(oldSpin->GetBuddy());
+        bool owned = false;
+        for (auto it = m_controls.begin(); it != m_controls.end(); ++it) {
+            if (it->get() == old) {
+                m_controls.erase(it);
+                owned = true;
+                break;
+            }
+        }
+        if (old && !owned) old->DestroyWindow();
+        return true;
+    }
+
+    const CDialogTemplate& Template() const { return m_template; }
+
+private:
+    static bool IsRadio(const CDlgItemTemplate& item) {
+        const DWORD type = item.style & BS_TYPEMASK;
+        return CompareNoCase(item.windowClass, WC_BUTTON) == 0 &&
+               (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
+    }
+
+    bool CreateControl(CWnd& control, const CDlgItemTemplate& item) {
+        const RECT rect = ItemRect(item);
+        CString text = item.text;
+        // A picture's text names its resource.
+        const bool picture =
+            CompareNoCase(item.windowClass, WC_STATIC) == 0 &&
+            ((item.style & SS_TYPEMASK) == SS_BITMAP || (item.style & SS_TYPEMASK) == SS_ICON ||
+             (item.style & SS_TYPEMASK) == SS_ENHMETAFILE);
+        if (picture) text.clear();
+        if (!control.CreateEx(item.exStyle, item.windowClass.c_str(), text.c_str(), item.style | WS_CHILD,
+                              rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, &m_dialog,
+                              item.id))
+            return false;
+        if (picture && item.text.size() > 1 && item.text[0] == '#') {
+            if (auto* stat = dynamic_cast<CStatic*>(&control))
+                stat->SetBitmap(static_cast<UINT>(std::strtoul(item.text.c_str() + 1, nullptr, 10)));
+        }
+        if (QWidget* widget = control.GetWidget()) {
+            // A drop-down combo box's height in the template includes its list.
+            if (CompareNoCase(item.windowClass, WC_COMBOBOX) == 0 && (item.style & 3) != CBS_SIMPLE)
+                widget->resize(widget->width(), widget->sizeHint().height());
+            widget->setProperty("strakonHelpId", static_cast<uint>(item.helpId));
+            if (!(item.style & WS_TABSTOP) && !qobject_cast<QLineEdit*>(widget))
+                widget->setFocusPolicy(widget->focusPolicy() == Qt::NoFocus ? Qt::NoFocus : Qt::ClickFocus);
+        }
+        return true;
+    }
+
+    QButtonGroup* NewGroup() {
+        auto* group = new QButtonGroup(m_dialog.GetWidget());
+        group->setExclusive(true);
+        return group;
+    }
+
+    static void Join(CWnd& control, QButtonGroup* group) {
+        if (auto* button = qobject_cast<QAbstractButton*>(control.GetWidget())) group->addButton(button);
+    }
+
+    CWnd& m_dialog;
+    CDialogTemplate m_template;
+    int m_baseX = 6;
+    int m_baseY = 13;
+    std::vector<std::unique_ptr<CWnd>> m_controls;
+    std::map<UINT, QButtonGroup*> m_groups;
+};
