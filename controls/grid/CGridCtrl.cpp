@@ -4,6 +4,7 @@
 
 #include "controls/grid/CTitleTip.h"
 #include "platform/gdi/CGdiObject.h"
+#include "platform/ui/CDialogControls.h"
 #include "platform/ui/CPromptService.h"
 #include "platform/ui/CResources.h"
 
@@ -18,6 +19,16 @@
 #include <new>
 
 IMPLEMENT_DYNCREATE(CGridCtrl, CWnd)
+
+namespace {
+
+// A dialog template's custom control of the grid's class becomes a grid.
+const bool s_registered = [] {
+    AfxRegisterControlClass(CGridCtrl::kWindowClass, []() -> CWnd* { return new CGridCtrl; });
+    return true;
+}();
+
+} // namespace
 
 namespace {
 

@@ -77,11 +77,12 @@ void CGridCtrl::OnWidgetAttached() {
         area->setFocusProxy(placeholder);
         area->show();
         WatchWidget(area);
-        m_arRowHeights.resize(static_cast<size_t>(m_nRows), static_cast<UINT>(m_cellDefault.GetHeight()));
-        m_arColWidths.resize(static_cast<size_t>(m_nCols), static_cast<UINT>(m_cellDefault.GetWidth()));
-        area->viewport()->setFont(QApplication::font());
     }
     if (!area) return;
+    // Made by Create, by a dialog template or over a placeholder: the sizes fit the counts.
+    m_arRowHeights.resize(static_cast<size_t>(m_nRows), static_cast<UINT>(m_cellDefault.GetHeight()));
+    m_arColWidths.resize(static_cast<size_t>(m_nCols), static_cast<UINT>(m_cellDefault.GetWidth()));
+    area->viewport()->setFont(QApplication::font());
     WatchWidget(area->viewport());
     for (int bar = 0; bar < 2; ++bar) {
         QScrollBar* sb = bar == 0 ? area->horizontalScrollBar() : area->verticalScrollBar();
@@ -130,12 +131,7 @@ void CGridCtrl::OnWidgetAttached() {
 }
 
 BOOL CGridCtrl::Create(const RECT& rect, CWnd* pParentWnd, UINT nID, DWORD dwStyle) {
-    if (!CWnd::Create(kWindowClass, nullptr, dwStyle, rect, pParentWnd, nID)) return FALSE;
-    m_arRowHeights.resize(static_cast<size_t>(m_nRows), static_cast<UINT>(m_cellDefault.GetHeight()));
-    m_arColWidths.resize(static_cast<size_t>(m_nCols), static_cast<UINT>(m_cellDefault.GetWidth()));
-    if (QWidget* w = GetInputWidget()) w->setFont(QApplication::font());
-    ResetScrollBars();
-    return TRUE;
+    return CWnd::Create(kWindowClass, nullptr, dwStyle, rect, pParentWnd, nID);
 }
 
 QWidget* CGridCtrl::GetClientWidget() const {
