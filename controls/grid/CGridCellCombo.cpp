@@ -1,6 +1,7 @@
 #include "controls/grid/CGridCellCombo.h"
 
 #include "controls/grid/CGridCtrl.h"
+#include "controls/grid/CInPlaceEdit.h"
 #include "platform/gdi/CDC.h"
 #include "platform/ui/VirtualKeys.h"
 
@@ -105,20 +106,9 @@ CInPlaceList::CInPlaceList(CGridCtrl* pParent, CRect& rect, DWORD dwStyle, UINT 
     if (!combo->isEditable()) return;
     m_pEdit = std::make_unique<CComboEdit>(this);
     m_pEdit->SubclassWindow(combo->lineEdit());
-    QLineEdit* edit = combo->lineEdit();
-    const bool key = (nFirstChar & GV_EDITKEY) != 0;
-    const UINT code = nFirstChar & ~GV_EDITKEY;
-    if (!key && (code == VK_LBUTTON || code == VK_RETURN)) {
-        edit->end(false);
-    } else if (!key && code == VK_BACK) {
-        edit->end(false);
-        edit->backspace();
-    } else if (key) {
-        edit->selectAll();
-    } else {
-        edit->selectAll();
-        if (code >= 32) edit->insert(QString(QChar(static_cast<char32_t>(code))));
-    }
+    // Tab that opened the list selects its text as the navigation keys do.
+    ApplyFirstChar(combo->lineEdit(),
+                   (nFirstChar & ~GV_EDITKEY) == VK_TAB ? nFirstChar | GV_EDITKEY : nFirstChar);
 }
 
 CInPlaceList::~CInPlaceList() {

@@ -419,6 +419,8 @@ protected:
     // The Tab key at the end of the grid passes the focus on to the next control.
     void PassFocusOn(bool bForward);
     void HideTitleTip();
+    // One step of a scroll bar (SB_VERT or SB_HORZ) by an SB_ request.
+    void ScrollBy(int nBar, UINT nSBCode);
     void SendCacheHintToParent(const CCellRange& range) const;
     CGridCellBase* GetVirtualCell(int nRow, int nCol) const;
     void EraseBkgnd(CDC* pDC);

@@ -670,103 +670,65 @@ void CGridCtrl::OnSize(UINT nType, int cx, int cy) {
 }
 
 void CGridCtrl::OnVScroll(UINT nSBCode, UINT, CScrollBar*) {
-    EndEditing();
-    HideTitleTip();
-    const int scrollPos = GetScrollPos32(SB_VERT);
-    const CCellID idTopLeft = GetTopleftNonFixedCell();
-    QAbstractScrollArea* area = GetScrollArea();
-    if (!area) return;
-    const int maxPos = area->verticalScrollBar()->maximum();
-    CRect rect;
-    GetClientRect(&rect);
-    switch (nSBCode) {
-    case SB_LINEDOWN:
-        if (scrollPos < maxPos && idTopLeft.IsValid()) {
-            int row = idTopLeft.row;
-            while (row < GetRowCount() - 1 && GetRowHeight(row) <= 0)
-                ++row;
-            const int yScroll = GetRowHeight(row);
-            SetScrollPos32(SB_VERT, std::min(maxPos, scrollPos + std::max(yScroll, 1)));
-        }
-        break;
-    case SB_LINEUP:
-        if (scrollPos > 0 && idTopLeft.row > GetFixedRowCount()) {
-            int row = idTopLeft.row - 1;
-            while (row > GetFixedRowCount() && GetRowHeight(row) <= 0)
-                --row;
-            SetScrollPos32(SB_VERT, std::max(0, scrollPos - std::max(GetRowHeight(row), 1)));
-        } else if (scrollPos > 0) {
-            SetScrollPos32(SB_VERT, 0);
-        }
-        break;
-    case SB_PAGEDOWN:
-        SetScrollPos32(SB_VERT,
-                       std::min(maxPos, scrollPos + std::max(1, rect.Height() - GetFixedRowHeight())));
-        break;
-    case SB_PAGEUP:
-        SetScrollPos32(SB_VERT, std::max(0, scrollPos - std::max(1, rect.Height() - GetFixedRowHeight())));
-        break;
-    case SB_THUMBPOSITION:
-    case SB_THUMBTRACK:
-        SetScrollPos32(SB_VERT, GetScrollPos32(SB_VERT, true));
-        break;
-    case SB_TOP:
-        SetScrollPos32(SB_VERT, 0);
-        break;
-    case SB_BOTTOM:
-        SetScrollPos32(SB_VERT, maxPos);
-        break;
-    default:
-        break;
-    }
-    Invalidate();
+    ScrollBy(SB_VERT, nSBCode);
 }
 
 void CGridCtrl::OnHScroll(UINT nSBCode, UINT, CScrollBar*) {
+    ScrollBy(SB_HORZ, nSBCode);
+}
+
+void CGridCtrl::ScrollBy(int nBar, UINT nSBCode) {
     EndEditing();
     HideTitleTip();
-    const int scrollPos = GetScrollPos32(SB_HORZ);
-    const CCellID idTopLeft = GetTopleftNonFixedCell();
     QAbstractScrollArea* area = GetScrollArea();
     if (!area) return;
-    const int maxPos = area->horizontalScrollBar()->maximum();
+    const bool vert = nBar == SB_VERT;
+    const int scrollPos = GetScrollPos32(nBar);
+    const CCellID idTopLeft = GetTopleftNonFixedCell();
+    const int maxPos = (vert ? area->verticalScrollBar() : area->horizontalScrollBar())->maximum();
     CRect rect;
     GetClientRect(&rect);
+    // Rows for the vertical bar, columns for the horizontal one.
+    const int count = vert ? GetRowCount() : GetColumnCount();
+    const int fixed = vert ? GetFixedRowCount() : GetFixedColumnCount();
+    const int topLeft = vert ? idTopLeft.row : idTopLeft.col;
+    auto size = [this, vert](int i) { return vert ? GetRowHeight(i) : GetColumnWidth(i); };
+    const int page =
+        std::max(1, vert ? rect.Height() - GetFixedRowHeight() : rect.Width() - GetFixedColumnWidth());
     switch (nSBCode) {
-    case SB_LINERIGHT:
+    case SB_LINEDOWN: // and SB_LINERIGHT
         if (scrollPos < maxPos && idTopLeft.IsValid()) {
-            int col = idTopLeft.col;
-            while (col < GetColumnCount() - 1 && GetColumnWidth(col) <= 0)
-                ++col;
-            SetScrollPos32(SB_HORZ, std::min(maxPos, scrollPos + std::max(GetColumnWidth(col), 1)));
+            int i = topLeft;
+            while (i < count - 1 && size(i) <= 0)
+                ++i;
+            SetScrollPos32(nBar, std::min(maxPos, scrollPos + std::max(size(i), 1)));
         }
         break;
-    case SB_LINELEFT:
-        if (scrollPos > 0 && idTopLeft.col > GetFixedColumnCount()) {
-            int col = idTopLeft.col - 1;
-            while (col > GetFixedColumnCount() && GetColumnWidth(col) <= 0)
-                --col;
-            SetScrollPos32(SB_HORZ, std::max(0, scrollPos - std::max(GetColumnWidth(col), 1)));
+    case SB_LINEUP: // and SB_LINELEFT
+        if (scrollPos > 0 && topLeft > fixed) {
+            int i = topLeft - 1;
+            while (i > fixed && size(i) <= 0)
+                --i;
+            SetScrollPos32(nBar, std::max(0, scrollPos - std::max(size(i), 1)));
         } else if (scrollPos > 0) {
-            SetScrollPos32(SB_HORZ, 0);
+            SetScrollPos32(nBar, 0);
         }
         break;
-    case SB_PAGERIGHT:
-        SetScrollPos32(SB_HORZ,
-                       std::min(maxPos, scrollPos + std::max(1, rect.Width() - GetFixedColumnWidth())));
+    case SB_PAGEDOWN:
+        SetScrollPos32(nBar, std::min(maxPos, scrollPos + page));
         break;
-    case SB_PAGELEFT:
-        SetScrollPos32(SB_HORZ, std::max(0, scrollPos - std::max(1, rect.Width() - GetFixedColumnWidth())));
+    case SB_PAGEUP:
+        SetScrollPos32(nBar, std::max(0, scrollPos - page));
         break;
     case SB_THUMBPOSITION:
     case SB_THUMBTRACK:
-        SetScrollPos32(SB_HORZ, GetScrollPos32(SB_HORZ, true));
+        SetScrollPos32(nBar, GetScrollPos32(nBar, true));
         break;
-    case SB_LEFT:
-        SetScrollPos32(SB_HORZ, 0);
+    case SB_TOP:
+        SetScrollPos32(nBar, 0);
         break;
-    case SB_RIGHT:
-        SetScrollPos32(SB_HORZ, maxPos);
+    case SB_BOTTOM:
+        SetScrollPos32(nBar, maxPos);
         break;
     default:
         break;

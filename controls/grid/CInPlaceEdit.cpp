@@ -19,6 +19,11 @@ CInPlaceEdit::CInPlaceEdit(CGridCtrl* pParent, CRect& rect, DWORD nFormat, UINT 
     auto* edit = static_cast<QLineEdit*>(GetWidget());
     edit->setText(QString::fromStdString(sInitText));
     edit->setFocus(Qt::OtherFocusReason);
+    ApplyFirstChar(edit, nFirstChar);
+    WidenToFit();
+}
+
+void ApplyFirstChar(QLineEdit* edit, UINT nFirstChar) {
     const bool key = (nFirstChar & GV_EDITKEY) != 0;
     const UINT code = nFirstChar & ~GV_EDITKEY;
     if (!key && (code == VK_LBUTTON || code == VK_RETURN)) {
@@ -30,7 +35,7 @@ CInPlaceEdit::CInPlaceEdit(CGridCtrl* pParent, CRect& rect, DWORD nFormat, UINT 
         edit->selectAll();
     } else {
         edit->selectAll();
-        TypeCharacter(code);
+        if (code >= 32) edit->insert(QString(QChar(static_cast<char32_t>(code))));
     }
 }
 

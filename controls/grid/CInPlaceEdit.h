@@ -8,6 +8,12 @@
 #include "platform/ui/CWnd.h"
 
 class CGridCell;
+class QLineEdit;
+
+// How an editor's text starts from the character (or GV_EDITKEY | key) that
+// opened it: the caret at the end, a backspace, the text selected, or a typed
+// character replacing it.
+void ApplyFirstChar(QLineEdit* edit, UINT nFirstChar);
 class CGridCtrl;
 
 class CInPlaceEdit : public CWnd {
