@@ -248,3 +248,29 @@ TEST(CGridCtrlTest, ItemsTravelThroughTheItemRecordAndCellTypesCopyTheirCell) {
     EXPECT_EQ(grid.GetItemText(9, 9), "");
     EXPECT_EQ(grid.GetRowHeight(9), -1);
 }
+
+TEST(CGridCtrlTest, NextItemSearchesInItsDirectionOutsideTheFixedCells) {
+    CGridCtrl grid(6, 6, 1, 1);
+    grid.SetSelectedRange(2, 2, 2, 2);
+    grid.SetItemState(4, 2, grid.GetItemState(4, 2) | GVIS_SELECTED);
+    grid.SetItemState(2, 4, grid.GetItemState(2, 4) | GVIS_SELECTED);
+    grid.SetModified(false);
+    grid.SetItemText(5, 5, "changed");
+    struct Case {
+        CCellID from;
+        int flags;
+        CCellID expected;
+    };
+    const Case cases[] = {
+        {{2, 2}, GVNI_SELECTED | GVNI_BELOW, {4, 2}},   {{4, 2}, GVNI_SELECTED | GVNI_ABOVE, {2, 2}},
+        {{2, 2}, GVNI_SELECTED | GVNI_TORIGHT, {2, 4}}, {{2, 4}, GVNI_SELECTED | GVNI_TOLEFT, {2, 2}},
+        {{2, 2}, GVNI_SELECTED | GVNI_ALL, {2, 4}},     {{2, 4}, GVNI_SELECTED | GVNI_ALL, {4, 2}},
+        {{4, 2}, GVNI_SELECTED | GVNI_ALL, {-1, -1}},   {{1, 1}, GVNI_MODIFIED | GVNI_ALL, {5, 5}},
+        {{2, 2}, GVNI_SELECTED | GVNI_ABOVE, {-1, -1}}, {{1, 1}, GVNI_FIXED | GVNI_ALL, {-1, -1}},
+    };
+    for (const Case& c : cases) {
+        CCellID from = c.from;
+        EXPECT_EQ(grid.GetNextItem(from, c.flags), c.expected)
+            << c.from.row << "," << c.from.col << " flags " << c.flags;
+    }
+}
