@@ -936,13 +936,19 @@ QString stripPrefixes(const QString& s) {
     return out;
 }
 
-QString elide(const QFontMetricsF& m, QString s, double width) {
+// The text cut to the width with "..."; advance receives the width of the result.
+QString elide(const QFontMetricsF& m, QString s, double width, double* advance = nullptr) {
     static const QString dots = QStringLiteral("...");
-    if (m.horizontalAdvance(s) <= width) return s;
-    while (!s.isEmpty() && m.horizontalAdvance(s + dots) > width) {
+    double w = m.horizontalAdvance(s);
+    if (w <= width) {
+        if (advance) *advance = w;
+        return s;
+    }
+    while (!s.isEmpty() && (w = m.horizontalAdvance(s + dots)) > width) {
         s.chop(1);
         if (!s.isEmpty() && s.back().isHighSurrogate()) s.chop(1);
     }
+    if (advance) *advance = s.isEmpty() ? m.horizontalAdvance(dots) : w;
     return s + dots;
 }
 
@@ -1137,8 +1143,13 @@ int CDC::DrawText(std::string_view text, RECT* rect, UINT format) {
     m_painter->setFont(font);
     m_painter->setPen(toQColor(s.textColor));
     for (QString line : lines) {
-        if (format & DT_END_ELLIPSIS) line = elide(m, line, boxWidth);
-        const double w = m.horizontalAdvance(line);
+        // Left-aligned transparent text needs no width: measuring shapes the text once more.
+        const bool needWidth = (format & (DT_CENTER | DT_RIGHT)) || s.bkMode == OPAQUE;
+        double w = 0;
+        if (format & DT_END_ELLIPSIS)
+            line = elide(m, line, boxWidth, &w);
+        else if (needWidth)
+            w = m.horizontalAdvance(line);
         double x = left;
         if (format & DT_CENTER)
             x = left + (boxWidth - w) / 2;

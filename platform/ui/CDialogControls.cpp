@@ -20,7 +20,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
+
 #include <QVBoxLayout>
+#include <map>
+#include <string>
 
 #include <charconv>
 
@@ -781,6 +784,16 @@ LRESULT AfxNotifyParent(CWnd* pControl, UINT code, NMHDR& header) {
 
 // --- by class ---------------------------------------------------------------------------------------
 
+namespace {
+
+// The factories of registered custom window classes, by class name (case ignored).
+std::map<std::string, AFX_CONTROL_FACTORY, NoCaseLess>& ControlFactories() {
+    static std::map<std::string, AFX_CONTROL_FACTORY, NoCaseLess> factories;
+    return factories;
+}
+
+} // namespace
+
 CWnd* AfxNewControlOfClass(const char* windowClass, DWORD) {
     const std::string_view name = windowClass ? windowClass : "";
     if (CompareNoCase(name, WC_BUTTON) == 0) return new CButton;
@@ -792,5 +805,11 @@ CWnd* AfxNewControlOfClass(const char* windowClass, DWORD) {
     if (CompareNoCase(name, WC_LISTVIEW) == 0) return new CListCtrl;
     if (CompareNoCase(name, WC_TREEVIEW) == 0) return new CTreeCtrl;
     if (CompareNoCase(name, WC_TABCONTROL) == 0) return new CTabCtrl;
+    const auto& factories = ControlFactories();
+    if (auto it = factories.find(std::string(name)); it != factories.end()) return it->second();
     return new CWnd;
+}
+
+void AfxRegisterControlClass(const char* windowClass, AFX_CONTROL_FACTORY factory) {
+    if (windowClass && factory) ControlFactories()[windowClass] = factory;
 }

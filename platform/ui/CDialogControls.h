@@ -170,5 +170,11 @@ private:
 LRESULT AfxNotifyParent(CWnd* pControl, UINT code, NMHDR& header);
 
 // The control object of the platform for a template item's window class.
-// Placeholders (custom classes) get a plain window.
+// Placeholders (custom classes) get a plain window, or the control of a class
+// registered with AfxRegisterControlClass.
 CWnd* AfxNewControlOfClass(const char* windowClass, DWORD style);
+// Makes the template items of a custom window class into the control objects the
+// factory makes (a library's own control, such as the grid); a class registered
+// again takes the later factory. The objects belong to the dialog that makes them.
+using AFX_CONTROL_FACTORY = CWnd* (*)();
+void AfxRegisterControlClass(const char* windowClass, AFX_CONTROL_FACTORY factory);
