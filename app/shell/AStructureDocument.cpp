@@ -7,9 +7,9 @@
 
 #include <memory>
 
-IMPLEMENT_DYNCREATE(AStructureDocument, COleDocument)
+IMPLEMENT_DYNCREATE(AStructureDocument, ABaseStructureDoc)
 
-BEGIN_MESSAGE_MAP(AStructureDocument, COleDocument)
+BEGIN_MESSAGE_MAP(AStructureDocument, ABaseStructureDoc)
 ON_COMMAND(ID_EDIT_UNDO, &AStructureDocument::OnEditUndo)
 ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, &AStructureDocument::OnUpdateEditUndo)
 ON_COMMAND(ID_EDIT_REDO, &AStructureDocument::OnEditRedo)
@@ -31,12 +31,12 @@ AStructureDocument::~AStructureDocument() = default;
 void AStructureDocument::Serialize(CArchive&) {}
 
 BOOL AStructureDocument::OnNewDocument() {
-    return COleDocument::OnNewDocument() ? TRUE : FALSE;
+    return ABaseStructureDoc::OnNewDocument() ? TRUE : FALSE;
 }
 
 void AStructureDocument::DeleteContents() {
     m_outputAttributes = AOutputStructureAttributes();
-    COleDocument::DeleteContents();
+    ABaseStructureDoc::DeleteContents();
 }
 
 void AStructureDocument::LoadFromStorage() {

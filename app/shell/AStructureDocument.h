@@ -5,13 +5,13 @@
 // operations that the concrete structure document fills in.
 #include "app/report/AOutputAttributes.h"
 #include "app/views/ACommandManager.h"
+#include "framework/ABaseStructureDoc.h"
 #include "platform/core/CRect.h"
-#include "platform/ui/COleDocument.h"
 
 class ABaseProjectTIWin;
 class CFrameWnd;
 
-class AStructureDocument : public COleDocument {
+class AStructureDocument : public ABaseStructureDoc {
     DECLARE_DYNCREATE(AStructureDocument)
 public:
     AStructureDocument();

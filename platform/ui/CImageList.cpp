@@ -17,6 +17,10 @@ BOOL CImageList::Create(UINT nBitmapID, int cx, int, COLORREF crMask) {
     return Add(image, crMask) >= 0;
 }
 
+int CImageList::GetImageCount() const {
+    return static_cast<int>(m_images.size());
+}
+
 int CImageList::Add(const QImage& image, COLORREF crMask) {
     if (image.isNull() || image.width() < m_cx) return -1;
     const int first = GetImageCount();

@@ -18,7 +18,8 @@ public:
     BOOL Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask);
     // Adds the pictures of an image; the number of the first one, -1 on failure.
     int Add(const QImage& image, COLORREF crMask);
-    int GetImageCount() const { return static_cast<int>(m_images.size()); }
+    // Out of line: the pictures' type is complete only in the source.
+    int GetImageCount() const;
     // A null pixmap for an index outside the list.
     QPixmap GetPixmap(int nImage) const;
     void DeleteImageList();

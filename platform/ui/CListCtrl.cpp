@@ -3,7 +3,9 @@
 #include "platform/ui/CDialogControls.h"
 
 #include <QHeaderView>
+#include <QIcon>
 #include <QItemSelectionModel>
+#include <QPixmap>
 #include <QTabBar>
 #include <QTreeWidget>
 
@@ -371,6 +373,57 @@ UINT CTreeCtrl::GetCount() const {
     for (QTreeWidgetItemIterator it(tree); *it; ++it)
         ++count;
     return count;
+}
+
+namespace {
+const int kImageRole = Qt::UserRole + 2;
+} // namespace
+
+HTREEITEM CTreeCtrl::InsertItem(const char* lpszItem, int nImage, int, HTREEITEM hParent,
+                                HTREEITEM hInsertAfter) {
+    HTREEITEM h = InsertItem(lpszItem, hParent, hInsertAfter);
+    if (!h) return nullptr;
+    itemOf(h)->setData(0, kImageRole, nImage);
+    if (m_pImageList) {
+        const QPixmap picture = m_pImageList->GetPixmap(nImage);
+        if (!picture.isNull()) itemOf(h)->setIcon(0, QIcon(picture));
+    }
+    return h;
+}
+
+CImageList* CTreeCtrl::SetImageList(CImageList* pImageList, int nImageList) {
+    if (nImageList != TVSIL_NORMAL) return nullptr;
+    CImageList* previous = m_pImageList;
+    m_pImageList = pImageList;
+    // The items already there take their pictures from the new list.
+    if (QTreeWidget* tree = treeOf(this))
+        for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+            const QVariant image = (*it)->data(0, kImageRole);
+            const QPixmap picture =
+                m_pImageList && image.isValid() ? m_pImageList->GetPixmap(image.toInt()) : QPixmap();
+            (*it)->setIcon(0, picture.isNull() ? QIcon() : QIcon(picture));
+        }
+    return previous;
+}
+
+CImageList* CTreeCtrl::GetImageList(int nImageList) const {
+    return nImageList == TVSIL_NORMAL ? m_pImageList : nullptr;
+}
+
+UINT CTreeCtrl::GetItemState(HTREEITEM hItem, UINT nStateMask) const {
+    if (!hItem || isSpecial(hItem)) return 0;
+    QTreeWidgetItem* item = itemOf(hItem);
+    UINT state = 0;
+    if (item->isExpanded()) state |= TVIS_EXPANDED;
+    if (item->isSelected()) state |= TVIS_SELECTED;
+    return state & nStateMask;
+}
+
+HTREEITEM CTreeCtrl::HitTest(CPoint pt) const {
+    QTreeWidget* tree = treeOf(this);
+    if (!tree) return nullptr;
+    const QPoint inView = tree->viewport()->mapFrom(tree, QPoint(pt.x, pt.y));
+    return handleOf(tree->itemAt(inView));
 }
 
 // --- CTabCtrl ---------------------------------------------------------------------------------------

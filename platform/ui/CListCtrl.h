@@ -67,6 +67,9 @@ inline HTREEITEM const TVI_LAST = reinterpret_cast<HTREEITEM>(static_cast<std::i
 constexpr UINT TVE_COLLAPSE = 0x0001;
 constexpr UINT TVE_EXPAND = 0x0002;
 constexpr UINT TVE_TOGGLE = 0x0003;
+constexpr UINT TVIS_SELECTED = 0x0002;
+constexpr UINT TVIS_EXPANDED = 0x0020;
+constexpr int TVSIL_NORMAL = 0;
 
 struct TVITEM {
     UINT mask = 0;
@@ -110,8 +113,22 @@ public:
     BOOL ItemHasChildren(HTREEITEM hItem) const;
     UINT GetCount() const;
 
+    // A new item showing picture nImage of the image list.
+    HTREEITEM InsertItem(const char* lpszItem, int nImage, int nSelectedImage, HTREEITEM hParent = TVI_ROOT,
+                         HTREEITEM hInsertAfter = TVI_LAST);
+    // The pictures of the items (TVSIL_NORMAL; not owned). The previous list.
+    CImageList* SetImageList(CImageList* pImageList, int nImageList);
+    CImageList* GetImageList(int nImageList) const;
+    // TVIS_EXPANDED and TVIS_SELECTED of the item, within the mask.
+    UINT GetItemState(HTREEITEM hItem, UINT nStateMask) const;
+    // The item at a point of the control's client area; null when there is none.
+    HTREEITEM HitTest(CPoint pt) const;
+
 protected:
     QWidget* CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) override;
+
+private:
+    CImageList* m_pImageList = nullptr;
 };
 
 class CTabCtrl : public CWnd {

@@ -30,6 +30,26 @@ CDialogTemplate wizardInformation() {
     return t;
 }
 
+// Dialog 145: the open windows of the active workspace, to activate, close or tile.
+CDialogTemplate windows() {
+    CDialogTemplate t;
+    t.caption = "Windows";
+    t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+    t.cx = 262;
+    t.cy = 150;
+    t.items = {
+        DlgLText("Select &window:", 0xFFFF, 7, 7, 180, 8),
+        DlgListBox(1360, 7, 18, 180, 125,
+                   LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_HASSTRINGS | WS_VSCROLL | WS_TABSTOP),
+        DlgDefPushButton("&Activate", 1361, 195, 18, 60, 14),
+        DlgPushButton("Close Window(s)", 1362, 195, 36, 60, 14),
+        DlgPushButton("Tile &Horizontaly", 1363, 195, 54, 60, 14),
+        DlgPushButton("Tile &Verticaly", 1364, 195, 72, 60, 14),
+        DlgPushButton("Close", IDCANCEL, 195, 129, 60, 14),
+    };
+    return t;
+}
+
 enum class Art { pin, pinned, apply, help };
 enum class State { normal, hot, pressed };
 
@@ -91,6 +111,7 @@ void RegisterTamrixResources() {
     if (r.HasModule(kTamrixModule)) return;
     const CResourceModuleScope scope(kTamrixModule);
     r.AddDialog(130, wizardInformation());
+    r.AddDialog(145, windows());
     r.AddStrings({{1, "Apply"}, {2, "Help"}, {3, "Keep Visible"}});
     struct Picture {
         UINT id;
