@@ -17,6 +17,12 @@ function(strakon_folder_sources variable with_qrc)
   set(${variable} ${sources} PARENT_SCOPE)
 endfunction()
 
+# Headers that nearly every source of a target includes, compiled once per target:
+# the standard containers everywhere, Qt's core classes in the Qt targets, GoogleTest in tests.
+set(STRAKON_PCH_STD <string> <vector> <memory> <map> <algorithm> <functional>)
+set(STRAKON_PCH_QT <QtCore/QObject> <QtCore/QString> <QtGui/QFont> <QtGui/QImage> <QtGui/QPainter>
+                   <QtWidgets/QWidget>)
+
 # strakon_add_library(<name> [QT] [DIRS <subfolders...>] [PUBLIC_LIBS ...] [PRIVATE_LIBS ...])
 # A shared library of every .cpp in the current folder (and the given subfolders).
 # QT runs Qt's meta-object compiler over it and compiles in the folder's .qrc files.
@@ -29,6 +35,9 @@ function(strakon_add_library name)
   target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_LIBS} PRIVATE ${ARG_PRIVATE_LIBS})
   if(ARG_QT)
     set_target_properties(${name} PROPERTIES AUTOMOC ON AUTORCC ON)
+    target_precompile_headers(${name} PRIVATE ${STRAKON_PCH_STD} ${STRAKON_PCH_QT})
+  else()
+    target_precompile_headers(${name} PRIVATE ${STRAKON_PCH_STD})
   endif()
 endfunction()
 
@@ -52,6 +61,11 @@ function(strakon_add_gtest name)
     set_target_properties(${name} PROPERTIES AUTOMOC ON AUTORCC ON)
   endif()
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  if(ARG_GUI)
+    target_precompile_headers(${name} PRIVATE ${STRAKON_PCH_STD} <gtest/gtest.h> ${STRAKON_PCH_QT})
+  else()
+    target_precompile_headers(${name} PRIVATE ${STRAKON_PCH_STD} <gtest/gtest.h>)
+  endif()
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   target_compile_definitions(${name} PRIVATE
     STRAKON_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
