@@ -60,17 +60,17 @@ std::optional<std::string> SafeFormat(std::string_view format, const std::vector
         if (next >= args.size()) return std::nullopt;
         const AFormatArg& arg = args[next++];
         // The conversion without its length letters; the argument is passed in the matching type.
-        std::string spec(format.substr(i, j - i));
-        spec.erase(std::remove(spec.begin(), spec.end(), 'l'), spec.end());
+        std::string conversion(format.substr(i, j - i));
+        conversion.erase(std::remove(conversion.begin(), conversion.end(), 'l'), conversion.end());
         switch (letter) {
         case 'd':
         case 'i':
             if (arg.kind() != AFormatArg::Integer) return std::nullopt;
-            out += CString::Formatted((spec + "lld").c_str(), arg.integer());
+            out += CString::Formatted((conversion + "lld").c_str(), arg.integer());
             break;
         case 's':
             if (arg.kind() != AFormatArg::Text || longs) return std::nullopt;
-            out += CString::Formatted((spec + "s").c_str(), arg.text().c_str());
+            out += CString::Formatted((conversion + "s").c_str(), arg.text().c_str());
             break;
         case 'f':
         case 'F':
@@ -79,7 +79,7 @@ std::optional<std::string> SafeFormat(std::string_view format, const std::vector
         case 'g':
         case 'G':
             if (arg.kind() != AFormatArg::Double || longs > 1) return std::nullopt;
-            out += CString::Formatted((spec + letter).c_str(), arg.number());
+            out += CString::Formatted((conversion + letter).c_str(), arg.number());
             break;
         default:
             return std::nullopt;

@@ -853,6 +853,29 @@ void CGridCtrl::AutoSize(UINT nAutoSizeStyle) {
     Refresh();
 }
 
+namespace {
+
+// Shares a difference of size out among the shown columns (or rows), one unit
+// of the remainder each to the first ones; none gets less than one pixel.
+template <class Sizes> void shareDifference(Sizes& sizes, const std::vector<int>& shown, long difference) {
+    const int count = static_cast<int>(shown.size());
+    const long share = difference / count;
+    long remainder = difference - share * count;
+    for (int index : shown) {
+        long size = static_cast<long>(sizes[static_cast<size_t>(index)]) + share;
+        if (remainder > 0) {
+            ++size;
+            --remainder;
+        } else if (remainder < 0) {
+            --size;
+            ++remainder;
+        }
+        sizes[static_cast<size_t>(index)] = static_cast<typename Sizes::value_type>(std::max(1L, size));
+    }
+}
+
+} // namespace
+
 void CGridCtrl::ExpandColumnsToFit(bool bExpandFixed) {
     if (!GetSafeHwnd() || GetColumnCount() <= 0) return;
     CRect rect;
@@ -865,20 +888,7 @@ void CGridCtrl::ExpandColumnsToFit(bool bExpandFixed) {
     EnableScrollBars(SB_HORZ, false);
     GetClientRect(&rect);
     const long difference = rect.Width() - GetVirtualWidth();
-    const int count = static_cast<int>(shown.size());
-    const long share = difference / count;
-    long remainder = difference - share * count;
-    for (int col : shown) {
-        long width = GetColumnWidth(col) + share;
-        if (remainder > 0) {
-            ++width;
-            --remainder;
-        } else if (remainder < 0) {
-            --width;
-            ++remainder;
-        }
-        m_arColWidths[static_cast<size_t>(col)] = static_cast<UINT>(std::max(1L, width));
-    }
+    shareDifference(m_arColWidths, shown, difference);
     ResetScrollBars();
     Refresh();
 }
@@ -894,20 +904,7 @@ void CGridCtrl::ExpandRowsToFit(bool bExpandFixed) {
     EnableScrollBars(SB_VERT, false);
     GetClientRect(&rect);
     const long difference = rect.Height() - GetVirtualHeight();
-    const int count = static_cast<int>(shown.size());
-    const long share = difference / count;
-    long remainder = difference - share * count;
-    for (int row : shown) {
-        long height = GetRowHeight(row) + share;
-        if (remainder > 0) {
-            ++height;
-            --remainder;
-        } else if (remainder < 0) {
-            --height;
-            ++remainder;
-        }
-        m_arRowHeights[static_cast<size_t>(row)] = static_cast<UINT>(std::max(1L, height));
-    }
+    shareDifference(m_arRowHeights, shown, difference);
     ResetScrollBars();
     Refresh();
 }
