@@ -3,6 +3,7 @@
 #include "platform/ui/CDialogTemplate.h"
 #include "platform/ui/CListCtrl.h"
 #include "platform/ui/CResources.h"
+#include "platform/ui/ControlPaint.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -95,6 +96,11 @@ QWidget* CStatic::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) {
     return label;
 }
 
+bool CStatic::FilterEvent(QObject* watched, QEvent* event) {
+    AfxControlColorsOnPaint(this, watched, event, WM_CTLCOLORSTATIC, true);
+    return CWnd::FilterEvent(watched, event);
+}
+
 void CStatic::SetImage(const QImage& image) {
     auto* label = qobject_cast<QLabel*>(GetWidget());
     if (!label) return;
@@ -148,6 +154,16 @@ QWidget* CButton::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) {
         if (CWnd* wnd = CWnd::FromWidget(button)) notifyParent(wnd->m_hWnd, BN_CLICKED);
     });
     return button;
+}
+
+bool CButton::FilterEvent(QObject* watched, QEvent* event) {
+    if ((m_dwStyle & BS_TYPEMASK) == BS_OWNERDRAW) {
+        if (AfxOwnerDrawButtonOnPaint(this, watched, event)) return true;
+    } else {
+        const bool push = qobject_cast<QPushButton*>(GetWidget()) != nullptr;
+        AfxControlColorsOnPaint(this, watched, event, push ? WM_CTLCOLORBTN : WM_CTLCOLORSTATIC, !push);
+    }
+    return CWnd::FilterEvent(watched, event);
 }
 
 int CButton::GetCheck() const {
@@ -236,6 +252,8 @@ bool CEdit::FilterEvent(QObject* watched, QEvent* event) {
     if (watched == GetWidget()) {
         if (event->type() == QEvent::FocusIn) notifyParent(m_hWnd, EN_SETFOCUS);
         if (event->type() == QEvent::FocusOut) notifyParent(m_hWnd, EN_KILLFOCUS);
+        AfxControlColorsOnPaint(this, watched, event,
+                                m_dwStyle & ES_READONLY ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT, false);
     }
     return CWnd::FilterEvent(watched, event);
 }
@@ -329,6 +347,10 @@ QWidget* CListBox::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) {
     if (cs.style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL))
         list->setSelectionMode(cs.style & LBS_MULTIPLESEL ? QAbstractItemView::MultiSelection
                                                           : QAbstractItemView::ExtendedSelection);
+    if (cs.style & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) {
+        list->setUniformItemSizes(!(cs.style & LBS_OWNERDRAWVARIABLE));
+        AfxInstallOwnerDrawItems(list, list, ODT_LISTBOX, cs.style & LBS_OWNERDRAWVARIABLE);
+    }
     QObject::connect(list, &QListWidget::currentRowChanged, list, [list]() {
         if (CWnd* wnd = CWnd::FromWidget(list)) notifyParent(wnd->m_hWnd, LBN_SELCHANGE);
     });
@@ -336,6 +358,11 @@ QWidget* CListBox::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) {
         if (CWnd* wnd = CWnd::FromWidget(list)) notifyParent(wnd->m_hWnd, LBN_DBLCLK);
     });
     return list;
+}
+
+bool CListBox::FilterEvent(QObject* watched, QEvent* event) {
+    AfxControlColorsOnPaint(this, watched, event, WM_CTLCOLORLISTBOX, false);
+    return CWnd::FilterEvent(watched, event);
 }
 
 namespace {
@@ -491,6 +518,8 @@ QWidget* CComboBox::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) 
     combo->setEditable((cs.style & 3) != CBS_DROPDOWNLIST);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setMaxVisibleItems(12);
+    if (cs.style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE))
+        AfxInstallOwnerDrawItems(combo, combo->view(), ODT_COMBOBOX, cs.style & CBS_OWNERDRAWVARIABLE);
     QObject::connect(combo, qOverload<int>(&QComboBox::activated), combo, [combo]() {
         if (CWnd* wnd = CWnd::FromWidget(combo)) notifyParent(wnd->m_hWnd, CBN_SELCHANGE);
     });
@@ -510,6 +539,14 @@ void CComboBox::OnWidgetAttached() {
             if (CWnd* wnd = CWnd::FromWidget(combo)) notifyParent(wnd->m_hWnd, CBN_EDITCHANGE);
         });
     }
+}
+
+bool CComboBox::FilterEvent(QObject* watched, QEvent* event) {
+    if ((m_dwStyle & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)) &&
+        AfxOwnerDrawComboOnPaint(this, watched, event))
+        return true;
+    AfxControlColorsOnPaint(this, watched, event, WM_CTLCOLORLISTBOX, false);
+    return CWnd::FilterEvent(watched, event);
 }
 
 int CComboBox::AddString(const char* lpszString) {
