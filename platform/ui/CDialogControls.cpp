@@ -70,6 +70,40 @@ int findItem(int count, int nStartAfter, const QString& wanted, bool exact, Text
 
 const int kItemDataRole = Qt::UserRole + 1;
 
+// A combo box that tells its parent when its list drops down (before it shows,
+// so the parent may fill it) and when it closes up, however it is closed.
+class CComboWidget : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+    void showPopup() override {
+        if (CWnd* wnd = CWnd::FromWidget(this)) {
+            const HWND self = wnd->m_hWnd;
+            notifyParent(self, CBN_DROPDOWN);
+            if (CWnd::FromHandle(self) != wnd) return;
+        }
+        QWidget* popup = view()->parentWidget();
+        if (popup && !m_watching) {
+            popup->installEventFilter(this);
+            m_watching = true;
+        }
+        m_dropped = true;
+        QComboBox::showPopup();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide && m_dropped && watched == view()->parentWidget()) {
+            m_dropped = false;
+            if (CWnd* wnd = CWnd::FromWidget(this)) notifyParent(wnd->m_hWnd, CBN_CLOSEUP);
+        }
+        return QComboBox::eventFilter(watched, event);
+    }
+
+private:
+    bool m_watching = false;
+    bool m_dropped = false;
+};
+
 } // namespace
 
 // --- CStatic ----------------------------------------------------------------------------------------
@@ -514,7 +548,7 @@ CComboBox::CComboBox() = default;
 CComboBox::~CComboBox() = default;
 
 QWidget* CComboBox::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) {
-    auto* combo = new QComboBox(parentWidget);
+    auto* combo = new CComboWidget(parentWidget);
     combo->setEditable((cs.style & 3) != CBS_DROPDOWNLIST);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setMaxVisibleItems(12);
