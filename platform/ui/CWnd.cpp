@@ -341,17 +341,11 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_IDLEUPDATECMDUI:
         return OnIdleUpdateCmdUI(wParam, lParam);
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
     case WM_DRAWITEM:
     case WM_MEASUREITEM:
         return OnControlPaintMessage(message, wParam, lParam);
     default:
+        if (AfxIsCtlColorMessage(message)) return OnControlPaintMessage(message, wParam, lParam);
         return DefWindowProc(message, wParam, lParam);
     }
 }
@@ -405,22 +399,17 @@ BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pR
         return OnCmdMsg(GetDlgCtrlID(), static_cast<int>(MAKELONG(header->code, WM_REFLECT_BASE + WM_NOTIFY)),
                         &notify, nullptr);
     }
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC: {
-        // The control's ON_WM_CTLCOLOR_REFLECT entry; a null brush leaves the choice to the parent.
-        LRESULT brush = 0;
-        if (!DispatchMessageMap(WM_REFLECT_BASE + WM_CTLCOLOR, wParam, message - WM_CTLCOLORMSGBOX, &brush) ||
-            !brush)
-            return FALSE;
-        *pResult = brush;
-        return TRUE;
-    }
     default:
+        if (AfxIsCtlColorMessage(message)) {
+            // The control's ON_WM_CTLCOLOR_REFLECT entry; a null brush leaves the choice to the parent.
+            LRESULT brush = 0;
+            if (!DispatchMessageMap(WM_REFLECT_BASE + WM_CTLCOLOR, wParam, message - WM_CTLCOLORMSGBOX,
+                                    &brush) ||
+                !brush)
+                return FALSE;
+            *pResult = brush;
+            return TRUE;
+        }
         break;
     }
     return FALSE;
