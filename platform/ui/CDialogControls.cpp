@@ -239,6 +239,8 @@ void CButton::SetCheck(int nCheck) {
 
 UINT CButton::GetButtonStyle() const {
     UINT style = m_dwStyle & BS_TYPEMASK;
+    // An owner-drawn button stays one (it is a push button underneath).
+    if (style == BS_OWNERDRAW) return style;
     if (auto* push = qobject_cast<QPushButton*>(GetWidget()))
         style = (style & ~BS_TYPEMASK) | (push->isDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
     return style;

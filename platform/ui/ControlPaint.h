@@ -10,7 +10,7 @@ class QObject;
 // Before the control's widget paints: asks the parent for the control's colours
 // (message: WM_CTLCOLOREDIT, WM_CTLCOLORSTATIC, ...) and puts the answer into the
 // widget's palette; with fillBackground, the answer's brush is painted under the
-// control as well. Returns TRUE when the event is a paint event of the widget.
+// control as well. Other events pass untouched.
 void AfxControlColorsOnPaint(CWnd* control, QObject* watched, QEvent* event, UINT message,
                              bool fillBackground);
 // Paints an owner-drawn button through WM_DRAWITEM instead of the widget; true

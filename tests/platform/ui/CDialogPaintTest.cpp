@@ -272,6 +272,7 @@ TEST_F(OwnerDraw, TheDialogDrawsAnOwnerDrawnButtonInItsStates) {
         CWnd* face = d.GetDlgItem(IDC_FACE);
         auto* button = qobject_cast<QAbstractButton*>(face->GetWidget());
         ASSERT_NE(button, nullptr);
+        EXPECT_EQ(static_cast<CButton*>(face)->GetButtonStyle() & BS_TYPEMASK, BS_OWNERDRAW);
         for (const Case& c : cases) {
             SCOPED_TRACE(c.name);
             button->setDown(c.down);
