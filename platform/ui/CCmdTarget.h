@@ -203,6 +203,17 @@ BOOL AfxCallNotifyEx(T* target, BOOL (C::*fn)(UINT, R*, LRESULT*), UINT id, NMHD
                          return (static_cast<ThisClass*>(t)->*(memberFxn))(w, l);                            \
                      }},
 
+// A control's own colours: HBRUSH CtlColor(CDC* pDC, UINT nCtlColor), asked
+// before the parent's OnCtlColor; a null brush lets the parent choose.
+#define ON_WM_CTLCOLOR_REFLECT()                                                                             \
+    AFX_MSGMAP_ENTRY{.kind = AfxEntryKind::message,                                                          \
+                     .nID = WM_REFLECT_BASE + WM_CTLCOLOR,                                                   \
+                     .nLastID = WM_REFLECT_BASE + WM_CTLCOLOR,                                               \
+                     .pfnMessage = [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT {                        \
+                         return reinterpret_cast<LRESULT>(static_cast<ThisClass*>(t)->CtlColor(              \
+                             reinterpret_cast<CDC*>(w), static_cast<UINT>(l)));                              \
+                     }},
+
 // --- notifications of child controls in WM_COMMAND ---------------------------------------------------
 
 #define ON_CONTROL_RANGE(wNotifyCode, idFirst, idLast, memberFxn)                                            \

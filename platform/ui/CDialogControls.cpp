@@ -3,6 +3,7 @@
 #include "platform/ui/CDialogTemplate.h"
 #include "platform/ui/CListCtrl.h"
 #include "platform/ui/CResources.h"
+#include "platform/ui/ControlPaint.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -69,6 +70,40 @@ int findItem(int count, int nStartAfter, const QString& wanted, bool exact, Text
 
 const int kItemDataRole = Qt::UserRole + 1;
 
+// A combo box that tells its parent when its list drops down (before it shows,
+// so the parent may fill it) and when it closes up, however it is closed.
+class CComboWidget : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+    void showPopup() override {
+        if (CWnd* wnd = CWnd::FromWidget(this)) {
+            const HWND self = wnd->m_hWnd;
+            notifyParent(self, CBN_DROPDOWN);
+            if (CWnd::FromHandle(self) != wnd) return;
+        }
+        QWidget* popup = view()->parentWidget();
+        if (popup && !m_watching) {
+            popup->installEventFilter(this);
+            m_watching = true;
+        }
+        m_dropped = true;
+        QComboBox::showPopup();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide && m_dropped && watched == view()->parentWidget()) {
+            m_dropped = false;
+            if (CWnd* wnd = CWnd::FromWidget(this)) notifyParent(wnd->m_hWnd, CBN_CLOSEUP);
+        }
+        return QComboBox::eventFilter(watched, event);
+    }
+
+private:
+    bool m_watching = false;
+    bool m_dropped = false;
+};
+
 } // namespace
 
 // --- CStatic ----------------------------------------------------------------------------------------
@@ -93,6 +128,11 @@ QWidget* CStatic::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) {
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT) label->setWordWrap(true);
     return label;
+}
+
+bool CStatic::FilterEvent(QObject* watched, QEvent* event) {
+    AfxControlColorsOnPaint(this, watched, event, WM_CTLCOLORSTATIC, true);
+    return CWnd::FilterEvent(watched, event);
 }
 
 void CStatic::SetImage(const QImage& image) {
@@ -150,6 +190,16 @@ QWidget* CButton::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) {
     return button;
 }
 
+bool CButton::FilterEvent(QObject* watched, QEvent* event) {
+    if ((m_dwStyle & BS_TYPEMASK) == BS_OWNERDRAW) {
+        if (AfxOwnerDrawButtonOnPaint(this, watched, event)) return true;
+    } else {
+        const bool push = qobject_cast<QPushButton*>(GetWidget()) != nullptr;
+        AfxControlColorsOnPaint(this, watched, event, push ? WM_CTLCOLORBTN : WM_CTLCOLORSTATIC, !push);
+    }
+    return CWnd::FilterEvent(watched, event);
+}
+
 int CButton::GetCheck() const {
     auto* button = qobject_cast<QAbstractButton*>(GetWidget());
     if (!button || !button->isCheckable()) return BST_UNCHECKED;
@@ -189,6 +239,8 @@ void CButton::SetCheck(int nCheck) {
 
 UINT CButton::GetButtonStyle() const {
     UINT style = m_dwStyle & BS_TYPEMASK;
+    // An owner-drawn button stays one (it is a push button underneath).
+    if (style == BS_OWNERDRAW) return style;
     if (auto* push = qobject_cast<QPushButton*>(GetWidget()))
         style = (style & ~BS_TYPEMASK) | (push->isDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
     return style;
@@ -236,6 +288,8 @@ bool CEdit::FilterEvent(QObject* watched, QEvent* event) {
     if (watched == GetWidget()) {
         if (event->type() == QEvent::FocusIn) notifyParent(m_hWnd, EN_SETFOCUS);
         if (event->type() == QEvent::FocusOut) notifyParent(m_hWnd, EN_KILLFOCUS);
+        AfxControlColorsOnPaint(this, watched, event,
+                                m_dwStyle & ES_READONLY ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT, false);
     }
     return CWnd::FilterEvent(watched, event);
 }
@@ -329,6 +383,10 @@ QWidget* CListBox::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) {
     if (cs.style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL))
         list->setSelectionMode(cs.style & LBS_MULTIPLESEL ? QAbstractItemView::MultiSelection
                                                           : QAbstractItemView::ExtendedSelection);
+    if (cs.style & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) {
+        list->setUniformItemSizes(!(cs.style & LBS_OWNERDRAWVARIABLE));
+        AfxInstallOwnerDrawItems(list, list, ODT_LISTBOX, cs.style & LBS_OWNERDRAWVARIABLE);
+    }
     QObject::connect(list, &QListWidget::currentRowChanged, list, [list]() {
         if (CWnd* wnd = CWnd::FromWidget(list)) notifyParent(wnd->m_hWnd, LBN_SELCHANGE);
     });
@@ -336,6 +394,11 @@ QWidget* CListBox::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) {
         if (CWnd* wnd = CWnd::FromWidget(list)) notifyParent(wnd->m_hWnd, LBN_DBLCLK);
     });
     return list;
+}
+
+bool CListBox::FilterEvent(QObject* watched, QEvent* event) {
+    AfxControlColorsOnPaint(this, watched, event, WM_CTLCOLORLISTBOX, false);
+    return CWnd::FilterEvent(watched, event);
 }
 
 namespace {
@@ -487,10 +550,12 @@ CComboBox::CComboBox() = default;
 CComboBox::~CComboBox() = default;
 
 QWidget* CComboBox::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) {
-    auto* combo = new QComboBox(parentWidget);
+    auto* combo = new CComboWidget(parentWidget);
     combo->setEditable((cs.style & 3) != CBS_DROPDOWNLIST);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setMaxVisibleItems(12);
+    if (cs.style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE))
+        AfxInstallOwnerDrawItems(combo, combo->view(), ODT_COMBOBOX, cs.style & CBS_OWNERDRAWVARIABLE);
     QObject::connect(combo, qOverload<int>(&QComboBox::activated), combo, [combo]() {
         if (CWnd* wnd = CWnd::FromWidget(combo)) notifyParent(wnd->m_hWnd, CBN_SELCHANGE);
     });
@@ -510,6 +575,14 @@ void CComboBox::OnWidgetAttached() {
             if (CWnd* wnd = CWnd::FromWidget(combo)) notifyParent(wnd->m_hWnd, CBN_EDITCHANGE);
         });
     }
+}
+
+bool CComboBox::FilterEvent(QObject* watched, QEvent* event) {
+    if ((m_dwStyle & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)) &&
+        AfxOwnerDrawComboOnPaint(this, watched, event))
+        return true;
+    AfxControlColorsOnPaint(this, watched, event, WM_CTLCOLORLISTBOX, false);
+    return CWnd::FilterEvent(watched, event);
 }
 
 int CComboBox::AddString(const char* lpszString) {

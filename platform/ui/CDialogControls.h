@@ -25,6 +25,8 @@ public:
 
 protected:
     QWidget* CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) override;
+    // Asks the parent for the colours before painting (WM_CTLCOLORSTATIC).
+    bool FilterEvent(QObject* watched, QEvent* event) override;
 };
 
 class CButton : public CWnd {
@@ -40,9 +42,16 @@ public:
     void SetButtonStyle(UINT nStyle, BOOL bRedraw = TRUE);
     // Clicks the button as the user would (the notification goes to the parent).
     void Click();
+    // Draws a BS_OWNERDRAW button (itemState: ODS_SELECTED while pressed, ODS_FOCUS,
+    // ODS_DISABLED). The base leaves it to the parent's OnDrawItem.
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
 
 protected:
     QWidget* CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) override;
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    // Asks the parent for the colours (WM_CTLCOLORBTN for push buttons,
+    // WM_CTLCOLORSTATIC for the others), or for the drawing of an owner-drawn button.
+    bool FilterEvent(QObject* watched, QEvent* event) override;
 };
 
 class CEdit : public CWnd {
@@ -64,7 +73,8 @@ public:
 
 protected:
     QWidget* CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) override;
-    // Tells the parent when the edit gets and loses the focus (EN_SETFOCUS, EN_KILLFOCUS).
+    // Tells the parent when the edit gets and loses the focus (EN_SETFOCUS, EN_KILLFOCUS);
+    // asks it for the colours before painting (WM_CTLCOLOREDIT, WM_CTLCOLORSTATIC when read-only).
     bool FilterEvent(QObject* watched, QEvent* event) override;
 };
 
@@ -92,9 +102,17 @@ public:
     int GetSel(int nIndex) const;
     int SetSel(int nIndex, BOOL bSelect = TRUE);
     int GetSelCount() const;
+    // Draw and measure the items of an owner-drawn list box (LBS_OWNERDRAWFIXED:
+    // measured once for all items, LBS_OWNERDRAWVARIABLE: each item). The base
+    // leaves them to the parent's OnDrawItem and OnMeasureItem.
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+    virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
 
 protected:
     QWidget* CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) override;
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    // Asks the parent for the colours before painting (WM_CTLCOLORLISTBOX).
+    bool FilterEvent(QObject* watched, QEvent* event) override;
 };
 
 class CComboBox : public CWnd {
@@ -120,10 +138,18 @@ public:
     void ShowDropDown(BOOL bShowIt = TRUE);
     // The edit part of a combo box that can be typed into (control id 1001); null for a drop-down list.
     CEdit* GetEdit() { return m_edit.IsWindow() ? &m_edit : nullptr; }
+    // Draw and measure the items of an owner-drawn combo box (CBS_OWNERDRAWFIXED,
+    // CBS_OWNERDRAWVARIABLE); the selected item on the face of a drop-down list
+    // comes with ODS_COMBOBOXEDIT. The base leaves them to the parent.
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+    virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
 
 protected:
     QWidget* CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) override;
     void OnWidgetAttached() override;
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    // Asks the parent for the colours (WM_CTLCOLORLISTBOX), or for the drawing of an owner-drawn face.
+    bool FilterEvent(QObject* watched, QEvent* event) override;
 
 private:
     CEdit m_edit;

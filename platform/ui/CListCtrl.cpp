@@ -432,6 +432,40 @@ namespace {
 QTabBar* tabsOf(const CWnd* wnd) {
     return qobject_cast<QTabBar*>(wnd->GetWidget());
 }
+
+// The tab the parent last knew as the selection, and whether tabs are being
+// removed (a removal moves the selection without asking).
+const char* const kShownTab = "strakonShownTab";
+const char* const kRemovingTabs = "strakonRemovingTabs";
+
+void rememberShownTab(QTabBar* tabs) {
+    tabs->setProperty(kShownTab, tabs->currentIndex());
+}
+
+// A tab the user picks: the parent may keep the old one (TCN_SELCHANGING, asked
+// while the old tab is still the selection), then hears of the new one.
+void userPickedTab(QTabBar* tabs, int index) {
+    CWnd* wnd = CWnd::FromWidget(tabs);
+    if (!wnd) return;
+    const QVariant shown = tabs->property(kShownTab);
+    const int previous = shown.isValid() ? shown.toInt() : -1;
+    if (!tabs->property(kRemovingTabs).toBool() && previous >= 0 && previous < tabs->count() &&
+        previous != index) {
+        {
+            const QSignalBlocker block(tabs);
+            tabs->setCurrentIndex(previous);
+        }
+        const HWND self = wnd->m_hWnd;
+        NMHDR asking;
+        const bool refused = AfxNotifyParent(wnd, TCN_SELCHANGING, asking) != 0;
+        if (CWnd::FromHandle(self) != wnd || refused) return;
+        const QSignalBlocker block(tabs);
+        tabs->setCurrentIndex(index);
+    }
+    rememberShownTab(tabs);
+    NMHDR header;
+    AfxNotifyParent(wnd, TCN_SELCHANGE, header);
+}
 } // namespace
 
 CTabCtrl::CTabCtrl() = default;
@@ -441,10 +475,7 @@ QWidget* CTabCtrl::CreateWidget(const CREATESTRUCT&, QWidget* parentWidget) {
     auto* tabs = new QTabBar(parentWidget);
     tabs->setExpanding(false);
     // A tab the user picks is reported; one chosen by code is not.
-    QObject::connect(tabs, &QTabBar::currentChanged, tabs, [tabs]() {
-        NMHDR header;
-        AfxNotifyParent(CWnd::FromWidget(tabs), TCN_SELCHANGE, header);
-    });
+    QObject::connect(tabs, &QTabBar::currentChanged, tabs, [tabs](int index) { userPickedTab(tabs, index); });
     return tabs;
 }
 
@@ -452,21 +483,29 @@ int CTabCtrl::InsertItem(int nItem, const char* lpszItem) {
     QTabBar* tabs = tabsOf(this);
     if (!tabs || nItem < 0) return -1;
     const QSignalBlocker block(tabs);
-    return tabs->insertTab(std::min(nItem, tabs->count()), qs(lpszItem));
+    const int index = tabs->insertTab(std::min(nItem, tabs->count()), qs(lpszItem));
+    rememberShownTab(tabs);
+    return index;
 }
 
 BOOL CTabCtrl::DeleteItem(int nItem) {
     QTabBar* tabs = tabsOf(this);
     if (!tabs || nItem < 0 || nItem >= tabs->count()) return FALSE;
+    tabs->setProperty(kRemovingTabs, true);
     tabs->removeTab(nItem);
+    tabs->setProperty(kRemovingTabs, false);
+    rememberShownTab(tabs);
     return TRUE;
 }
 
 BOOL CTabCtrl::DeleteAllItems() {
     QTabBar* tabs = tabsOf(this);
     if (!tabs) return FALSE;
+    tabs->setProperty(kRemovingTabs, true);
     while (tabs->count())
         tabs->removeTab(0);
+    tabs->setProperty(kRemovingTabs, false);
+    rememberShownTab(tabs);
     return TRUE;
 }
 
@@ -487,6 +526,7 @@ int CTabCtrl::SetCurSel(int nItem) {
     // Selecting by code sends no notification, as on the platform.
     const QSignalBlocker block(tabs);
     tabs->setCurrentIndex(nItem);
+    rememberShownTab(tabs);
     return previous;
 }
 

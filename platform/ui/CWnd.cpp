@@ -341,7 +341,11 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_IDLEUPDATECMDUI:
         return OnIdleUpdateCmdUI(wParam, lParam);
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+        return OnControlPaintMessage(message, wParam, lParam);
     default:
+        if (AfxIsCtlColorMessage(message)) return OnControlPaintMessage(message, wParam, lParam);
         return DefWindowProc(message, wParam, lParam);
     }
 }
@@ -396,6 +400,16 @@ BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pR
                         &notify, nullptr);
     }
     default:
+        if (AfxIsCtlColorMessage(message)) {
+            // The control's ON_WM_CTLCOLOR_REFLECT entry; a null brush leaves the choice to the parent.
+            LRESULT brush = 0;
+            if (!DispatchMessageMap(WM_REFLECT_BASE + WM_CTLCOLOR, wParam, message - WM_CTLCOLORMSGBOX,
+                                    &brush) ||
+                !brush)
+                return FALSE;
+            *pResult = brush;
+            return TRUE;
+        }
         break;
     }
     return FALSE;

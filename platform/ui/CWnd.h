@@ -189,6 +189,9 @@ public:
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     // A notification this window sent to its parent, reflected back to it; TRUE when it took it.
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // WM_CTLCOLOR*, WM_DRAWITEM and WM_MEASUREITEM from a child control: offered to
+    // the control first, then to OnCtlColor, OnDrawItem or OnMeasureItem.
+    LRESULT OnControlPaintMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // Mouse and key input before dispatch; TRUE stops it. Asked of the target window,
     // then of its parents up to the top-level window.
     virtual BOOL PreTranslateMessage(MSG* pMsg);
@@ -306,6 +309,14 @@ public:
     virtual void OnExitMenuLoop(BOOL bIsTrackPopupMenu);
     virtual void OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd);
     virtual LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    // The colours of a child control (nCtlColor: CTLCOLOR_EDIT, CTLCOLOR_STATIC, ...),
+    // asked when the control answered nothing itself: set the text and background
+    // colours on pDC and return the background brush; null keeps the defaults.
+    virtual HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    // An owner-drawn child control's item to draw or measure, when the control
+    // did not draw or measure it itself. The base does nothing.
+    virtual void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
+    virtual void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
 
 protected:
     // Makes the widget of the window under the parent widget (null for a top-level

@@ -17,6 +17,10 @@ using HWND = HWND__*;
 // A menu handle is the Qt menu itself.
 class QMenu;
 using HMENU = QMenu*;
+// A brush handle is the brush object itself (a control's colour answer).
+class CBrush;
+using HBRUSH = CBrush*;
+class CDC;
 
 using LRESULT = std::intptr_t;
 using UINT_PTR = std::uintptr_t;
@@ -93,6 +97,8 @@ constexpr UINT WM_SETCURSOR = 0x0020;
 constexpr UINT WM_SETFONT = 0x0030;
 constexpr UINT WM_CONTEXTMENU = 0x007B;
 constexpr UINT WM_GETFONT = 0x0031;
+constexpr UINT WM_DRAWITEM = 0x002B;
+constexpr UINT WM_MEASUREITEM = 0x002C;
 constexpr UINT WM_NOTIFY = 0x004E;
 constexpr UINT WM_HELP = 0x0053;
 constexpr UINT WM_NCDESTROY = 0x0082;
@@ -113,6 +119,28 @@ constexpr UINT WM_INITMENU = 0x0116;
 constexpr UINT WM_INITMENUPOPUP = 0x0117;
 constexpr UINT WM_MENUSELECT = 0x011F;
 constexpr UINT WM_MENUCHAR = 0x0120;
+// A control asks its parent for its colours before it paints (wParam: the CDC*
+// whose text and background colours the answer sets, lParam: the control's
+// handle; the answer: the HBRUSH of the background, null for the defaults).
+constexpr UINT WM_CTLCOLORMSGBOX = 0x0132;
+constexpr UINT WM_CTLCOLOREDIT = 0x0133;
+constexpr UINT WM_CTLCOLORLISTBOX = 0x0134;
+constexpr UINT WM_CTLCOLORBTN = 0x0135;
+constexpr UINT WM_CTLCOLORDLG = 0x0136;
+constexpr UINT WM_CTLCOLORSCROLLBAR = 0x0137;
+constexpr UINT WM_CTLCOLORSTATIC = 0x0138;
+// The colour request as a control answers it itself (reflected, with the CTLCOLOR_ kind).
+constexpr UINT WM_CTLCOLOR = 0x0019;
+constexpr UINT CTLCOLOR_MSGBOX = 0;
+constexpr UINT CTLCOLOR_EDIT = 1;
+constexpr UINT CTLCOLOR_LISTBOX = 2;
+constexpr UINT CTLCOLOR_BTN = 3;
+constexpr UINT CTLCOLOR_DLG = 4;
+constexpr UINT CTLCOLOR_SCROLLBAR = 5;
+constexpr UINT CTLCOLOR_STATIC = 6;
+constexpr bool AfxIsCtlColorMessage(UINT message) {
+    return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
+}
 constexpr UINT WM_MOUSEMOVE = 0x0200;
 constexpr UINT WM_LBUTTONDOWN = 0x0201;
 constexpr UINT WM_LBUTTONUP = 0x0202;
@@ -170,6 +198,49 @@ struct NMHDR {
     UINT code = 0;
 };
 using LPNMHDR = NMHDR*;
+
+// Owner-drawn controls: the kind of control, what to draw and the item's state.
+constexpr UINT ODT_MENU = 1;
+constexpr UINT ODT_LISTBOX = 2;
+constexpr UINT ODT_COMBOBOX = 3;
+constexpr UINT ODT_BUTTON = 4;
+constexpr UINT ODT_STATIC = 5;
+constexpr UINT ODA_DRAWENTIRE = 0x1;
+constexpr UINT ODA_SELECT = 0x2;
+constexpr UINT ODA_FOCUS = 0x4;
+constexpr UINT ODS_SELECTED = 0x0001;
+constexpr UINT ODS_GRAYED = 0x0002;
+constexpr UINT ODS_DISABLED = 0x0004;
+constexpr UINT ODS_CHECKED = 0x0008;
+constexpr UINT ODS_FOCUS = 0x0010;
+constexpr UINT ODS_DEFAULT = 0x0020;
+constexpr UINT ODS_COMBOBOXEDIT = 0x1000;
+
+// WM_DRAWITEM (wParam: the control's id): one item, or the whole button, to draw
+// with hDC into rcItem (the control's client coordinates).
+struct DRAWITEMSTRUCT {
+    UINT CtlType = 0;
+    UINT CtlID = 0;
+    UINT itemID = 0;
+    UINT itemAction = 0;
+    UINT itemState = 0;
+    HWND hwndItem = nullptr;
+    CDC* hDC = nullptr;
+    RECT rcItem{};
+    DWORD_PTR itemData = 0;
+};
+using LPDRAWITEMSTRUCT = DRAWITEMSTRUCT*;
+
+// WM_MEASUREITEM (wParam: the control's id): the answer is itemHeight (and itemWidth).
+struct MEASUREITEMSTRUCT {
+    UINT CtlType = 0;
+    UINT CtlID = 0;
+    UINT itemID = 0;
+    UINT itemWidth = 0;
+    UINT itemHeight = 0;
+    DWORD_PTR itemData = 0;
+};
+using LPMEASUREITEMSTRUCT = MEASUREITEMSTRUCT*;
 
 // A message as PreTranslateMessage sees it: the window it is for, where the mouse
 // was (screen coordinates) and when (milliseconds of the run).

@@ -11,6 +11,7 @@
 #include "platform/ui/CPromptService.h"
 #include "platform/ui/CResources.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QTabBar>
 #include <QTest>
@@ -179,6 +180,76 @@ TEST_F(DialogNotifications, AControlAnswersItsOwnNotificationsFirst) {
         d.SetDlgItemText(IDC_OWN, "passed on");
         EXPECT_EQ(dlg.m_own.m_nChanges, 2);
         EXPECT_EQ(dlg.heard, std::vector<std::string>{"own changed"});
+        d.PressButton(IDCANCEL);
+    });
+    dlg.DoModal();
+}
+
+// The dialog watching tab changes and the drop-down list of the grade box.
+class AWatching : public ANotified {
+public:
+    BOOL m_keepTab = FALSE;
+    void OnTabChanging(NMHDR*, LRESULT* result) {
+        auto* tabs = static_cast<CTabCtrl*>(GetDlgItem(IDC_TABS));
+        heard.push_back("leaving " + std::to_string(tabs->GetCurSel()));
+        *result = m_keepTab;
+    }
+    void OnDropDown() {
+        auto* grade = static_cast<CComboBox*>(GetDlgItem(IDC_GRADE));
+        heard.push_back("dropping " + std::to_string(grade->GetCount()));
+        if (grade->GetCount() == 0) grade->AddString("S460");
+    }
+    void OnCloseUp() { heard.push_back("closed"); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(AWatching, ANotified)
+ON_NOTIFY(TCN_SELCHANGING, IDC_TABS, &AWatching::OnTabChanging)
+ON_CBN_DROPDOWN(IDC_GRADE, &AWatching::OnDropDown)
+ON_CBN_CLOSEUP(IDC_GRADE, &AWatching::OnCloseUp)
+END_MESSAGE_MAP()
+
+TEST_F(DialogNotifications, TheDialogMayKeepTheTabWhenTheUserPicksAnother) {
+    AWatching dlg;
+    m_dialogs.Queue([&](CDialog& d) {
+        auto* tabs = static_cast<CTabCtrl*>(d.GetDlgItem(IDC_TABS));
+        for (const char* text : {"Geometry", "Loads", "Results"})
+            tabs->InsertItem(tabs->GetItemCount(), text);
+        auto* bar = qobject_cast<QTabBar*>(tabs->GetWidget());
+        dlg.heard.clear();
+        dlg.m_keepTab = TRUE;
+        bar->setCurrentIndex(2); // as a click does
+        EXPECT_EQ(tabs->GetCurSel(), 0);
+        dlg.m_keepTab = FALSE;
+        bar->setCurrentIndex(1);
+        EXPECT_EQ(tabs->GetCurSel(), 1);
+        tabs->SetCurSel(2); // by code: no notification
+        bar->setCurrentIndex(0);
+        EXPECT_EQ(tabs->GetCurSel(), 0);
+        tabs->DeleteItem(0); // a removal moves the selection without asking
+        d.PressButton(IDCANCEL);
+    });
+    dlg.DoModal();
+    const std::vector<std::string> expected{"leaving 0", "leaving 0", "tab", "leaving 2", "tab", "tab"};
+    EXPECT_EQ(dlg.heard, expected);
+}
+
+TEST_F(DialogNotifications, AComboBoxTellsWhenItsListDropsDownAndClosesUp) {
+    AWatching dlg;
+    m_dialogs.Queue([&](CDialog& d) {
+        auto* grade = static_cast<CComboBox*>(d.GetDlgItem(IDC_GRADE));
+        auto* combo = qobject_cast<QComboBox*>(grade->GetWidget());
+        dlg.heard.clear();
+        grade->ShowDropDown(TRUE);
+        // The list the dialog filled while it dropped down is the one shown.
+        EXPECT_TRUE(grade->GetDroppedState());
+        EXPECT_EQ(combo->view()->model()->rowCount(), 1);
+        grade->ShowDropDown(FALSE);
+        EXPECT_FALSE(grade->GetDroppedState());
+        grade->ShowDropDown(TRUE);
+        combo->view()->parentWidget()->close(); // as a click elsewhere closes it
+        const std::vector<std::string> expected{"dropping 0", "closed", "dropping 1", "closed"};
+        EXPECT_EQ(dlg.heard, expected);
         d.PressButton(IDCANCEL);
     });
     dlg.DoModal();
