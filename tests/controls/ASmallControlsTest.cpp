@@ -158,6 +158,10 @@ TEST_F(SmallControls, PicturesAreOurOwnFilesAndWindowsMetafilesGiveNone) {
         bool picture;
     };
     std::string placeable("\xD7\xCD\xC6\x9A", 4);
+    std::string placeableWithHeader = placeable;
+    placeableWithHeader.append(18, '\0');
+    std::string plain("\x01\x00\x09\x00\x00\x03", 6);
+    plain.append(12, '\0');
     std::string enhanced(44, '\0');
     enhanced[0] = 1;
     enhanced.replace(40, 4, " EMF");
@@ -165,11 +169,11 @@ TEST_F(SmallControls, PicturesAreOurOwnFilesAndWindowsMetafilesGiveNone) {
         {svg, true},
         {pngPath, true},
         {listPath, true},
-        {write("placeable.wmf", placeable + std::string(18, '\0')), false},
+        {write("placeable.wmf", placeableWithHeader), false},
         // The header alone, units per inch 0 and no metafile after it: nothing is divided or read beyond.
         {write("short-placeable.wmf", placeable), false},
         {write("enhanced.emf", enhanced), false},
-        {write("plain.wmf", std::string("\x01\x00\x09\x00\x00\x03", 6) + std::string(12, '\0')), false},
+        {write("plain.wmf", plain), false},
         {write("garbage.bin", "\x01\x02"), false},
         {write("empty.svg", ""), false},
         {(folder.path() / "missing.svg").string(), false},
