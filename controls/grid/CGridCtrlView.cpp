@@ -367,50 +367,42 @@ bool CGridCtrl::GetCellRangeRect(const CCellRange& cellRange, LPRECT lpRect) {
     return true;
 }
 
+namespace {
+
+// The column (or row) at a position along one axis: among the fixed ones from
+// the start, else among the scrolled ones from the first shown; -1 outside.
+template <class Size>
+int cellAlong(int pos, bool allowFixed, int fixedExtent, int fixedCount, int firstShown, int count,
+              Size size) {
+    if (pos < 0 || (!allowFixed && pos < fixedExtent)) return -1;
+    if (pos < fixedExtent) {
+        int edge = 0, index = 0;
+        while (index < fixedCount) {
+            edge += size(index);
+            if (edge > pos) break;
+            ++index;
+        }
+        return index;
+    }
+    int edge = fixedExtent, index = firstShown;
+    while (index < count) {
+        edge += size(index);
+        if (edge > pos) break;
+        ++index;
+    }
+    return index >= count ? -1 : index;
+}
+
+} // namespace
+
 CCellID CGridCtrl::GetCellFromPt(CPoint point, bool bAllowFixedCellCheck) {
     CCellID cellID;
     const CCellID idTopLeft = GetTopleftNonFixedCell();
     if (!idTopLeft.IsValid()) return cellID;
-    const int fixedColWidth = GetFixedColumnWidth();
-    if (point.x < 0 || (!bAllowFixedCellCheck && point.x < fixedColWidth)) {
-        cellID.col = -1;
-    } else if (point.x < fixedColWidth) {
-        int xpos = 0, col = 0;
-        while (col < m_nFixedCols) {
-            xpos += GetColumnWidth(col);
-            if (xpos > point.x) break;
-            ++col;
-        }
-        cellID.col = col;
-    } else {
-        int xpos = fixedColWidth, col = idTopLeft.col;
-        while (col < GetColumnCount()) {
-            xpos += GetColumnWidth(col);
-            if (xpos > point.x) break;
-            ++col;
-        }
-        cellID.col = col >= GetColumnCount() ? -1 : col;
-    }
-    const int fixedRowHeight = GetFixedRowHeight();
-    if (point.y < 0 || (!bAllowFixedCellCheck && point.y < fixedRowHeight)) {
-        cellID.row = -1;
-    } else if (point.y < fixedRowHeight) {
-        int ypos = 0, row = 0;
-        while (row < m_nFixedRows) {
-            ypos += GetRowHeight(row);
-            if (ypos > point.y) break;
-            ++row;
-        }
-        cellID.row = row;
-    } else {
-        int ypos = fixedRowHeight, row = idTopLeft.row;
-        while (row < GetRowCount()) {
-            ypos += GetRowHeight(row);
-            if (ypos > point.y) break;
-            ++row;
-        }
-        cellID.row = row >= GetRowCount() ? -1 : row;
-    }
+    cellID.col = cellAlong(point.x, bAllowFixedCellCheck, GetFixedColumnWidth(), m_nFixedCols, idTopLeft.col,
+                           GetColumnCount(), [this](int col) { return GetColumnWidth(col); });
+    cellID.row = cellAlong(point.y, bAllowFixedCellCheck, GetFixedRowHeight(), m_nFixedRows, idTopLeft.row,
+                           GetRowCount(), [this](int row) { return GetRowHeight(row); });
     return cellID;
 }
 
