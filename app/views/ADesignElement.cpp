@@ -47,7 +47,8 @@ omPoint logical(AMapC2L& map, const omPoint& world) {
 // virtual base.
 ADesignElement::ADesignElement() : m_diagram(this) {}
 
-ADesignElement::ADesignElement(const ADesignElement& other) : AObject(other), m_diagram(this) {}
+ADesignElement::ADesignElement(const ADesignElement& other)
+    : omDesignElement(other), AObject(other), m_diagram(this) {}
 
 ADesignElement::~ADesignElement() = default;
 
