@@ -1,7 +1,9 @@
 #include "app/views/AUndoList.h"
 
+#include "app/views/ADesignElement.h"
 #include "app/views/ANode2D.h"
 #include "app/views/ANodeMap.h"
+#include "app/views/AStrakon.h"
 #include "common/omErrorContainer.h"
 #include "model/omCrossSectionMap.h"
 #include "model/omDesignElement.h"
@@ -10,7 +12,6 @@
 #include "model/omNodeMap.h"
 #include "model/omStrakon.h"
 
-#include <typeinfo>
 
 namespace {
 bool isRecorded(unsigned status) {
@@ -24,6 +25,15 @@ bool isRecorded(unsigned status) {
 template <class Map> bool takes(const Map* map, unsigned id) {
     return map && !map->exist(id);
 }
+
+// An open load sheet edits a copy of the loads of a node or member; the copy
+// must be forgotten before its owner leaves the model or gets other loads.
+void dropLoadSheetCopies(omStrakon& model, const omUndoObject* owner) {
+    if (auto* drawable = dynamic_cast<AStrakon*>(&model))
+        drawable->DropLoadSheetGroups(owner);
+    else if (auto* nodes = dynamic_cast<ANodeMap*>(model.getNodeMap()))
+        nodes->DropEditedLoadGroup(dynamic_cast<const omNode*>(owner));
+}
 } // namespace
 
 AUndoList::AUndoList() = default;
@@ -31,7 +41,8 @@ AUndoList::AUndoList() = default;
 AUndoList::~AUndoList() = default;
 
 AObject* AUndoList::GetDrawable(const omUndoItem& item) {
-    return dynamic_cast<ANode2D*>(item.getObject());
+    if (auto* node = dynamic_cast<ANode2D*>(item.getObject())) return node;
+    return dynamic_cast<ALinearDesignElement2D*>(item.getObject());
 }
 
 int AUndoList::GetObjects(AObjectPtrContainer& objects, unsigned mask) const {
@@ -55,11 +66,11 @@ int AUndoList::Restore(omStrakon& model) {
         switch (item.getStatus()) {
         case omUndoItem::created: {
             bool gone = false;
-            if (node) {
-                // An open load sheet's copy of the node's loads must not outlive it.
-                if (auto* drawable = dynamic_cast<ANodeMap*>(nodes)) drawable->DropEditedLoadGroup(node);
+            if (node && nodes && nodes->find(node->getIndex()) == node) {
+                dropLoadSheetCopies(model, object);
                 gone = model.deleteNode(node);
-            } else if (member) {
+            } else if (member && members && members->find(member->getIndex()) == member) {
+                dropLoadSheetCopies(model, object);
                 gone = model.deleteElement(member);
             }
             // The model freed the object: the item would only keep a dangling pointer.
@@ -91,11 +102,16 @@ int AUndoList::Restore(omStrakon& model) {
             if (node && nodes) {
                 auto* target = dynamic_cast<ANode2D*>(nodes->find(node->getIndex()));
                 auto* saved = dynamic_cast<ANode2D*>(node);
-                if (target && saved) target->copy(*saved);
+                if (target && saved && target != saved) {
+                    dropLoadSheetCopies(model, target);
+                    target->copy(*saved);
+                }
             } else if (member && members) {
-                omDesignElement* target = members->find(member->getIndex());
-                if (target && target != member && typeid(*target) == typeid(*member)) {
-                    target->copy(*member);
+                auto* target = dynamic_cast<ALinearDesignElement2D*>(members->find(member->getIndex()));
+                auto* saved = dynamic_cast<ALinearDesignElement2D*>(member);
+                if (target && saved && target != saved) {
+                    dropLoadSheetCopies(model, static_cast<omDesignElement*>(target));
+                    target->copy(*saved);
                     // The copy gave the model's member the saved copy's section
                     // and material, which an edit of the maps may have replaced
                     // since: it binds to the maps the model holds now.

@@ -173,7 +173,7 @@ TEST_F(SymbolTest, ConcentratedMixedValuesAreShownInRedWithTheLabel) {
     symbol.SetValues(omUnitValue(1.0, omUK_NoUnit), omUnitValue(2.0, omUK_NoUnit), omUnitValue(3.0, omUK_NoUnit));
     symbol.SetLabel("LC1");
     const CMetaFile f = record(symbol, {500, 500});
-    EXPECT_EQ(segments(f).size(), 6u); // two arrows
+    EXPECT_EQ(segments(f).size(), 8u); // two arrows and the moment's head
     EXPECT_EQ(count(f, Type::arc), 1);
     const auto t = texts(f);
     ASSERT_EQ(t.size(), 4u);

@@ -2,8 +2,10 @@
 
 #include "app/dialogs/ACrossSectionMap.h"
 #include "app/dialogs/AMaterialMap.h"
+#include "app/views/ADesignElement.h"
 #include "app/views/ANode2D.h"
 #include "app/views/ANodeMap.h"
+#include "app/views/AStrakon.h"
 #include "common/omErrorContainer.h"
 #include "model/omDesignElement.h"
 #include "model/omElementMap.h"
@@ -18,19 +20,11 @@
 
 namespace {
 
-// A structure whose nodes are drawable and whose maps are the program's.
-class Structure : public omStrakon {
-public:
-    Structure() { setupObjects(); }
-    omNodeMap* createNodeMap() override { return new ANodeMap; }
-    omMaterialMap* createMaterialMap() override { return new AMaterialMap; }
-    omCrossSectionMap* createCrossSectionMap() override { return new ACrossSectionMap; }
-};
-
 class UndoListTest : public ::testing::Test {
 protected:
     void SetUp() override {
         omErrorContainer::instance()->reset();
+        model.setupObjects();
         model.addMaterial(new omMaterial(21000, 0, 1.2e-5, 0, 0.3, 1), 1);
         model.addCrossSection(new omGenericCrossSection(omUnitValue(100, omUK_cm2), omUnitValue(1e4, omUK_cm4), 1),
                               1);
@@ -42,7 +36,8 @@ protected:
     omNode* node(unsigned id) { return model.getNodeMap()->find(id); }
     omDesignElement* member(unsigned id) { return model.getElementMap()->find(id); }
     omDesignElement* addMember(unsigned id, unsigned from, unsigned to) {
-        omDesignElement* m = model.addElement(from, to, 1, 1, id);
+        omDesignElement* m =
+            model.addElement(new ALinearDesignElement2D(*model.getNodeMap(), from, to, 1, 1, id), id);
         m->bindNodes();
         m->bindCrossSection(*model.getCrossSectionMap());
         m->bindMaterial(*model.getMaterialMap());
@@ -54,7 +49,7 @@ protected:
         return false;
     }
 
-    Structure model;
+    AStrakon model;
     AUndoList list;
 };
 
@@ -177,4 +172,15 @@ TEST_F(UndoListTest, UndoOfACreatedNodeDropsTheLoadSheetCopyOfItsLoads) {
     list.Restore(model);
     EXPECT_EQ(nodes.GetEditedLoadGroup(), nullptr);
     EXPECT_EQ(node(5), nullptr);
+}
+
+TEST_F(UndoListTest, MembersAreDrawableObjectsOfTheRecord) {
+    omDesignElement* beam = addMember(1, 1, 2);
+    list.add(beam, omUndoItem::created);
+    AObjectPtrContainer objects;
+    ASSERT_EQ(list.GetObjects(objects, 1), 1);
+    EXPECT_EQ(objects.front(), dynamic_cast<AObject*>(beam));
+    list.Restore(model);
+    EXPECT_EQ(member(1), nullptr);
+    EXPECT_TRUE(list.empty());
 }
