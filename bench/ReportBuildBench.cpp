@@ -14,6 +14,7 @@
 #include "controls/AMapC2L.h"
 #include "controls/report/APaper.h"
 #include "controls/report/APrintManager.h"
+#include "model/omElementMap.h"
 #include "platform/gdi/CPrinterDC.h"
 #include "platform/storage/CSettingsStore.h"
 #include "tests/model/SolveRoad.h"
