@@ -125,45 +125,39 @@ bool AStrakonReport::AddActionLoadTables(int action, APrintManager& report) {
     auto header = [](const char* literal, omUnitKey unit) { return MakeUnitHeaderText(literal, unit); };
     const CString nam = TranslateOutputString("NAM");
 
-    omLoadList::NumberedLoads list;
-    nodes->getLoads(action, true, false, list);
-    if (!list.empty()) {
-        auto table = NewReportTable(prefix + TranslateOutputString("NLO"),
-                                    {TranslateOutputString("NOD"), header("Fx", units->force),
-                                     header("Fz", units->force), header("My", units->moment), nam});
+    // The three values of a node load (forces or displacements) per node.
+    auto nodeTable = [&](const char* key, bool forces, std::initializer_list<CString> headers,
+                         const omUnitKey (&unitOf)[3]) {
+        omLoadList::NumberedLoads list;
+        nodes->getLoads(action, forces, !forces, list);
+        if (list.empty()) return;
+        auto table = NewReportTable(prefix + TranslateOutputString(key), headers);
+        const omDofType dofs[3] = {Ux, Uz, Ry};
         for (const auto& [id, load] : list) {
             const auto* force = dynamic_cast<const omLoadForce*>(load);
-            if (!force) continue;
-            omLoadForce f(*force);
-            table->AddCell(idNameOf(nodes->find(id)));
-            table->AddCell(FormatReportValue(f.getF(Ux), units->force));
-            table->AddCell(FormatReportValue(f.getF(Uz), units->force));
-            table->AddCell(FormatReportValue(f.getF(Ry), units->moment));
-            table->AddCell(loadName(f));
-        }
-        AddReportTable(report, std::move(table));
-    }
-
-    list.clear();
-    nodes->getLoads(action, false, true, list);
-    if (!list.empty()) {
-        auto table = NewReportTable(prefix + TranslateOutputString("PDI"),
-                                    {TranslateOutputString("NOD"), header("ux", units->length),
-                                     header("uz", units->length), header("fiy", units->rotation), nam});
-        for (const auto& [id, load] : list) {
             const auto* displacement = dynamic_cast<const omLoadDisplacement*>(load);
-            if (!displacement) continue;
-            omLoadDisplacement d(*displacement);
+            if (forces ? !force : !displacement) continue;
             table->AddCell(idNameOf(nodes->find(id)));
-            table->AddCell(FormatReportValue(d.getU(Ux), units->length));
-            table->AddCell(FormatReportValue(d.getU(Uz), units->length));
-            table->AddCell(FormatReportValue(d.getU(Ry), units->rotation));
-            table->AddCell(loadName(d));
+            for (int i = 0; i < 3; ++i)
+                table->AddCell(FormatReportValue(forces ? omLoadForce(*force).getF(dofs[i])
+                                                        : omLoadDisplacement(*displacement).getU(dofs[i]),
+                                                 unitOf[i]));
+            table->AddCell(loadName(*load));
         }
         AddReportTable(report, std::move(table));
-    }
+    };
+    const omUnitKey forceUnits[3] = {units->force, units->force, units->moment};
+    nodeTable("NLO", true,
+              {TranslateOutputString("NOD"), header("Fx", units->force), header("Fz", units->force),
+               header("My", units->moment), nam},
+              forceUnits);
+    const omUnitKey displacementUnits[3] = {units->length, units->length, units->rotation};
+    nodeTable("PDI", false,
+              {TranslateOutputString("NOD"), header("ux", units->length), header("uz", units->length),
+               header("fiy", units->rotation), nam},
+              displacementUnits);
 
-    list.clear();
+    omLoadList::NumberedLoads list;
     elements->getLoads(action, true, false, false, true, list);
     if (!list.empty()) {
         auto table = NewReportTable(
