@@ -3,6 +3,7 @@
 // report laid out into a PDF and read back.
 #include "app/report/AStrakonReport.h"
 
+#include "DrawableFrame.h"
 #include "SettingsFixture.h"
 #include "app/report/AReportDrawing.h"
 #include "app/report/AReportProgress.h"
@@ -19,6 +20,7 @@
 #include "platform/gdi/CImageDC.h"
 #include "platform/gdi/CPrinterDC.h"
 #include "tests/model/FrameBuilder.h"
+#include "tests/model/SolveRoad.h"
 #include "tests/platform/gdi/GdiTestSupport.h"
 #include "tests/support/ArtifactsFolder.h"
 
@@ -124,7 +126,7 @@ struct Portal {
             f.member(id, a, b, 2);
         f.element(4)->release(omDesignElement::second, Ry, true);
         if (ground) {
-            auto* beam = static_cast<omLinearDesignElement2D*>(f.element(2));
+            auto* beam = dynamic_cast<omLinearDesignElement2D*>(f.element(2));
             beam->setElGroundCoef(omUnitValue(0.0005, omUK_kN_cm3));
             beam->setElGroundType(egBothSides);
         }
@@ -667,6 +669,103 @@ TEST_F(AStrakonReportTest, TheLaidOutReportReadsBackFromThePdf) {
         EXPECT_EQ(std::system(command.c_str()), 0);
         EXPECT_TRUE(fs::exists(ArtifactsFolder() / (std::string(name) + ".png")));
     }
+}
+
+// The views' model builds its own report: its drawing of the structure and of
+// the diagrams goes into the pictures, and its active action survives.
+class AStrakonBuildReportTest : public DrawableFrame {
+protected:
+    void SetUp() override {
+        DrawableFrame::SetUp();
+        omErrorContainer::instance()->reset();
+        omOutputLocaleDB::Replace(new omOutputLocaleDB(fs::path(STRAKON_SOURCE_DIR) /
+                                                       "resources/data/Common/DB/OutputStrings.db"));
+        AOutputAttributes& o = *AOutputAttributes::Instance();
+        o.m_strLanguage = "English";
+        o.m_strNormalFont = o.m_strHeadFont = "DejaVu Sans";
+        o.m_bGeometryPic = o.m_bActionPic = o.m_bActionTab = o.m_bLoadCaseTab = true;
+        o.m_nNodeTabType = o.m_nElementTabType = 1;
+        o.m_nPicPosition = 2;
+        o.m_bResult[AOutputAttributes::resMy][AOutputAttributes::picUlt] = true;
+        ADrawAttributes::Instance()->m_fontName = "DejaVu Sans";
+        ADrawAttributes::Instance()->m_showElementAsRect = true;
+        AUnitKeyAttributes::Instance()->moment = omUK_kNm;
+    }
+    void TearDown() override {
+        omOutputLocaleDB::Release();
+        omErrorContainer::instance()->reset();
+        DrawableFrame::TearDown();
+    }
+};
+
+TEST_F(AStrakonBuildReportTest, TheModelDrawsItsPicturesAndKeepsItsActiveAction) {
+    s.addLoadGroup("Q");
+    node(1, 0.0, 4.0);
+    node(2, 0.0, 0.0);
+    node(3, 6.0, 0.0);
+    node(4, 6.0, 4.0);
+    fix(1, {Ux, Uz, Ry});
+    fix(4, {Ux, Uz, Ry});
+    member(1, 1, 2);
+    member(2, 2, 3);
+    member(3, 3, 4);
+    auto* load = new omLoadLinear(s.getStructureType(), 0);
+    load->setFs(Uz, omUnitValue(20.0, omUK_kN_m));
+    load->setFe(Uz, omUnitValue(20.0, omUK_kN_m));
+    load->setStart(0.0);
+    load->setEnd(1.0);
+    s.addElementLoad(2, load, "G");
+    omVector factors(2);
+    factors(1) = 1.0;
+    s.addLoadCase("ULT", omLoadCase::lsUltimate, factors);
+    ASSERT_TRUE(solveroad::run(s));
+    AExtents2D extents;
+    for (unsigned id = 1; id <= 4; ++id) {
+        double x = 0.0, z = 0.0;
+        nodeOf(id)->getPlanePoint(omNode::coorPlain, x, z);
+        extents.AddPoint(x / 100.0, z / 100.0);
+    }
+    AOutputStructureAttributes printed;
+    printed.m_printedActions = {"G", "Q"};
+    printed.m_printedResults = {"[LC]: ULT"};
+    s.SetActiveLoadGroup(2);
+
+    const fs::path path = ArtifactsFolder() / "strakon-model-report.pdf";
+    QPdfWriter writer(QString::fromStdString(path.string()));
+    writer.setResolution(600);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    CPrinterDC printer(&writer);
+    printer.SetMapMode(MM_LOMETRIC);
+    APrintManager pdf;
+    auto* paper = new AStandardPaper;
+    paper->Setup(printer);
+    pdf.SetPaper(paper);
+    pdf.SetDefaultFont("DejaVu Sans", 100, 0);
+    ASSERT_TRUE(s.BuildReport(pdf, &printer, extents, printed));
+    EXPECT_EQ(s.GetActiveLoadGroup(), 2);
+    EXPECT_TRUE(ADrawAttributes::Instance()->m_showElementAsRect);
+    const int pages = pdf.Layout(&printer);
+    printer.StartDoc("report");
+    for (int page = 1; page <= pages; ++page) {
+        printer.StartPage();
+        printer.SetMapMode(MM_LOMETRIC);
+        EXPECT_TRUE(pdf.PrintPage(page, &printer));
+        printer.EndPage();
+    }
+    printer.EndDoc();
+    const std::string all = pdfText(path);
+    for (const char* text : {"Geometry", "A1 : G", "A2 : Q", "LC1: ULT: Bending moments", "1.00 G", "Units: kNm"})
+        EXPECT_NE(all.find(text), std::string::npos) << text;
+    EXPECT_EQ(all.find("Error:"), std::string::npos);
+    for (int page = 1; page <= pages; ++page)
+        if (pdfText(path, page).find("Bending moments") != std::string::npos ||
+            pdfText(path, page).find("Geometry") != std::string::npos) {
+            const std::string name = "model-report-page" + std::to_string(page);
+            const std::string command = "pdftoppm -png -r 60 -singlefile -f " + std::to_string(page) + " -l " +
+                                        std::to_string(page) + " '" + path.string() + "' '" +
+                                        (ArtifactsFolder() / name).string() + "'";
+            EXPECT_EQ(std::system(command.c_str()), 0);
+        }
 }
 
 } // namespace
