@@ -606,18 +606,27 @@ std::string pdfText(const fs::path& pdf, int page = 0) {
     return out;
 }
 
+// A composer on an A4 PDF at 600 dpi in the report's mapping.
+struct PdfReport {
+    explicit PdfReport(const fs::path& path) : writer(QString::fromStdString(path.string())), printer(&writer) {
+        writer.setResolution(600);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        printer.SetMapMode(MM_LOMETRIC);
+        auto* paper = new AStandardPaper;
+        paper->Setup(printer);
+        composer.SetPaper(paper);
+        composer.SetDefaultFont("DejaVu Sans", 100, 0);
+    }
+    QPdfWriter writer;
+    CPrinterDC printer;
+    APrintManager composer;
+};
+
 TEST_F(AStrakonReportTest, TheLaidOutReportReadsBackFromThePdf) {
     const fs::path path = ArtifactsFolder() / "strakon-report.pdf";
-    QPdfWriter writer(QString::fromStdString(path.string()));
-    writer.setResolution(600);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    CPrinterDC printer(&writer);
-    printer.SetMapMode(MM_LOMETRIC);
-    APrintManager pdf;
-    auto* paper = new AStandardPaper;
-    paper->Setup(printer);
-    pdf.SetPaper(paper);
-    pdf.SetDefaultFont("DejaVu Sans", 100, 0);
+    PdfReport output(path);
+    CPrinterDC& printer = output.printer;
+    APrintManager& pdf = output.composer;
     AOutputAttributes::Instance()->m_strNormalFont = "DejaVu Sans";
     AOutputAttributes::Instance()->m_strHeadFont = "DejaVu Sans";
     ADrawAttributes::Instance()->m_fontName = "DejaVu Sans";
@@ -731,16 +740,9 @@ TEST_F(AStrakonBuildReportTest, TheModelDrawsItsPicturesAndKeepsItsActiveAction)
     s.SetActiveLoadGroup(2);
 
     const fs::path path = ArtifactsFolder() / "strakon-model-report.pdf";
-    QPdfWriter writer(QString::fromStdString(path.string()));
-    writer.setResolution(600);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    CPrinterDC printer(&writer);
-    printer.SetMapMode(MM_LOMETRIC);
-    APrintManager pdf;
-    auto* paper = new AStandardPaper;
-    paper->Setup(printer);
-    pdf.SetPaper(paper);
-    pdf.SetDefaultFont("DejaVu Sans", 100, 0);
+    PdfReport output(path);
+    CPrinterDC& printer = output.printer;
+    APrintManager& pdf = output.composer;
     ASSERT_TRUE(s.BuildReport(pdf, &printer, extents, printed));
     EXPECT_EQ(s.GetActiveLoadGroup(), 2);
     EXPECT_TRUE(ADrawAttributes::Instance()->m_showElementAsRect);
