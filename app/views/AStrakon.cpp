@@ -83,6 +83,7 @@ void AStrakon::DrawDesignSummary(AMapC2L& map, CDC& dc, const omRect& clip, int 
 }
 
 void AStrakon::SetActiveLoadGroup(int loadGroup) {
+    m_activeLoadGroup = loadGroup;
     if (ANodeMap* nodes = GetNodeMap()) nodes->SetActiveLoadGroup(loadGroup);
     if (AElementMap* elements = GetElementMap()) elements->SetActiveLoadGroup(loadGroup);
 }

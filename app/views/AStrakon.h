@@ -5,11 +5,15 @@
 // top of the model's editing it offers what the views and commands need in one
 // call: collecting objects for picking, drawing the structure and its result
 // diagrams, inserting nodes and members with automatic splitting.
+#include "common/omPoint.h"
 #include "controls/AObject.h"
 #include "model/omStrakon.h"
 
 class AElementMap;
+class AExtents2D;
 class AMapC2L;
+class AOutputStructureAttributes;
+class APrintManager;
 class ANodeMap;
 class AUndoList;
 class CDC;
@@ -53,4 +57,19 @@ public:
     // or a member) that is leaving the model or is given another load group.
     // Null drops both. Whether any was dropped.
     bool DropLoadSheetGroups(const omUndoObject* leaving);
+
+    // --- The printed report (defined in app/report/AStrakonReportOperations.cpp) ---
+    // The report body into the composer, from the structure's lists of printed
+    // actions and result cases. Errors leave as omError with their messages in
+    // the error container; true whenever it returns.
+    bool BuildReport(APrintManager& report, CDC* dc, AExtents2D& extents, AOutputStructureAttributes& printed);
+    // The title and the units line of a result drawing at the world point corner.
+    void DrawResultTitle(AMapC2L& map, CDC* dc, int resultCase, omPoint corner);
+    void DrawResultUnits(AMapC2L& map, CDC* dc, omPoint corner, int diagramKind, bool forces, bool local,
+                         int resultCase);
+    // The load group last made active (0 before any).
+    int GetActiveLoadGroup() const { return m_activeLoadGroup; }
+
+private:
+    int m_activeLoadGroup = 0;
 };
