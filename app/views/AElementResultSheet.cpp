@@ -198,7 +198,10 @@ void ADesignElementResultPage::FillGrid(bool headers, bool values) {
         }
     }
     m_grid.AutoSize();
-    m_grid.ExpandRowsToFit();
+    // Rows stretch to fill the grid; before the page has its size they would be squeezed instead.
+    CRect client;
+    m_grid.GetClientRect(&client);
+    if (client.Height() > m_grid.GetVirtualHeight()) m_grid.ExpandRowsToFit();
     m_grid.Invalidate();
 }
 

@@ -24,6 +24,12 @@ CString format(const char* pattern, double value) {
     return text;
 }
 
+// "7: Beam", or "7" for an object without a name (the model's form with both parts would end in ": ").
+template <class T> CString idName(const T& object) {
+    const std::string named = object.getIdName(false, true);
+    return object.getIdName(true, !named.empty());
+}
+
 const omNumberFormat& optionsFormat() {
     return AOptionsAttributes::Instance()->workFormat;
 }
@@ -47,7 +53,7 @@ CString APellionTipText::GetCoordinateText(double x, double z) const {
 }
 
 CString APellionTipText::NodeName(const ANode& node) const {
-    return "Node: " + node.getIdName(true, true);
+    return "Node: " + idName(node);
 }
 
 CString APellionTipText::NodeCoordinates(const ANode& node) const {
@@ -62,7 +68,7 @@ CString APellionTipText::NodeTip(const ANode& node) const {
 
 CString APellionTipText::ElementName(const ADesignElement& element) const {
     const CString kind = typeid(element) == typeid(ALinearDesignElement2D) ? "Linenar el.: " : "Nonlinear el.: ";
-    return kind + element.getIdName(true, true);
+    return kind + idName(element);
 }
 
 CString APellionTipText::RelativePosition(const ADesignElement& element, const omPoint& a) const {
@@ -76,12 +82,12 @@ CString APellionTipText::ElementPositionTip(const ADesignElement& element, const
 
 CString APellionTipText::Material(const ADesignElement& element) const {
     const omMaterial* material = element.getMaterial();
-    return "Mat: " + (material ? CString(material->getIdName(true, true)) : CString("Undefined"));
+    return "Mat: " + (material ? idName(*material) : CString("Undefined"));
 }
 
 CString APellionTipText::CrossSection(const ADesignElement& element) const {
     const omCrossSection* section = element.getCrossSection();
-    return "CS: " + (section ? CString(section->getIdName(true, true)) : CString("Undefined"));
+    return "CS: " + (section ? idName(*section) : CString("Undefined"));
 }
 
 CString APellionTipText::ElementTip(const ADesignElement& element) const {

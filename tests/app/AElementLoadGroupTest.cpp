@@ -6,6 +6,7 @@
 #include "app/views/ANode2D.h"
 #include "app/views/ANodeLoadGroup.h"
 #include "app/views/AStrakon.h"
+#include "model/omElementMap.h"
 #include "model/omLoad.h"
 #include "platform/gdi/CImageDC.h"
 #include "tests/support/ArtifactsFolder.h"
@@ -44,10 +45,10 @@ protected:
 
     // Members between nodes of their own, numbered after the member.
     ADesignElement* member(unsigned id, double x1, double z1, double x2, double z2) {
-        s.addNode(new ANode2D(x1, z1, "m", 10 * id), 10 * id);
-        s.addNode(new ANode2D(x2, z2, "m", 10 * id + 1), 10 * id + 1);
-        return static_cast<ADesignElement*>(
-            s.addElement(new ALinearDesignElement2D(*s.getNodeMap(), 10 * id, 10 * id + 1, 0, 0, id), id));
+        omNode* start = s.addNode(new ANode2D(x1, z1, "m", 10 * id), 10 * id);
+        omNode* end = s.addNode(new ANode2D(x2, z2, "m", 10 * id + 1), 10 * id + 1);
+        return dynamic_cast<ADesignElement*>(
+            s.addElement(new ALinearDesignElement2D(*s.getNodeMap(), start, end, 0, 0, id), id));
     }
     omLoadLinear* linear(const Linear& l, const char* name = "q", unsigned element = 1, const char* group = "G") {
         auto* load = new omLoadLinear(name, s.getStructureType(), 0);
@@ -146,7 +147,10 @@ TEST_F(AElementLoadGroupTest, DistributedLoadsGoFirstInALocalStackAndForcesOnTop
     EXPECT_GT(static_cast<size_t>(forceText - records.begin()), polygons.back().record);
     // The temperature shows the positive face's value as +z.
     const auto texts = Texts(f);
-    EXPECT_NE(std::find(texts.begin(), texts.end(), "-z: -10 C, +z: 10 C"), texts.end());
+    std::string all;
+    for (const std::string& t : texts)
+        all += "[" + t + "]";
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "-z: -10 \u00b0C, +z: 10 \u00b0C"), texts.end()) << all;
 }
 
 TEST_F(AElementLoadGroupTest, EachComponentDrawsItsKindOfSymbol) {
@@ -178,7 +182,7 @@ TEST_F(AElementLoadGroupTest, EachComponentDrawsItsKindOfSymbol) {
         group(2).SetActiveLoadGroup(1);
         const CMetaFile f = draw(2);
         const std::vector<double> shafts = shaftDirections(f);
-        ASSERT_GE(shafts.size(), 4u);
+        ASSERT_GE(shafts.size(), 2u);
         for (double a : shafts)
             EXPECT_NEAR(a, c.shafts, 0.06);
         EXPECT_EQ(viewdrawing::Count(f, CMetaRecord::Type::arc), 0);
@@ -209,7 +213,7 @@ TEST_F(AElementLoadGroupTest, OnlyTheShownLoadIsFilled) {
                           Case{3, {white, white, warm}}, Case{0, {white, white, white}}}) {
         group().SetShownLoad(c.shown);
         const auto polygons = Polygons(draw());
-        ASSERT_EQ(polygons.size(), 3u);
+        ASSERT_EQ(polygons.size(), c.shown ? 4u : 3u) << "the label's frame comes last";
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(polygons[static_cast<size_t>(i)].fill, c.fills[i]) << c.shown << " " << i;
         const auto texts = Texts(draw());
@@ -225,6 +229,7 @@ TEST_F(AElementLoadGroupTest, AWorldLoadOnAHorizontalMemberDrawsWhatItsProjectio
     load->setFe(Ux, omUnitValue(3.0, omUK_kN_m));
     load->setFs(Ry, omUnitValue(1.0, omUK_kNm_m));
     load->setFe(Ry, omUnitValue(1.0, omUK_kNm_m));
+    group().SetShownLoad(0);
     const auto polygons = Polygons(draw());
     ASSERT_EQ(polygons.size(), 2u) << "the z part and the moment";
     // The z part lies on the projection side, the moment on the member's side.
@@ -233,10 +238,13 @@ TEST_F(AElementLoadGroupTest, AWorldLoadOnAHorizontalMemberDrawsWhatItsProjectio
 }
 
 TEST_F(AElementLoadGroupTest, ALoadedPartWithoutLengthDrawsNothingAndTakesNoRoom) {
+    linear({.dof = Uz}, "elsewhere", 1, "H");
+    group().SetActiveLoadGroup(1);
     const omRect empty = group().GetBoundingRect(true);
     for (const auto& [from, to] : {std::pair{0.5, 0.5}, std::pair{0.8, 0.2}}) {
         omLoadLinear* load = linear({.dof = Uz, .from = from, .to = to});
         load->setFs(Ry, omUnitValue(1.0, omUK_kNm_m));
+        group().SetShownLoad(0);
         EXPECT_TRUE(Polygons(draw()).empty()) << from << " " << to;
         EXPECT_EQ(group().GetBoundingRect(true), empty);
         group().remove(load);
@@ -297,7 +305,7 @@ TEST_F(AElementLoadGroupTest, TheTipMarksEachKind) {
     EXPECT_EQ(group().GetObjectType(), 31);
     EXPECT_EQ(group().GetMenuResourceId(), 257u);
     // It is picked as its member is.
-    const ADesignElement& element = *static_cast<ADesignElement*>(s.getElementMap()->find(1));
+    const ADesignElement& element = *dynamic_cast<ADesignElement*>(s.getElementMap()->find(1));
     EXPECT_EQ(group().GetDistance(omPoint(2.0, 0.5)), element.GetDistance(omPoint(2.0, 0.5)));
     std::unique_ptr<omElementLoadGroup> copy(group().clone());
     auto* drawable = dynamic_cast<AElementLoadGroup*>(copy.get());

@@ -25,6 +25,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QPixmap>
+#include <QRegularExpression>
 
 #include <cmath>
 #include <string>
@@ -144,7 +145,7 @@ TEST_F(AElementResultSheetTest, TheGridShowsTheCantileverForcesAndTipDeflectionI
     const double tip = kP * kL * kL * kL / (3 * kE * kI) * 10.0; // mm
     EXPECT_NEAR(number(grid, 6, n), tip, tip * 1e-4);
     EXPECT_NEAR(number(grid, 4, n), 0.0, 1e-9) << "the chord through the ends takes the tip's deflection";
-    EXPECT_EQ(page.GetDlgItem(1554)->GetWindowText(), "1");
+    EXPECT_EQ(page.GetDlgItem(1554)->GetWindowText(), "1: ") << "number and name, the name being empty";
 
     APPropertyFrame::Instance()->GetWidget()->show();
     QApplication::processEvents();

@@ -6,7 +6,9 @@
 #include "app/views/ANode2D.h"
 #include "app/views/ANodeLoadGroup.h"
 #include "app/views/AStrakon.h"
+#include "model/omElementMap.h"
 #include "model/omGenericCrossSection.h"
+#include "model/omNodeMap.h"
 #include "model/omLoad.h"
 #include "model/omMaterial.h"
 
@@ -35,8 +37,8 @@ protected:
         s.addNode(new ANode2D(0.0, 0.0, "m", 1), 1);
         s.addNode(new ANode2D(6.0, 0.0, "m", 2), 2);
         s.addNode(new ANode2D(6.0, 3.25, "m", 3), 3);
-        beam = static_cast<ADesignElement*>(s.addElement(new ALinearDesignElement2D(*s.getNodeMap(), 1, 2, 1, 1, 4), 4));
-        bare = static_cast<ADesignElement*>(s.addElement(new ALinearDesignElement2D(*s.getNodeMap(), 2, 3, 0, 0, 5), 5));
+        beam = dynamic_cast<ADesignElement*>(s.addElement(new ALinearDesignElement2D(*s.getNodeMap(), 1, 2, 1, 1, 4), 4));
+        bare = dynamic_cast<ADesignElement*>(s.addElement(new ALinearDesignElement2D(*s.getNodeMap(), 2, 3, 0, 0, 5), 5));
         s.bind();
     }
     void TearDown() override {
