@@ -43,17 +43,16 @@ void AElementMap::Draw(AMapC2L& map, CDC& dc, const omRect& clip, int drawMode,
 }
 
 void AElementMap::DrawDesignState(AMapC2L& map, CDC& dc, const omRect& clip, int drawMode,
-                                  const ADrawAttributes& attributes) {
-    // The switch is part of the attributes the caller lends: it goes back as it was.
-    auto& shared = const_cast<ADrawAttributes&>(attributes);
-    const bool former = shared.m_showElementAsRect;
-    shared.m_showElementAsRect = true;
+                                  ADrawAttributes& attributes) {
+    // The members draw as rectangles; the switch goes back as it was.
+    const bool former = attributes.m_showElementAsRect;
+    attributes.m_showElementAsRect = true;
     forEachMember(*this, [&](ADesignElement& member) {
         auto* linear = dynamic_cast<ALinearDesignElement2D*>(&member);
         if (linear && member.GetBoundingRect(true).meets(clip))
             linear->DrawDesignColour(map, dc, drawMode, attributes);
     });
-    shared.m_showElementAsRect = former;
+    attributes.m_showElementAsRect = former;
 }
 
 void AElementMap::SetActiveLoadGroup(int loadGroup) {

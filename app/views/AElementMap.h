@@ -29,7 +29,7 @@ public:
     void Draw(AMapC2L& map, CDC& dc, const omRect& clip, int drawMode, const ADrawAttributes& attributes);
     // The members in the colours of their design results, as rectangles.
     void DrawDesignState(AMapC2L& map, CDC& dc, const omRect& clip, int drawMode,
-                         const ADrawAttributes& attributes);
+                         ADrawAttributes& attributes);
     void SetActiveLoadGroup(int loadGroup);
     // Append the members' drawable load groups, results marks and design marks; each the number appended.
     int GetElementLoadGroups(AObjectPtrContainer& list);

@@ -142,11 +142,13 @@ void ANode2D::Draw(AMapC2L& map, CDC& dc, int drawMode, const ADrawAttributes& a
     const double s = attributes.m_nodeSize;
     const bool ux = getSupport(Ux), uz = getSupport(Uz), fiy = getSupport(Ry);
 
-    // One symbol of each kind serves every node: only its switches differ.
-    ASymFullSupp2D fixed;
-    ASymPinSupp2D pinned(false);
-    ASymPinSupp2D roller(true);
-    ASymGenericSupp2D generic(ux, uz, fiy);
+    // One symbol of each kind serves every node of a drawing: only the
+    // generic symbol's switches differ from node to node.
+    thread_local ASymFullSupp2D fixed;
+    thread_local ASymPinSupp2D pinned(false);
+    thread_local ASymPinSupp2D roller(true);
+    thread_local ASymGenericSupp2D generic(false, false, false);
+    generic.SetSupports(ux, uz, fiy);
     ASymbol* symbol = &generic;
     if (GetShowSupportSymbol() && !fiy) {
         if (ux && uz)

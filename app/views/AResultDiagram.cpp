@@ -6,6 +6,7 @@
 #include "common/omMath.h"
 #include "common/omUnitValue.h"
 #include "controls/AMapC2L.h"
+#include "controls/AObject.h"
 #include "model/omDesignElement.h"
 #include "model/omLinearDesignElement2D.h"
 #include "model/omLoadCaseResult.h"
@@ -207,7 +208,8 @@ void AResultDiagram::DrawLabels(const omLoadCaseResult& result) {
     }
     ConvertValues(values, base, shown);
 
-    const bool selected = false;
+    const auto* object = dynamic_cast<const AObject*>(m_element);
+    const bool selected = object && object->IsSelected();
     if (IsDisplacedShape()) {
         const COLORREF colour = m_drawMode <= 1 ? RGB(0, 0, 128) : RGB(0, 0, 0);
         m_text.SetTextColor(colour);

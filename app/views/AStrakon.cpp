@@ -102,7 +102,7 @@ void AStrakon::DrawResults(AMapC2L& map, CDC& dc, const omRect& clip, int drawMo
 }
 
 void AStrakon::DrawDesignSummary(AMapC2L& map, CDC& dc, const omRect& clip, int drawMode,
-                                 const ADrawAttributes& attributes) {
+                                 ADrawAttributes& attributes) {
     if (AElementMap* elements = GetElementMap())
         elements->DrawDesignState(map, dc, clip, drawMode, attributes);
     if (ANodeMap* nodes = GetNodeMap()) nodes->Draw(map, dc, clip, drawMode, attributes);

@@ -46,7 +46,7 @@ public:
     void DrawResults(AMapC2L& map, CDC& dc, const omRect& clip, int drawMode, unsigned caseNumber,
                      int component, bool forces, bool local);
     void DrawDesignSummary(AMapC2L& map, CDC& dc, const omRect& clip, int drawMode,
-                           const ADrawAttributes& attributes);
+                           ADrawAttributes& attributes);
     void SetActiveLoadGroup(int loadGroup);
 
     // Adds the node (taken over); with split, each member whose axis the node

@@ -15,6 +15,12 @@
 class ASymGenericSupp2D : public ASymbol {
 public:
     ASymGenericSupp2D(bool ux, bool uz, bool fiy);
+    // The held directions, for a symbol that serves many nodes.
+    void SetSupports(bool ux, bool uz, bool fiy) {
+        m_ux = ux;
+        m_uz = uz;
+        m_fiy = fiy;
+    }
     void Draw(CDC& dc, const omPoint& at, bool erase) override;
     void CreatePoints() override;
 

@@ -48,6 +48,31 @@ protected:
         return m ? std::to_string(m->getNodeIndex1()) + "-" + std::to_string(m->getNodeIndex2()) : "none";
     }
 
+    // An insertion with splitting whose undo list records the new object first,
+    // as the commands do.
+    auto insertMember(unsigned n1, unsigned n2) {
+        return [this, n1, n2](AUndoList& undo) {
+            omDesignElement* m = between(n1, n2);
+            undo.add(m, omUndoItem::created);
+            s.InsertElement(undo, m, true);
+        };
+    }
+    auto insertNode(double x, double z) {
+        return [this, x, z](AUndoList& undo) {
+            omNode* n = loose(x, z);
+            undo.add(n, omUndoItem::created);
+            s.InsertNode(undo, n, true);
+        };
+    }
+
+    // The ends of the members that the set-up did not make, in id order.
+    std::vector<std::string> newPieces() {
+        std::vector<std::string> out;
+        for (const auto& [id, n1, n2, m] : members())
+            if (id > 2) out.push_back(std::to_string(n1) + "-" + std::to_string(n2));
+        return out;
+    }
+
     // Inserts through the call, checks the outcome, then undoes and expects the
     // model exactly as it was: the same objects under the same ids.
     template <class Insert, class Check> void insertAndUndo(Insert insert, Check check) {
@@ -75,33 +100,21 @@ TEST_F(StrakonTest, FactoriesMakeTheDrawableMaps) {
 }
 
 TEST_F(StrakonTest, NodeInsideAMemberSplitsIt) {
-    insertAndUndo(
-        [&](AUndoList& undo) {
-            omNode* n = loose(2.5, 0);
-            undo.add(n, omUndoItem::created);
-            s.InsertNode(undo, n, true);
-        },
-        [&] {
-            EXPECT_EQ(s.getElementMap()->size(), 3u);
-            EXPECT_EQ(ends(1), "1-5");
-            EXPECT_EQ(ends(3), "5-2");
-            EXPECT_EQ(ends(2), "3-4");
-        });
+    insertAndUndo(insertNode(2.5, 0), [&] {
+        EXPECT_EQ(s.getElementMap()->size(), 3u);
+        EXPECT_EQ(ends(1), "1-5");
+        EXPECT_EQ(ends(3), "5-2");
+        EXPECT_EQ(ends(2), "3-4");
+    });
 }
 
 TEST_F(StrakonTest, NodeOnAnEndOrBesideChangesNoMember) {
     for (omPoint at : {omPoint(6, 0), omPoint(3, 0.5), omPoint(7, 0)}) {
-        insertAndUndo(
-            [&](AUndoList& undo) {
-                omNode* n = loose(at.x, at.y);
-                undo.add(n, omUndoItem::created);
-                s.InsertNode(undo, n, true);
-            },
-            [&] {
-                EXPECT_EQ(s.getElementMap()->size(), 2u);
-                EXPECT_EQ(ends(1), "1-2");
-                EXPECT_EQ(s.getNodeMap()->size(), 5u);
-            });
+        insertAndUndo(insertNode(at.x, at.y), [&] {
+            EXPECT_EQ(s.getElementMap()->size(), 2u);
+            EXPECT_EQ(ends(1), "1-2");
+            EXPECT_EQ(s.getNodeMap()->size(), 5u);
+        });
     }
 }
 
@@ -117,63 +130,38 @@ TEST_F(StrakonTest, MemberCrossingTwoMembersMakesTwoNodesAndThreePieces) {
     // (1,-1) to (9,1) crosses the beam at (5,0) and the column at (8,0.75).
     node(5, 1, -1);
     node(6, 9, 1);
-    insertAndUndo(
-        [&](AUndoList& undo) {
-            omDesignElement* m = between(5, 6);
-            undo.add(m, omUndoItem::created);
-            s.InsertElement(undo, m, true);
-        },
-        [&] {
-            ASSERT_EQ(s.getNodeMap()->size(), 8u);
-            EXPECT_EQ(std::get<1>(nodes()[6]), 500.0);
-            EXPECT_EQ(std::get<2>(nodes()[7]), 75.0);
-            EXPECT_EQ(s.getElementMap()->size(), 2u + 2u + 3u);
-            EXPECT_EQ(ends(1), "1-7");
-            EXPECT_EQ(ends(2), "3-8");
-            std::vector<std::string> pieces;
-            for (const auto& [id, n1, n2, m] : members())
-                if (id > 2) pieces.push_back(std::to_string(n1) + "-" + std::to_string(n2));
-            // The second pieces of beam and column and the three of the new member.
-            EXPECT_EQ(pieces, (std::vector<std::string>{"7-2", "5-7", "8-4", "7-8", "8-6"}));
-        });
+    insertAndUndo(insertMember(5, 6), [&] {
+        ASSERT_EQ(s.getNodeMap()->size(), 8u);
+        EXPECT_EQ(std::get<1>(nodes()[6]), 500.0);
+        EXPECT_EQ(std::get<2>(nodes()[7]), 75.0);
+        EXPECT_EQ(s.getElementMap()->size(), 2u + 2u + 3u);
+        EXPECT_EQ(ends(1), "1-7");
+        EXPECT_EQ(ends(2), "3-8");
+        // The second pieces of beam and column and the three of the new member.
+        EXPECT_EQ(newPieces(), (std::vector<std::string>{"7-2", "5-7", "8-4", "7-8", "8-6"}));
+    });
 }
 
 TEST_F(StrakonTest, MemberEndingOnAnEndPointUsesThatNode) {
     node(5, 6, -3);
     node(6, 6, 3);
     // 5-6 passes through node 2, the beam's end point: no new node there.
-    insertAndUndo(
-        [&](AUndoList& undo) {
-            omDesignElement* m = between(5, 6);
-            undo.add(m, omUndoItem::created);
-            s.InsertElement(undo, m, true);
-        },
-        [&] {
-            EXPECT_EQ(s.getNodeMap()->size(), 6u);
-            EXPECT_EQ(ends(1), "1-2");
-            std::vector<std::string> pieces;
-            for (const auto& [id, n1, n2, m] : members())
-                if (id > 2) pieces.push_back(std::to_string(n1) + "-" + std::to_string(n2));
-            std::sort(pieces.begin(), pieces.end());
-            EXPECT_EQ(pieces, (std::vector<std::string>{"2-6", "5-2"}));
-        });
+    insertAndUndo(insertMember(5, 6), [&] {
+        EXPECT_EQ(s.getNodeMap()->size(), 6u);
+        EXPECT_EQ(ends(1), "1-2");
+        EXPECT_EQ(newPieces(), (std::vector<std::string>{"5-2", "2-6"}));
+    });
 }
 
 TEST_F(StrakonTest, MemberSharingANodeIsNeverSplitThere) {
     // 1-5 lies on the beam from its start node: the lines overlap, and they
     // share node 1, so nothing is split.
     node(5, 3, 0);
-    insertAndUndo(
-        [&](AUndoList& undo) {
-            omDesignElement* m = between(1, 5);
-            undo.add(m, omUndoItem::created);
-            s.InsertElement(undo, m, true);
-        },
-        [&] {
-            EXPECT_EQ(s.getElementMap()->size(), 3u);
-            EXPECT_EQ(ends(1), "1-2");
-            EXPECT_EQ(ends(3), "1-5");
-        });
+    insertAndUndo(insertMember(1, 5), [&] {
+        EXPECT_EQ(s.getElementMap()->size(), 3u);
+        EXPECT_EQ(ends(1), "1-2");
+        EXPECT_EQ(ends(3), "1-5");
+    });
 }
 
 TEST_F(StrakonTest, MemberWithoutSplitIsAddedAsItIs) {
