@@ -3,6 +3,7 @@
 #include "app/design/AFactorColor.h"
 #include "app/shell/AOptionsAttributes.h"
 #include "app/views/ADrawAttributes.h"
+#include "app/views/AElementLoadGroup.h"
 #include "app/views/ANode2D.h"
 #include "app/views/AStrakonCursors.h"
 #include "app/views/AStructureSymbols.h"
@@ -12,6 +13,7 @@
 #include "model/omCrossSection.h"
 #include "model/omElementLoadGroup.h"
 #include "model/omGenericDesignData.h"
+#include "model/omLoad.h"
 #include "model/omMaterial.h"
 #include "platform/gdi/CDC.h"
 
@@ -45,10 +47,10 @@ omPoint logical(AMapC2L& map, const omPoint& world) {
 
 // The model part is built by the most derived class: omDesignElement is a
 // virtual base.
-ADesignElement::ADesignElement() : m_diagram(this) {}
+ADesignElement::ADesignElement() : m_results(this), m_design(this), m_diagram(this) {}
 
 ADesignElement::ADesignElement(const ADesignElement& other)
-    : omDesignElement(other), AObject(other), m_diagram(this) {}
+    : omDesignElement(other), AObject(other), m_results(this), m_design(this), m_diagram(this) {}
 
 ADesignElement::~ADesignElement() = default;
 
@@ -91,9 +93,8 @@ void ADesignElement::AddDragShapes(ASimpleObjectGroup& group, const AObjectPtrCo
 }
 
 void ADesignElement::SetActiveLoadGroup(int loadGroup) {
-    // Element load groups of the views come with the load sheets; until a
-    // member's group is one, there is no shown group to switch.
-    (void)loadGroup;
+    if (auto* group = dynamic_cast<AElementLoadGroup*>(getLoad()))
+        group->SetActiveLoadGroup(static_cast<unsigned>(loadGroup));
 }
 
 void ADesignElement::DrawResult(AMapC2L& map, CDC& dc, int drawMode, unsigned caseNumber, int component,
@@ -167,6 +168,12 @@ omDesignElement* ALinearDesignElement2D::clone() const {
 
 omDesignElement* ALinearDesignElement2D::create() const {
     return createAs<ALinearDesignElement2D>();
+}
+
+omElementLoadGroup* ALinearDesignElement2D::createLoadGroup(omLoad* load) {
+    auto* group = new (std::nothrow) AElementLoadGroup(this);
+    if (group && load) group->SetActiveLoadGroup(load->getLoadGroupIndex());
+    return group;
 }
 
 double ALinearDesignElement2D::GetDistance(const omPoint& p) const {

@@ -8,6 +8,8 @@
 // linear member and an omDravikDesignElement, holds one member. Code that asks
 // for an ALinearDesignElement2D therefore finds both kinds; GetObjectType tells
 // them apart.
+#include "app/views/ADesignElementDesign.h"
+#include "app/views/ADesignElementResults.h"
 #include "app/views/AResultDiagram.h"
 #include "controls/AObject.h"
 #include "model/elements/omDravikDesignElement.h"
@@ -39,6 +41,10 @@ public:
 
     const AResultDiagram& GetResultDiagram() const { return m_diagram; }
 
+    // The marks that the result and design views pick in place of the member.
+    ADesignElementResults& GetResultsMark() { return m_results; }
+    ADesignElementDesign& GetDesignMark() { return m_design; }
+
     // The end node as a drawable node; null when it is none or not bound.
     const class ANode* GetDrawableNode(position end) const;
 
@@ -47,6 +53,8 @@ protected:
     ADesignElement(const ADesignElement& other);
 
 private:
+    ADesignElementResults m_results;
+    ADesignElementDesign m_design;
     AResultDiagram m_diagram;
 };
 
@@ -76,6 +84,8 @@ public:
     void copy(const ALinearDesignElement2D& other);
     omDesignElement* clone() const override;
     omDesignElement* create() const override;
+    // Drawable member loads, listing the given load's action; null when out of memory.
+    omElementLoadGroup* createLoadGroup(omLoad* load) override;
     bool isLinear() const override { return omLinearDesignElement2D::isLinear(); }
     void logFileReport() override { omLinearDesignElement2D::logFileReport(); }
     omLinkedNode* createLinkedNode() override { return omLinearDesignElement2D::createLinkedNode(); }

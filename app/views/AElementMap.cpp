@@ -3,6 +3,7 @@
 #include "app/shell/AOptionsAttributes.h"
 #include "app/views/ADesignElement.h"
 #include "app/views/ADrawAttributes.h"
+#include "app/views/AElementLoadGroup.h"
 #include "model/omDofVector.h"
 #include "model/omEnvelope.h"
 #include "model/omLoadCase.h"
@@ -128,4 +129,47 @@ bool AElementMap::DropCurrentLoadGroup(const omDesignElement* element) {
     if (!m_currentLoadGroup || (element && element != m_currentOwner)) return false;
     SetCurrentLoadGroup(nullptr, nullptr);
     return true;
+}
+
+// --- Loads and marks ---------------------------------------------------------------------------
+
+namespace {
+
+// Appends what of each member item gives (null: nothing); the number appended.
+template <class F> int collect(omElementMap& map, AObjectPtrContainer& list, F item) {
+    int count = 0;
+    forEachMember(map, [&](ADesignElement& member) {
+        if (AObject* object = item(member)) {
+            list.AddTail(object);
+            ++count;
+        }
+    });
+    return count;
+}
+
+} // namespace
+
+int AElementMap::GetElementLoadGroups(AObjectPtrContainer& list) {
+    return collect(*this, list, [](ADesignElement& m) -> AObject* { return dynamic_cast<AElementLoadGroup*>(m.getLoad()); });
+}
+
+int AElementMap::GetResultMarks(AObjectPtrContainer& list) {
+    return collect(*this, list, [](ADesignElement& m) -> AObject* { return &m.GetResultsMark(); });
+}
+
+int AElementMap::GetDesignMarks(AObjectPtrContainer& list) {
+    return collect(*this, list, [](ADesignElement& m) -> AObject* { return &m.GetDesignMark(); });
+}
+
+void AElementMap::DrawLoads(AMapC2L& map, CDC& dc, const omRect& clip, int drawMode,
+                            const ADrawAttributes& attributes) {
+    AElementLoadGroup* current = GetLiveCurrentLoadGroup();
+    const omDesignElement* currentMember = current ? m_currentOwner : nullptr;
+    forEachMember(*this, [&](ADesignElement& member) {
+        auto* group = dynamic_cast<AElementLoadGroup*>(member.getLoad());
+        if (!group || static_cast<const omDesignElement*>(&member) == currentMember) return;
+        group->SetShownLoad(0);
+        if (group->GetBoundingRect(true).meets(clip)) group->Draw(map, dc, drawMode, attributes);
+    });
+    if (current) current->Draw(map, dc, drawMode, attributes);
 }

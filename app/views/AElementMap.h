@@ -31,6 +31,13 @@ public:
     void DrawDesignState(AMapC2L& map, CDC& dc, const omRect& clip, int drawMode,
                          ADrawAttributes& attributes);
     void SetActiveLoadGroup(int loadGroup);
+    // Append the members' drawable load groups, results marks and design marks; each the number appended.
+    int GetElementLoadGroups(AObjectPtrContainer& list);
+    int GetResultMarks(AObjectPtrContainer& list);
+    int GetDesignMarks(AObjectPtrContainer& list);
+    // Each member's load group whose rectangle meets the clip draws all its
+    // loads; the current group goes last, on top, with its own shown load.
+    void DrawLoads(AMapC2L& map, CDC& dc, const omRect& clip, int drawMode, const ADrawAttributes& attributes);
 
     // The diagrams of a load case (1 to 1000) or an envelope (above 1000) of the
     // model's results; the common scale, 0 when nothing was drawn.

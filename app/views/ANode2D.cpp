@@ -3,15 +3,18 @@
 #include "app/shell/AOptionsAttributes.h"
 #include "app/shell/AUnitKeyAttributes.h"
 #include "app/views/ADrawAttributes.h"
+#include "app/views/ANodeLoadGroup.h"
 #include "app/views/AStrakonCursors.h"
 #include "app/views/AStructureSymbols.h"
 #include "controls/AMapC2L.h"
 #include "controls/ASimpleObject.h"
 #include "model/omDofVector.h"
+#include "model/omLoad.h"
 #include "platform/gdi/CDC.h"
 
 #include <cmath>
 #include <iomanip>
+#include <new>
 #include <numbers>
 #include <sstream>
 
@@ -42,9 +45,14 @@ void ANode::copy(const ANode& other) {
     m_showSupportSymbol = other.m_showSupportSymbol;
 }
 
-void ANode::SetActiveLoadGroup(int) {
-    // The node load group that follows the active group comes with the drawable
-    // node loads; the model's load list has no active group.
+void ANode::SetActiveLoadGroup(int loadGroup) {
+    if (auto* group = dynamic_cast<ANodeLoadGroup*>(getLoad())) group->SetActiveLoadGroup(loadGroup);
+}
+
+omNodeLoadGroup* ANode::createLoadGroup(const omLoad* load) {
+    auto* group = new (std::nothrow) ANodeLoadGroup(this);
+    if (group && load) group->SetActiveLoadGroup(static_cast<int>(load->getLoadGroupIndex()));
+    return group;
 }
 
 QCursor ANode::GetCursor() const {

@@ -23,6 +23,8 @@ public:
     virtual void GetCoordinates(omPoint& p, int unit) const = 0;
     // Switches the shown load group of the node's loads.
     void SetActiveLoadGroup(int loadGroup);
+    // omNode factory: drawable node loads, listing the given load's action; null when out of memory.
+    omNodeLoadGroup* createLoadGroup(const omLoad* load) override;
 
     QCursor GetCursor() const override;
     UINT GetMenuResourceId() const override { return 152; }

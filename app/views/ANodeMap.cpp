@@ -1,6 +1,7 @@
 #include "app/views/ANodeMap.h"
 
 #include "app/views/ANode2D.h"
+#include "app/views/ANodeLoadGroup.h"
 
 ANodeMap::ANodeMap() = default;
 
@@ -56,4 +57,30 @@ bool ANodeMap::DropEditedLoadGroup(const omNode* node) {
     if (!m_editedLoadGroup || (node && node != m_editedOwner)) return false;
     SetEditedLoadGroup(nullptr, nullptr);
     return true;
+}
+
+// --- Loads ---------------------------------------------------------------------------------
+
+int ANodeMap::GetNodeLoadGroups(AObjectPtrContainer& list) {
+    int count = 0;
+    for (start_ii(); !stop_ii(); increment_ii())
+        if (auto* node = dynamic_cast<ANode*>(object_ii()))
+            if (auto* group = dynamic_cast<ANodeLoadGroup*>(node->getLoad())) {
+                list.AddTail(group);
+                ++count;
+            }
+    return count;
+}
+
+void ANodeMap::DrawLoads(AMapC2L& map, CDC& dc, const omRect& clip, int drawMode,
+                         const ADrawAttributes& attributes) {
+    ANodeLoadGroup* edited = GetLiveEditedLoadGroup();
+    const omNode* editedNode = edited ? m_editedOwner : nullptr;
+    for (start_ii(); !stop_ii(); increment_ii()) {
+        auto* node = dynamic_cast<ANode*>(object_ii());
+        if (!node || object_ii() == editedNode) continue;
+        auto* group = dynamic_cast<ANodeLoadGroup*>(node->getLoad());
+        if (group && group->GetBoundingRect(true).meets(clip)) group->Draw(map, dc, drawMode, attributes);
+    }
+    if (edited) edited->Draw(map, dc, drawMode, attributes);
 }

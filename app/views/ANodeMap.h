@@ -32,6 +32,11 @@ public:
     // Each node's number as text, in map order.
     void GetNodeNames(std::vector<std::string>& names) const;
     void SetActiveLoadGroup(int loadGroup);
+    // Appends every node's drawable load group; the number appended.
+    int GetNodeLoadGroups(AObjectPtrContainer& list);
+    // Each node's load group whose rectangle meets the clip draws itself; the
+    // edited copy goes last, on top, in place of its node's own group.
+    void DrawLoads(AMapC2L& map, CDC& dc, const omRect& clip, int drawMode, const ADrawAttributes& attributes);
 
     // The sheet's working copy of the load group of owner (neither owned);
     // null hides it.

@@ -56,6 +56,32 @@ void AStrakon::Draw(AMapC2L& map, CDC& dc, const omRect& clip, int drawMode,
     if (ANodeMap* nodes = GetNodeMap()) nodes->Draw(map, dc, clip, drawMode, attributes);
 }
 
+int AStrakon::GetNodeLoads(AObjectPtrContainer& list) {
+    ANodeMap* nodes = GetNodeMap();
+    return nodes ? nodes->GetNodeLoadGroups(list) : 0;
+}
+
+int AStrakon::GetElementLoads(AObjectPtrContainer& list) {
+    AElementMap* elements = GetElementMap();
+    return elements ? elements->GetElementLoadGroups(list) : 0;
+}
+
+int AStrakon::GetElementResults(AObjectPtrContainer& list) {
+    AElementMap* elements = GetElementMap();
+    return elements ? elements->GetResultMarks(list) : 0;
+}
+
+int AStrakon::GetElementDesigns(AObjectPtrContainer& list) {
+    AElementMap* elements = GetElementMap();
+    return elements ? elements->GetDesignMarks(list) : 0;
+}
+
+void AStrakon::DrawLoads(AMapC2L& map, CDC& dc, const omRect& clip, int drawMode,
+                         const ADrawAttributes& attributes) {
+    if (AElementMap* elements = GetElementMap()) elements->DrawLoads(map, dc, clip, drawMode, attributes);
+    if (ANodeMap* nodes = GetNodeMap()) nodes->DrawLoads(map, dc, clip, drawMode, attributes);
+}
+
 void AStrakon::DrawResults(AMapC2L& map, CDC& dc, const omRect& clip, int drawMode, unsigned caseNumber,
                            int component, bool forces, bool local) {
     AElementMap* elements = GetElementMap();

@@ -35,9 +35,16 @@ public:
 
     int GetNodes(AObjectPtrContainer& list);
     int GetElements(AObjectPtrContainer& list);
+    // The drawable load groups of nodes and of members, and the members' results and design marks.
+    int GetNodeLoads(AObjectPtrContainer& list);
+    int GetElementLoads(AObjectPtrContainer& list);
+    int GetElementResults(AObjectPtrContainer& list);
+    int GetElementDesigns(AObjectPtrContainer& list);
 
     // Members first, then nodes over them.
     void Draw(AMapC2L& map, CDC& dc, const omRect& clip, int drawMode, const ADrawAttributes& attributes);
+    // The loads of the active action: members' first, then nodes' over them.
+    void DrawLoads(AMapC2L& map, CDC& dc, const omRect& clip, int drawMode, const ADrawAttributes& attributes);
     // The diagrams of a load case (1 to 1000) or envelope (1000 + its number),
     // then the nodes' displacement labels under the displaced shape.
     void DrawResults(AMapC2L& map, CDC& dc, const omRect& clip, int drawMode, unsigned caseNumber,

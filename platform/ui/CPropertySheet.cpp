@@ -207,6 +207,17 @@ void CPropertySheet::SetTitle(const char* lpszText, UINT) {
     if (IsWindow()) SetWindowText(m_strCaption.c_str());
 }
 
+BOOL CPropertySheet::SetTabText(int nPage, const char* lpszText) {
+    if (!m_pTabs || nPage < 0 || nPage >= m_pTabs->count()) return FALSE;
+    m_pTabs->setTabText(nPage, QString::fromUtf8(lpszText ? lpszText : ""));
+    return TRUE;
+}
+
+CString CPropertySheet::GetTabText(int nPage) const {
+    if (!m_pTabs || nPage < 0 || nPage >= m_pTabs->count()) return CString();
+    return m_pTabs->tabText(nPage).toStdString();
+}
+
 QWidget* CPropertySheet::PageHost(const CPropertyPage* pPage) const {
     const int index = GetPageIndex(pPage);
     return index >= 0 && index < static_cast<int>(m_hosts.size()) ? m_hosts[static_cast<size_t>(index)]

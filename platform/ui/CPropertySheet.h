@@ -95,6 +95,9 @@ public:
     BOOL SetActivePage(int nPage);
     BOOL SetActivePage(CPropertyPage* pPage);
     void SetTitle(const char* lpszText, UINT nStyle = 0);
+    // The text on a page's tab (the page's caption until changed); FALSE while there is no such tab.
+    BOOL SetTabText(int nPage, const char* lpszText);
+    CString GetTabText(int nPage) const;
     void SetWizardMode() { m_psh.dwFlags |= PSH_WIZARD; }
     BOOL IsWizard() const { return (m_psh.dwFlags & PSH_WIZARD) != 0; }
     void SetWizardButtons(DWORD dwFlags);

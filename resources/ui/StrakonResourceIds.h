@@ -149,3 +149,11 @@ constexpr UINT ID_SUPPORT_WIDTHS = 33031;
 // The main frame's timer and the message its download thread posts.
 constexpr UINT_PTR IDT_DOWNLOAD = 10;
 constexpr UINT WM_DOWNLOAD_FINISHED = 0x405;
+
+// Dialog 199, the element result page, and its controls.
+constexpr UINT IDD_ELEMENT_RESULTS = 199;
+constexpr UINT IDC_ELEMENT_RESULTS_ELEMENT = 1554;
+constexpr UINT IDC_ELEMENT_RESULTS_DIGITS = 1045;
+constexpr UINT IDC_ELEMENT_RESULTS_DIGITS_SPIN = 1437;
+constexpr UINT IDC_ELEMENT_RESULTS_COPY = 1438;
+constexpr UINT IDC_ELEMENT_RESULTS_GRID = 1435;

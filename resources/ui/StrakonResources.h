@@ -24,3 +24,7 @@ const std::vector<AToolBarDef>& StrakonToolBars();
 
 // Adds the tables to the platform's resources; called once at start-up.
 void RegisterStrakonResources();
+
+class CResources;
+// The dialog templates, one function per template.
+void AddElementResultsDialog(CResources& r);
