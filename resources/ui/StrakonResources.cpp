@@ -1,4 +1,5 @@
 #include "resources/ui/StrakonResources.h"
+#include "resources/ui/StrakonDialogs.h"
 
 #include "platform/ui/CResources.h"
 #include "resources/ui/StrakonResourceIds.h"
@@ -307,4 +308,5 @@ void RegisterStrakonResources() {
                                      });
     r.AddToolBar(IDR_MAINFRAME, {16, 15, PictureOrder()});
     r.AddBitmap(IDR_MAINFRAME, ":/strakon/toolbar128.svg");
+    RegisterStrakonDialogs();
 }
