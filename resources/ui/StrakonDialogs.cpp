@@ -4,6 +4,7 @@
 #include "platform/ui/CDialogTemplate.h"
 #include "platform/ui/CResources.h"
 #include "platform/ui/DlgUi.h"
+#include "resources/ui/StrakonResourceIds.h"
 
 namespace {
 
@@ -116,4 +117,33 @@ void RegisterStrakonDialogs() {
     r.AddDialog(133, skewStructure());
     r.AddDialog(151, elementSplitNumber());
     r.AddDialog(160, extents2D());
+}
+
+void RegisterStrakonContextMenus() {
+    CResources& r = CResources::Instance();
+    // The view shows the first popup of a context menu.
+    r.AddMenu(IDR_ELEMENT_MENU,
+              {MenuPopup("Element Menu",
+                         {MenuItem("&Move", ID_ELEMENT_MOVE), MenuItem("&Select", ID_ELEMENT_SELECT),
+                          MenuItem("&Delete", ID_ELEMENT_DELETE), MenuSeparator(),
+                          MenuPopup("Split &Into", {MenuItem("&2 Elements", ID_SPLIT_2),
+                                                    MenuItem("&3 Elements", ID_SPLIT_3),
+                                                    MenuItem("&4 Elements", ID_SPLIT_4),
+                                                    MenuItem("&5 Elements", ID_SPLIT_5), MenuSeparator(),
+                                                    MenuItem("&More ...", ID_SPLIT_MORE)}),
+                          MenuItem("&Toggle Truss Releases", ID_ELEMENT_TOGGLE_TRUSS), MenuSeparator(),
+                          MenuItem("&Elastic Support ...", ID_ELEMENT_ELASTIC_SUPPORT),
+                          MenuPopup("Elastic &Ground Side", {MenuItem("&Positive Side", ID_GROUND_POSITIVE),
+                                                             MenuItem("&Negative Side", ID_GROUND_NEGATIVE),
+                                                             MenuItem("&Both Sides", ID_GROUND_BOTH),
+                                                             MenuItem("N&one", ID_GROUND_NONE)}),
+                          MenuSeparator(), MenuItem("&Properties ...", ID_ELEMENT_PROPERTIES)})});
+    r.AddMenu(IDR_NODE_MENU,
+              {MenuPopup("Node Menu",
+                         {MenuItem("&Move", ID_NODE_MOVE), MenuItem("&Select", ID_NODE_SELECT),
+                          MenuItem("&Delete", ID_NODE_DELETE), MenuSeparator(),
+                          MenuPopup("&Toggle Support", {MenuItem("&Vertical (uz)", ID_NODE_TOGGLE_UZ),
+                                                        MenuItem("&Horizontal (ux)", ID_NODE_TOGGLE_UX),
+                                                        MenuItem("&Rotation (fiy)", ID_NODE_TOGGLE_FIY)}),
+                          MenuSeparator(), MenuItem("&Properties", ID_NODE_PROPERTIES)})});
 }

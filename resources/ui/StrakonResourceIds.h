@@ -149,3 +149,27 @@ constexpr UINT ID_SUPPORT_WIDTHS = 33031;
 // The main frame's timer and the message its download thread posts.
 constexpr UINT_PTR IDT_DOWNLOAD = 10;
 constexpr UINT WM_DOWNLOAD_FINISHED = 0x405;
+
+// Context menus of the geometry view's objects and their commands.
+constexpr UINT ID_ELEMENT_PROPERTIES = 32962;
+constexpr UINT ID_ELEMENT_MOVE = 32963;
+constexpr UINT ID_ELEMENT_SELECT = 32964;
+constexpr UINT ID_ELEMENT_DELETE = 32965;
+constexpr UINT ID_ELEMENT_TOGGLE_TRUSS = 32966;
+constexpr UINT ID_ELEMENT_ELASTIC_SUPPORT = 32967;
+constexpr UINT ID_GROUND_POSITIVE = 32968;
+constexpr UINT ID_GROUND_NEGATIVE = 32969;
+constexpr UINT ID_GROUND_BOTH = 32970;
+constexpr UINT ID_GROUND_NONE = 32971;
+constexpr UINT ID_SPLIT_2 = 32804;
+constexpr UINT ID_SPLIT_3 = 32805;
+constexpr UINT ID_SPLIT_4 = 32806;
+constexpr UINT ID_SPLIT_5 = 32807;
+constexpr UINT ID_SPLIT_MORE = 32808;
+constexpr UINT ID_NODE_MOVE = 32980;
+constexpr UINT ID_NODE_SELECT = 32981;
+constexpr UINT ID_NODE_DELETE = 32982;
+constexpr UINT ID_NODE_TOGGLE_UZ = 32983;
+constexpr UINT ID_NODE_TOGGLE_UX = 32984;
+constexpr UINT ID_NODE_TOGGLE_FIY = 32985;
+constexpr UINT ID_NODE_PROPERTIES = 32986;

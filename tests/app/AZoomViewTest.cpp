@@ -16,6 +16,7 @@
 #include "platform/gdi/CDC.h"
 #include "platform/ui/CDocument.h"
 #include "platform/ui/CMDIFrameWnd.h"
+#include "resources/ui/StrakonDialogs.h"
 #include "resources/ui/StrakonResourceIds.h"
 #include "tests/support/ArtifactsFolder.h"
 #include "tests/support/TempFolder.h"
@@ -59,10 +60,12 @@ public:
     }
     omPoint GetReferencePoint(AMapC2L&, const omPoint&) override { return centre; }
     CString GetTipText(const omPoint&) const override { return name; }
+    UINT GetMenuResourceId() const override { return menu; }
 
     omPoint centre;
     double fixed;
     CString name = "Dot";
+    UINT menu = 0;
 };
 
 class ZoomDoc : public CDocument, public AZoomViewDocument {
@@ -153,6 +156,8 @@ protected:
         view = dynamic_cast<DotView*>(child->GetActiveView());
         ASSERT_NE(view, nullptr);
         input = view->GetInputWidget();
+        // The document tells its views the drawing extents once its structure is read.
+        doc.UpdateAllViews(nullptr, 3, nullptr);
         Pump();
     }
     void TearDown() override {
@@ -286,11 +291,19 @@ TEST_F(AZoomViewTest, HitTestTiesGoToTheFirstObjectAndANearerGridPointGivesNone)
     }
 }
 
-TEST_F(AZoomViewTest, RightClickInSelectModeEndsInPickMode) {
+TEST_F(AZoomViewTest, RightClickInSelectModeEndsInPickModeAndOnAnObjectShowsItsMenu) {
+    RegisterStrakonContextMenus();
+    AddDot(2, 2)->menu = IDR_NODE_MENU;
     view->SetMouseMode(AZoomView::modeSelect);
     Click(Qt::RightButton, At(5, 2));
     EXPECT_EQ(view->GetMouseMode(), AZoomView::modePick);
     EXPECT_EQ(view->GetDragFlag(), 0);
+    EXPECT_EQ(prompts.PopupMenusShown(), 0) << "nothing under the cursor";
+
+    view->SetMouseMode(AZoomView::modeSelect);
+    Click(Qt::RightButton, At(2, 2));
+    EXPECT_EQ(prompts.PopupMenusShown(), 1);
+    EXPECT_EQ(view->GetMouseMode(), AZoomView::modePick);
 }
 
 TEST_F(AZoomViewTest, ZoomWindowByClickMoveClickAndEscapeRestoringPickMode) {
