@@ -179,6 +179,13 @@ CPoint AZoomView::ClientToLogical(CPoint client) {
     return GetC2L().LU(client);
 }
 
+bool AZoomView::IsMapWindowEmpty() const {
+    // In MM_LOMETRIC the logical window's top lies above its bottom.
+    CRect window = GetC2L().GetWindowLU();
+    window.NormalizeRect();
+    return window.IsRectEmpty();
+}
+
 bool AZoomView::IsInsideClient(CPoint client) const {
     CRect rect;
     GetClientRect(&rect);
@@ -724,7 +731,7 @@ void AZoomView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo) {
 }
 
 void AZoomView::OnDraw(CDC* pDC) {
-    if (GetC2L().GetWindowLU().IsRectEmpty()) ZoomToExtents(true);
+    if (IsMapWindowEmpty()) ZoomToExtents(true);
     GetC2L().SetMapModeData(*pDC);
     if (!pDC->IsPrinting()) {
         CRect clip;
@@ -764,6 +771,9 @@ int AZoomView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 
 void AZoomView::OnDestroy() {
     QToolTip::hideText();
+    // The widget may outlive the view for a moment: its timer must not call back into a view that is gone.
+    delete m_pTipTimer;
+    m_pTipTimer = nullptr;
     if (m_hook.IsHooked()) m_hook.HookWindow(nullptr);
     CScrollView::OnDestroy();
 }
@@ -774,7 +784,7 @@ void AZoomView::OnInitialUpdate() {
         m_pTipTimer = new QTimer(GetWidget());
         m_pTipTimer->setSingleShot(true);
         m_pTipTimer->setInterval(kTipDelayMs);
-        QObject::connect(m_pTipTimer, &QTimer::timeout, GetWidget(), [this] { ShowTip(); });
+        QObject::connect(m_pTipTimer, &QTimer::timeout, m_pTipTimer, [this] { ShowTip(); });
     }
     CClientDC dc(this);
     dc.SetMapMode(MM_LOMETRIC);
@@ -807,7 +817,7 @@ void AZoomView::OnUpdate(CView*, LPARAM lHint, CObject* pHint) {
     case 9:
         if (AZoomViewDocument* doc = GetZoomDocument()) {
             GetC2L().SetTotalCU(doc->GetDrawExtents(2, static_cast<int>(lHint) - 3, 0));
-            if (GetC2L().GetWindowLU().IsRectEmpty()) {
+            if (IsMapWindowEmpty()) {
                 ZoomToExtents(true);
             } else {
                 const CPoint held = GetScrollPosition();

@@ -211,6 +211,8 @@ private:
     void ButtonDownStep(UINT flags, CPoint client);
     void ButtonUpStep(UINT flags, CPoint client);
     bool IsInsideClient(CPoint client) const;
+    // The map has no logical window yet (nothing was fitted).
+    bool IsMapWindowEmpty() const;
 
     QTimer* m_pTipTimer = nullptr; // a child of the view's widget
     CPoint m_lastClient{-1, -1};

@@ -390,12 +390,12 @@ TEST_F(AZoomViewTest, MoveDrawsOutlinesAndAZeroMoveSubmitsNothing) {
 }
 
 TEST_F(AZoomViewTest, TooltipIsCutOnACharacterBoundaryAndThePromptGoesToThePane) {
-    const CString eighty(80, 'a');
-    EXPECT_EQ(AZoomView::CutTipText(eighty), CString(76, 'a') + "...");
-    EXPECT_EQ(AZoomView::CutTipText(CString(76, 'a')), CString(76, 'a'));
+    const CString eighty(std::string(80, 'a'));
+    EXPECT_EQ(AZoomView::CutTipText(eighty), CString(std::string(76, 'a')) + "...");
+    EXPECT_EQ(AZoomView::CutTipText(CString(std::string(76, 'a'))), CString(std::string(76, 'a')));
     // A three-byte character on the 76th place stays whole.
-    const CString wide = CString(75, 'b') + "\xE2\x82\xAC" + "ccc";
-    EXPECT_EQ(AZoomView::CutTipText(wide), CString(75, 'b') + "\xE2\x82\xAC...");
+    const CString wide = CString(std::string(75, 'b')) + "\xE2\x82\xAC" + "ccc";
+    EXPECT_EQ(AZoomView::CutTipText(wide), CString(std::string(75, 'b')) + "\xE2\x82\xAC...");
 
     ASSERT_NE(view->GetTipTimer(), nullptr);
     EXPECT_EQ(view->GetTipTimer()->interval(), AZoomView::kTipDelayMs);
