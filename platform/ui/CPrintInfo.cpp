@@ -34,6 +34,7 @@ INT_PTR CPrintDialog::DoModal() {
     request.maxPage = m_pd.nMaxPage;
     request.fromPage = m_pd.nFromPage;
     request.toPage = m_pd.nToPage;
+    request.noSelection = (m_pd.Flags & PD_NOSELECTION) != 0;
     if (!CPromptService::Instance().ChoosePrinter(request)) return IDCANCEL;
     m_range = request.range;
     if (m_range) {

@@ -14,11 +14,16 @@ class CDC;
 class CWnd;
 class QPrinter;
 
+// Flags of the print dialog.
+inline constexpr DWORD PD_NOSELECTION = 0x00000004;
+inline constexpr DWORD PD_USEDEVMODECOPIES = 0x00040000;
+
 class CPrintDialog {
 public:
     // With bPrintSetupOnly the dialog only sets the printer up.
     explicit CPrintDialog(BOOL bPrintSetupOnly, DWORD dwFlags = 0, CWnd* pParentWnd = nullptr);
-    ~CPrintDialog();
+    // Print information owns its dialog through this base.
+    virtual ~CPrintDialog();
     CPrintDialog(const CPrintDialog&) = delete;
     CPrintDialog& operator=(const CPrintDialog&) = delete;
 

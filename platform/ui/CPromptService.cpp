@@ -144,6 +144,7 @@ bool CQtPromptService::ChoosePrinter(CPrintDialogRequest& request) {
         return dialog.exec() == QDialog::Accepted;
     }
     QPrintDialog dialog(request.printer, dialogParent());
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, !request.noSelection);
     dialog.setMinMax(static_cast<int>(request.minPage), static_cast<int>(request.maxPage));
     dialog.setFromTo(static_cast<int>(request.fromPage),
                      static_cast<int>(std::min(request.toPage, request.maxPage)));

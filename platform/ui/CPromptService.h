@@ -52,6 +52,8 @@ struct CPrintDialogRequest {
     UINT fromPage = 1;
     UINT toPage = 0xFFFF;
     bool range = false;
+    // The dialog offers no "selection" range (PD_NOSELECTION).
+    bool noSelection = false;
 };
 
 // A scripted print dialog's answer: print into a PDF file, all pages or a range.

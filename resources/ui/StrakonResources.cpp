@@ -1,4 +1,5 @@
 #include "resources/ui/StrakonResources.h"
+#include "resources/ui/StrakonDialogs.h"
 
 #include "platform/ui/CResources.h"
 #include "resources/ui/StrakonResourceIds.h"
@@ -308,4 +309,6 @@ void RegisterStrakonResources() {
     r.AddToolBar(IDR_MAINFRAME, {16, 15, PictureOrder()});
     r.AddBitmap(IDR_MAINFRAME, ":/strakon/toolbar128.svg");
     AddElementResultsDialog(r);
+    RegisterStrakonDialogs();
+    RegisterStrakonContextMenus();
 }
