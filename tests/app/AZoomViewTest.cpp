@@ -53,7 +53,7 @@ public:
         if (fixed >= 0.0) return fixed;
         return std::max(0.0, std::hypot(p.x - centre.x, p.y - centre.y) - 0.2);
     }
-    void AddDragShapes(ASimpleObjectGroup& group) override {
+    void AddDragShapes(ASimpleObjectGroup& group, const AObjectPtrContainer&) override {
         auto* circle = new ASimpleCircle(centre, 0.2);
         group.Add(circle);
         group.Add(circle->GetCentre());
@@ -81,7 +81,7 @@ public:
     void ShowSelectionProperties(CView*, bool open) override { properties.push_back(open); }
     bool BeginMove(CView*, ASimpleObjectGroup& group) override {
         for (AObject* o : selection)
-            o->AddDragShapes(group);
+            o->AddDragShapes(group, selection);
         return !selection.IsEmpty();
     }
     void MoveSelection(double dx, double dz) override { moves.push_back(omPoint(dx, dz)); }
