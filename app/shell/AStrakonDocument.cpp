@@ -17,6 +17,9 @@
 
 #include <sstream>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 IMPLEMENT_DYNCREATE(AStrakonDocument, AStructureDocument)
 
 namespace {
@@ -46,6 +49,18 @@ BOOL AStrakonDocument::IsModified() {
 
 BOOL AStrakonDocument::OnNewDocument() {
     return AStructureDocument::OnNewDocument() ? TRUE : FALSE;
+}
+
+BOOL AStrakonDocument::OnOpenDocument(const char* lpszPathName) {
+    m_bReadOnly = false;
+    if (!AStructureDocument::OnOpenDocument(lpszPathName)) return FALSE;
+    struct stat st {};
+    const bool noWriteBits = ::stat(lpszPathName, &st) == 0 && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+    if (noWriteBits || ::access(lpszPathName, W_OK) != 0) {
+        m_bReadOnly = true;
+        SetTitle((GetTitle() + " (read-only)").c_str());
+    }
+    return TRUE;
 }
 
 const char* AStrakonDocument::CodePageOfCharacterSet(unsigned characterSet) {

@@ -32,6 +32,9 @@ public:
     // The document's own flag alone; embedded items are not asked.
     BOOL IsModified() override;
     BOOL OnNewDocument() override;
+    // A file without write access opens read-only: the title says so and
+    // saving it is refused, since a save would replace the protected file.
+    BOOL OnOpenDocument(const char* lpszPathName) override;
     // The structure file's records in order: model (with the report settings),
     // extents, display sizes, options, unit keys, report description. Loading
     // applies the program-wide display sizes and unit keys only once the whole

@@ -12,17 +12,23 @@
 #include "platform/core/CArchive.h"
 #include "platform/core/Exceptions.h"
 #include "platform/ui/CPromptService.h"
+#include "platform/storage/CCompoundFile.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <memory>
 #include <random>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -215,6 +221,123 @@ TEST_F(AStrakonDocumentTest, ASaveThatThrowsHalfWayLeavesTheOldFileAndTheDocumen
     EXPECT_FALSE(doc.OnSaveDocument(path.string().c_str()));
     EXPECT_EQ(fileBytes(path), before);
     EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(AStrakonDocumentTest, AWriteProtectedFileOpensReadOnlyAndRefusesSaving) {
+    const auto path = dir / "portal.oxs";
+    {
+        StrakonDoc doc;
+        doc.OnNewDocument();
+        structurefile::buildPortal(*doc.GetModel(), false);
+        ASSERT_TRUE(doc.OnSaveDocument(path.string().c_str()));
+        doc.OnCloseDocument();
+    }
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    const std::vector<std::uint8_t> before = fileBytes(path);
+    StrakonDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(path.string().c_str()));
+    EXPECT_TRUE(doc.IsReadOnly());
+    EXPECT_NE(doc.GetTitle().find("(read-only)"), std::string::npos);
+    doc.SetModifiedFlag(TRUE);
+    EXPECT_FALSE(doc.OnSaveDocument(path.string().c_str()));
+    EXPECT_FALSE(prompts.MessageBoxes().empty());
+    EXPECT_EQ(fileBytes(path), before);
+    doc.OnCloseDocument();
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+}
+
+TEST_F(AStrakonDocumentTest, ASecondProcessOpeningTheSameFileGetsTheSharingMessage) {
+    const auto path = dir / "shared.oxs";
+    StrakonDoc doc;
+    doc.OnNewDocument();
+    ASSERT_TRUE(doc.OnSaveDocument(path.string().c_str()));
+    std::fflush(nullptr);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        StrakonDoc other;
+        const bool opened = other.OnOpenDocument(path.string().c_str());
+        const bool sharing = other.reported.find("another window or program") != std::string::npos;
+        ::_exit(!opened && sharing ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    doc.OnCloseDocument();
+}
+
+TEST_F(AStrakonDocumentTest, AFailedOpenNamesTheFileAndTheCauseAndLeavesNoStructure) {
+    const auto path = dir / "bad.oxs";
+    {
+        StrakonDoc doc;
+        doc.OnNewDocument();
+        structurefile::buildPortal(*doc.GetModel(), false);
+        auto* m = new omMaterial(0u);
+        m->setE(omUnitValue(1.0, omUK_kN_cm2));
+        doc.GetModel()->addMaterial(m, 9);
+        ASSERT_TRUE(doc.OnSaveDocument(path.string().c_str()));
+        doc.OnCloseDocument();
+    }
+    // Damage the stream: rename the unit of material 9's modulus.
+    CCompoundFile file(path);
+    auto storage = file.Root().OpenStorage("Strakon");
+    auto stream = storage->OpenStream("Contents");
+    std::vector<std::uint8_t> bytes = stream->GetData();
+    const std::string unit = "kN/cm2";
+    auto at = std::search(bytes.rbegin(), bytes.rend(), unit.rbegin(), unit.rend());
+    ASSERT_NE(at, bytes.rend());
+    *(at.base() - 1) = 'X';
+    stream->SetData(bytes);
+    storage->Commit();
+    file.Root().Commit();
+    file.Close();
+    StrakonDoc doc;
+    EXPECT_FALSE(doc.OnOpenDocument(path.string().c_str()));
+    EXPECT_NE(doc.reported.find("unknown unit"), std::string::npos) << doc.reported;
+    ASSERT_FALSE(prompts.MessageBoxes().empty());
+    EXPECT_NE(prompts.MessageBoxes().back().text.find(path.string()), std::string::npos);
+    EXPECT_TRUE(doc.GetModel()->getNodeMap()->empty());
+}
+
+// The committed examples: each opens, saves the same "Contents" again, and
+// another reader finds the storage "Strakon" and its stream; the generator
+// writes them again as they are.
+TEST_F(AStrakonDocumentTest, TheCommittedExamplesOpenSaveAlikeAndAreReproducedByTheGenerator) {
+    const std::filesystem::path examples = std::filesystem::path(STRAKON_SOURCE_DIR) / "examples";
+    const char* names[] = {"empty", "portal-frame", "beam-on-ground", "nonlinear-column", "sections-and-materials"};
+    const auto regenerated = dir / "regenerated";
+    const std::string command = std::string("'") + STRUCTURE_EXAMPLES_TOOL + "' '" + regenerated.string() + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const auto script = dir / "olefile.py";
+    std::ofstream(script) << "import sys, olefile\n"
+                             "ole = olefile.OleFileIO(sys.argv[1])\n"
+                             "data = ole.openstream(['Strakon', 'Contents']).read()\n"
+                             "print(ole.exists('Strakon'), data[:12].hex())\n";
+    for (const char* name : names) {
+        SCOPED_TRACE(name);
+        const auto file = examples / (std::string(name) + ".oxs");
+        ASSERT_TRUE(std::filesystem::exists(file));
+        EXPECT_EQ(fileBytes(regenerated / (std::string(name) + ".oxs")), fileBytes(file));
+        // Open a copy: the committed file stays untouched.
+        const auto copy = dir / (std::string(name) + ".oxs");
+        std::filesystem::copy_file(file, copy, std::filesystem::copy_options::overwrite_existing);
+        StrakonDoc doc;
+        ASSERT_TRUE(doc.OnOpenDocument(copy.string().c_str()));
+        std::vector<std::uint8_t> contents;
+        {
+            CCompoundFile original(file);
+            contents = original.Root().OpenStorage("Strakon")->OpenStream("Contents")->GetData();
+        }
+        EXPECT_EQ(saveStream(doc), contents);
+        doc.OnCloseDocument();
+        const std::string cmd = "/usr/bin/python3 '" + script.string() + "' '" + file.string() + "'";
+        FILE* pipe = ::popen(cmd.c_str(), "r");
+        ASSERT_NE(pipe, nullptr);
+        char line[256] = {};
+        std::string out = std::fgets(line, sizeof line, pipe) ? line : "";
+        ::pclose(pipe);
+        EXPECT_EQ(out, "True 102700001027000010270000\n");
+    }
 }
 
 } // namespace
