@@ -5,7 +5,9 @@
 #include "app/shell/AStrakonDocument.h"
 #include "common/omNumberFormat.h"
 #include "common/omUnitValue.h"
+#include "app/design/omRCSteel.h"
 #include "model/omCrossSectionIDS.h"
+#include "model/omCrossSectionMap.h"
 #include "model/omCrossSectionStandardI.h"
 #include "model/omDofStructureType.h"
 #include "model/omElementLoadGroup.h"
@@ -26,6 +28,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <functional>
 #include <string>
 #include <vector>
@@ -344,7 +347,9 @@ TEST_F(AStorageInterfaceTest, GoldenRecordsReadToTheirFieldsAndWriteBackByteIden
     for (const GoldenCase& c : cases) {
         SCOPED_TRACE(c.name);
         load(c.bytes, c.read);
-        if (c.write) EXPECT_EQ(store(c.write), c.bytes.b);
+        if (c.write) {
+            EXPECT_EQ(store(c.write), c.bytes.b);
+        }
     }
 }
 
@@ -460,6 +465,117 @@ TEST_F(AStorageInterfaceTest, OldSettingsRecordsAreReadAsTheirVersionSays) {
     // The current records of unit keys and options are the bare version word.
     EXPECT_EQ(store([&](CArchive& ar) { AUnitKeyAttributes::m_pSI->Serialize(keys, ar); }), Bytes().u32(10001).b);
     EXPECT_EQ(store([&](CArchive& ar) { AOptionsAttributes::m_pSI->Serialize(options, ar); }), Bytes().u32(10001).b);
+}
+
+// One damaged record per kind of fault: each ends the load with the archive's
+// bad-format exception, and nothing read before is left leaking.
+TEST_F(AStorageInterfaceTest, DamagedRecordsEndTheLoadWithTheArchiveException) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    auto nodeMap = [](std::initializer_list<Bytes> nodes) {
+        Bytes b;
+        b.u32(10000).i32(static_cast<std::int32_t>(nodes.size()));
+        for (const Bytes& n : nodes)
+            b.str(".?AVANode2D@@").u32(10000).add(n).u32(10000).u32(1).f64(0.0);
+        return b;
+    };
+    auto readNodes = [](CArchive& ar) {
+        omNodeMap nodes;
+        omNodeMap::m_pSI->Serialize(&nodes, ar);
+    };
+    auto readManager = [](CArchive& ar) {
+        omLoadManager lm;
+        AStorageContext<const omDofStructureType> type(AStorageInterfaces::loadManager->m_pStructureType, dofType());
+        omLoadManager::m_pSI->Serialize(&lm, ar);
+    };
+    Bytes flags2;
+    flags2.u32(10000).u32(10000).i32(1).i32(2).u32(1).u32(1).u32(0).i32(0).str("").uv(0, "m").uv(0, "m");
+    Bytes badUnit;
+    badUnit.u32(10000).add(nodeRecord(1, {0, 0, 0}, "")).uv(0, "furlong").uv(0, "m");
+    Bytes nanNode;
+    nanNode.u32(10000).add(nodeRecord(1, {0, 0, 0}, "")).uv(nan, "m").uv(0, "m");
+    Bytes envelope;
+    envelope.u32(10001).i32(0).i32(1).u32(10000).vec({}).str("C").i32(0).vec({}).vec({});
+    envelope.i32(1).u32(10000).str("E").u32(1).u32(0).u32(0).u32(0).i32(0).f64(0).i32(1).u32(2).vec({}).vec({});
+    Bytes limitState;
+    limitState.u32(10001).i32(0).i32(1).u32(10000).vec({}).str("C").i32(7).vec({}).vec({}).i32(0);
+    Bytes quantity;
+    quantity.u32(10001).i32(0).i32(0).i32(1).u32(10000).str("E").u32(1).u32(0).u32(0).u32(0).i32(7);
+    struct Fault {
+        const char* name;
+        Bytes bytes;
+        std::function<void(CArchive&)> read;
+    };
+    const std::vector<Fault> faults = {
+        {"negative count", Bytes().u32(10000).u32(0xFFFFFFFF),
+         [](CArchive& ar) {
+             omVector v;
+             omVector::m_pSI->Serialize(&v, ar);
+         }},
+        {"count beyond the data", Bytes().u32(10000).u32(1000000).f64(1.0),
+         [](CArchive& ar) {
+             omVector v;
+             omVector::m_pSI->Serialize(&v, ar);
+         }},
+        {"support flags not three", flags2, [&](CArchive& ar) {
+             omNode2D node(0.0, 0.0, "cm", 0);
+             omNode2D::m_pSI->Serialize(&node, ar);
+         }},
+        {"node number taken", nodeMap({planeNodeRecord(4, 0, 0), planeNodeRecord(4, 1, 1)}), readNodes},
+        {"node number zero", nodeMap({planeNodeRecord(0, 0, 0)}), readNodes},
+        {"unknown node class", Bytes().u32(10000).i32(1).str(".?AVomNode2D@@").add(planeNodeRecord(1, 0, 0)), readNodes},
+        {"unknown unit", nodeMap({badUnit}), readNodes},
+        {"coordinate not a number", nodeMap({nanNode}), readNodes},
+        {"envelope of a missing case", envelope, readManager},
+        {"limit state out of range", limitState, readManager},
+        {"envelope quantity out of range", quantity, readManager},
+        {"number format type out of range", Bytes().u32(10000).u32(4).i32(3).u32(1),
+         [](CArchive& ar) {
+             omNumberFormat f;
+             ASINumberFormat::SerializeValue(f, ar);
+         }},
+        {"load scope out of range", Bytes().u32(10000).i32(3).str("q").u32(1),
+         [](CArchive& ar) {
+             omLoadForce f(dofType(), 0);
+             omLoad::m_pSI->Serialize(&f, ar);
+         }},
+        {"ductility class out of range",
+         Bytes().u32(10000).u32(10000).i32(3).str("B").u32(0).f64(0.3).uv(1, "kN/cm2").uv(1, "kN/cm2").uv(1, "1/C")
+             .uv(1, "kg/m3").uv(50, "kN/cm2").i32(3),
+         [](CArchive& ar) {
+             omRCSteel m(0u);
+             omRCSteel::m_pSI->Serialize(&m, ar);
+         }},
+        {"unknown cross-section class", Bytes().u32(10000).u32(1).u32(1).str(".?AVomCrossSectionL@@").u32(10000),
+         [](CArchive& ar) {
+             omCrossSectionMap map;
+             omCrossSectionMap::m_pSI->Serialize(&map, ar);
+         }},
+    };
+    for (const Fault& f : faults) {
+        SCOPED_TRACE(f.name);
+        CArchive ar(CArchive::load, f.bytes.b);
+        EXPECT_THROW(f.read(ar), CArchiveException);
+    }
+
+    // Members: an end node that is not in the node map, and a ground type out of range.
+    omNodeMap nodes;
+    nodes.insert(new omNode2D(0.0, 0.0, "m", 1));
+    for (const Bytes& map : {Bytes().u32(10000).u32(1).str(".?AVALinearDesignElement2D@@").u32(10000)
+                                 .add(memberRecord(10001, 1, 1, 2)),
+                             Bytes().u32(10000).u32(1).str(".?AVALinearDesignElement2D@@").u32(10001).u32(4)
+                                 .uv(0, "kN/cm3").add(memberRecord(10001, 1, 1, 1))}) {
+        omElementMap elements;
+        AStorageContext<omNodeMap> context(AStorageInterfaces::elementMap->m_pNodeMap, &nodes);
+        CArchive ar(CArchive::load, map.b);
+        EXPECT_THROW(omElementMap::m_pSI->Serialize(&elements, ar), CArchiveException);
+        EXPECT_TRUE(elements.empty());
+    }
+    // Results for more load cases than the structure has.
+    omLoadManager lm;
+    omLinearDesignElement2D member(nodes, 1u, 1u, 0u, 0u, 1u);
+    AStorageContext<omLoadManager> context(AStorageInterfaces::elementResult->m_pLoadManager, &lm);
+    CArchive ar(CArchive::load, Bytes().u32(10001).u32(0).u32(1).b);
+    EXPECT_THROW(omElementResult::m_pSI->Serialize(&member.getResult(), ar), CArchiveException);
 }
 
 } // namespace
