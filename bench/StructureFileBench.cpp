@@ -3,6 +3,7 @@
 // and its load with the steps after it (bind, envelopes).
 #include "app/shell/AStorageInterface.h"
 #include "app/shell/AStrakonDocument.h"
+#include "app/views/AStrakon.h"
 #include "model/omLoadCase.h"
 #include "model/omLoadManager.h"
 #include "platform/core/CArchive.h"
@@ -16,23 +17,16 @@
 
 namespace {
 
-// A document that takes a model built elsewhere.
-class FrameDocument : public AStrakonDocument {
-public:
-    void Adopt(std::unique_ptr<omStrakon> model) {
-        delete m_pModel;
-        m_pModel = model.release();
-    }
-};
+using FrameDocument = AStrakonDocument;
 
 std::vector<std::uint8_t> solvedFrameStream() {
-    auto s = storeyframe::build(50, 10, storeyframe::Members::linear);
+    FrameDocument doc;
+    omStrakon* s = doc.GetModel();
+    storeyframe::fill(s, 50, 10, storeyframe::Members::linear);
     omLoadCase* service = s->addLoadCase("service", omLoadCase::lsServiceability);
     (*service)(1) = 1.0;
     (*service)(2) = 1.0;
     solveroad::run(*s);
-    FrameDocument doc;
-    doc.Adopt(std::move(s));
     CArchive ar(CArchive::store);
     doc.Serialize(ar);
     return ar.Detach();

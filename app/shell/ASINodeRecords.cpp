@@ -2,6 +2,7 @@
 #include "app/design/omConcrete.h"
 #include "app/design/omRCSteel.h"
 #include "app/shell/AStorageInterface.h"
+#include "app/views/ANode2D.h"
 #include "common/omUnitValue.h"
 #include "model/omLinkedNode.h"
 #include "model/omMaterial.h"
@@ -211,23 +212,23 @@ void ASINode2D::Serialize(AStorageBase* object, CArchive& ar) {
 }
 
 void ASIGuiNode::Serialize(AStorageBase* object, CArchive& ar) {
-    omNode* node = as<omNode>(object, ar);
+    ANode* node = as<ANode>(object, ar);
     Version(kV10000, ar);
     if (ar.IsStoring())
-        ar << AStoredClassFactory::getShowSupportSymbol(node);
+        ar << node->GetShowSupportSymbol();
     else
-        AStoredClassFactory::setShowSupportSymbol(node, ReadFlag(ar));
+        node->SetShowSupportSymbol(ReadFlag(ar));
 }
 
 void ASIGuiNode2D::Serialize(AStorageBase* object, CArchive& ar) {
-    omNode2D* node = as<omNode2D>(object, ar);
+    ANode2D* node = as<ANode2D>(object, ar);
     Version(kV10000, ar);
-    omNode2D::m_pSI->Serialize(node, ar);
-    ASIGuiNode().Serialize(node, ar);
+    omNode2D::m_pSI->Serialize(static_cast<omNode2D*>(node), ar);
+    ASIGuiNode().Serialize(static_cast<ANode*>(node), ar);
     if (ar.IsStoring())
-        ar << AStoredClassFactory::getSupportAngle(node);
+        ar << node->GetSupportAngle();
     else
-        AStoredClassFactory::setSupportAngle(node, ReadFinite(ar));
+        node->SetSupportAngle(ReadFinite(ar));
 }
 
 void ASILinkedNode::Serialize(AStorageBase* object, CArchive& ar) {
@@ -260,9 +261,10 @@ void ASINodeMap::Serialize(AStorageBase* object, CArchive& ar) {
     for (std::uint32_t i = 0; i < count; ++i) {
         std::string tag = ar.ReadRawString();
         if (tag != kTagNode && tag != kTagOldNode) Damaged(ar, "unknown node class");
-        std::unique_ptr<omNode> node(AStoredClassFactory::createNode());
-        drawable.Serialize(node.get(), ar);
-        if (node->getIndex() == 0 || !map->insert(node.get())) Damaged(ar, "node number taken");
+        auto node = std::make_unique<ANode2D>(0.0, 0.0, "cm", 0u);
+        drawable.Serialize(static_cast<omNode2D*>(node.get()), ar);
+        omNode* placed = static_cast<omNode2D*>(node.get());
+        if (placed->getIndex() == 0 || !map->insert(placed)) Damaged(ar, "node number taken");
         node.release();
     }
 }

@@ -1,6 +1,7 @@
 // The records of members, member results, the element map and the structure.
 #include "app/report/AOutputAttributes.h"
 #include "app/shell/AStorageInterface.h"
+#include "app/views/ADesignElement.h"
 #include "common/omUnitValue.h"
 #include "model/elements/omDravikDesignElement.h"
 #include "model/elements/omQuentraDesignElement.h"
@@ -164,9 +165,9 @@ void ASIElementMap::Serialize(AStorageBase* object, CArchive& ar) {
         std::unique_ptr<omDesignElement> e;
         bool nonLinear = false;
         if (tag == kTagLinear || tag == kTagOldLinear) {
-            e.reset(AStoredClassFactory::createLinearElement(*m_pNodeMap));
+            e.reset(new ALinearDesignElement2D(*m_pNodeMap, 999u, 999u, 0u, 0u, 0u));
         } else if (tag == kTagNonLinear || tag == kTagOldNonLinear) {
-            e.reset(AStoredClassFactory::createNonLinearElement(*m_pNodeMap));
+            e.reset(new AQuentraDesignElement(*m_pNodeMap, 999u, 999u, 0u, 0u, 0u));
             nonLinear = true;
         } else {
             Damaged(ar, "unknown member class");

@@ -47,24 +47,6 @@ ASIElementResult* AStorageInterfaces::elementResult = nullptr;
 ASILoadManager* AStorageInterfaces::loadManager = nullptr;
 
 namespace {
-omNode* createPlaneNode() {
-    return new omNode2D(0.0, 0.0, "cm", 0);
-}
-omDesignElement* createLinear(omNodeMap& nodes) {
-    return new omLinearDesignElement2D(nodes, 999u, 999u, 0u, 0u, 0u);
-}
-omDesignElement* createNonLinear(omNodeMap& nodes) {
-    return new omDravikDesignElement(nodes, 999u, 999u, 0u, 0u, 0u);
-}
-bool showSupportSymbol(const omNode*) {
-    return true;
-}
-void setShowSupportSymbol(omNode*, bool) {}
-double supportAngle(const omNode*) {
-    return 0.0;
-}
-void setSupportAngle(omNode*, double) {}
-
 bool s_initialized = false;
 
 template <class Served, class SI>
@@ -78,14 +60,6 @@ SI* registerOnly() {
     return static_cast<SI*>(ABaseStorageInterface::Add(new SI));
 }
 } // namespace
-
-omNode* (*AStoredClassFactory::createNode)() = &createPlaneNode;
-omDesignElement* (*AStoredClassFactory::createLinearElement)(omNodeMap&) = &createLinear;
-omDesignElement* (*AStoredClassFactory::createNonLinearElement)(omNodeMap&) = &createNonLinear;
-bool (*AStoredClassFactory::getShowSupportSymbol)(const omNode*) = &showSupportSymbol;
-void (*AStoredClassFactory::setShowSupportSymbol)(omNode*, bool) = &::setShowSupportSymbol;
-double (*AStoredClassFactory::getSupportAngle)(const omNode*) = &supportAngle;
-void (*AStoredClassFactory::setSupportAngle)(omNode*, double) = &::setSupportAngle;
 
 AStorageInterface::~AStorageInterface() = default;
 

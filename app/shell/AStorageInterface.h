@@ -232,19 +232,6 @@ public:
     static inline ASIGuiStrakon* m_pSI = nullptr;
 };
 
-// The classes the node and element maps create while reading. The program's
-// drawable node and members come from here; the showing of the support symbol
-// and its angle are read and written through the two pairs of accessors.
-struct AStoredClassFactory {
-    static omNode* (*createNode)();
-    static omDesignElement* (*createLinearElement)(omNodeMap& nodes);
-    static omDesignElement* (*createNonLinearElement)(omNodeMap& nodes);
-    static bool (*getShowSupportSymbol)(const omNode* node);
-    static void (*setShowSupportSymbol)(omNode* node, bool on);
-    static double (*getSupportAngle)(const omNode* node);
-    static void (*setSupportAngle)(omNode* node, double degrees);
-};
-
 // The serialisers that hold a context, for the callers that set it.
 struct AStorageInterfaces {
     static ASIElementMap* elementMap;

@@ -4,6 +4,7 @@
 #include "app/shell/AStorageInterface.h"
 #include "app/shell/AUnitKeyAttributes.h"
 #include "app/views/ADrawAttributes.h"
+#include "app/views/AStrakon.h"
 #include "common/omErrorContainer.h"
 #include "model/omElementMap.h"
 #include "model/omLogFile.h"
@@ -39,7 +40,7 @@ AStrakonDocument::~AStrakonDocument() {
 void AStrakonDocument::CreateModel() {
     delete m_pModel;
     m_pModel = nullptr;
-    m_pModel = new omStrakon;
+    m_pModel = new AStrakon;
     m_pModel->setupObjects();
 }
 
@@ -79,7 +80,7 @@ void AStrakonDocument::Serialize(CArchive& ar) {
     ar.SetCodePage(CodePageOfCharacterSet(AOptionsAttributes::Instance()->characterSet));
     AStorageContext<AOutputStructureAttributes> output(ASIGuiStrakon::m_pSI->m_pOutput, &m_outputAttributes);
     if (ar.IsStoring()) {
-        ASIGuiStrakon::m_pSI->Serialize(m_pModel, ar);
+        ASIGuiStrakon::m_pSI->Serialize(static_cast<omStrakon*>(m_pModel), ar);
         m_extents.GetStorageInterface()->Serialize(&m_extents, ar);
         ADrawAttributes::m_pSI->Serialize(ADrawAttributes::Instance(), ar);
         AOptionsAttributes::m_pSI->Serialize(AOptionsAttributes::Instance(), ar);
@@ -94,7 +95,7 @@ void AStrakonDocument::Serialize(CArchive& ar) {
     {
         AStorageContext<AStoredSettings> collect(ASIGuiDrawAttributes::s_pending, &pending);
         AStorageInterface::ResetNonFiniteResults();
-        ASIGuiStrakon::m_pSI->Serialize(m_pModel, ar);
+        ASIGuiStrakon::m_pSI->Serialize(static_cast<omStrakon*>(m_pModel), ar);
         m_extents.GetStorageInterface()->Serialize(&m_extents, ar);
         ADrawAttributes::m_pSI->Serialize(ADrawAttributes::Instance(), ar);
         AOptionsAttributes::m_pSI->Serialize(AOptionsAttributes::Instance(), ar);

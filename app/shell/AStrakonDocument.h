@@ -19,7 +19,7 @@
 class ADesignElementResultPage;
 class AElementLoadPage;
 class ANodeLoadPage;
-class omStrakon;
+class AStrakon;
 
 class AStrakonDocument : public AStructureDocument {
     DECLARE_DYNCREATE(AStrakonDocument)
@@ -49,7 +49,7 @@ public:
     BOOL SetupNewStructure();
 
     // The model; the document owns it for its whole life.
-    omStrakon* GetModel() const { return m_pModel; }
+    AStrakon* GetModel() const { return m_pModel; }
     AExtents2D& GetExtents() { return m_extents; }
     AMapC2L& GetMap() { return m_map; }
     APrintManager& GetReport() { return m_report; }
@@ -94,7 +94,7 @@ protected:
     void CreateModel();
 
     AExtents2D m_extents;
-    omStrakon* m_pModel = nullptr;
+    AStrakon* m_pModel = nullptr;
     AMapC2L m_map;
     APrintManager m_report;
     int m_activeLoadGroup = 0;

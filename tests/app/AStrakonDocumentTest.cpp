@@ -1,4 +1,5 @@
 #include "app/shell/AStrakonDocument.h"
+#include "app/views/AStrakon.h"
 
 #include "SettingsFixture.h"
 #include "StructureFileSupport.h"

@@ -6,6 +6,7 @@
 
 #include "app/shell/AStorageInterface.h"
 #include "app/shell/AStrakonDocument.h"
+#include "app/views/AStrakon.h"
 #include "platform/storage/CSettingsStore.h"
 
 #include <cstdio>
