@@ -20,13 +20,6 @@ constexpr unsigned kV10000 = 10000;
 constexpr unsigned kV10001 = 10001;
 constexpr unsigned kV10002 = 10002;
 
-template <class T>
-T* as(AStorageBase* object, const CArchive& ar) {
-    T* typed = dynamic_cast<T*>(object);
-    if (!typed) throw CArchiveException(CArchiveException::badClass, ar.GetFileName(), "wrong object for record");
-    return typed;
-}
-
 void serializeDouble(double& value, CArchive& ar) {
     if (ar.IsStoring())
         ar << value;

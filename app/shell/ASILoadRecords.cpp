@@ -20,13 +20,6 @@ namespace {
 constexpr unsigned kV10000 = 10000;
 constexpr unsigned kV10001 = 10001;
 
-template <class T>
-T* as(AStorageBase* object, const CArchive& ar) {
-    T* typed = dynamic_cast<T*>(object);
-    if (!typed) throw CArchiveException(CArchiveException::badClass, ar.GetFileName(), "wrong object for record");
-    return typed;
-}
-
 // The tags of the load classes; a stored uniform load comes back as a linear one.
 const char* const kTagForce = ".?AVomLoadForce@@";
 const char* const kTagDisplacement = ".?AVomLoadDisplacement@@";

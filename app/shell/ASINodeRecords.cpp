@@ -19,13 +19,6 @@ namespace {
 constexpr unsigned kV10000 = 10000;
 constexpr unsigned kV10001 = 10001;
 
-template <class T>
-T* as(AStorageBase* object, const CArchive& ar) {
-    T* typed = dynamic_cast<T*>(object);
-    if (!typed) throw CArchiveException(CArchiveException::badClass, ar.GetFileName(), "wrong object for record");
-    return typed;
-}
-
 void unitValue(omUnitValue& value, CArchive& ar) {
     ASIUnitValue::SerializeValue(value, ar);
 }

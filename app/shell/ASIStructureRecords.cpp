@@ -30,13 +30,6 @@ namespace {
 constexpr unsigned kV10000 = 10000;
 constexpr unsigned kV10001 = 10001;
 
-template <class T>
-T* as(AStorageBase* object, const CArchive& ar) {
-    T* typed = dynamic_cast<T*>(object);
-    if (!typed) throw CArchiveException(CArchiveException::badClass, ar.GetFileName(), "wrong object for record");
-    return typed;
-}
-
 const char* const kTagLinear = ".?AVALinearDesignElement2D@@";
 const char* const kTagOldLinear = ".?AVGuiLinearDesignElement2D@@";
 const char* const kTagNonLinear = ".?AVAQuentraDesignElement@@";

@@ -131,6 +131,10 @@ void AStorageInterface::Damaged(const CArchive& ar, const std::string& what) {
     throw CArchiveException(CArchiveException::badSchema, ar.GetFileName(), detail);
 }
 
+void AStorageInterface::WrongObject(const CArchive& ar) {
+    throw CArchiveException(CArchiveException::badClass, ar.GetFileName(), "wrong object for record");
+}
+
 bool AStorageInterface::ReadFlag(CArchive& ar) {
     std::uint32_t word = 0;
     ar >> word;

@@ -11,6 +11,7 @@
 // unit name that no unit has, all end the load with the archive's bad-format
 // exception ("damaged at byte n" or "unknown unit ..."). Nothing read is left
 // leaking: an object that cannot be placed is freed before the exception.
+#include "common/AStorageBase.h"
 #include "framework/ABaseStorageInterface.h"
 
 #include <cstddef>
@@ -47,6 +48,14 @@ public:
     // A stored count (int32): negative, or more items of at least bytesPerItem
     // bytes than the stream has left, is a damaged file.
     static std::uint32_t ReadCount(CArchive& ar, std::size_t bytesPerItem);
+    // The object a record belongs to, as its class; any other object is refused.
+    template <class T>
+    static T* as(AStorageBase* object, const CArchive& ar) {
+        T* typed = dynamic_cast<T*>(object);
+        if (!typed) WrongObject(ar);
+        return typed;
+    }
+    [[noreturn]] static void WrongObject(const CArchive& ar);
     // A double that drawing or analysis uses: not finite is a damaged file.
     static double ReadFinite(CArchive& ar);
     // An enumeration value of the range first..last, else a damaged file.

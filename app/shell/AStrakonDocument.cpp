@@ -147,6 +147,8 @@ void AStrakonDocument::DeleteContents() {
     m_selection.RemoveAll();
     m_activeLoadGroup = 0;
     m_activeResultCase = 0;
+    m_extents = AExtents2D();
+    m_docAttributes = ADocAttributes();
     CreateModel();
 }
 
