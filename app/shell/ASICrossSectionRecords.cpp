@@ -1,5 +1,5 @@
 // The records of the cross-sections and of their map.
-#include "app/shell/AStorageInterface.h"
+#include "app/shell/ASITaggedMap.h"
 #include "common/omUnitValue.h"
 #include "model/omCrossSectionBox.h"
 #include "model/omCrossSectionCircle.h"
@@ -169,37 +169,16 @@ void ASICrossSectionStandardI::Serialize(AStorageBase* object, CArchive& ar) {
 void ASICrossSectionMap::Serialize(AStorageBase* object, CArchive& ar) {
     omCrossSectionMap* map = as<omCrossSectionMap>(object, ar);
     Version(kV10000, ar);
-    if (ar.IsStoring()) {
-        ar << static_cast<std::uint32_t>(map->size());
-        ar << static_cast<std::uint32_t>(map->getDefaultId());
-        for (map->start_ii(); !map->stop_ii(); map->increment_ii()) {
-            omCrossSection* cs = map->object_ii();
-            const SectionClass* cls = nullptr;
+    SerializeTaggedMap<omCrossSectionMap, omCrossSection>(
+        *map, ar,
+        [](const omCrossSection* cs) -> const char* {
             for (const SectionClass& c : kSectionClasses)
-                if (c.type == cs->type()) cls = &c;
-            if (!cls) throw CArchiveException(CArchiveException::badClass, ar.GetFileName(), "unknown section class");
-            ar.WriteRawString(cls->tag);
-            cs->GetStorageInterface()->Serialize(cs, ar);
-        }
-        return;
-    }
-    // A tag, a version word and a base record at the least.
-    std::uint32_t count = ReadCount(ar, 9);
-    std::uint32_t def = 0;
-    ar >> def;
-    map->setDefault(def);
-    for (std::uint32_t i = 0; i < count; ++i) {
-        std::string tag = ar.ReadRawString();
-        const SectionClass* cls = nullptr;
-        for (const SectionClass& c : kSectionClasses)
-            if (tag == c.tag) {
-                cls = &c;
-                break;
-            }
-        if (!cls) Damaged(ar, "unknown cross-section class");
-        std::unique_ptr<omCrossSection> cs(cls->create());
-        cs->GetStorageInterface()->Serialize(cs.get(), ar);
-        if (cs->getIndex() == 0 || !map->insert(cs.get())) Damaged(ar, "cross-section number taken");
-        cs.release();
-    }
+                if (c.type == cs->type()) return c.tag;
+            return nullptr;
+        },
+        [](const std::string& tag) -> omCrossSection* {
+            for (const SectionClass& c : kSectionClasses)
+                if (tag == c.tag) return c.create();
+            return nullptr;
+        });
 }

@@ -1,7 +1,7 @@
 // The records of materials, nodes and their maps.
 #include "app/design/omConcrete.h"
 #include "app/design/omRCSteel.h"
-#include "app/shell/AStorageInterface.h"
+#include "app/shell/ASITaggedMap.h"
 #include "app/views/ANode2D.h"
 #include "common/omUnitValue.h"
 #include "model/omLinkedNode.h"
@@ -126,34 +126,18 @@ void ASIRCSteel::Serialize(AStorageBase* object, CArchive& ar) {
 void ASIMaterialMap::Serialize(AStorageBase* object, CArchive& ar) {
     omMaterialMap* map = as<omMaterialMap>(object, ar);
     Version(kV10000, ar);
-    if (ar.IsStoring()) {
-        ar << static_cast<std::int32_t>(map->size()) << static_cast<std::uint32_t>(map->getDefaultId());
-        for (map->start_ii(); !map->stop_ii(); map->increment_ii()) {
-            omMaterial* m = map->object_ii();
+    SerializeTaggedMap<omMaterialMap, omMaterial>(
+        *map, ar,
+        [](const omMaterial* m) -> const char* {
             for (const MaterialClass& c : kMaterialClasses)
-                if (c.is(m)) {
-                    ar.WriteRawString(c.tag);
-                    break;
-                }
-            m->GetStorageInterface()->Serialize(m, ar);
-        }
-        return;
-    }
-    std::uint32_t count = ReadCount(ar, 9);
-    std::uint32_t def = 0;
-    ar >> def;
-    map->setDefault(def);
-    for (std::uint32_t i = 0; i < count; ++i) {
-        std::string tag = ar.ReadRawString();
-        const MaterialClass* cls = nullptr;
-        for (const MaterialClass& c : kMaterialClasses)
-            if (tag == c.tag) cls = &c;
-        if (!cls) Damaged(ar, "unknown material class");
-        std::unique_ptr<omMaterial> m(cls->create());
-        m->GetStorageInterface()->Serialize(m.get(), ar);
-        if (m->getIndex() == 0 || !map->insert(m.get())) Damaged(ar, "material number taken");
-        m.release();
-    }
+                if (c.is(m)) return c.tag;
+            return nullptr;
+        },
+        [](const std::string& tag) -> omMaterial* {
+            for (const MaterialClass& c : kMaterialClasses)
+                if (tag == c.tag) return c.create();
+            return nullptr;
+        });
 }
 
 // --- nodes

@@ -19,8 +19,6 @@ namespace {
 constexpr unsigned kV10000 = 10000;
 constexpr unsigned kV10001 = 10001;
 
-// The old unit-key record's fourteen quantities, in its order.
-constexpr int kOldUnitKeyCount = 14;
 } // namespace
 
 // --- unit value
@@ -121,27 +119,25 @@ void ASIGuiExtents2D::Serialize(AStorageBase* object, CArchive& ar) {
 
 // --- display sizes
 
-AStoredSettings::AStoredSettings() : unitKeys(new omUnitKey[kOldUnitKeyCount]), unitKeyCount(kOldUnitKeyCount) {}
-AStoredSettings::~AStoredSettings() {
-    delete[] unitKeys;
+namespace {
+void applyDrawSizes(ADrawAttributes& d, const AStoredSettings::DrawSizes& read) {
+    for (int i = 0; i < ADrawAttributes::kPenWidthCount; ++i)
+        d.m_penWidth[i] = read.penWidth[i];
+    d.m_nodeSize = read.nodeSize;
+    d.m_showElementIndex = read.showElementIndex;
+    d.m_showNodeIndex = read.showNodeIndex;
+    d.m_fillMaterialColor = read.fillMaterialColor;
+    d.m_fillCrossSectionColor = read.fillCrossSectionColor;
+    d.m_diagramFactor = read.diagramFactor;
 }
+} // namespace
 
 void AStoredSettings::Apply() const {
-    if (hasDrawAttributes) {
-        ADrawAttributes* d = ADrawAttributes::Instance();
-        for (int i = 0; i < ADrawAttributes::kPenWidthCount; ++i)
-            d->m_penWidth[i] = penWidth[i];
-        d->m_nodeSize = nodeSize;
-        d->m_showElementIndex = showElementIndex;
-        d->m_showNodeIndex = showNodeIndex;
-        d->m_fillMaterialColor = fillMaterialColor;
-        d->m_fillCrossSectionColor = fillCrossSectionColor;
-        d->m_diagramFactor = diagramFactor;
-    }
+    if (hasDrawAttributes) applyDrawSizes(*ADrawAttributes::Instance(), draw);
     if (hasUnitKeys) {
         AUnitKeyAttributes* keys = AUnitKeyAttributes::Instance();
-        for (int i = 0; i < unitKeyCount; ++i)
-            *keys->Field(i) = unitKeys[i];
+        for (int i = 0; i < kOldUnitKeyCount; ++i)
+            *keys->Field(i) = omUnitKey(unitKeys[i]);
     }
 }
 
@@ -155,7 +151,7 @@ void ASIGuiDrawAttributes::Serialize(AStorageBase* object, CArchive& ar) {
         return;
     }
     Version(kV10000, ar);
-    AStoredSettings read;
+    AStoredSettings::DrawSizes read;
     for (double& w : read.penWidth)
         w = ReadFinite(ar);
     read.nodeSize = ReadFinite(ar);
@@ -164,27 +160,12 @@ void ASIGuiDrawAttributes::Serialize(AStorageBase* object, CArchive& ar) {
     read.fillMaterialColor = ReadFlag(ar);
     read.fillCrossSectionColor = ReadFlag(ar);
     read.diagramFactor = ReadFinite(ar);
-    AStoredSettings* target = s_pending;
-    if (!target) {
-        // Read into the object itself.
-        for (int i = 0; i < ADrawAttributes::kPenWidthCount; ++i)
-            d->m_penWidth[i] = read.penWidth[i];
-        d->m_nodeSize = read.nodeSize;
-        d->m_showElementIndex = read.showElementIndex;
-        d->m_showNodeIndex = read.showNodeIndex;
-        d->m_fillMaterialColor = read.fillMaterialColor;
-        d->m_fillCrossSectionColor = read.fillCrossSectionColor;
-        d->m_diagramFactor = read.diagramFactor;
-        return;
+    if (s_pending) {
+        s_pending->hasDrawAttributes = true;
+        s_pending->draw = read;
+    } else {
+        applyDrawSizes(*d, read);
     }
-    target->hasDrawAttributes = true;
-    std::copy(std::begin(read.penWidth), std::end(read.penWidth), target->penWidth);
-    target->nodeSize = read.nodeSize;
-    target->showElementIndex = read.showElementIndex;
-    target->showNodeIndex = read.showNodeIndex;
-    target->fillMaterialColor = read.fillMaterialColor;
-    target->fillCrossSectionColor = read.fillCrossSectionColor;
-    target->diagramFactor = read.diagramFactor;
 }
 
 // --- unit keys: per user; a file of the old layout brings its own
@@ -196,6 +177,7 @@ void ASIGuiUnitKeyAttributes::Serialize(AStorageBase* object, CArchive& ar) {
         return;
     }
     if (Version(kV10001, ar) != kV10000) return;
+    constexpr int kOldUnitKeyCount = AStoredSettings::kOldUnitKeyCount;
     omUnitKey read[kOldUnitKeyCount];
     const omUnitManager* units = omUnitManager::Instance();
     for (int i = 0; i < kOldUnitKeyCount; ++i) {

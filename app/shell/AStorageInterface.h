@@ -131,21 +131,21 @@ STRAKON_DECLARE_SI(ASIGuiOptionsAttributes);
 // pending object is set they are collected in it, and applied only when the
 // whole file has been read.
 struct AStoredSettings {
+    // The display sizes and switches a file holds.
+    struct DrawSizes {
+        double penWidth[5] = {};
+        double nodeSize = 0.0;
+        bool showElementIndex = true;
+        bool showNodeIndex = true;
+        bool fillMaterialColor = false;
+        bool fillCrossSectionColor = true;
+        double diagramFactor = 0.0;
+    };
+    static constexpr int kOldUnitKeyCount = 14;
     bool hasDrawAttributes = false;
-    double penWidth[5] = {};
-    double nodeSize = 0.0;
-    bool showElementIndex = true;
-    bool showNodeIndex = true;
-    bool fillMaterialColor = false;
-    bool fillCrossSectionColor = true;
-    double diagramFactor = 0.0;
+    DrawSizes draw;
     bool hasUnitKeys = false;
-    omUnitKey* unitKeys = nullptr; // 14 keys when hasUnitKeys
-    int unitKeyCount = 0;
-    AStoredSettings();
-    ~AStoredSettings();
-    AStoredSettings(const AStoredSettings&) = delete;
-    AStoredSettings& operator=(const AStoredSettings&) = delete;
+    int unitKeys[kOldUnitKeyCount] = {};
     // Writes what was collected into the program-wide objects.
     void Apply() const;
 };

@@ -79,13 +79,17 @@ void AStrakonDocument::Serialize(CArchive& ar) {
     if (!AStorageInterface::IsInitialized()) AStorageInterface::InitializeAll();
     ar.SetCodePage(CodePageOfCharacterSet(AOptionsAttributes::Instance()->characterSet));
     AStorageContext<AOutputStructureAttributes> output(ASIGuiStrakon::m_pSI->m_pOutput, &m_outputAttributes);
-    if (ar.IsStoring()) {
+    // The same records in the same order both ways.
+    auto records = [this, &ar] {
         ASIGuiStrakon::m_pSI->Serialize(static_cast<omStrakon*>(m_pModel), ar);
         m_extents.GetStorageInterface()->Serialize(&m_extents, ar);
         ADrawAttributes::m_pSI->Serialize(ADrawAttributes::Instance(), ar);
         AOptionsAttributes::m_pSI->Serialize(AOptionsAttributes::Instance(), ar);
         AUnitKeyAttributes::m_pSI->Serialize(AUnitKeyAttributes::Instance(), ar);
         m_docAttributes.GetStorageInterface()->Serialize(&m_docAttributes, ar);
+    };
+    if (ar.IsStoring()) {
+        records();
         return;
     }
     // A file fills a fresh model; the program-wide settings it carries wait
@@ -95,12 +99,7 @@ void AStrakonDocument::Serialize(CArchive& ar) {
     {
         AStorageContext<AStoredSettings> collect(ASIGuiDrawAttributes::s_pending, &pending);
         AStorageInterface::ResetNonFiniteResults();
-        ASIGuiStrakon::m_pSI->Serialize(static_cast<omStrakon*>(m_pModel), ar);
-        m_extents.GetStorageInterface()->Serialize(&m_extents, ar);
-        ADrawAttributes::m_pSI->Serialize(ADrawAttributes::Instance(), ar);
-        AOptionsAttributes::m_pSI->Serialize(AOptionsAttributes::Instance(), ar);
-        AUnitKeyAttributes::m_pSI->Serialize(AUnitKeyAttributes::Instance(), ar);
-        m_docAttributes.GetStorageInterface()->Serialize(&m_docAttributes, ar);
+        records();
     }
     pending.Apply();
     // Results that are no numbers would reach the result pictures: the file
