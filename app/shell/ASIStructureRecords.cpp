@@ -29,6 +29,7 @@
 namespace {
 constexpr unsigned kV10000 = 10000;
 constexpr unsigned kV10001 = 10001;
+constexpr unsigned kMostFEs = 1000;
 
 const char* const kTagLinear = ".?AVALinearDesignElement2D@@";
 const char* const kTagOldLinear = ".?AVGuiLinearDesignElement2D@@";
@@ -99,7 +100,11 @@ void ASIDesignElement::Serialize(AStorageBase* object, CArchive& ar) {
         e->replaceLoad(e->createLoadGroup(nullptr));
         e->m_load->GetStorageInterface()->Serialize(e->m_load, ar);
     }
-    e->setNumberOfFE(word(ar));
+    // The program never divides a member that finely; such a number would make
+    // binding allocate without bound.
+    const unsigned fes = word(ar);
+    if (fes > kMostFEs) Damaged(ar, "number of finite elements out of range");
+    e->setNumberOfFE(fes);
     if (version > kV10000 && ReadFlag(ar)) {
         std::string tag = ar.ReadRawString();
         std::unique_ptr<omGenericDesignData> data;

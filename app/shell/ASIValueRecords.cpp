@@ -11,6 +11,7 @@
 #include "common/omUnitValue.h"
 #include "platform/core/CArchive.h"
 #include "platform/core/Exceptions.h"
+#include "model/omDofVector.h"
 #include "rezavud/omVector.h"
 
 #include <cmath>
@@ -88,6 +89,11 @@ void ASIVector::Serialize(AStorageBase* object, CArchive& ar) {
     }
     Version(kV10000, ar);
     std::uint32_t n = ReadCount(ar, sizeof(double));
+    // A vector of a degree-of-freedom layout is read by that layout's positions
+    // later: one of another size would be read beyond its end.
+    if (auto* dofs = dynamic_cast<omDofVector*>(v); dofs && dofs->type() &&
+                                                  n != static_cast<std::uint32_t>(dofs->type()->dofSize()))
+        Damaged(ar, "vector of the wrong size");
     v->resize(static_cast<int>(n));
     if (n == 0) return;
     ar.ReadExact(static_cast<double*>(*v), sizeof(double) * n);
