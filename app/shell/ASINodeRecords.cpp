@@ -19,10 +19,6 @@ namespace {
 constexpr unsigned kV10000 = 10000;
 constexpr unsigned kV10001 = 10001;
 
-void unitValue(omUnitValue& value, CArchive& ar) {
-    ASIUnitValue::SerializeValue(value, ar);
-}
-
 // A unit value behind a getter and a setter.
 template <class Get, class Set>
 void unitValue(CArchive& ar, Get get, Set set) {
