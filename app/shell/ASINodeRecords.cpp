@@ -1,6 +1,4 @@
 // The records of materials, nodes and their maps.
-#include "app/design/omConcrete.h"
-#include "app/design/omRCSteel.h"
 #include "app/shell/ASITaggedMap.h"
 #include "app/views/ANode2D.h"
 #include "common/omUnitValue.h"
@@ -26,22 +24,6 @@ void unitValue(CArchive& ar, Get get, Set set) {
     ASIUnitValue::SerializeValue(value, ar);
     if (ar.IsLoading()) set(value);
 }
-
-struct MaterialClass {
-    const char* tag;
-    omMaterial* (*create)();
-    bool (*is)(const omMaterial*);
-};
-// The most derived classes first, so that writing finds the object's own class.
-const MaterialClass kMaterialClasses[] = {
-    {".?AVomSteel@@", [] { return static_cast<omMaterial*>(new omSteel(0u)); },
-     [](const omMaterial* m) { return dynamic_cast<const omSteel*>(m) != nullptr; }},
-    {".?AVomConcrete@@", [] { return static_cast<omMaterial*>(new omConcrete(0u)); },
-     [](const omMaterial* m) { return dynamic_cast<const omConcrete*>(m) != nullptr; }},
-    {".?AVomRCSteel@@", [] { return static_cast<omMaterial*>(new omRCSteel(0u)); },
-     [](const omMaterial* m) { return dynamic_cast<const omRCSteel*>(m) != nullptr; }},
-    {".?AVomMaterial@@", [] { return new omMaterial(0u); }, [](const omMaterial*) { return true; }},
-};
 
 const char* const kTagNode = ".?AVANode2D@@";
 const char* const kTagOldNode = ".?AVGuiNode2D@@";
@@ -100,37 +82,18 @@ void ASISteel::Serialize(AStorageBase* object, CArchive& ar) {
     }
 }
 
-void ASIConcrete::Serialize(AStorageBase* object, CArchive& ar) {
-    omConcrete* m = as<omConcrete>(object, ar);
-    Version(kV10000, ar);
-    omMaterial::m_pSI->Serialize(static_cast<omMaterial*>(m), ar);
-    unitValue(ar, [m] { return m->fck(); }, [m](const omUnitValue& v) { m->setFck(v); });
-    unitValue(ar, [m] { return m->fct(); }, [m](const omUnitValue& v) { m->setFct(v); });
-}
-
-void ASIRCSteel::Serialize(AStorageBase* object, CArchive& ar) {
-    omRCSteel* m = as<omRCSteel>(object, ar);
-    Version(kV10000, ar);
-    omMaterial::m_pSI->Serialize(static_cast<omMaterial*>(m), ar);
-    unitValue(ar, [m] { return m->fyk(); }, [m](const omUnitValue& v) { m->setFyk(v); });
-    if (ar.IsStoring())
-        ar << static_cast<std::int32_t>(m->getClass());
-    else
-        m->setClass(ReadEnum(ar, omRCSteel::classA, omRCSteel::classC));
-}
-
 void ASIMaterialMap::Serialize(AStorageBase* object, CArchive& ar) {
     omMaterialMap* map = as<omMaterialMap>(object, ar);
     Version(kV10000, ar);
     SerializeTaggedMap<omMaterialMap, omMaterial>(
         *map, ar,
         [](const omMaterial* m) -> const char* {
-            for (const MaterialClass& c : kMaterialClasses)
+            for (const MaterialClass& c : MaterialClasses())
                 if (c.is(m)) return c.tag;
             return nullptr;
         },
         [](const std::string& tag) -> omMaterial* {
-            for (const MaterialClass& c : kMaterialClasses)
+            for (const MaterialClass& c : MaterialClasses())
                 if (tag == c.tag) return c.create();
             return nullptr;
         });

@@ -1,7 +1,5 @@
 #include "app/shell/AStorageInterface.h"
 
-#include "app/design/omConcrete.h"
-#include "app/design/omRCSteel.h"
 #include "app/report/AOutputAttributes.h"
 #include "app/shell/AOptionsAttributes.h"
 #include "app/shell/AUnitKeyAttributes.h"
@@ -49,6 +47,21 @@ ASILoadManager* AStorageInterfaces::loadManager = nullptr;
 namespace {
 bool s_initialized = false;
 
+std::vector<void (*)()>& installers() {
+    static std::vector<void (*)()> list;
+    return list;
+}
+
+std::vector<AStorageInterface::MaterialClass>& materialClasses() {
+    // The most derived classes first, so that writing finds the object's own class.
+    static std::vector<AStorageInterface::MaterialClass> list = {
+        {".?AVomSteel@@", [] { return static_cast<omMaterial*>(new omSteel(0u)); },
+         [](const omMaterial* m) { return dynamic_cast<const omSteel*>(m) != nullptr; }},
+        {".?AVomMaterial@@", [] { return new omMaterial(0u); }, [](const omMaterial*) { return true; }},
+    };
+    return list;
+}
+
 template <class Served, class SI>
 SI* install() {
     auto* si = static_cast<SI*>(ABaseStorageInterface::Add(new SI));
@@ -62,6 +75,17 @@ SI* registerOnly() {
 } // namespace
 
 AStorageInterface::~AStorageInterface() = default;
+
+void AStorageInterface::AddMaterialClass(const MaterialClass& cls, void (*install)()) {
+    std::vector<MaterialClass>& list = materialClasses();
+    list.insert(list.end() - 1, cls);
+    installers().push_back(install);
+    if (s_initialized) install();
+}
+
+const std::vector<AStorageInterface::MaterialClass>& AStorageInterface::MaterialClasses() {
+    return materialClasses();
+}
 
 bool AStorageInterface::IsInitialized() {
     return s_initialized;
@@ -105,8 +129,8 @@ void AStorageInterface::InitializeAll() {
     install<omNodeLoadGroup, ASINodeLoadGroup>();
     install<omMaterial, ASIMaterial>();
     install<omSteel, ASISteel>();
-    install<omConcrete, ASIConcrete>();
-    install<omRCSteel, ASIRCSteel>();
+    for (void (*installer)() : installers())
+        installer();
     install<omMaterialMap, ASIMaterialMap>();
     install<omNode, ASINode>();
     install<omNodeMap, ASINodeMap>();

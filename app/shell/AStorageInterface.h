@@ -17,10 +17,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class AOutputStructureAttributes;
 class CArchive;
 class omDesignElement;
+class omMaterial;
 class omDofStructureType;
 class omNode;
 class omLoadManager;
@@ -39,6 +41,18 @@ public:
     // each in its class. A second call changes nothing.
     static void InitializeAll();
     static bool IsInitialized();
+
+    // The design library's materials join the material map's classes and the
+    // table from outside this library: each gives its tag, a maker and a test of
+    // an object's class, and an installer that InitializeAll runs in its place
+    // of the table (or at once when the table is made already).
+    struct MaterialClass {
+        const char* tag;
+        omMaterial* (*create)();
+        bool (*is)(const omMaterial*);
+    };
+    static void AddMaterialClass(const MaterialClass& cls, void (*install)());
+    static const std::vector<MaterialClass>& MaterialClasses();
 
     // --- helpers of the records
     // Ends the load: the file is damaged at the archive's position.
