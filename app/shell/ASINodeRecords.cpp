@@ -157,9 +157,17 @@ void ASIGuiNode::Serialize(AStorageBase* object, CArchive& ar) {
 }
 
 void ASIGuiNode2D::Serialize(AStorageBase* object, CArchive& ar) {
-    ANode2D* node = as<ANode2D>(object, ar);
+    omNode2D* plane = as<omNode2D>(object, ar);
     Version(kV10000, ar);
-    omNode2D::m_pSI->Serialize(static_cast<omNode2D*>(node), ar);
+    omNode2D::m_pSI->Serialize(plane, ar);
+    // A node of the model alone (not drawable) stores the drawable fields' defaults.
+    ANode2D* node = dynamic_cast<ANode2D*>(plane);
+    if (ar.IsStoring() && !node) {
+        Version(kV10000, ar);
+        ar << false << 0.0;
+        return;
+    }
+    if (!node) WrongObject(ar);
     ASIGuiNode().Serialize(static_cast<ANode*>(node), ar);
     if (ar.IsStoring())
         ar << node->GetSupportAngle();

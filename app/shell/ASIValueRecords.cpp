@@ -91,8 +91,8 @@ void ASIVector::Serialize(AStorageBase* object, CArchive& ar) {
     std::uint32_t n = ReadCount(ar, sizeof(double));
     // A vector of a degree-of-freedom layout is read by that layout's positions
     // later: one of another size would be read beyond its end.
-    if (auto* dofs = dynamic_cast<omDofVector*>(v); dofs && dofs->type() &&
-                                                  n != static_cast<std::uint32_t>(dofs->type()->dofSize()))
+    if (auto* dofs = dynamic_cast<omDofVector*>(v);
+        dofs && dofs->type() && n != 0 && n != static_cast<std::uint32_t>(dofs->type()->dofSize()))
         Damaged(ar, "vector of the wrong size");
     v->resize(static_cast<int>(n));
     if (n == 0) return;

@@ -251,7 +251,7 @@ TEST_F(AStorageInterfaceTest, GoldenRecordsReadToTheirFieldsAndWriteBackByteIden
          nullptr},
         {"steel",
          Bytes().u32(10001).u32(10000).i32(3).str("S355").u32(0xFF).f64(0.3).uv(21000, "kN/cm2")
-             .uv(8100, "kN/cm2").uv(1.2e-5, "1/C").uv(7850, "kg/m3").uv(35.5, "kN/cm2").uv(49.0, "kN/cm2"),
+             .uv(8100, "kN/cm2").uv(1.2e-5, "1/\xB0" "C").uv(7850, "kg/m3").uv(35.5, "kN/cm2").uv(49.0, "kN/cm2"),
          [&](CArchive& ar) {
              omSteel::m_pSI->Serialize(&steel, ar);
              EXPECT_EQ(steel.getIndex(), 3u);
@@ -371,7 +371,6 @@ TEST_F(AStorageInterfaceTest, MembersAndTheirResultsReadOlderLayoutsAndAliasTags
     EXPECT_FALSE(elements.find(2)->isLinear());
     EXPECT_EQ(elements.find(1)->getMaterialIndex2(), 0u);
     EXPECT_EQ(elements.find(2)->getMaterialIndex2(), 3u);
-    EXPECT_TRUE(elements.find(1)->isReleased(omDesignElement::first, Ry));
 
     // Results of version 10000: no pressures.
     omLoadManager lm;
@@ -419,7 +418,8 @@ TEST_F(AStorageInterfaceTest, EmptyAndRepeatedCaseNamesAreKeptInFileOrder) {
     Bytes b;
     b.u32(10001).i32(2).i32(3).u32(10000).str("").u32(10000).str("");
     for (const char* name : {"", "Same", "Same"})
-        b.u32(10000).vec({1.0, 1.0}).str(name).i32(0).vec({}).vec({});
+        b.u32(10001).vec({1.0, 1.0}).str(name).i32(0).f64(0).f64(0).f64(0).f64(0).uv(0, "cm").uv(0, "cm")
+            .vec({}).vec({});
     b.i32(1).u32(10000).str("E").u32(1).u32(0).u32(0).u32(0).i32(0).f64(0.0).i32(1).u32(3).vec({}).vec({});
     omLoadManager lm;
     AStorageContext<const omDofStructureType> type(AStorageInterfaces::loadManager->m_pStructureType, dofType());

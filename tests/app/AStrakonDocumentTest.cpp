@@ -176,6 +176,7 @@ TEST_F(AStrakonDocumentTest, TruncatedAndFlippedStreamsLoadOrFailCleanly) {
         SCOPED_TRACE(e.name);
         std::vector<std::uint8_t> bytes = exampleStream(e);
         auto attempt = [&](std::vector<std::uint8_t> damaged) {
+            ADrawAttributes::Instance()->m_nodeSize = 0.77;
             AStrakonDocument doc;
             try {
                 loadStream(doc, std::move(damaged));
@@ -309,7 +310,7 @@ TEST_F(AStrakonDocumentTest, TheCommittedExamplesOpenSaveAlikeAndAreReproducedBy
     const auto regenerated = dir / "regenerated";
     const std::string command = std::string("'") + STRUCTURE_EXAMPLES_TOOL + "' '" + regenerated.string() + "'";
     ASSERT_EQ(std::system(command.c_str()), 0);
-    const auto script = dir / "olefile.py";
+    const auto script = dir / "read_structure.py";
     std::ofstream(script) << "import sys, olefile\n"
                              "ole = olefile.OleFileIO(sys.argv[1])\n"
                              "data = ole.openstream(['Strakon', 'Contents']).read()\n"
@@ -331,11 +332,13 @@ TEST_F(AStrakonDocumentTest, TheCommittedExamplesOpenSaveAlikeAndAreReproducedBy
         }
         EXPECT_EQ(saveStream(doc), contents);
         doc.OnCloseDocument();
-        const std::string cmd = "/usr/bin/python3 '" + script.string() + "' '" + file.string() + "'";
+        const std::string cmd = "/usr/bin/python3 '" + script.string() + "' '" + file.string() + "' 2>&1";
         FILE* pipe = ::popen(cmd.c_str(), "r");
         ASSERT_NE(pipe, nullptr);
         char line[256] = {};
-        std::string out = std::fgets(line, sizeof line, pipe) ? line : "";
+        std::string out;
+        while (std::fgets(line, sizeof line, pipe))
+            out += line;
         ::pclose(pipe);
         EXPECT_EQ(out, "True 102700001027000010270000\n");
     }

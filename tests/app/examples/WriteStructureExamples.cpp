@@ -9,6 +9,8 @@
 #include "app/views/AStrakon.h"
 #include "platform/storage/CSettingsStore.h"
 
+#include <QtWidgets/QApplication>
+
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -18,6 +20,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: structure_examples <folder>\n");
         return 2;
     }
+    // The document's members include window-side objects: they want an application.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
     const std::filesystem::path folder = argv[1];
     std::filesystem::create_directories(folder / ".settings");
     CSettingsStore::Instance().SetFolder(folder / ".settings");
