@@ -42,11 +42,10 @@ inline const char* name(Members kind) {
     return "";
 }
 
-// With `oneCase` only the "dead and wind" case and no envelope.
-inline std::unique_ptr<omStrakon> build(int storeys, int bays, Members kind, bool oneCase = false) {
+// Fills a structure that has its maps; with `oneCase` only the "dead and wind"
+// case and no envelope.
+inline void fill(omStrakon* s, int storeys, int bays, Members kind, bool oneCase = false) {
     const double storeyHeight = 300.0, bayWidth = 600.0; // cm
-    auto s = std::make_unique<omStrakon>();
-    s->setupObjects();
     s->addMaterial(new omMaterial(3000.0, 0.0, 1e-5, 2500.0, 0.2, 1), 1);
     // Columns of frames taller than 50 storeys grow with the height, so that
     // second-order members still find equilibrium.
@@ -134,6 +133,12 @@ inline std::unique_ptr<omStrakon> build(int storeys, int bays, Members kind, boo
         for (int k = 1; k <= manager->caseSize(); ++k)
             envelope->add(static_cast<unsigned>(k), manager->getCase(k));
     }
+}
+
+inline std::unique_ptr<omStrakon> build(int storeys, int bays, Members kind, bool oneCase = false) {
+    auto s = std::make_unique<omStrakon>();
+    s->setupObjects();
+    fill(s.get(), storeys, bays, kind, oneCase);
     return s;
 }
 
