@@ -1,6 +1,7 @@
 #include "resources/ui/StrakonResources.h"
 
 #include "platform/ui/CResources.h"
+#include "resources/ui/StrakonEditorIds.h"
 #include "resources/ui/StrakonResourceIds.h"
 
 #include <algorithm>
@@ -307,4 +308,5 @@ void RegisterStrakonResources() {
                                      });
     r.AddToolBar(IDR_MAINFRAME, {16, 15, PictureOrder()});
     r.AddBitmap(IDR_MAINFRAME, ":/strakon/toolbar128.svg");
+    RegisterStrakonEditorResources();
 }
