@@ -277,6 +277,8 @@ void AEditListCtrl::OnWidgetAttached() {
     if (!tree) return;
     tree->setItemDelegate(new AEditListDelegate(tree));
     tree->setAllColumnsShowFocus(true);
+    // Columns keep the widths they are given, however narrow.
+    tree->header()->setMinimumSectionSize(0);
     tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
     WatchWidget(tree->viewport());
 }

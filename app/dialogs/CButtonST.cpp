@@ -40,6 +40,8 @@ CButtonST::~CButtonST() {
 
 void CButtonST::OnWidgetAttached() {
     CButton::OnWidgetAttached();
+    // The button draws itself, whatever its template said.
+    ModifyStyle(BS_TYPEMASK, BS_OWNERDRAW);
     if (QWidget* widget = GetWidget()) widget->setAttribute(Qt::WA_Hover, true);
 }
 

@@ -71,7 +71,7 @@ TEST_F(MaterialEditor, NewMaterialsTakeTheValuesOfTheirGradeAndTheNextId) {
         dlg.PressButton(IDC_MATERIAL_NEW);
         queueSheet(kGeneric, [](CPropertySheet& sheet, CPropertyPage& page) {
             page.SetDlgItemText(IDC_PAGE_NAME, "");
-            page.SetDlgItemText(IDC_GM_E, "1000");
+            typeIn(page, IDC_GM_E, "1000");
             snapshot(sheet, "material-page-generic.png");
         });
         dlg.PressButton(IDC_MATERIAL_NEW);
@@ -198,8 +198,8 @@ TEST_F(MaterialEditor, AZeroModulusOrAPoissonRatioAboveHalfKeepsTheSheetOpen) {
             dialogs.Queue([&](CPropertySheet& sheet) {
                 sheet.SetActivePage(c.page);
                 CPropertyPage& page = *sheet.GetActivePage();
-                page.SetDlgItemText(c.modulus, "100");
-                page.SetDlgItemText(c.id, c.typed);
+                typeIn(page, c.modulus, "100");
+                typeIn(page, c.id, c.typed);
                 sheet.PressButton(PSBTN_OK);
                 stayedOpen = !sheet.IsEnded();
             });

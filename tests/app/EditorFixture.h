@@ -5,6 +5,7 @@
 #include "app/shell/AUnitKeyAttributes.h"
 #include "platform/storage/CSettingsStore.h"
 #include "platform/ui/CDialog.h"
+#include "platform/ui/CDialogControls.h"
 #include "platform/ui/CPromptService.h"
 #include "platform/ui/CWnd.h"
 #include "resources/ui/StrakonEditorIds.h"
@@ -45,6 +46,13 @@ protected:
         auto* list = qobject_cast<QListWidget*>(window.GetDlgItem(id)->GetWidget());
         ASSERT_NE(list, nullptr);
         list->setCurrentRow(row);
+    }
+    // Replaces an edit's text by typing, as the user does.
+    static void typeIn(CWnd& window, int id, const char* value) {
+        auto* edit = dynamic_cast<CEdit*>(window.GetDlgItem(id));
+        ASSERT_NE(edit, nullptr);
+        edit->SetSel(0, -1);
+        edit->TypeText(value);
     }
     static CString text(CWnd& window, int id) { return window.GetDlgItem(id)->GetWindowText(); }
     static bool enabled(CWnd& window, int id) { return window.GetDlgItem(id)->IsWindowEnabled() != FALSE; }
