@@ -153,10 +153,12 @@ void ADSICS::Exchange(omCrossSectionIDS* section, bool save) {
     auto* standard = dynamic_cast<omCrossSectionStandardI*>(section);
     omUnitValue* dims[] = {&m_h, &m_b, &m_t, &m_d, &m_w};
     if (!save) {
+        // A catalogue section fills the own dimensions too: clearing the box
+        // starts from the profile's plates instead of from zeros.
+        for (unsigned i = 0; i < 5; ++i)
+            *dims[i] = section->getVariable(i + 1);
         if (!standard) {
             m_nStandard = 0;
-            for (unsigned i = 0; i < 5; ++i)
-                *dims[i] = section->getVariable(i + 1);
         } else {
             m_nStandard = 1;
             m_strSection = standard->getSectionName();

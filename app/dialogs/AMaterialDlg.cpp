@@ -67,6 +67,9 @@ struct AMaterialPages {
 
     // Loads the page of the material's class; the page.
     CPropertyPage* Load(omMaterial* material) {
+        // Every material has the generic values: confirmed on the generic page,
+        // a material of another class keeps its modulus, density and the rest.
+        generic.Exchange(material, false);
         if (auto* s = dynamic_cast<omSteel*>(material)) {
             steel.UpdateMaterial(s, false);
             return &steel;
@@ -79,7 +82,6 @@ struct AMaterialPages {
             rcSteel.Exchange(r, false);
             return &rcSteel;
         }
-        generic.Exchange(material, false);
         return &generic;
     }
 

@@ -23,6 +23,8 @@ void AToUserExpansion(omUnitValue& value) {
 IMPLEMENT_DYNCREATE(AGenericMaterialPage, ANameColorPage)
 
 AGenericMaterialPage::AGenericMaterialPage() : ANameColorPage(IDD_GENERIC_MATERIAL) {
+    m_pRequiredModulus = &m_E;
+    m_nRequiredModulusId = IDC_GM_E;
     const AUnitKeyAttributes& u = *AUnitKeyAttributes::Instance();
     m_E.Set(u.pressure);
     m_G.Set(u.pressure);
@@ -36,7 +38,6 @@ void AGenericMaterialPage::DoDataExchange(CDataExchange* pDX) {
     ANameColorPage::DoDataExchange(pDX);
     const int digits = AEditorDigits();
     DDX_UnitEdit(pDX, IDC_GM_E, m_E, 1, digits, &m_units, false);
-    DDV_PositiveUnitValue(pDX, m_E);
     DDX_UnitEdit(pDX, IDC_GM_G, m_G, 1, digits, &m_units, false);
     DDX_Text(pDX, IDC_GM_POISSON, m_poisson);
     DDV_MinMaxDouble(pDX, m_poisson, 0.0, 0.5);
@@ -78,6 +79,8 @@ AConcretePage::AConcretePage()
     : ANameColorPage(IDD_CONCRETE_MATERIAL),
       m_pDatabase(std::make_unique<omAsciiDB<omConcreteRecord>>(
           APath::Instance()->ParentPath("Common\\DB\\Concrete.db").c_str())) {
+    m_pRequiredModulus = &m_E;
+    m_nRequiredModulusId = IDC_CONCRETE_E;
     const AUnitKeyAttributes& u = *AUnitKeyAttributes::Instance();
     for (omUnitValue* v : {&m_E, &m_G, &m_fck, &m_fctm})
         v->Set(u.pressure);
@@ -95,7 +98,6 @@ void AConcretePage::DoDataExchange(CDataExchange* pDX) {
     DDX_Text(pDX, IDC_CONCRETE_POISSON, m_poisson);
     DDV_MinMaxDouble(pDX, m_poisson, 0.0, 0.5);
     DDX_UnitEdit(pDX, IDC_CONCRETE_E, m_E, 1, digits, &m_units, true);
-    DDV_PositiveUnitValue(pDX, m_E);
     DDX_UnitEdit(pDX, IDC_CONCRETE_G, m_G, 1, digits, &m_units, false);
     DDX_UnitEdit(pDX, IDC_CONCRETE_FCK, m_fck, 1, digits, &m_units, false);
     DDX_UnitEdit(pDX, IDC_CONCRETE_FCTM, m_fctm, 1, digits, &m_units, false);

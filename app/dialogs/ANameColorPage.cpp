@@ -4,6 +4,7 @@
 #include "common/omUnitValue.h"
 #include "platform/ui/CDataExchange.h"
 #include "platform/ui/CPromptService.h"
+#include "platform/ui/CPropertySheet.h"
 #include "resources/ui/StrakonEditorIds.h"
 
 IMPLEMENT_DYNCREATE(ANameColorPage, ABasePropertyPage)
@@ -38,9 +39,13 @@ int AEditorDigits() {
     return static_cast<int>(AOptionsAttributes::Instance()->workFormat.getDigits());
 }
 
-void DDV_PositiveUnitValue(CDataExchange* pDX, const omUnitValue& value) {
-    if (!pDX->m_bSaveAndValidate || value.GetValue() > 0.0) return;
-    // No upper bound: the prompt names the one limit that matters.
-    AfxMessageBox("Please enter a number greater than 0.", MB_ICONEXCLAMATION);
-    pDX->Fail();
+BOOL ANameColorPage::OnApply() {
+    CPropertySheet* sheet = GetSheet();
+    if (m_pRequiredModulus && sheet && sheet->GetActivePage() == this && !(m_pRequiredModulus->GetValue() > 0.0)) {
+        // No upper bound: the prompt names the one limit that matters.
+        AfxMessageBox("Please enter a number greater than 0.", MB_ICONEXCLAMATION);
+        if (CWnd* edit = GetDlgItem(m_nRequiredModulusId)) edit->SetFocus();
+        return FALSE;
+    }
+    return ABasePropertyPage::OnApply();
 }

@@ -23,6 +23,8 @@ public:
 
     BOOL OnSetActive() override;
     BOOL OnInitDialog() override;
+    // Confirming the sheet on this page refuses a required modulus that is not positive.
+    BOOL OnApply() override;
     DWORD GetDialogID() override { return m_nIDTemplate; }
 
     std::string m_strName = "Unknown";
@@ -35,9 +37,12 @@ protected:
 
     CColorWell m_colorWell;
     CPropertyPage** m_ppActivePage = nullptr;
+    // The modulus of elasticity a material page needs, checked only when the sheet is
+    // confirmed on it: a new material starts without one, and the user must still be
+    // able to leave the page for another material class.
+    const omUnitValue* m_pRequiredModulus = nullptr;
+    int m_nRequiredModulusId = 0;
 };
 
 // The options' first number format's digits, with which the editors show values.
 int AEditorDigits();
-// A modulus of elasticity must be positive: anything else fails the exchange with the range prompt.
-void DDV_PositiveUnitValue(CDataExchange* pDX, const omUnitValue& value);

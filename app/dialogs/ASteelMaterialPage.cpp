@@ -19,6 +19,8 @@ ASteelMaterialPage::ASteelMaterialPage()
     : ANameColorPage(IDD_STEEL_MATERIAL),
       m_pDatabase(std::make_unique<omAsciiDB<omSteelRecord>>(
           APath::Instance()->ParentPath("Common\\DB\\Steel.db").c_str())) {
+    m_pRequiredModulus = &m_E;
+    m_nRequiredModulusId = IDC_STEEL_E;
     const AUnitKeyAttributes& u = *AUnitKeyAttributes::Instance();
     for (omUnitValue* v : {&m_E, &m_G, &m_fu, &m_fy})
         v->Set(u.pressure);
@@ -36,7 +38,6 @@ void ASteelMaterialPage::DoDataExchange(CDataExchange* pDX) {
     DDV_MinMaxDouble(pDX, m_poisson, 0.0, 0.5);
     const int digits = AEditorDigits();
     DDX_UnitEdit(pDX, IDC_STEEL_E, m_E, 1, digits, &m_units, true);
-    DDV_PositiveUnitValue(pDX, m_E);
     DDX_UnitEdit(pDX, IDC_STEEL_G, m_G, 1, digits, &m_units, false);
     DDX_UnitEdit(pDX, IDC_STEEL_FU, m_fu, 1, digits, &m_units, false);
     DDX_UnitEdit(pDX, IDC_STEEL_FY, m_fy, 1, digits, &m_units, false);

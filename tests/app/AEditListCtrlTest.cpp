@@ -257,7 +257,10 @@ TEST_F(EditList, TheIconButtonDrawsItsStatesAndEachPressOfADoubleClickClicks) {
         QApplication::sendEvent(widget, &leave);
         EXPECT_FALSE(button.IsMouseOver());
         const int before = dlg.m_nClicks;
+        // A widget's double click arrives as press, release, double click, release.
+        QTest::mouseClick(widget, Qt::LeftButton);
         QTest::mouseDClick(widget, Qt::LeftButton);
+        QTest::mouseRelease(widget, Qt::LeftButton);
         EXPECT_EQ(dlg.m_nClicks - before, 2);
         button.EnableWindow(FALSE);
         save("button-disabled.png");
