@@ -6,10 +6,15 @@ ACrossSectionMap::ACrossSectionMap(const ACrossSectionMap& other) : omCrossSecti
 
 ACrossSectionMap::~ACrossSectionMap() = default;
 
-omCrossSectionMap* ACrossSectionMap::clone() const {
+ACrossSectionMap* ACrossSectionMap::clone() const {
     return new ACrossSectionMap(*this);
 }
 
 void ACrossSectionMap::Copy(const omCrossSectionMap& source) {
     copy(source);
+}
+
+void ACrossSectionMap::GetIdNames(std::vector<CString>& names) const {
+    for (const auto& [id, section] : *this)
+        names.emplace_back(section->getIdName(true, true));
 }

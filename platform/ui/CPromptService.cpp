@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -137,6 +138,14 @@ void CQtPromptService::MessageBeep(UINT) {
     QApplication::beep();
 }
 
+bool CQtPromptService::ChooseColor(COLORREF& color) {
+    const QColor chosen = QColorDialog::getColor(QColor(GetRValue(color), GetGValue(color), GetBValue(color)),
+                                                 dialogParent());
+    if (!chosen.isValid()) return false;
+    color = RGB(chosen.red(), chosen.green(), chosen.blue());
+    return true;
+}
+
 bool CQtPromptService::ChoosePrinter(CPrintDialogRequest& request) {
     if (!request.printer) return false;
     if (request.setupOnly) {
@@ -224,6 +233,7 @@ void CScriptedPromptService::Clear() {
     m_beeps.clear();
     m_sleeps.clear();
     m_waitCursor.clear();
+    m_colorDialogs.clear();
     m_popupMenus = 0;
 }
 
@@ -289,6 +299,16 @@ void CScriptedPromptService::ShowWaitCursor(bool show) {
 
 void CScriptedPromptService::Sleep(DWORD milliseconds) {
     m_sleeps.push_back(milliseconds);
+}
+
+bool CScriptedPromptService::ChooseColor(COLORREF& color) {
+    m_colorDialogs.push_back(color);
+    if (m_colorAnswers.empty()) return false;
+    const std::optional<COLORREF> answer = m_colorAnswers.front();
+    m_colorAnswers.pop_front();
+    if (!answer) return false;
+    color = *answer;
+    return true;
 }
 
 // --- the platform's calls ---------------------------------------------------------------------------

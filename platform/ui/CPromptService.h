@@ -8,6 +8,7 @@
 //   prompts.QueueMessageBoxAnswer(IDCANCEL);
 //   ... code that asks "Save changes to ...?" ...
 //   EXPECT_EQ(prompts.MessageBoxes().size(), 1u);
+#include "platform/core/COLORREF.h"
 #include "platform/core/CString.h"
 #include "platform/core/WinTypes.h"
 #include "platform/ui/WinUi.h"
@@ -81,6 +82,8 @@ public:
     // The wait cursor is shown (true) or taken away (false).
     virtual void ShowWaitCursor(bool show) = 0;
     virtual void Sleep(DWORD milliseconds) = 0;
+    // The colour chooser, starting at color (0x00BBGGRR); false when cancelled.
+    virtual bool ChooseColor(COLORREF& color) = 0;
 
     // The service in use: the installed one, else the Qt implementation.
     static CPromptService& Instance();
@@ -98,6 +101,7 @@ public:
     bool ChoosePrinter(CPrintDialogRequest& request) override;
     void ShowWaitCursor(bool show) override;
     void Sleep(DWORD milliseconds) override;
+    bool ChooseColor(COLORREF& color) override;
 
 private:
     bool m_shown = false;
@@ -126,6 +130,11 @@ public:
     void QueuePrinterAnswer(const CPrinterAnswer& answer) { m_printerAnswers.push_back(answer); }
     void QueuePrinterCancel() { m_printerAnswers.push_back(std::nullopt); }
     const std::vector<CPrintDialogRequest>& PrintDialogs() const { return m_printDialogs; }
+    // The colour the next colour chooser gives; without an answer it is cancelled.
+    void QueueColorAnswer(COLORREF color) { m_colorAnswers.push_back(color); }
+    void QueueColorCancel() { m_colorAnswers.push_back(std::nullopt); }
+    // The colour each chooser started at.
+    const std::vector<COLORREF>& ColorDialogs() const { return m_colorDialogs; }
 
     const std::vector<CMessageBoxRequest>& MessageBoxes() const { return m_messageBoxes; }
     const std::vector<CFileDialogRequest>& FileDialogs() const { return m_fileDialogs; }
@@ -144,6 +153,7 @@ public:
     bool ChoosePrinter(CPrintDialogRequest& request) override;
     void ShowWaitCursor(bool show) override;
     void Sleep(DWORD milliseconds) override;
+    bool ChooseColor(COLORREF& color) override;
 
     // The answer that the default button of a message box type gives.
     static int DefaultAnswer(UINT type);
@@ -161,6 +171,8 @@ private:
     std::vector<UINT> m_beeps;
     std::vector<DWORD> m_sleeps;
     std::vector<bool> m_waitCursor;
+    std::deque<std::optional<COLORREF>> m_colorAnswers;
+    std::vector<COLORREF> m_colorDialogs;
     int m_popupMenus = 0;
 };
 

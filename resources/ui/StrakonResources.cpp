@@ -2,6 +2,7 @@
 #include "resources/ui/StrakonDialogs.h"
 
 #include "platform/ui/CResources.h"
+#include "resources/ui/StrakonEditorIds.h"
 #include "resources/ui/StrakonResourceIds.h"
 
 #include <algorithm>
@@ -311,4 +312,5 @@ void RegisterStrakonResources() {
     AddElementResultsDialog(r);
     RegisterStrakonDialogs();
     RegisterStrakonContextMenus();
+    RegisterStrakonEditorResources();
 }

@@ -1,0 +1,36 @@
+#pragma once
+// The steel page of the materials sheet: grades by design code from
+// "Common\DB\Steel.db", the elastic constants and the strengths fy and fu.
+#include "app/dialogs/ANameColorPage.h"
+#include "common/omUnitValue.h"
+#include "controls/AUnitEdit.h"
+
+#include <memory>
+
+class omSteel;
+class omSteelRecord;
+template <class R> class omAsciiDB;
+
+class ASteelMaterialPage : public ANameColorPage {
+    DECLARE_DYNCREATE(ASteelMaterialPage)
+public:
+    ASteelMaterialPage();
+    ~ASteelMaterialPage() override;
+
+    BOOL OnInitDialog() override;
+    void UpdateMaterial(omSteel* material, bool save);
+
+    double m_poisson = 0.3;
+    omUnitValue m_E, m_G, m_fu, m_fy, m_density, m_expansion;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnCodeChanged();
+    void OnGradeChanged();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    std::unique_ptr<omAsciiDB<omSteelRecord>> m_pDatabase;
+    CComboBox m_code, m_grade;
+    AUnitGroupManager m_units;
+};
