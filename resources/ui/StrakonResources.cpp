@@ -307,4 +307,5 @@ void RegisterStrakonResources() {
                                      });
     r.AddToolBar(IDR_MAINFRAME, {16, 15, PictureOrder()});
     r.AddBitmap(IDR_MAINFRAME, ":/strakon/toolbar128.svg");
+    RegisterStrakonDialogs();
 }

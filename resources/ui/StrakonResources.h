@@ -24,3 +24,5 @@ const std::vector<AToolBarDef>& StrakonToolBars();
 
 // Adds the tables to the platform's resources; called once at start-up.
 void RegisterStrakonResources();
+// Adds the program's dialog templates (RegisterStrakonResources does it too).
+void RegisterStrakonDialogs();
