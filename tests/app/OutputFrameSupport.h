@@ -1,11 +1,13 @@
 #pragma once
 // A main frame with the program's output window at the bottom, as the main
-// frame of the program holds it, in an application of its own.
+// frame of the program holds it, and a status bar for the progress of long
+// operations.
 #include "app/shell/AOutputWnd.h"
 #include "framework/ABaseMDIFrameWnd.h"
 #include "platform/ui/CControlBar.h"
 #include "platform/ui/CMenu.h"
 #include "platform/ui/CResources.h"
+#include "platform/ui/CStatusBar.h"
 #include "platform/ui/SECTabWnd.h"
 #include "tests/platform/ui/UiTestSupport.h"
 
@@ -16,11 +18,14 @@ public:
     static constexpr UINT kFrameId = 9310;
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override {
         if (ABaseMDIFrameWnd::OnCreate(lpCreateStruct) == -1) return -1;
+        static const UINT indicators[] = {ID_SEPARATOR};
+        if (!statusBar.Create(this) || !statusBar.SetIndicators(indicators, 1)) return -1;
         EnableDocking(CBRS_ALIGN_ANY);
         if (!outputWnd.Create(this, "Output Window", WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, 0, 115)) return -1;
         return 0;
     }
     ABaseOutputWnd* GetOutputWnd() override { return &outputWnd; }
+    CStatusBar statusBar;
     AOutputWnd outputWnd;
 };
 
