@@ -19,6 +19,7 @@ class CDC;
 struct CRuntimeClass;
 // The program's drawing settings (fonts, colours, switches); the library only passes them on.
 class ADrawAttributes;
+class AObjectPtrContainer;
 
 class AObject {
 public:
@@ -45,8 +46,10 @@ public:
     virtual void Toggle() { m_selected = !m_selected; }
     virtual CString GetTipText(const omPoint& p) const;
     virtual COLORREF GetTipColor() const;
-    // Adds the outlines that stand for the object while it is dragged.
-    virtual void AddDragShapes(ASimpleObjectGroup& group) = 0;
+    // Adds the outlines that stand for the object while the selection is
+    // dragged: an object adds its own when it is in the selection, and a
+    // member adds the ends of its nodes that move with it.
+    virtual void AddDragShapes(ASimpleObjectGroup& group, const AObjectPtrContainer& selection) = 0;
     // The point a pick at p snaps to, in world coordinates.
     virtual omPoint GetReferencePoint(AMapC2L& map, const omPoint& p) = 0;
     // The context menu's resource id; 0 for none.

@@ -8,7 +8,7 @@
 // paint event, so a drag moves the points and asks for the overlay only; the
 // document is not drawn again:
 //
-//   group.Clear(); object->AddDragShapes(group); group.SetMovablePoint(start);
+//   group.Clear(); object->AddDragShapes(group, selection); group.SetMovablePoint(start);
 //   mouse moves:   group.Drag(map, view, world);     // the overlay repaints
 //   OnDrawOverlay: group.Show(map, dc, true);        // over the picture
 //   end of drag:   group.Clear() and InvalidateOverlay(), or a last repaint

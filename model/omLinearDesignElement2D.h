@@ -3,6 +3,12 @@
 // optionally on an elastic (Winkler) ground that acts on both sides or on one.
 // A member on a one-sided ground is not linear: its ground stiffness depends on
 // the deflection, so the structure is then solved by iteration.
+//
+// The member parts are virtual bases: the program's drawable non-linear member
+// is both its drawable linear member and an omDravikDesignElement, and must
+// hold one member, not two. A class deriving from this one therefore names the
+// omDesignElement constructor itself, and a pointer to the base is turned into
+// one of these classes with dynamic_cast.
 #include "common/omUnitValue.h"
 #include "model/elements/omLinearLineFE2D.h"
 #include "model/omDesignElement.h"
@@ -10,7 +16,7 @@
 #include <new>
 #include <vector>
 
-class omLinearDesignElement2D : public omDesignElement {
+class omLinearDesignElement2D : public virtual omDesignElement {
     DECLARE_STORAGE_INTERFACE()
 
 public:

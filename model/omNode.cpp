@@ -271,6 +271,16 @@ const omNodeEnvelope& omNode::getEnvelope(unsigned i) const {
     return m_envelopes[i - 1];
 }
 
+const omDofVector* omNode::findResult(unsigned lc) const {
+    if (lc < 1 || lc > m_results.size()) return nullptr;
+    return &m_results[lc - 1];
+}
+
+const omNodeEnvelope* omNode::findEnvelope(unsigned i) const {
+    if (i < 1 || i > m_envelopes.size()) return nullptr;
+    return &m_envelopes[i - 1];
+}
+
 // --- log
 
 void omNode::logFileNodeType() const {

@@ -124,6 +124,11 @@ public:
     void calcEnvelope(unsigned i, const omLoadManager* manager);
     // Envelope i (1-based).
     const omNodeEnvelope& getEnvelope(unsigned i) const;
+    // The stored result of load case lc (1-based) and envelope i (1-based), or
+    // null without one, silently: drawing asks for cases that an edit has
+    // cleared or that were deleted since the last solution.
+    const omDofVector* findResult(unsigned lc) const;
+    const omNodeEnvelope* findEnvelope(unsigned i) const;
 
     // Category 9: the node's loads.
     void logFileLoadReport() const;

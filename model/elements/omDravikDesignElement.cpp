@@ -12,14 +12,16 @@
 
 omDravikDesignElement::omDravikDesignElement(omNodeMap& nodeMap, unsigned startNode, unsigned endNode,
                                              unsigned crossSection, unsigned material, unsigned id)
-    : omLinearDesignElement2D(nodeMap, startNode, endNode, crossSection, material, id) {}
+    : omDesignElement(nodeMap, startNode, endNode, crossSection, material, id),
+      omLinearDesignElement2D(nodeMap, startNode, endNode, crossSection, material, id) {}
 
 omDravikDesignElement::omDravikDesignElement(omNodeMap& nodeMap, const omNode* start, const omNode* end,
                                              unsigned crossSection, unsigned material, unsigned id)
-    : omLinearDesignElement2D(nodeMap, start, end, crossSection, material, id) {}
+    : omDesignElement(nodeMap, start, end, crossSection, material, id),
+      omLinearDesignElement2D(nodeMap, start, end, crossSection, material, id) {}
 
 omDravikDesignElement::omDravikDesignElement(const omDravikDesignElement& other)
-    : omLinearDesignElement2D(other) {}
+    : omDesignElement(other), omLinearDesignElement2D(other) {}
 
 omDravikDesignElement::~omDravikDesignElement() = default;
 

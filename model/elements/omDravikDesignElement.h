@@ -12,7 +12,7 @@
 // non-linear member from this class.
 #include "model/omLinearDesignElement2D.h"
 
-class omDravikDesignElement : public omLinearDesignElement2D {
+class omDravikDesignElement : public virtual omLinearDesignElement2D {
     DECLARE_STORAGE_INTERFACE()
 
 public:

@@ -6,14 +6,16 @@
 
 omQuentraDesignElement::omQuentraDesignElement(omNodeMap& nodeMap, unsigned node1, unsigned node2,
                                                unsigned crossSection, unsigned material, unsigned number)
-    : omLinearDesignElement2D(nodeMap, node1, node2, crossSection, material, number) {}
+    : omDesignElement(nodeMap, node1, node2, crossSection, material, number),
+      omLinearDesignElement2D(nodeMap, node1, node2, crossSection, material, number) {}
 
 omQuentraDesignElement::omQuentraDesignElement(omNodeMap& nodeMap, const omNode* node1, const omNode* node2,
                                                unsigned crossSection, unsigned material, unsigned number)
-    : omLinearDesignElement2D(nodeMap, node1, node2, crossSection, material, number) {}
+    : omDesignElement(nodeMap, node1, node2, crossSection, material, number),
+      omLinearDesignElement2D(nodeMap, node1, node2, crossSection, material, number) {}
 
 omQuentraDesignElement::omQuentraDesignElement(const omQuentraDesignElement& other)
-    : omLinearDesignElement2D(other) {}
+    : omDesignElement(other), omLinearDesignElement2D(other) {}
 
 omQuentraDesignElement::~omQuentraDesignElement() = default;
 

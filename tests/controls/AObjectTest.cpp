@@ -13,7 +13,7 @@ public:
     omRect GetBoundingRect(bool) const override { return omRect(0, 1, 1, 0); }
     void Draw(AMapC2L&, CDC&, int, const ADrawAttributes&) override {}
     double GetDistance(const omPoint& p) const override { return p.length(); }
-    void AddDragShapes(ASimpleObjectGroup&) override {}
+    void AddDragShapes(ASimpleObjectGroup&, const AObjectPtrContainer&) override {}
     omPoint GetReferencePoint(AMapC2L&, const omPoint& p) override { return p; }
 
 private:

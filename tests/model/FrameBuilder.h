@@ -56,7 +56,7 @@ public:
     }
     omLinearDesignElement2D* member(unsigned id, unsigned n1, unsigned n2, unsigned fes = 1, unsigned cs = 1,
                                     unsigned mat = 1) {
-        auto* e = static_cast<omLinearDesignElement2D*>(s.addElement(n1, n2, cs, mat, id));
+        auto* e = dynamic_cast<omLinearDesignElement2D*>(s.addElement(n1, n2, cs, mat, id));
         if (e) e->setNumberOfFE(fes);
         return e;
     }

@@ -43,7 +43,7 @@ public:
     }
     omDravikDesignElement* dravik(unsigned id, unsigned n1, unsigned n2, unsigned cs = kIPE) {
         auto* e = new omDravikDesignElement(*s.getNodeMap(), n1, n2, cs, 1, id);
-        return static_cast<omDravikDesignElement*>(s.addElement(e, id));
+        return dynamic_cast<omDravikDesignElement*>(s.addElement(e, id));
     }
     // A cantilever fixed at node 1, from (0, 0) to (L cos α, L sin α).
     void cantilever(double alpha = 0.0) {

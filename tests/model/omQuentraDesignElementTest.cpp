@@ -221,7 +221,7 @@ TEST_F(QuentraMember, MemberKeepsItsKindWhenCopiedOrCreated) {
     EXPECT_EQ(created->getNodeIndex1(), 1u);
     EXPECT_EQ(created->getNodeIndex2(), 2u);
 
-    std::unique_ptr<omLineFE> fe(static_cast<omQuentraDesignElement*>(member)->createLineFE());
+    std::unique_ptr<omLineFE> fe(dynamic_cast<omQuentraDesignElement*>(member)->createLineFE());
     EXPECT_NE(dynamic_cast<omQuentraFE*>(fe.get()), nullptr);
 }
 

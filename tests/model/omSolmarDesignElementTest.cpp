@@ -267,6 +267,6 @@ TEST_F(SolmarMember, MemberKeepsItsKindWhenCopiedOrCreated) {
     EXPECT_EQ(created->getNodeIndex2(), 2u);
     EXPECT_EQ(created->getMaterialIndex2(), 3u);
 
-    std::unique_ptr<omLineFE> fe(static_cast<omSolmarDesignElement*>(member)->createLineFE());
+    std::unique_ptr<omLineFE> fe(dynamic_cast<omSolmarDesignElement*>(member)->createLineFE());
     EXPECT_NE(dynamic_cast<omSolmarFE*>(fe.get()), nullptr);
 }

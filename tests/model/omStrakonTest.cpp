@@ -269,7 +269,7 @@ TEST_F(StrakonTest, LinearModelsConvergeAsSoonAsTheIncrementVanishes) {
     EXPECT_EQ(countOf(log.text(), "*** Iteration: "), 1);
 
     // A member on a one-sided ground is not linear: never one iteration only.
-    omLinearDesignElement2D* beam = static_cast<omLinearDesignElement2D*>(unloaded.element(1));
+    omLinearDesignElement2D* beam = dynamic_cast<omLinearDesignElement2D*>(unloaded.element(1));
     beam->setElGroundCoef(omUnitValue(0.01, omUK_kN_cm3));
     beam->setElGroundType(egPositiveSide);
     ASSERT_TRUE(unloaded.solve());

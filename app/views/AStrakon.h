@@ -1,0 +1,56 @@
+#pragma once
+// The structure model of the views: Kinor's model whose factories make the
+// drawable node and element maps and the program's section and material maps,
+// so that every node and member it creates, reads or splits is drawable. On
+// top of the model's editing it offers what the views and commands need in one
+// call: collecting objects for picking, drawing the structure and its result
+// diagrams, inserting nodes and members with automatic splitting.
+#include "controls/AObject.h"
+#include "model/omStrakon.h"
+
+class AElementMap;
+class AMapC2L;
+class ANodeMap;
+class AUndoList;
+class CDC;
+class omUndoObject;
+
+class AStrakon : public virtual omStrakon {
+public:
+    AStrakon();
+    ~AStrakon() override;
+
+    omNodeMap* createNodeMap() override;
+    omElementMap* createElementMap() override;
+    omCrossSectionMap* createCrossSectionMap() override;
+    omMaterialMap* createMaterialMap() override;
+
+    // The drawable maps; null before setupObjects.
+    ANodeMap* GetNodeMap() const;
+    AElementMap* GetElementMap() const;
+
+    int GetNodes(AObjectPtrContainer& list);
+    int GetElements(AObjectPtrContainer& list);
+
+    // Members first, then nodes over them.
+    void Draw(AMapC2L& map, CDC& dc, const omRect& clip, int drawMode, const ADrawAttributes& attributes);
+    // The diagrams of a load case (1 to 1000) or envelope (1000 + its number),
+    // then the nodes' displacement labels under the displaced shape.
+    void DrawResults(AMapC2L& map, CDC& dc, const omRect& clip, int drawMode, unsigned caseNumber,
+                     int component, bool forces, bool local);
+    void DrawDesignSummary(AMapC2L& map, CDC& dc, const omRect& clip, int drawMode,
+                           const ADrawAttributes& attributes);
+    void SetActiveLoadGroup(int loadGroup);
+
+    // Adds the node (taken over); with split, each member whose axis the node
+    // lies on inside is split there. The changes go into the undo list.
+    void InsertNode(AUndoList& undo, omNode* node, bool split);
+    // Adds the member (taken over); with split, it is cut at every member it
+    // crosses, and those are cut at the crossing too.
+    void InsertElement(AUndoList& undo, omDesignElement* element, bool split);
+
+    // Drops the load sheets' working copies whose owner is the object (a node
+    // or a member) that is leaving the model or is given another load group.
+    // Null drops both. Whether any was dropped.
+    bool DropLoadSheetGroups(const omUndoObject* leaving);
+};
