@@ -76,6 +76,8 @@ public:
     // Drops the items whose status has a bit in the mask (15 drops the four
     // recorded statuses), deleting the objects they own; the others keep their order.
     void clear(unsigned mask = 15);
+    // Drops one item, deleting its object when the item owns it; the next item.
+    iterator erase(iterator item) { return m_items.erase(item); }
 
     std::size_t size() const { return m_items.size(); }
     bool empty() const { return m_items.empty(); }

@@ -37,6 +37,8 @@ class omStiffnessMatrix;
 
 class omDesignElement : public omId, public omUndoObject, public AStorageBase {
     DECLARE_STORAGE_INTERFACE()
+    // The structure file's serialiser reads and writes the stored fields directly.
+    friend class ASIDesignElement;
 
 public:
     // The two ends of a member.

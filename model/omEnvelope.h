@@ -12,6 +12,8 @@ class omLoadCase;
 
 class omEnvelope : public AStorageBase {
     DECLARE_STORAGE_INTERFACE()
+    // The structure file's serialiser reads and writes the stored fields directly.
+    friend class ASIEnvelope;
 
 public:
     enum Quantity : int { qMy = 0, qFx = 1, qFz = 2, qFi = 3, qUx = 4, qUz = 5, qCP = 6 };

@@ -6,6 +6,8 @@
 
 class omLinkedNode : public omNode {
     DECLARE_STORAGE_INTERFACE()
+    // The structure file's serialiser reads and writes the stored fields directly.
+    friend class ASILinkedNode;
 
 public:
     // Every link holds. The master is not owned.

@@ -10,6 +10,8 @@
 
 class omLoadCase : public omVector {
     DECLARE_STORAGE_INTERFACE()
+    // The structure file's serialiser reads and writes the stored fields directly.
+    friend class ASILoadCase;
 
 public:
     enum LimitState : int {

@@ -14,6 +14,8 @@
 
 class omLoadManager : public AStorageBase {
     DECLARE_STORAGE_INTERFACE()
+    // The structure file's serialiser reads and writes the stored fields directly.
+    friend class ASILoadManager;
 
 public:
     omLoadManager() = default;

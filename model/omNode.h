@@ -34,6 +34,9 @@ struct omNodeEnvelope : std::pair<omDofVector, omDofVector> {
 
 class omNode : public omId, public omUndoObject, public AStorageBase {
     DECLARE_STORAGE_INTERFACE()
+    // The structure file's serialiser reads and writes the stored fields directly.
+    friend class ASINode;
+    friend class ASIStrakon;
 
 public:
     // Which offsets the coordinates include.

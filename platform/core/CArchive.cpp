@@ -190,8 +190,58 @@ std::string CArchive::ReadRawString() {
     return s;
 }
 
+namespace {
+std::vector<std::uint16_t> utf8ToUtf16(std::string_view s) {
+    std::vector<std::uint16_t> out;
+    for (std::size_t i = 0; i < s.size();) {
+        auto b = static_cast<unsigned char>(s[i]);
+        std::uint32_t c = b;
+        std::size_t len = 1;
+        if (b >= 0xF0) {
+            c = b & 0x07;
+            len = 4;
+        } else if (b >= 0xE0) {
+            c = b & 0x0F;
+            len = 3;
+        } else if (b >= 0xC0) {
+            c = b & 0x1F;
+            len = 2;
+        }
+        for (std::size_t k = 1; k < len && i + k < s.size(); ++k)
+            c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+        i += len;
+        if (c >= 0x10000) {
+            c -= 0x10000;
+            out.push_back(static_cast<std::uint16_t>(0xD800 + (c >> 10)));
+            out.push_back(static_cast<std::uint16_t>(0xDC00 + (c & 0x3FF)));
+        } else {
+            out.push_back(static_cast<std::uint16_t>(c));
+        }
+    }
+    return out;
+}
+} // namespace
+
 CArchive& CArchive::operator<<(const std::string& s) {
-    WriteRawString(codepage::fromUtf8(s, m_codePage));
+    std::string bytes = codepage::fromUtf8(s, m_codePage);
+    // Text the code page cannot hold goes out in 16-bit characters rather than
+    // losing its letters to '?'.
+    if (codepage::isValidUtf8(s) && codepage::toUtf8(bytes, m_codePage) != s) {
+        std::vector<std::uint16_t> units = utf8ToUtf16(s);
+        *this << static_cast<std::uint8_t>(0xFF) << static_cast<std::uint16_t>(0xFFFE);
+        std::size_t n = units.size();
+        if (n < 0xFF) {
+            *this << static_cast<std::uint8_t>(n);
+        } else if (n < 0xFFFE) {
+            *this << static_cast<std::uint8_t>(0xFF) << static_cast<std::uint16_t>(n);
+        } else {
+            *this << static_cast<std::uint8_t>(0xFF) << static_cast<std::uint16_t>(0xFFFF)
+                  << static_cast<std::uint32_t>(n);
+        }
+        Write(units.data(), n * 2);
+        return *this;
+    }
+    WriteRawString(bytes);
     return *this;
 }
 

@@ -1,0 +1,268 @@
+// The records of materials, nodes and their maps.
+#include "app/design/omConcrete.h"
+#include "app/design/omRCSteel.h"
+#include "app/shell/AStorageInterface.h"
+#include "common/omUnitValue.h"
+#include "model/omLinkedNode.h"
+#include "model/omMaterial.h"
+#include "model/omMaterialMap.h"
+#include "model/omNode2D.h"
+#include "model/omNodeLoadGroup.h"
+#include "model/omNodeMap.h"
+#include "platform/core/CArchive.h"
+#include "platform/core/Exceptions.h"
+
+#include <memory>
+
+namespace {
+constexpr unsigned kV10000 = 10000;
+constexpr unsigned kV10001 = 10001;
+
+template <class T>
+T* as(AStorageBase* object, const CArchive& ar) {
+    T* typed = dynamic_cast<T*>(object);
+    if (!typed) throw CArchiveException(CArchiveException::badClass, ar.GetFileName(), "wrong object for record");
+    return typed;
+}
+
+void unitValue(omUnitValue& value, CArchive& ar) {
+    ASIUnitValue::SerializeValue(value, ar);
+}
+
+// A unit value behind a getter and a setter.
+template <class Get, class Set>
+void unitValue(CArchive& ar, Get get, Set set) {
+    omUnitValue value = get();
+    ASIUnitValue::SerializeValue(value, ar);
+    if (ar.IsLoading()) set(value);
+}
+
+struct MaterialClass {
+    const char* tag;
+    omMaterial* (*create)();
+    bool (*is)(const omMaterial*);
+};
+// The most derived classes first, so that writing finds the object's own class.
+const MaterialClass kMaterialClasses[] = {
+    {".?AVomSteel@@", [] { return static_cast<omMaterial*>(new omSteel(0u)); },
+     [](const omMaterial* m) { return dynamic_cast<const omSteel*>(m) != nullptr; }},
+    {".?AVomConcrete@@", [] { return static_cast<omMaterial*>(new omConcrete(0u)); },
+     [](const omMaterial* m) { return dynamic_cast<const omConcrete*>(m) != nullptr; }},
+    {".?AVomRCSteel@@", [] { return static_cast<omMaterial*>(new omRCSteel(0u)); },
+     [](const omMaterial* m) { return dynamic_cast<const omRCSteel*>(m) != nullptr; }},
+    {".?AVomMaterial@@", [] { return new omMaterial(0u); }, [](const omMaterial*) { return true; }},
+};
+
+const char* const kTagNode = ".?AVANode2D@@";
+const char* const kTagOldNode = ".?AVGuiNode2D@@";
+
+// Per-DOF flags: stored as a count and the flags; the count must be the node's own.
+void serializeFlags(std::vector<bool>& flags, CArchive& ar) {
+    if (ar.IsStoring()) {
+        ar << static_cast<std::int32_t>(flags.size());
+        for (bool f : flags)
+            ar << f;
+        return;
+    }
+    std::int32_t count = 0;
+    ar >> count;
+    if (count != static_cast<std::int32_t>(flags.size())) AStorageInterface::Damaged(ar, "wrong number of flags");
+    for (std::size_t i = 0; i < flags.size(); ++i)
+        flags[i] = AStorageInterface::ReadFlag(ar);
+}
+} // namespace
+
+// --- materials
+
+void ASIMaterial::Serialize(AStorageBase* object, CArchive& ar) {
+    omMaterial* m = as<omMaterial>(object, ar);
+    Version(kV10000, ar);
+    if (ar.IsStoring()) {
+        ar << static_cast<std::int32_t>(m->getIndex()) << m->name() << static_cast<std::uint32_t>(m->color())
+           << m->poisson();
+    } else {
+        std::int32_t id = 0;
+        ar >> id;
+        m->setIndex(static_cast<unsigned>(id));
+        std::string name;
+        ar >> name;
+        m->setName(name);
+        std::uint32_t color = 0;
+        ar >> color;
+        m->setColor(color);
+        m->setPoisson(ReadFinite(ar));
+    }
+    unitValue(ar, [m] { return m->E(0.0); }, [m](const omUnitValue& v) { m->setE(v); });
+    unitValue(ar, [m] { return m->G(); }, [m](const omUnitValue& v) { m->setG(v); });
+    unitValue(ar, [m] { return m->alfaT(); }, [m](const omUnitValue& v) { m->setAlfaT(v); });
+    unitValue(ar, [m] { return m->ro(); }, [m](const omUnitValue& v) { m->setRo(v); });
+}
+
+void ASISteel::Serialize(AStorageBase* object, CArchive& ar) {
+    omSteel* m = as<omSteel>(object, ar);
+    unsigned version = Version(kV10001, ar);
+    omMaterial::m_pSI->Serialize(static_cast<omMaterial*>(m), ar);
+    unitValue(ar, [m] { return m->fy(); }, [m](const omUnitValue& v) { m->setFy(v); });
+    unitValue(ar, [m] { return m->fu(); }, [m](const omUnitValue& v) { m->setFu(v); });
+    if (ar.IsLoading() && version == kV10000) {
+        std::int32_t dropped = 0;
+        ar >> dropped;
+    }
+}
+
+void ASIConcrete::Serialize(AStorageBase* object, CArchive& ar) {
+    omConcrete* m = as<omConcrete>(object, ar);
+    Version(kV10000, ar);
+    omMaterial::m_pSI->Serialize(static_cast<omMaterial*>(m), ar);
+    unitValue(ar, [m] { return m->fck(); }, [m](const omUnitValue& v) { m->setFck(v); });
+    unitValue(ar, [m] { return m->fct(); }, [m](const omUnitValue& v) { m->setFct(v); });
+}
+
+void ASIRCSteel::Serialize(AStorageBase* object, CArchive& ar) {
+    omRCSteel* m = as<omRCSteel>(object, ar);
+    Version(kV10000, ar);
+    omMaterial::m_pSI->Serialize(static_cast<omMaterial*>(m), ar);
+    unitValue(ar, [m] { return m->fyk(); }, [m](const omUnitValue& v) { m->setFyk(v); });
+    if (ar.IsStoring())
+        ar << static_cast<std::int32_t>(m->getClass());
+    else
+        m->setClass(ReadEnum(ar, omRCSteel::classA, omRCSteel::classC));
+}
+
+void ASIMaterialMap::Serialize(AStorageBase* object, CArchive& ar) {
+    omMaterialMap* map = as<omMaterialMap>(object, ar);
+    Version(kV10000, ar);
+    if (ar.IsStoring()) {
+        ar << static_cast<std::int32_t>(map->size()) << static_cast<std::uint32_t>(map->getDefaultId());
+        for (map->start_ii(); !map->stop_ii(); map->increment_ii()) {
+            omMaterial* m = map->object_ii();
+            for (const MaterialClass& c : kMaterialClasses)
+                if (c.is(m)) {
+                    ar.WriteRawString(c.tag);
+                    break;
+                }
+            m->GetStorageInterface()->Serialize(m, ar);
+        }
+        return;
+    }
+    std::uint32_t count = ReadCount(ar, 9);
+    std::uint32_t def = 0;
+    ar >> def;
+    map->setDefault(def);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        std::string tag = ar.ReadRawString();
+        const MaterialClass* cls = nullptr;
+        for (const MaterialClass& c : kMaterialClasses)
+            if (tag == c.tag) cls = &c;
+        if (!cls) Damaged(ar, "unknown material class");
+        std::unique_ptr<omMaterial> m(cls->create());
+        m->GetStorageInterface()->Serialize(m.get(), ar);
+        if (m->getIndex() == 0 || !map->insert(m.get())) Damaged(ar, "material number taken");
+        m.release();
+    }
+}
+
+// --- nodes
+
+void ASINode::Serialize(AStorageBase* object, CArchive& ar) {
+    omNode* node = as<omNode>(object, ar);
+    Version(kV10000, ar);
+    if (ar.IsStoring()) {
+        ar << static_cast<std::int32_t>(node->getIndex());
+        serializeFlags(node->m_supports, ar);
+        ar << (node->m_loads != nullptr);
+        if (node->m_loads) node->m_loads->GetStorageInterface()->Serialize(node->m_loads.get(), ar);
+        ar << static_cast<std::int32_t>(node->m_results.size());
+        for (omDofVector& v : node->m_results)
+            omVector::m_pSI->Serialize(&v, ar);
+        ar << node->getName();
+        return;
+    }
+    std::int32_t id = 0;
+    ar >> id;
+    node->setIndex(static_cast<unsigned>(id));
+    serializeFlags(node->m_supports, ar);
+    if (ReadFlag(ar)) {
+        node->m_loads.reset(node->createLoadGroup(nullptr));
+        omNodeLoadGroup* group = node->m_loads.get();
+        group->GetStorageInterface()->Serialize(group, ar);
+    }
+    // Each result vector holds at least its version word and its count.
+    std::uint32_t r = ReadCount(ar, 8);
+    node->m_results.resize(r, omDofVector(node->getDofStructureType()));
+    {
+        ResultsScope results;
+        for (omDofVector& v : node->m_results)
+            omVector::m_pSI->Serialize(&v, ar);
+    }
+    std::string name;
+    ar >> name;
+    node->setName(name);
+}
+
+void ASINode2D::Serialize(AStorageBase* object, CArchive& ar) {
+    omNode2D* node = as<omNode2D>(object, ar);
+    Version(kV10000, ar);
+    omNode::m_pSI->Serialize(static_cast<omNode*>(node), ar);
+    unitValue(ar, [node] { return *node->getCoor(Ux, omNode::coorPlain); },
+              [node](const omUnitValue& v) { node->setUx(v); });
+    unitValue(ar, [node] { return *node->getCoor(Uz, omNode::coorPlain); },
+              [node](const omUnitValue& v) { node->setUz(v); });
+}
+
+void ASIGuiNode::Serialize(AStorageBase* object, CArchive& ar) {
+    omNode* node = as<omNode>(object, ar);
+    Version(kV10000, ar);
+    if (ar.IsStoring())
+        ar << AStoredClassFactory::getShowSupportSymbol(node);
+    else
+        AStoredClassFactory::setShowSupportSymbol(node, ReadFlag(ar));
+}
+
+void ASIGuiNode2D::Serialize(AStorageBase* object, CArchive& ar) {
+    omNode2D* node = as<omNode2D>(object, ar);
+    Version(kV10000, ar);
+    omNode2D::m_pSI->Serialize(node, ar);
+    ASIGuiNode().Serialize(node, ar);
+    if (ar.IsStoring())
+        ar << AStoredClassFactory::getSupportAngle(node);
+    else
+        AStoredClassFactory::setSupportAngle(node, ReadFinite(ar));
+}
+
+void ASILinkedNode::Serialize(AStorageBase* object, CArchive& ar) {
+    omLinkedNode* node = as<omLinkedNode>(object, ar);
+    Version(kV10000, ar);
+    omNode::m_pSI->Serialize(static_cast<omNode*>(node), ar);
+    serializeFlags(node->m_links, ar);
+}
+
+void ASILinkedNode2D::Serialize(AStorageBase* object, CArchive& ar) {
+    omLinkedNode2D* node = as<omLinkedNode2D>(object, ar);
+    Version(kV10000, ar);
+    omLinkedNode::m_pSI->Serialize(static_cast<omLinkedNode*>(node), ar);
+}
+
+void ASINodeMap::Serialize(AStorageBase* object, CArchive& ar) {
+    omNodeMap* map = as<omNodeMap>(object, ar);
+    Version(kV10000, ar);
+    ASIGuiNode2D drawable;
+    if (ar.IsStoring()) {
+        ar << static_cast<std::int32_t>(map->size());
+        for (map->start_ii(); !map->stop_ii(); map->increment_ii()) {
+            omNode* node = map->object_ii();
+            ar.WriteRawString(kTagNode);
+            drawable.Serialize(node, ar);
+        }
+        return;
+    }
+    std::uint32_t count = ReadCount(ar, 9);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        std::string tag = ar.ReadRawString();
+        if (tag != kTagNode && tag != kTagOldNode) Damaged(ar, "unknown node class");
+        std::unique_ptr<omNode> node(AStoredClassFactory::createNode());
+        drawable.Serialize(node.get(), ar);
+        if (node->getIndex() == 0 || !map->insert(node.get())) Damaged(ar, "node number taken");
+        node.release();
+    }
+}

@@ -1,0 +1,171 @@
+#include "app/shell/AStrakonDocument.h"
+
+#include "app/shell/AOptionsAttributes.h"
+#include "app/shell/AStorageInterface.h"
+#include "app/shell/AUnitKeyAttributes.h"
+#include "app/views/ADrawAttributes.h"
+#include "common/omErrorContainer.h"
+#include "model/omElementMap.h"
+#include "model/omLogFile.h"
+#include "model/omNodeMap.h"
+#include "model/omStrakon.h"
+#include "platform/core/CArchive.h"
+#include "platform/core/Exceptions.h"
+#include "platform/ui/CPromptService.h"
+#include "platform/ui/WinUi.h"
+#include "rezavud/omVector.h"
+
+#include <sstream>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+IMPLEMENT_DYNCREATE(AStrakonDocument, AStructureDocument)
+
+namespace {
+const char* const kLoadingTitle = "Loading ...";
+} // namespace
+
+AStrakonDocument::AStrakonDocument() {
+    // The project owns its structures: closing the last window keeps the document.
+    m_bAutoDelete = FALSE;
+    CreateModel();
+}
+
+AStrakonDocument::~AStrakonDocument() {
+    delete m_pModel;
+}
+
+void AStrakonDocument::CreateModel() {
+    delete m_pModel;
+    m_pModel = nullptr;
+    m_pModel = new omStrakon;
+    m_pModel->setupObjects();
+}
+
+BOOL AStrakonDocument::IsModified() {
+    return CDocument::IsModified();
+}
+
+BOOL AStrakonDocument::OnNewDocument() {
+    return AStructureDocument::OnNewDocument() ? TRUE : FALSE;
+}
+
+BOOL AStrakonDocument::OnOpenDocument(const char* lpszPathName) {
+    m_bReadOnly = false;
+    if (!AStructureDocument::OnOpenDocument(lpszPathName)) return FALSE;
+    struct stat st {};
+    const bool noWriteBits = ::stat(lpszPathName, &st) == 0 && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+    if (noWriteBits || ::access(lpszPathName, W_OK) != 0) {
+        m_bReadOnly = true;
+        SetTitle((GetTitle() + " (read-only)").c_str());
+    }
+    return TRUE;
+}
+
+const char* AStrakonDocument::CodePageOfCharacterSet(unsigned characterSet) {
+    switch (characterSet) {
+    case 238: return "WINDOWS-1250";
+    case 186: return "WINDOWS-1257";
+    case 162: return "WINDOWS-1254";
+    case 161: return "WINDOWS-1253";
+    case 204: return "WINDOWS-1251";
+    default: return "WINDOWS-1252";
+    }
+}
+
+void AStrakonDocument::Serialize(CArchive& ar) {
+    if (!AStorageInterface::IsInitialized()) AStorageInterface::InitializeAll();
+    ar.SetCodePage(CodePageOfCharacterSet(AOptionsAttributes::Instance()->characterSet));
+    AStorageContext<AOutputStructureAttributes> output(ASIGuiStrakon::m_pSI->m_pOutput, &m_outputAttributes);
+    if (ar.IsStoring()) {
+        ASIGuiStrakon::m_pSI->Serialize(m_pModel, ar);
+        m_extents.GetStorageInterface()->Serialize(&m_extents, ar);
+        ADrawAttributes::m_pSI->Serialize(ADrawAttributes::Instance(), ar);
+        AOptionsAttributes::m_pSI->Serialize(AOptionsAttributes::Instance(), ar);
+        AUnitKeyAttributes::m_pSI->Serialize(AUnitKeyAttributes::Instance(), ar);
+        m_docAttributes.GetStorageInterface()->Serialize(&m_docAttributes, ar);
+        return;
+    }
+    // A file fills a fresh model; the program-wide settings it carries wait
+    // until the whole stream has been read, so a damaged file changes none.
+    CreateModel();
+    AStoredSettings pending;
+    {
+        AStorageContext<AStoredSettings> collect(ASIGuiDrawAttributes::s_pending, &pending);
+        AStorageInterface::ResetNonFiniteResults();
+        ASIGuiStrakon::m_pSI->Serialize(m_pModel, ar);
+        m_extents.GetStorageInterface()->Serialize(&m_extents, ar);
+        ADrawAttributes::m_pSI->Serialize(ADrawAttributes::Instance(), ar);
+        AOptionsAttributes::m_pSI->Serialize(AOptionsAttributes::Instance(), ar);
+        AUnitKeyAttributes::m_pSI->Serialize(AUnitKeyAttributes::Instance(), ar);
+        m_docAttributes.GetStorageInterface()->Serialize(&m_docAttributes, ar);
+    }
+    pending.Apply();
+    // Results that are no numbers would reach the result pictures: the file
+    // keeps its model and loses its results.
+    if (AStorageInterface::NonFiniteResults()) m_pModel->clearResults();
+    AfterLoad();
+}
+
+void AStrakonDocument::AfterLoad() {
+    omErrorContainer* errors = omErrorContainer::instance();
+    m_loadReportTitle = kLoadingTitle;
+    m_loadReport.clear();
+    try {
+        errors->reset();
+        // A structure without members binds its loads only: an empty
+        // structure read from a file is sound and no error.
+        if (m_pModel->getElementMap()->empty())
+            m_pModel->bindLoadGroups();
+        else
+            m_pModel->bind();
+        errors->throwIfError();
+        m_pModel->calcEnvelopes(0);
+    } catch (const omError&) {
+        std::ostringstream text;
+        errors->process(text);
+        m_loadReport = text.str();
+        ::MessageBeep(MB_ICONEXCLAMATION);
+        return;
+    }
+    std::ostringstream text;
+    errors->process(text);
+    m_loadReport = text.str();
+}
+
+void AStrakonDocument::SaveToStorage(CObject* pObject) {
+    if (m_bReadOnly)
+        throw CFileException(CFileException::accessDenied, GetPathName(), 0, "the file is open read-only");
+    AStructureDocument::SaveToStorage(pObject);
+}
+
+void AStrakonDocument::DeleteContents() {
+    AStructureDocument::DeleteContents();
+    m_objectList.RemoveAll();
+    m_selection.RemoveAll();
+    m_activeLoadGroup = 0;
+    m_activeResultCase = 0;
+    CreateModel();
+}
+
+BOOL AStrakonDocument::SetupNewStructure() {
+    const int baseLength = 2;
+    if (!(m_extents.right.GetValue() > m_extents.left.GetValue())) {
+        m_extents.left = omUnitValue(0.0, baseLength);
+        m_extents.right = omUnitValue(20.0, baseLength);
+    }
+    if (!(m_extents.bottom.GetValue() > m_extents.top.GetValue())) {
+        m_extents.top = omUnitValue(-10.0, baseLength);
+        m_extents.bottom = omUnitValue(1.0, baseLength);
+    }
+    omLogFile::Instance()->enableAll(false);
+    m_pModel->addLoadGroup("Action 1");
+    m_pModel->addLoadGroup("Action 2");
+    omVector factors(2);
+    factors[0] = factors[1] = 1.5;
+    m_pModel->addLoadCase("Load case 1", omLoadCase::lsUltimate, factors);
+    factors[0] = factors[1] = 1.0;
+    m_pModel->addLoadCase("Load case 2", omLoadCase::lsServiceability, factors);
+    return TRUE;
+}
