@@ -15,6 +15,13 @@ public:
         delete s_pInstance;
         s_pInstance = nullptr;
     }
+    // Puts object (a table read from another file, say) in the place of the
+    // current one, which is deleted; the next Release deletes object.
+    static void Replace(T* object) {
+        if (object == s_pInstance) return;
+        delete s_pInstance;
+        s_pInstance = object;
+    }
 
 private:
     inline static T* s_pInstance = nullptr;

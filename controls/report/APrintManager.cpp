@@ -29,6 +29,13 @@ APrintManager::~APrintManager() {
     Clear();
 }
 
+std::vector<ADrawRect*> APrintManager::GetBlocks() const {
+    std::vector<ADrawRect*> blocks;
+    for (const auto& block : m_blocks)
+        blocks.push_back(block.get());
+    return blocks;
+}
+
 void APrintManager::Add(ADrawRect* block) {
     if (block) m_blocks.emplace_back(block);
 }

@@ -48,6 +48,8 @@ public:
     // Deletes every block, piece and the paper; Layout must run again.
     void Clear();
 
+    // The blocks added, in order.
+    std::vector<ADrawRect*> GetBlocks() const;
     int GetPageCount() const { return static_cast<int>(m_pageStarts.size()); }
     // The blocks placed on a page, in order, with their points.
     std::vector<std::pair<ADrawRect*, CPoint>> GetPlacements(int page) const;
