@@ -13,8 +13,9 @@
 #include <fstream>
 #include <string>
 
-IMPLEMENT_DYNAMIC(AOutputMessageView, AMessageEdit)
-IMPLEMENT_DYNAMIC(AOutputLogView, AMessageEdit)
+// The message edit keeps no run-time class of its own: the views name the edit as their base.
+IMPLEMENT_DYNAMIC(AOutputMessageView, CEdit)
+IMPLEMENT_DYNAMIC(AOutputLogView, CEdit)
 IMPLEMENT_DYNCREATE(AOutputWnd, ABaseOutputWnd)
 
 namespace {

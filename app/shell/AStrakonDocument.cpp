@@ -4,6 +4,7 @@
 #include "app/shell/AStorageInterface.h"
 #include "app/shell/AUnitKeyAttributes.h"
 #include "app/views/ADrawAttributes.h"
+#include "app/views/AStrakon.h"
 #include "common/omErrorContainer.h"
 #include "model/omElementMap.h"
 #include "model/omLogFile.h"
@@ -39,7 +40,7 @@ AStrakonDocument::~AStrakonDocument() {
 void AStrakonDocument::CreateModel() {
     delete m_pModel;
     m_pModel = nullptr;
-    m_pModel = new omStrakon;
+    m_pModel = new AStrakon;
     m_pModel->setupObjects();
 }
 

@@ -1,13 +1,19 @@
 #include "app/shell/CStrakonApp.h"
 
+#include "app/report/AReportProgress.h"
 #include "app/views/AProgressBar.h"
 #include "platform/ui/CPromptService.h"
 
 IMPLEMENT_DYNAMIC(CStrakonApp, ABaseWinApp)
 
-CStrakonApp::CStrakonApp() : ABaseWinApp("Strakon") {}
+CStrakonApp::CStrakonApp() : ABaseWinApp("Strakon") {
+    // The report builder steps the bar of the output preparation.
+    SetReportProgress([this] { StepProgress(1); });
+}
 
-CStrakonApp::~CStrakonApp() = default;
+CStrakonApp::~CStrakonApp() {
+    SetReportProgress({});
+}
 
 CStrakonApp* CStrakonApp::GetApp() {
     return DYNAMIC_DOWNCAST_PTR<CStrakonApp>(AfxGetApp());

@@ -124,7 +124,7 @@ struct Portal {
             f.member(id, a, b, 2);
         f.element(4)->release(omDesignElement::second, Ry, true);
         if (ground) {
-            auto* beam = static_cast<omLinearDesignElement2D*>(f.element(2));
+            auto* beam = dynamic_cast<omLinearDesignElement2D*>(f.element(2));
             beam->setElGroundCoef(omUnitValue(0.0005, omUK_kN_cm3));
             beam->setElGroundType(egBothSides);
         }

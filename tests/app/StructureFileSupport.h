@@ -129,7 +129,7 @@ inline void buildBeamOnGround(omStrakon& s, bool solve = true) {
     s.addCrossSection(new omCrossSectionRect(50.0, 100.0, omUK_cm, 1), 1);
     s.addNode(0.0, 0.0, "m", 1);
     s.addNode(8.0, 0.0, "m", 2);
-    auto* beam = static_cast<omLinearDesignElement2D*>(s.addElement(1, 2, 1, 1, 1));
+    auto* beam = dynamic_cast<omLinearDesignElement2D*>(s.addElement(1, 2, 1, 1, 1));
     beam->setElGroundType(ElGroundType(1));
     beam->setElGroundCoef(omUnitValue(0.01, omUK_kN_cm3));
     s.setSupport(1, Ux, true);
