@@ -152,7 +152,7 @@ void AStrakonDocument::ReportToOutput(int kind, const CString& title, const CStr
         report = out.str();
         path = APath::TempPath(fileName);
         try {
-            fileio::writeFileAtomically(std::filesystem::path(path), std::string_view(report));
+            fileio::writeFileAtomically(std::filesystem::path(path.c_str()), std::string_view(report));
             written = true;
         } catch (const std::exception&) {
             written = false;

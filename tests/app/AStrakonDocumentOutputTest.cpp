@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -99,11 +100,11 @@ protected:
 TEST_F(AStrakonDocumentOutputTest, TheFrontPageHeadAndFootCarryTheDocumentsTexts) {
     ASSERT_GE(print("structure-report-head.pdf"), 1);
     const std::string text = pdfText(path);
-    for (const std::string& expected :
-         {std::string("Frame over the river"), std::string("Portal of axis B"), std::string("Bridge Seven"),
+    const std::vector<std::string> expectedTexts = {std::string("Frame over the river"), std::string("Portal of axis B"), std::string("Bridge Seven"),
           std::string("Ann Engineer"), TranslateOutputString("PRJ"), TranslateOutputString("AUT"),
           TranslateOutputString("COM"), std::string("portal.oxs"), std::string("Orvex Strakon - "),
-          QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString()})
+          QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString()};
+    for (const std::string& expected : expectedTexts)
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
     // The comment keeps its two lines.
     const std::size_t first = text.find("Checked on site"), second = text.find("Second visit pending");

@@ -101,7 +101,7 @@ public:
     explicit ExhaustedMaterial(const omNodeMap*& nodes)
         : omMaterial(kE, 0.0, 1.2e-5, 7850.0, 0.3, 1), m_nodes(nodes) {}
     omUnitValue E(double phi) const override {
-        if (m_nodes && m_nodes->find(2)->getCoor(Ux, omNode::coorSkew)->GetValue() != 0.0) throw std::bad_alloc();
+        if (m_nodes && const_cast<omNodeMap*>(m_nodes)->find(2)->getCoor(Ux, omNode::coorSkew)->GetValue() != 0.0) throw std::bad_alloc();
         return omMaterial::E(phi);
     }
     omMaterial* clone() const override { return new ExhaustedMaterial(*this); }

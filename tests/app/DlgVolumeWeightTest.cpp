@@ -60,6 +60,12 @@ protected:
         f.s.bind();
     }
     static void addMaterial(frametest::Frame& f, unsigned id, const char* name, double kgPerM3) {
+        // The frame comes with a material 1 of its own: it becomes the concrete.
+        if (omMaterial* existing = f.s.getMaterialMap()->find(id)) {
+            existing->setName(name);
+            existing->setRo(omUnitValue(kgPerM3, omUK_kg_m3));
+            return;
+        }
         auto* m = new omMaterial(3000.0, 0.0, 1e-5, kgPerM3, 0.2, id);
         m->setName(name);
         f.material(m, id);

@@ -8,6 +8,7 @@
 #include "platform/ui/CMenu.h"
 #include "platform/ui/CResources.h"
 #include "platform/ui/CStatusBar.h"
+#include "platform/ui/CWinApp.h"
 #include "platform/ui/SECTabWnd.h"
 #include "tests/platform/ui/UiTestSupport.h"
 
