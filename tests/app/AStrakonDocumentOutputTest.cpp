@@ -102,7 +102,9 @@ TEST_F(AStrakonDocumentOutputTest, TheFrontPageHeadAndFootCarryTheDocumentsTexts
     const std::string text = pdfText(path);
     const std::vector<std::string> expectedTexts = {std::string("Frame over the river"), std::string("Portal of axis B"), std::string("Bridge Seven"),
           std::string("Ann Engineer"), TranslateOutputString("PRJ"), TranslateOutputString("AUT"),
-          TranslateOutputString("COM"), std::string("portal.oxs"), std::string("Orvex Strakon - "),
+          TranslateOutputString("COM"), std::string("portal.oxs"),
+          // The logo line ends in a blank that text extraction drops at the line end.
+          std::string("Orvex Strakon -"),
           QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString()};
     for (const std::string& expected : expectedTexts)
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;

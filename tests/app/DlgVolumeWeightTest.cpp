@@ -2,6 +2,8 @@
 
 #include "SettingsFixture.h"
 #include "model/omCrossSectionRect.h"
+#include "model/omMaterial.h"
+#include "model/omMaterialMap.h"
 #include "model/omRCDesignBeamData.h"
 #include "model/omStringMatrix.h"
 #include "platform/ui/CDialog.h"
