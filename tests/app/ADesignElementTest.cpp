@@ -168,7 +168,7 @@ TEST_F(DesignElementTest, DesignColourFollowsTheResultsAndTheUltimateSwitch) {
         {false, false, false, white},
     };
     for (const Case& c : cases) {
-        std::unique_ptr<omGenericDesignData> data(omGenericDesignData::createDesignDataObject(beam()));
+        std::unique_ptr<omGenericDesignData> data(omGenericDesignData::createDesignDataObject(omGenericDesignData::dtSteel));
         ASSERT_NE(data, nullptr);
         data->setUltDesign(c.ult);
         data->setSerDesign(c.ser);
@@ -293,7 +293,7 @@ TEST_F(DesignElementTest, PictureOfASmallFrame) {
     const double factors[] = {0.3, 0.6, 0.8, 0.95, 1.2};
     for (unsigned id = 1; id <= 5; ++id) {
         auto* m = dynamic_cast<ALinearDesignElement2D*>(memberOf(id));
-        std::unique_ptr<omGenericDesignData> data(omGenericDesignData::createDesignDataObject(m));
+        std::unique_ptr<omGenericDesignData> data(omGenericDesignData::createDesignDataObject(omGenericDesignData::dtSteel));
         ASSERT_NE(data, nullptr);
         data->setUltFactor(factors[id - 1]);
         m->setDesignData(data.get());

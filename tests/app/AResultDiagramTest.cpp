@@ -15,6 +15,11 @@ using Type = CMetaRecord::Type;
 
 class ResultDiagramTest : public DrawableFrame {
 protected:
+    void SetUp() override {
+        DrawableFrame::SetUp();
+        // Round-off at hinges and free ends is written as 0 and so not labelled.
+        AOptionsAttributes::Instance()->workFormat = omNumberFormat(4, omNumberFormat::fixed, true, true, 1e-9);
+    }
     omLoadCase* loadCase(const std::string& name) {
         omLoadCase* lc = s.addLoadCase(name, omLoadCase::lsUltimate);
         for (int k = 1; k <= lc->size(); ++k)
