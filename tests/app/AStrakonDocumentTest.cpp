@@ -175,6 +175,7 @@ TEST_F(AStrakonDocumentTest, TruncatedAndFlippedStreamsLoadOrFailCleanly) {
         SCOPED_TRACE(e.name);
         std::vector<std::uint8_t> bytes = exampleStream(e);
         auto attempt = [&](std::vector<std::uint8_t> damaged) {
+            ADrawAttributes::Instance()->m_nodeSize = 0.77;
             AStrakonDocument doc;
             try {
                 loadStream(doc, std::move(damaged));
