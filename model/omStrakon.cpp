@@ -45,11 +45,8 @@ template <class Map, class T> bool insertOrRefuse(Map* map, T* object, unsigned 
     return false;
 }
 
-// A new member of class M, or null after reporting that memory ran out.
-template <class M>
-omDesignElement* newMember(omNodeMap& nodes, unsigned node1, unsigned node2, unsigned crossSection,
-                           unsigned material, unsigned id) {
-    auto* member = new (std::nothrow) M(nodes, node1, node2, crossSection, material, id);
+// The member as made, after reporting when memory ran out.
+omDesignElement* madeMember(omDesignElement* member) {
     if (!member) report(100);
     return member;
 }
@@ -169,8 +166,22 @@ void omStrakon::allocateStiffnessMatrix() {
 
 // --- editing
 
+omNode* omStrakon::createNode(double x, double z, const std::string& unit, unsigned id) {
+    return new (std::nothrow) omNode2D(x, z, unit, id);
+}
+
+omDesignElement* omStrakon::createLinearElement(omNodeMap& nodes, unsigned node1, unsigned node2,
+                                                unsigned crossSection, unsigned material, unsigned id) {
+    return new (std::nothrow) omLinearDesignElement2D(nodes, node1, node2, crossSection, material, id);
+}
+
+omDesignElement* omStrakon::createQuentraElement(omNodeMap& nodes, unsigned node1, unsigned node2,
+                                                 unsigned crossSection, unsigned material, unsigned id) {
+    return new (std::nothrow) omQuentraDesignElement(nodes, node1, node2, crossSection, material, id);
+}
+
 omNode* omStrakon::addNode(double x, double z, const std::string& unit, unsigned id) {
-    omNode* node = new (std::nothrow) omNode2D(x, z, unit, id);
+    omNode* node = createNode(x, z, unit, id);
     if (!node) {
         report(100);
         return nullptr;
@@ -189,15 +200,13 @@ omNode* omStrakon::addNode(omNode* node, unsigned id) {
 omDesignElement* omStrakon::addElement(unsigned node1, unsigned node2, unsigned crossSection,
                                        unsigned material, unsigned id) {
     if (!m_nodeMap) return nullptr;
-    return addElement(
-        newMember<omLinearDesignElement2D>(*m_nodeMap, node1, node2, crossSection, material, id), id);
+    return addElement(madeMember(createLinearElement(*m_nodeMap, node1, node2, crossSection, material, id)), id);
 }
 
 omDesignElement* omStrakon::addQuentraElement(unsigned node1, unsigned node2, unsigned crossSection,
                                               unsigned material, unsigned id) {
     if (!m_nodeMap) return nullptr;
-    return addElement(newMember<omQuentraDesignElement>(*m_nodeMap, node1, node2, crossSection, material, id),
-                      id);
+    return addElement(madeMember(createQuentraElement(*m_nodeMap, node1, node2, crossSection, material, id)), id);
 }
 
 omDesignElement* omStrakon::addElement(omDesignElement* element, unsigned id) {

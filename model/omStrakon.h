@@ -53,6 +53,13 @@ public:
     virtual omLoadManager* createLoadManager();
     virtual omCrossSectionMap* createCrossSectionMap();
     virtual omMaterialMap* createMaterialMap();
+    // The objects that addNode, addElement and addQuentraElement make from
+    // numbers; a derived model makes its own kinds.
+    virtual omNode* createNode(double x, double z, const std::string& unit, unsigned id);
+    virtual omDesignElement* createLinearElement(omNodeMap& nodes, unsigned node1, unsigned node2,
+                                                 unsigned crossSection, unsigned material, unsigned id);
+    virtual omDesignElement* createQuentraElement(omNodeMap& nodes, unsigned node1, unsigned node2,
+                                                  unsigned crossSection, unsigned material, unsigned id);
     // Binds load groups, nodes, materials and cross-sections and divides the
     // members into finite elements. No node (1023) or no member (1024) is
     // reported and the binding goes on.

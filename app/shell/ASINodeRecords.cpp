@@ -179,7 +179,14 @@ void ASILinkedNode::Serialize(AStorageBase* object, CArchive& ar) {
     omLinkedNode* node = as<omLinkedNode>(object, ar);
     Version(kV10000, ar);
     omNode::m_pSI->Serialize(static_cast<omNode*>(node), ar);
-    serializeFlags(node->m_links, ar);
+    // The file keeps per DOF whether it is released; the node keeps whether it is linked.
+    std::vector<bool> released(node->m_links.size());
+    for (std::size_t i = 0; i < released.size(); ++i)
+        released[i] = !node->m_links[i];
+    serializeFlags(released, ar);
+    if (ar.IsStoring()) return;
+    for (std::size_t i = 0; i < released.size(); ++i)
+        node->m_links[i] = !released[i];
 }
 
 void ASILinkedNode2D::Serialize(AStorageBase* object, CArchive& ar) {

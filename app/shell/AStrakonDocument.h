@@ -15,8 +15,14 @@
 #include "controls/report/APrintManager.h"
 
 #include <string>
+#include <vector>
 
 class ADesignElementResultPage;
+class ASimpleObjectGroup;
+class CDC;
+class CView;
+class CWnd;
+class omNode;
 class AElementLoadPage;
 class ANodeLoadPage;
 class AStrakon;
@@ -84,6 +90,72 @@ public:
     // The archive code page of the options' character set (0 western, 238
     // central European, 186 Baltic, 162 Turkish, 161 Greek, 204 Cyrillic).
     static const char* CodePageOfCharacterSet(unsigned characterSet);
+
+    // ---- Solve, output reports, selection, drawing, report preparation --------
+    // (AStrakonDocumentSolve.cpp, AStrakonDocumentSelection.cpp, AStrakonDocumentOutput.cpp)
+
+    // The Solve command: a progress bar of one step per load case plus one, Solve,
+    // and hint 0 to every view whatever the outcome.
+    void OnSolve();
+    // Analyses every load case in ascending order; false without load cases or when
+    // a case fails or the model reports errors (the cases before it keep their results).
+    bool Solve();
+    // Kind 1: the title, the collected errors and text go to fileName in the
+    // temporary folder and into the "Messages" tab; any other kind shows the file
+    // fileName in the "Log" tab.
+    void ReportToOutput(int kind, const CString& title, const CString& text, const CString& fileName);
+
+    // Views fill the object list with what they can pick; each returns the number appended.
+    int CollectNodes();
+    int CollectElements();
+    // Merges objects into the object list (both sorted by address); objects ends empty.
+    void AddObjects(AObjectPtrContainer& objects);
+    // Empties the object list and the selection (whose objects are unselected);
+    // with updateViews the views first get hint 2 with the selection.
+    void ClearObjects(bool updateViews);
+    // The question before a member is put between two nodes that a member already
+    // joins; false when the user answers No. A missing end node asks nothing.
+    bool ConfirmNewElement(const omNode* first, const omNode* second);
+    // The numbers a deletion of the selection removes: the selected nodes and every
+    // member using one of them, and the selected members, each once.
+    struct Deletion {
+        std::vector<unsigned> nodes;
+        std::vector<unsigned> elements;
+        std::vector<unsigned> nodeLoadNodes;
+        std::vector<unsigned> elementLoadElements;
+        bool loadsOnly = false;
+    };
+    Deletion SortSelectionForDeletion();
+    // Fills outline with the drag shapes of the selected nodes and of the members
+    // using them; false (after a warning) when no node is selected.
+    bool BeginMove(CView* pView, ASimpleObjectGroup* outline);
+    // The property sheets arrive with the editors of the model's objects; until
+    // then nothing is shown.
+    void ShowSelectionProperties(CWnd* pParent, bool flag);
+    // The setters that also tell the model's objects and the open pages.
+    void SetActiveLoadGroup(int group, bool updatePages);
+    void SetActiveResultCase(int resultCase, bool updatePage);
+
+    void DrawStructure(CDC* pDC, AMapC2L& map, const omRect& clip, int drawMode);
+    void DrawDesign(CDC* pDC, AMapC2L& map, const omRect& clip, int drawMode);
+    // The active result case's diagrams.
+    void DrawResults(CDC* pDC, AMapC2L& map, const omRect& clip, int drawMode, int component, bool forces,
+                     bool local);
+    // The drawing rectangle in unit with mode's margin; in the displaced-shape mode
+    // also the case's largest displacement. Result case 0 is the active one.
+    omRect& GetDrawExtents(omRect& out, omUnitKey unit, int mode, int resultCase);
+
+    // Fills the report composer before printing; false stops the printing.
+    bool PrepareOutput(CDC* pDC);
+    // The page frame, head and foot, front page and description of the report.
+    void BuildReportHead();
+    // The report font size in tenths of a point from its text in points: the whole
+    // number of a plain decimal from 1 to 200, anything else 10 points.
+    static int ReportFontSize(const CString& sizeText);
+    // 7 per result case, 2 per action, 6, and one per member with design results.
+    int OutputProgressSteps() const;
+    // The volumes and weights of the materials.
+    void OnVolumesWeights();
 
 protected:
     // Rebuilds what the file does not hold: errors reset, model bound,

@@ -5,6 +5,7 @@
 #include "app/views/ADesignElement.h"
 #include "app/views/ADrawAttributes.h"
 #include "app/views/AElementMap.h"
+#include "app/views/ANode2D.h"
 #include "app/views/ANodeMap.h"
 #include "app/views/AUndoList.h"
 #include "common/omMath.h"
@@ -30,6 +31,20 @@ omCrossSectionMap* AStrakon::createCrossSectionMap() {
 
 omMaterialMap* AStrakon::createMaterialMap() {
     return new (std::nothrow) AMaterialMap;
+}
+
+omNode* AStrakon::createNode(double x, double z, const std::string& unit, unsigned id) {
+    return new (std::nothrow) ANode2D(x, z, unit, id);
+}
+
+omDesignElement* AStrakon::createLinearElement(omNodeMap& nodes, unsigned node1, unsigned node2,
+                                               unsigned crossSection, unsigned material, unsigned id) {
+    return new (std::nothrow) ALinearDesignElement2D(nodes, node1, node2, crossSection, material, id);
+}
+
+omDesignElement* AStrakon::createQuentraElement(omNodeMap& nodes, unsigned node1, unsigned node2,
+                                                unsigned crossSection, unsigned material, unsigned id) {
+    return new (std::nothrow) AQuentraDesignElement(nodes, node1, node2, crossSection, material, id);
 }
 
 ANodeMap* AStrakon::GetNodeMap() const {

@@ -28,6 +28,11 @@ public:
     omElementMap* createElementMap() override;
     omCrossSectionMap* createCrossSectionMap() override;
     omMaterialMap* createMaterialMap() override;
+    omNode* createNode(double x, double z, const std::string& unit, unsigned id) override;
+    omDesignElement* createLinearElement(omNodeMap& nodes, unsigned node1, unsigned node2, unsigned crossSection,
+                                         unsigned material, unsigned id) override;
+    omDesignElement* createQuentraElement(omNodeMap& nodes, unsigned node1, unsigned node2, unsigned crossSection,
+                                          unsigned material, unsigned id) override;
 
     // The drawable maps; null before setupObjects.
     ANodeMap* GetNodeMap() const;

@@ -313,4 +313,5 @@ void RegisterStrakonResources() {
     RegisterStrakonDialogs();
     RegisterStrakonContextMenus();
     RegisterStrakonEditorResources();
+    AddVolumeWeightDialog(r);
 }

@@ -28,3 +28,4 @@ void RegisterStrakonResources();
 class CResources;
 // The dialog templates, one function per template.
 void AddElementResultsDialog(CResources& r);
+void AddVolumeWeightDialog(CResources& r);

@@ -1,0 +1,196 @@
+// The views' side of the structure document: the pickable objects and the
+// selection, the checks that come before an edit of the selection, the active
+// load group and result case, and drawing.
+#include "app/shell/AStrakonDocument.h"
+
+#include "app/report/AStrakonReport.h"
+#include "app/shell/AStrakonReportDrawing.h"
+#include "app/views/ADesignElement.h"
+#include "app/views/ADrawAttributes.h"
+#include "app/views/ANode2D.h"
+#include "app/views/AStrakon.h"
+#include "controls/ASimpleObject.h"
+#include "model/omDesignElement.h"
+#include "model/omElementMap.h"
+#include "model/omEnvelope.h"
+#include "model/omLoadCase.h"
+#include "model/omLoadManager.h"
+#include "platform/ui/CPromptService.h"
+#include "platform/ui/CView.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <list>
+
+namespace {
+
+AStrakon* drawable(omStrakon* model) {
+    return dynamic_cast<AStrakon*>(model);
+}
+
+// Appends each object once.
+template <class T> void addOnce(std::list<T*>& list, T* object) {
+    if (object && std::find(list.begin(), list.end(), object) == list.end()) list.push_back(object);
+}
+
+} // namespace
+
+int AStrakonDocument::CollectNodes() {
+    AStrakon* model = drawable(GetModel());
+    return model ? model->GetNodes(GetObjectList()) : 0;
+}
+
+int AStrakonDocument::CollectElements() {
+    AStrakon* model = drawable(GetModel());
+    return model ? model->GetElements(GetObjectList()) : 0;
+}
+
+void AStrakonDocument::AddObjects(AObjectPtrContainer& objects) {
+    AObjectPtrContainer& list = GetObjectList();
+    list.sort(std::less<AObject*>());
+    objects.sort(std::less<AObject*>());
+    list.merge(objects, std::less<AObject*>());
+}
+
+void AStrakonDocument::ClearObjects(bool updateViews) {
+    GetObjectList().RemoveAll();
+    AObjectPtrContainer& selection = GetSelection();
+    for (AObject* object : selection)
+        object->Select(false);
+    // The views redraw what was selected; an empty selection still tells them.
+    if (updateViews) UpdateAllViews(nullptr, 2, reinterpret_cast<CObject*>(&selection));
+    selection.RemoveAll();
+}
+
+bool AStrakonDocument::ConfirmNewElement(const omNode* first, const omNode* second) {
+    if (!first || !second) return true;
+    omElementMap* elements = GetModel() ? GetModel()->getElementMap() : nullptr;
+    if (!elements) return true;
+    const unsigned a = first->getIndex(), b = second->getIndex();
+    for (const auto& [number, element] : *elements) {
+        const unsigned n1 = element->getNodeIndex1();
+        const unsigned n2 = element->getNodeIndex2();
+        if (!((n1 == a && n2 == b) || (n1 == b && n2 == a))) continue;
+        return CPromptService::Instance().MessageBox(
+                   {"An element which has excatly the same nodes already exists!\nDo you realy want to put another "
+                    "element over the existing one?\n\nHint: Answer NO unless you have a good reason to overlay "
+                    "the element.",
+                    "Warning", MB_YESNO | MB_ICONSTOP | MB_DEFBUTTON2}) != IDNO;
+    }
+    return true;
+}
+
+AStrakonDocument::Deletion AStrakonDocument::SortSelectionForDeletion() {
+    Deletion deletion;
+    std::list<omNode*> nodes;
+    std::list<omDesignElement*> elements;
+    for (AObject* object : GetSelection()) {
+        if (auto* node = dynamic_cast<ANode*>(object)) {
+            std::list<omDesignElement*> using_;
+            GetModel()->objectsUsingNode(node, using_);
+            for (omDesignElement* element : using_)
+                addOnce(elements, element);
+            addOnce<omNode>(nodes, node);
+        } else if (auto* element = dynamic_cast<ADesignElement*>(object)) {
+            addOnce<omDesignElement>(elements, element);
+        }
+    }
+    deletion.loadsOnly = !deletion.nodeLoadNodes.empty() || !deletion.elementLoadElements.empty();
+    if (!deletion.loadsOnly) {
+        for (const omNode* node : nodes)
+            deletion.nodes.push_back(node->getIndex());
+        for (const omDesignElement* element : elements)
+            deletion.elements.push_back(element->getIndex());
+    }
+    return deletion;
+}
+
+bool AStrakonDocument::BeginMove(CView* pView, ASimpleObjectGroup* outline) {
+    if (outline) outline->Clear();
+    std::list<omDesignElement*> elements;
+    std::list<AObject*> movers;
+    for (AObject* object : GetSelection()) {
+        auto* node = dynamic_cast<ANode*>(object);
+        if (!node) continue;
+        std::list<omDesignElement*> using_;
+        GetModel()->objectsUsingNode(node, using_);
+        for (omDesignElement* element : using_)
+            addOnce(elements, element);
+        addOnce(movers, object);
+    }
+    for (omDesignElement* element : elements)
+        if (auto* object = dynamic_cast<AObject*>(element)) addOnce(movers, object);
+    if (movers.empty()) {
+        CMessageBoxRequest request{"No movable objects were selected!\nE.g.: Elements are not movable,\nhowever "
+                                   "nodes are movable.",
+                                   "Warning", MB_OK | MB_ICONEXCLAMATION};
+        (void)pView;
+        CPromptService::Instance().MessageBox(request);
+        return false;
+    }
+    if (outline)
+        for (AObject* mover : movers)
+            mover->AddDragShapes(*outline, GetSelection());
+    return true;
+}
+
+void AStrakonDocument::ShowSelectionProperties(CWnd*, bool) {
+    // The property sheets come with the editors of the model's objects.
+}
+
+void AStrakonDocument::SetActiveLoadGroup(int group, bool updatePages) {
+    SetActiveLoadGroup(group);
+    if (AStrakon* model = drawable(GetModel())) model->SetActiveLoadGroup(group);
+    (void)updatePages; // the load pages take it up once they exist
+}
+
+void AStrakonDocument::SetActiveResultCase(int resultCase, bool updatePage) {
+    SetActiveResultCase(resultCase);
+    (void)updatePage;
+}
+
+omRect& AStrakonDocument::GetDrawExtents(omRect& out, omUnitKey unit, int mode, int resultCase) {
+    if (resultCase == 0) resultCase = GetActiveResultCase();
+    double extra = 0.0;
+    const omLoadManager* manager = GetModel() ? GetModel()->getLoadManager() : nullptr;
+    if (mode == AExtents2D::modeDisplaced && manager && resultCase > 0) {
+        const omDisplacementVector* largest = nullptr;
+        if (resultCase <= 1000) {
+            if (resultCase <= manager->caseSize()) largest = &manager->getCase(resultCase)->getMaxAbsU();
+        } else if (resultCase - 1000 <= manager->envelopeSize()) {
+            largest = &manager->getEnvelope(static_cast<unsigned>(resultCase - 1000))->getMaxAbsU();
+        }
+        if (largest) extra = std::max(std::fabs(largest->getDof(Ux)), std::fabs(largest->getDof(Uz)));
+    }
+    GetExtents().GetExtentsRect(out, unit, mode, extra);
+    return out;
+}
+
+void AStrakonDocument::DrawStructure(CDC* pDC, AMapC2L& map, const omRect& clip, int drawMode) {
+    if (AStrakon* model = drawable(GetModel()))
+        model->Draw(map, *pDC, clip, drawMode, *ADrawAttributes::Instance());
+}
+
+void AStrakonDocument::DrawDesign(CDC* pDC, AMapC2L& map, const omRect& clip, int drawMode) {
+    if (AStrakon* model = drawable(GetModel()))
+        model->DrawDesignSummary(map, *pDC, clip, drawMode, *ADrawAttributes::Instance());
+}
+
+void AStrakonDocument::DrawResults(CDC* pDC, AMapC2L& map, const omRect& clip, int drawMode, int component,
+                                   bool forces, bool local) {
+    AStrakon* model = drawable(GetModel());
+    if (!model) return;
+    const int resultCase = GetActiveResultCase();
+    model->DrawResults(map, *pDC, clip, drawMode, static_cast<unsigned>(resultCase), component, forces, local);
+    if (!m_bDrawResultCaptions) return;
+    omRect world;
+    const bool displaced = component == 2 && !forces && !local;
+    GetDrawExtents(world, omUnitKey(2), displaced ? AExtents2D::modeDisplaced : AExtents2D::modeResults, 0);
+    // The captions are the result pictures' of the report.
+    AStrakonReportDrawing drawing(*model);
+    AStrakonReport captions(*model, drawing, GetOutputAttributes());
+    const omPoint corner(world.left, world.top);
+    captions.DrawResultUnits(map, pDC, corner, component, forces, local, resultCase);
+    captions.DrawResultTitle(map, pDC, resultCase, corner);
+}

@@ -1,0 +1,56 @@
+#pragma once
+// The program's application object: it holds the progress bar of the long
+// operation that is running and advances it.
+#include "framework/ABaseWinApp.h"
+
+#include <memory>
+
+class AProgressBar;
+
+class CStrakonApp : public ABaseWinApp {
+    DECLARE_DYNAMIC(CStrakonApp)
+public:
+    CStrakonApp();
+    ~CStrakonApp() override;
+
+    // The running application; null when the application object is no CStrakonApp.
+    static CStrakonApp* GetApp();
+
+    CDocTemplate* GetStructureDocTemplate() override;
+    CDocTemplate* GetProjectDocTemplate() override;
+
+    // Advances the active progress bar by steps, pausing 15 ms after each step
+    // (through the prompt service's sleep); nothing without an active bar or for
+    // steps of 0 or less.
+    void StepProgress(int steps);
+
+    // The full path of the project file last opened or created.
+    CString m_strProjectPath;
+    // The bar of the long operation that is running; null otherwise. Not owned:
+    // the operation that registers its bar clears this before it destroys the bar.
+    AProgressBar* m_pActiveProgressBar = nullptr;
+    // The progress steps of the next workspace load.
+    int m_nWorkspaceSteps = 0;
+
+protected:
+    CDocTemplate* m_pStructureTemplate = nullptr; // owned by the framework after AddDocTemplate
+    CDocTemplate* m_pProjectTemplate = nullptr;   // owned by the framework after AddDocTemplate
+};
+
+// A long operation's progress bar for the length of a scope: created in the
+// status bar and registered as the application's active bar; on every way out,
+// an exception included, unregistered first and then destroyed, so that the
+// application never keeps a bar that is gone.
+class AProgressScope {
+public:
+    // Every caller shows its bar at 20 % of the prompt pane, with the wait cursor.
+    AProgressScope(const char* text, int range);
+    ~AProgressScope();
+    AProgressScope(const AProgressScope&) = delete;
+    AProgressScope& operator=(const AProgressScope&) = delete;
+
+    AProgressBar* GetBar() const { return m_pBar.get(); }
+
+private:
+    std::unique_ptr<AProgressBar> m_pBar;
+};
