@@ -34,7 +34,7 @@ std::string format3(double value) {
 
 DlgVolumeWeight::DlgVolumeWeight(omStrakon* pModel, CWnd* pParent)
     : CDialog(IDD_VOLUME_WEIGHT, pParent), m_pModel(pModel) {
-    if (!CResources::Instance().FindDialog(IDD_VOLUME_WEIGHT)) RegisterStrakonDialogs();
+    if (!CResources::Instance().FindDialog(IDD_VOLUME_WEIGHT)) AddVolumeWeightDialog(CResources::Instance());
 }
 
 DlgVolumeWeight::~DlgVolumeWeight() = default;

@@ -1,6 +1,7 @@
 // The road of Solve from the command to the views, and the report step that
 // shows the collected errors and the calculation log in the output window.
 #include "app/shell/AStrakonDocument.h"
+#include "app/views/AStrakon.h"
 
 #include "app/shell/AOptionsAttributes.h"
 #include "app/shell/AOutputWnd.h"

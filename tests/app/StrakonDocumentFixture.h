@@ -6,6 +6,7 @@
 #include "OutputFrameSupport.h"
 #include "SettingsFixture.h"
 #include "app/shell/AStrakonDocument.h"
+#include "app/views/AStrakon.h"
 #include "app/shell/CStrakonApp.h"
 #include "common/omErrorContainer.h"
 #include "model/omLoadCase.h"
