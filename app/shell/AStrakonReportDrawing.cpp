@@ -8,7 +8,10 @@ void AStrakonReportDrawing::Draw(AMapC2L& map, CDC* dc, const omRect& world, int
     if (dc) m_model.Draw(map, *dc, world, mode, attributes ? *attributes : *ADrawAttributes::Instance());
 }
 
-void AStrakonReportDrawing::DrawLoads(AMapC2L&, CDC*, const omRect&, int, ADrawAttributes*) {}
+void AStrakonReportDrawing::DrawLoads(AMapC2L& map, CDC* dc, const omRect& world, int mode,
+                                      ADrawAttributes* attributes) {
+    if (dc) m_model.DrawLoads(map, *dc, world, mode, attributes ? *attributes : *ADrawAttributes::Instance());
+}
 
 void AStrakonReportDrawing::DrawResults(AMapC2L& map, CDC* dc, const omRect& world, int mode, int resultCase,
                                         int kind, bool forces, bool local) {
@@ -17,6 +20,9 @@ void AStrakonReportDrawing::DrawResults(AMapC2L& map, CDC* dc, const omRect& wor
 }
 
 void AStrakonReportDrawing::SetActiveLoadGroup(int group) {
-    m_activeLoadGroup = group;
     m_model.SetActiveLoadGroup(group);
+}
+
+int AStrakonReportDrawing::GetActiveLoadGroup() const {
+    return m_model.GetActiveLoadGroup();
 }

@@ -1,7 +1,6 @@
 #pragma once
-// The drawable model as the report builder draws it: the structure, the result
-// diagrams and the active load group. The loads of a group are drawn once the
-// model draws its load groups.
+// The drawable model as the report builder draws it: the structure, the loads of
+// the active load group and the result diagrams.
 #include "app/report/AReportDrawing.h"
 
 class AStrakon;
@@ -16,9 +15,8 @@ public:
     void DrawResults(AMapC2L& map, CDC* dc, const omRect& world, int mode, int resultCase, int kind, bool forces,
                      bool local) override;
     void SetActiveLoadGroup(int group) override;
-    int GetActiveLoadGroup() const override { return m_activeLoadGroup; }
+    int GetActiveLoadGroup() const override;
 
 private:
     AStrakon& m_model;
-    int m_activeLoadGroup = 0;
 };
