@@ -28,6 +28,8 @@
 #include <memory>
 #include <random>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -223,6 +225,41 @@ TEST_F(AStrakonDocumentTest, ASaveThatThrowsHalfWayLeavesTheOldFileAndTheDocumen
     EXPECT_FALSE(doc.OnSaveDocument(path.string().c_str()));
     EXPECT_EQ(fileBytes(path), before);
     EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(AStrakonDocumentTest, ASaveStoppedByTheFileSizeLimitLeavesTheOldFileAndTheDocumentModified) {
+    const auto path = dir / "portal.oxs";
+    StrakonDoc doc;
+    doc.OnNewDocument();
+    structurefile::buildPortal(*doc.GetModel());
+    ASSERT_TRUE(doc.OnSaveDocument(path.string().c_str()));
+    const std::vector<std::uint8_t> before = fileBytes(path);
+    std::fflush(nullptr);
+    // The limit holds for the whole process, so the save runs in a child of its own.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{before.size() / 2, before.size() / 2};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        doc.GetDocAttributes().title = "portal, saved again";
+        doc.SetModifiedFlag(TRUE);
+        const bool saved = doc.OnSaveDocument(path.string().c_str());
+        const bool kept = fileBytes(path) == before;
+        ::_exit(!saved && kept && doc.IsModified() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(fileBytes(path), before);
+    std::error_code ec;
+    std::size_t entries = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path(), ec)) {
+        (void)entry;
+        ++entries;
+    }
+    EXPECT_EQ(entries, 1u) << "no temporary file is left beside the structure";
+    doc.OnCloseDocument();
 }
 
 TEST_F(AStrakonDocumentTest, AWriteProtectedFileOpensReadOnlyAndRefusesSaving) {
