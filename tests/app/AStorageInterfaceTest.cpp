@@ -389,6 +389,55 @@ TEST_F(AStorageInterfaceTest, MembersAndTheirResultsReadOlderLayoutsAndAliasTags
     EXPECT_EQ(r.getLCResult(1)[1].pressure, 0.0);
 }
 
+TEST_F(AStorageInterfaceTest, MembersAndTheirResultsAtTheNewestLayoutWriteBackByteIdentical) {
+    omNodeMap nodes;
+    nodes.insert(new omNode2D(0.0, 0.0, "m", 1));
+    nodes.insert(new omNode2D(5.0, 0.0, "m", 2));
+    // A linear member on ground (both sides, 0.04 kN/m3) and a non-linear one.
+    Bytes map;
+    map.u32(10000).u32(2);
+    map.str(".?AVALinearDesignElement2D@@").u32(10001).u32(1).uv(0.04, "kN/m3").add(memberRecord(10001, 1, 1, 2));
+    map.str(".?AVAQuentraDesignElement@@").u32(10000).add(memberRecord(10001, 2, 2, 1));
+    omElementMap elements;
+    {
+        AStorageContext<omNodeMap> context(AStorageInterfaces::elementMap->m_pNodeMap, &nodes);
+        load(map, [&](CArchive& ar) { omElementMap::m_pSI->Serialize(&elements, ar); });
+    }
+    ASSERT_EQ(elements.size(), 2u);
+    auto* linear = dynamic_cast<omLinearDesignElement2D*>(elements.find(1));
+    ASSERT_NE(linear, nullptr);
+    EXPECT_EQ(linear->getElGroundType(), egBothSides);
+    EXPECT_EQ(linear->getElGroundCoef().GetValue(), 0.04);
+    EXPECT_EQ(linear->getCrossSectionIndex(), 1u);
+    EXPECT_EQ(linear->getMaterialIndex(), 2u);
+    EXPECT_EQ(linear->getMaterialIndex2(), 3u);
+    EXPECT_EQ(linear->getNumberOfFE(), 4u);
+    EXPECT_FALSE(elements.find(2)->isLinear());
+    EXPECT_EQ(elements.find(2)->getNodeIndex1(), 2u);
+    EXPECT_EQ(store([&](CArchive& ar) { omElementMap::m_pSI->Serialize(&elements, ar); }), map.b);
+
+    // Results of two load cases at two points, with the pressures of 10001.
+    omLoadManager lm;
+    lm.addGroup(omLoadGroup("G"));
+    lm.addCase(new omLoadCase("A", omLoadCase::lsUltimate, dofType()), false);
+    lm.addCase(new omLoadCase("B", omLoadCase::lsServiceability, dofType()), false);
+    Bytes result;
+    result.u32(10001).u32(2).f64(0.0).f64(5.0).u32(2);
+    for (double c : {1.0, 2.0})
+        for (double x : {0.0, 5.0})
+            result.vec({c, x, -c}).vec({0.001 * c, 0.0, x}).f64(c * 10.0 + x);
+    omElementResult& r = linear->getResult();
+    {
+        AStorageContext<omLoadManager> context(AStorageInterfaces::elementResult->m_pLoadManager, &lm);
+        load(result, [&](CArchive& ar) { omElementResult::m_pSI->Serialize(&r, ar); });
+    }
+    ASSERT_EQ(r.caseSize(), 2);
+    EXPECT_EQ(r.getLCResult(2).getLoadCase(), lm.getCase(2));
+    EXPECT_EQ(r.getLCResult(2)[1].F[1], 5.0);
+    EXPECT_EQ(r.getLCResult(2)[1].pressure, 25.0);
+    EXPECT_EQ(store([&](CArchive& ar) { omElementResult::m_pSI->Serialize(&r, ar); }), result.b);
+}
+
 TEST_F(AStorageInterfaceTest, ContextSerialisersRefuseToWorkWithoutTheirContext) {
     omElementMap elements;
     Bytes map;
