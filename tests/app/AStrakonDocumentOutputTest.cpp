@@ -9,6 +9,8 @@
 #include "platform/gdi/CPrinterDC.h"
 #include "tests/support/ArtifactsFolder.h"
 
+#include "tests/support/PdfText.h"
+
 #include <gtest/gtest.h>
 
 #include <QDate>
@@ -25,18 +27,7 @@ namespace {
 
 using namespace strakonmodel;
 
-std::string pdfText(const std::filesystem::path& pdf) {
-    const std::string command = "pdftotext -layout '" + pdf.string() + "' - 2>/dev/null";
-    std::string out;
-    if (FILE* p = ::popen(command.c_str(), "r")) {
-        std::array<char, 4096> buffer;
-        std::size_t n;
-        while ((n = std::fread(buffer.data(), 1, buffer.size(), p)) > 0)
-            out.append(buffer.data(), n);
-        ::pclose(p);
-    }
-    return out;
-}
+using testsupport::PdfText;
 
 class AStrakonDocumentOutputTest : public StrakonDocumentFixture {
 protected:
@@ -99,7 +90,7 @@ protected:
 
 TEST_F(AStrakonDocumentOutputTest, TheFrontPageHeadAndFootCarryTheDocumentsTexts) {
     ASSERT_GE(print("structure-report-head.pdf"), 1);
-    const std::string text = pdfText(path);
+    const std::string text = PdfText(path);
     const std::vector<std::string> expectedTexts = {std::string("Frame over the river"), std::string("Portal of axis B"), std::string("Bridge Seven"),
           std::string("Ann Engineer"), TranslateOutputString("PRJ"), TranslateOutputString("AUT"),
           TranslateOutputString("COM"), std::string("portal.oxs"),

@@ -23,6 +23,7 @@
 #include "tests/model/SolveRoad.h"
 #include "tests/platform/gdi/GdiTestSupport.h"
 #include "tests/support/ArtifactsFolder.h"
+#include "tests/support/PdfText.h"
 
 #include <QPdfWriter>
 
@@ -590,21 +591,7 @@ TEST_F(AStrakonReportTest, AFailureInsideAnActionPictureRestoresTheActionAndTheS
     EXPECT_TRUE(ADrawAttributes::Instance()->m_showElementAsRect);
 }
 
-// The text pdftotext reads from a PDF (0: all pages).
-std::string pdfText(const fs::path& pdf, int page = 0) {
-    std::string command = "pdftotext -layout";
-    if (page > 0) command += " -f " + std::to_string(page) + " -l " + std::to_string(page);
-    command += " '" + pdf.string() + "' - 2>/dev/null";
-    std::string out;
-    if (FILE* p = ::popen(command.c_str(), "r")) {
-        std::array<char, 4096> buffer;
-        std::size_t n;
-        while ((n = std::fread(buffer.data(), 1, buffer.size(), p)) > 0)
-            out.append(buffer.data(), n);
-        ::pclose(p);
-    }
-    return out;
-}
+using testsupport::PdfText;
 
 // A composer on an A4 PDF at 600 dpi in the report's mapping.
 struct PdfReport {
@@ -645,7 +632,7 @@ TEST_F(AStrakonReportTest, TheLaidOutReportReadsBackFromThePdf) {
         printer.EndPage();
     }
     printer.EndDoc();
-    const std::string all = pdfText(path);
+    const std::string all = PdfText(path);
     auto at = [&](const std::string& s) { return all.find(s); };
     for (const char* s : {"Geometry", "Nodes", "Elements on elastic ground", "Materials", "Cross-sections",
                           "Actions and load cases", "Skew load cases", "A1 : G", "A1: G: Line loads",
@@ -665,7 +652,7 @@ TEST_F(AStrakonReportTest, TheLaidOutReportReadsBackFromThePdf) {
     EXPECT_EQ(at("Error:"), std::string::npos);
 
     for (int page = 1; page <= pages; ++page) {
-        const std::string text = pdfText(path, page);
+        const std::string text = PdfText(path, page);
         if (!geometryPage && text.find("Geometry") != std::string::npos) geometryPage = page;
         if (!momentPage && text.find("LC1: ULT: Bending moments") != std::string::npos) momentPage = page;
     }
@@ -755,13 +742,13 @@ TEST_F(AStrakonBuildReportTest, TheModelDrawsItsPicturesAndKeepsItsActiveAction)
         printer.EndPage();
     }
     printer.EndDoc();
-    const std::string all = pdfText(path);
+    const std::string all = PdfText(path);
     for (const char* text : {"Geometry", "A1 : G", "A2 : Q", "LC1: ULT: Bending moments", "1.00 G", "Units: kNm"})
         EXPECT_NE(all.find(text), std::string::npos) << text;
     EXPECT_EQ(all.find("Error:"), std::string::npos);
     for (int page = 1; page <= pages; ++page)
-        if (pdfText(path, page).find("Bending moments") != std::string::npos ||
-            pdfText(path, page).find("Geometry") != std::string::npos) {
+        if (PdfText(path, page).find("Bending moments") != std::string::npos ||
+            PdfText(path, page).find("Geometry") != std::string::npos) {
             const std::string name = "model-report-page" + std::to_string(page);
             const std::string command = "pdftoppm -png -r 60 -singlefile -f " + std::to_string(page) + " -l " +
                                         std::to_string(page) + " '" + path.string() + "' '" +

@@ -2,6 +2,7 @@
 #include "GridTestWindow.h"
 #include "platform/ui/CPromptService.h"
 #include "tests/support/ArtifactsFolder.h"
+#include "tests/support/PdfText.h"
 
 #include <gtest/gtest.h>
 
@@ -12,30 +13,8 @@
 
 namespace {
 
-std::string Run(const std::string& command) {
-    std::string out;
-    if (FILE* p = ::popen(command.c_str(), "r")) {
-        std::array<char, 4096> buffer;
-        std::size_t n;
-        while ((n = std::fread(buffer.data(), 1, buffer.size(), p)) > 0)
-            out.append(buffer.data(), n);
-        ::pclose(p);
-    }
-    return out;
-}
-
-// The text of one page (0: all pages).
-std::string PdfText(const std::string& pdf, int page = 0) {
-    std::string command = "pdftotext -layout";
-    if (page > 0) command += " -f " + std::to_string(page) + " -l " + std::to_string(page);
-    return Run(command + " '" + pdf + "' - 2>/dev/null");
-}
-
-int PdfPages(const std::string& pdf) {
-    const std::string info = Run("pdfinfo '" + pdf + "' 2>/dev/null");
-    std::smatch m;
-    return std::regex_search(info, m, std::regex("Pages:\\s+(\\d+)")) ? std::stoi(m[1]) : 0;
-}
+using testsupport::PdfPages;
+using testsupport::PdfText;
 
 // Prints a 300 x 15 grid into a PDF named name; returns the page count in the footers.
 struct PrintedGrid {

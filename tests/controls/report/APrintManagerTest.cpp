@@ -14,6 +14,8 @@
 #include <QImage>
 #include <QPdfWriter>
 
+#include "tests/support/PdfText.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -27,21 +29,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The text pdftotext reads from one page (0: all pages).
-std::string pdfText(const fs::path& pdf, int page = 0) {
-    std::string command = "pdftotext -layout";
-    if (page > 0) command += " -f " + std::to_string(page) + " -l " + std::to_string(page);
-    command += " '" + pdf.string() + "' - 2>/dev/null";
-    std::string out;
-    if (FILE* p = ::popen(command.c_str(), "r")) {
-        std::array<char, 4096> buffer;
-        std::size_t n;
-        while ((n = std::fread(buffer.data(), 1, buffer.size(), p)) > 0)
-            out.append(buffer.data(), n);
-        ::pclose(p);
-    }
-    return out;
-}
+using testsupport::PdfText;
 
 // A composer on an A4 PDF at 600 dpi, in the report's mapping.
 struct PdfReport {
@@ -135,16 +123,16 @@ TEST(APrintManager, AReportOfTextTableAndPictureToPdf) {
     EXPECT_EQ(c.GetPlacements(picturePage).size(), 1u);
     EXPECT_EQ(c.GetPlacements(picturePage + 1).size(), 1u);
 
-    const std::string all = pdfText(report.path);
+    const std::string all = PdfText(report.path);
     EXPECT_NE(all.find("Report title"), std::string::npos);
     EXPECT_NE(all.find("Error:&[XYZ]"), std::string::npos);
-    EXPECT_NE(pdfText(report.path, 3).find("Page 3 of " + std::to_string(pages)), std::string::npos);
+    EXPECT_NE(PdfText(report.path, 3).find("Page 3 of " + std::to_string(pages)), std::string::npos);
     EXPECT_NE(all.find("N150"), std::string::npos);
     EXPECT_NE(all.find("TALLPICTURE"), std::string::npos);
     // The table was split: its caption and head stand on two pages.
     int captions = 0;
     for (int p = 1; p <= pages; ++p)
-        if (pdfText(report.path, p).find("Table of nodes") != std::string::npos) ++captions;
+        if (PdfText(report.path, p).find("Table of nodes") != std::string::npos) ++captions;
     EXPECT_GE(captions, 2);
     // Text taller than a page went over pages at line boundaries, in order.
     EXPECT_LT(all.find("Line1\n"), all.find("Line180"));
@@ -202,7 +190,7 @@ TEST(APrintManager, FloatingBlocksBeforeTheFirstFlowingBlockPrintOnPageOne) {
     ASSERT_EQ(c.Layout(report.dc.get()), 1);
     EXPECT_EQ(c.GetPlacements(1).size(), 2u);
     report.print();
-    EXPECT_NE(pdfText(report.path).find("FLOATING"), std::string::npos);
+    EXPECT_NE(PdfText(report.path).find("FLOATING"), std::string::npos);
 }
 
 TEST(AStandardPaper, RectanglesOfA4At600Dpi) {
