@@ -157,6 +157,32 @@ public:
     // The volumes and weights of the materials.
     void OnVolumesWeights();
 
+    // ---- Edit operations on loads, load cases, actions, envelopes and deletion -------------
+    // (AStrakonDocumentLoads.cpp) Each submits one undoable command.
+
+    // The selection's loads of the active action when load lists are selected,
+    // otherwise the selected nodes and members with every member using a
+    // selected node. Called with a selection that is not empty.
+    void DeleteSelection(CView* pView);
+    // A clone of load joins the node's or member's loads as a load of loadGroup;
+    // a null owner gives a command that does nothing.
+    void AddNodeLoad(const omNode* node, const class omLoad& load, int loadGroup);
+    void AddElementLoad(const class omDesignElement* element, const omLoad& load, int loadGroup);
+    // The load property sheets' edited groups replace their owners' loads.
+    void EditElementLoadProperties(const class AElementLoadGroup& edited);
+    void EditNodeLoadProperties(const class ANodeLoadGroup& edited);
+    // One cell of the load-combinations grid: column 0 the name, 1 the limit
+    // state, 2 the creep coefficient, k >= 3 the factor of action k - 2.
+    void ChangeLoadCase(int loadCase, int column, const CString& text);
+    void AddLoadCase();
+    void DeleteLoadCase(int loadCase);
+    // Field 0 is the action's name.
+    void ChangeLoadGroup(int loadGroup, int field, const CString& text);
+    void AddLoadGroup();
+    void DeleteLoadGroup(int loadGroup);
+    // Envelope 0 adds envelope; otherwise envelope replaces that envelope, or null deletes it.
+    void SetEnvelope(unsigned number, const class omEnvelope* envelope);
+
 protected:
     // Rebuilds what the file does not hold: errors reset, model bound,
     // envelopes recomputed, the load report written. Errors collected while

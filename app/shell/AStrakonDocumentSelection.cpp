@@ -7,6 +7,8 @@
 #include "app/shell/AStrakonReportDrawing.h"
 #include "app/views/ADesignElement.h"
 #include "app/views/ADrawAttributes.h"
+#include "app/views/AElementLoadGroup.h"
+#include "app/views/ANodeLoadGroup.h"
 #include "app/views/ANode2D.h"
 #include "app/views/AStrakon.h"
 #include "controls/ASimpleObject.h"
@@ -94,6 +96,11 @@ AStrakonDocument::Deletion AStrakonDocument::SortSelectionForDeletion() {
             addOnce<omNode>(nodes, node);
         } else if (auto* element = dynamic_cast<ADesignElement*>(object)) {
             addOnce<omDesignElement>(elements, element);
+        } else if (auto* nodeLoads = dynamic_cast<ANodeLoadGroup*>(object)) {
+            if (const omNode* owner = nodeLoads->getNode()) deletion.nodeLoadNodes.push_back(owner->getIndex());
+        } else if (auto* elementLoads = dynamic_cast<AElementLoadGroup*>(object)) {
+            if (const omId* owner = elementLoads->getElement<omId>())
+                deletion.elementLoadElements.push_back(owner->getIndex());
         }
     }
     deletion.loadsOnly = !deletion.nodeLoadNodes.empty() || !deletion.elementLoadElements.empty();
