@@ -29,22 +29,6 @@ unsigned idOf(const ADesignElement* element) {
     return element ? static_cast<const omDesignElement*>(element)->getIndex() : 0;
 }
 
-// Replays the undo list and makes the object list again from what the model
-// holds. The selection may hold the objects that the replay frees, so it is
-// emptied first.
-void restoreObjects(AStrakonDocument& doc, AUndoList& undo) {
-    doc.ClearObjects(false);
-    undo.Restore(acom::Model(doc));
-    doc.CollectNodes();
-    doc.CollectElements();
-}
-
-void addCreated(AStrakonDocument& doc, const AUndoList& undo) {
-    AObjectPtrContainer created;
-    undo.GetObjects(created, omUndoItem::created);
-    doc.AddObjects(created);
-}
-
 } // namespace
 
 // ---- AComNewElement ------------------------------------------------------
@@ -96,14 +80,7 @@ void AComNewElement::Execute(AStructureDocument* pDoc) {
     const bool firstGrew = doc->GetExtents().AddPoint(m_firstPoint.x, m_firstPoint.y);
     const bool secondGrew = doc->GetExtents().AddPoint(m_secondPoint.x, m_secondPoint.y);
     m_extentsChanged = firstGrew || secondGrew;
-    AObjectPtrContainer objects;
-    m_undo.GetObjects(objects, 15);
-    if (m_extentsChanged)
-        acom::Hint(*doc, 3);
-    else
-        acom::Hint(*doc, 2, objects);
-    acom::Hint(*doc, 10);
-    addCreated(*doc, m_undo);
+    acom::AnnounceCreated(*doc, m_undo, m_extentsChanged);
     acom::UpdateElements(doc);
     acom::UpdateNodes(doc);
 }
@@ -111,7 +88,7 @@ void AComNewElement::Execute(AStructureDocument* pDoc) {
 void AComNewElement::Undo(AStructureDocument* pDoc) {
     AStrakonDocument* doc = acom::Begin(pDoc);
     if (!doc) return;
-    restoreObjects(*doc, m_undo);
+    acom::RestoreObjects(*doc, m_undo);
     doc->GetExtents() = m_extents;
     acom::Hint(*doc, m_extentsChanged ? 3 : 0);
     acom::Hint(*doc, 10);
@@ -229,11 +206,7 @@ void AComSplitElement::Execute(AStructureDocument* pDoc) {
             model.InsertNode(m_undo, node, true);
         }
     }
-    AObjectPtrContainer objects;
-    m_undo.GetObjects(objects, 15);
-    acom::Hint(*doc, 2, objects);
-    acom::Hint(*doc, 10);
-    addCreated(*doc, m_undo);
+    acom::AnnounceCreated(*doc, m_undo, false);
     acom::UpdateElements(doc);
     acom::UpdateNodes(doc);
 }
@@ -241,7 +214,7 @@ void AComSplitElement::Execute(AStructureDocument* pDoc) {
 void AComSplitElement::Undo(AStructureDocument* pDoc) {
     AStrakonDocument* doc = acom::Begin(pDoc);
     if (!doc) return;
-    restoreObjects(*doc, m_undo);
+    acom::RestoreObjects(*doc, m_undo);
     acom::Hint(*doc, 0);
     acom::Hint(*doc, 10);
     // The pieces are gone and the member is back: the member items too.

@@ -14,18 +14,6 @@ ANode2D* findNode(AStrakon& model, unsigned id) {
     return nodes ? dynamic_cast<ANode2D*>(nodes->find(id)) : nullptr;
 }
 
-// The hints after objects were created or removed: hint 3 when the extents
-// grew (or had grown), else the objects' redraw; then the object-list rebuild.
-void announceChange(AStrakonDocument& doc, bool extentsChanged, AObjectPtrContainer* changed) {
-    if (extentsChanged)
-        acom::Hint(doc, 3);
-    else if (changed)
-        acom::Hint(doc, 2, *changed);
-    else
-        acom::Hint(doc, 0);
-    acom::Hint(doc, 10);
-}
-
 } // namespace
 
 // ---- AComNewNode ---------------------------------------------------------
@@ -45,25 +33,17 @@ void AComNewNode::Execute(AStructureDocument* pDoc) {
     m_nodeId = node->getIndex();
     m_extents = doc->GetExtents();
     m_extentsChanged = doc->GetExtents().AddPoint(m_x, m_z);
-    AObjectPtrContainer objects;
-    m_undo.GetObjects(objects, 15);
-    announceChange(*doc, m_extentsChanged, &objects);
-    objects.RemoveAll();
-    m_undo.GetObjects(objects, omUndoItem::created);
-    doc->AddObjects(objects);
+    acom::AnnounceCreated(*doc, m_undo, m_extentsChanged);
     acom::UpdateNodes(doc);
 }
 
 void AComNewNode::Undo(AStructureDocument* pDoc) {
     AStrakonDocument* doc = acom::Begin(pDoc);
     if (!doc) return;
-    // The selection may hold the objects that the replay frees: it is emptied first.
-    doc->ClearObjects(false);
-    m_undo.Restore(acom::Model(*doc));
-    doc->CollectNodes();
-    doc->CollectElements();
+    acom::RestoreObjects(*doc, m_undo);
     doc->GetExtents() = m_extents;
-    announceChange(*doc, m_extentsChanged, nullptr);
+    acom::Hint(*doc, m_extentsChanged ? 3 : 0);
+    acom::Hint(*doc, 10);
     acom::UpdateNodes(doc);
 }
 

@@ -3,6 +3,8 @@
 #include "app/shell/AProjectWorkspaceWndInterface.h"
 #include "app/shell/AStrakonDocument.h"
 #include "app/views/AStrakon.h"
+#include "app/views/AUndoList.h"
+#include "controls/AObject.h"
 
 namespace acom {
 
@@ -29,6 +31,26 @@ void Hint(AStrakonDocument& doc, int hint, AObject* object) {
 
 void Hint(AStrakonDocument& doc, int hint, AObjectPtrContainer& objects) {
     doc.UpdateAllViews(nullptr, hint, reinterpret_cast<CObject*>(&objects));
+}
+
+void AnnounceCreated(AStrakonDocument& doc, const AUndoList& undo, bool extentsGrew) {
+    AObjectPtrContainer objects;
+    undo.GetObjects(objects, 15);
+    if (extentsGrew)
+        Hint(doc, 3);
+    else
+        Hint(doc, 2, objects);
+    Hint(doc, 10);
+    objects.RemoveAll();
+    undo.GetObjects(objects, omUndoItem::created);
+    doc.AddObjects(objects);
+}
+
+void RestoreObjects(AStrakonDocument& doc, AUndoList& undo) {
+    doc.ClearObjects(false);
+    undo.Restore(Model(doc));
+    doc.CollectNodes();
+    doc.CollectElements();
 }
 
 void UpdateNodes(CDocument* pDoc) {

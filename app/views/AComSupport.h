@@ -7,6 +7,7 @@ class AObjectPtrContainer;
 class AStrakon;
 class AStrakonDocument;
 class AStructureDocument;
+class AUndoList;
 class CDocument;
 
 namespace acom {
@@ -23,6 +24,15 @@ AStrakon& Model(AStrakonDocument& doc);
 void Hint(AStrakonDocument& doc, int hint);
 void Hint(AStrakonDocument& doc, int hint, AObject* object);
 void Hint(AStrakonDocument& doc, int hint, AObjectPtrContainer& objects);
+
+// After a command created objects: hint 3 when the extents grew, else hint 2
+// with every object the undo list recorded; then hint 10; the created objects
+// join the document's object list.
+void AnnounceCreated(AStrakonDocument& doc, const AUndoList& undo, bool extentsGrew);
+// Replays the undo list and makes the object list again from what the model
+// holds. The selection may hold objects that the replay frees, so it is
+// emptied first.
+void RestoreObjects(AStrakonDocument& doc, AUndoList& undo);
 
 // The project window's refreshes.
 void UpdateNodes(CDocument* pDoc);

@@ -1,4 +1,5 @@
 #include "CommandRecordFixture.h"
+#include "StructureFileSupport.h"
 
 #include "app/design/omConcrete.h"
 #include "app/design/omRCSteel.h"
@@ -41,24 +42,7 @@ omVector factors(double first, double second) {
 
 void buildFrame(AStrakonDocument& doc) {
     omStrakon& s = *doc.GetModel();
-    auto* concrete = new omConcrete(1);
-    concrete->setName("C25/30");
-    concrete->setE(omUnitValue(3100.0, omUK_kN_cm2));
-    concrete->setG(omUnitValue(1300.0, omUK_kN_cm2));
-    concrete->setAlfaT(omUnitValue(1e-5, omUK_per_degC));
-    concrete->setRo(omUnitValue(2500.0, omUK_kg_m3));
-    concrete->setFck(omUnitValue(2.5, omUK_kN_cm2));
-    concrete->setFct(omUnitValue(0.26, omUK_kN_cm2));
-    s.addMaterial(concrete, 1);
-    auto* steel = new omSteel(omUnitValue(23.5, omUK_kN_cm2), 2);
-    steel->setName("S235");
-    steel->setE(omUnitValue(21000.0, omUK_kN_cm2));
-    steel->setG(omUnitValue(8100.0, omUK_kN_cm2));
-    steel->setAlfaT(omUnitValue(1.2e-5, omUK_per_degC));
-    steel->setRo(omUnitValue(7850.0, omUK_kg_m3));
-    steel->setFu(omUnitValue(36.0, omUK_kN_cm2));
-    steel->setPoisson(0.3);
-    s.addMaterial(steel, 2);
+    structurefile::addConcreteAndSteel(s);
     auto* reinforcement = new omRCSteel(3);
     reinforcement->setName("B500B");
     reinforcement->setFyk(omUnitValue(50.0, omUK_kN_cm2));
