@@ -8,28 +8,13 @@
 #include "platform/ui/CDataExchange.h"
 #include "resources/ui/StrakonEditorIds.h"
 
-void AToUserStress(omUnitValue& value) {
-    value.ConvertTo(AUnitKeyAttributes::Instance()->pressure);
-}
-void AToUserDensity(omUnitValue& value) {
-    value.ConvertTo(AUnitKeyAttributes::Instance()->density);
-}
-void AToUserExpansion(omUnitValue& value) {
-    value.ConvertTo(AUnitKeyAttributes::Instance()->tempExpansion);
-}
-
 // --- generic material ---------------------------------------------------------------------------
 
 IMPLEMENT_DYNCREATE(AGenericMaterialPage, ANameColorPage)
 
 AGenericMaterialPage::AGenericMaterialPage() : ANameColorPage(IDD_GENERIC_MATERIAL) {
-    m_pRequiredModulus = &m_E;
+    m_pRequiredModulus = &m_values.E;
     m_nRequiredModulusId = IDC_GM_E;
-    const AUnitKeyAttributes& u = *AUnitKeyAttributes::Instance();
-    m_E.Set(u.pressure);
-    m_G.Set(u.pressure);
-    m_density.Set(u.density);
-    m_expansion.Set(u.tempExpansion);
 }
 
 AGenericMaterialPage::~AGenericMaterialPage() = default;
@@ -37,33 +22,16 @@ AGenericMaterialPage::~AGenericMaterialPage() = default;
 void AGenericMaterialPage::DoDataExchange(CDataExchange* pDX) {
     ANameColorPage::DoDataExchange(pDX);
     const int digits = AEditorDigits();
-    DDX_UnitEdit(pDX, IDC_GM_E, m_E, 1, digits, &m_units, false);
-    DDX_UnitEdit(pDX, IDC_GM_G, m_G, 1, digits, &m_units, false);
-    DDX_Text(pDX, IDC_GM_POISSON, m_poisson);
-    DDV_MinMaxDouble(pDX, m_poisson, 0.0, 0.5);
-    DDX_UnitEdit(pDX, IDC_GM_DENSITY, m_density, 0, digits, &m_units, false);
-    DDX_UnitEdit(pDX, IDC_GM_EXPANSION, m_expansion, 0, digits, &m_units, false);
+    DDX_UnitEdit(pDX, IDC_GM_E, m_values.E, 1, digits, &m_units, false);
+    DDX_UnitEdit(pDX, IDC_GM_G, m_values.G, 1, digits, &m_units, false);
+    DDX_Text(pDX, IDC_GM_POISSON, m_values.poisson);
+    DDV_MinMaxDouble(pDX, m_values.poisson, 0.0, 0.5);
+    DDX_UnitEdit(pDX, IDC_GM_DENSITY, m_values.density, 0, digits, &m_units, false);
+    DDX_UnitEdit(pDX, IDC_GM_EXPANSION, m_values.expansion, 0, digits, &m_units, false);
 }
 
 void AGenericMaterialPage::Exchange(omMaterial* material, bool save) {
-    if (!material) return;
-    if (save) {
-        material->setName(NameToSave());
-        material->setColor(m_color);
-        material->setE(m_E);
-        material->setG(m_G);
-        material->setRo(m_density);
-        material->setAlfaT(m_expansion);
-        material->setPoisson(m_poisson);
-        return;
-    }
-    m_E = material->E(0.0);
-    m_G = material->G();
-    m_density = material->ro();
-    m_expansion = material->alfaT();
-    m_poisson = material->poisson();
-    m_strName = material->name();
-    m_color = material->color();
+    if (material) m_values.Exchange(*material, save, m_strName, m_color, NameToSave());
 }
 
 // --- concrete -----------------------------------------------------------------------------------
@@ -79,13 +47,11 @@ AConcretePage::AConcretePage()
     : ANameColorPage(IDD_CONCRETE_MATERIAL),
       m_pDatabase(std::make_unique<omAsciiDB<omConcreteRecord>>(
           APath::Instance()->ParentPath("Common\\DB\\Concrete.db").c_str())) {
-    m_pRequiredModulus = &m_E;
+    m_pRequiredModulus = &m_values.E;
     m_nRequiredModulusId = IDC_CONCRETE_E;
     const AUnitKeyAttributes& u = *AUnitKeyAttributes::Instance();
-    for (omUnitValue* v : {&m_E, &m_G, &m_fck, &m_fctm})
-        v->Set(u.pressure);
-    m_density.Set(u.density);
-    m_expansion.Set(u.tempExpansion);
+    m_fck.Set(u.pressure);
+    m_fctm.Set(u.pressure);
 }
 
 AConcretePage::~AConcretePage() = default;
@@ -95,14 +61,14 @@ void AConcretePage::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_CONCRETE_CODE, m_code);
     DDX_Control(pDX, IDC_CONCRETE_GRADE, m_grade);
     const int digits = AEditorDigits();
-    DDX_Text(pDX, IDC_CONCRETE_POISSON, m_poisson);
-    DDV_MinMaxDouble(pDX, m_poisson, 0.0, 0.5);
-    DDX_UnitEdit(pDX, IDC_CONCRETE_E, m_E, 1, digits, &m_units, true);
-    DDX_UnitEdit(pDX, IDC_CONCRETE_G, m_G, 1, digits, &m_units, false);
+    DDX_Text(pDX, IDC_CONCRETE_POISSON, m_values.poisson);
+    DDV_MinMaxDouble(pDX, m_values.poisson, 0.0, 0.5);
+    DDX_UnitEdit(pDX, IDC_CONCRETE_E, m_values.E, 1, digits, &m_units, true);
+    DDX_UnitEdit(pDX, IDC_CONCRETE_G, m_values.G, 1, digits, &m_units, false);
     DDX_UnitEdit(pDX, IDC_CONCRETE_FCK, m_fck, 1, digits, &m_units, false);
     DDX_UnitEdit(pDX, IDC_CONCRETE_FCTM, m_fctm, 1, digits, &m_units, false);
-    DDX_UnitEdit(pDX, IDC_CONCRETE_DENSITY, m_density, 0, digits, &m_units, true);
-    DDX_UnitEdit(pDX, IDC_CONCRETE_EXPANSION, m_expansion, 0, digits, &m_units, true);
+    DDX_UnitEdit(pDX, IDC_CONCRETE_DENSITY, m_values.density, 0, digits, &m_units, true);
+    DDX_UnitEdit(pDX, IDC_CONCRETE_EXPANSION, m_values.expansion, 0, digits, &m_units, true);
 }
 
 BOOL AConcretePage::OnInitDialog() {
@@ -130,44 +96,25 @@ void AConcretePage::OnGradeChanged() {
     const omConcreteRecord* record = m_pDatabase->findFirstRecord(grade, omGradeRecord::fName);
     // A grade that its group does not hold changes nothing.
     if (!record) return;
-    m_E.Set(record->number(omGradeRecord::fE), omUK_kN_cm2);
-    m_G.Set(record->number(omGradeRecord::fG), omUK_kN_cm2);
+    m_values.TakeGrade(*record);
     m_fck.Set(record->number(omConcreteRecord::fFck), omUK_N_mm2);
     m_fctm.Set(record->number(omConcreteRecord::fFctm), omUK_N_mm2);
-    m_density.Set(record->number(omGradeRecord::fDensity), omUK_kg_m3);
-    m_expansion.Set(record->number(omGradeRecord::fTempExp), omUK_per_K);
-    m_poisson = record->number(omGradeRecord::fPoisson);
+    AToUserStress(m_fck);
+    AToUserStress(m_fctm);
     m_strName = grade;
-    for (omUnitValue* v : {&m_E, &m_G, &m_fck, &m_fctm})
-        AToUserStress(*v);
-    AToUserDensity(m_density);
-    AToUserExpansion(m_expansion);
     UpdateData(FALSE);
 }
 
 void AConcretePage::Exchange(omConcrete* material, bool save) {
     if (!material) return;
+    m_values.Exchange(*material, save, m_strName, m_color, NameToSave());
     if (save) {
-        material->setName(NameToSave());
-        material->setColor(m_color);
-        material->setE(m_E);
-        material->setG(m_G);
-        material->setAlfaT(m_expansion);
-        material->setRo(m_density);
-        material->setPoisson(m_poisson);
         material->setFck(m_fck);
         material->setFct(m_fctm);
-        return;
+    } else {
+        m_fck = material->fck();
+        m_fctm = material->fct();
     }
-    m_E = material->E(0.0);
-    m_G = material->G();
-    m_density = material->ro();
-    m_expansion = material->alfaT();
-    m_poisson = material->poisson();
-    m_fck = material->fck();
-    m_fctm = material->fct();
-    m_strName = material->name();
-    m_color = material->color();
 }
 
 // --- reinforcement steel ------------------------------------------------------------------------

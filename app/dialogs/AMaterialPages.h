@@ -3,6 +3,7 @@
 // material, concrete (grades from "Common\DB\Concrete.db") and reinforcement
 // steel. Each page loads its fields from a material and saves them into one
 // (Exchange); the steel page is ASteelMaterialPage.
+#include "app/dialogs/AMaterialValues.h"
 #include "app/dialogs/ANameColorPage.h"
 #include "common/omUnitValue.h"
 #include "controls/AUnitEdit.h"
@@ -23,8 +24,7 @@ public:
 
     void Exchange(omMaterial* material, bool save);
 
-    omUnitValue m_E, m_G, m_density, m_expansion;
-    double m_poisson = 0.2;
+    AMaterialValues m_values{0.2};
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -42,8 +42,8 @@ public:
     BOOL OnInitDialog() override;
     void Exchange(omConcrete* material, bool save);
 
-    omUnitValue m_E, m_G, m_fck, m_fctm, m_density, m_expansion;
-    double m_poisson = 0.0;
+    AMaterialValues m_values{0.0};
+    omUnitValue m_fck, m_fctm;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -74,8 +74,3 @@ protected:
 private:
     AUnitGroupManager m_units;
 };
-
-// The user's units for the values of a material page.
-void AToUserStress(omUnitValue& value);
-void AToUserDensity(omUnitValue& value);
-void AToUserExpansion(omUnitValue& value);

@@ -19,13 +19,11 @@ ASteelMaterialPage::ASteelMaterialPage()
     : ANameColorPage(IDD_STEEL_MATERIAL),
       m_pDatabase(std::make_unique<omAsciiDB<omSteelRecord>>(
           APath::Instance()->ParentPath("Common\\DB\\Steel.db").c_str())) {
-    m_pRequiredModulus = &m_E;
+    m_pRequiredModulus = &m_values.E;
     m_nRequiredModulusId = IDC_STEEL_E;
     const AUnitKeyAttributes& u = *AUnitKeyAttributes::Instance();
-    for (omUnitValue* v : {&m_E, &m_G, &m_fu, &m_fy})
-        v->Set(u.pressure);
-    m_density.Set(u.density);
-    m_expansion.Set(u.tempExpansion);
+    m_fu.Set(u.pressure);
+    m_fy.Set(u.pressure);
 }
 
 ASteelMaterialPage::~ASteelMaterialPage() = default;
@@ -34,15 +32,15 @@ void ASteelMaterialPage::DoDataExchange(CDataExchange* pDX) {
     ANameColorPage::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_STEEL_GRADE, m_grade);
     DDX_Control(pDX, IDC_STEEL_CODE, m_code);
-    DDX_Text(pDX, IDC_STEEL_POISSON, m_poisson);
-    DDV_MinMaxDouble(pDX, m_poisson, 0.0, 0.5);
+    DDX_Text(pDX, IDC_STEEL_POISSON, m_values.poisson);
+    DDV_MinMaxDouble(pDX, m_values.poisson, 0.0, 0.5);
     const int digits = AEditorDigits();
-    DDX_UnitEdit(pDX, IDC_STEEL_E, m_E, 1, digits, &m_units, true);
-    DDX_UnitEdit(pDX, IDC_STEEL_G, m_G, 1, digits, &m_units, false);
+    DDX_UnitEdit(pDX, IDC_STEEL_E, m_values.E, 1, digits, &m_units, true);
+    DDX_UnitEdit(pDX, IDC_STEEL_G, m_values.G, 1, digits, &m_units, false);
     DDX_UnitEdit(pDX, IDC_STEEL_FU, m_fu, 1, digits, &m_units, false);
     DDX_UnitEdit(pDX, IDC_STEEL_FY, m_fy, 1, digits, &m_units, false);
-    DDX_UnitEdit(pDX, IDC_STEEL_DENSITY, m_density, 0, digits, &m_units, true);
-    DDX_UnitEdit(pDX, IDC_STEEL_EXPANSION, m_expansion, 0, digits, &m_units, true);
+    DDX_UnitEdit(pDX, IDC_STEEL_DENSITY, m_values.density, 0, digits, &m_units, true);
+    DDX_UnitEdit(pDX, IDC_STEEL_EXPANSION, m_values.expansion, 0, digits, &m_units, true);
 }
 
 BOOL ASteelMaterialPage::OnInitDialog() {
@@ -69,42 +67,23 @@ void ASteelMaterialPage::OnGradeChanged() {
     m_grade.GetLBText(index, grade);
     const omSteelRecord* record = m_pDatabase->findFirstRecord(grade, omGradeRecord::fName);
     if (!record) return;
-    m_E.Set(record->number(omGradeRecord::fE), omUK_kN_cm2);
-    m_G.Set(record->number(omGradeRecord::fG), omUK_kN_cm2);
+    m_values.TakeGrade(*record);
     m_fy.Set(record->number(omSteelRecord::fFy), omUK_kN_cm2);
     m_fu.Set(record->number(omSteelRecord::fFu), omUK_kN_cm2);
-    m_density.Set(record->number(omGradeRecord::fDensity), omUK_kg_m3);
-    m_expansion.Set(record->number(omGradeRecord::fTempExp), omUK_per_K);
-    m_poisson = record->number(omGradeRecord::fPoisson);
+    AToUserStress(m_fy);
+    AToUserStress(m_fu);
     m_strName = grade;
-    for (omUnitValue* v : {&m_E, &m_G, &m_fy, &m_fu})
-        AToUserStress(*v);
-    AToUserDensity(m_density);
-    AToUserExpansion(m_expansion);
     UpdateData(FALSE);
 }
 
 void ASteelMaterialPage::UpdateMaterial(omSteel* material, bool save) {
     if (!material) return;
+    m_values.Exchange(*material, save, m_strName, m_color, NameToSave());
     if (save) {
-        material->setE(m_E);
-        material->setG(m_G);
-        material->setAlfaT(m_expansion);
-        material->setName(NameToSave());
-        material->setColor(m_color);
-        material->setPoisson(m_poisson);
-        material->setRo(m_density);
         material->setFu(m_fu);
         material->setFy(m_fy);
-        return;
+    } else {
+        m_fy = material->fy();
+        m_fu = material->fu();
     }
-    m_E = material->E(0.0);
-    m_G = material->G();
-    m_expansion = material->alfaT();
-    m_density = material->ro();
-    m_strName = material->name();
-    m_color = material->color();
-    m_poisson = material->poisson();
-    m_fy = material->fy();
-    m_fu = material->fu();
 }

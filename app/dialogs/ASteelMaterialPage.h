@@ -1,6 +1,7 @@
 #pragma once
 // The steel page of the materials sheet: grades by design code from
 // "Common\DB\Steel.db", the elastic constants and the strengths fy and fu.
+#include "app/dialogs/AMaterialValues.h"
 #include "app/dialogs/ANameColorPage.h"
 #include "common/omUnitValue.h"
 #include "controls/AUnitEdit.h"
@@ -20,8 +21,8 @@ public:
     BOOL OnInitDialog() override;
     void UpdateMaterial(omSteel* material, bool save);
 
-    double m_poisson = 0.3;
-    omUnitValue m_E, m_G, m_fu, m_fy, m_density, m_expansion;
+    AMaterialValues m_values{0.3};
+    omUnitValue m_fu, m_fy;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -127,11 +127,13 @@ void AStrakonDocument::AfterLoad() {
         errors->process(text);
         m_loadReport = text.str();
         ::MessageBeep(MB_ICONEXCLAMATION);
+        ReportToOutput(1, kLoadingTitle, "", "Report.txt");
         return;
     }
     std::ostringstream text;
     errors->process(text);
     m_loadReport = text.str();
+    ReportToOutput(1, kLoadingTitle, "", "Report.txt");
 }
 
 void AStrakonDocument::SaveToStorage(CObject* pObject) {

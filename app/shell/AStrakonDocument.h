@@ -29,8 +29,12 @@ class CDC;
 class CView;
 class CWnd;
 class omNode;
+class AElementLoadGroup;
 class AElementLoadPage;
+class AElementMap;
+class ANodeLoadGroup;
 class ANodeLoadPage;
+class ANodeMap;
 class AStrakon;
 
 class AStrakonDocument : public AStructureDocument {
@@ -227,6 +231,29 @@ public:
     // Designs the member (concrete or steel by its design data) when its
     // results are valid and it has design data; the callers tell the views.
     void DesignElement(unsigned element);
+
+    // ---- Load and result collections, load sheets, names of the model's objects ----
+    // (AStrakonDocumentCollect.cpp)
+
+    // The load views and result views fill the object list with these; each
+    // returns the number appended.
+    int CollectNodeLoads();
+    int CollectElementLoads();
+    int CollectElementResults();
+    int CollectElementDesigns();
+    // The load groups of the members, then those of the nodes over them.
+    void DrawLoads(CDC* pDC, AMapC2L& map, const omRect& clip, int drawMode);
+    // The working copy of a load group that an open load sheet edits (null when
+    // the sheet hides), drawn by the map in place of its owner's own group; the
+    // map keeps the pointer and does not own it. Each returns the map, null
+    // before the model has its maps.
+    AElementMap* SetElementLoadSheet(AElementLoadGroup* group);
+    ANodeMap* SetNodeLoadSheet(ANodeLoadGroup* group);
+    // Append the texts of the lists that pick a node, a material or a
+    // cross-section: node numbers, and "id: name" of materials and sections.
+    void GetNodeNames(std::vector<CString>& names) const;
+    void GetMaterialNames(std::vector<CString>& names) const;
+    void GetCrossSectionNames(std::vector<CString>& names) const;
 
 protected:
     // Rebuilds what the file does not hold: errors reset, model bound,

@@ -130,6 +130,23 @@ QWidget* CStatic::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) {
     return label;
 }
 
+CString CStatic::WidgetText(const CString& windowText) const {
+    if (m_dwStyle & SS_NOPREFIX) return windowText;
+    const DWORD type = m_dwStyle & SS_TYPEMASK;
+    if (type == SS_BITMAP || type == SS_ICON || type == SS_ENHMETAFILE) return windowText;
+    CString shown;
+    shown.reserve(windowText.size());
+    for (std::size_t i = 0; i < windowText.size(); ++i) {
+        if (windowText[i] != '&') {
+            shown += windowText[i];
+        } else if (i + 1 < windowText.size() && windowText[i + 1] == '&') {
+            shown += '&';
+            ++i;
+        }
+    }
+    return shown;
+}
+
 bool CStatic::FilterEvent(QObject* watched, QEvent* event) {
     AfxControlColorsOnPaint(this, watched, event, WM_CTLCOLORSTATIC, true);
     return CWnd::FilterEvent(watched, event);

@@ -25,6 +25,9 @@ public:
 
 protected:
     QWidget* CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) override;
+    // "&" marks the next character as the mnemonic and is not shown; "&&" shows
+    // one "&". A static of style SS_NOPREFIX shows its text as it is.
+    CString WidgetText(const CString& windowText) const override;
     // Asks the parent for the colours before painting (WM_CTLCOLORSTATIC).
     bool FilterEvent(QObject* watched, QEvent* event) override;
 };

@@ -513,7 +513,7 @@ void CWnd::SetWindowText(const char* lpszString) {
     m_strWindowText = lpszString ? lpszString : "";
     if (!m_pWidget) return;
     if (const char* property = textPropertyOf(m_pWidget)) {
-        QString text = QString::fromUtf8(m_strWindowText.c_str());
+        QString text = QString::fromUtf8(WidgetText(m_strWindowText).c_str());
         // A multi-line edit holds its lines apart by "\r\n", as the platform's does.
         if (std::strcmp(property, "plainText") == 0) text.replace("\r\n", "\n");
         m_pWidget->setProperty(property, text);
@@ -529,7 +529,10 @@ CString CWnd::GetWindowText() const {
     if (const char* property = textPropertyOf(m_pWidget)) {
         QString text = m_pWidget->property(property).toString();
         if (std::strcmp(property, "plainText") == 0) text.replace("\n", "\r\n");
-        return CString(text.toStdString());
+        CString current(text.toStdString());
+        const CString shown = WidgetText(m_strWindowText);
+        if (shown != m_strWindowText && current == shown) return m_strWindowText;
+        return current;
     }
     return m_strWindowText;
 }

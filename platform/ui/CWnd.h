@@ -322,6 +322,10 @@ protected:
     // Makes the widget of the window under the parent widget (null for a top-level
     // window). The base makes a plain widget; frames, views and bars make theirs.
     virtual QWidget* CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget);
+    // What the widget shows for the window text. The base shows it as it is; a
+    // static hides the marks of its mnemonic. GetWindowText still gives the text
+    // that was set while the widget shows that text.
+    virtual CString WidgetText(const CString& windowText) const { return windowText; }
     // Qt events of the window's widgets; true consumes the event.
     virtual bool FilterEvent(QObject* watched, QEvent* event);
     // Also routes the events of another widget of this window through FilterEvent.

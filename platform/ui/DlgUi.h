@@ -58,6 +58,7 @@ constexpr DWORD SS_ETCHEDHORZ = 0x10;
 constexpr DWORD SS_BITMAP = 0xE;
 constexpr DWORD SS_ENHMETAFILE = 0xF;
 constexpr DWORD SS_TYPEMASK = 0x1F;
+constexpr DWORD SS_NOPREFIX = 0x80;
 constexpr DWORD SS_NOTIFY = 0x100;
 constexpr DWORD SS_CENTERIMAGE = 0x200;
 constexpr DWORD SS_SUNKEN = 0x1000;

@@ -57,7 +57,8 @@ CDialogTemplate editor(const char* caption, const char* listLabel, const int ids
         DlgLText("&Color:", IDC_STATIC, 125, 112, 24, 8),
         DlgPushButton("", static_cast<UINT>(ids[4]), 150, 109, 30, 14, BS_OWNERDRAW | WS_TABSTOP),
         DlgGroupBox("Default", IDC_STATIC, 7, 139, 173, 16),
-        DlgLText("", static_cast<UINT>(ids[9]), 12, 145, 163, 8, SS_CENTER),
+        // The default static shows a name, whose "&" is no mnemonic.
+        DlgLText("", static_cast<UINT>(ids[9]), 12, 145, 163, 8, SS_CENTER | SS_NOPREFIX),
         DlgDefPushButton("OK", IDOK, 7, 159, 50, 14, WS_GROUP),
         DlgPushButton("Cancel", IDCANCEL, 68, 159, 50, 14),
         DlgPushButton("&Help", IDHELP, 130, 159, 50, 14),

@@ -6,8 +6,16 @@
 #include "app/dialogs/AMaterialMap.h"
 #include "app/dialogs/AMaterialPages.h"
 #include "app/dialogs/ASteelMaterialPage.h"
+#include "framework/AHelp.h"
+#include "platform/ui/CResources.h"
+#include "platform/ui/CWinApp.h"
 #include "platform/ui/CPropertySheet.h"
 #include "tests/app/EditorFixture.h"
+
+#include <QLabel>
+
+#include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -138,6 +146,10 @@ TEST_F(MaterialEditor, RenamingChangesTheEntryWhileTypingAndChangeIdChangesNothi
         EXPECT_EQ(list->item(0)->text(), "3: Beams");
         EXPECT_EQ(list->currentRow(), 0);
         EXPECT_EQ(text(dlg, IDC_MATERIAL_DEFAULT), "Beams");
+        // A name is shown as it is, an "&" in it included.
+        dlg.GetDlgItem(IDC_MATERIAL_NAME)->SetWindowText("Beams & Posts");
+        EXPECT_EQ(qobject_cast<QLabel*>(dlg.GetDlgItem(IDC_MATERIAL_DEFAULT)->GetWidget())->text(), "Beams & Posts");
+        dlg.GetDlgItem(IDC_MATERIAL_NAME)->SetWindowText("Beams");
         dlg.PressButton(IDC_MATERIAL_CHANGE_ID);
         ASSERT_EQ(prompts.MessageBoxes().size(), 1u);
         EXPECT_EQ(prompts.MessageBoxes()[0].text, "This option is not implemented, yet.");
@@ -222,6 +234,30 @@ TEST_F(MaterialEditor, CancelledSheetsAndOkWithoutAPageChangeNothing) {
     });
     EXPECT_TRUE(map.empty());
     EXPECT_EQ(dialogs.Runs().size(), 2u);
+}
+
+// The Help button of each editor and of each of its pages opens the page
+// written for that dialog, titled with the dialog's caption.
+TEST_F(MaterialEditor, EveryEditorAndPageHasItsHelpPage) {
+    CWinApp helpApp("Strakon");
+    helpApp.m_pszHelpFilePath = STRAKON_SOURCE_DIR "/resources/data/Help/Strakon.chm";
+    const UINT dialogs[] = {IDD_MATERIAL_EDITOR, IDD_CROSS_SECTION_EDITOR, IDD_GENERIC_MATERIAL,
+                            IDD_STEEL_MATERIAL,  IDD_CONCRETE_MATERIAL,     IDD_RCSTEEL_MATERIAL,
+                            IDD_CS_RECTANGLE,    IDD_CS_CIRCLE,             IDD_CS_TUBE,
+                            IDD_CS_BOX,          IDD_CS_T,                  IDD_CS_DSI,
+                            IDD_CS_GENERAL};
+    for (UINT id : dialogs) {
+        SCOPED_TRACE(id);
+        const CDialogTemplate* dialog = CResources::Instance().FindDialog(id);
+        ASSERT_NE(dialog, nullptr);
+        const CString page = AHelp::Instance()->PageOf(0x20000 + id);
+        ASSERT_FALSE(page.empty());
+        std::ifstream in(page.c_str());
+        const std::string html{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        EXPECT_NE(html.find("<title>" + dialog->caption + "</title>"), std::string::npos) << page;
+        EXPECT_EQ(html.find("What the dialog is for."), std::string::npos) << "written out, not a skeleton";
+    }
+    AHelp::Release();
 }
 
 } // namespace

@@ -7,6 +7,10 @@
 #include "app/report/TranslateOutputString.h"
 #include "controls/report/APaper.h"
 #include "platform/gdi/CPrinterDC.h"
+#include "app/shell/AStorageInterface.h"
+#include "model/omLoad.h"
+#include "model/omMaterialMap.h"
+#include "platform/core/CArchive.h"
 #include "tests/support/ArtifactsFolder.h"
 
 #include "tests/support/PdfText.h"
@@ -60,8 +64,9 @@ protected:
         d.comment = "Checked on site\r\nSecond visit pending";
         doc->SetPathName((logDir.path() / "portal.oxs").c_str(), FALSE);
     }
-    // Prepares the head on an A4 PDF, lays out and prints; the page count.
-    int print(const std::string& name) {
+    // Prepares the head (or with wholeReport the whole report) on an A4 PDF,
+    // lays out and prints; the page count.
+    int print(const std::string& name, bool wholeReport = false) {
         path = ArtifactsFolder() / name;
         QPdfWriter writer(QString::fromStdString(path.string()));
         writer.setResolution(600);
@@ -73,7 +78,10 @@ protected:
         auto* paper = new AStandardPaper;
         paper->Setup(dc);
         report.SetPaper(paper);
-        doc->BuildReportHead();
+        if (wholeReport)
+            EXPECT_TRUE(doc->PrepareOutput(&dc));
+        else
+            doc->BuildReportHead();
         const int pages = report.Layout(&dc);
         dc.StartDoc("report");
         for (int page = 1; page <= pages; ++page) {
@@ -134,6 +142,76 @@ TEST_F(AStrakonDocumentOutputTest, TwoCasesOneEnvelopeAndTwoActionsTakeThirtyOne
     EXPECT_EQ(doc->OutputProgressSteps(), 31);
     AOutputAttributes::Instance()->m_bDesignResults = true;
     EXPECT_EQ(doc->OutputProgressSteps(), 32) << "one more per member";
+}
+
+TEST_F(AStrakonDocumentOutputTest, CancelAtTheResultsWarningAddsNothingAndGivesNoPage) {
+    column(model(), 400.0, 100.0);
+    loadCase(model(), "A", omLoadCase::lsUltimate, 1.0);
+    ASSERT_FALSE(model().areResultsValid());
+    prompts.QueueMessageBoxAnswer(IDCANCEL);
+    EXPECT_EQ(print("structure-report-cancelled.pdf", true), 0);
+    ASSERT_EQ(prompts.MessageBoxes().size(), 1u);
+    EXPECT_EQ(prompts.MessageBoxes()[0].text,
+              "Current results do not exists or are not valid!\nOnly geometry and load data might be printed!");
+    EXPECT_EQ(prompts.MessageBoxes()[0].caption, "Warning");
+    EXPECT_EQ(prompts.MessageBoxes()[0].type, static_cast<UINT>(MB_OKCANCEL | MB_ICONEXCLAMATION));
+    EXPECT_TRUE(prompts.Sleeps().empty()) << "no progress was made";
+    EXPECT_TRUE(doc->GetReport().GetBlocks().empty());
+}
+
+// Each action's picture draws the loads of that action only: the column's top
+// force belongs to G, the load on the top of the second column to Q.
+TEST_F(AStrakonDocumentOutputTest, TheActionPicturesDrawTheLoadsOfTheirAction) {
+    column(model(), 400.0, 100.0);
+    model().addLoadGroup("Q");
+    model().addNode(300.0, 0.0, "cm", 3);
+    model().addNode(300.0, -400.0, "cm", 4);
+    fix(model(), 3, {Ux, Uz, Ry});
+    model().addElement(3, 4, 1, 1, 2);
+    auto* wind = new omLoadForce("Wind", model().getStructureType(), 0);
+    wind->setF(Ux, omUnitValue(20.0, omUK_kN));
+    model().addNodeLoad(4, wind, "Q");
+    auto* snow = new omLoadForce("Snow", model().getStructureType(), 0);
+    snow->setF(Uz, omUnitValue(5.0, omUK_kN));
+    model().addNodeLoad(4, snow, "Q");
+    loadCase(model(), "A", omLoadCase::lsUltimate, 1.0);
+    model().bind();
+    AOutputAttributes& out = *AOutputAttributes::Instance();
+    out.m_bPrintFrontPage = false;
+    out.m_bActionPic = true;
+    out.m_bDesignResults = false;
+    prompts.QueueMessageBoxAnswer(IDOK);
+    ASSERT_GE(print("structure-report-actions.pdf", true), 1);
+    const std::string text = pdfText(path);
+    const std::size_t g = text.find("A1 : G"), q = text.find("A2 : Q");
+    ASSERT_NE(g, std::string::npos) << text;
+    ASSERT_NE(q, std::string::npos) << text;
+    // A node's load symbol is labelled with its loads; G's picture has the
+    // column top's one load, Q's the two loads of the other column's top.
+    const std::string first = text.substr(g, q - g), second = text.substr(q);
+    EXPECT_NE(first.find("All loads"), std::string::npos) << first;
+    EXPECT_NE(second.find("All loads"), std::string::npos) << second;
+    ::system(("pdftoppm -r 60 -png '" + path.string() + "' '" + (ArtifactsFolder() / "structure-report-actions").string() +
+              "' 2>/dev/null")
+                 .c_str());
+}
+
+TEST_F(AStrakonDocumentOutputTest, LoadingShowsTheLoadReportInTheMessagesTab) {
+    AStorageInterface::InitializeAll();
+    AStrakonDocument original;
+    column(*original.GetModel(), 400.0, 100.0);
+    // A member whose material the file does not hold: binding reports it.
+    original.GetModel()->getMaterialMap()->erase(1);
+    CArchive store(CArchive::store);
+    store.m_pDocument = &original;
+    original.Serialize(store);
+    CArchive load(CArchive::load, store.Detach());
+    load.m_pDocument = doc.get();
+    doc->Serialize(load);
+    const QString shown = messages();
+    EXPECT_TRUE(shown.startsWith("Loading ...")) << shown.toStdString();
+    EXPECT_GT(shown.size(), QString("Loading ...\n").size()) << "with the binding's error";
+    EXPECT_EQ(prompts.Beeps().size(), 1u);
 }
 
 } // namespace

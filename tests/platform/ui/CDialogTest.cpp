@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -190,6 +191,44 @@ TEST_F(DialogTest, ListAndComboSearchesIgnoreCaseAndWrapAround) {
     EXPECT_EQ(combo->GetCurSel(), CB_ERR);
     combo->SetItemData(0, 77);
     EXPECT_EQ(combo->GetItemData(0), 77u);
+    dlg.DestroyWindow();
+}
+
+TEST_F(DialogTest, AStaticHidesItsMnemonicMarksAndKeepsItsText) {
+    constexpr UINT IDD_LABELS = 9601;
+    const struct {
+        const char* text;
+        DWORD style;
+        const char* shown;
+    } cases[] = {{"&Name", 0, "Name"},           {"Cross-&section:", 0, "Cross-section:"},
+                 {"Steel && concrete", 0, "Steel & concrete"}, {"&&&Both", 0, "&Both"},
+                 {"Last&", 0, "Last"},           {"No marks", 0, "No marks"},
+                 {"&Name", SS_NOPREFIX, "&Name"}};
+    CDialogTemplate t;
+    t.caption = "Labels";
+    t.style = WS_POPUP | WS_CAPTION;
+    t.cx = 200;
+    t.cy = 160;
+    UINT id = 1100;
+    for (const auto& c : cases) {
+        t.items.push_back(DlgLText(c.text, id, 7, 7 + 14 * static_cast<int>(id - 1100), 150, 10, c.style));
+        ++id;
+    }
+    CResources::Instance().AddDialog(IDD_LABELS, t);
+    CDialog dlg(IDD_LABELS);
+    ASSERT_TRUE(dlg.Create(IDD_LABELS));
+    id = 1100;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        CWnd* label = dlg.GetDlgItem(static_cast<int>(id++));
+        ASSERT_NE(qobject_cast<QLabel*>(label->GetWidget()), nullptr);
+        EXPECT_EQ(qobject_cast<QLabel*>(label->GetWidget())->text().toStdString(), c.shown);
+        EXPECT_EQ(label->GetWindowText(), c.text) << "the window text keeps its marks";
+    }
+    // A text set later is shown the same way.
+    dlg.SetDlgItemText(1100, "&Id && name");
+    EXPECT_EQ(qobject_cast<QLabel*>(dlg.GetDlgItem(1100)->GetWidget())->text(), "Id & name");
+    EXPECT_EQ(dlg.GetDlgItemText(1100), "&Id && name");
     dlg.DestroyWindow();
 }
 
