@@ -1,5 +1,6 @@
 #include "app/dialogs/ALinElem2DProperty.h"
 
+#include "app/dialogs/ANameColorPage.h"
 #include "app/dialogs/APropertySheetSupport.h"
 #include "app/shell/AOptionsAttributes.h"
 #include "app/shell/AStrakonDocument.h"
@@ -46,10 +47,6 @@ constexpr ReleaseOf kReleaseOf[Release::count] = {
     {omDesignElement::first, Ry}, {omDesignElement::second, Ry}, {omDesignElement::first, Ux},
     {omDesignElement::second, Ux}, {omDesignElement::first, Uz}, {omDesignElement::second, Uz},
 };
-
-int Digits() {
-    return static_cast<int>(AOptionsAttributes::Instance()->workFormat.getDigits());
-}
 
 ALinElem2DProperty* SheetOf(CPropertyPage& page) {
     return dynamic_cast<ALinElem2DProperty*>(page.GetSheet());
@@ -186,7 +183,7 @@ void ALinElem2DCSPage::DoDataExchange(CDataExchange* pDX) {
     APPropertyPage::DoDataExchange(pDX);
     ExchangeList(pDX, IDC_CROSS_SECTION, m_list, m_strCrossSection);
     DDX_Text(pDX, IDC_REINFORCEMENT, m_strReinforcement);
-    const int digits = Digits();
+    const int digits = AEditorDigits();
     DDX_UnitEdit(pDX, 1042, m_A, 0, digits, &m_units, true);
     DDX_UnitEdit(pDX, 1043, m_Iy, 0, digits, &m_units, true);
     DDX_UnitEdit(pDX, 1044, m_Wy, 0, digits, &m_units, true);
@@ -268,7 +265,7 @@ void ALinElem2DMaterialPage::DoDataExchange(CDataExchange* pDX) {
     APPropertyPage::DoDataExchange(pDX);
     ExchangeList(pDX, IDC_MATERIAL2, m_list2, m_strMaterial2);
     ExchangeList(pDX, IDC_MATERIAL1, m_list1, m_strMaterial1);
-    const int digits = Digits();
+    const int digits = AEditorDigits();
     DDX_UnitEdit(pDX, IDC_E1, m_E1, 0, digits, &m_units, true);
     DDX_UnitEdit(pDX, IDC_E2, m_E2, 0, digits, &m_units, true);
 }
@@ -360,12 +357,12 @@ void ALinElem2DElasticGround::DoDataExchange(CDataExchange* pDX) {
             m_coefficient.Set(kMixed, m_coefficient.GetKey());
             return;
         }
-        DDX_UnitEdit(pDX, IDC_GROUND_COEFFICIENT, m_coefficient, 0, Digits(), &m_units, true);
+        DDX_UnitEdit(pDX, IDC_GROUND_COEFFICIENT, m_coefficient, 0, AEditorDigits(), &m_units, true);
         // A ground of negative stiffness would pull the member.
         DDV_MinMaxDouble(pDX, m_coefficient.GetValue(), 0.0, DBL_MAX);
         return;
     }
-    DDX_UnitEdit(pDX, IDC_GROUND_COEFFICIENT, m_coefficient, 0, Digits(), &m_units, true);
+    DDX_UnitEdit(pDX, IDC_GROUND_COEFFICIENT, m_coefficient, 0, AEditorDigits(), &m_units, true);
     if (m_coefficient.GetValue() == kMixed) {
         if (CWnd* shown = GetDlgItem(IDC_GROUND_COEFFICIENT)) shown->SetWindowText("");
     }

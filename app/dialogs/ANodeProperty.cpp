@@ -1,5 +1,6 @@
 #include "app/dialogs/ANodeProperty.h"
 
+#include "app/dialogs/ANameColorPage.h"
 #include "app/dialogs/APropertySheetSupport.h"
 #include "app/shell/AOptionsAttributes.h"
 #include "app/shell/AStrakonDocument.h"
@@ -30,10 +31,6 @@ constexpr UINT IDC_PICTURE_FRAME = 1425;
 constexpr UINT IDC_PICTURE = 1426;
 constexpr UINT IDC_NOT_AVAILABLE = 1430;
 constexpr int kSymbolSize = 30;
-
-int Digits() {
-    return static_cast<int>(AOptionsAttributes::Instance()->workFormat.getDigits());
-}
 
 // A box that only its page sets: a set or mixed box clears, a clear one sets.
 void Toggle(CWnd* wnd) {
@@ -69,8 +66,8 @@ void ANodePage::DoDataExchange(CDataExchange* pDX) {
     APPropertyPage::DoDataExchange(pDX);
     DDX_Text(pDX, IDC_ID, m_nId);
     DDX_Text(pDX, IDC_NAME, m_strName);
-    DDX_UnitEdit(pDX, IDC_X, m_x, 1, Digits(), &m_units, true);
-    DDX_UnitEdit(pDX, IDC_Z, m_z, 1, Digits(), &m_units, false);
+    DDX_UnitEdit(pDX, IDC_X, m_x, 1, AEditorDigits(), &m_units, true);
+    DDX_UnitEdit(pDX, IDC_Z, m_z, 1, AEditorDigits(), &m_units, false);
 }
 
 BOOL ANodePage::OnInitDialog() {

@@ -41,11 +41,11 @@ CDialogTemplate elementGeneral() {
     t.items = {
         DlgLText("Element id (informative):", IDC_STATIC, 7, 10, 100, 8),
         DlgEditText(1019, 110, 8, 60, 12, kReadOnly),
-        DlgLText("&Start node:", IDC_STATIC, 7, 30, 100, 8),
+        DlgLText("Start node:", IDC_STATIC, 7, 30, 100, 8),
         DlgComboBox(1018, 110, 28, 60, 120, kList),
-        DlgLText("&End node:", IDC_STATIC, 7, 48, 100, 8),
+        DlgLText("End node:", IDC_STATIC, 7, 48, 100, 8),
         DlgComboBox(1017, 110, 46, 60, 120, kList),
-        DlgLText("&Name:", IDC_STATIC, 7, 68, 100, 8),
+        DlgLText("Name:", IDC_STATIC, 7, 68, 100, 8),
         DlgEditText(1020, 110, 66, 133, 12, ES_AUTOHSCROLL),
     };
     return t;
@@ -83,7 +83,7 @@ CDialogTemplate elementReleases() {
 CDialogTemplate elementCrossSection() {
     CDialogTemplate t = page("Cross-section");
     t.items = {
-        DlgLText("&Cross-section:", IDC_STATIC, 7, 10, 60, 8),
+        DlgLText("Cross-section:", IDC_STATIC, 7, 10, 60, 8),
         DlgComboBox(1040, 70, 8, 173, 120, kList),
         DlgGroupBox("Properties", IDC_STATIC, 7, 28, 236, 96),
         DlgLText("A:", IDC_STATIC, 14, 42, 50, 8),
@@ -145,7 +145,7 @@ CDialogTemplate nodeCoordinates() {
         DlgEditText(1000, 100, 38, 110, 12, ES_AUTOHSCROLL),
         DlgLText("&Vertical [z]:", IDC_STATIC, 14, 56, 80, 8),
         DlgEditText(1001, 100, 54, 110, 12, ES_AUTOHSCROLL),
-        DlgLText("&Name:", IDC_STATIC, 7, 84, 90, 8),
+        DlgLText("Name:", IDC_STATIC, 7, 84, 90, 8),
         DlgEditText(1568, 100, 82, 143, 12, ES_AUTOHSCROLL),
     };
     return t;
@@ -167,7 +167,7 @@ CDialogTemplate nodeSupports() {
         DlgControl("", 1426, WC_STATIC, SS_BITMAP | SS_CENTERIMAGE, 152, 80, 30, 30),
         DlgLText("Natural symbol is not available for this combination of suppotted directions!", 1430, 14, 91,
                  222, 18),
-        DlgLText("Note:\nSprings are not available in this version.", IDC_STATIC, 120, 118, 120, 18),
+        DlgLText("Note:\nSprings are not available in this version.", IDC_STATIC, 100, 120, 140, 20),
     };
     springRow(t.items, 1069, 110, 19);
     springRow(t.items, 1070, 110, 31);
