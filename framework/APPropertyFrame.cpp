@@ -38,6 +38,13 @@ APPropertySheet::APPropertySheet(const char* pszCaption, CWnd* pParentWnd, UINT 
     : ABasePropertySheet(pszCaption, pParentWnd, iSelectPage) {}
 APPropertySheet::~APPropertySheet() = default;
 
+void APPropertySheet::PostNcDestroy() {
+    ABasePropertySheet::PostNcDestroy();
+    if (!m_pFrame) return;
+    if (m_pFrame->m_pSheet == this) m_pFrame->m_pSheet = nullptr;
+    delete this;
+}
+
 void APPropertySheet::BeforeHide() {}
 void APPropertySheet::AfterCreate() {}
 
@@ -192,6 +199,7 @@ void APPropertyFrame::Release() {
 APPropertyFrame::APPropertyFrame() = default;
 
 APPropertyFrame::~APPropertyFrame() {
+    // The sheet's window goes with the frame's, and the sheet with its window.
     if (IsWindow()) DestroyWindow();
     delete m_pSheet;
     m_pSheet = nullptr;
@@ -199,7 +207,7 @@ APPropertyFrame::~APPropertyFrame() {
 }
 
 void APPropertyFrame::PostNcDestroy() {
-    // The singleton outlives its window; Release deletes it.
+    // The singleton outlives its window; Release deletes it. The sheet went with its window.
     m_bCreated = false;
     delete m_pSheet;
     m_pSheet = nullptr;
@@ -228,10 +236,12 @@ bool APPropertyFrame::CreateSheet(bool sizeFrame) {
         it != m_lastPage.end() && sheet->GetPageCount() > 0)
         sheet->SetActivePage(std::clamp(it->second, 0, sheet->GetPageCount() - 1));
     if (!sheet->Create(this, WS_CHILD | WS_VISIBLE, 0)) {
+        // Without a window the sheet is still the frame's to delete.
         delete sheet;
         return false;
     }
     m_pSheet = sheet;
+    sheet->m_pFrame = this;
     sheet->AfterCreate();
     RECT r;
     sheet->GetWindowRect(&r);
@@ -248,9 +258,13 @@ void APPropertyFrame::DestroySheet() {
     if (!m_pSheetClass) return;
     if (m_pSheet) {
         m_lastPage[m_pSheetClass->m_lpszClassName] = m_pSheet->GetActiveIndex();
-        m_pSheet->BeforeHide();
-        m_pSheet->DestroyWindow();
-        delete m_pSheet;
+        APPropertySheet* sheet = m_pSheet;
+        sheet->BeforeHide();
+        // The sheet deletes itself with its window.
+        if (sheet->IsWindow())
+            sheet->DestroyWindow();
+        else
+            delete sheet;
         m_pSheet = nullptr;
     }
 }

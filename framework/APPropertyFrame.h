@@ -37,7 +37,15 @@ public:
     int m_nWebHelpId = 0;
 
 protected:
+    // A sheet that the frame has shown deletes itself once its window is gone,
+    // whoever destroyed the window; the frame then only forgets it.
+    void PostNcDestroy() override;
     LRESULT OnHelpMessage(WPARAM wParam, LPARAM lParam);
+
+private:
+    friend class APPropertyFrame;
+    // The frame that shows the sheet; set once the sheet has its window.
+    APPropertyFrame* m_pFrame = nullptr;
     DECLARE_MESSAGE_MAP()
 };
 
@@ -111,6 +119,8 @@ public:
     static constexpr const char* PlacementEntry = "PropertiesWindow";
 
     static APPropertyFrame* Instance();
+    // The frame when one was made; null otherwise (makes none).
+    static APPropertyFrame* Existing() { return s_instance; }
     static void Release();
 
     APPropertyFrame();
@@ -122,6 +132,7 @@ public:
     APPropertySheet* GetProperySheet() const { return m_pSheet; }
     // The program keeps the frame open while it works (while it shows a dialog of its own).
     void ActAsPinned(bool bPinned) { m_bPinned = bPinned; }
+    bool IsActingAsPinned() const { return m_bPinned; }
     void OnApplyButtonClicked();
     void OnHelpButtonClicked();
 
@@ -139,6 +150,7 @@ protected:
     bool FilterEvent(QObject* watched, QEvent* event) override;
 
 private:
+    friend class APPropertySheet;
     bool CreateSheet(bool sizeFrame);
     void DestroySheet();
     void PlaceButtons();

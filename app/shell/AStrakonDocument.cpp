@@ -34,6 +34,7 @@ AStrakonDocument::AStrakonDocument() {
 }
 
 AStrakonDocument::~AStrakonDocument() {
+    ReleaseSelectionProperties();
     delete m_pModel;
 }
 
@@ -143,6 +144,7 @@ void AStrakonDocument::SaveToStorage(CObject* pObject) {
 }
 
 void AStrakonDocument::DeleteContents() {
+    ReleaseSelectionProperties();
     AStructureDocument::DeleteContents();
     m_objectList.RemoveAll();
     m_selection.RemoveAll();

@@ -28,6 +28,7 @@ class ASimpleObjectGroup;
 class CDC;
 class CView;
 class CWnd;
+class omDesignElement;
 class omNode;
 class AElementLoadGroup;
 class AElementLoadPage;
@@ -139,8 +140,8 @@ public:
     // Fills outline with the drag shapes of the selected nodes and of the members
     // using them; false (after a warning) when no node is selected.
     bool BeginMove(CView* pView, ASimpleObjectGroup* outline);
-    // The property sheets arrive with the editors of the model's objects; until
-    // then nothing is shown.
+    // The floating property sheet of the selection: the sheet of the first
+    // object when all are of one kind, else the message sheet.
     void ShowSelectionProperties(CWnd* pParent, bool flag);
     // The setters that also tell the model's objects and the open pages.
     void SetActiveLoadGroup(int group, bool updatePages);
@@ -254,6 +255,13 @@ public:
     void GetNodeNames(std::vector<CString>& names) const;
     void GetMaterialNames(std::vector<CString>& names) const;
     void GetCrossSectionNames(std::vector<CString>& names) const;
+
+    // ---- Property sheets of the selection (AStrakonDocumentSelection.cpp) -----
+
+    // A sheet shown for this document is replaced by the message sheet (or, in a
+    // hidden frame, let go of this document), so that nothing keeps using the
+    // document's objects once they are gone. Called when the contents go.
+    void ReleaseSelectionProperties();
 
 protected:
     // Rebuilds what the file does not hold: errors reset, model bound,

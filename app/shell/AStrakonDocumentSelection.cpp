@@ -3,6 +3,7 @@
 // load group and result case, and drawing.
 #include "app/shell/AStrakonDocument.h"
 
+#include "app/dialogs/AMessageProperty.h"
 #include "app/report/AStrakonReport.h"
 #include "app/shell/AStrakonReportDrawing.h"
 #include "app/views/ADesignElement.h"
@@ -142,8 +143,46 @@ bool AStrakonDocument::BeginMove(CView* pView, ASimpleObjectGroup* outline) {
     return true;
 }
 
-void AStrakonDocument::ShowSelectionProperties(CWnd*, bool) {
-    // The property sheets come with the editors of the model's objects.
+namespace {
+// The message sheet's texts; the frame keeps a pointer to its sheet's data.
+const CString& NothingSelected() {
+    static const CString text("Nothing is selected!");
+    return text;
+}
+const CString& NotTheSameType() {
+    static const CString text("Selected objects are not of the same type!");
+    return text;
+}
+void* MessageData(const CString& text) {
+    return const_cast<CString*>(&text);
+}
+} // namespace
+
+void AStrakonDocument::ShowSelectionProperties(CWnd* pParent, bool flag) {
+    APPropertyFrame* frame = APPropertyFrame::Instance();
+    AObjectPtrContainer& selection = GetSelection();
+    const CRuntimeClass* message = RUNTIME_CLASS(AMessageProperty);
+    if (selection.IsEmpty())
+        frame->SetPropertySheet(message, MessageData(NothingSelected()), pParent, this, flag);
+    else if (!selection.AreTheSameType())
+        frame->SetPropertySheet(message, MessageData(NotTheSameType()), pParent, this, flag);
+    else
+        // A kind without a sheet of its own leaves the frame as it is.
+        frame->SetPropertySheet(selection.front()->GetPropertySheet(), &selection, pParent, this, flag);
+}
+
+void AStrakonDocument::ReleaseSelectionProperties() {
+    APPropertyFrame* frame = APPropertyFrame::Existing();
+    APPropertySheet* sheet = frame ? frame->GetProperySheet() : nullptr;
+    if (!sheet || sheet->m_pDocument != this) return;
+    if (frame->IsWindow() && frame->IsWindowVisible()) {
+        frame->SetPropertySheet(RUNTIME_CLASS(AMessageProperty), MessageData(NothingSelected()), nullptr, nullptr,
+                                true);
+        return;
+    }
+    // A hidden frame shows nothing until it gets a new sheet; this one only forgets the document.
+    sheet->m_pDocument = nullptr;
+    sheet->m_pExternalData = nullptr;
 }
 
 void AStrakonDocument::SetActiveLoadGroup(int group, bool updatePages) {

@@ -1,6 +1,7 @@
 #include "app/views/ADesignElement.h"
 
 #include "app/design/AFactorColor.h"
+#include "app/dialogs/ALinElem2DProperty.h"
 #include "app/shell/AOptionsAttributes.h"
 #include "app/views/ADrawAttributes.h"
 #include "app/views/AElementLoadGroup.h"
@@ -160,6 +161,10 @@ ALinearDesignElement2D::~ALinearDesignElement2D() = default;
 void ALinearDesignElement2D::copy(const ALinearDesignElement2D& other) {
     copy(static_cast<const omDesignElement&>(other));
     AObject::copy(other);
+}
+
+const CRuntimeClass* ALinearDesignElement2D::GetPropertySheet() const {
+    return RUNTIME_CLASS(ALinElem2DProperty);
 }
 
 omDesignElement* ALinearDesignElement2D::clone() const {

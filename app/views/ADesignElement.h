@@ -70,6 +70,8 @@ public:
 
     // AObject.
     int GetObjectType() const override { return 10; }
+    // "Element Properties", for the non-linear members too.
+    const CRuntimeClass* GetPropertySheet() const override;
     void Draw(AMapC2L& map, CDC& dc, int drawMode, const ADrawAttributes& attributes) override;
     // |y| less half a symbol's thickness inside the member (0 on it); 1e10 near
     // or beyond either end.

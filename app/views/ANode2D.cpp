@@ -1,5 +1,6 @@
 #include "app/views/ANode2D.h"
 
+#include "app/dialogs/ANodeProperty.h"
 #include "app/shell/AOptionsAttributes.h"
 #include "app/shell/AUnitKeyAttributes.h"
 #include "app/views/ADrawAttributes.h"
@@ -83,6 +84,10 @@ void ANode2D::copy(const ANode2D& other) {
     omNode2D::copy(other);
     ANode::copy(other);
     m_supportAngle = other.m_supportAngle;
+}
+
+const CRuntimeClass* ANode2D::GetPropertySheet() const {
+    return RUNTIME_CLASS(ANodeProperty);
 }
 
 omNode* ANode2D::clone() const {

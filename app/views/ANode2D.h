@@ -60,6 +60,8 @@ public:
     omNode* create() const override;
 
     int GetObjectType() const override { return 1; }
+    // "Node Properties".
+    const CRuntimeClass* GetPropertySheet() const override;
     omRect GetBoundingRect(bool large) const override;
     void Draw(AMapC2L& map, CDC& dc, int drawMode, const ADrawAttributes& attributes) override;
     double GetDistance(const omPoint& p) const override;

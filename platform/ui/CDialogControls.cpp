@@ -37,6 +37,15 @@ IMPLEMENT_DYNAMIC(CSpinButtonCtrl, CWnd)
 
 namespace {
 
+// A check box whose state only the program sets (BS_CHECKBOX, BS_3STATE).
+class ManualCheckBox : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void nextCheckState() override {}
+};
+
 QString qs(const char* text) {
     return QString::fromUtf8(text ? text : "");
 }
@@ -179,8 +188,11 @@ QWidget* CButton::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) {
     case BS_AUTOCHECKBOX:
     case BS_3STATE:
     case BS_AUTO3STATE: {
-        auto* box = new QCheckBox(parentWidget);
         const DWORD type = cs.style & BS_TYPEMASK;
+        // Only the automatic kinds change their state when clicked; the others
+        // report the click and leave the state to their dialog.
+        const bool automatic = type == BS_AUTOCHECKBOX || type == BS_AUTO3STATE;
+        auto* box = automatic ? new QCheckBox(parentWidget) : new ManualCheckBox(parentWidget);
         box->setTristate(type == BS_3STATE || type == BS_AUTO3STATE);
         button = box;
         break;

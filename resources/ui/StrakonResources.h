@@ -29,3 +29,5 @@ class CResources;
 // The dialog templates, one function per template.
 void AddElementResultsDialog(CResources& r);
 void AddVolumeWeightDialog(CResources& r);
+// The pages of the property sheets of members and nodes and of the message sheet, with the support symbols.
+void AddPropertySheetDialogs(CResources& r);
