@@ -89,6 +89,8 @@ public:
     ABaseStructureDoc* GetStructureDoc() const { return m_pDoc; }
     ABaseProjectTreeCtrl* GetTree() const { return m_pTree; }
     HTREEITEM GetTopItem() const { return m_hTop; }
+    // While set, reading the record expands and collapses the branch as stored.
+    void SetRestoreExpansion(BOOL bRestore) { m_bRestoreExpansion = bRestore ? 1 : 0; }
 
 protected:
     HTREEITEM m_hTop = nullptr;

@@ -452,10 +452,8 @@ void ALinElem2DProperty::Apply() {
     const std::vector<ALinearDesignElement2D*> members = GetMembers();
     if (!model || members.empty()) return;
 
-    std::vector<unsigned> numbers;
     std::vector<omDesignElement*> copies;
     for (const ALinearDesignElement2D* member : members) {
-        numbers.push_back(member->getIndex());
         copies.push_back(member->clone());
     }
 

@@ -273,10 +273,8 @@ void ANodeProperty::Apply() {
     const std::vector<ANode2D*> nodes = GetNodes();
     if (!doc || nodes.empty()) return;
 
-    std::vector<unsigned> numbers;
     std::vector<omNode*> copies;
     for (const ANode2D* node : nodes) {
-        numbers.push_back(node->getIndex());
         copies.push_back(node->clone());
     }
     bool coordinatesChanged = false;

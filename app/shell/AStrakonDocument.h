@@ -263,7 +263,26 @@ public:
     // document's objects once they are gone. Called when the contents go.
     void ReleaseSelectionProperties();
 
+    // ---- The structure's windows, opened for a project-tree entry -------------
+    // (AStrakonDocumentWindows.cpp)
+    // Each makes a frame from the application's template of its kind, binds it
+    // to the entry and returns it; null (after the framework's message) when no
+    // frame could be made. The loads and result windows show the entry's
+    // action, load case or envelope. The design windows come with the design
+    // views; until then they open nothing.
+    CFrameWnd* OpenGeometryWindow(ABaseProjectTIWin* pItem, BOOL bMakeVisible) override;
+    CFrameWnd* OpenLoadsWindow(ABaseProjectTIWin* pItem, BOOL bMakeVisible) override;
+    CFrameWnd* OpenLoadCombinationsWindow(ABaseProjectTIWin* pItem, BOOL bMakeVisible) override;
+    CFrameWnd* OpenEnvelopeResultsWindow(ABaseProjectTIWin* pItem, BOOL bMakeVisible) override;
+    CFrameWnd* OpenLoadCaseResultsWindow(ABaseProjectTIWin* pItem, BOOL bMakeVisible) override;
+    CFrameWnd* OpenEnvelopeWindow(ABaseProjectTIWin* pItem, BOOL bMakeVisible) override;
+    CFrameWnd* OpenResumeWindow(ABaseProjectTIWin* pItem, BOOL bMakeVisible) override;
+    CFrameWnd* OpenDesignWindow(ABaseProjectTIWin* pItem, BOOL bMakeVisible) override;
+
 protected:
+    // The common steps of the openers; null without a template of that kind.
+    CFrameWnd* OpenWindow(int kind, ABaseProjectTIWin* pItem, BOOL bMakeVisible);
+
     // Rebuilds what the file does not hold: errors reset, model bound,
     // envelopes recomputed, the load report written. Errors collected while
     // reading or binding end in one beep; the structure stays open.

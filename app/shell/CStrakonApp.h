@@ -32,9 +32,31 @@ public:
     // The progress steps of the next workspace load.
     int m_nWorkspaceSteps = 0;
 
+    // The templates of a structure's windows, by kind (the load-combinations
+    // and envelope windows share one resource id, so the kind tells them apart).
+    enum WindowKind {
+        GeometryWindow,
+        LoadsWindow,
+        LoadCaseResultsWindow,
+        LoadCombinationsWindow,
+        EnvelopeWindow,
+        ResumeWindow,
+        ConcreteDesignWindow,
+        SteelDesignWindow,
+        WindowKindCount
+    };
+    // Owned by the framework after AddDocTemplate; null until one is set.
+    CDocTemplate* GetWindowTemplate(int kind) const {
+        return kind >= 0 && kind < WindowKindCount ? m_pWindowTemplates[kind] : nullptr;
+    }
+    void SetWindowTemplate(int kind, CDocTemplate* pTemplate) {
+        if (kind >= 0 && kind < WindowKindCount) m_pWindowTemplates[kind] = pTemplate;
+    }
+
 protected:
     CDocTemplate* m_pStructureTemplate = nullptr; // owned by the framework after AddDocTemplate
     CDocTemplate* m_pProjectTemplate = nullptr;   // owned by the framework after AddDocTemplate
+    CDocTemplate* m_pWindowTemplates[WindowKindCount] = {};
 };
 
 // A long operation's progress bar for the length of a scope: created in the

@@ -9,6 +9,9 @@
 #include <QTabBar>
 #include <QTreeWidget>
 
+#include <algorithm>
+#include <cctype>
+
 IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
 IMPLEMENT_DYNAMIC(CTreeCtrl, CWnd)
 IMPLEMENT_DYNAMIC(CTabCtrl, CWnd)
@@ -35,7 +38,14 @@ HTREEITEM handleOf(QTreeWidgetItem* item) {
     return reinterpret_cast<HTREEITEM>(item);
 }
 bool isSpecial(HTREEITEM h) {
-    return h == TVI_ROOT || h == TVI_FIRST || h == TVI_LAST;
+    return h == TVI_ROOT || h == TVI_FIRST || h == TVI_LAST || h == TVI_SORT;
+}
+
+// The rank of a character in the system's text order: marks, digits, letters.
+int sortRank(unsigned char c) {
+    if (std::isalpha(c) || c >= 0x80) return 2;
+    if (std::isdigit(c)) return 1;
+    return 0;
 }
 } // namespace
 
@@ -264,12 +274,44 @@ HTREEITEM CTreeCtrl::InsertItem(const char* lpszItem, HTREEITEM hParent, HTREEIT
     int index = parent->childCount();
     if (hInsertAfter == TVI_FIRST) {
         index = 0;
+    } else if (hInsertAfter == TVI_SORT) {
+        // The children are in order already: a binary search finds the place
+        // after the last child that does not come after the new text.
+        const CString text = lpszItem ? lpszItem : "";
+        int low = 0;
+        int high = parent->childCount();
+        while (low < high) {
+            const int mid = (low + high) / 2;
+            if (CompareItemTexts(parent->child(mid)->text(0).toStdString(), text) <= 0)
+                low = mid + 1;
+            else
+                high = mid;
+        }
+        index = low;
     } else if (hInsertAfter && !isSpecial(hInsertAfter)) {
         const int after = parent->indexOfChild(itemOf(hInsertAfter));
         if (after >= 0) index = after + 1;
     }
     parent->insertChild(index, item);
     return handleOf(item);
+}
+
+int CTreeCtrl::CompareItemTexts(const CString& a, const CString& b) {
+    const size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        const auto ca = static_cast<unsigned char>(a[i]);
+        const auto cb = static_cast<unsigned char>(b[i]);
+        if (ca == cb) continue;
+        const int ra = sortRank(ca);
+        const int rb = sortRank(cb);
+        if (ra != rb) return ra - rb;
+        const int la = std::tolower(ca);
+        const int lb = std::tolower(cb);
+        if (la != lb) return la - lb;
+    }
+    if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
+    // Equal but for letter case: a fixed order all the same.
+    return a.compare(b);
 }
 
 BOOL CTreeCtrl::DeleteItem(HTREEITEM hItem) {
@@ -389,6 +431,12 @@ HTREEITEM CTreeCtrl::InsertItem(const char* lpszItem, int nImage, int, HTREEITEM
         if (!picture.isNull()) itemOf(h)->setIcon(0, QIcon(picture));
     }
     return h;
+}
+
+BOOL CTreeCtrl::GetItemImage(HTREEITEM hItem, int& nImage, int& nSelectedImage) const {
+    if (!hItem || isSpecial(hItem)) return FALSE;
+    nImage = nSelectedImage = itemOf(hItem)->data(0, kImageRole).toInt();
+    return TRUE;
 }
 
 CImageList* CTreeCtrl::SetImageList(CImageList* pImageList, int nImageList) {

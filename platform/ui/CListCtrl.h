@@ -64,6 +64,12 @@ using HTREEITEM = HTREEITEM__*;
 inline HTREEITEM const TVI_ROOT = reinterpret_cast<HTREEITEM>(static_cast<std::intptr_t>(-0x10000));
 inline HTREEITEM const TVI_FIRST = reinterpret_cast<HTREEITEM>(static_cast<std::intptr_t>(-0x0FFFF));
 inline HTREEITEM const TVI_LAST = reinterpret_cast<HTREEITEM>(static_cast<std::intptr_t>(-0x0FFFE));
+// Among the parent's children in the order of their texts (CTreeCtrl::CompareItemTexts).
+inline HTREEITEM const TVI_SORT = reinterpret_cast<HTREEITEM>(static_cast<std::intptr_t>(-0x0FFFD));
+// Tree styles; the tree always draws buttons and lines.
+constexpr DWORD TVS_HASBUTTONS = 0x0001;
+constexpr DWORD TVS_HASLINES = 0x0002;
+constexpr DWORD TVS_LINESATROOT = 0x0004;
 constexpr UINT TVE_COLLAPSE = 0x0001;
 constexpr UINT TVE_EXPAND = 0x0002;
 constexpr UINT TVE_TOGGLE = 0x0003;
@@ -94,9 +100,13 @@ public:
     CTreeCtrl();
     ~CTreeCtrl() override;
 
-    // A new item under the parent (TVI_ROOT), after hInsertAfter (TVI_FIRST, TVI_LAST or an item).
+    // A new item under the parent (TVI_ROOT), after hInsertAfter (TVI_FIRST, TVI_LAST, TVI_SORT or an item).
     HTREEITEM InsertItem(const char* lpszItem, HTREEITEM hParent = TVI_ROOT,
                          HTREEITEM hInsertAfter = TVI_LAST);
+    // The order of TVI_SORT, as the system's tree sorts: letter case ignored,
+    // blanks and punctuation before digits, digits before letters ("[10]" <
+    // "[100]" < "[11]"). Negative, zero or positive.
+    static int CompareItemTexts(const CString& a, const CString& b);
     BOOL DeleteItem(HTREEITEM hItem);
     BOOL DeleteAllItems();
     CString GetItemText(HTREEITEM hItem) const;
@@ -119,6 +129,8 @@ public:
     // The pictures of the items (TVSIL_NORMAL; not owned). The previous list.
     CImageList* SetImageList(CImageList* pImageList, int nImageList);
     CImageList* GetImageList(int nImageList) const;
+    // The picture numbers the item was inserted with; FALSE for no item.
+    BOOL GetItemImage(HTREEITEM hItem, int& nImage, int& nSelectedImage) const;
     // TVIS_EXPANDED and TVIS_SELECTED of the item, within the mask.
     UINT GetItemState(HTREEITEM hItem, UINT nStateMask) const;
     // The item at a point of the control's client area; null when there is none.

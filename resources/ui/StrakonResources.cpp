@@ -6,6 +6,7 @@
 #include "resources/ui/StrakonResourceIds.h"
 
 #include <algorithm>
+#include <string>
 
 namespace {
 
@@ -296,6 +297,13 @@ const std::vector<AToolBarDef>& StrakonToolBars() {
     return toolbars;
 }
 
+void RegisterProjectWindowResources() {
+    CResources& r = CResources::Instance();
+    // The tab icons and the trees' image strips of the project window.
+    for (UINT id : {161u, 162u, 163u, 256u, 169u, 171u, 172u, 173u})
+        r.AddBitmap(id, (":/strakon/project" + std::to_string(id) + ".svg").c_str());
+}
+
 void RegisterStrakonResources() {
     CResources& r = CResources::Instance();
     AddStrings(r);
@@ -309,6 +317,7 @@ void RegisterStrakonResources() {
                                      });
     r.AddToolBar(IDR_MAINFRAME, {16, 15, PictureOrder()});
     r.AddBitmap(IDR_MAINFRAME, ":/strakon/toolbar128.svg");
+    RegisterProjectWindowResources();
     AddElementResultsDialog(r);
     RegisterStrakonDialogs();
     RegisterStrakonContextMenus();

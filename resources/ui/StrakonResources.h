@@ -24,6 +24,8 @@ const std::vector<AToolBarDef>& StrakonToolBars();
 
 // Adds the tables to the platform's resources; called once at start-up.
 void RegisterStrakonResources();
+// The project window's tab icons and tree image strips alone (part of the above).
+void RegisterProjectWindowResources();
 
 class CResources;
 // The dialog templates, one function per template.

@@ -1,0 +1,3 @@
+#include "ProjectWindowFixture.h"
+
+IMPLEMENT_DYNCREATE(ProjectTestView, CView)
