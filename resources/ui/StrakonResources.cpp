@@ -314,4 +314,5 @@ void RegisterStrakonResources() {
     RegisterStrakonContextMenus();
     RegisterStrakonEditorResources();
     AddVolumeWeightDialog(r);
+    AddShellDialogs(r);
 }

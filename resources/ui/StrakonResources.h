@@ -29,3 +29,4 @@ class CResources;
 // The dialog templates, one function per template.
 void AddElementResultsDialog(CResources& r);
 void AddVolumeWeightDialog(CResources& r);
+void AddShellDialogs(CResources& r);
