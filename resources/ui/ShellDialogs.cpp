@@ -87,7 +87,7 @@ CDialogTemplate newStructure() {
 
 // Dialog 208: the wizard's unit system and approximate size.
 CDialogTemplate basicInformation() {
-    CDialogTemplate t = page("Basic Information", 290, 170);
+    CDialogTemplate t = page("Basic Information", 290, 176);
     t.items = {
         picture(1580, 7, 7, 90, 156),
         DlgGroupBox("Units", IDC_STATIC, 105, 7, 178, 40),
@@ -103,9 +103,9 @@ CDialogTemplate basicInformation() {
         DlgEditText(1045, 225, 95, 50, 12, kEdit),
         DlgLText("Note:\nThe global coordinate system you will work with, has Z axis pointed downwards. This "
                  "means that the structure 'grows' in a negative direction.",
-                 IDC_STATIC, 105, 124, 178, 26),
+                 IDC_STATIC, 105, 124, 178, 32),
         DlgLText("You can change these settings later using the 'Geometry | Extents' command.", IDC_STATIC,
-                 105, 152, 178, 16),
+                 105, 158, 178, 16),
     };
     return t;
 }
