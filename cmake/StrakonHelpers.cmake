@@ -70,10 +70,11 @@ function(strakon_add_gtest name)
   target_compile_definitions(${name} PRIVATE
     STRAKON_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     STRAKON_BINARY_DIR="${PROJECT_BINARY_DIR}")
-  # No test may touch the user's own settings; tests that need a store of their
-  # own point it at their own folder.
+  # No test may touch the user's own settings or desktop registration; tests that
+  # need a store or a data folder of their own point it at their own folder.
   set(env "STRAKON_TEST_ARTIFACTS=${PROJECT_BINARY_DIR}/test-artifacts"
-          "STRAKON_CONFIG_DIR=${PROJECT_BINARY_DIR}/test-settings")
+          "STRAKON_CONFIG_DIR=${PROJECT_BINARY_DIR}/test-settings"
+          "XDG_DATA_HOME=${PROJECT_BINARY_DIR}/test-xdg-data")
   if(ARG_GUI)
     list(APPEND env "QT_QPA_PLATFORM=offscreen")
   endif()

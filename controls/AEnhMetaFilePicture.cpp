@@ -61,19 +61,27 @@ HENHMETAFILE AEnhMetaFilePicture::ReadMetaFile(const CString& path) {
     if (!file.open(QIODevice::ReadOnly)) return nullptr;
     const QByteArray bytes = file.readAll();
     if (bytes.isEmpty() || isWindowsMetafile(bytes)) return nullptr;
+    if (HENHMETAFILE picture = FromData(bytes.constData(), static_cast<std::size_t>(bytes.size())))
+        return picture;
+    if (bytes.trimmed().startsWith("<")) return nullptr;
     auto picture = std::make_unique<AEnhMetaFileData>();
-    if (bytes.trimmed().startsWith("<")) {
-        picture->svg = std::make_unique<QSvgRenderer>(bytes);
-        if (picture->svg->isValid()) return picture.release();
-        return nullptr;
-    }
-    if (picture->image.loadFromData(bytes)) return picture.release();
     try {
         picture->list = CMetaFile::Load(path.c_str());
         return picture.release();
     } catch (const CException&) {
         return nullptr;
     }
+}
+
+HENHMETAFILE AEnhMetaFilePicture::FromData(const void* data, std::size_t size) {
+    if (!data || size == 0) return nullptr;
+    const QByteArray bytes(static_cast<const char*>(data), static_cast<qsizetype>(size));
+    auto picture = std::make_unique<AEnhMetaFileData>();
+    if (bytes.trimmed().startsWith("<")) {
+        picture->svg = std::make_unique<QSvgRenderer>(bytes);
+        return picture->svg->isValid() ? picture.release() : nullptr;
+    }
+    return picture->image.loadFromData(bytes) ? picture.release() : nullptr;
 }
 
 void AEnhMetaFilePicture::DeleteEnhMetaFile(HENHMETAFILE picture) {

@@ -6,6 +6,7 @@
 // give no picture.
 #include "platform/ui/CDialogControls.h"
 
+#include <cstddef>
 #include <memory>
 
 class QImage;
@@ -22,6 +23,8 @@ public:
     static HENHMETAFILE ReadMetaFile(UINT resourceId, const CString& resourceType);
     // The picture of a file; null when the file is missing or no picture of ours.
     static HENHMETAFILE ReadMetaFile(const CString& path);
+    // The picture of an SVG or PNG file's bytes; null when they are neither.
+    static HENHMETAFILE FromData(const void* data, std::size_t size);
     static void DeleteEnhMetaFile(HENHMETAFILE picture);
     // The picture drawn at the size (a null image for no picture).
     static QImage Render(HENHMETAFILE picture, const QSize& size);

@@ -238,6 +238,7 @@ bool CFontCombo::FilterEvent(QObject* watched, QEvent* event) {
                 combo->setEditText(QString::fromStdString(m_strSavedText));
         }
     }
-    if (combo && watched == combo->view() && event->type() == QEvent::Hide) m_tip.HideTip();
+    // The type first: asking for the view makes it, and its making sends events here.
+    if (combo && event->type() == QEvent::Hide && watched != combo && watched == combo->view()) m_tip.HideTip();
     return CComboBox::FilterEvent(watched, event);
 }

@@ -1,6 +1,7 @@
 #include "app/shell/CStrakonApp.h"
 
 #include "app/report/AReportProgress.h"
+#include "app/shell/AApplicationBus.h"
 #include "app/views/AProgressBar.h"
 #include "platform/ui/CPromptService.h"
 

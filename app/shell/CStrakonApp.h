@@ -5,7 +5,9 @@
 
 #include <memory>
 
+class AApplicationBus;
 class AProgressBar;
+class AStrakonDocument;
 
 class CStrakonApp : public ABaseWinApp {
     DECLARE_DYNAMIC(CStrakonApp)
@@ -18,6 +20,38 @@ public:
 
     CDocTemplate* GetStructureDocTemplate() override;
     CDocTemplate* GetProjectDocTemplate() override;
+
+    // A normal start refreshes the desktop registration and takes the bus name;
+    // an automation start stays hidden and ends when its last client has left.
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+    // An automation start has no main window and still runs its message loop.
+    int Run() override;
+
+    // The tip of the day (when the user wants tips, or always from the command).
+    void ShowTipOfTheDay();
+    void OnTipOfTheDay();
+    void OnAppAbout();
+
+    // File New: the New sheet until a structure is made or the user cancels.
+    void OnFileNew();
+    // FALSE sends the user back to the New sheet with the entries kept; TRUE ends
+    // it (also after an error that was reported). Nothing is written to the disk
+    // before the structure and its wizard are complete.
+    BOOL CreateNewStructure(const CString& wizardPath, const CString& name, const CString& location,
+                            BOOL newProject);
+    // Runs the blank-structure wizard for a new document; Finish applies it.
+    BOOL RunBlankStructureWizard(AStrakonDocument* document, const CString& location);
+    // A structure name that would not name one file in the chosen folder; the
+    // message tells the user why.
+    static bool IsValidStructureName(const CString& name, CString& message);
+    // The folder the New sheet starts in: the most recent file's folder, else
+    // "My Projects", else the user's documents folder.
+    CString DefaultNewLocation();
+
+    // The tip index and whether tips show at start-up ("InfoTip" in the profile).
+    int m_nCurrentTip = 0;
+    bool m_bShowTipAtStartup = true;
 
     // Advances the active progress bar by steps, pausing 15 ms after each step
     // (through the prompt service's sleep); nothing without an active bar or for
@@ -57,6 +91,10 @@ protected:
     CDocTemplate* m_pStructureTemplate = nullptr; // owned by the framework after AddDocTemplate
     CDocTemplate* m_pProjectTemplate = nullptr;   // owned by the framework after AddDocTemplate
     CDocTemplate* m_pWindowTemplates[WindowKindCount] = {};
+    std::unique_ptr<AApplicationBus> m_pBus;
+    bool m_bAutomation = false;
+
+    DECLARE_MESSAGE_MAP()
 };
 
 // A long operation's progress bar for the length of a scope: created in the

@@ -22,6 +22,13 @@ constexpr UINT IDR_NODE_MENU = 152;
 
 // Project commands of the application.
 constexpr UINT ID_TIP_OF_THE_DAY = 32847;
+
+// The tip of the day, our own dialog.
+constexpr UINT IDD_TIP_OF_THE_DAY = 3100;
+constexpr UINT IDC_TIP_HEADING = 3101;
+constexpr UINT IDC_TIP_TEXT = 3102;
+constexpr UINT IDC_TIP_STARTUP = 3103;
+constexpr UINT IDC_TIP_NEXT = 3104;
 constexpr UINT ID_CLOSE_PROJECT = 32896;
 constexpr UINT ID_SAVE_PROJECT = 32897;
 constexpr UINT ID_SAVE_PROJECT_AS = 32928;

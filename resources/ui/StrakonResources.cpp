@@ -324,4 +324,5 @@ void RegisterStrakonResources() {
     RegisterStrakonEditorResources();
     AddVolumeWeightDialog(r);
     AddPropertySheetDialogs(r);
+    AddShellDialogs(r);
 }

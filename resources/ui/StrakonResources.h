@@ -33,3 +33,4 @@ void AddElementResultsDialog(CResources& r);
 void AddVolumeWeightDialog(CResources& r);
 // The pages of the property sheets of members and nodes and of the message sheet, with the support symbols.
 void AddPropertySheetDialogs(CResources& r);
+void AddShellDialogs(CResources& r);
