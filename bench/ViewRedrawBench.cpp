@@ -98,9 +98,9 @@ template <class View> View* openView(AStrakonDocument& doc) {
     context.m_pNewViewClass = View::GetThisClass();
     context.m_pCurrentDoc = &doc;
     frame->Create(nullptr, "View", WS_OVERLAPPEDWINDOW, CRect(0, 0, kWidth, kHeight), nullptr, 0, 0, &context);
+    frame->InitialUpdateFrame(&doc, TRUE);
     auto* view = static_cast<View*>(frame->GetActiveView());
     view->GetInputWidget()->resize(kWidth, kHeight);
-    frame->InitialUpdateFrame(&doc, TRUE);
     QCoreApplication::processEvents();
     view->OnZoomExtents();
     return view;
