@@ -10,6 +10,7 @@
 #include "app/shell/AStructureDocument.h"
 #include "app/views/ADocAttributes.h"
 #include "app/views/AExtents2D.h"
+#include "app/views/AGeometryViewDocument.h"
 #include "app/views/AZoomViewDocument.h"
 #include "controls/AMapC2L.h"
 #include "controls/AObject.h"
@@ -18,7 +19,13 @@
 #include <string>
 #include <vector>
 
+class ADesignElement;
 class ADesignElementResultPage;
+class ANode;
+class ANode2D;
+class omGenericDesignData;
+class omUnitValue;
+struct omPoint;
 class ASimpleObjectGroup;
 class CDC;
 class CView;
@@ -28,7 +35,7 @@ class AElementLoadPage;
 class ANodeLoadPage;
 class AStrakon;
 
-class AStrakonDocument : public AStructureDocument, public AZoomViewDocument {
+class AStrakonDocument : public AStructureDocument, public AZoomViewDocument, public AGeometryViewDocument {
     DECLARE_DYNCREATE(AStrakonDocument)
 public:
     AStrakonDocument();
@@ -180,6 +187,46 @@ public:
     bool IsSkewnessCase(int resultCase) const;
     // Whether any member rests on an elastic ground.
     bool HasElasticGround() const;
+
+    // ---- Edits of nodes, members, supports, materials, sections, splitting, skew
+    //      and design data (AStrakonDocumentEdit.cpp). Each submits one undoable
+    //      command to the command manager.
+
+    // (x, z) in m.
+    void NewNode(double x, double z, bool split);
+    // Takes over the edited copies (one per node, in the same order).
+    void EditNodeProperties(const std::vector<ANode2D*>& nodes, std::vector<ANode2D*> edited, bool extentsFlag);
+    // Asks first when both end nodes are given and a member joins them already.
+    void NewElement(ANode2D* first, ANode2D* second, const omPoint& start, const omPoint& end, bool nonLinear,
+                    bool split);
+    // Takes over the edited copies (one per member, in the same order).
+    void EditElementProperties(const std::vector<ADesignElement*>& elements, std::vector<ADesignElement*> edited,
+                               bool redrawAll);
+    // dof 0 x, 2 z, 4 rotation.
+    void ToggleNodeSupport(ANode* node, int dof);
+    // angle in degrees.
+    void SetNodeSupport(ANode* node, bool x, bool z, bool rotation, double angle);
+    // type 0 none, 1 both sides, 2 positive, 3 negative side.
+    void SetElasticGround(ADesignElement* element, const omUnitValue& coefficient, int type);
+    // end 0 or 1; dof 4 is the rotation.
+    void ToggleElementRelease(ADesignElement* element, int end, int dof);
+    // loadCase is 1-based.
+    void SetSkew(int loadCase, double ratioX, double ratioZ, const omUnitValue& x, const omUnitValue& z);
+    void SplitElement(ADesignElement* element, int parts);
+    // Moves the selected nodes by (dx, dz) in m.
+    void MoveSelection(double dx, double dz);
+    // The editors work on a copy of the model's map; only OK submits it. A
+    // material or section that a member uses cannot be deleted there.
+    void EditMaterials(CWnd* pParent = nullptr);
+    void EditCrossSections(CWnd* pParent = nullptr);
+    // The command keeps a clone of data.
+    void ChangeDesignData(unsigned element, const omGenericDesignData* data);
+    // mode 0 all cases of the kind, 1 none, 2 the listed ones (null: none).
+    void SelectDesignLoadCases(bool ultimate, unsigned element, int mode, const std::vector<int>* cases);
+    void SetElementMaterials(unsigned element, unsigned material, unsigned material2);
+    // Designs the member (concrete or steel by its design data) when its
+    // results are valid and it has design data; the callers tell the views.
+    void DesignElement(unsigned element);
 
 protected:
     // Rebuilds what the file does not hold: errors reset, model bound,

@@ -37,7 +37,7 @@ struct RecordedEdit {
     const void* second = nullptr;
 };
 
-class RecordingStrakonDocument : public AStrakonDocument, public AGeometryViewDocument {
+class RecordingStrakonDocument : public AStrakonDocument {
 public:
     void NewNode(double x, double z, bool split) override { add({"NewNode", {x, z, double(split)}}); }
     void NewElement(ANode2D* first, ANode2D* second, const omPoint& start, const omPoint& end, bool nonLinear,
