@@ -10,6 +10,8 @@
 #include "app/shell/AStructureDocument.h"
 #include "app/views/ADocAttributes.h"
 #include "app/views/AExtents2D.h"
+#include "app/views/AGeometryViewDocument.h"
+#include "app/views/AZoomViewDocument.h"
 #include "controls/AMapC2L.h"
 #include "controls/AObject.h"
 #include "controls/report/APrintManager.h"
@@ -38,7 +40,7 @@ class ANodeLoadPage;
 class ANodeMap;
 class AStrakon;
 
-class AStrakonDocument : public AStructureDocument {
+class AStrakonDocument : public AStructureDocument, public AZoomViewDocument, public AGeometryViewDocument {
     DECLARE_DYNCREATE(AStrakonDocument)
 public:
     AStrakonDocument();
@@ -193,6 +195,30 @@ public:
     void DeleteLoadGroup(int loadGroup);
     // Envelope 0 adds envelope; otherwise envelope replaces that envelope, or null deletes it.
     void SetEnvelope(unsigned number, const class omEnvelope* envelope);
+
+    // ---- The graphic views' side (AStrakonDocumentViews.cpp) ------------------
+    // What the zoom views ask of the structure document, and the result view's
+    // questions about a result case.
+
+    void ShowSelectionProperties(CView* pView, bool open) override;
+    bool BeginMove(CView* pView, ASimpleObjectGroup& group) override;
+    omRect GetDrawExtents(int unitCode, int viewKind, int caseIndex) override;
+    const AExtents2D& GetExtents() const override { return m_extents; }
+    // Spacings from the options in metres, fixed (not from the zoom), then laid out for the map.
+    void SetupGrid(AGrid& grid, const AMapC2L& map) override;
+    void InvertResultCaption() override { m_bDrawResultCaptions = !m_bDrawResultCaptions; }
+    APrintManager& GetReportComposer() override { return m_report; }
+    // The diagrams of a result case, which need not be the active one; a case
+    // that no longer exists draws nothing, not even its captions.
+    void DrawResults(CDC* pDC, AMapC2L& map, const omRect& clip, int drawMode, int resultCase, int component,
+                     bool forces, bool local);
+    // Whether a load case (1 to 1000) or an envelope (1000 + its number) exists.
+    bool IsResultCaseValid(int resultCase) const;
+    // A load case of the sway-imperfection limit state; envelopes never are.
+    bool IsSkewnessCase(int resultCase) const;
+    // Whether any member rests on an elastic ground.
+    bool HasElasticGround() const;
+
     // ---- Edits of nodes, members, supports, materials, sections, splitting, skew
     //      and design data (AStrakonDocumentEdit.cpp). Each submits one undoable
     //      command to the command manager.

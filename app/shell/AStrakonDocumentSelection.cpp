@@ -62,7 +62,11 @@ void AStrakonDocument::ClearObjects(bool updateViews) {
     for (AObject* object : selection)
         object->Select(false);
     // The views redraw what was selected; an empty selection still tells them.
-    if (updateViews) UpdateAllViews(nullptr, 2, reinterpret_cast<CObject*>(&selection));
+    if (updateViews) {
+        AObjectListHint redraw;
+        redraw.insert(redraw.end(), selection.begin(), selection.end());
+        UpdateAllViews(nullptr, 2, &redraw);
+    }
     selection.RemoveAll();
 }
 
@@ -225,18 +229,5 @@ void AStrakonDocument::DrawDesign(CDC* pDC, AMapC2L& map, const omRect& clip, in
 
 void AStrakonDocument::DrawResults(CDC* pDC, AMapC2L& map, const omRect& clip, int drawMode, int component,
                                    bool forces, bool local) {
-    AStrakon* model = drawable(GetModel());
-    if (!model) return;
-    const int resultCase = GetActiveResultCase();
-    model->DrawResults(map, *pDC, clip, drawMode, static_cast<unsigned>(resultCase), component, forces, local);
-    if (!m_bDrawResultCaptions) return;
-    omRect world;
-    const bool displaced = component == 2 && !forces && !local;
-    GetDrawExtents(world, omUnitKey(2), displaced ? AExtents2D::modeDisplaced : AExtents2D::modeResults, 0);
-    // The captions are the result pictures' of the report.
-    AStrakonReportDrawing drawing(*model);
-    AStrakonReport captions(*model, drawing, GetOutputAttributes());
-    const omPoint corner(world.left, world.top);
-    captions.DrawResultUnits(map, pDC, corner, component, forces, local, resultCase);
-    captions.DrawResultTitle(map, pDC, resultCase, corner);
+    DrawResults(pDC, map, clip, drawMode, GetActiveResultCase(), component, forces, local);
 }

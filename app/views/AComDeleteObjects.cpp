@@ -1,4 +1,5 @@
 #include "app/views/AComDeleteObjects.h"
+#include "app/views/AZoomViewDocument.h"
 
 #include "app/shell/AProjectWorkspaceWndInterface.h"
 #include "app/shell/AStrakonDocument.h"
@@ -71,9 +72,9 @@ void AComDeleteObjects::Execute(AStructureDocument* pDoc) {
 
     Hint(*doc, 2003);
     Hint(*doc, 3003);
-    AObjectPtrContainer deleted;
+    AObjectListHint deleted;
     m_undo.GetObjects(deleted, 15);
-    doc->UpdateAllViews(nullptr, 2, reinterpret_cast<CObject*>(&deleted));
+    doc->UpdateAllViews(nullptr, 2, &deleted);
     Hint(*doc, 10);
     Refresh(*doc);
 }

@@ -1,4 +1,5 @@
 #include "app/views/AComSupport.h"
+#include "app/views/AZoomViewDocument.h"
 
 #include "app/shell/AProjectWorkspaceWndInterface.h"
 #include "app/shell/AStrakonDocument.h"
@@ -21,16 +22,17 @@ AStrakonDocument* Begin(AStructureDocument* pDoc) {
 
 AStrakon& Model(AStrakonDocument& doc) { return *doc.GetModel(); }
 
-// The views take the hint's object back as the drawable object or list it was
-// sent as; neither is a CObject.
+// The drawable objects are no CObjects: they travel to the views wrapped.
 void Hint(AStrakonDocument& doc, int hint) { doc.UpdateAllViews(nullptr, hint, nullptr); }
 
 void Hint(AStrakonDocument& doc, int hint, AObject* object) {
-    doc.UpdateAllViews(nullptr, hint, reinterpret_cast<CObject*>(object));
+    AObjectHint wrapped(object);
+    doc.UpdateAllViews(nullptr, hint, &wrapped);
 }
 
 void Hint(AStrakonDocument& doc, int hint, AObjectPtrContainer& objects) {
-    doc.UpdateAllViews(nullptr, hint, reinterpret_cast<CObject*>(&objects));
+    AObjectListHint wrapped(objects);
+    doc.UpdateAllViews(nullptr, hint, &wrapped);
 }
 
 void AnnounceCreated(AStrakonDocument& doc, const AUndoList& undo, bool extentsGrew) {

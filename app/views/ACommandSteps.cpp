@@ -1,4 +1,5 @@
 #include "app/views/ACommandSteps.h"
+#include "app/views/AZoomViewDocument.h"
 
 #include "app/shell/AProjectWorkspaceWndInterface.h"
 #include "app/shell/AStrakonDocument.h"
@@ -16,8 +17,9 @@ AStrakon* ClearedModel(AStrakonDocument& doc) {
 }
 
 void Hint(AStrakonDocument& doc, int hint, AObject* object) {
-    // The views take the hint object back as the drawable object it was.
-    doc.UpdateAllViews(nullptr, hint, reinterpret_cast<CObject*>(object));
+    // The drawable objects are no CObjects: they travel to the views wrapped.
+    AObjectHint wrapped(object);
+    doc.UpdateAllViews(nullptr, hint, &wrapped);
 }
 
 AProjectWorkspaceWndInterface* ProjectWindow() { return AProjectWorkspaceWndInterface::FromMainFrame(); }

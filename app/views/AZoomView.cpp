@@ -45,6 +45,8 @@ CString HtmlEscaped(const CString& text) {
 
 bool AZoomView::s_bLeftDown = false;
 AZoomViewDocument::~AZoomViewDocument() = default;
+void AZoomViewDocument::DeleteSelection(CView*) {}
+void AZoomViewDocument::MoveSelection(double, double) {}
 
 // --- hook --------------------------------------------------------------------------------------------
 
@@ -236,6 +238,14 @@ omRect AZoomView::BandWorldRect() {
     return world;
 }
 
+omRect AZoomView::ClipWorldRect(CDC* dc) const {
+    CRect clip;
+    dc->GetClipBox(&clip);
+    omRect world = GetC2L().CU(clip);
+    world.normalize();
+    return world;
+}
+
 void AZoomView::Pick(AObject* hit, bool keepSelection) {
     AZoomViewDocument* doc = GetZoomDocument();
     if (!doc) return;
@@ -374,6 +384,9 @@ bool AZoomView::OnClickAction(UINT, int x, int y) {
     } else if (m_nMode == modePopUp) {
         AObject* hit = HitTest(x, y, world, false);
         const UINT menuId = hit ? GetObjectMenuId(hit) : 0;
+        // The chosen command arrives while the menu is being tracked, so Pick mode
+        // comes first: a command may pick in it or enter a mode of its own (Move).
+        SetMouseMode(modePick);
         if (menuId != 0) {
             CMenu menu;
             if (menu.LoadMenu(menuId)) {
@@ -387,7 +400,6 @@ bool AZoomView::OnClickAction(UINT, int x, int y) {
                 }
             }
         }
-        SetMouseMode(modePick);
     }
     return false;
 }
@@ -803,7 +815,7 @@ void AZoomView::OnUpdate(CView*, LPARAM lHint, CObject* pHint) {
         Invalidate();
         break;
     case 1:
-        RedrawObject(dynamic_cast<AObject*>(pHint), false);
+        if (auto* object = dynamic_cast<AObjectHint*>(pHint)) RedrawObject(object->m_pObject, false);
         break;
     case 2:
         if (auto* objects = dynamic_cast<AObjectListHint*>(pHint)) RedrawObjects(*objects, false);
@@ -957,7 +969,7 @@ BOOL AZoomView::OnPreparePrinting(CPrintInfo* pInfo) {
         auto* paper = new AStandardPaper;
         paper->Setup(*dc);
         composer.SetPaper(paper);
-        if (doc->PrepareOutput()) pages = composer.Layout(dc.get());
+        if (doc->PrepareOutput(dc.get())) pages = composer.Layout(dc.get());
     }
     if (pages <= 0) return FALSE;
     pInfo->m_bDirect = direct;

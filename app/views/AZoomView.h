@@ -185,6 +185,8 @@ protected:
     void SetScrollSizesFromMap();
     // The band's rectangle in world units, normalised.
     omRect BandWorldRect();
+    // The context's clip box in world units, normalised: what a drawing of the document must cover.
+    omRect ClipWorldRect(CDC* dc) const;
 
     int m_nDrag = 0;
     int m_nMode = modeNone;

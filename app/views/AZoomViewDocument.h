@@ -12,6 +12,7 @@ class AGrid;
 class AMapC2L;
 class APrintManager;
 class ASimpleObjectGroup;
+class CDC;
 class CView;
 
 class AZoomViewDocument {
@@ -22,14 +23,16 @@ public:
     virtual AObjectPtrContainer& GetObjectList() = 0;
     // The selected objects, in the order of their selection.
     virtual AObjectPtrContainer& GetSelection() = 0;
-    virtual void DeleteSelection(CView* view) = 0;
+    // Deletes the selection as one undoable command (a document that cannot edit ignores it).
+    virtual void DeleteSelection(CView* view);
     // Shows the selection in the property frame; open asks to open it when it is closed.
     virtual void ShowSelectionProperties(CView* view, bool open) = 0;
     // Collects the outlines of the selection's movable objects into group;
     // false (after its own message) when nothing can move.
     virtual bool BeginMove(CView* view, ASimpleObjectGroup& group) = 0;
-    // Moves the selection by a world offset, as one undoable command.
-    virtual void MoveSelection(double dx, double dz) = 0;
+    // Moves the selection by a world offset, as one undoable command (a
+    // document that cannot edit ignores it).
+    virtual void MoveSelection(double dx, double dz);
     // The world rectangle of the drawing of a view kind (0 geometry, 1 loads,
     // 2 results, ...) for a case (0 the active case), in the unit of the code.
     virtual omRect GetDrawExtents(int unitCode, int viewKind, int caseIndex) = 0;
@@ -41,9 +44,20 @@ public:
     virtual void InvertResultCaption() = 0;
     // The composer of the printed report.
     virtual APrintManager& GetReportComposer() = 0;
-    // Fills the composer with the report; false when there is nothing to print.
-    virtual bool PrepareOutput() = 0;
+    // Fills the composer with the report for the printer's context; false when there is nothing to print.
+    virtual bool PrepareOutput(CDC* dc) = 0;
 };
 
 // The objects of update hint 2 (redraw these objects), as a document passes them to its views.
-class AObjectListHint : public CObject, public AObjectPtrContainer {};
+class AObjectListHint : public CObject, public AObjectPtrContainer {
+public:
+    AObjectListHint() = default;
+    explicit AObjectListHint(const AObjectPtrContainer& objects) : AObjectPtrContainer(objects) {}
+};
+// The one object of a hint such as 1 (redraw this object). The drawable objects
+// are no CObjects, so they travel wrapped.
+class AObjectHint : public CObject {
+public:
+    explicit AObjectHint(AObject* object) : m_pObject(object) {}
+    AObject* m_pObject;
+};

@@ -182,6 +182,65 @@ std::vector<CMenuItemDef> FrameMenu() {
     };
 }
 
+// The menu of a structure view: the main frame's menu with the view's Edit and
+// Zoom menus, its own View entries, and its own menus before Tools.
+std::vector<CMenuItemDef> StructureViewMenu(std::vector<CMenuItemDef> viewEntries,
+                                            std::vector<CMenuItemDef> ownMenus) {
+    std::vector<CMenuItemDef> menu = FrameMenu();
+    CMenuItemDef& file = menu[0];
+    // Printing sits before the printer set-up.
+    auto setup = std::find_if(file.items.begin(), file.items.end(),
+                              [](const CMenuItemDef& item) { return item.id == ID_FILE_PRINT_SETUP; });
+    file.items.insert(setup, {MenuItem("&Print...", ID_FILE_PRINT), MenuItem("Print Pre&view", ID_FILE_PRINT_PREVIEW)});
+    menu.insert(menu.begin() + 1,
+                MenuPopup("&Edit", {MenuItem("&Undo", ID_EDIT_UNDO), MenuItem("&Redo", ID_EDIT_REDO), MenuSeparator(),
+                                    MenuItem("&Select", ID_SELECT), MenuItem("Select &Window", ID_SELECT_WINDOW),
+                                    MenuItem("&Move", ID_MOVE), MenuItem("&Delete", ID_DELETE), MenuSeparator(),
+                                    MenuItem("Current &View to Clipboard", ID_COPY_VIEW)}));
+    CMenuItemDef& view = menu[2];
+    view.items.push_back(MenuSeparator());
+    for (CMenuItemDef& entry : viewEntries)
+        view.items.push_back(std::move(entry));
+    view.items.push_back(MenuItem("&Redraw", ID_REDRAW));
+    std::vector<CMenuItemDef> own = {MenuPopup(
+        "&Zoom", {MenuItem("Zoom &Window", ID_ZOOM_WINDOW), MenuItem("Zoom &In", ID_ZOOM_IN),
+                  MenuItem("Zoom &Out", ID_ZOOM_OUT), MenuSeparator(), MenuItem("Zoom &Previous", ID_ZOOM_PREVIOUS),
+                  MenuItem("Zoom &Next", ID_ZOOM_NEXT), MenuSeparator(), MenuItem("Zoom &All", ID_ZOOM_ALL),
+                  MenuItem("Zoom &Extents", ID_ZOOM_EXTENTS)})};
+    for (CMenuItemDef& m : ownMenus)
+        own.push_back(std::move(m));
+    // Before Window, Tools and Help.
+    menu.insert(menu.begin() + 3, own.begin(), own.end());
+    return menu;
+}
+
+std::vector<CMenuItemDef> GeometryViewMenu() {
+    return StructureViewMenu(
+        {MenuPopup("S&how", {MenuItem("&Material", ID_SHOW_MATERIAL_COLOR),
+                             MenuItem("&Cross-section", ID_SHOW_CROSS_SECTION_COLOR)}),
+         MenuItem("Major Grid", ID_SHOW_MAJOR_GRID), MenuItem("Minor Grid", ID_SHOW_MINOR_GRID)},
+        {MenuPopup("&Geometry",
+                   {MenuItem("N&odes", ID_ADD_NODE), MenuItem("&Linear Elements", ID_ADD_LINEAR_ELEMENT),
+                    MenuItem("&Non-linear Elements", ID_ADD_NONLINEAR_ELEMENT), MenuSeparator(),
+                    MenuItem("&X Support", ID_TOGGLE_X_SUPPORT), MenuItem("&Z Support", ID_TOGGLE_Z_SUPPORT),
+                    MenuItem("&Rotational Support", ID_TOGGLE_ROTATION_SUPPORT), MenuSeparator(),
+                    MenuItem("&Orto Mode", ID_TOGGLE_ORTO), MenuSeparator(), MenuItem("&Material ...", ID_EDIT_MATERIALS),
+                    MenuItem("&Cross-Section ...", ID_EDIT_CROSS_SECTIONS)})});
+}
+
+std::vector<CMenuItemDef> ResultViewMenu() {
+    return StructureViewMenu(
+        {}, {MenuPopup("&Diagram", {MenuItem("&Moments", ID_RESULT_MOMENTS),
+                                    MenuItem("&Axial Forces", ID_RESULT_AXIAL_FORCES),
+                                    MenuItem("&Shear Forces", ID_RESULT_SHEAR_FORCES), MenuSeparator(),
+                                    MenuItem("&Displacements", ID_RESULT_DISPLACEMENTS),
+                                    MenuItem("Local U&z", ID_RESULT_LOCAL_DISPLACEMENTS),
+                                    MenuItem("&Rotations", ID_RESULT_ROTATIONS), MenuSeparator(),
+                                    MenuItem("Contact &Pressures", ID_CONTACT_PRESSURES), MenuSeparator(),
+                                    MenuItem("&Expand", ID_EXPAND_DIAGRAM), MenuItem("Shrin&k", ID_SHRINK_DIAGRAM),
+                                    MenuSeparator(), MenuItem("Show &Labels", ID_TOGGLE_LABELS)})});
+}
+
 // Every command that has a picture, in the order of the pictures (make_toolbar_art.py draws them so).
 std::vector<UINT> PictureOrder() {
     std::vector<UINT> order;
@@ -308,6 +367,8 @@ void RegisterStrakonResources() {
     CResources& r = CResources::Instance();
     AddStrings(r);
     r.AddMenu(IDR_MAINFRAME, FrameMenu());
+    r.AddMenu(IDR_GEOMETRYTYPE, GeometryViewMenu());
+    r.AddMenu(IDR_LCRESULTSTYPE, ResultViewMenu());
     r.AddAccelerators(IDR_MAINFRAME, {
                                          {FVIRTKEY | FCONTROL, 'N', static_cast<WORD>(ID_FILE_NEW)},
                                          {FVIRTKEY | FCONTROL, 'O', static_cast<WORD>(ID_FILE_OPEN)},

@@ -63,10 +63,28 @@ TEST_F(AStrakonDocumentSelectionTest, CollectingFillsTheObjectListAndClearingEmp
     EXPECT_TRUE(view.hints.empty());
 }
 
+// Looks at the objects of hint 2 while the hint is being sent.
+class RedrawListView : public CView {
+public:
+    void OnDraw(CDC*) override {}
+    void OnUpdate(CView*, LPARAM lHint, CObject* pHint) override {
+        if (lHint != 2) return;
+        auto* redraw = dynamic_cast<AObjectListHint*>(pHint);
+        lists.push_back(redraw ? redraw->GetCount() : -1);
+    }
+    std::vector<int> lists;
+};
+
 TEST_F(AStrakonDocumentSelectionTest, ClearingAnEmptySelectionStillTellsTheViews) {
+    RedrawListView redraw;
+    doc->AddView(&redraw);
     doc->ClearObjects(true);
-    EXPECT_EQ(view.hints, std::vector<int>({2}));
-    EXPECT_EQ(view.objects, std::vector<CObject*>({reinterpret_cast<CObject*>(&doc->GetSelection())}));
+    select({nodeObject(2), elementObject(1)});
+    doc->ClearObjects(true);
+    doc->RemoveView(&redraw);
+    EXPECT_EQ(view.hints, std::vector<int>({2, 2}));
+    // The views take the hint's objects as the list of objects to redraw.
+    EXPECT_EQ(redraw.lists, std::vector<int>({0, 2}));
 }
 
 TEST_F(AStrakonDocumentSelectionTest, MovingNeedsANodeAndTakesItsMembersAlong) {

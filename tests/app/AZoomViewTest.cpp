@@ -94,7 +94,7 @@ public:
     }
     void InvertResultCaption() override { ++captionSwitches; }
     APrintManager& GetReportComposer() override { return composer; }
-    bool PrepareOutput() override {
+    bool PrepareOutput(CDC*) override {
         if (reportLines == 0) return false;
         std::string text;
         for (int i = 1; i <= reportLines; ++i)
