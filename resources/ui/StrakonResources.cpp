@@ -192,6 +192,10 @@ std::vector<UINT> PictureOrder() {
 
 } // namespace
 
+std::vector<CMenuItemDef> StrakonFrameMenu() {
+    return FrameMenu();
+}
+
 const std::vector<AToolBarDef>& StrakonToolBars() {
     static const std::vector<AToolBarDef> toolbars = {
         {"Standard",
@@ -314,4 +318,5 @@ void RegisterStrakonResources() {
     RegisterStrakonContextMenus();
     RegisterStrakonEditorResources();
     AddVolumeWeightDialog(r);
+    RegisterStrakonLoadResources();
 }

@@ -25,6 +25,13 @@ const std::vector<AToolBarDef>& StrakonToolBars();
 // Adds the tables to the platform's resources; called once at start-up.
 void RegisterStrakonResources();
 
+// The main frame's menu, which the document windows' menus extend.
+struct CMenuItemDef;
+std::vector<CMenuItemDef> StrakonFrameMenu();
+// The loads, load-combinations and envelope windows' dialogs, menus, toolbar and
+// pictures; part of RegisterStrakonResources.
+void RegisterStrakonLoadResources();
+
 class CResources;
 // The dialog templates, one function per template.
 void AddElementResultsDialog(CResources& r);
