@@ -252,6 +252,10 @@ std::vector<UINT> PictureOrder() {
 
 } // namespace
 
+std::vector<CMenuItemDef> StrakonFrameMenu() {
+    return FrameMenu();
+}
+
 const std::vector<AToolBarDef>& StrakonToolBars() {
     static const std::vector<AToolBarDef> toolbars = {
         {"Standard",
@@ -386,4 +390,5 @@ void RegisterStrakonResources() {
     AddVolumeWeightDialog(r);
     AddPropertySheetDialogs(r);
     AddShellDialogs(r);
+    RegisterStrakonLoadResources();
 }

@@ -27,6 +27,13 @@ void RegisterStrakonResources();
 // The project window's tab icons and tree image strips alone (part of the above).
 void RegisterProjectWindowResources();
 
+// The main frame's menu, which the document windows' menus extend.
+struct CMenuItemDef;
+std::vector<CMenuItemDef> StrakonFrameMenu();
+// The loads, load-combinations and envelope windows' dialogs, menus, toolbar and
+// pictures; part of RegisterStrakonResources.
+void RegisterStrakonLoadResources();
+
 class CResources;
 // The dialog templates, one function per template.
 void AddElementResultsDialog(CResources& r);
