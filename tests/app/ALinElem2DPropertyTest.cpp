@@ -20,7 +20,7 @@ protected:
         selection.RemoveAll();
         for (unsigned n : numbers)
             selection.AddTail(member(n));
-        doc->ShowSelectionProperties(nullptr, true);
+        doc->ShowSelectionProperties(static_cast<CWnd*>(nullptr), true);
         QApplication::processEvents();
         return dynamic_cast<ALinElem2DProperty*>(frame()->GetProperySheet());
     }

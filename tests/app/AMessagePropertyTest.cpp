@@ -22,7 +22,7 @@ TEST_F(AMessagePropertyTest, AnEmptyOrMixedSelectionShowsItsTextAndApplyDoesNoth
         selection.RemoveAll();
         for (AObject* o : c.selected)
             selection.AddTail(o);
-        doc->ShowSelectionProperties(nullptr, true);
+        doc->ShowSelectionProperties(static_cast<CWnd*>(nullptr), true);
         QApplication::processEvents();
         auto* sheet = dynamic_cast<AMessageProperty*>(frame()->GetProperySheet());
         ASSERT_NE(sheet, nullptr) << c.text;

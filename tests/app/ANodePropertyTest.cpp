@@ -16,7 +16,7 @@ protected:
         selection.RemoveAll();
         for (unsigned n : numbers)
             selection.AddTail(node(n));
-        doc->ShowSelectionProperties(nullptr, true);
+        doc->ShowSelectionProperties(static_cast<CWnd*>(nullptr), true);
         QApplication::processEvents();
         return dynamic_cast<ANodeProperty*>(frame()->GetProperySheet());
     }

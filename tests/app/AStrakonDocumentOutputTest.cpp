@@ -182,7 +182,7 @@ TEST_F(AStrakonDocumentOutputTest, TheActionPicturesDrawTheLoadsOfTheirAction) {
     out.m_bDesignResults = false;
     prompts.QueueMessageBoxAnswer(IDOK);
     ASSERT_GE(print("structure-report-actions.pdf", true), 1);
-    const std::string text = pdfText(path);
+    const std::string text = PdfText(path);
     const std::size_t g = text.find("A1 : G"), q = text.find("A2 : Q");
     ASSERT_NE(g, std::string::npos) << text;
     ASSERT_NE(q, std::string::npos) << text;

@@ -91,7 +91,7 @@ protected:
         selection.RemoveAll();
         for (AObject* o : objects)
             selection.AddTail(o);
-        doc->ShowSelectionProperties(nullptr, true);
+        doc->ShowSelectionProperties(static_cast<CWnd*>(nullptr), true);
         QApplication::processEvents();
         return frame()->GetProperySheet();
     }
