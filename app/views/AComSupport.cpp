@@ -26,6 +26,7 @@ AStrakon& Model(AStrakonDocument& doc) { return *doc.GetModel(); }
 void Hint(AStrakonDocument& doc, int hint) { doc.UpdateAllViews(nullptr, hint, nullptr); }
 
 void Hint(AStrakonDocument& doc, int hint, AObject* object) {
+    if (!object) return Hint(doc, hint);
     AObjectHint wrapped(object);
     doc.UpdateAllViews(nullptr, hint, &wrapped);
 }

@@ -1,5 +1,5 @@
 #include "app/views/ACommandSteps.h"
-#include "app/views/AZoomViewDocument.h"
+#include "app/views/AComSupport.h"
 
 #include "app/shell/AProjectWorkspaceWndInterface.h"
 #include "app/shell/AStrakonDocument.h"
@@ -8,7 +8,7 @@
 
 namespace ACommandSteps {
 
-AStrakonDocument* Strakon(AStructureDocument* pDoc) { return dynamic_cast<AStrakonDocument*>(pDoc); }
+AStrakonDocument* Strakon(AStructureDocument* pDoc) { return acom::Document(pDoc); }
 
 AStrakon* ClearedModel(AStrakonDocument& doc) {
     AStrakon* model = doc.GetModel();
@@ -16,11 +16,7 @@ AStrakon* ClearedModel(AStrakonDocument& doc) {
     return model;
 }
 
-void Hint(AStrakonDocument& doc, int hint, AObject* object) {
-    // The drawable objects are no CObjects: they travel to the views wrapped.
-    AObjectHint wrapped(object);
-    doc.UpdateAllViews(nullptr, hint, &wrapped);
-}
+void Hint(AStrakonDocument& doc, int hint, AObject* object) { acom::Hint(doc, hint, object); }
 
 AProjectWorkspaceWndInterface* ProjectWindow() { return AProjectWorkspaceWndInterface::FromMainFrame(); }
 
