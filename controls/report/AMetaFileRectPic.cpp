@@ -121,6 +121,9 @@ bool AMetaFileRectPic::Draw(CDC* dc, CPoint p) const {
         m_caption.Draw(dc, p);
         origin.y -= captionRoom();
     }
+    // A recorded drawing may reach beyond its rectangle (a load's label beside
+    // the structure); it must not write over the text around the picture.
+    dc->IntersectClipRect(origin.x, origin.y, origin.x + std::abs(m_size.cx), origin.y - std::abs(m_size.cy));
     const bool played = playAt(dc, origin);
     dc->RestoreDC(saved);
     return played;
@@ -208,6 +211,8 @@ bool AMetaFileRectPicMap::Draw(CDC* dc, CPoint p) const {
         origin.y -= captionRoom();
     }
     if (m_drawBorder) dc->Rectangle(origin.x, origin.y, origin.x + m_picture.cx, origin.y - m_picture.cy);
+    // The drawing stays inside its frame, whatever it recorded beyond it.
+    dc->IntersectClipRect(origin.x, origin.y, origin.x + m_picture.cx, origin.y - m_picture.cy);
     const bool played = playAt(dc, origin);
     dc->RestoreDC(saved);
     return played;

@@ -8,6 +8,8 @@
 #include "controls/report/APaper.h"
 #include "platform/gdi/CPrinterDC.h"
 #include "app/shell/AStorageInterface.h"
+#include "app/views/ANode2D.h"
+#include "model/omNodeMap.h"
 #include "model/omLoad.h"
 #include "model/omMaterialMap.h"
 #include "platform/core/CArchive.h"
@@ -176,6 +178,12 @@ TEST_F(AStrakonDocumentOutputTest, TheActionPicturesDrawTheLoadsOfTheirAction) {
     model().addNodeLoad(4, snow, "Q");
     loadCase(model(), "A", omLoadCase::lsUltimate, 1.0);
     model().bind();
+    // The pictures show the structure's extents, as the views leave them.
+    for (const auto& [id, node] : *model().getNodeMap()) {
+        omPoint p;
+        dynamic_cast<const ANode&>(*node).GetCoordinates(p, 2);
+        doc->GetExtents().AddPoint(p.x, p.y);
+    }
     AOutputAttributes& out = *AOutputAttributes::Instance();
     out.m_bPrintFrontPage = false;
     out.m_bActionPic = true;
