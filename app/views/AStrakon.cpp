@@ -12,6 +12,8 @@
 #include "model/omLoadCase.h"
 #include "model/omLoadManager.h"
 
+#include <algorithm>
+#include <cmath>
 #include <new>
 
 AStrakon::AStrakon() = default;
@@ -179,6 +181,20 @@ void AStrakon::InsertElement(AUndoList& undo, omDesignElement* element, bool spl
         const omNode* crossing = nullptr;
         const bool atStart = equal(p.x, other.p1().x, 1e-12) && equal(p.y, other.p1().y, 1e-12);
         const bool atEnd = equal(p.x, other.p2().x, 1e-12) && equal(p.y, other.p2().y, 1e-12);
+        // At one of the new member's own ends there is nothing to split of it:
+        // splitting there would give a piece of no length, and two nodes at one
+        // place would hand the member back and forth between them for ever. The
+        // other member is split at that end node when the end lies within its span.
+        const double reach = omLine::tolerance * std::max(1.0, line.length());
+        const bool atOwnStart = std::abs(p.x - line.p1().x) <= reach && std::abs(p.y - line.p1().y) <= reach;
+        const bool atOwnEnd = std::abs(p.x - line.p2().x) <= reach && std::abs(p.y - line.p2().y) <= reach;
+        if (atOwnStart || atOwnEnd) {
+            const omNode* own = atOwnStart ? element->getNode1() : element->getNode2();
+            if (!atStart && !atEnd && own && getNodeMap() && getNodeMap()->find(own->getIndex()) == own) {
+                if (omDesignElement* piece = member->split(undo, own)) addElement(piece, 0);
+            }
+            continue;
+        }
         if (atStart || atEnd) {
             crossing = atStart ? member->getNode1() : member->getNode2();
         } else {

@@ -66,6 +66,36 @@ TEST_F(AComElementsTest, AMemberAcrossTwoMembersIsUndoneWithItsCrossingNodes) {
     EXPECT_EQ(record(), before);
 }
 
+// A member drawn with splitting that ends on another member's span, or that
+// lies on it: the insertion ends, no node is doubled, and Undo gives the frame back.
+TEST_F(AComElementsTest, AMemberEndingOnOrLyingAlongAnotherIsInsertedOnceAndUndone) {
+    struct Case {
+        const char* name;
+        omPoint start, end;
+        // The drawn one and the piece of a member split at its end; 0: not counted
+        // (other members cross the one drawn along the span).
+        std::size_t newMembers;
+    };
+    const Case cases[] = {
+        {"ends on the span", {3.0, -6.0}, {3.0, -4.0}, 2},
+        {"starts on the span", {3.0, -4.0}, {3.0, -6.0}, 2},
+        {"lies along the span", {1.0, -4.0}, {5.0, -4.0}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto before = record();
+        const std::size_t nodes = model().getNodeMap()->size();
+        const std::size_t members = model().getElementMap()->size();
+        doc->NewElement(nullptr, nullptr, c.start, c.end, false, true);
+        if (c.newMembers) EXPECT_EQ(model().getElementMap()->size(), members + c.newMembers);
+        EXPECT_NE(nodeAt(c.start.x, c.start.y), nullptr);
+        EXPECT_NE(nodeAt(c.end.x, c.end.y), nullptr);
+        EXPECT_EQ(model().getNodeMap()->size(), nodes + 2);
+        doc->GetCommandManager().Undo();
+        EXPECT_EQ(record(), before);
+    }
+}
+
 TEST_F(AComElementsTest, AMemberFromAnExistingNodeMakesOnlyTheOtherNode) {
     doc->NewElement(nullptr, nullptr, {12.0, -4.0}, {12.0, 0.0}, false, false);
     EXPECT_EQ(model().getNodeMap()->size(), 6u);

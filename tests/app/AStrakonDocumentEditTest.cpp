@@ -225,9 +225,7 @@ Submit randomEdit(AStrakonDocument& doc, std::mt19937& random) {
     case 1:
         if (n == n2) return [=](AStrakonDocument& d) { d.NewNode(x, z, split); };
         return [=](AStrakonDocument& d) { d.NewElement(node(d, n), node(d, n2), {}, {}, split, false); };
-    // Members are drawn without splitting here: a member laid along another
-    // one sends the model's splitting insertion into endless recursion.
-    case 2: return [=](AStrakonDocument& d) { d.NewElement(node(d, n), nullptr, {}, {x, z}, false, false); };
+    case 2: return [=](AStrakonDocument& d) { d.NewElement(node(d, n), nullptr, {}, {x, z}, false, split); };
     case 3: return [=](AStrakonDocument& d) { d.ToggleNodeSupport(node(d, n), 2 * (n % 3)); };
     case 4: return [=](AStrakonDocument& d) { d.SetNodeSupport(node(d, n), split, true, !split, x * 10.0); };
     case 5:
