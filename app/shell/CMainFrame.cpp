@@ -17,6 +17,7 @@
 #include "platform/ui/CControlBar.h"
 #include "platform/ui/CMenu.h"
 #include "platform/ui/CStatusBar.h"
+#include "resources/ui/StrakonResourceIds.h"
 #include "resources/ui/StrakonResources.h"
 
 #include <QAction>
@@ -25,21 +26,6 @@ IMPLEMENT_DYNCREATE(CMainFrame, ABaseMDIFrameWnd)
 
 
 namespace {
-
-// The frame's resources, commands, panes and bars (the program's resource ids).
-constexpr UINT IDR_MAINFRAME = 128;
-constexpr UINT IDR_MENUIMAGES = 176;
-constexpr UINT ID_INDICATOR_COORDINATES = 0xE707;
-constexpr UINT ID_VIEW_PROJECT_WINDOW = 32878;
-constexpr UINT ID_VIEW_OUTPUT_WINDOW = 32879;
-constexpr UINT ID_OUTPUT_SETTINGS = 32914;
-constexpr UINT ID_OPTIONS = 32920;
-constexpr UINT ID_CHARSET_WESTERN = 32935;
-constexpr UINT ID_CHARSET_CYRILLIC = 32940;
-constexpr UINT ID_MESSAGE_DOCUMENTS = 32991;
-constexpr UINT ID_FACTORY_DEFAULTS = 33026;
-constexpr UINT IDW_OUTPUT_WINDOW = 115;
-constexpr UINT IDW_PROJECT_WINDOW = 116;
 
 constexpr const char* kProductKey = "Software\\Orvex\\Strakon";
 

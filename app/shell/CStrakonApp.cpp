@@ -32,6 +32,7 @@
 #include "platform/ui/CDocTemplate.h"
 #include "platform/ui/CPromptService.h"
 #include "platform/ui/CRecentFileList.h"
+#include "resources/ui/StrakonResourceIds.h"
 #include "resources/ui/StrakonResources.h"
 
 #include <QCoreApplication>
@@ -51,13 +52,6 @@
 IMPLEMENT_DYNAMIC(CStrakonApp, ABaseWinApp)
 
 namespace {
-
-// The main frame's and the templates' resources.
-constexpr UINT IDR_MAINFRAME = 128;
-constexpr UINT IDR_GEOMETRYTYPE = 130;
-constexpr UINT IDR_LCRESULTSTYPE = 166;
-constexpr UINT IDR_PROJECTTYPE = 185;
-constexpr UINT IDR_STRUCTURETYPE = 186;
 
 constexpr const char* kProductKey = "Software\\Orvex\\Strakon";
 constexpr DWORD kLayoutVersion = 202;
