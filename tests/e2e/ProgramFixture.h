@@ -128,6 +128,15 @@ protected:
         QTest::mouseClick(button, Qt::LeftButton);
         settle();
     }
+    // Types into an edit of a dialog as the user does, replacing its text.
+    static void type(CWnd& dialog, int id, const std::string& text) {
+        CWnd* edit = dialog.GetDlgItem(id);
+        ASSERT_NE(edit, nullptr) << id;
+        QWidget* widget = edit->GetWidget();
+        QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(widget, Qt::Key_Delete);
+        QTest::keyClicks(widget, QString::fromStdString(text));
+    }
     static bool shown(CControlBar* bar) { return bar && bar->IsVisible(); }
 
     TempFolder settings;
@@ -136,3 +145,15 @@ protected:
     CScriptedPromptService prompts;
     CScriptedDialogService dialogs;
 };
+
+// The project window's trees, walked by their texts.
+inline HTREEITEM FindTreeItem(const CTreeCtrl& tree, std::initializer_list<std::string> path) {
+    HTREEITEM h = tree.GetRootItem();
+    for (const std::string& text : path) {
+        HTREEITEM child = tree.GetChildItem(h);
+        while (child && tree.GetItemText(child) != text)
+            child = tree.GetNextSiblingItem(child);
+        if (!(h = child)) return nullptr;
+    }
+    return h;
+}

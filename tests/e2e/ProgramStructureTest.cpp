@@ -1,0 +1,103 @@
+// A structure made, drawn, saved and opened again in the running program.
+#include "ProgramFixture.h"
+
+#include "app/shell/AStrakonDocument.h"
+#include "app/views/AGeometryView.h"
+#include "app/views/AStrakon.h"
+#include "framework/ABaseProjectDoc.h"
+#include "model/omElementMap.h"
+#include "model/omNodeMap.h"
+#include "model/omStrakon.h"
+#include "platform/ui/CListCtrl.h"
+#include "platform/ui/CMDIFrameWnd.h"
+#include "resources/ui/StrakonResourceIds.h"
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ProgramStructure : public ProgramFixture {
+protected:
+    // File New from the toolbar: the New sheet makes "name" in the work folder with the blank wizard.
+    void newStructure(CMainFrame& frame, const std::string& name) {
+        dialogs.Queue([&, name](CPropertySheet& sheet) {
+            CPropertyPage& page = *sheet.GetActivePage();
+            type(page, 1044, name);
+            type(page, 1046, work.path().string());
+            sheet.SendMessage(WM_KICKIDLE, 0, 0);
+            shot("new-dialog");
+            sheet.PressButton(PSBTN_OK);
+        });
+        dialogs.Queue([&](CPropertySheet& wizard) { wizard.PressButton(PSBTN_FINISH); });
+        clickToolButton(frame, IDW_TOOLBAR_STANDARD, ID_FILE_NEW);
+    }
+    // Opens the structure's geometry window from the project window, as Enter on its entry does.
+    AGeometryView* openGeometry(CMainFrame& frame, const std::string& structure) {
+        CTreeCtrl& tree = frame.GetProjectWindow()->GetGeometryTree();
+        HTREEITEM item = FindTreeItem(tree, {"Structure '" + structure + "'", "Geometry"});
+        if (!item) {
+            for (HTREEITEM h = tree.GetRootItem(); h; h = tree.GetNextSiblingItem(h)) {
+                ADD_FAILURE() << tree.GetItemText(h);
+                for (HTREEITEM c = tree.GetChildItem(h); c; c = tree.GetNextSiblingItem(c)) ADD_FAILURE() << " " << tree.GetItemText(c);
+            }
+            return nullptr;
+        }
+        tree.SelectItem(item);
+        QTest::keyClick(tree.GetInputWidget(), Qt::Key_Return);
+        settle();
+        CMDIChildWnd* child = frame.MDIGetActive();
+        if (!child) return nullptr;
+        child->MDIMaximize();
+        settle();
+        return dynamic_cast<AGeometryView*>(child->GetActiveView());
+    }
+    // The client pixel of a world point (metres) in a view.
+    static QPoint at(AGeometryView& view, double x, double z) {
+        view.ClientToLogical(CPoint(0, 0));
+        const CPoint device = view.GetC2L().DU(view.GetC2L().LU(x, z));
+        return QPoint(device.x, device.y);
+    }
+    static void click(AGeometryView& view, QPoint p) {
+        QWidget* input = view.GetInputWidget();
+        QTest::mouseMove(input, p);
+        QTest::mousePress(input, Qt::LeftButton, Qt::NoModifier, p);
+        QTest::mouseRelease(input, Qt::LeftButton, Qt::NoModifier, p);
+        settle(5);
+    }
+};
+
+TEST_F(ProgramStructure, NewFrameWritesBothFilesAndIsDrawnWithTheMouse) {
+    run({}, [&](CStrakonApp& app, CMainFrame& frame) {
+        frame.MoveWindow(0, 0, 1200, 850);
+        settle();
+        newStructure(frame, "Frame");
+        EXPECT_TRUE(fs::exists(work / "Frame.oxp"));
+        EXPECT_TRUE(fs::exists(work / "Frame.oxs"));
+        ASSERT_NE(app.GetProjectDocument(), nullptr);
+        EXPECT_TRUE(enabled(frame, ID_OPTIONS)) << "a structure is active now";
+        EXPECT_TRUE(enabled(frame, ID_OUTPUT_SETTINGS));
+
+        AGeometryView* view = openGeometry(frame, "Frame");
+        ASSERT_NE(view, nullptr);
+        auto* doc = dynamic_cast<AStrakonDocument*>(view->GetDocument());
+        ASSERT_NE(doc, nullptr);
+        EXPECT_TRUE(shown(frame.GetToolBar(IDW_TOOLBAR_GEOMETRY))) << "the Geometry workspace's toolbars";
+        EXPECT_TRUE(shown(frame.GetToolBar(IDW_TOOLBAR_SUPPORTS)));
+
+        // Two columns and a beam, drawn member by member with the mouse.
+        clickToolButton(frame, IDW_TOOLBAR_GEOMETRY, ID_ADD_LINEAR_ELEMENT);
+        const double points[][2] = {{0, 0}, {0, -4}, {6, -4}, {6, 0}};
+        for (int i = 0; i + 1 < 4; ++i) {
+            click(*view, at(*view, points[i][0], points[i][1]));
+            click(*view, at(*view, points[i + 1][0], points[i + 1][1]));
+        }
+        omStrakon& model = *doc->GetModel();
+        EXPECT_EQ(model.getNodeMap()->size(), 4u);
+        EXPECT_EQ(model.getElementMap()->size(), 3u);
+        shot("drawn-frame");
+    });
+}
+
+} // namespace
