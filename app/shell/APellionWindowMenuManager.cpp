@@ -2,6 +2,7 @@
 
 #include "app/shell/AStrakonDocument.h"
 #include "app/shell/CStrakonApp.h"
+#include "app/views/AForceView.h"
 #include "app/views/ALCResultView.h"
 #include "framework/ABaseMDIChildWnd.h"
 #include "platform/ui/AfxRes.h"
@@ -57,6 +58,8 @@ void APellionWindowMenuManager::WindowNew() {
     }
     if (!opened) return;
     // The new window shows what the active one shows.
+    if (auto* loads = dynamic_cast<AForceView*>(view))
+        if (auto* shown = dynamic_cast<AForceView*>(opened->GetActiveView())) shown->SetLoadGroup(loads->GetLoadGroup());
     if (auto* shown = dynamic_cast<ALCResultView*>(opened->GetActiveView()); shown && results) {
         shown->SetResultCase(results->GetResultCase());
         opened->SetActiveView(shown);

@@ -14,7 +14,10 @@
 #include "app/shell/CChildFrame.h"
 #include "app/shell/CMainFrame.h"
 #include "app/shell/CStrakonModule.h"
+#include "app/views/AForceView.h"
 #include "app/views/AGeometryView.h"
+#include "app/views/ALoadCombinationsFrame.h"
+#include "app/views/ALoadCombinationsView.h"
 #include "app/views/ALCResultView.h"
 #include "app/views/ADrawAttributes.h"
 #include "app/views/APellionTipText.h"
@@ -187,14 +190,17 @@ void CStrakonApp::CreateDocTemplates() {
     const struct {
         int kind;
         UINT id;
+        const CRuntimeClass* frame;
         const CRuntimeClass* view;
     } windows[] = {
-        {GeometryWindow, IDR_GEOMETRYTYPE, RUNTIME_CLASS(AGeometryView)},
-        {LoadCaseResultsWindow, IDR_LCRESULTSTYPE, RUNTIME_CLASS(ALCResultView)},
+        {LoadsWindow, IDR_LOADSTYPE, RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(AForceView)},
+        {GeometryWindow, IDR_GEOMETRYTYPE, RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(AGeometryView)},
+        {LoadCaseResultsWindow, IDR_LCRESULTSTYPE, RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(ALCResultView)},
+        {LoadCombinationsWindow, IDR_LOADCOMBINATIONSTYPE, RUNTIME_CLASS(ALoadCombinationsFrame),
+         RUNTIME_CLASS(ALoadCombinationsView)},
     };
     for (const auto& w : windows) {
-        auto* docTemplate =
-            new CMultiDocTemplate(w.id, RUNTIME_CLASS(AStrakonDocument), RUNTIME_CLASS(CChildFrame), w.view);
+        auto* docTemplate = new CMultiDocTemplate(w.id, RUNTIME_CLASS(AStrakonDocument), w.frame, w.view);
         AddDocTemplate(docTemplate);
         SetWindowTemplate(w.kind, docTemplate);
     }
