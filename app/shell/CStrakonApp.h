@@ -62,7 +62,8 @@ public:
     // The title the program gives a project opened from path: the file name
     // without its folder and without the last extension.
     static CString ProjectTitleOfPath(const CString& path);
-    // The windows of every workspace take up their documents' new titles.
+    // The windows of every workspace and the project window take up the
+    // documents' new titles.
     void UpdateAllFrames() override;
     // Both show a status-bar progress bar that is registered as the active bar
     // only while they run (also when the project's streams throw). TRUE.

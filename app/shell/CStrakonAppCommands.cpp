@@ -290,7 +290,10 @@ BOOL CStrakonApp::CreateNewStructure(const CString& wizardPath, const CString& n
     if (wizard) {
         wizard->ApplyToDocument(*document);
         document->SetupNewStructure();
-        if (!document->DoSave(structurePath.c_str(), TRUE)) {
+        const BOOL saved = document->DoSave(structurePath.c_str(), TRUE);
+        // Saving names the document after its file; in the project it is the structure's name.
+        structure->SetTitle(name.c_str());
+        if (!saved) {
             AfxMessageBox("Error: Could not create new structure document.", MB_OK);
             if (!newProject) project->RemoveStructure(structure, FALSE);
             closeNewProject();

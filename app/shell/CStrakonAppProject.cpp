@@ -66,6 +66,10 @@ CDocument* CStrakonApp::OpenDocumentFile(const char* lpszFileName) {
 
 void CStrakonApp::UpdateAllFrames() {
     if (m_pWorkspaceManager) m_pWorkspaceManager->UpdateAllFrames();
+    // After Save As the project item names the project by its new title too.
+    if (ABaseProjectWnd* wnd = GetProjectWnd())
+        for (ABaseProjectWnd::ABaseProjectWndItem* item : wnd->GetItems())
+            if (item->m_pTree && item->m_pTree->GetProjectItem()) item->m_pTree->UpdateProject();
 }
 
 BOOL CStrakonApp::LoadWorkspace() {
