@@ -259,4 +259,15 @@ TEST_F(AStrakonDocumentCommandsTest, DesignAllDesignsEveryMemberWithDataAndGives
     EXPECT_EQ(app.m_pActiveProgressBar, nullptr);
 }
 
+TEST_F(AStrakonDocumentCommandsTest, ADesignRunThatThrowsStillGivesTheBarBack) {
+    struct Interrupted {};
+    // The pause after the first step fails.
+    class FailingPause : public CScriptedPromptService {
+    public:
+        void Sleep(DWORD) override { throw Interrupted{}; }
+    } failing;
+    EXPECT_THROW(doc->DesignAll(), Interrupted);
+    EXPECT_EQ(app.m_pActiveProgressBar, nullptr);
+}
+
 } // namespace

@@ -342,4 +342,22 @@ TEST_F(CStrakonAppProjectTest, SaveAsRetitlesTheProjectAndItsWindowsFollow) {
     EXPECT_EQ(windowsOf(0), std::vector<std::string>{"Portal - Geometry"});
 }
 
+TEST_F(CStrakonAppProjectTest, LoadingWorkspacesThatThrowsStillGivesTheBarBack) {
+    copyExample();
+    struct Interrupted {};
+    {
+        // The pause after the first step of the layout fails.
+        class FailingPause : public CScriptedPromptService {
+        public:
+            void Sleep(DWORD) override { throw Interrupted{}; }
+        } failing;
+        EXPECT_THROW(app.OpenDocumentFile((folder / "two-frames.oxp").string().c_str()), Interrupted);
+    }
+    EXPECT_EQ(app.m_pActiveProgressBar, nullptr);
+    // Saving shows its own bar, given back as well.
+    ASSERT_NE(project(), nullptr);
+    app.SaveWorkspace();
+    EXPECT_EQ(app.m_pActiveProgressBar, nullptr);
+}
+
 } // namespace
