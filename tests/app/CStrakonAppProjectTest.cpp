@@ -11,6 +11,10 @@
 #include "platform/ui/CPropertySheet.h"
 #include "platform/ui/CRecentFileList.h"
 #include "platform/ui/SECTabWnd.h"
+#include "tests/support/ArtifactsFolder.h"
+
+#include <QPixmap>
+#include <QWidget>
 
 #include <fstream>
 #include <map>
@@ -297,6 +301,7 @@ TEST_F(CStrakonAppProjectTest, RemoveStructureRemovesTheSelectedInTheListsOrderA
         list.SetSel(3);
         d.SendMessage(WM_KICKIDLE, 0, 0);
         removeEnabledWithSelection = d.GetDlgItem(ADlgProjectRemoveStructure::IDC_REMOVE)->IsWindowEnabled();
+        d.GetWidget()->grab().save(QString::fromStdString((ArtifactsFolder() / "RemoveStructureDlg.png").string()));
         prompts.QueueMessageBoxAnswer(IDNO);
         d.PressButton(ADlgProjectRemoveStructure::IDC_REMOVE);
         EXPECT_FALSE(d.IsEnded());
