@@ -239,7 +239,13 @@ BOOL CStrakonApp::CreateNewStructure(const CString& wizardPath, const CString& n
         return FALSE;
 
     ABaseProjectDoc* project = GetProjectDocument();
-    if (!newProject && project && !project->CanAddStructure(name, location)) return FALSE;
+    if (!newProject && project && !project->CanAddStructure(name, location)) {
+        CString text;
+        text.Format("Error: Structure '%s' already exist in a project. Please a different structure name",
+                    name.c_str());
+        AfxMessageBox(text.c_str(), MB_OK);
+        return FALSE;
+    }
     if (newProject && project) {
         if (!project->OnFileCloseProject(TRUE)) return TRUE;
         delete project;

@@ -125,6 +125,16 @@ TEST_F(CStrakonAppProjectTest, ANewProjectOverFilesInTheWayAsksOnceAndShowsTheNe
     EXPECT_TRUE(fs::exists(folder / "sub" / "Hall.oxs"));
     EXPECT_EQ(geometryTree().GetItemText(geometryTree().GetSelectedItem()), "Structure 'Hall'");
 
+    // A name the project has, in other letters: refused before the wizard, the sheet comes back.
+    prompts.Clear();
+    const auto unchanged = Snapshot(folder / "sub");
+    EXPECT_FALSE(app.CreateNewStructure("", "HALL", (folder / "sub").string(), FALSE));
+    ASSERT_EQ(prompts.MessageBoxes().size(), 2u);
+    EXPECT_EQ(prompts.MessageBoxes()[1].text,
+              "Error: Structure 'HALL' already exist in a project. Please a different structure name");
+    EXPECT_EQ(Snapshot(folder / "sub"), unchanged);
+    EXPECT_EQ(dialogs.Runs().size(), 2u) << "no wizard ran for it";
+
     // A cancelled wizard for a third one changes nothing on the disk or in the project.
     const auto before = Snapshot(folder.path());
     dialogs.Queue([](CPropertySheet& wizard) { wizard.PressButton(PSBTN_CANCEL); });
