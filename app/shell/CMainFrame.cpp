@@ -153,9 +153,12 @@ void CMainFrame::BindWorkspaces() {
         if (workspace && bar) workspace->AddControlBar(bar->GetSafeHwnd());
     }
     manager->InitializeToolbarsVisibleState();
+    // The active workspace's bars are not hidden first: hiding them would take
+    // their state from the bars just made instead of the saved one.
+    ABaseWorkspace* active = manager->GetActiveWorkspace();
     for (const auto& [id, workspace] : manager->GetWorkspaces())
-        workspace->HideAllControlBars();
-    if (ABaseWorkspace* active = manager->GetActiveWorkspace()) manager->SetActiveWorkspace(active->GetWorkspaceId(), true);
+        if (workspace != active) workspace->HideAllControlBars();
+    if (active) manager->SetActiveWorkspace(active->GetWorkspaceId(), true);
 }
 
 BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {

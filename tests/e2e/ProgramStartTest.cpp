@@ -20,10 +20,10 @@ TEST_F(ProgramStart, FirstStartShowsStandardAndViewToolbarsAndTheProjectWindowOn
         settle();
         EXPECT_TRUE(frame.IsWindowVisible());
         EXPECT_EQ(frame.GetWindowText(), "Orvex Strakon");
-        for (UINT id : {IDW_TOOLBAR_STANDARD, IDW_TOOLBAR_VIEW})
+        // The general toolbars, and those of the active workspace (Geometry) only.
+        for (UINT id : {IDW_TOOLBAR_STANDARD, IDW_TOOLBAR_VIEW, IDW_TOOLBAR_GEOMETRY, IDW_TOOLBAR_SUPPORTS})
             EXPECT_TRUE(shown(frame.GetToolBar(id))) << id;
-        for (UINT id : {IDW_TOOLBAR_GEOMETRY, IDW_TOOLBAR_SUPPORTS, IDW_TOOLBAR_LOADS, IDW_TOOLBAR_RESULTS,
-                        IDW_TOOLBAR_DESIGN})
+        for (UINT id : {IDW_TOOLBAR_LOADS, IDW_TOOLBAR_RESULTS, IDW_TOOLBAR_DESIGN})
             EXPECT_FALSE(shown(frame.GetToolBar(id))) << id;
         EXPECT_TRUE(shown(frame.GetProjectWindow()));
         EXPECT_FALSE(shown(frame.GetOutputWindow()));
