@@ -125,6 +125,7 @@ protected:
         QWidget* button = bar->GetToolBarWidget()->widgetForAction(action);
         ASSERT_NE(button, nullptr) << command;
         ASSERT_TRUE(button->isVisible()) << "toolbar " << toolbar << " is hidden";
+        ASSERT_TRUE(action->isEnabled()) << "command " << command << " is disabled";
         QTest::mouseClick(button, Qt::LeftButton);
         settle();
     }

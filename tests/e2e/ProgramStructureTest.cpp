@@ -59,6 +59,12 @@ protected:
         const CPoint device = view.GetC2L().DU(view.GetC2L().LU(x, z));
         return QPoint(device.x, device.y);
     }
+    static int supportedNodes(omStrakon& model) {
+        int supported = 0;
+        for (const auto& [number, node] : *model.getNodeMap())
+            if (node->isSupported()) ++supported;
+        return supported;
+    }
     static void click(AGeometryView& view, QPoint p) {
         QWidget* input = view.GetInputWidget();
         QTest::mouseMove(input, p);
@@ -93,10 +99,42 @@ TEST_F(ProgramStructure, NewFrameWritesBothFilesAndIsDrawnWithTheMouse) {
             click(*view, at(*view, points[i][0], points[i][1]));
             click(*view, at(*view, points[i + 1][0], points[i + 1][1]));
         }
+        // Escape ends the chain of members.
+        QTest::keyClick(view->GetInputWidget(), Qt::Key_Escape);
+        settle(5);
         omStrakon& model = *doc->GetModel();
         EXPECT_EQ(model.getNodeMap()->size(), 4u);
         EXPECT_EQ(model.getElementMap()->size(), 3u);
+        // Fixed feet from the Supports toolbar: the support, then the node.
+        clickToolButton(frame, IDW_TOOLBAR_SUPPORTS, ID_SUPPORT_FIXED_1);
+        EXPECT_EQ(checked(frame, ID_SUPPORT_FIXED_1), 1) << "the view takes supports";
+        click(*view, at(*view, 0, 0));
+        click(*view, at(*view, 6, 0));
+        EXPECT_EQ(supportedNodes(model), 2);
         shot("drawn-frame");
+
+        // Ctrl+S saves the project and its structure; File Close and File Open bring it back.
+        EXPECT_TRUE(app.GetProjectDocument()->IsModified() || doc->IsModified());
+        QTest::keyClick(frame.GetWidget(), Qt::Key_S, Qt::ControlModifier);
+        settle();
+        EXPECT_FALSE(doc->IsModified());
+        frame.SendMessage(WM_COMMAND, ID_CLOSE_PROJECT, 0);
+        settle();
+        ASSERT_EQ(app.GetProjectDocument(), nullptr);
+        EXPECT_TRUE(frame.GetMDIChildren().empty());
+        prompts.QueueFileAnswer((work / "Frame.oxp").string());
+        clickToolButton(frame, IDW_TOOLBAR_STANDARD, ID_FILE_OPEN);
+        ASSERT_NE(app.GetProjectDocument(), nullptr);
+        auto* reopened = dynamic_cast<AStrakonDocument*>(app.GetProjectDocument()->GetStructure("Frame"));
+        ASSERT_NE(reopened, nullptr);
+        EXPECT_EQ(reopened->GetModel()->getNodeMap()->size(), 4u);
+        EXPECT_EQ(reopened->GetModel()->getElementMap()->size(), 3u);
+        EXPECT_EQ(supportedNodes(*reopened->GetModel()), 2);
+        // The geometry window comes back in its workspace.
+        std::vector<std::string> titles;
+        for (CMDIChildWnd* child : frame.GetMDIChildren())
+            if (child->IsWindowVisible()) titles.push_back(child->GetWindowText());
+        EXPECT_EQ(titles, (std::vector<std::string>{"Frame - Geometry"}));
     });
 }
 
