@@ -50,6 +50,7 @@
 #include <QTimer>
 
 #include <cstdlib>
+#include <filesystem>
 #include <ctime>
 
 IMPLEMENT_DYNAMIC(CStrakonApp, ABaseWinApp)
@@ -246,6 +247,13 @@ BOOL CStrakonApp::InitInstance() {
     // The program never makes an empty document by itself.
     if (commandLine.m_nShellCommand == CCommandLineInfo::FileNew)
         commandLine.m_nShellCommand = CCommandLineInfo::FileNothing;
+    // A file named relative to the current folder is kept by its full path: the
+    // project's structures are found relative to it.
+    if (!commandLine.m_strFileName.empty()) {
+        std::error_code ec;
+        const std::filesystem::path full = std::filesystem::absolute(std::string(commandLine.m_strFileName), ec);
+        if (!ec) commandLine.m_strFileName = full.lexically_normal().string();
+    }
     if (!ProcessShellCommand(commandLine)) return FALSE;
     // The window may have closed while the command ran.
     if (!m_pMainWnd) return FALSE;

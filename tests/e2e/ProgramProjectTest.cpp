@@ -88,6 +88,19 @@ TEST_F(ProgramProject, TheExampleProjectOpensWithItsWindowsAndTheLoadsWorkspaceA
     EXPECT_EQ(code, 0);
 }
 
+TEST_F(ProgramProject, AFileNamedRelativeToTheCurrentFolderOpensAndIsTitledWithoutItsLastExtension) {
+    fs::copy_file(work / "two-frames.oxp", work / "Bridge.old.oxp");
+    const fs::path previous = fs::current_path();
+    fs::current_path(work.path());
+    run({"Bridge.old.oxp"}, [&](CStrakonApp& app, CMainFrame&) {
+        ASSERT_NE(app.GetProjectDocument(), nullptr);
+        EXPECT_EQ(app.GetProjectDocument()->GetTitle(), "Bridge.old");
+        EXPECT_EQ(app.m_strProjectPath, (work / "Bridge.old.oxp").string());
+        EXPECT_NE(app.GetProjectDocument()->GetStructure("portal-frame"), nullptr);
+    });
+    fs::current_path(previous);
+}
+
 TEST_F(ProgramProject, TheToolbarsMenuListsTheGeneralToolbarsAndThoseOfTheActiveWorkspace) {
     run({(work / "two-frames.oxp").string()}, [&](CStrakonApp&, CMainFrame& frame) {
         const struct {
