@@ -1,5 +1,5 @@
-#include "app/shell/AStrakonDocument.h"
 #include "app/shell/AProjectTreeItems.h"
+#include "app/shell/AStrakonDocument.h"
 #include "app/shell/CStrakonApp.h"
 #include "app/views/AEnvelopeView.h"
 #include "app/views/AForceView.h"
@@ -28,7 +28,8 @@ CFrameWnd* AStrakonDocument::OpenWindow(int kind, ABaseProjectTIWin* pItem, BOOL
     if (auto* results = dynamic_cast<ALCResultView*>(pane); results && index > 0)
         results->SetResultCase(dynamic_cast<ATIWinREnvelopeItem*>(pItem) ? 1000 + index : index);
     docTemplate->InitialUpdateFrame(frame, this, bMakeVisible);
-    if (auto* envelopes = dynamic_cast<AEnvelopeView*>(pane); envelopes && index > 0) envelopes->SelectEnvelope(index);
+    if (auto* envelopes = dynamic_cast<AEnvelopeView*>(pane); envelopes && index > 0)
+        envelopes->SelectEnvelope(index);
     if (auto* child = dynamic_cast<ABaseMDIChildWnd*>(frame)) child->SetGuiTIWinObject(pItem);
     return frame;
 }

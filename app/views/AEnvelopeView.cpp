@@ -15,13 +15,14 @@ constexpr LPARAM kHintEnvelopeFirst = 5100;
 constexpr LPARAM kHintEnvelopeLast = 5999;
 
 // The controls that only an envelope shown makes usable.
-constexpr UINT kEnvelopeControls[] = {IDC_ENV_DELETE,   IDC_ENV_NAME,      IDC_ENV_MY,           IDC_ENV_FX,
-                                      IDC_ENV_FZ,       IDC_ENV_PRESSURE,  IDC_ENV_FI,           IDC_ENV_UX,
-                                      IDC_ENV_UZ,       IDC_ENV_ULTIMATE,  IDC_ENV_SERVICEABILITY, IDC_ENV_CREEPING,
-                                      IDC_ENV_AUTOMATIC, IDC_ENV_MANUAL,   IDC_ENV_SELECTED,     IDC_ENV_NOT_SELECTED,
-                                      IDC_ENV_REMOVE,   IDC_ENV_ADD_CASES};
+constexpr UINT kEnvelopeControls[] = {
+    IDC_ENV_DELETE,         IDC_ENV_NAME,     IDC_ENV_MY,        IDC_ENV_FX,     IDC_ENV_FZ,
+    IDC_ENV_PRESSURE,       IDC_ENV_FI,       IDC_ENV_UX,        IDC_ENV_UZ,     IDC_ENV_ULTIMATE,
+    IDC_ENV_SERVICEABILITY, IDC_ENV_CREEPING, IDC_ENV_AUTOMATIC, IDC_ENV_MANUAL, IDC_ENV_SELECTED,
+    IDC_ENV_NOT_SELECTED,   IDC_ENV_REMOVE,   IDC_ENV_ADD_CASES};
 // The manual choice of load cases.
-constexpr UINT kManualControls[] = {IDC_ENV_ADD_CASES, IDC_ENV_REMOVE, IDC_ENV_SELECTED, IDC_ENV_NOT_SELECTED};
+constexpr UINT kManualControls[] = {IDC_ENV_ADD_CASES, IDC_ENV_REMOVE, IDC_ENV_SELECTED,
+                                    IDC_ENV_NOT_SELECTED};
 
 omLoadManager* managerOf(AStrakonDocument* doc) {
     return doc && doc->GetModel() ? doc->GetModel()->getLoadManager() : nullptr;
@@ -95,7 +96,8 @@ omEnvelope* AEnvelopeView::CurrentEnvelope() const {
 }
 
 void AEnvelopeView::Submit(const omEnvelope& copy) {
-    if (AStrakonDocument* doc = GetDocument()) doc->SetEnvelope(static_cast<unsigned>(GetShownEnvelope()), &copy);
+    if (AStrakonDocument* doc = GetDocument())
+        doc->SetEnvelope(static_cast<unsigned>(GetShownEnvelope()), &copy);
 }
 
 // --- filling -----------------------------------------------------------------------------------------
@@ -112,8 +114,9 @@ void AEnvelopeView::FillEnvelopeList() {
 
 void AEnvelopeView::ShowEnvelope(int n) {
     omLoadManager* manager = managerOf(GetDocument());
-    const omEnvelope* envelope =
-        manager && n >= 1 && n <= manager->envelopeSize() ? manager->getEnvelope(static_cast<unsigned>(n)) : nullptr;
+    const omEnvelope* envelope = manager && n >= 1 && n <= manager->envelopeSize()
+                                     ? manager->getEnvelope(static_cast<unsigned>(n))
+                                     : nullptr;
     for (UINT id : kEnvelopeControls)
         if (CWnd* control = GetDlgItem(static_cast<int>(id))) control->EnableWindow(envelope != nullptr);
     CListBox* selected = List(IDC_ENV_SELECTED);

@@ -60,9 +60,10 @@ protected:
         QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
         QCoreApplication::sendEvent(NameEdit(), &out);
     }
-    static constexpr UINT kEditing[] = {IDC_ENV_DELETE,    IDC_ENV_NAME,     IDC_ENV_MY,           IDC_ENV_PRESSURE,
-                                        IDC_ENV_ULTIMATE,  IDC_ENV_CREEPING, IDC_ENV_AUTOMATIC,    IDC_ENV_MANUAL,
-                                        IDC_ENV_SELECTED,  IDC_ENV_REMOVE,   IDC_ENV_NOT_SELECTED, IDC_ENV_ADD_CASES};
+    static constexpr UINT kEditing[] = {IDC_ENV_DELETE,    IDC_ENV_NAME,         IDC_ENV_MY,
+                                        IDC_ENV_PRESSURE,  IDC_ENV_ULTIMATE,     IDC_ENV_CREEPING,
+                                        IDC_ENV_AUTOMATIC, IDC_ENV_MANUAL,       IDC_ENV_SELECTED,
+                                        IDC_ENV_REMOVE,    IDC_ENV_NOT_SELECTED, IDC_ENV_ADD_CASES};
 };
 
 TEST_F(AEnvelopeViewTest, WithoutEnvelopesNothingCanBeEdited) {
@@ -86,8 +87,8 @@ TEST_F(AEnvelopeViewTest, AddNewSelectsUnknownAndDeletingTheLastLeavesNoSelectio
     EXPECT_EQ(view->GetShownEnvelope(), 2);
     EXPECT_EQ(NameEdit()->text(), "Unknown");
     for (UINT id : kEditing)
-        EXPECT_TRUE(IsEnabled(id) || id == IDC_ENV_SELECTED || id == IDC_ENV_NOT_SELECTED || id == IDC_ENV_REMOVE ||
-                    id == IDC_ENV_ADD_CASES)
+        EXPECT_TRUE(IsEnabled(id) || id == IDC_ENV_SELECTED || id == IDC_ENV_NOT_SELECTED ||
+                    id == IDC_ENV_REMOVE || id == IDC_ENV_ADD_CASES)
             << id;
 
     Press(IDC_ENV_DELETE);
