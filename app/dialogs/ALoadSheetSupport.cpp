@@ -1,6 +1,7 @@
 #include "app/dialogs/ALoadSheetSupport.h"
 
 #include "app/dialogs/APropertySheetSupport.h"
+#include "app/shell/AStorageInterface.h"
 #include "common/AStorageBase.h"
 #include "framework/ABaseStorageInterface.h"
 #include "platform/core/CArchive.h"
@@ -13,6 +14,9 @@ namespace loadsheet {
 
 std::vector<std::uint8_t> Records(const AStorageBase* group) {
     if (!group) return {};
+    // The program installs the interfaces at start-up; the document's own
+    // records install them on first use, and so do these.
+    if (!AStorageInterface::IsInitialized()) AStorageInterface::InitializeAll();
     ABaseStorageInterface* si = group->GetStorageInterface();
     if (!si) return {};
     CArchive ar(CArchive::store);
@@ -57,6 +61,8 @@ ALoadPage::~ALoadPage() = default;
 void ALoadPage::DoDataExchange(CDataExchange* pDX) {
     // Restores the earlier state also when a refused value ends the exchange.
     propertysheet::FramePin pin;
+    // The focus that a refused value moves runs no handler meanwhile.
+    Filling filling(*this);
     APPropertyPage::DoDataExchange(pDX);
     try {
         ExchangeFields(pDX);
