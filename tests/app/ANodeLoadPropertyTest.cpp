@@ -6,8 +6,13 @@
 #include "LoadSheetFixture.h"
 #include "app/dialogs/AMessageProperty.h"
 #include "app/views/AComDeleteObjects.h"
+#include "app/dialogs/AElementLoadProperty.h"
 #include "app/views/ANodeMap.h"
+#include "framework/AHelp.h"
 #include "resources/ui/StrakonLoadIds.h"
+
+#include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -215,6 +220,27 @@ TEST_F(ANodeLoadPropertyTest, ASheetDestroyedWithoutHidingLetsGoOfTheDocument) {
     APPropertyFrame::Release();
     EXPECT_EQ(doc->m_pNodeLoadPage, nullptr);
     EXPECT_EQ(doc->GetModel()->GetNodeMap()->GetLiveEditedLoadGroup(), nullptr);
+}
+
+// The Help button of both load sheets opens the page written for their page,
+// titled with the page's caption.
+TEST_F(ANodeLoadPropertyTest, BothLoadSheetsHaveTheirHelpPages) {
+    app.m_pszHelpFilePath = STRAKON_SOURCE_DIR "/resources/data/Help/Strakon.chm";
+    ANodeLoadPage nodePage;
+    AElementLoadPage elementPage;
+    for (ALoadPage* loadPage : {static_cast<ALoadPage*>(&nodePage), static_cast<ALoadPage*>(&elementPage)}) {
+        const DWORD id = loadPage->GetDialogID();
+        SCOPED_TRACE(id);
+        const CDialogTemplate* dialog = CResources::Instance().FindDialog(id);
+        ASSERT_NE(dialog, nullptr);
+        const CString file = AHelp::Instance()->PageOf(0x20000 + id);
+        ASSERT_FALSE(file.empty());
+        std::ifstream in(file.c_str());
+        const std::string html{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        EXPECT_NE(html.find("<title>" + dialog->caption + "</title>"), std::string::npos) << file;
+        EXPECT_EQ(html.find("What the dialog is for."), std::string::npos) << "written out, not a skeleton";
+    }
+    AHelp::Release();
 }
 
 } // namespace
