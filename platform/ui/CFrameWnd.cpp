@@ -13,6 +13,7 @@
 #include <QDockWidget>
 #include <QGridLayout>
 #include <QMainWindow>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QStatusTipEvent>
@@ -96,7 +97,10 @@ CFrameWnd::~CFrameWnd() {
 }
 
 QMainWindow* CFrameWnd::GetMainWindow() const {
-    return qobject_cast<QMainWindow*>(GetWidget());
+    if (auto* window = qobject_cast<QMainWindow*>(GetWidget())) return window;
+    // An MDI child with control bars of its own holds them in a main window inside its sub-window.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(GetWidget())) return qobject_cast<QMainWindow*>(sub->widget());
+    return nullptr;
 }
 
 QWidget* CFrameWnd::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) {

@@ -58,7 +58,12 @@ public:
     void EditMaterials(CWnd*) override { add({"EditMaterials", {}}); }
     void EditCrossSections(CWnd*) override { add({"EditCrossSections", {}}); }
     void MoveSelection(double dx, double dz) override { add({"MoveSelection", {dx, dz}}); }
-    void DeleteSelection(CView*) override { add({"DeleteSelection", {double(GetSelection().GetCount())}}); }
+    void DeleteSelection(CView* v) override {
+        add({"DeleteSelection", {double(GetSelection().GetCount())}});
+        if (deletes) AStrakonDocument::DeleteSelection(v);
+    }
+    // The deletion is carried out as well as recorded.
+    bool deletes = false;
 
     std::vector<std::string> Names() const {
         std::vector<std::string> names;
