@@ -1,6 +1,7 @@
-#include "app/shell/AStrakonDocument.h"
 #include "app/shell/AProjectTreeItems.h"
+#include "app/shell/AStrakonDocument.h"
 #include "app/shell/CStrakonApp.h"
+#include "app/views/AEnvelopeView.h"
 #include "app/views/AForceView.h"
 #include "app/views/ALCResultView.h"
 #include "framework/ABaseMDIChildWnd.h"
@@ -19,7 +20,16 @@ CFrameWnd* AStrakonDocument::OpenWindow(int kind, ABaseProjectTIWin* pItem, BOOL
         AfxMessageBox(AFX_IDP_COMMAND_FAILURE);
         return nullptr;
     }
+    // The entry's action, load case or envelope, before the view's first update and activation.
+    const auto* entry = dynamic_cast<ATIWin*>(pItem);
+    const int index = entry ? static_cast<int>(entry->GetIndex()) : 0;
+    CWnd* pane = frame->GetDlgItem(AFX_IDW_PANE_FIRST);
+    if (auto* loads = dynamic_cast<AForceView*>(pane); loads && index > 0) loads->SetLoadGroup(index);
+    if (auto* results = dynamic_cast<ALCResultView*>(pane); results && index > 0)
+        results->SetResultCase(dynamic_cast<ATIWinREnvelopeItem*>(pItem) ? 1000 + index : index);
     docTemplate->InitialUpdateFrame(frame, this, bMakeVisible);
+    if (auto* envelopes = dynamic_cast<AEnvelopeView*>(pane); envelopes && index > 0)
+        envelopes->SelectEnvelope(index);
     if (auto* child = dynamic_cast<ABaseMDIChildWnd*>(frame)) child->SetGuiTIWinObject(pItem);
     return frame;
 }
@@ -28,28 +38,8 @@ CFrameWnd* AStrakonDocument::OpenGeometryWindow(ABaseProjectTIWin* pItem, BOOL b
     return OpenWindow(CStrakonApp::GeometryWindow, pItem, bMakeVisible);
 }
 
-namespace {
-
-// The number the entry stands for (load group, load case, envelope), -1 without an entry.
-int IndexOf(ABaseProjectTIWin* pItem) {
-    auto* item = dynamic_cast<ATIWin*>(pItem);
-    return item ? static_cast<int>(item->GetIndex()) : -1;
-}
-
-// The window's view of the class, re-activated once it has been told what to show.
-template <class View> View* ViewOf(CFrameWnd* frame) {
-    return frame ? dynamic_cast<View*>(frame->GetActiveView()) : nullptr;
-}
-
-} // namespace
-
 CFrameWnd* AStrakonDocument::OpenLoadsWindow(ABaseProjectTIWin* pItem, BOOL bMakeVisible) {
-    CFrameWnd* frame = OpenWindow(CStrakonApp::LoadsWindow, pItem, bMakeVisible);
-    if (auto* view = ViewOf<AForceView>(frame); view && IndexOf(pItem) >= 0) {
-        view->SetLoadGroup(IndexOf(pItem));
-        frame->SetActiveView(view);
-    }
-    return frame;
+    return OpenWindow(CStrakonApp::LoadsWindow, pItem, bMakeVisible);
 }
 
 CFrameWnd* AStrakonDocument::OpenLoadCombinationsWindow(ABaseProjectTIWin* pItem, BOOL bMakeVisible) {
@@ -57,21 +47,11 @@ CFrameWnd* AStrakonDocument::OpenLoadCombinationsWindow(ABaseProjectTIWin* pItem
 }
 
 CFrameWnd* AStrakonDocument::OpenEnvelopeResultsWindow(ABaseProjectTIWin* pItem, BOOL bMakeVisible) {
-    CFrameWnd* frame = OpenWindow(CStrakonApp::LoadCaseResultsWindow, pItem, bMakeVisible);
-    if (auto* view = ViewOf<ALCResultView>(frame); view && IndexOf(pItem) >= 0) {
-        view->SetResultCase(1000 + IndexOf(pItem));
-        frame->SetActiveView(view);
-    }
-    return frame;
+    return OpenWindow(CStrakonApp::LoadCaseResultsWindow, pItem, bMakeVisible);
 }
 
 CFrameWnd* AStrakonDocument::OpenLoadCaseResultsWindow(ABaseProjectTIWin* pItem, BOOL bMakeVisible) {
-    CFrameWnd* frame = OpenWindow(CStrakonApp::LoadCaseResultsWindow, pItem, bMakeVisible);
-    if (auto* view = ViewOf<ALCResultView>(frame); view && IndexOf(pItem) >= 0) {
-        view->SetResultCase(IndexOf(pItem));
-        frame->SetActiveView(view);
-    }
-    return frame;
+    return OpenWindow(CStrakonApp::LoadCaseResultsWindow, pItem, bMakeVisible);
 }
 
 CFrameWnd* AStrakonDocument::OpenEnvelopeWindow(ABaseProjectTIWin* pItem, BOOL bMakeVisible) {
