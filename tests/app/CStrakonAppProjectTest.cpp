@@ -13,7 +13,9 @@
 #include "platform/ui/SECTabWnd.h"
 #include "tests/support/ArtifactsFolder.h"
 
+#include <QLineEdit>
 #include <QPixmap>
+#include <QTest>
 #include <QWidget>
 
 #include <fstream>
@@ -373,6 +375,46 @@ TEST_F(CStrakonAppProjectTest, LoadingWorkspacesThatThrowsStillGivesTheBarBack) 
     ASSERT_NE(project(), nullptr);
     app.SaveWorkspace();
     EXPECT_EQ(app.m_pActiveProgressBar, nullptr);
+}
+
+TEST_F(CStrakonAppProjectTest, FileNewComesBackWithTheEntriesAfterARefusedNameAndThenMakesTheProject) {
+    const auto fill = [](CPropertySheet& sheet, const char* name, const std::string& location) {
+        CWnd* page = sheet.GetActivePage();
+        for (auto [id, text] : {std::pair<int, std::string>{1044, name}, {1046, location}}) {
+            auto* edit = qobject_cast<QLineEdit*>(page->GetDlgItem(id)->GetWidget());
+            ASSERT_NE(edit, nullptr);
+            edit->selectAll();
+            edit->del();
+            QTest::keyClicks(edit, QString::fromStdString(text));
+        }
+        // The sheet enables OK at idle time.
+        sheet.SendMessage(WM_KICKIDLE, 0, 0);
+    };
+    CString kept;
+    dialogs.Queue([&](CPropertySheet& sheet) {
+        fill(sheet, "a:b", folder.path().string());
+        sheet.PressButton(PSBTN_OK);
+    });
+    dialogs.Queue([&](CPropertySheet& sheet) {
+        kept = sheet.GetActivePage()->GetDlgItemText(1044);
+        fill(sheet, "Frame", folder.path().string());
+        sheet.PressButton(PSBTN_OK);
+    });
+    finishWizard();
+    app.OnFileNew();
+    ASSERT_EQ(prompts.MessageBoxes().size(), 1u);
+    EXPECT_EQ(prompts.MessageBoxes()[0].text.find("You entered invalid structure name.\n"), 0u);
+    EXPECT_EQ(kept, "a:b");
+    EXPECT_EQ(dialogs.Runs().size(), 3u);
+    EXPECT_TRUE(fs::exists(folder / "Frame.oxp"));
+    EXPECT_TRUE(fs::exists(folder / "Frame.oxs"));
+    ASSERT_NE(project(), nullptr);
+    EXPECT_EQ(project()->GetTitle(), "Frame");
+    EXPECT_FALSE(project()->IsModified());
+    // The files stand on their own: closed and opened again, the structure is there.
+    app.OnCloseProject();
+    ASSERT_NE(app.OpenDocumentFile((folder / "Frame.oxp").string().c_str()), nullptr);
+    EXPECT_EQ(structureNames(), std::vector<std::string>{"Frame"});
 }
 
 } // namespace
