@@ -186,13 +186,13 @@ TEST_F(CStrakonAppProjectTest, ARefusedCloseKeepsTheProjectAndOpensNothing) {
     // Open, a recent file and Close: each asks, Cancel keeps the project.
     prompts.QueueFileAnswer((folder / "other.oxp").string());
     prompts.QueueMessageBoxAnswer(IDCANCEL);
-    app.OnFileOpen();
+    EXPECT_TRUE(app.OnCmdMsg(ID_FILE_OPEN, CN_COMMAND, nullptr, nullptr));
     EXPECT_EQ(project(), open);
     prompts.QueueMessageBoxAnswer(IDCANCEL);
-    EXPECT_TRUE(app.OnOpenRecentFile(ID_FILE_MRU_FILE1));
+    EXPECT_TRUE(app.OnCmdMsg(ID_FILE_MRU_FILE1, CN_COMMAND, nullptr, nullptr));
     EXPECT_EQ(project(), open);
     prompts.QueueMessageBoxAnswer(IDCANCEL);
-    app.OnCloseProject();
+    EXPECT_TRUE(app.OnCmdMsg(ID_CLOSE_PROJECT, CN_COMMAND, nullptr, nullptr));
     EXPECT_EQ(project(), open);
     EXPECT_EQ(prompts.MessageBoxes().size(), 3u);
     // No: closed without saving.
