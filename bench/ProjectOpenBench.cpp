@@ -47,7 +47,8 @@ public:
         const auto start = std::chrono::steady_clock::now();
         CDocument* opened = app.OpenDocumentFile((folder / "two-frames.oxp").string().c_str());
         ProcessEvents();
-        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        const double ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         steps = static_cast<int>(pauses.Sleeps().size());
         closeProject();
         return opened ? ms : -1.0;
@@ -63,7 +64,8 @@ double median(std::vector<double> v) {
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication qt(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
     Bench bench;

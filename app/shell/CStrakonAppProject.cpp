@@ -49,11 +49,13 @@ CDocument* CStrakonApp::OpenDocumentFile(const char* lpszFileName) {
     if (!CloseOpenProject()) return nullptr;
     const CString path = lpszFileName;
     m_strProjectPath = path;
-    auto* project = DYNAMIC_DOWNCAST_PTR<ABaseProjectDoc>(projectTemplate->OpenDocumentFile(path.c_str(), TRUE));
+    auto* project =
+        DYNAMIC_DOWNCAST_PTR<ABaseProjectDoc>(projectTemplate->OpenDocumentFile(path.c_str(), TRUE));
     if (!project) return nullptr;
     m_pProjectDoc = project;
     project->SetTitle(ProjectTitleOfPath(path).c_str());
-    if (auto* projectDocument = DYNAMIC_DOWNCAST_PTR<AProjectDocument>(project)) projectDocument->AddToProjectWnd();
+    if (auto* projectDocument = DYNAMIC_DOWNCAST_PTR<AProjectDocument>(project))
+        projectDocument->AddToProjectWnd();
     LoadWorkspace();
     // A structure that could not be read stopped the opening: the rest goes again.
     if (!project->m_nStatus && project->OnFileCloseProject(TRUE)) {
@@ -92,8 +94,8 @@ BOOL CStrakonApp::SaveWorkspace() {
     return TRUE;
 }
 
-BOOL CStrakonApp::PromptFileName(CString& path, CString& fileTitle, const CString& title, DWORD flags, BOOL open,
-                                 CDocTemplate* pTemplate, BOOL allFilter) {
+BOOL CStrakonApp::PromptFileName(CString& path, CString& fileTitle, const CString& title, DWORD flags,
+                                 BOOL open, CDocTemplate* pTemplate, BOOL allFilter) {
     CFileDialog dialog(open);
     dialog.m_ofn.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | flags;
     dialog.m_ofn.lpstrTitle = title;
@@ -132,7 +134,8 @@ void CStrakonApp::OnFileOpen() {
 BOOL CStrakonApp::OnOpenRecentFile(UINT nID) {
     if (!m_pRecentFileList) return FALSE;
     const int index = static_cast<int>(nID) - static_cast<int>(ID_FILE_MRU_FILE1);
-    if (index < 0 || index >= m_pRecentFileList->GetSize() || (*m_pRecentFileList)[index].empty()) return FALSE;
+    if (index < 0 || index >= m_pRecentFileList->GetSize() || (*m_pRecentFileList)[index].empty())
+        return FALSE;
     if (!CloseOpenProject()) return TRUE;
     const CString path = (*m_pRecentFileList)[index];
     if (OpenDocumentFile(path.c_str())) return TRUE;
@@ -171,8 +174,8 @@ void CStrakonApp::OnInsertStructure() {
     if (!project) return;
     CString path;
     CString title;
-    if (!PromptFileName(path, title, "Insert Structure into Project", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, TRUE,
-                        GetStructureDocTemplate(), FALSE))
+    if (!PromptFileName(path, title, "Insert Structure into Project", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST,
+                        TRUE, GetStructureDocTemplate(), FALSE))
         return;
     if (!project->CanAddStructure(title, path)) return;
     ABaseStructureDoc* structure = project->AddStructure(title, path, TRUE);

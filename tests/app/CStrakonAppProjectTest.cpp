@@ -156,7 +156,8 @@ TEST_F(CStrakonAppProjectTest, OpenSaveCloseAndReopenKeepTheWindowsInTheirWorksp
     EXPECT_EQ(project()->GetTitle(), "two-frames");
     EXPECT_EQ(app.m_strProjectPath, (folder / "two-frames.oxp").string());
     EXPECT_EQ(app.m_pActiveProgressBar, nullptr);
-    EXPECT_EQ(windowsOf(0), (std::vector<std::string>{"portal-frame - Geometry", "beam-on-ground - Geometry"}));
+    EXPECT_EQ(windowsOf(0),
+              (std::vector<std::string>{"portal-frame - Geometry", "beam-on-ground - Geometry"}));
     EXPECT_EQ(windowsOf(1), (std::vector<std::string>{"portal-frame - Action (Live load)"}));
 
     // Another window, saved with the project, comes back after closing and reopening.
@@ -240,7 +241,7 @@ TEST_F(CStrakonAppProjectTest, TheProjectTitleIsTheFileNameWithoutItsLastExtensi
 }
 
 TEST_F(CStrakonAppProjectTest, TheProjectCommandsAreEnabledExactlyWhileAProjectIsOpen) {
-    const UINT commands[] = {ID_CLOSE_PROJECT,    ID_SAVE_PROJECT,      ID_SAVE_PROJECT_AS,
+    const UINT commands[] = {ID_CLOSE_PROJECT,    ID_SAVE_PROJECT,     ID_SAVE_PROJECT_AS,
                              ID_INSERT_STRUCTURE, ID_REMOVE_STRUCTURE, ID_PROJECT_SETTINGS};
     for (UINT id : commands)
         EXPECT_FALSE(enabled(id)) << id;
@@ -267,14 +268,16 @@ TEST_F(CStrakonAppProjectTest, InsertStructureOpensAFileAndRefusesANameTheProjec
     EXPECT_TRUE(project()->IsModified());
     EXPECT_EQ(childTexts(geometryTree(), geometryTree().GetRootItem()),
               (std::vector<std::string>{"Structure 'Portal'", "Structure 'Other'"}));
-    EXPECT_EQ(structure("Other")->GetModel()->getNodeMap()->size(), structure("Portal")->GetModel()->getNodeMap()->size());
+    EXPECT_EQ(structure("Other")->GetModel()->getNodeMap()->size(),
+              structure("Portal")->GetModel()->getNodeMap()->size());
 
     // A second "Portal" from elsewhere: the project's own message, nothing added.
     prompts.Clear();
     prompts.QueueFileAnswer((folder / "c" / "Portal.oxs").string());
     app.OnInsertStructure();
     ASSERT_EQ(prompts.MessageBoxes().size(), 1u);
-    EXPECT_NE(prompts.MessageBoxes()[0].text.find("already contains structure named 'Portal"), std::string::npos);
+    EXPECT_NE(prompts.MessageBoxes()[0].text.find("already contains structure named 'Portal"),
+              std::string::npos);
     EXPECT_EQ(structureNames(), (std::vector<std::string>{"Portal", "Other"}));
 
     // A file that is no structure: the error, nothing added.
@@ -306,14 +309,16 @@ TEST_F(CStrakonAppProjectTest, RemoveStructureRemovesTheSelectedInTheListsOrderA
             lines.push_back(fs::path(std::string(text)).filename().string());
         }
         d.SendMessage(WM_KICKIDLE, 0, 0);
-        removeEnabledWithoutSelection = d.GetDlgItem(ADlgProjectRemoveStructure::IDC_REMOVE)->IsWindowEnabled();
+        removeEnabledWithoutSelection =
+            d.GetDlgItem(ADlgProjectRemoveStructure::IDC_REMOVE)->IsWindowEnabled();
         // Alpha, Charlie (changed: its question answered No) and Delta.
         list.SetSel(0);
         list.SetSel(2);
         list.SetSel(3);
         d.SendMessage(WM_KICKIDLE, 0, 0);
         removeEnabledWithSelection = d.GetDlgItem(ADlgProjectRemoveStructure::IDC_REMOVE)->IsWindowEnabled();
-        d.GetWidget()->grab().save(QString::fromStdString((ArtifactsFolder() / "RemoveStructureDlg.png").string()));
+        d.GetWidget()->grab().save(
+            QString::fromStdString((ArtifactsFolder() / "RemoveStructureDlg.png").string()));
         prompts.QueueMessageBoxAnswer(IDNO);
         d.PressButton(ADlgProjectRemoveStructure::IDC_REMOVE);
         EXPECT_FALSE(d.IsEnded());
@@ -340,8 +345,9 @@ TEST_F(CStrakonAppProjectTest, RemoveStructureRemovesTheSelectedInTheListsOrderA
 
 TEST_F(CStrakonAppProjectTest, SaveAsRetitlesTheProjectAndItsWindowsFollow) {
     newProject(folder / "P.oxp");
-    ASSERT_NE(addStructure("Portal", folder.path(), [](omStrakon& s) { structurefile::buildPortal(s, false); }),
-              nullptr);
+    ASSERT_NE(
+        addStructure("Portal", folder.path(), [](omStrakon& s) { structurefile::buildPortal(s, false); }),
+        nullptr);
     wnd().ActivateWorkspace(0);
     dynamic_cast<ATIWin*>(wnd().GetGeometryItem(structure("Portal")))->DefaultAction();
     ASSERT_TRUE(saveProject());
