@@ -18,6 +18,8 @@
 #include "platform/ui/CRecentFileList.h"
 #include "platform/ui/CResources.h"
 
+#include <QString>
+
 ABaseProjectWnd* CStrakonApp::GetProjectWnd() {
     auto* frame = DYNAMIC_DOWNCAST_PTR<ABaseMDIFrameWnd>(AfxGetMainWnd());
     return frame ? frame->GetProjectWnd() : nullptr;
@@ -41,9 +43,33 @@ bool CStrakonApp::CloseOpenProject() {
     return true;
 }
 
+bool CStrakonApp::IsStructureFile(const CString& path) {
+    CString ext;
+    CDocTemplate* structureTemplate = GetStructureDocTemplate();
+    if (!structureTemplate || !structureTemplate->GetDocString(ext, CDocTemplate::filterExt) || ext.empty())
+        return false;
+    if (path.size() < ext.size()) return false;
+    return QString::fromStdString(path.substr(path.size() - ext.size()))
+               .compare(QString::fromStdString(ext), Qt::CaseInsensitive) == 0;
+}
+
+void CStrakonApp::AddToRecentFileList(const char* lpszPathName) {
+    if (lpszPathName && IsStructureFile(lpszPathName)) return;
+    ABaseWinApp::AddToRecentFileList(lpszPathName);
+}
+
 CDocument* CStrakonApp::OpenDocumentFile(const char* lpszFileName) {
     CDocTemplate* projectTemplate = GetProjectDocTemplate();
     if (!lpszFileName || !*lpszFileName || !projectTemplate) return nullptr;
+    // A structure file would open as an empty project, and saving that project
+    // would write over the structure.
+    if (IsStructureFile(lpszFileName)) {
+        const CString text = "The file '" + CString(lpszFileName) +
+                             "' is a structure, not a project.\nOpen a project, or add the structure to the "
+                             "open project with Insert Structure.";
+        AfxMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION);
+        return nullptr;
+    }
     // One project at a time: an open one (the shell may name a file while one is
     // open) closes first, with its questions; kept, it stays and nothing opens.
     if (!CloseOpenProject()) return nullptr;

@@ -209,10 +209,13 @@ TEST_F(CStrakonAppProjectTest, ARecentFileThatIsGoneLeavesTheList) {
     std::ofstream(folder / "damaged.oxp") << "not a compound file";
     app.m_pRecentFileList->Add((folder / "damaged.oxp").string().c_str());
     app.m_pRecentFileList->Add((folder / "gone.oxp").string().c_str());
+    app.m_pRecentFileList->Add((folder / "portal-frame.oxs").string().c_str());
     const struct {
         const char* name;
         fs::path path;
-    } cases[] = {{"missing", folder / "gone.oxp"}, {"damaged", folder / "damaged.oxp"}};
+    } cases[] = {{"missing", folder / "gone.oxp"},
+                 {"damaged", folder / "damaged.oxp"},
+                 {"a structure, not a project", folder / "portal-frame.oxs"}};
     for (const auto& c : cases) {
         int index = -1;
         for (int i = 0; i < app.m_pRecentFileList->GetSize(); ++i)
@@ -225,6 +228,26 @@ TEST_F(CStrakonAppProjectTest, ARecentFileThatIsGoneLeavesTheList) {
             EXPECT_NE((*app.m_pRecentFileList)[i], c.path.string()) << c.name;
     }
     EXPECT_EQ((*app.m_pRecentFileList)[0], (folder / "two-frames.oxp").string()) << "the good entry stays";
+}
+
+TEST_F(CStrakonAppProjectTest, AStructureFileIsNoProjectToOpenNorARecentFile) {
+    copyExample();
+    const auto before = Snapshot(folder.path());
+    ASSERT_NE(app.OpenDocumentFile((folder / "two-frames.oxp").string().c_str()), nullptr);
+    // The project's structures were opened, but only the project is a recent file.
+    int entries = 0;
+    for (int i = 0; i < app.m_pRecentFileList->GetSize(); ++i)
+        if (!(*app.m_pRecentFileList)[i].empty()) ++entries;
+    EXPECT_EQ(entries, 1);
+    app.OnCloseProject();
+    for (const char* name : {"portal-frame.oxs", "PORTAL-FRAME.OXS"}) {
+        prompts.Clear();
+        EXPECT_EQ(app.OpenDocumentFile((folder / name).string().c_str()), nullptr) << name;
+        ASSERT_EQ(prompts.MessageBoxes().size(), 1u) << name;
+        EXPECT_NE(prompts.MessageBoxes()[0].text.find("is a structure, not a project"), std::string::npos);
+        EXPECT_EQ(project(), nullptr);
+    }
+    EXPECT_EQ(Snapshot(folder.path()), before);
 }
 
 TEST_F(CStrakonAppProjectTest, TheProjectTitleIsTheFileNameWithoutItsLastExtension) {
