@@ -66,13 +66,15 @@ void AStrakonDocument::OnSetExtents() {
     ApplyExtents(dialog.m_left, dialog.m_right, dialog.m_top, dialog.m_bottom);
 }
 
-bool AStrakonDocument::ApplyExtents(omUnitValue left, omUnitValue right, omUnitValue top, omUnitValue bottom) {
+bool AStrakonDocument::ApplyExtents(omUnitValue left, omUnitValue right, omUnitValue top,
+                                    omUnitValue bottom) {
     if (top > bottom) {
-        ShowMessage("The top extent you have specified is larger than the bottom extent!\n\nThe top extent must be "
-                    "smaller than the bottom extent, due to world coordinate system, whose Z axis points "
-                    "downwards. \nThe bottom and top extents were swaped. You might check the extent settings "
-                    "again.",
-                    "Warning");
+        ShowMessage(
+            "The top extent you have specified is larger than the bottom extent!\n\nThe top extent must be "
+            "smaller than the bottom extent, due to world coordinate system, whose Z axis points "
+            "downwards. \nThe bottom and top extents were swaped. You might check the extent settings "
+            "again.",
+            "Warning");
         std::swap(top, bottom);
     }
     // The structure stays inside; without nodes there is nothing to hold.

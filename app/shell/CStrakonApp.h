@@ -61,8 +61,16 @@ public:
 
     // Opens a project file (the only kind the program opens by name), shows it
     // in the project window and restores its windows; null when it could not be
-    // opened or closed again because a structure could not be read.
+    // opened or closed again because a structure could not be read. A structure
+    // file is refused with a message.
     CDocument* OpenDocumentFile(const char* lpszFileName) override;
+    // The recent files are projects: the structures a project opens stay out of
+    // the list, since opening one of them as a project would show an empty
+    // project that a save would write over the structure.
+    void AddToRecentFileList(const char* lpszPathName) override;
+    // Whether path names a structure file (the structure template's extension,
+    // letter case ignored).
+    bool IsStructureFile(const CString& path);
     // The title the program gives a project opened from path: the file name
     // without its folder and without the last extension.
     static CString ProjectTitleOfPath(const CString& path);

@@ -18,6 +18,8 @@
 #include "platform/ui/CRecentFileList.h"
 #include "platform/ui/CResources.h"
 
+#include <QString>
+
 ABaseProjectWnd* CStrakonApp::GetProjectWnd() {
     auto* frame = DYNAMIC_DOWNCAST_PTR<ABaseMDIFrameWnd>(AfxGetMainWnd());
     return frame ? frame->GetProjectWnd() : nullptr;
@@ -41,19 +43,45 @@ bool CStrakonApp::CloseOpenProject() {
     return true;
 }
 
+bool CStrakonApp::IsStructureFile(const CString& path) {
+    CString ext;
+    CDocTemplate* structureTemplate = GetStructureDocTemplate();
+    if (!structureTemplate || !structureTemplate->GetDocString(ext, CDocTemplate::filterExt) || ext.empty())
+        return false;
+    if (path.size() < ext.size()) return false;
+    return QString::fromStdString(path.substr(path.size() - ext.size()))
+               .compare(QString::fromStdString(ext), Qt::CaseInsensitive) == 0;
+}
+
+void CStrakonApp::AddToRecentFileList(const char* lpszPathName) {
+    if (lpszPathName && IsStructureFile(lpszPathName)) return;
+    ABaseWinApp::AddToRecentFileList(lpszPathName);
+}
+
 CDocument* CStrakonApp::OpenDocumentFile(const char* lpszFileName) {
     CDocTemplate* projectTemplate = GetProjectDocTemplate();
     if (!lpszFileName || !*lpszFileName || !projectTemplate) return nullptr;
+    // A structure file would open as an empty project, and saving that project
+    // would write over the structure.
+    if (IsStructureFile(lpszFileName)) {
+        const CString text = "The file '" + CString(lpszFileName) +
+                             "' is a structure, not a project.\nOpen a project, or add the structure to the "
+                             "open project with Insert Structure.";
+        AfxMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION);
+        return nullptr;
+    }
     // One project at a time: an open one (the shell may name a file while one is
     // open) closes first, with its questions; kept, it stays and nothing opens.
     if (!CloseOpenProject()) return nullptr;
     const CString path = lpszFileName;
     m_strProjectPath = path;
-    auto* project = DYNAMIC_DOWNCAST_PTR<ABaseProjectDoc>(projectTemplate->OpenDocumentFile(path.c_str(), TRUE));
+    auto* project =
+        DYNAMIC_DOWNCAST_PTR<ABaseProjectDoc>(projectTemplate->OpenDocumentFile(path.c_str(), TRUE));
     if (!project) return nullptr;
     m_pProjectDoc = project;
     project->SetTitle(ProjectTitleOfPath(path).c_str());
-    if (auto* projectDocument = DYNAMIC_DOWNCAST_PTR<AProjectDocument>(project)) projectDocument->AddToProjectWnd();
+    if (auto* projectDocument = DYNAMIC_DOWNCAST_PTR<AProjectDocument>(project))
+        projectDocument->AddToProjectWnd();
     LoadWorkspace();
     // A structure that could not be read stopped the opening: the rest goes again.
     if (!project->m_nStatus && project->OnFileCloseProject(TRUE)) {
@@ -92,8 +120,8 @@ BOOL CStrakonApp::SaveWorkspace() {
     return TRUE;
 }
 
-BOOL CStrakonApp::PromptFileName(CString& path, CString& fileTitle, const CString& title, DWORD flags, BOOL open,
-                                 CDocTemplate* pTemplate, BOOL allFilter) {
+BOOL CStrakonApp::PromptFileName(CString& path, CString& fileTitle, const CString& title, DWORD flags,
+                                 BOOL open, CDocTemplate* pTemplate, BOOL allFilter) {
     CFileDialog dialog(open);
     dialog.m_ofn.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | flags;
     dialog.m_ofn.lpstrTitle = title;
@@ -132,7 +160,8 @@ void CStrakonApp::OnFileOpen() {
 BOOL CStrakonApp::OnOpenRecentFile(UINT nID) {
     if (!m_pRecentFileList) return FALSE;
     const int index = static_cast<int>(nID) - static_cast<int>(ID_FILE_MRU_FILE1);
-    if (index < 0 || index >= m_pRecentFileList->GetSize() || (*m_pRecentFileList)[index].empty()) return FALSE;
+    if (index < 0 || index >= m_pRecentFileList->GetSize() || (*m_pRecentFileList)[index].empty())
+        return FALSE;
     if (!CloseOpenProject()) return TRUE;
     const CString path = (*m_pRecentFileList)[index];
     if (OpenDocumentFile(path.c_str())) return TRUE;
@@ -171,8 +200,8 @@ void CStrakonApp::OnInsertStructure() {
     if (!project) return;
     CString path;
     CString title;
-    if (!PromptFileName(path, title, "Insert Structure into Project", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, TRUE,
-                        GetStructureDocTemplate(), FALSE))
+    if (!PromptFileName(path, title, "Insert Structure into Project", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST,
+                        TRUE, GetStructureDocTemplate(), FALSE))
         return;
     if (!project->CanAddStructure(title, path)) return;
     ABaseStructureDoc* structure = project->AddStructure(title, path, TRUE);

@@ -38,7 +38,8 @@ TEST_F(ADlgNewProjectTest, TheBlankProjectIsChosenInTheCurrentFolderAndTheNameIs
         auto* name = qobject_cast<QLineEdit*>(page.GetDlgItem(1044)->GetWidget());
         ASSERT_NE(name, nullptr);
         QTest::keyClicks(name, "Bridges");
-        s.GetWidget()->grab().save(QString::fromStdString((ArtifactsFolder() / "NewProjectPage.png").string()));
+        s.GetWidget()->grab().save(
+            QString::fromStdString((ArtifactsFolder() / "NewProjectPage.png").string()));
         s.PressButton(PSBTN_OK);
     });
     EXPECT_EQ(sheet.DoModal(), IDOK);

@@ -127,7 +127,8 @@ TEST_F(AStrakonDocumentCommandsTest, EnteredExtentsKeepTheStructureInsideAndMark
         prompts.Clear();
         EXPECT_FALSE(apply(empty, invalid));
         ASSERT_EQ(prompts.MessageBoxes().size(), 1u);
-        EXPECT_EQ(prompts.MessageBoxes()[0].text, "The specified extents are invalid. Previous settings will be kept.");
+        EXPECT_EQ(prompts.MessageBoxes()[0].text,
+                  "The specified extents are invalid. Previous settings will be kept.");
         EXPECT_EQ(prompts.MessageBoxes()[0].caption, "Error");
         expectExtents(empty, {0, 10, -5, 0});
         EXPECT_FALSE(empty.IsModified());
@@ -141,11 +142,21 @@ TEST_F(AStrakonDocumentCommandsTest, TheExtentsCommandRunsTheDialogAndCancelOnly
         Extents result;
         bool modified;
     } cases[] = {
-        {"cancelled after typing", [](CDialog& d) { type(d, 1044, "-7"); d.PressButton(IDCANCEL); },
-         {-1, 13, -5, 1}, false},
+        {"cancelled after typing",
+         [](CDialog& d) {
+             type(d, 1044, "-7");
+             d.PressButton(IDCANCEL);
+         },
+         {-1, 13, -5, 1},
+         false},
         {"OK untouched", [](CDialog& d) { d.PressButton(IDOK); }, {-1, 13, -5, 1}, false},
-        {"OK with a wider left", [](CDialog& d) { type(d, 1044, "-7"); d.PressButton(IDOK); },
-         {-7, 13, -5, 1}, true},
+        {"OK with a wider left",
+         [](CDialog& d) {
+             type(d, 1044, "-7");
+             d.PressButton(IDOK);
+         },
+         {-7, 13, -5, 1},
+         true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -168,13 +179,14 @@ TEST_F(AStrakonDocumentCommandsTest, OutputSettingsMarkTheDocumentWhenOkChangedW
         bool modified;
     } cases[] = {
         {"OK untouched", [](AContentsSetupSheet&) {}, PSBTN_OK, false},
-        {"a new title, cancelled", [](AContentsSetupSheet& s) { s.m_description.title = "Hall"; }, PSBTN_CANCEL,
-         false},
+        {"a new title, cancelled", [](AContentsSetupSheet& s) { s.m_description.title = "Hall"; },
+         PSBTN_CANCEL, false},
         {"a new title", [](AContentsSetupSheet& s) { s.m_description.title = "Hall"; }, PSBTN_OK, true},
         {"an action left out of the report",
-         [](AContentsSetupSheet& s) { s.m_structure.m_unprintedActions.push_back("Dead load"); }, PSBTN_OK, true},
-        {"the report's description", [](AContentsSetupSheet& s) { s.m_structure.m_strDescription = "A shed"; },
-         PSBTN_OK, true},
+         [](AContentsSetupSheet& s) { s.m_structure.m_unprintedActions.push_back("Dead load"); }, PSBTN_OK,
+         true},
+        {"the report's description",
+         [](AContentsSetupSheet& s) { s.m_structure.m_strDescription = "A shed"; }, PSBTN_OK, true},
         {"only the program's head text", [](AContentsSetupSheet& s) { s.m_output.m_strHeadLeft = "Orvex"; },
          PSBTN_OK, false},
     };
@@ -195,9 +207,8 @@ TEST_F(AStrakonDocumentCommandsTest, OutputSettingsMarkTheDocumentWhenOkChangedW
         EXPECT_EQ(caption, "Setup Output Content ...");
         EXPECT_EQ(doc->IsModified() != FALSE, c.modified);
         const bool ok = c.button == PSBTN_OK;
-        EXPECT_EQ(doc->GetDocAttributes().title, ok && c.modified && std::string(c.name) == "a new title"
-                                                     ? "Hall"
-                                                     : "Frame");
+        EXPECT_EQ(doc->GetDocAttributes().title,
+                  ok && c.modified && std::string(c.name) == "a new title" ? "Hall" : "Frame");
     }
     EXPECT_EQ(doc->GetOutputAttributes().m_strDescription, "");
     // The program's report settings were saved: the next start reads them.

@@ -13,7 +13,9 @@
 #include "platform/ui/SECTabWnd.h"
 #include "tests/support/ArtifactsFolder.h"
 
+#include <QLineEdit>
 #include <QPixmap>
+#include <QTest>
 #include <QWidget>
 
 #include <fstream>
@@ -154,7 +156,8 @@ TEST_F(CStrakonAppProjectTest, OpenSaveCloseAndReopenKeepTheWindowsInTheirWorksp
     EXPECT_EQ(project()->GetTitle(), "two-frames");
     EXPECT_EQ(app.m_strProjectPath, (folder / "two-frames.oxp").string());
     EXPECT_EQ(app.m_pActiveProgressBar, nullptr);
-    EXPECT_EQ(windowsOf(0), (std::vector<std::string>{"portal-frame - Geometry", "beam-on-ground - Geometry"}));
+    EXPECT_EQ(windowsOf(0),
+              (std::vector<std::string>{"portal-frame - Geometry", "beam-on-ground - Geometry"}));
     EXPECT_EQ(windowsOf(1), (std::vector<std::string>{"portal-frame - Action (Live load)"}));
 
     // Another window, saved with the project, comes back after closing and reopening.
@@ -184,13 +187,13 @@ TEST_F(CStrakonAppProjectTest, ARefusedCloseKeepsTheProjectAndOpensNothing) {
     // Open, a recent file and Close: each asks, Cancel keeps the project.
     prompts.QueueFileAnswer((folder / "other.oxp").string());
     prompts.QueueMessageBoxAnswer(IDCANCEL);
-    app.OnFileOpen();
+    EXPECT_TRUE(app.OnCmdMsg(ID_FILE_OPEN, CN_COMMAND, nullptr, nullptr));
     EXPECT_EQ(project(), open);
     prompts.QueueMessageBoxAnswer(IDCANCEL);
-    EXPECT_TRUE(app.OnOpenRecentFile(ID_FILE_MRU_FILE1));
+    EXPECT_TRUE(app.OnCmdMsg(ID_FILE_MRU_FILE1, CN_COMMAND, nullptr, nullptr));
     EXPECT_EQ(project(), open);
     prompts.QueueMessageBoxAnswer(IDCANCEL);
-    app.OnCloseProject();
+    EXPECT_TRUE(app.OnCmdMsg(ID_CLOSE_PROJECT, CN_COMMAND, nullptr, nullptr));
     EXPECT_EQ(project(), open);
     EXPECT_EQ(prompts.MessageBoxes().size(), 3u);
     // No: closed without saving.
@@ -206,10 +209,13 @@ TEST_F(CStrakonAppProjectTest, ARecentFileThatIsGoneLeavesTheList) {
     std::ofstream(folder / "damaged.oxp") << "not a compound file";
     app.m_pRecentFileList->Add((folder / "damaged.oxp").string().c_str());
     app.m_pRecentFileList->Add((folder / "gone.oxp").string().c_str());
+    app.m_pRecentFileList->Add((folder / "portal-frame.oxs").string().c_str());
     const struct {
         const char* name;
         fs::path path;
-    } cases[] = {{"missing", folder / "gone.oxp"}, {"damaged", folder / "damaged.oxp"}};
+    } cases[] = {{"missing", folder / "gone.oxp"},
+                 {"damaged", folder / "damaged.oxp"},
+                 {"a structure, not a project", folder / "portal-frame.oxs"}};
     for (const auto& c : cases) {
         int index = -1;
         for (int i = 0; i < app.m_pRecentFileList->GetSize(); ++i)
@@ -222,6 +228,26 @@ TEST_F(CStrakonAppProjectTest, ARecentFileThatIsGoneLeavesTheList) {
             EXPECT_NE((*app.m_pRecentFileList)[i], c.path.string()) << c.name;
     }
     EXPECT_EQ((*app.m_pRecentFileList)[0], (folder / "two-frames.oxp").string()) << "the good entry stays";
+}
+
+TEST_F(CStrakonAppProjectTest, AStructureFileIsNoProjectToOpenNorARecentFile) {
+    copyExample();
+    const auto before = Snapshot(folder.path());
+    ASSERT_NE(app.OpenDocumentFile((folder / "two-frames.oxp").string().c_str()), nullptr);
+    // The project's structures were opened, but only the project is a recent file.
+    int entries = 0;
+    for (int i = 0; i < app.m_pRecentFileList->GetSize(); ++i)
+        if (!(*app.m_pRecentFileList)[i].empty()) ++entries;
+    EXPECT_EQ(entries, 1);
+    app.OnCloseProject();
+    for (const char* name : {"portal-frame.oxs", "PORTAL-FRAME.OXS"}) {
+        prompts.Clear();
+        EXPECT_EQ(app.OpenDocumentFile((folder / name).string().c_str()), nullptr) << name;
+        ASSERT_EQ(prompts.MessageBoxes().size(), 1u) << name;
+        EXPECT_NE(prompts.MessageBoxes()[0].text.find("is a structure, not a project"), std::string::npos);
+        EXPECT_EQ(project(), nullptr);
+    }
+    EXPECT_EQ(Snapshot(folder.path()), before);
 }
 
 TEST_F(CStrakonAppProjectTest, TheProjectTitleIsTheFileNameWithoutItsLastExtension) {
@@ -238,7 +264,7 @@ TEST_F(CStrakonAppProjectTest, TheProjectTitleIsTheFileNameWithoutItsLastExtensi
 }
 
 TEST_F(CStrakonAppProjectTest, TheProjectCommandsAreEnabledExactlyWhileAProjectIsOpen) {
-    const UINT commands[] = {ID_CLOSE_PROJECT,    ID_SAVE_PROJECT,      ID_SAVE_PROJECT_AS,
+    const UINT commands[] = {ID_CLOSE_PROJECT,    ID_SAVE_PROJECT,     ID_SAVE_PROJECT_AS,
                              ID_INSERT_STRUCTURE, ID_REMOVE_STRUCTURE, ID_PROJECT_SETTINGS};
     for (UINT id : commands)
         EXPECT_FALSE(enabled(id)) << id;
@@ -265,14 +291,16 @@ TEST_F(CStrakonAppProjectTest, InsertStructureOpensAFileAndRefusesANameTheProjec
     EXPECT_TRUE(project()->IsModified());
     EXPECT_EQ(childTexts(geometryTree(), geometryTree().GetRootItem()),
               (std::vector<std::string>{"Structure 'Portal'", "Structure 'Other'"}));
-    EXPECT_EQ(structure("Other")->GetModel()->getNodeMap()->size(), structure("Portal")->GetModel()->getNodeMap()->size());
+    EXPECT_EQ(structure("Other")->GetModel()->getNodeMap()->size(),
+              structure("Portal")->GetModel()->getNodeMap()->size());
 
     // A second "Portal" from elsewhere: the project's own message, nothing added.
     prompts.Clear();
     prompts.QueueFileAnswer((folder / "c" / "Portal.oxs").string());
     app.OnInsertStructure();
     ASSERT_EQ(prompts.MessageBoxes().size(), 1u);
-    EXPECT_NE(prompts.MessageBoxes()[0].text.find("already contains structure named 'Portal"), std::string::npos);
+    EXPECT_NE(prompts.MessageBoxes()[0].text.find("already contains structure named 'Portal"),
+              std::string::npos);
     EXPECT_EQ(structureNames(), (std::vector<std::string>{"Portal", "Other"}));
 
     // A file that is no structure: the error, nothing added.
@@ -304,14 +332,16 @@ TEST_F(CStrakonAppProjectTest, RemoveStructureRemovesTheSelectedInTheListsOrderA
             lines.push_back(fs::path(std::string(text)).filename().string());
         }
         d.SendMessage(WM_KICKIDLE, 0, 0);
-        removeEnabledWithoutSelection = d.GetDlgItem(ADlgProjectRemoveStructure::IDC_REMOVE)->IsWindowEnabled();
+        removeEnabledWithoutSelection =
+            d.GetDlgItem(ADlgProjectRemoveStructure::IDC_REMOVE)->IsWindowEnabled();
         // Alpha, Charlie (changed: its question answered No) and Delta.
         list.SetSel(0);
         list.SetSel(2);
         list.SetSel(3);
         d.SendMessage(WM_KICKIDLE, 0, 0);
         removeEnabledWithSelection = d.GetDlgItem(ADlgProjectRemoveStructure::IDC_REMOVE)->IsWindowEnabled();
-        d.GetWidget()->grab().save(QString::fromStdString((ArtifactsFolder() / "RemoveStructureDlg.png").string()));
+        d.GetWidget()->grab().save(
+            QString::fromStdString((ArtifactsFolder() / "RemoveStructureDlg.png").string()));
         prompts.QueueMessageBoxAnswer(IDNO);
         d.PressButton(ADlgProjectRemoveStructure::IDC_REMOVE);
         EXPECT_FALSE(d.IsEnded());
@@ -338,8 +368,9 @@ TEST_F(CStrakonAppProjectTest, RemoveStructureRemovesTheSelectedInTheListsOrderA
 
 TEST_F(CStrakonAppProjectTest, SaveAsRetitlesTheProjectAndItsWindowsFollow) {
     newProject(folder / "P.oxp");
-    ASSERT_NE(addStructure("Portal", folder.path(), [](omStrakon& s) { structurefile::buildPortal(s, false); }),
-              nullptr);
+    ASSERT_NE(
+        addStructure("Portal", folder.path(), [](omStrakon& s) { structurefile::buildPortal(s, false); }),
+        nullptr);
     wnd().ActivateWorkspace(0);
     dynamic_cast<ATIWin*>(wnd().GetGeometryItem(structure("Portal")))->DefaultAction();
     ASSERT_TRUE(saveProject());
@@ -373,6 +404,46 @@ TEST_F(CStrakonAppProjectTest, LoadingWorkspacesThatThrowsStillGivesTheBarBack) 
     ASSERT_NE(project(), nullptr);
     app.SaveWorkspace();
     EXPECT_EQ(app.m_pActiveProgressBar, nullptr);
+}
+
+TEST_F(CStrakonAppProjectTest, FileNewComesBackWithTheEntriesAfterARefusedNameAndThenMakesTheProject) {
+    const auto fill = [](CPropertySheet& sheet, const char* name, const std::string& location) {
+        CWnd* page = sheet.GetActivePage();
+        for (auto [id, text] : {std::pair<int, std::string>{1044, name}, {1046, location}}) {
+            auto* edit = qobject_cast<QLineEdit*>(page->GetDlgItem(id)->GetWidget());
+            ASSERT_NE(edit, nullptr);
+            edit->selectAll();
+            edit->del();
+            QTest::keyClicks(edit, QString::fromStdString(text));
+        }
+        // The sheet enables OK at idle time.
+        sheet.SendMessage(WM_KICKIDLE, 0, 0);
+    };
+    CString kept;
+    dialogs.Queue([&](CPropertySheet& sheet) {
+        fill(sheet, "a:b", folder.path().string());
+        sheet.PressButton(PSBTN_OK);
+    });
+    dialogs.Queue([&](CPropertySheet& sheet) {
+        kept = sheet.GetActivePage()->GetDlgItemText(1044);
+        fill(sheet, "Frame", folder.path().string());
+        sheet.PressButton(PSBTN_OK);
+    });
+    finishWizard();
+    app.OnFileNew();
+    ASSERT_EQ(prompts.MessageBoxes().size(), 1u);
+    EXPECT_EQ(prompts.MessageBoxes()[0].text.find("You entered invalid structure name.\n"), 0u);
+    EXPECT_EQ(kept, "a:b");
+    EXPECT_EQ(dialogs.Runs().size(), 3u);
+    EXPECT_TRUE(fs::exists(folder / "Frame.oxp"));
+    EXPECT_TRUE(fs::exists(folder / "Frame.oxs"));
+    ASSERT_NE(project(), nullptr);
+    EXPECT_EQ(project()->GetTitle(), "Frame");
+    EXPECT_FALSE(project()->IsModified());
+    // The files stand on their own: closed and opened again, the structure is there.
+    app.OnCloseProject();
+    ASSERT_NE(app.OpenDocumentFile((folder / "Frame.oxp").string().c_str()), nullptr);
+    EXPECT_EQ(structureNames(), std::vector<std::string>{"Frame"});
 }
 
 } // namespace
