@@ -14,6 +14,7 @@
 #include "app/shell/CChildFrame.h"
 #include "app/shell/CMainFrame.h"
 #include "app/shell/CStrakonModule.h"
+#include "app/views/AEnvelopeView.h"
 #include "app/views/AForceView.h"
 #include "app/views/AGeometryView.h"
 #include "app/views/ALoadCombinationsFrame.h"
@@ -199,6 +200,7 @@ void CStrakonApp::CreateDocTemplates() {
         {LoadCaseResultsWindow, IDR_LCRESULTSTYPE, RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(ALCResultView)},
         {LoadCombinationsWindow, IDR_LOADCOMBINATIONSTYPE, RUNTIME_CLASS(ALoadCombinationsFrame),
          RUNTIME_CLASS(ALoadCombinationsView)},
+        {EnvelopeWindow, IDR_LOADCOMBINATIONSTYPE, RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(AEnvelopeView)},
     };
     for (const auto& w : windows) {
         auto* docTemplate = new CMultiDocTemplate(w.id, RUNTIME_CLASS(AStrakonDocument), w.frame, w.view);

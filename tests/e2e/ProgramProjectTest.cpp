@@ -8,6 +8,7 @@
 #include "app/shell/AStrakonDocument.h"
 #include "app/views/AStrakon.h"
 #include "app/shell/AWorkspaceManager.h"
+#include "app/views/AEnvelopeView.h"
 #include "app/views/AForceView.h"
 #include "app/views/AGeometryView.h"
 #include "app/views/ALCResultView.h"
@@ -156,6 +157,7 @@ TEST_F(ProgramProject, NewWindowOpensAnotherWindowOfTheActiveWindowsOwnKind) {
             {"envelope", wnd.GetEnvelopeItem(portal, envelope), RUNTIME_CLASS(ALCResultView), 1000 + envelope},
             {"load combinations", wnd.GetActionsLoadCasesManagerItem(portal),
              RUNTIME_CLASS(ALoadCombinationsView), -1},
+            {"envelopes", wnd.GetEnvelopeManagerItem(portal), RUNTIME_CLASS(AEnvelopeView), -1},
         };
         const auto shownOf = [](CView* view) {
             if (auto* r = dynamic_cast<ALCResultView*>(view)) return r->GetResultCase();
