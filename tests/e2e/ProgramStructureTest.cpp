@@ -6,10 +6,12 @@
 #include "app/views/AStrakon.h"
 #include "framework/ABaseProjectDoc.h"
 #include "model/omElementMap.h"
+#include "model/omNodeLoadGroup.h"
 #include "model/omNodeMap.h"
 #include "model/omStrakon.h"
 #include "platform/ui/CListCtrl.h"
 #include "platform/ui/CMDIFrameWnd.h"
+#include "resources/ui/StrakonLoadIds.h"
 #include "resources/ui/StrakonResourceIds.h"
 
 #include <filesystem>
@@ -54,7 +56,7 @@ protected:
         return dynamic_cast<AGeometryView*>(child->GetActiveView());
     }
     // The client pixel of a world point (metres) in a view.
-    static QPoint at(AGeometryView& view, double x, double z) {
+    static QPoint at(AZoomView& view, double x, double z) {
         view.ClientToLogical(CPoint(0, 0));
         const CPoint device = view.GetC2L().DU(view.GetC2L().LU(x, z));
         return QPoint(device.x, device.y);
@@ -65,7 +67,13 @@ protected:
             if (node->isSupported()) ++supported;
         return supported;
     }
-    static void click(AGeometryView& view, QPoint p) {
+    static size_t loadsOf(omStrakon& model) {
+        size_t loads = 0;
+        for (const auto& [number, node] : *model.getNodeMap())
+            if (const omNodeLoadGroup* group = node->getLoad()) loads += group->getLoads().size();
+        return loads;
+    }
+    static void click(AZoomView& view, QPoint p) {
         QWidget* input = view.GetInputWidget();
         QTest::mouseMove(input, p);
         QTest::mousePress(input, Qt::LeftButton, Qt::NoModifier, p);
@@ -113,12 +121,39 @@ TEST_F(ProgramStructure, NewFrameWritesBothFilesAndIsDrawnWithTheMouse) {
         EXPECT_EQ(supportedNodes(model), 2);
         shot("drawn-frame");
 
+        // A force at the top of the left column, placed in the loads window of "Action 1".
+        clickToolButton(frame, IDW_TOOLBAR_STANDARD, ID_WORKSPACE_LOADS);
+        CTreeCtrl& loads = frame.GetProjectWindow()->GetLoadTree();
+        HTREEITEM action = FindTreeItem(loads, {"Structure 'Frame'", "Actions", "Action 1"});
+        ASSERT_NE(action, nullptr);
+        loads.SelectItem(action);
+        QTest::keyClick(loads.GetInputWidget(), Qt::Key_Return);
+        settle();
+        ASSERT_NE(frame.MDIGetActive(), nullptr);
+        frame.MDIGetActive()->MDIMaximize();
+        settle();
+        auto* forces = dynamic_cast<AZoomView*>(frame.MDIGetActive()->GetActiveView());
+        ASSERT_NE(forces, nullptr);
+        clickToolButton(frame, IDW_TOOLBAR_LOADS, ID_ADD_FORCE);
+        dialogs.Queue([&](CDialog& force) {
+            type(force, IDC_FORCE_FX, "10");
+            force.PressButton(IDOK);
+        });
+        click(*forces, at(*forces, 0, -4));
+        ASSERT_EQ(dialogs.Runs().back(), IDD_CONCENTRATED_FORCE);
+        EXPECT_EQ(loadsOf(model), 1u);
+
         // Ctrl+S saves the project and its structure; File Close and File Open bring it back.
         EXPECT_TRUE(app.GetProjectDocument()->IsModified() || doc->IsModified());
+        // Back in the main window after the dialog, as the user's click brings it.
+        frame.GetWidget()->activateWindow();
+        settle();
         QTest::keyClick(frame.GetWidget(), Qt::Key_S, Qt::ControlModifier);
         settle();
         EXPECT_FALSE(doc->IsModified());
+        prompts.Clear();
         frame.SendMessage(WM_COMMAND, ID_CLOSE_PROJECT, 0);
+        EXPECT_TRUE(prompts.MessageBoxes().empty()) << "nothing left to save";
         settle();
         ASSERT_EQ(app.GetProjectDocument(), nullptr);
         EXPECT_TRUE(frame.GetMDIChildren().empty());
@@ -130,11 +165,12 @@ TEST_F(ProgramStructure, NewFrameWritesBothFilesAndIsDrawnWithTheMouse) {
         EXPECT_EQ(reopened->GetModel()->getNodeMap()->size(), 4u);
         EXPECT_EQ(reopened->GetModel()->getElementMap()->size(), 3u);
         EXPECT_EQ(supportedNodes(*reopened->GetModel()), 2);
+        EXPECT_EQ(loadsOf(*reopened->GetModel()), 1u);
         // The geometry window comes back in its workspace.
         std::vector<std::string> titles;
         for (CMDIChildWnd* child : frame.GetMDIChildren())
             if (child->IsWindowVisible()) titles.push_back(child->GetWindowText());
-        EXPECT_EQ(titles, (std::vector<std::string>{"Frame - Geometry"}));
+        EXPECT_EQ(titles, (std::vector<std::string>{"Frame - Action (Action 1)"})) << "the Loads workspace was active";
     });
 }
 
