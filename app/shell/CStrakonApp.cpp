@@ -31,7 +31,6 @@
 #include "framework/ANFMultiDocTemplate.h"
 #include "framework/APPropertyFrame.h"
 #include "framework/CWindowPlacement.h"
-#include "model/omDofStructureType.h"
 #include "model/omLogFile.h"
 #include "platform/ui/CDocTemplate.h"
 #include "platform/ui/CPromptService.h"
@@ -281,8 +280,9 @@ int CStrakonApp::ExitInstance() {
     CloseSplash();
     m_pBus.reset();
     if (m_bAutomation) return ABaseWinApp::ExitInstance();
-    // The storage interfaces stay registered for the process: a document read later
-    // in the same process (a second application object, as the tests make) needs them.
+    // The storage interfaces and the degree-of-freedom layout stay for the process:
+    // the views' prototype loads keep the layout, and a document read later in the
+    // same process (a second application object, as the tests make) needs both.
     ABaseWorkspace::DeleteWindowInfoCreatorObject();
     m_pWorkspaceManager = nullptr;
     AWorkspaceManager::Release();
@@ -295,7 +295,6 @@ int CStrakonApp::ExitInstance() {
         delete m_pRecentFileList;
         m_pRecentFileList = nullptr;
     }
-    omDofStrakonStructureType::release();
     ADrawAttributes::Release();
     AElementAttributes::Release();
     ANodeAttributes::Release();

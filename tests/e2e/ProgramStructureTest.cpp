@@ -6,6 +6,9 @@
 #include "app/views/AStrakon.h"
 #include "framework/ABaseProjectDoc.h"
 #include "model/omElementMap.h"
+#include "model/omLoadManager.h"
+#include "model/omElementResult.h"
+#include "model/omDesignElement.h"
 #include "model/omNodeLoadGroup.h"
 #include "model/omNodeMap.h"
 #include "model/omStrakon.h"
@@ -14,6 +17,7 @@
 #include "resources/ui/StrakonLoadIds.h"
 #include "resources/ui/StrakonResourceIds.h"
 
+#include <cmath>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -172,6 +176,61 @@ TEST_F(ProgramStructure, NewFrameWritesBothFilesAndIsDrawnWithTheMouse) {
             if (child->IsWindowVisible()) titles.push_back(child->GetWindowText());
         EXPECT_EQ(titles, (std::vector<std::string>{"Frame - Action (Action 1)"})) << "the Loads workspace was active";
     });
+}
+
+
+TEST_F(ProgramStructure, SolvingAColumnWithoutMaterialOrSectionFromTheMenuNamesBothAndGivesNoResults) {
+    std::string messages;
+    run({}, [&](CStrakonApp& app, CMainFrame& frame) {
+        frame.MoveWindow(0, 0, 1200, 850);
+        settle();
+        newStructure(frame, "Column");
+        AGeometryView* view = openGeometry(frame, "Column");
+        ASSERT_NE(view, nullptr);
+        auto* doc = dynamic_cast<AStrakonDocument*>(view->GetDocument());
+        ASSERT_NE(doc, nullptr);
+        clickToolButton(frame, IDW_TOOLBAR_GEOMETRY, ID_ADD_LINEAR_ELEMENT);
+        click(*view, at(*view, 0, 0));
+        click(*view, at(*view, 0, -3));
+        QTest::keyClick(view->GetInputWidget(), Qt::Key_Escape);
+        clickToolButton(frame, IDW_TOOLBAR_SUPPORTS, ID_SUPPORT_FULL_1);
+        click(*view, at(*view, 0, 0));
+        omStrakon& model = *doc->GetModel();
+        ASSERT_EQ(model.getElementMap()->size(), 1u);
+
+        clickToolButton(frame, IDW_TOOLBAR_STANDARD, ID_WORKSPACE_LOADS);
+        CTreeCtrl& loads = frame.GetProjectWindow()->GetLoadTree();
+        HTREEITEM action = FindTreeItem(loads, {"Structure 'Column'", "Actions", "Action 1"});
+        ASSERT_NE(action, nullptr);
+        loads.SelectItem(action);
+        QTest::keyClick(loads.GetInputWidget(), Qt::Key_Return);
+        settle();
+        ASSERT_NE(frame.MDIGetActive(), nullptr);
+        frame.MDIGetActive()->MDIMaximize();
+        settle();
+        auto* forces = dynamic_cast<AZoomView*>(frame.MDIGetActive()->GetActiveView());
+        ASSERT_NE(forces, nullptr);
+        clickToolButton(frame, IDW_TOOLBAR_LOADS, ID_ADD_FORCE);
+        dialogs.Queue([&](CDialog& force) {
+            type(force, IDC_FORCE_FX, "10");
+            force.PressButton(IDOK);
+        });
+        click(*forces, at(*forces, 0, -3));
+        frame.GetWidget()->activateWindow();
+        // Solve from the menu.
+        EXPECT_TRUE(enabled(frame, ID_SOLVE));
+        frame.SendMessage(WM_COMMAND, ID_SOLVE, 0);
+        settle();
+        messages = frame.GetOutputWindow()->GetMessageView().GetWindowText();
+        EXPECT_NE(AfxGetMainWnd(), nullptr);
+        for (ABaseStructureDoc* s : app.GetProjectDocument()->GetStructures())
+            s->SetModifiedFlag(FALSE);
+        app.GetProjectDocument()->SetModifiedFlag(FALSE);
+    });
+    // A new structure has no material and no cross-section yet: the output window says so.
+    EXPECT_NE(messages.find("Error 1008: Element 1: its material 1 does not exist."), std::string::npos) << messages;
+    EXPECT_NE(messages.find("Error 1007: Element 1: its cross-section 1 does not exist."), std::string::npos)
+        << messages;
 }
 
 } // namespace
