@@ -152,7 +152,10 @@ TEST_F(ABaseMDIChildWndTest, TheModifiedPaneFollowsTheProject) {
     CResources::Instance();
     EXPECT_EQ(AfxLoadString(ID_INDICATOR_MODIFIED), " MOD ");
     struct Probe : CCmdUI {
-        void Enable(BOOL on) override { enabled = on; }
+        void Enable(BOOL on) override {
+            enabled = on;
+            m_bEnableChanged = TRUE;
+        }
         BOOL enabled = -1;
     };
     Probe probe;
