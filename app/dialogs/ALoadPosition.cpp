@@ -20,6 +20,10 @@ double Relative(const omUnitValue& absolute, double memberLength) {
 }
 
 int SpinPosition(double relative) {
+    // The spin runs from 0 to 100: a fraction beyond the member (or no number)
+    // stands at the nearer end, so that the rounding cannot overflow.
+    if (!(relative >= 0.0)) return 0;
+    if (relative > 1.0) return 100;
     return static_cast<int>(std::lround(Snap(relative, 0.01) * 100.0));
 }
 

@@ -12,6 +12,7 @@ void SetAbsolute(omUnitValue& absolute, double relative, double memberLength);
 double Relative(const omUnitValue& absolute, double memberLength);
 // The spin position of a fraction: the fraction snapped to 0.01, in hundredths.
 // Rounded, so that 0.29 gives 29 although 0.29 x 100 is a little below 29.
+// A fraction below 0 (or not a number) gives 0, one above 1 gives 100.
 int SpinPosition(double relative);
 // The nearest multiple of step.
 double Snap(double value, double step);

@@ -82,6 +82,10 @@ public:
     int GetActiveResultCase() const { return m_activeResultCase; }
     void SetActiveResultCase(int k) { m_activeResultCase = k; }
 
+    // The open load pages hear of every command: their working copies are
+    // taken again when the model's loads changed under them.
+    void CommandDone() override;
+
     // The open pages set and clear these; not owned.
     ANodeLoadPage* m_pNodeLoadPage = nullptr;
     AElementLoadPage* m_pElementLoadPage = nullptr;

@@ -3,7 +3,9 @@
 // load group and result case, and drawing.
 #include "app/shell/AStrakonDocument.h"
 
+#include "app/dialogs/AElementLoadProperty.h"
 #include "app/dialogs/AMessageProperty.h"
+#include "app/dialogs/ANodeLoadProperty.h"
 #include "app/report/AStrakonReport.h"
 #include "app/shell/AStrakonReportDrawing.h"
 #include "app/views/ADesignElement.h"
@@ -184,7 +186,9 @@ void AStrakonDocument::ReleaseSelectionProperties() {
                                 true);
         return;
     }
-    // A hidden frame shows nothing until it gets a new sheet; this one only forgets the document.
+    // A hidden frame shows nothing until it gets a new sheet; this one lets go
+    // of what it registered with the document and forgets the document.
+    sheet->BeforeHide();
     sheet->m_pDocument = nullptr;
     sheet->m_pExternalData = nullptr;
 }
@@ -192,7 +196,17 @@ void AStrakonDocument::ReleaseSelectionProperties() {
 void AStrakonDocument::SetActiveLoadGroup(int group, bool updatePages) {
     SetActiveLoadGroup(group);
     if (AStrakon* model = drawable(GetModel())) model->SetActiveLoadGroup(group);
-    (void)updatePages; // the load pages take it up once they exist
+    if (!updatePages) return;
+    if (m_pNodeLoadPage) m_pNodeLoadPage->SetActiveLoadGroup(static_cast<unsigned>(group));
+    if (m_pElementLoadPage) m_pElementLoadPage->SetActiveLoadGroup(static_cast<unsigned>(group));
+}
+
+void AStrakonDocument::CommandDone() {
+    // A sheet that gives way to the message sheet takes its page with it.
+    if (m_pNodeLoadPage)
+        if (auto* sheet = dynamic_cast<ANodeLoadProperty*>(m_pNodeLoadPage->GetSheet())) sheet->ModelChanged();
+    if (m_pElementLoadPage)
+        if (auto* sheet = dynamic_cast<AElementLoadProperty*>(m_pElementLoadPage->GetSheet())) sheet->ModelChanged();
 }
 
 void AStrakonDocument::SetActiveResultCase(int resultCase, bool updatePage) {

@@ -44,6 +44,9 @@ public:
     virtual CFrameWnd* OpenDesignWindow(ABaseProjectTIWin* pItem, BOOL bMakeVisible);
 
     ACommandManager& GetCommandManager() { return m_commandManager; }
+    // The command manager calls it after each Execute, Undo and Redo, once the
+    // model holds the command's result; the base does nothing.
+    virtual void CommandDone() {}
     // The report's name lists and description of this structure, kept in its file.
     AOutputStructureAttributes& GetOutputAttributes() { return m_outputAttributes; }
 

@@ -23,6 +23,7 @@ void ACommandManager::AddCommand(ACommand* pCommand) {
     ++m_nDone;
     m_commands.back()->Execute(m_pDocument);
     markModified();
+    if (m_pDocument) m_pDocument->CommandDone();
 }
 
 void ACommandManager::Undo() {
@@ -33,6 +34,7 @@ void ACommandManager::Undo() {
         // The model now differs from the one the latest save wrote, also when
         // that save came after the command.
         markModified();
+        if (m_pDocument) m_pDocument->CommandDone();
     }
     if (m_pDocument && !m_pDocument->m_rectChanged.IsRectEmpty()) UpdateActiveView(m_pDocument);
 }
@@ -43,6 +45,7 @@ void ACommandManager::Redo() {
         ACommand* command = m_commands[static_cast<std::size_t>(m_nDone++)].get();
         command->Execute(m_pDocument);
         markModified();
+        if (m_pDocument) m_pDocument->CommandDone();
     }
     if (m_pDocument && !m_pDocument->m_rectChanged.IsRectEmpty()) UpdateActiveView(m_pDocument);
 }

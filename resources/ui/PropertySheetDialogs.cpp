@@ -1,6 +1,8 @@
-// The pages of the floating property sheets of members and nodes and of the
-// message sheet (dialogs 104, 131, 134 to 139), and the natural support symbols
-// of the node sheet (bitmaps 199 to 201, drawn by make_support_symbols.py).
+// The pages of the floating property sheets of members, nodes, node loads and
+// member loads and of the message sheet (dialogs 104, 131, 134 to 139, 149,
+// 150), the load sheets' "New load" menus (149, 151), and the natural support
+// symbols of the node sheet (bitmaps 199 to 201, drawn by make_support_symbols.py).
+#include "resources/ui/StrakonLoadIds.h"
 #include "resources/ui/StrakonResources.h"
 
 #include "platform/ui/CDialogTemplate.h"
@@ -186,6 +188,106 @@ CDialogTemplate message() {
     return t;
 }
 
+constexpr DWORD kValue = ES_AUTOHSCROLL | WS_TABSTOP;
+constexpr DWORD kSpin = UDS_ARROWKEYS | UDS_ALIGNRIGHT;
+
+// Dialog 149: the loads of one node in the active action. The displacement
+// edits lie over the force edits; the page shows one set.
+CDialogTemplate nodeLoads() {
+    CDialogTemplate t = page("Nodal Loads");
+    t.items = {
+        DlgLText("Loads:", IDC_STATIC, 7, 7, 90, 8),
+        DlgListBox(IDC_NL_LIST, 7, 17, 90, 86, LBS_NOTIFY | WS_VSCROLL | WS_TABSTOP),
+        DlgPushButton("&New load", IDC_NL_NEW, 7, 107, 44, 14, WS_TABSTOP),
+        DlgPushButton("&Delete load", IDC_NL_DELETE, 53, 107, 44, 14, WS_TABSTOP),
+        DlgLText("Name:", IDC_STATIC, 7, 126, 90, 8),
+        DlgEditText(IDC_NL_NAME, 7, 136, 90, 12, kValue),
+        DlgLText("Type:", IDC_STATIC, 104, 9, 24, 8),
+        DlgEditText(IDC_NL_TYPE, 130, 7, 113, 12, kReadOnly),
+        DlgLText("Force Vector: (World Coor. Sys.)", IDC_NL_HEADING, 104, 28, 139, 8),
+        DlgLText("Fx:", IDC_NL_LABEL1, 104, 44, 20, 8),
+        DlgLText("Fz:", IDC_NL_LABEL2, 104, 60, 20, 8),
+        DlgLText("My:", IDC_NL_LABEL3, 104, 76, 20, 8),
+        DlgEditText(IDC_NL_FX, 126, 42, 117, 12, kValue),
+        DlgEditText(IDC_NL_FZ, 126, 58, 117, 12, kValue),
+        DlgEditText(IDC_NL_MY, 126, 74, 117, 12, kValue),
+        DlgEditText(IDC_NL_UX, 126, 42, 117, 12, kValue),
+        DlgEditText(IDC_NL_UZ, 126, 58, 117, 12, kValue),
+        DlgEditText(IDC_NL_FIY, 126, 74, 117, 12, kValue),
+    };
+    return t;
+}
+
+// Dialog 150: the loads of one member in the active action. The controls of
+// the three kinds (concentrated force, linear load, temperature) lie over each
+// other; the page shows those of the selected load's kind.
+CDialogTemplate elementLoads() {
+    CDialogTemplate t = page("Element Loads");
+    t.cx = 300;
+    t.cy = 190;
+    t.items = {
+        DlgLText("Loads:", IDC_STATIC, 7, 7, 93, 8),
+        DlgListBox(IDC_EL_LIST, 7, 17, 93, 122, LBS_NOTIFY | WS_VSCROLL | WS_TABSTOP),
+        DlgPushButton("&New Load", IDC_EL_NEW, 7, 143, 45, 14, WS_TABSTOP),
+        DlgPushButton("&Delete Load", IDC_EL_DELETE, 55, 143, 45, 14, WS_TABSTOP),
+        DlgLText("Name:", IDC_STATIC, 7, 162, 93, 8),
+        DlgEditText(IDC_EL_NAME, 7, 172, 93, 12, kValue),
+        DlgLText("Type:", IDC_STATIC, 106, 9, 26, 8),
+        DlgEditText(IDC_EL_TYPE, 134, 7, 80, 12, kReadOnly),
+
+        DlgGroupBox("Force vector", IDC_EL_FORCE_GROUP, 106, 24, 187, 76),
+        DlgLText("Fx:", IDC_EL_FX_LABEL, 113, 38, 20, 8),
+        DlgEditText(IDC_EL_FX, 135, 36, 110, 12, kValue | WS_GROUP),
+        DlgLText("Fz:", IDC_EL_FZ_LABEL, 113, 53, 20, 8),
+        DlgEditText(IDC_EL_FZ, 135, 51, 110, 12, kValue),
+        DlgLText("My:", IDC_EL_MY_LABEL, 113, 68, 20, 8),
+        DlgEditText(IDC_EL_MY, 135, 66, 110, 12, kValue),
+        DlgCheckBox("&World coor. system", IDC_EL_FORCE_WORLD, 113, 84, 120, 10, WS_TABSTOP),
+        DlgGroupBox("Application point", IDC_EL_POINT_GROUP, 106, 104, 187, 32),
+        DlgLText("&Rel.:", IDC_EL_REL_LABEL, 113, 118, 20, 8),
+        DlgEditText(IDC_EL_FORCE_REL, 135, 116, 48, 12, kValue),
+        DlgControl("", IDC_EL_FORCE_SPIN, UPDOWN_CLASS, kSpin, 183, 116, 10, 12),
+        DlgLText("A&bs.:", IDC_EL_ABS_LABEL, 199, 118, 22, 8),
+        DlgEditText(IDC_EL_FORCE_ABS, 221, 116, 66, 12, kValue),
+
+        DlgGroupBox("Load vector", IDC_EL_LINEAR_GROUP, 106, 24, 187, 78),
+        DlgLText("Start", IDC_EL_LINEAR_START_HEAD, 133, 34, 70, 8),
+        DlgLText("End", IDC_EL_LINEAR_END_HEAD, 212, 34, 70, 8),
+        DlgLText("Fx:", IDC_EL_LINEAR_FX_LABEL, 113, 46, 18, 8),
+        DlgEditText(IDC_EL_FX_START, 133, 44, 76, 12, kValue | WS_GROUP),
+        DlgEditText(IDC_EL_FX_END, 212, 44, 76, 12, kValue),
+        DlgLText("Fz:", IDC_EL_LINEAR_FZ_LABEL, 113, 60, 18, 8),
+        DlgEditText(IDC_EL_FZ_START, 133, 58, 76, 12, kValue),
+        DlgEditText(IDC_EL_FZ_END, 212, 58, 76, 12, kValue),
+        DlgLText("My:", IDC_EL_LINEAR_MY_LABEL, 113, 74, 18, 8),
+        DlgEditText(IDC_EL_MY_START, 133, 72, 76, 12, kValue),
+        DlgEditText(IDC_EL_MY_END, 212, 72, 76, 12, kValue),
+        DlgCheckBox("W&orld coor. system", IDC_EL_LINEAR_WORLD, 113, 88, 120, 10, WS_TABSTOP),
+        DlgGroupBox("Applies to", IDC_EL_APPLIES_GROUP, 106, 104, 187, 80),
+        DlgRadioButton("whole &element", IDC_EL_WHOLE, 113, 115, 72, 10, WS_GROUP | WS_TABSTOP),
+        DlgRadioButton("&part of element", IDC_EL_PART, 190, 115, 80, 10),
+        DlgLText("Relative", IDC_EL_REL_HEAD, 140, 128, 50, 8),
+        DlgLText("Absolute", IDC_EL_ABS_HEAD, 206, 128, 60, 8),
+        DlgLText("Start:", IDC_EL_START_LABEL, 113, 141, 26, 8),
+        DlgEditText(IDC_EL_START_REL, 140, 139, 48, 12, kValue | WS_GROUP),
+        DlgControl("", IDC_EL_START_SPIN, UPDOWN_CLASS, kSpin, 188, 139, 10, 12),
+        DlgEditText(IDC_EL_START_ABS, 206, 139, 81, 12, kValue),
+        DlgLText("End:", IDC_EL_END_LABEL, 113, 156, 26, 8),
+        DlgEditText(IDC_EL_END_REL, 140, 154, 48, 12, kValue),
+        DlgControl("", IDC_EL_END_SPIN, UPDOWN_CLASS, kSpin, 188, 154, 10, 12),
+        DlgEditText(IDC_EL_END_ABS, 206, 154, 81, 12, kValue),
+        DlgCheckBox("World coor. sys.", IDC_EL_POSITION_WORLD, 113, 170, 120, 10, WS_TABSTOP),
+
+        DlgGroupBox("Temperature differences", IDC_EL_TEMP_GROUP, 106, 24, 187, 76),
+        DlgControl("", IDC_EL_TEMP_PICTURE, WC_STATIC, SS_ENHMETAFILE | SS_SUNKEN, 113, 36, 64, 48),
+        DlgLText("At the &top (negative) side:", IDC_EL_TEMP_TOP_LABEL, 182, 36, 106, 8),
+        DlgEditText(IDC_EL_TEMP_TOP, 182, 46, 106, 12, kValue | WS_GROUP),
+        DlgLText("At the &bottom (positive) side:", IDC_EL_TEMP_BOTTOM_LABEL, 182, 64, 106, 8),
+        DlgEditText(IDC_EL_TEMP_BOTTOM, 182, 74, 106, 12, kValue),
+    };
+    return t;
+}
+
 } // namespace
 
 void AddPropertySheetDialogs(CResources& r) {
@@ -197,6 +299,13 @@ void AddPropertySheetDialogs(CResources& r) {
     r.AddDialog(137, elementCrossSection());
     r.AddDialog(138, elementMaterial());
     r.AddDialog(139, message());
+    r.AddDialog(149, nodeLoads());
+    r.AddDialog(150, elementLoads());
+    r.AddMenu(IDR_NODE_LOAD_NEW, {MenuPopup("New Load", {MenuItem("Concentrated force", ID_NEW_NODE_FORCE),
+                                                          MenuItem("Prescribed displacement", ID_NEW_NODE_DISPLACEMENT)})});
+    r.AddMenu(IDR_ELEMENT_LOAD_NEW, {MenuPopup("Load", {MenuItem("Concentrated", ID_NEW_ELEMENT_CONCENTRATED),
+                                                         MenuItem("Linear", ID_NEW_ELEMENT_LINEAR),
+                                                         MenuItem("Temperature", ID_NEW_ELEMENT_TEMPERATURE)})});
     r.AddBitmap(199, ":/strakon/support199.svg");
     r.AddBitmap(200, ":/strakon/support200.svg");
     r.AddBitmap(201, ":/strakon/support201.svg");

@@ -112,3 +112,92 @@ constexpr UINT IDC_ENV_CASES_GROUP = 1600;
 
 // The load-combinations grid's control id.
 constexpr UINT IDC_LOADCOMBINATIONS_GRID = 100;
+
+// The node load page of the floating property frame, its menu and commands.
+constexpr UINT IDD_NODE_LOAD_PAGE = 149;
+constexpr UINT IDR_NODE_LOAD_NEW = 149;
+constexpr UINT ID_NEW_NODE_FORCE = 32800;
+constexpr UINT ID_NEW_NODE_DISPLACEMENT = 32801;
+constexpr UINT IDC_NL_NEW = 1063;
+constexpr UINT IDC_NL_DELETE = 1066;
+constexpr UINT IDC_NL_NAME = 1092;
+constexpr UINT IDC_NL_TYPE = 1093;
+constexpr UINT IDC_NL_LIST = 1097;
+constexpr UINT IDC_NL_FX = 1103;
+constexpr UINT IDC_NL_FZ = 1104;
+constexpr UINT IDC_NL_MY = 1105;
+constexpr UINT IDC_NL_UX = 1106;
+constexpr UINT IDC_NL_UZ = 1107;
+constexpr UINT IDC_NL_FIY = 1108;
+constexpr UINT IDC_NL_HEADING = 1109;
+constexpr UINT IDC_NL_LABEL1 = 1110;
+constexpr UINT IDC_NL_LABEL2 = 1111;
+constexpr UINT IDC_NL_LABEL3 = 1112;
+
+// The element load page of the floating property frame, its menu and commands.
+constexpr UINT IDD_ELEMENT_LOAD_PAGE = 150;
+constexpr UINT IDR_ELEMENT_LOAD_NEW = 151;
+constexpr UINT ID_NEW_ELEMENT_CONCENTRATED = 32809;
+constexpr UINT ID_NEW_ELEMENT_LINEAR = 32811;
+constexpr UINT ID_NEW_ELEMENT_TEMPERATURE = 32812;
+constexpr UINT IDC_EL_NAME = 1201;
+constexpr UINT IDC_EL_TYPE = 1203;
+// The concentrated force: 1204 to 1217.
+constexpr UINT IDC_EL_FORCE_FIRST = 1204;
+constexpr UINT IDC_EL_FORCE_GROUP = 1204;
+constexpr UINT IDC_EL_POINT_GROUP = 1205;
+constexpr UINT IDC_EL_FX_LABEL = 1206;
+constexpr UINT IDC_EL_FZ_LABEL = 1207;
+constexpr UINT IDC_EL_MY_LABEL = 1208;
+constexpr UINT IDC_EL_REL_LABEL = 1209;
+constexpr UINT IDC_EL_ABS_LABEL = 1210;
+constexpr UINT IDC_EL_FX = 1211;
+constexpr UINT IDC_EL_FZ = 1212;
+constexpr UINT IDC_EL_MY = 1213;
+constexpr UINT IDC_EL_FORCE_WORLD = 1214;
+constexpr UINT IDC_EL_FORCE_REL = 1215;
+constexpr UINT IDC_EL_FORCE_ABS = 1216;
+constexpr UINT IDC_EL_FORCE_SPIN = 1217;
+constexpr UINT IDC_EL_FORCE_LAST = 1217;
+// The temperature load: 1270 to 1275.
+constexpr UINT IDC_EL_TEMP_FIRST = 1270;
+constexpr UINT IDC_EL_TEMP_GROUP = 1270;
+constexpr UINT IDC_EL_TEMP_TOP_LABEL = 1271;
+constexpr UINT IDC_EL_TEMP_BOTTOM_LABEL = 1272;
+constexpr UINT IDC_EL_TEMP_PICTURE = 1273;
+constexpr UINT IDC_EL_TEMP_TOP = 1274;
+constexpr UINT IDC_EL_TEMP_BOTTOM = 1275;
+constexpr UINT IDC_EL_TEMP_LAST = 1275;
+// The linear load: 1290 to 1317 and 1349.
+constexpr UINT IDC_EL_LINEAR_FIRST = 1290;
+constexpr UINT IDC_EL_LINEAR_GROUP = 1290;
+constexpr UINT IDC_EL_LINEAR_START_HEAD = 1291;
+constexpr UINT IDC_EL_LINEAR_END_HEAD = 1292;
+constexpr UINT IDC_EL_LINEAR_FX_LABEL = 1293;
+constexpr UINT IDC_EL_LINEAR_FZ_LABEL = 1294;
+constexpr UINT IDC_EL_LINEAR_MY_LABEL = 1295;
+constexpr UINT IDC_EL_APPLIES_GROUP = 1296;
+constexpr UINT IDC_EL_START_LABEL = 1299;
+constexpr UINT IDC_EL_END_LABEL = 1300;
+constexpr UINT IDC_EL_REL_HEAD = 1301;
+constexpr UINT IDC_EL_ABS_HEAD = 1302;
+constexpr UINT IDC_EL_FX_START = 1303;
+constexpr UINT IDC_EL_FZ_START = 1304;
+constexpr UINT IDC_EL_MY_START = 1305;
+constexpr UINT IDC_EL_FX_END = 1306;
+constexpr UINT IDC_EL_FZ_END = 1307;
+constexpr UINT IDC_EL_MY_END = 1308;
+constexpr UINT IDC_EL_LINEAR_WORLD = 1309;
+constexpr UINT IDC_EL_WHOLE = 1310;
+constexpr UINT IDC_EL_PART = 1311;
+constexpr UINT IDC_EL_START_REL = 1312;
+constexpr UINT IDC_EL_START_ABS = 1313;
+constexpr UINT IDC_EL_END_REL = 1314;
+constexpr UINT IDC_EL_END_ABS = 1315;
+constexpr UINT IDC_EL_START_SPIN = 1316;
+constexpr UINT IDC_EL_END_SPIN = 1317;
+constexpr UINT IDC_EL_LINEAR_LAST = 1317;
+constexpr UINT IDC_EL_POSITION_WORLD = 1349;
+constexpr UINT IDC_EL_LIST = 1551;
+constexpr UINT IDC_EL_DELETE = 1552;
+constexpr UINT IDC_EL_NEW = 1553;

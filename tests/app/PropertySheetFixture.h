@@ -46,7 +46,7 @@ protected:
         StrakonDocumentFixture::TearDown();
     }
 
-    void build() {
+    virtual void build() {
         omStrakon& s = model();
         auto* concrete = new omConcrete(1);
         concrete->setName("C25/30");

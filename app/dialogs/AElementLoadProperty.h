@@ -1,0 +1,131 @@
+#pragma once
+// "Element Load Properties": the floating sheet of a picked member-load symbol.
+// It works as the node load sheet does, on a working copy of the loads of one
+// member, with three kinds of loads (concentrated force, linear load,
+// temperature load) whose controls lie over each other, and application points
+// given as a fraction of the member length and as a length, with spin buttons.
+#include "app/dialogs/ALoadSheetSupport.h"
+#include "common/omUnitValue.h"
+#include "controls/AEnhMetaFilePicture.h"
+#include "controls/AUnitEdit.h"
+#include "model/omLoad.h"
+
+#include <cstdint>
+#include <vector>
+
+class AElementLoadGroup;
+class AStrakonDocument;
+
+class AElementLoadPage : public ALoadPage {
+    DECLARE_DYNCREATE(AElementLoadPage)
+public:
+    AElementLoadPage();
+    ~AElementLoadPage() override;
+
+    void SetActiveLoadGroup(unsigned loadGroup);
+    // The sheet's copy (not owned); null forgets it. Forgets the shown load.
+    void SetCopy(AElementLoadGroup* copy);
+    // Lists the copy's loads again and shows the one at that position (the
+    // last one when the list is shorter); -1 shows the first.
+    void Refill(int position);
+    // Commits the texts the user changed and did not leave yet; false when one
+    // was refused (the focus is back on it).
+    bool CommitChanges();
+    int GetSelectedPosition() const;
+    omLoad* GetSelectedLoad() const { return m_pLoad; }
+
+    int m_nPart = 0;
+    CString m_strType;
+    int m_nForceWorld = 0;
+    int m_nLinearWorld = 0;
+    int m_nPositionWorld = 0;
+    omLoadForce m_force;
+    double m_forceRel = 0.0;
+    omUnitValue m_forceAbs;
+    omLoadLinear m_linear;
+    double m_startRel = 0.0;
+    double m_endRel = 1.0;
+    omUnitValue m_startAbs;
+    omUnitValue m_endAbs;
+    omLoadTemperature m_temperature;
+
+    AEnhMetaFilePicture m_picture;
+    CSpinButtonCtrl m_startSpin;
+    CSpinButtonCtrl m_endSpin;
+    CSpinButtonCtrl m_forceSpin;
+
+protected:
+    BOOL OnInitDialog() override;
+    void ExchangeFields(CDataExchange* pDX) override;
+    void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) override;
+    void OnSelectLoad();
+    void OnNameChange();
+    void OnEditChange(UINT nID);
+    void OnEditKillFocus(UINT nID);
+    void OnPartClicked();
+    void OnForceWorldClicked();
+    void OnLinearWorldClicked();
+    void OnPositionWorldClicked();
+    void OnDeleteLoad();
+    void OnNewConcentrated();
+    void OnNewLinear();
+    void OnNewTemperature();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void FillList();
+    void ShowSelected();
+    void ShowKind(int kind);
+    void HideValues();
+    void EnablePart();
+    void UpdateNew();
+    void SendHint();
+    void AddLoad(omLoad* load);
+    unsigned NewLoadGroup() const;
+    // The member's length in cm; 0 without a member.
+    double Length() const;
+    // The lengths and spin positions of the relative positions.
+    void UpdatePositions();
+    void ClampPositions();
+    // Writes the fields the user changed (value ids) and the positions into the shown load.
+    void StoreValues(const std::set<int>& changed);
+    void StorePositions();
+
+    CListBox m_list;
+    ALoadMenuButton m_new;
+    CMenu m_menu;
+    AUnitGroupManager m_units;
+    AElementLoadGroup* m_pCopy = nullptr;
+    omLoad* m_pLoad = nullptr;
+};
+
+class AElementLoadProperty : public APPropertySheet {
+    DECLARE_DYNCREATE(AElementLoadProperty)
+public:
+    explicit AElementLoadProperty(CWnd* pParentWnd = nullptr);
+    ~AElementLoadProperty() override;
+
+    void ExchangeData(BOOL bSave) override;
+    void ReadExternalData() override;
+    void BeforeHide() override;
+    // As the node load sheet's: the message sheet once the member is gone, a
+    // new copy when its loads changed. The sheet may be gone on return.
+    void ModelChanged();
+
+    AElementLoadGroup* GetCopy() const { return m_pCopy; }
+    unsigned GetElementNumber() const { return m_nElement; }
+    AElementLoadPage& GetPage() { return m_page; }
+    AStrakonDocument* GetStrakonDocument() const;
+
+private:
+    bool TakeCopy(unsigned loadGroup);
+    void Register();
+    void Unregister();
+
+    AElementLoadPage m_page;
+    AElementLoadGroup* m_pCopy = nullptr;
+    unsigned m_nElement = 0;
+    const void* m_pOwner = nullptr;
+    std::vector<std::uint8_t> m_base;
+    AStrakonDocument* m_pRegistered = nullptr;
+};

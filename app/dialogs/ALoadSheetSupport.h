@@ -1,0 +1,88 @@
+#pragma once
+// What the node load sheet and the member load sheet share: the page base with
+// its bookkeeping of the edits the user changed, the "New load" menu button,
+// and the byte records that tell whether an owner's loads changed under the
+// sheet's working copy.
+#include "framework/APPropertyFrame.h"
+#include "platform/ui/CDialogControls.h"
+#include "platform/ui/CMenu.h"
+
+#include <cstdint>
+#include <set>
+#include <vector>
+
+class AStorageBase;
+
+namespace loadsheet {
+
+// The stored form of a load list (its storage interface's record); empty
+// without a list. Two lists with equal records hold equal loads.
+std::vector<std::uint8_t> Records(const AStorageBase* group);
+
+} // namespace loadsheet
+
+// A push button that drops down a popup menu; the menu's choices go to the
+// button's parent as commands.
+class ALoadMenuButton : public CButton {
+public:
+    ALoadMenuButton();
+    ~ALoadMenuButton() override;
+    // The popup is not owned; it must outlive the button's window.
+    void SetMenu(CMenu* popup);
+    // The menu the button drops down; null before SetMenu.
+    QMenu* GetDropDownMenu() const;
+
+protected:
+    QWidget* CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) override;
+};
+
+// The page base of both load sheets. Value handlers run on the loss of the
+// focus and only for a text the user changed; texts the program writes
+// (filling the list, the name, the values) run no handler.
+class ALoadPage : public APPropertyPage {
+public:
+    explicit ALoadPage(UINT nIDTemplate);
+    ~ALoadPage() override;
+
+    DWORD GetDialogID() override { return m_nIDTemplate; }
+    // Whether the user changed the text of that edit since the program last wrote it.
+    bool IsChanged(int nID) const { return m_changed.count(nID) != 0; }
+
+protected:
+    // Keeps the program's writes from counting as the user's.
+    class Filling {
+    public:
+        explicit Filling(ALoadPage& page) : m_page(page), m_bWas(page.m_bFilling) { page.m_bFilling = true; }
+        ~Filling() { m_page.m_bFilling = m_bWas; }
+        Filling(const Filling&) = delete;
+        Filling& operator=(const Filling&) = delete;
+
+    private:
+        ALoadPage& m_page;
+        bool m_bWas;
+    };
+
+    // The exchange with the frame pinned: a refused value prompts, and the
+    // frame must not hide behind the prompt.
+    void DoDataExchange(CDataExchange* pDX) override;
+    // Reads the changed texts into the fields: true when all of them were read
+    // (or none was changed). A refused text prompts once: as long as it stays
+    // as it was refused, a second reading only puts the focus back on it.
+    bool ReadChanged();
+    // Writes the fields into the controls; nothing the user changed is left.
+    void WriteAll();
+    // Called by an edit's EN_CHANGE: the user's text, unless the program writes.
+    void NoteChange(int nID);
+    // The exchange's own work; saving reads only the changed edits.
+    virtual void ExchangeFields(CDataExchange* pDX) = 0;
+    bool IsFilling() const { return m_bFilling; }
+    void ForgetChanges() { m_changed.clear(); }
+
+    std::set<int> m_changed;
+
+private:
+    bool m_bFilling = false;
+    // The edit whose text was refused last, and that text.
+    int m_nRefusedId = 0;
+    CString m_strRefused;
+};
