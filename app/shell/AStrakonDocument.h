@@ -27,6 +27,7 @@ class omGenericDesignData;
 class omUnitValue;
 struct omPoint;
 class ASimpleObjectGroup;
+class CCmdUI;
 class CDC;
 class CView;
 class CWnd;
@@ -308,6 +309,37 @@ public:
     CFrameWnd* OpenEnvelopeWindow(ABaseProjectTIWin* pItem, BOOL bMakeVisible) override;
     CFrameWnd* OpenResumeWindow(ABaseProjectTIWin* pItem, BOOL bMakeVisible) override;
     CFrameWnd* OpenDesignWindow(ABaseProjectTIWin* pItem, BOOL bMakeVisible) override;
+
+    // ---- The structure's own commands (AStrakonDocumentCommands.cpp) -----------
+    // The menu and toolbar commands that the framework routes to the active
+    // structure. Extents and report settings live in the structure file: a
+    // change made with OK marks the document modified (the undo list is not
+    // involved).
+
+    // The extents dialog over the document's extents; the views get hint 3.
+    void OnSetExtents();
+    // Takes over extents entered by the user: a top below the bottom is swapped
+    // after a warning, the structure's nodes are kept inside, invalid extents are
+    // refused with a message. True when the document's extents changed.
+    bool ApplyExtents(omUnitValue left, omUnitValue right, omUnitValue top, omUnitValue bottom);
+    // The node symbols of every view shrink or grow; hint 0.
+    void OnShrinkNode();
+    void OnExpandNode();
+    // The program-wide switches of the member and node numbers; hint 0.
+    void OnElementIndex();
+    void OnUpdateElementIndex(CCmdUI* pCmdUI);
+    void OnNodeIndex();
+    void OnUpdateNodeIndex(CCmdUI* pCmdUI);
+    // The output-settings sheet; OK takes over its values and saves the program's
+    // report settings.
+    void OnOutputSettings();
+    // The Options sheet; OK saves the options, and the views get hints 11 and 0.
+    void OnOptions();
+    // Designs every member in the element map's order with a progress bar, then
+    // hint 0. The bar is given back even when a design throws.
+    void DesignAll();
+
+    DECLARE_MESSAGE_MAP()
 
 protected:
     // The common steps of the openers; null without a template of that kind.

@@ -8,6 +8,10 @@
 class AApplicationBus;
 class AProgressBar;
 class AStrakonDocument;
+class ABaseProjectWnd;
+class ABaseStructureDoc;
+class CCmdUI;
+class CDocument;
 
 class CStrakonApp : public ABaseWinApp {
     DECLARE_DYNAMIC(CStrakonApp)
@@ -48,6 +52,56 @@ public:
     // The folder the New sheet starts in: the most recent file's folder, else
     // "My Projects", else the user's documents folder.
     CString DefaultNewLocation();
+
+    // ---- Project and structure commands (CStrakonAppCommands.cpp) -------------
+
+    // Opens a project file (the only kind the program opens by name), shows it
+    // in the project window and restores its windows; null when it could not be
+    // opened or closed again because a structure could not be read. A structure
+    // file is refused with a message.
+    CDocument* OpenDocumentFile(const char* lpszFileName) override;
+    // The recent files are projects: the structures a project opens stay out of
+    // the list, since opening one of them as a project would show an empty
+    // project that a save would write over the structure.
+    void AddToRecentFileList(const char* lpszPathName) override;
+    // Whether path names a structure file (the structure template's extension,
+    // letter case ignored).
+    bool IsStructureFile(const CString& path);
+    // The title the program gives a project opened from path: the file name
+    // without its folder and without the last extension.
+    static CString ProjectTitleOfPath(const CString& path);
+    // The windows of every workspace and the project window take up the
+    // documents' new titles.
+    void UpdateAllFrames() override;
+    // Both show a status-bar progress bar that is registered as the active bar
+    // only while they run (also when the project's streams throw). TRUE.
+    BOOL LoadWorkspace() override;
+    BOOL SaveWorkspace() override;
+
+    void OnFileOpen();
+    BOOL OnOpenRecentFile(UINT nID);
+    void OnCloseProject();
+    void OnSaveProject();
+    void OnSaveProjectAs();
+    void OnInsertStructure();
+    void OnRemoveStructure();
+    void OnProjectSettings();
+    // Enabled exactly while a project is open.
+    void OnUpdateProjectCommand(CCmdUI* pCmdUI);
+    // Closes the open project, asking to save its changes; false when the user
+    // keeps it. True when no project is open.
+    bool CloseOpenProject();
+
+    // A file dialog (open or save) with the title, the flags and the template's
+    // filter (and "All Files (*.*)" when asked); path is the initial folder and
+    // gets the chosen full path, fileTitle the initial name and then the chosen
+    // title. FALSE when cancelled.
+    BOOL PromptFileName(CString& path, CString& fileTitle, const CString& title, DWORD flags, BOOL open,
+                        CDocTemplate* pTemplate, BOOL allFilter);
+    // The main frame's project window; null without one.
+    static ABaseProjectWnd* GetProjectWnd();
+    // Shows the first workspace and selects the structure's entry of its tree.
+    void SelectNewStructure(ABaseStructureDoc* pDocument);
 
     // The tip index and whether tips show at start-up ("InfoTip" in the profile).
     int m_nCurrentTip = 0;

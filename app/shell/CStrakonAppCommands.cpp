@@ -6,10 +6,12 @@
 #include "app/dialogs/AWizardBlankStructure.h"
 #include "app/shell/AApplicationBus.h"
 #include "app/shell/APath.h"
+#include "app/shell/AProjectDocument.h"
 #include "app/shell/AStrakonDocument.h"
 #include "app/shell/CAboutDlg.h"
 #include "app/shell/CStrakonModule.h"
 #include "framework/ABaseProjectDoc.h"
+#include "framework/ABaseProjectWnd.h"
 #include "framework/ABaseStructureDoc.h"
 #include "platform/ui/CDocTemplate.h"
 #include "platform/ui/CMDIFrameWnd.h"
@@ -28,6 +30,20 @@ BEGIN_MESSAGE_MAP(CStrakonApp, ABaseWinApp)
 ON_COMMAND(ID_FILE_NEW, &CStrakonApp::OnFileNew)
 ON_COMMAND(ID_APP_ABOUT, &CStrakonApp::OnAppAbout)
 ON_COMMAND(ID_TIP_OF_THE_DAY, &CStrakonApp::OnTipOfTheDay)
+ON_COMMAND(ID_FILE_OPEN, &CStrakonApp::OnFileOpen)
+ON_COMMAND_EX_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, &CStrakonApp::OnOpenRecentFile)
+ON_COMMAND(ID_CLOSE_PROJECT, &CStrakonApp::OnCloseProject)
+ON_UPDATE_COMMAND_UI(ID_CLOSE_PROJECT, &CStrakonApp::OnUpdateProjectCommand)
+ON_COMMAND(ID_SAVE_PROJECT, &CStrakonApp::OnSaveProject)
+ON_UPDATE_COMMAND_UI(ID_SAVE_PROJECT, &CStrakonApp::OnUpdateProjectCommand)
+ON_COMMAND(ID_SAVE_PROJECT_AS, &CStrakonApp::OnSaveProjectAs)
+ON_UPDATE_COMMAND_UI(ID_SAVE_PROJECT_AS, &CStrakonApp::OnUpdateProjectCommand)
+ON_COMMAND(ID_INSERT_STRUCTURE, &CStrakonApp::OnInsertStructure)
+ON_UPDATE_COMMAND_UI(ID_INSERT_STRUCTURE, &CStrakonApp::OnUpdateProjectCommand)
+ON_COMMAND(ID_REMOVE_STRUCTURE, &CStrakonApp::OnRemoveStructure)
+ON_UPDATE_COMMAND_UI(ID_REMOVE_STRUCTURE, &CStrakonApp::OnUpdateProjectCommand)
+ON_COMMAND(ID_PROJECT_SETTINGS, &CStrakonApp::OnProjectSettings)
+ON_UPDATE_COMMAND_UI(ID_PROJECT_SETTINGS, &CStrakonApp::OnUpdateProjectCommand)
 END_MESSAGE_MAP()
 
 namespace {
@@ -223,7 +239,13 @@ BOOL CStrakonApp::CreateNewStructure(const CString& wizardPath, const CString& n
         return FALSE;
 
     ABaseProjectDoc* project = GetProjectDocument();
-    if (!newProject && project && !project->CanAddStructure(name, location)) return FALSE;
+    if (!newProject && project && !project->CanAddStructure(name, location)) {
+        CString text;
+        text.Format("Error: Structure '%s' already exist in a project. Please a different structure name",
+                    name.c_str());
+        AfxMessageBox(text.c_str(), MB_OK);
+        return FALSE;
+    }
     if (newProject && project) {
         if (!project->OnFileCloseProject(TRUE)) return TRUE;
         delete project;
@@ -274,7 +296,10 @@ BOOL CStrakonApp::CreateNewStructure(const CString& wizardPath, const CString& n
     if (wizard) {
         wizard->ApplyToDocument(*document);
         document->SetupNewStructure();
-        if (!document->DoSave(structurePath.c_str(), TRUE)) {
+        const BOOL saved = document->DoSave(structurePath.c_str(), TRUE);
+        // Saving names the document after its file; in the project it is the structure's name.
+        structure->SetTitle(name.c_str());
+        if (!saved) {
             AfxMessageBox("Error: Could not create new structure document.", MB_OK);
             if (!newProject) project->RemoveStructure(structure, FALSE);
             closeNewProject();
@@ -284,9 +309,13 @@ BOOL CStrakonApp::CreateNewStructure(const CString& wizardPath, const CString& n
     oldStructure.Replaced();
     if (!newProject) {
         project->SetModifiedFlag(TRUE);
+        if (ABaseProjectWnd* wnd = GetProjectWnd()) wnd->AddStructure(structure);
+        SelectNewStructure(structure);
         return TRUE;
     }
     m_strProjectPath = projectPath;
+    // The structure locations are written relative to the new project file.
+    m_strBasePath = projectPath;
     if (!project->DoSave(projectPath.c_str(), TRUE)) {
         AfxMessageBox("Error: Could not save project document.", MB_OK);
         closeNewProject();
@@ -295,5 +324,8 @@ BOOL CStrakonApp::CreateNewStructure(const CString& wizardPath, const CString& n
     oldProject->Replaced();
     project->SetTitle(name.c_str());
     project->OnFileSaveProject();
+    if (auto* projectDocument = DYNAMIC_DOWNCAST_PTR<AProjectDocument>(project))
+        projectDocument->AddToProjectWnd();
+    SelectNewStructure(structure);
     return TRUE;
 }

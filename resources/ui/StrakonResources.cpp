@@ -390,5 +390,6 @@ void RegisterStrakonResources() {
     AddVolumeWeightDialog(r);
     AddPropertySheetDialogs(r);
     AddShellDialogs(r);
+    AddProjectDialogs(r);
     RegisterStrakonLoadResources();
 }

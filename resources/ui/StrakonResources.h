@@ -41,3 +41,5 @@ void AddVolumeWeightDialog(CResources& r);
 // The pages of the property sheets of members and nodes and of the message sheet, with the support symbols.
 void AddPropertySheetDialogs(CResources& r);
 void AddShellDialogs(CResources& r);
+// The project commands' dialogs (Remove Structure).
+void AddProjectDialogs(CResources& r);

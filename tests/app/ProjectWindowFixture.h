@@ -3,7 +3,7 @@
 // structure, project and window templates, a main frame with the project
 // window, the workspace manager and the window records, and projects of real
 // structures in real files. The application saves and loads the layout
-// streams as the program's shell does.
+// streams itself.
 #include "SettingsFixture.h"
 #include "StructureFileSupport.h"
 #include "app/shell/AProjectDocument.h"
@@ -106,16 +106,6 @@ public:
         }
     }
     AProjectDocument* project() const { return static_cast<AProjectDocument*>(m_pProjectDoc); }
-    BOOL LoadWorkspace() override {
-        project()->LoadWorkspaceFromStorage();
-        project()->LoadProjectWndFromStorage();
-        return TRUE;
-    }
-    BOOL SaveWorkspace() override {
-        project()->SaveWorkspaceToStorage();
-        project()->SaveProjectWndToStorage();
-        return TRUE;
-    }
 };
 
 class ProjectWindowFixture : public SettingsFixture {
