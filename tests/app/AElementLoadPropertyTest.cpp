@@ -142,6 +142,7 @@ TEST_F(AElementLoadPropertyTest, TheArrowsStepThroughEveryHundredthBothWays) {
 }
 
 TEST_F(AElementLoadPropertyTest, NewLoadsTakeTheirNamesTheActionAndTheMemberLayoutAndARenameSurvivesAStore) {
+    const std::vector<std::uint8_t> before = records();
     AElementLoadProperty* sheet = open();
     chooseNew(page, IDC_EL_NEW, 0);
     chooseNew(page, IDC_EL_NEW, 1);
@@ -169,6 +170,23 @@ TEST_F(AElementLoadPropertyTest, NewLoadsTakeTheirNamesTheActionAndTheMemberLayo
     EXPECT_DOUBLE_EQ(sun->T(0, 1), 20.0);
     EXPECT_DOUBLE_EQ(sun->T(1, 1), -5.0);
     EXPECT_EQ(memberLoads(1)->getLoads().size(), 6u);
+
+    // Deleting asks nothing; the position modulo the count is shown next.
+    pick(page, IDC_EL_LIST, 5);
+    click(page, IDC_EL_DELETE);
+    EXPECT_TRUE(prompts.MessageBoxes().empty());
+    EXPECT_EQ(selection(page, IDC_EL_LIST), 0);
+    EXPECT_EQ(text(page, IDC_EL_NAME), "P");
+
+    doc->GetCommandManager().Undo();
+    EXPECT_EQ(records(), before);
+    EXPECT_EQ(items(page, IDC_EL_LIST), (std::vector<CString>{"1: P", "2: L", "3: T"}));
+
+    doc->SetActiveLoadGroup(0, true);
+    EXPECT_FALSE(enabled(page, IDC_EL_NEW));
+    page->SendMessage(WM_COMMAND, ID_NEW_ELEMENT_TEMPERATURE, 0);
+    EXPECT_TRUE(sheet->GetCopy()->GetLoads().empty());
+    EXPECT_EQ(sheet->GetCopy()->getLoads().size(), 3u) << "no load of no action";
 }
 
 TEST_F(AElementLoadPropertyTest, RefusedTextsChangeNothingAndAMemberWithoutLengthKeepsItsPoint) {
