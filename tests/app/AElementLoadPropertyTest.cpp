@@ -41,13 +41,20 @@ TEST_F(AElementLoadPropertyTest, EachKindShowsItsOwnControls) {
         std::vector<int> shown, hidden;
     };
     const Case cases[] = {
-        {kPoint, "CONCENTRATED", "element-load-sheet-concentrated.png",
+        {kPoint,
+         "CONCENTRATED",
+         "element-load-sheet-concentrated.png",
          {IDC_EL_FX, IDC_EL_FORCE_WORLD, IDC_EL_FORCE_REL, IDC_EL_FORCE_ABS, IDC_EL_FORCE_SPIN},
          {IDC_EL_FX_START, IDC_EL_WHOLE, IDC_EL_POSITION_WORLD, IDC_EL_TEMP_TOP, IDC_EL_TEMP_PICTURE}},
-        {kLinear, "LINEAR", "element-load-sheet-linear.png",
-         {IDC_EL_FX_START, IDC_EL_MY_END, IDC_EL_LINEAR_WORLD, IDC_EL_WHOLE, IDC_EL_START_SPIN, IDC_EL_POSITION_WORLD},
+        {kLinear,
+         "LINEAR",
+         "element-load-sheet-linear.png",
+         {IDC_EL_FX_START, IDC_EL_MY_END, IDC_EL_LINEAR_WORLD, IDC_EL_WHOLE, IDC_EL_START_SPIN,
+          IDC_EL_POSITION_WORLD},
          {IDC_EL_FX, IDC_EL_FORCE_SPIN, IDC_EL_TEMP_BOTTOM}},
-        {kTemperature, "TEMPERATURE", "element-load-sheet-temperature.png",
+        {kTemperature,
+         "TEMPERATURE",
+         "element-load-sheet-temperature.png",
          {IDC_EL_TEMP_TOP, IDC_EL_TEMP_BOTTOM, IDC_EL_TEMP_PICTURE},
          {IDC_EL_FX, IDC_EL_FX_START, IDC_EL_END_SPIN, IDC_EL_POSITION_WORLD}},
     };
@@ -147,8 +154,8 @@ TEST_F(AElementLoadPropertyTest, NewLoadsTakeTheirNamesTheActionAndTheMemberLayo
     chooseNew(page, IDC_EL_NEW, 0);
     chooseNew(page, IDC_EL_NEW, 1);
     chooseNew(page, IDC_EL_NEW, 2);
-    EXPECT_EQ(items(page, IDC_EL_LIST),
-              (std::vector<CString>{"1: P", "2: L", "3: T", "4: New Concentrated", "5: New Linear", "6: New Temperatrue"}));
+    EXPECT_EQ(items(page, IDC_EL_LIST), (std::vector<CString>{"1: P", "2: L", "3: T", "4: New Concentrated",
+                                                              "5: New Linear", "6: New Temperatrue"}));
     EXPECT_EQ(text(page, IDC_EL_TYPE), "TEMPERATURE");
     for (omLoad* load : sheet->GetCopy()->getLoads()) {
         EXPECT_EQ(load->getLoadGroupIndex(), 1u) << load->getName();
