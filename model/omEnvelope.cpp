@@ -48,6 +48,10 @@ void omEnvelope::update(unsigned k, const omLoadCase* lc) {
     }
 }
 
+void omEnvelope::exclude(unsigned k) {
+    m_cases.erase(std::remove(m_cases.begin(), m_cases.end(), k), m_cases.end());
+}
+
 void omEnvelope::add(unsigned k, const omLoadCase* lc) {
     // A case already listed is not listed twice: it would be counted twice.
     if (std::find(m_cases.begin(), m_cases.end(), k) == m_cases.end()) m_cases.push_back(k);

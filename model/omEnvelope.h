@@ -47,6 +47,8 @@ public:
     // Joins case k when it qualifies, whatever use-all-cases says.
     void add(unsigned k, const omLoadCase* lc);
     void remove(unsigned k) { update(k, nullptr); }
+    // Takes case k out of the list while the case itself stays: the other numbers are kept.
+    void exclude(unsigned k);
 
     // The maxima are a record of the results, updated through const envelopes.
     void resetMaximum() const;

@@ -1,5 +1,9 @@
+#include "app/shell/AProjectTreeItems.h"
 #include "app/shell/AStrakonDocument.h"
 #include "app/shell/CStrakonApp.h"
+#include "app/views/AEnvelopeView.h"
+#include "app/views/AForceView.h"
+#include "app/views/ALCResultView.h"
 #include "framework/ABaseMDIChildWnd.h"
 #include "framework/ABaseProjectTI.h"
 #include "platform/ui/AfxRes.h"
@@ -16,7 +20,16 @@ CFrameWnd* AStrakonDocument::OpenWindow(int kind, ABaseProjectTIWin* pItem, BOOL
         AfxMessageBox(AFX_IDP_COMMAND_FAILURE);
         return nullptr;
     }
+    // The entry's action, load case or envelope, before the view's first update and activation.
+    const auto* entry = dynamic_cast<ATIWin*>(pItem);
+    const int index = entry ? static_cast<int>(entry->GetIndex()) : 0;
+    CWnd* pane = frame->GetDlgItem(AFX_IDW_PANE_FIRST);
+    if (auto* loads = dynamic_cast<AForceView*>(pane); loads && index > 0) loads->SetLoadGroup(index);
+    if (auto* results = dynamic_cast<ALCResultView*>(pane); results && index > 0)
+        results->SetResultCase(dynamic_cast<ATIWinREnvelopeItem*>(pItem) ? 1000 + index : index);
     docTemplate->InitialUpdateFrame(frame, this, bMakeVisible);
+    if (auto* envelopes = dynamic_cast<AEnvelopeView*>(pane); envelopes && index > 0)
+        envelopes->SelectEnvelope(index);
     if (auto* child = dynamic_cast<ABaseMDIChildWnd*>(frame)) child->SetGuiTIWinObject(pItem);
     return frame;
 }

@@ -73,7 +73,8 @@ double memberLengthCm(const ADesignElement& element) {
 }
 
 bool isZeroLinear(const omLoadLinear& load) {
-    return load.getForce(0.0, 0.0).norm(normEuclidean) == 0.0 && load.getForce(0.0, 1.0).norm(normEuclidean) == 0.0;
+    return load.getForce(0.0, 0.0).norm(normEuclidean) == 0.0 &&
+           load.getForce(0.0, 1.0).norm(normEuclidean) == 0.0;
 }
 
 } // namespace
@@ -86,7 +87,8 @@ ON_UPDATE_COMMAND_UI(ID_SELECT, &AForceView::OnUpdateSelectMode)
 ON_COMMAND_RANGE(ID_ADD_FORCE, ID_ADD_ELEMENT_LOAD, &AForceView::OnModeCommand)
 ON_UPDATE_COMMAND_UI_RANGE(ID_ADD_FORCE, ID_ADD_ELEMENT_LOAD, &AForceView::OnUpdateModeCommand)
 ON_COMMAND_RANGE(ID_ADD_PARTIAL_ELEMENT_LOAD, ID_ADD_TEMPERATURE_LOAD, &AForceView::OnModeCommand)
-ON_UPDATE_COMMAND_UI_RANGE(ID_ADD_PARTIAL_ELEMENT_LOAD, ID_ADD_TEMPERATURE_LOAD, &AForceView::OnUpdateModeCommand)
+ON_UPDATE_COMMAND_UI_RANGE(ID_ADD_PARTIAL_ELEMENT_LOAD, ID_ADD_TEMPERATURE_LOAD,
+                           &AForceView::OnUpdateModeCommand)
 ON_COMMAND(ID_NODE_LOAD_SELECT, &AForceView::OnLoadSelect)
 ON_COMMAND(ID_NODE_LOAD_DELETE, &AForceView::OnLoadDelete)
 ON_COMMAND(ID_NODE_LOAD_PROPERTIES, &AForceView::OnLoadProperties)
@@ -302,7 +304,8 @@ void AForceView::DragBandTo(const omPoint& p) {
     // The band lies beside the member, moved off its line by -d.
     omPoint offset;
     if (length > 0.0)
-        offset = omPoint(-(axis.p2().y - axis.p1().y) / length * -d, (axis.p2().x - axis.p1().x) / length * -d);
+        offset =
+            omPoint(-(axis.p2().y - axis.p1().y) / length * -d, (axis.p2().x - axis.p1().x) / length * -d);
     const omPoint foot = axis.perpendicular(p) + offset;
     if (m_dragShapes.IsEmpty()) {
         const omPoint start = axis.perpendicular(m_pressPoint) + offset;
@@ -410,8 +413,8 @@ CString AForceView::GetModeName() {
         return AZoomView::GetModeName();
     }
     const omPoint cursor(m_tipX, m_tipZ);
-    return APellionTipText::Instance()->GetTipText(APellionTipText::kLoadsView, category, GetObjectUnderCursor(),
-                                                   m_bAction, cursor, cursor);
+    return APellionTipText::Instance()->GetTipText(APellionTipText::kLoadsView, category,
+                                                   GetObjectUnderCursor(), m_bAction, cursor, cursor);
 }
 
 CString AForceView::GetPromptText() {
@@ -515,7 +518,8 @@ void AForceView::OnLoadDelete() {
 
 void AForceView::OnLoadProperties() {
     OnLoadSelect();
-    if (AStrakonDocument* doc = GetStrakonDocument()) doc->ShowSelectionProperties(static_cast<CView*>(this), true);
+    if (AStrakonDocument* doc = GetStrakonDocument())
+        doc->ShowSelectionProperties(static_cast<CView*>(this), true);
 }
 
 // --- update handlers ---------------------------------------------------------------------------------

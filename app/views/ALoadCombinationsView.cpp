@@ -124,7 +124,8 @@ void ALoadCombinationsView::OnInitialUpdate() {
         GetClientRect(&rect);
         m_pGrid = std::make_unique<ALoadCombinationsGridCtrl>();
         m_pGrid->SetDocument(GetDocument());
-        m_pGrid->Create(rect, this, IDC_LOADCOMBINATIONS_GRID, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER);
+        m_pGrid->Create(rect, this, IDC_LOADCOMBINATIONS_GRID,
+                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER);
         m_pGrid->SetGridLines(GVL_BOTH);
         m_pImages = std::make_unique<LimitStateImages>();
         m_pGrid->SetImageList(m_pImages.get());
@@ -253,7 +254,8 @@ void ALoadCombinationsView::OnGridClick(NMHDR* pNotifyStruct, LRESULT* pResult) 
     const auto* item = reinterpret_cast<const NM_GRIDVIEW*>(pNotifyStruct);
     AStrakonDocument* doc = GetDocument();
     omLoadManager* manager = managerOf(doc);
-    if (!item || !m_pGrid || !manager || item->iColumn != 2 || item->iRow < 1 || item->iRow > manager->caseSize())
+    if (!item || !m_pGrid || !manager || item->iColumn != 2 || item->iRow < 1 ||
+        item->iRow > manager->caseSize())
         return;
     if (m_pGrid->GetItemText(item->iRow, 1) != "Skewness") return;
     const omLoadCase* lc = manager->getCase(item->iRow);

@@ -60,8 +60,8 @@ protected:
         CCreateContext context;
         context.m_pNewViewClass = AForceView::GetThisClass();
         context.m_pCurrentDoc = doc.get();
-        if (!second->Create(nullptr, "Loads 2", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CRect(0, 0, 400, 300),
-                            frame, &context))
+        if (!second->Create(nullptr, "Loads 2", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
+                            CRect(0, 0, 400, 300), frame, &context))
             return nullptr;
         second->InitialUpdateFrame(doc.get(), TRUE);
         auto* v = dynamic_cast<AForceView*>(second->GetActiveView());
@@ -213,8 +213,8 @@ TEST_F(AForceViewTest, APartialLoadIsClampedToTheMember) {
         double start, end;
     };
     const Part parts[] = {
-        {1.4, 0.5, true, 0.5, 1.0}, {0.5, 1.4, true, 0.5, 1.0},  {-0.3, 0.2, true, 0.0, 0.2},
-        {1.2, 1.5, false, 0, 0}, {-0.5, -0.1, false, 0, 0}, {0.3, 0.3, false, 0, 0},
+        {1.4, 0.5, true, 0.5, 1.0}, {0.5, 1.4, true, 0.5, 1.0}, {-0.3, 0.2, true, 0.0, 0.2},
+        {1.2, 1.5, false, 0, 0},    {-0.5, -0.1, false, 0, 0},  {0.3, 0.3, false, 0, 0},
     };
     for (const Part& p : parts) {
         double start = -1, end = -1;

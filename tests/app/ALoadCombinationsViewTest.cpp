@@ -2,9 +2,9 @@
 // cases of every limit state and a skewness case): the table the model gives,
 // its numbers in any locale, the edits and the commands they submit, the skew
 // dialog, the buttons' states and the window's own toolbar.
+#include "app/views/ALoadCombinationsView.h"
 #include "app/views/ALoadCombinationsFrame.h"
 #include "app/views/ALoadCombinationsGridCtrl.h"
-#include "app/views/ALoadCombinationsView.h"
 
 #include "StructureFileSupport.h"
 #include "StructureViewFixture.h"
@@ -85,8 +85,9 @@ TEST_F(ALoadCombinationsViewTest, TheTableShowsTheCasesAndActions) {
     EXPECT_EQ(Cell(5, 1), "Ultimate P&T");
     auto* combo = dynamic_cast<CGridCellCombo*>(grid().GetCell(1, 1));
     ASSERT_NE(combo, nullptr);
-    EXPECT_EQ(combo->GetOptions(), std::vector<CString>({"Ultimate", "Ultimate P&T", "Ult. Seismic", "Ult. Accidental",
-                                                        "Serviceability", "Skewness", "Creeping"}));
+    EXPECT_EQ(combo->GetOptions(),
+              std::vector<CString>({"Ultimate", "Ultimate P&T", "Ult. Seismic", "Ult. Accidental",
+                                    "Serviceability", "Skewness", "Creeping"}));
     EXPECT_EQ(grid().GetCell(3, 0)->GetImage(), 2) << "the picture of the case's limit state";
 
     // The skewness row: its ratios on grey, nothing to type in.
@@ -131,8 +132,12 @@ TEST_F(ALoadCombinationsViewTest, EachEditIsOneCommandThatUndoGivesBack) {
         const char* shown;
     };
     const Edit edits[] = {
-        {0, 4, "Imposed", "Imposed"},        {1, 0, "Fundamental", "Fundamental"}, {1, 1, "Serviceability", "Serviceability"},
-        {1, 2, "1.5", "1.500"},              {1, 3, "2.25", "2.250"},              {2, 4, "0", ""},
+        {0, 4, "Imposed", "Imposed"},
+        {1, 0, "Fundamental", "Fundamental"},
+        {1, 1, "Serviceability", "Serviceability"},
+        {1, 2, "1.5", "1.500"},
+        {1, 3, "2.25", "2.250"},
+        {2, 4, "0", ""},
     };
     for (const Edit& e : edits) {
         SCOPED_TRACE(e.text);
@@ -172,12 +177,11 @@ TEST_F(ALoadCombinationsViewTest, ClickingTheSkewCellOpensTheSkewDialog) {
     });
     // A click in another column or another row opens nothing.
     for (auto [row, col] : {std::pair{7, 3}, std::pair{1, 2}, std::pair{7, 2}}) {
-        NM_GRIDVIEW click;
-        click.hdr.idFrom = IDC_LOADCOMBINATIONS_GRID;
-        click.hdr.code = NM_CLICK;
-        click.iRow = row;
-        click.iColumn = col;
-        view->SendMessage(WM_NOTIFY, IDC_LOADCOMBINATIONS_GRID, reinterpret_cast<LPARAM>(&click));
+        CRect rect;
+        ASSERT_TRUE(grid().GetCellRect(row, col, &rect));
+        QTest::mouseClick(grid().GetInputWidget(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(rect.CenterPoint().x, rect.CenterPoint().y));
+        viewhost::Pump();
     }
     EXPECT_EQ(dialogs.Runs().size(), 1u);
     EXPECT_EQ(vertical, 200.0);

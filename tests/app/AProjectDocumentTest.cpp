@@ -4,6 +4,7 @@
 #include "platform/storage/CCompoundFile.h"
 #include "platform/ui/SECTabWnd.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -220,9 +221,9 @@ TEST_F(AProjectDocumentTest, ReopeningRestoresTheWindowsInTheirWorkspacesWithThe
     CRect now;
     reopened->GetWindowRect(&now);
     EXPECT_EQ(now, placed);
-    auto* view = dynamic_cast<ProjectTestView*>(static_cast<CFrameWnd*>(reopened)->GetActiveView());
+    auto* view = dynamic_cast<ALCResultView*>(static_cast<CFrameWnd*>(reopened)->GetActiveView());
     ASSERT_NE(view, nullptr);
-    EXPECT_GE(view->initialUpdates, 1);
+    EXPECT_EQ(view->GetResultCase(), 1001) << "the envelope's results";
 }
 
 TEST_F(AProjectDocumentTest, AnActiveWorkspaceOutsideTheFourGivesGeometry) {
@@ -396,6 +397,55 @@ TEST_F(AProjectDocumentTest, TheExampleProjectReopensWithItsWindows) {
     EXPECT_EQ(windowsOf(1), (std::vector<std::string>{"portal-frame - Action (Live load)"}));
     EXPECT_EQ(windowsOf(2).size(), 2u);
     EXPECT_EQ(AWorkspaceManager::Instance()->GetActiveWorkspace()->GetWorkspaceId(), 1);
+}
+
+
+// The view of a workspace's window, by its position there.
+template <class View> View* viewIn(int workspace, size_t position) {
+    const auto& frames = AWorkspaceManager::Instance()->GetWorkspace(workspace)->GetFrames();
+    if (position >= frames.size()) return nullptr;
+    auto* frame = dynamic_cast<CFrameWnd*>(CWnd::FromHandle((*std::next(frames.begin(), position))->m_hWnd));
+    return frame ? dynamic_cast<View*>(frame->GetActiveView()) : nullptr;
+}
+
+TEST_F(AProjectDocumentTest, LoadsAndResultWindowsShowTheirActionCaseAndEnvelope) {
+    makeProject({{"Portal", folder.path()}});
+    AStrakonDocument* s = structure("Portal");
+    wnd().ActivateWorkspace(1);
+    item(wnd().GetActionItem(s, 3))->DefaultAction();
+    wnd().ActivateWorkspace(2);
+    item(wnd().GetLoadCaseItem(s, 2))->DefaultAction();
+    item(wnd().GetEnvelopeItem(s, 1))->DefaultAction();
+    item(wnd().GetEnvelopeManagerItem(s))->DefaultAction();
+    ProcessEvents();
+    auto* loads = viewIn<AForceView>(1, 0);
+    ASSERT_NE(loads, nullptr);
+    EXPECT_EQ(loads->GetLoadGroup(), 3);
+    EXPECT_EQ(s->GetActiveLoadGroup(), 3) << "the loads window made its action the active one";
+    auto* results = viewIn<ALCResultView>(2, 0);
+    ASSERT_NE(results, nullptr);
+    EXPECT_EQ(results->GetResultCase(), 2);
+    auto* envelope = viewIn<ALCResultView>(2, 1);
+    ASSERT_NE(envelope, nullptr);
+    EXPECT_EQ(envelope->GetResultCase(), 1001);
+    EXPECT_NE(viewIn<AEnvelopeView>(2, 2), nullptr);
+
+    // The example project reopens its loads window on action 2 and the envelope's results.
+    closeProject();
+    const fs::path examples = fs::path(STRAKON_SOURCE_DIR) / "examples";
+    for (const char* name : {"portal-frame.oxs", "beam-on-ground.oxs", "two-frames.oxp"})
+        fs::copy_file(examples / name, folder / name);
+    ASSERT_NE(openProject(folder / "two-frames.oxp"), nullptr);
+    ProcessEvents();
+    loads = viewIn<AForceView>(1, 0);
+    ASSERT_NE(loads, nullptr);
+    EXPECT_EQ(loads->GetLoadGroup(), 2);
+    EXPECT_TRUE(loads->IsLoadGroupValid());
+    std::vector<int> shown;
+    for (size_t i = 0; i < 2; ++i)
+        if (auto* v = viewIn<ALCResultView>(2, i)) shown.push_back(v->GetResultCase());
+    std::sort(shown.begin(), shown.end());
+    EXPECT_EQ(shown, (std::vector<int>{1, 1001}));
 }
 
 } // namespace

@@ -14,6 +14,12 @@
 #include "app/shell/AWorkspaceManager.h"
 #include "app/shell/CChildFrame.h"
 #include "app/shell/CStrakonApp.h"
+#include "app/views/AEnvelopeView.h"
+#include "app/views/AForceView.h"
+#include "app/views/AGeometryView.h"
+#include "app/views/ALCResultView.h"
+#include "app/views/ALoadCombinationsFrame.h"
+#include "app/views/ALoadCombinationsView.h"
 #include "app/views/AStrakon.h"
 #include "common/omErrorContainer.h"
 #include "framework/ABaseMDIFrameWnd.h"
@@ -80,16 +86,23 @@ public:
             new ANFMultiDocTemplate(IDR_PROJECTTYPE, RUNTIME_CLASS(AProjectDocument), nullptr, nullptr);
         AddDocTemplate(m_pStructureTemplate);
         AddDocTemplate(m_pProjectTemplate);
-        const std::pair<int, UINT> windows[] = {{GeometryWindow, IDR_GEOMETRYTYPE},
-                                                {LoadsWindow, IDR_LOADSTYPE},
-                                                {LoadCaseResultsWindow, IDR_LCRESULTSTYPE},
-                                                {LoadCombinationsWindow, IDR_LOADCOMBINATIONSTYPE},
-                                                {EnvelopeWindow, IDR_LOADCOMBINATIONSTYPE}};
-        for (auto [kind, id] : windows) {
-            auto* t = new CMultiDocTemplate(id, RUNTIME_CLASS(AStrakonDocument), RUNTIME_CLASS(CChildFrame),
-                                            RUNTIME_CLASS(ProjectTestView));
+        struct Window {
+            int kind;
+            UINT id;
+            const CRuntimeClass* frame;
+            const CRuntimeClass* view;
+        };
+        const Window windows[] = {
+            {GeometryWindow, IDR_GEOMETRYTYPE, RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(AGeometryView)},
+            {LoadsWindow, IDR_LOADSTYPE, RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(AForceView)},
+            {LoadCaseResultsWindow, IDR_LCRESULTSTYPE, RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(ALCResultView)},
+            {LoadCombinationsWindow, IDR_LOADCOMBINATIONSTYPE, RUNTIME_CLASS(ALoadCombinationsFrame),
+             RUNTIME_CLASS(ALoadCombinationsView)},
+            {EnvelopeWindow, IDR_LOADCOMBINATIONSTYPE, RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(AEnvelopeView)}};
+        for (const Window& w : windows) {
+            auto* t = new CMultiDocTemplate(w.id, RUNTIME_CLASS(AStrakonDocument), w.frame, w.view);
             AddDocTemplate(t);
-            SetWindowTemplate(kind, t);
+            SetWindowTemplate(w.kind, t);
         }
     }
     AProjectDocument* project() const { return static_cast<AProjectDocument*>(m_pProjectDoc); }
