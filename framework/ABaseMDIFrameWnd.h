@@ -1,13 +1,12 @@
 #pragma once
 // The main MDI frame's base: it knows its project and output windows (the
 // derived frame makes them) and shows whether the open project is modified.
+#include "framework/AFrameworkIds.h"
 #include "platform/ui/CMDIFrameWnd.h"
 
 class ABaseOutputWnd;
 class ABaseProjectWnd;
 
-// The modified pane of the status bar (its text is " MOD ").
-constexpr UINT ID_INDICATOR_MODIFIED = 32905;
 
 class ABaseMDIFrameWnd : public SECMDIFrameWnd {
     DECLARE_DYNAMIC(ABaseMDIFrameWnd)

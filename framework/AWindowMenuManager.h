@@ -4,6 +4,7 @@
 // frames of the other workspaces are hidden and disabled. The main frame
 // asks the manager first; a derived manager changes a command by overriding
 // its action or update.
+#include "framework/AFrameworkIds.h"
 #include "platform/ui/CCmdTarget.h"
 
 #include <vector>
@@ -13,11 +14,6 @@ class CMDIChildWnd;
 class CMDIFrameWnd;
 class CMenu;
 
-constexpr UINT ID_WINDOW_CLOSE = 32898;
-constexpr UINT ID_WINDOW_CLOSEALL = 32899;
-constexpr UINT ID_WINDOW_MOREWINDOWS = 32877;
-constexpr UINT ID_WINDOW_NEXT = 32903;
-constexpr UINT ID_WINDOW_PREVIOUS = 32904;
 
 class AWindowMenuManager : public CCmdTarget {
     DECLARE_DYNCREATE(AWindowMenuManager)

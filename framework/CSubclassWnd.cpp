@@ -4,7 +4,9 @@ IMPLEMENT_DYNAMIC(CSubclassWnd, CObject)
 
 CSubclassWnd::CSubclassWnd() = default;
 
-CSubclassWnd::~CSubclassWnd() = default;
+CSubclassWnd::~CSubclassWnd() {
+    *m_alive = false;
+}
 
 BOOL CSubclassWnd::HookWindow(CWnd* pWnd) {
     return CWndMessageHook::HookWindow(pWnd);
@@ -18,8 +20,9 @@ LRESULT CSubclassWnd::HookProc(UINT message, WPARAM wParam, LPARAM lParam) {
     // A message sent while another is handled has its own record; the older one comes back after.
     const Message saved = m_current;
     m_current = Message{message, wParam, lParam};
+    const std::shared_ptr<bool> alive = m_alive;
     const LRESULT result = WindowProc(message, wParam, lParam);
-    m_current = saved;
+    if (*alive) m_current = saved;
     return result;
 }
 

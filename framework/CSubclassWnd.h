@@ -6,6 +6,8 @@
 #include "platform/core/CObject.h"
 #include "platform/ui/CWnd.h"
 
+#include <memory>
+
 class CSubclassWnd : public CObject, public CWndMessageHook {
     DECLARE_DYNAMIC(CSubclassWnd)
 public:
@@ -30,4 +32,7 @@ private:
         LPARAM lParam = 0;
     };
     Message m_current;
+    // Cleared when the hook dies: a message that destroys the window may delete
+    // its owner, and the hook with it, before the message returns.
+    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };

@@ -11,6 +11,8 @@ public:
         if (!s_pInstance) s_pInstance = new T;
         return s_pInstance;
     }
+    // The object when one exists; never makes one.
+    static T* Peek() { return s_pInstance; }
     static void Release() {
         delete s_pInstance;
         s_pInstance = nullptr;

@@ -3,9 +3,13 @@
 // operation that is running and advances it.
 #include "framework/ABaseWinApp.h"
 
+#include <QPointer>
+
 #include <memory>
 
 class AApplicationBus;
+class CMainFrame;
+class QWidget;
 class AProgressBar;
 class AStrakonDocument;
 class ABaseProjectWnd;
@@ -107,9 +111,10 @@ public:
     int m_nCurrentTip = 0;
     bool m_bShowTipAtStartup = true;
 
-    // Advances the active progress bar by steps, pausing 15 ms after each step
-    // (through the prompt service's sleep); nothing without an active bar or for
-    // steps of 0 or less.
+    // Advances the active progress bar by steps, pausing 15 ms after each of a
+    // bar's first 100 steps (through the prompt service's sleep) so that a short
+    // operation is seen, without holding up a long one; nothing without an
+    // active bar or for steps of 0 or less.
     void StepProgress(int steps);
 
     // The full path of the project file last opened or created.
@@ -141,7 +146,28 @@ public:
         if (kind >= 0 && kind < WindowKindCount) m_pWindowTemplates[kind] = pTemplate;
     }
 
+    // --- start-up, the main frame and the end ---------------------------------------------------------
+    // The main window; null before it is made and after it closed.
+    CMainFrame* GetMainFrame() const;
+    // The saved toolbar layout of another version goes: a missing version or 100
+    // drops every setting, any other below 202 only the bar layouts; then the
+    // version becomes 202.
+    static void CheckLayoutVersion();
+    // The templates of the project, the structure and every window kind there is a view for.
+    void CreateDocTemplates();
+    // The splash window closes itself after a while; this closes it at once.
+    void CloseSplash();
+    QWidget* GetSplash() const;
+    // Set once the factory defaults swept the settings: the end writes none again.
+    bool m_bFactoryDefaults = false;
+
 protected:
+    void ShowSplash();
+    QPointer<QObject> m_pSplash;
+    // The bar whose steps StepProgress counts, and how many it has paused for.
+    AProgressBar* m_pPausedBar = nullptr;
+    int m_nPausedSteps = 0;
+
     CDocTemplate* m_pStructureTemplate = nullptr; // owned by the framework after AddDocTemplate
     CDocTemplate* m_pProjectTemplate = nullptr;   // owned by the framework after AddDocTemplate
     CDocTemplate* m_pWindowTemplates[WindowKindCount] = {};

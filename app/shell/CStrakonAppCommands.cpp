@@ -100,41 +100,6 @@ private:
 
 } // namespace
 
-BOOL CStrakonApp::InitInstance() {
-    if (!ABaseWinApp::InitInstance()) return FALSE;
-    CCommandLineInfo commandLine;
-    ParseCommandLine(commandLine);
-    m_bAutomation = commandLine.m_bRunEmbedded || commandLine.m_bRunAutomated;
-    if (!m_bAutomation) CStrakonModule::RefreshRegistration();
-    RegisterStrakonResources();
-    m_pBus = std::make_unique<AApplicationBus>();
-    m_pBus->Register(m_bAutomation);
-    if (m_bAutomation) {
-        // Hidden: it serves its clients and ends when the last one has gone.
-        QObject::connect(m_pBus.get(), &AApplicationBus::LastClientLeft, [] { AfxPostQuitMessage(0); });
-        return TRUE;
-    }
-    auto* frame = new CMDIFrameWnd;
-    if (!frame->LoadFrame(IDR_MAINFRAME)) return FALSE;
-    m_pMainWnd = frame;
-    frame->ShowWindow(SW_SHOW);
-    ShowTipOfTheDay();
-    return TRUE;
-}
-
-int CStrakonApp::Run() {
-    if (m_pMainWnd || !m_bAutomation || !QCoreApplication::instance()) return ABaseWinApp::Run();
-    m_bRunning = true;
-    QCoreApplication::exec();
-    m_bRunning = false;
-    return ExitInstance();
-}
-
-int CStrakonApp::ExitInstance() {
-    m_pBus.reset();
-    return ABaseWinApp::ExitInstance();
-}
-
 // --- about box and tips ------------------------------------------------------------------------------
 
 void CStrakonApp::OnAppAbout() {

@@ -29,7 +29,10 @@ BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler) {
     if (!pTarget) return FALSE;
     m_bEnableChanged = FALSE;
     const BOOL handled = pTarget->OnCmdMsg(m_nID, CN_UPDATE_COMMAND_UI, this, nullptr);
-    if (!handled && bDisableIfNoHndler && !m_bEnableChanged) {
+    // An update handler that only checks its element leaves the enabling to the
+    // command handler, as one that is missing does: else a button disabled while
+    // no view had the command would stay disabled once one has it.
+    if (bDisableIfNoHndler && !m_bEnableChanged) {
         AFX_CMDHANDLERINFO info;
         Enable(pTarget->OnCmdMsg(m_nID, CN_COMMAND, this, &info));
     }

@@ -37,9 +37,10 @@ public:
     // The handler declines: the update goes on to the next target of the route.
     void ContinueRouting() { m_bContinueRouting = TRUE; }
 
-    // Runs the update handler of m_nID found through pTarget's route. Without
-    // one, and with bDisableIfNoHndler, the element is enabled exactly when a
-    // command handler exists. Returns whether an update handler ran.
+    // Runs the update handler of m_nID found through pTarget's route. When no
+    // handler enabled or disabled the element (none ran, or it only checked it),
+    // and with bDisableIfNoHndler, the element is enabled exactly when a command
+    // handler exists. Returns whether an update handler ran.
     BOOL DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
 };
 

@@ -2,6 +2,7 @@
 // The program's resource and command ids: the numbers its menus, toolbars,
 // accelerators, string table and message maps share. The framework's own
 // commands (File New 57600, Undo 57643, ...) are in platform/ui/AfxRes.h.
+#include "framework/AFrameworkIds.h"
 #include "platform/ui/AfxRes.h"
 #include "platform/ui/WinUi.h"
 
@@ -57,15 +58,10 @@ constexpr UINT ID_FACTORY_DEFAULTS = 33026;
 constexpr UINT ID_VOLUME_AND_WEIGHT = 33032;
 
 // The Window menu.
-constexpr UINT ID_WINDOW_MOREWINDOWS = 32877;
-constexpr UINT ID_WINDOW_CLOSE = 32898;
 constexpr UINT ID_WINDOW_CLOSE_ALL = 32899;
-constexpr UINT ID_WINDOW_NEXT = 32903;
-constexpr UINT ID_WINDOW_PREVIOUS = 32904;
 
 // Status-bar panes.
 constexpr UINT ID_INDICATOR_COORDINATES = 0xE707;
-constexpr UINT ID_INDICATOR_MODIFIED = 32905;
 
 // Docking windows and toolbars.
 constexpr UINT IDW_OUTPUT_WINDOW = 115;
