@@ -35,7 +35,10 @@ protected:
     }
     bool enabled(UINT id) {
         struct Probe : CCmdUI {
-            void Enable(BOOL on) override { state = on; }
+            void Enable(BOOL on) override {
+                state = on;
+                CCmdUI::Enable(on);
+            }
             BOOL state = -1;
         } probe;
         probe.m_nID = id;
