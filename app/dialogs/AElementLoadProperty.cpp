@@ -34,8 +34,8 @@ constexpr UINT kStartEdits[] = {IDC_EL_FX_START, IDC_EL_FZ_START, IDC_EL_MY_STAR
 constexpr UINT kEndEdits[] = {IDC_EL_FX_END, IDC_EL_FZ_END, IDC_EL_MY_END};
 constexpr UINT kPositionEdits[] = {IDC_EL_FORCE_REL, IDC_EL_FORCE_ABS, IDC_EL_START_REL,
                                    IDC_EL_START_ABS, IDC_EL_END_REL,   IDC_EL_END_ABS};
-constexpr UINT kPartControls[] = {IDC_EL_START_LABEL, IDC_EL_END_LABEL, IDC_EL_REL_HEAD,  IDC_EL_ABS_HEAD,
-                                  IDC_EL_START_REL,   IDC_EL_START_ABS, IDC_EL_END_REL,   IDC_EL_END_ABS,
+constexpr UINT kPartControls[] = {IDC_EL_START_LABEL, IDC_EL_END_LABEL, IDC_EL_REL_HEAD, IDC_EL_ABS_HEAD,
+                                  IDC_EL_START_REL,   IDC_EL_START_ABS, IDC_EL_END_REL,  IDC_EL_END_ABS,
                                   IDC_EL_START_SPIN,  IDC_EL_END_SPIN};
 
 CString ItemText(int position, const omLoad& load) {
@@ -88,9 +88,9 @@ ON_COMMAND(ID_NEW_ELEMENT_TEMPERATURE, &AElementLoadPage::OnNewTemperature)
 END_MESSAGE_MAP()
 
 AElementLoadPage::AElementLoadPage()
-    : ALoadPage(IDD_ELEMENT_LOAD_PAGE), m_force(omDofStrakonStructureType::instance(), 0), m_forceAbs(0.0, omUK_cm),
-      m_linear(omDofStrakonStructureType::instance(), 0), m_startAbs(0.0, omUK_cm), m_endAbs(0.0, omUK_cm),
-      m_temperature(omDofStrakonStructureType::instance(), 0) {
+    : ALoadPage(IDD_ELEMENT_LOAD_PAGE), m_force(omDofStrakonStructureType::instance(), 0),
+      m_forceAbs(0.0, omUK_cm), m_linear(omDofStrakonStructureType::instance(), 0), m_startAbs(0.0, omUK_cm),
+      m_endAbs(0.0, omUK_cm), m_temperature(omDofStrakonStructureType::instance(), 0) {
     const omUnitKey length = AUnitKeyAttributes::Instance()->length;
     m_forceAbs.ConvertTo(length);
     m_startAbs.ConvertTo(length);
@@ -585,8 +585,9 @@ bool AElementLoadProperty::TakeCopy(unsigned loadGroup) {
 
 void AElementLoadProperty::ReadExternalData() {
     const auto* selection = static_cast<const AObjectPtrContainer*>(m_pExternalData);
-    const auto* group =
-        selection && !selection->IsEmpty() ? dynamic_cast<const AElementLoadGroup*>(selection->front()) : nullptr;
+    const auto* group = selection && !selection->IsEmpty()
+                            ? dynamic_cast<const AElementLoadGroup*>(selection->front())
+                            : nullptr;
     const ALinearDesignElement2D* member = group ? group->GetDesignElement() : nullptr;
     if (!member) return;
     m_nElement = member->getIndex();

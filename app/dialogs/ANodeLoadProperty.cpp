@@ -61,10 +61,6 @@ ANodeLoadPage::ANodeLoadPage()
 
 ANodeLoadPage::~ANodeLoadPage() = default;
 
-CListBox& ANodeLoadPage::List() {
-    return m_list;
-}
-
 void ANodeLoadPage::SetCopy(ANodeLoadGroup* copy) {
     m_pCopy = copy;
     m_pLoad = nullptr;
@@ -82,8 +78,9 @@ void ANodeLoadPage::ExchangeFields(CDataExchange* pDX) {
         unsigned group;
         bool valueUnit;
     };
-    const Field fields[] = {{IDC_NL_FX, m_Fx, 2, true}, {IDC_NL_FZ, m_Fz, 2, false}, {IDC_NL_MY, m_My, 0, true},
-                            {IDC_NL_UX, m_Ux, 1, true}, {IDC_NL_UZ, m_Uz, 1, false}, {IDC_NL_FIY, m_Fiy, 0, true}};
+    const Field fields[] = {{IDC_NL_FX, m_Fx, 2, true},  {IDC_NL_FZ, m_Fz, 2, false},
+                            {IDC_NL_MY, m_My, 0, true},  {IDC_NL_UX, m_Ux, 1, true},
+                            {IDC_NL_UZ, m_Uz, 1, false}, {IDC_NL_FIY, m_Fiy, 0, true}};
     for (const Field& f : fields) {
         // Saving reads only what the user changed: an unchanged text is a rounded picture of the value.
         if (pDX->m_bSaveAndValidate && !IsChanged(static_cast<int>(f.id))) continue;
@@ -388,8 +385,9 @@ bool ANodeLoadProperty::TakeCopy(unsigned loadGroup) {
 
 void ANodeLoadProperty::ReadExternalData() {
     const auto* selection = static_cast<const AObjectPtrContainer*>(m_pExternalData);
-    const auto* group =
-        selection && !selection->IsEmpty() ? dynamic_cast<const ANodeLoadGroup*>(selection->front()) : nullptr;
+    const auto* group = selection && !selection->IsEmpty()
+                            ? dynamic_cast<const ANodeLoadGroup*>(selection->front())
+                            : nullptr;
     const omNode* node = group ? group->getNode() : nullptr;
     if (!node) return;
     m_nNode = node->getIndex();

@@ -53,7 +53,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    CListBox& List();
     void FillList();
     void ShowSelected();
     void ShowValues();

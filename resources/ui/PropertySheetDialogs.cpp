@@ -301,11 +301,13 @@ void AddPropertySheetDialogs(CResources& r) {
     r.AddDialog(139, message());
     r.AddDialog(149, nodeLoads());
     r.AddDialog(150, elementLoads());
-    r.AddMenu(IDR_NODE_LOAD_NEW, {MenuPopup("New Load", {MenuItem("Concentrated force", ID_NEW_NODE_FORCE),
-                                                          MenuItem("Prescribed displacement", ID_NEW_NODE_DISPLACEMENT)})});
-    r.AddMenu(IDR_ELEMENT_LOAD_NEW, {MenuPopup("Load", {MenuItem("Concentrated", ID_NEW_ELEMENT_CONCENTRATED),
-                                                         MenuItem("Linear", ID_NEW_ELEMENT_LINEAR),
-                                                         MenuItem("Temperature", ID_NEW_ELEMENT_TEMPERATURE)})});
+    r.AddMenu(IDR_NODE_LOAD_NEW,
+              {MenuPopup("New Load", {MenuItem("Concentrated force", ID_NEW_NODE_FORCE),
+                                      MenuItem("Prescribed displacement", ID_NEW_NODE_DISPLACEMENT)})});
+    r.AddMenu(IDR_ELEMENT_LOAD_NEW,
+              {MenuPopup("Load", {MenuItem("Concentrated", ID_NEW_ELEMENT_CONCENTRATED),
+                                  MenuItem("Linear", ID_NEW_ELEMENT_LINEAR),
+                                  MenuItem("Temperature", ID_NEW_ELEMENT_TEMPERATURE)})});
     r.AddBitmap(199, ":/strakon/support199.svg");
     r.AddBitmap(200, ":/strakon/support200.svg");
     r.AddBitmap(201, ":/strakon/support201.svg");

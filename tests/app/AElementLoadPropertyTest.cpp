@@ -41,13 +41,20 @@ TEST_F(AElementLoadPropertyTest, EachKindShowsItsOwnControls) {
         std::vector<int> shown, hidden;
     };
     const Case cases[] = {
-        {kPoint, "CONCENTRATED", "element-load-sheet-concentrated.png",
+        {kPoint,
+         "CONCENTRATED",
+         "element-load-sheet-concentrated.png",
          {IDC_EL_FX, IDC_EL_FORCE_WORLD, IDC_EL_FORCE_REL, IDC_EL_FORCE_ABS, IDC_EL_FORCE_SPIN},
          {IDC_EL_FX_START, IDC_EL_WHOLE, IDC_EL_POSITION_WORLD, IDC_EL_TEMP_TOP, IDC_EL_TEMP_PICTURE}},
-        {kLinear, "LINEAR", "element-load-sheet-linear.png",
-         {IDC_EL_FX_START, IDC_EL_MY_END, IDC_EL_LINEAR_WORLD, IDC_EL_WHOLE, IDC_EL_START_SPIN, IDC_EL_POSITION_WORLD},
+        {kLinear,
+         "LINEAR",
+         "element-load-sheet-linear.png",
+         {IDC_EL_FX_START, IDC_EL_MY_END, IDC_EL_LINEAR_WORLD, IDC_EL_WHOLE, IDC_EL_START_SPIN,
+          IDC_EL_POSITION_WORLD},
          {IDC_EL_FX, IDC_EL_FORCE_SPIN, IDC_EL_TEMP_BOTTOM}},
-        {kTemperature, "TEMPERATURE", "element-load-sheet-temperature.png",
+        {kTemperature,
+         "TEMPERATURE",
+         "element-load-sheet-temperature.png",
          {IDC_EL_TEMP_TOP, IDC_EL_TEMP_BOTTOM, IDC_EL_TEMP_PICTURE},
          {IDC_EL_FX, IDC_EL_FX_START, IDC_EL_END_SPIN, IDC_EL_POSITION_WORLD}},
     };
@@ -142,12 +149,13 @@ TEST_F(AElementLoadPropertyTest, TheArrowsStepThroughEveryHundredthBothWays) {
 }
 
 TEST_F(AElementLoadPropertyTest, NewLoadsTakeTheirNamesTheActionAndTheMemberLayoutAndARenameSurvivesAStore) {
+    const std::vector<std::uint8_t> before = records();
     AElementLoadProperty* sheet = open();
     chooseNew(page, IDC_EL_NEW, 0);
     chooseNew(page, IDC_EL_NEW, 1);
     chooseNew(page, IDC_EL_NEW, 2);
-    EXPECT_EQ(items(page, IDC_EL_LIST),
-              (std::vector<CString>{"1: P", "2: L", "3: T", "4: New Concentrated", "5: New Linear", "6: New Temperatrue"}));
+    EXPECT_EQ(items(page, IDC_EL_LIST), (std::vector<CString>{"1: P", "2: L", "3: T", "4: New Concentrated",
+                                                              "5: New Linear", "6: New Temperatrue"}));
     EXPECT_EQ(text(page, IDC_EL_TYPE), "TEMPERATURE");
     for (omLoad* load : sheet->GetCopy()->getLoads()) {
         EXPECT_EQ(load->getLoadGroupIndex(), 1u) << load->getName();
@@ -169,6 +177,23 @@ TEST_F(AElementLoadPropertyTest, NewLoadsTakeTheirNamesTheActionAndTheMemberLayo
     EXPECT_DOUBLE_EQ(sun->T(0, 1), 20.0);
     EXPECT_DOUBLE_EQ(sun->T(1, 1), -5.0);
     EXPECT_EQ(memberLoads(1)->getLoads().size(), 6u);
+
+    // Deleting asks nothing; the position modulo the count is shown next.
+    pick(page, IDC_EL_LIST, 5);
+    click(page, IDC_EL_DELETE);
+    EXPECT_TRUE(prompts.MessageBoxes().empty());
+    EXPECT_EQ(selection(page, IDC_EL_LIST), 0);
+    EXPECT_EQ(text(page, IDC_EL_NAME), "P");
+
+    doc->GetCommandManager().Undo();
+    EXPECT_EQ(records(), before);
+    EXPECT_EQ(items(page, IDC_EL_LIST), (std::vector<CString>{"1: P", "2: L", "3: T"}));
+
+    doc->SetActiveLoadGroup(0, true);
+    EXPECT_FALSE(enabled(page, IDC_EL_NEW));
+    page->SendMessage(WM_COMMAND, ID_NEW_ELEMENT_TEMPERATURE, 0);
+    EXPECT_TRUE(sheet->GetCopy()->GetLoads().empty());
+    EXPECT_EQ(sheet->GetCopy()->getLoads().size(), 3u) << "no load of no action";
 }
 
 TEST_F(AElementLoadPropertyTest, RefusedTextsChangeNothingAndAMemberWithoutLengthKeepsItsPoint) {

@@ -21,6 +21,7 @@
 
 #include <QLineEdit>
 #include <QLocale>
+#include <QTest>
 
 #include <clocale>
 
@@ -234,6 +235,25 @@ TEST_F(ALoadCombinationsViewTest, TheFrameHasItsOwnToolbar) {
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(bar.GetItemID(i), ids[i]) << i;
     EXPECT_TRUE(bar.IsVisible());
+}
+
+TEST_F(ALoadCombinationsViewTest, ACellTypedInPlaceIsSubmittedWhenTheEditEnds) {
+    grid().SetFocusCell(1, 3);
+    grid().OnEditCell(1, 3, CPoint(-1, -1), VK_LBUTTON);
+    QLineEdit* editor = nullptr;
+    for (QLineEdit* line : grid().GetWidget()->findChildren<QLineEdit*>())
+        if (line->isVisible()) editor = line;
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, "2.5");
+    QTest::keyClick(editor, Qt::Key_Return);
+    viewhost::Pump();
+    EXPECT_EQ(Commands(), 1);
+    EXPECT_EQ(Cell(1, 3), "2.500");
+    EXPECT_DOUBLE_EQ((*manager().getCase(1))(1), 2.5);
+    doc->GetCommandManager().Undo();
+    viewhost::Pump();
+    EXPECT_EQ(Cell(1, 3), "1.350");
 }
 
 } // namespace

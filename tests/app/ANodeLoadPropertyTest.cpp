@@ -4,9 +4,9 @@
 #include "app/dialogs/ANodeLoadProperty.h"
 
 #include "LoadSheetFixture.h"
+#include "app/dialogs/AElementLoadProperty.h"
 #include "app/dialogs/AMessageProperty.h"
 #include "app/views/AComDeleteObjects.h"
-#include "app/dialogs/AElementLoadProperty.h"
 #include "app/views/ANodeMap.h"
 #include "framework/AHelp.h"
 #include "resources/ui/StrakonLoadIds.h"
@@ -62,7 +62,8 @@ TEST_F(ANodeLoadPropertyTest, ListsTheActiveActionsLoadsAndShowsTheValuesOfTheir
     EXPECT_EQ(text(page, IDC_NL_NAME), "FQ");
 }
 
-TEST_F(ANodeLoadPropertyTest, ARenameShowsInTheListAndTheLabelAtOnceAndInTheModelAtApplyUndoGivesTheRecordsBack) {
+TEST_F(ANodeLoadPropertyTest,
+       ARenameShowsInTheListAndTheLabelAtOnceAndInTheModelAtApplyUndoGivesTheRecordsBack) {
     ANodeLoadProperty* sheet = open();
     const std::vector<std::uint8_t> before = records();
     type(page, IDC_NL_NAME, "Wind");

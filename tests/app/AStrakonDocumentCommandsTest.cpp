@@ -281,4 +281,15 @@ TEST_F(AStrakonDocumentCommandsTest, ADesignRunThatThrowsStillGivesTheBarBack) {
     EXPECT_EQ(app.m_pActiveProgressBar, nullptr);
 }
 
+TEST_F(AStrakonDocumentCommandsTest, OptionsTellTheViewsOnlyAfterOk) {
+    constexpr UINT ID_OPTIONS = 32920;
+    for (const UINT button : {PSBTN_CANCEL, PSBTN_OK}) {
+        clearLogs();
+        dialogs.Queue([button](CPropertySheet& sheet) { sheet.PressButton(button); });
+        EXPECT_TRUE(command(ID_OPTIONS));
+        EXPECT_EQ(view.hints, button == PSBTN_OK ? (std::vector<int>{11, 0}) : std::vector<int>{});
+    }
+    EXPECT_FALSE(doc->IsModified()) << "the options belong to the program";
+}
+
 } // namespace

@@ -62,7 +62,9 @@ protected:
     }
 
     ANodeLoadGroup* nodeLoads(unsigned n) { return dynamic_cast<ANodeLoadGroup*>(node(n)->getLoad()); }
-    AElementLoadGroup* memberLoads(unsigned n) { return dynamic_cast<AElementLoadGroup*>(member(n)->getLoad()); }
+    AElementLoadGroup* memberLoads(unsigned n) {
+        return dynamic_cast<AElementLoadGroup*>(member(n)->getLoad());
+    }
 
     static std::vector<CString> items(CWnd* page, int id) {
         std::vector<CString> texts;
@@ -74,7 +76,9 @@ protected:
         }
         return texts;
     }
-    static int selection(CWnd* page, int id) { return dynamic_cast<CListBox*>(page->GetDlgItem(id))->GetCurSel(); }
+    static int selection(CWnd* page, int id) {
+        return dynamic_cast<CListBox*>(page->GetDlgItem(id))->GetCurSel();
+    }
     // Picks the list item as a click does.
     static void pick(CWnd* page, int id, int index) {
         auto* list = qobject_cast<QListWidget*>(page->GetDlgItem(id)->GetWidget());

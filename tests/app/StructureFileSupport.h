@@ -80,8 +80,10 @@ inline void buildPortal(omStrakon& s, bool solve = true) {
     beam->setName("Beam");
     beam->release(omDesignElement::second, Ry, true);
     s.addElement(3, 4, 1, 1, 3);
-    beam->setDesignData(omSteelDesignData().clone());
-    s.getElementMap()->find(1)->setDesignData(omRCDesignBeamData().clone());
+    omSteelDesignData steel; // the member keeps a copy
+    beam->setDesignData(&steel);
+    omRCDesignBeamData concrete;
+    s.getElementMap()->find(1)->setDesignData(&concrete);
     s.addLoadGroup("Dead load");
     s.addLoadGroup("Live load");
     s.addLoadGroup("Temperature");
@@ -201,8 +203,10 @@ inline void buildSectionsAndMaterials(omStrakon& s) {
     s.addNode(0.0, 0.0, "m", 1);
     s.addNode(5.0, 0.0, "m", 2);
     s.addNode(10.0, 0.0, "m", 3);
-    s.addElement(1, 2, 1, 1, 1)->setDesignData(omRCDesignBeamData().clone());
-    s.addElement(2, 3, 5, 2, 2)->setDesignData(omSteelDesignData().clone());
+    omRCDesignBeamData concrete; // the member keeps a copy
+    s.addElement(1, 2, 1, 1, 1)->setDesignData(&concrete);
+    omSteelDesignData steel; // the member keeps a copy
+    s.addElement(2, 3, 5, 2, 2)->setDesignData(&steel);
     s.getElementMap()->find(1)->setMaterialIndex2(3);
 }
 

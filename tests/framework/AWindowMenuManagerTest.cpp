@@ -37,7 +37,7 @@ protected:
         struct Probe : CCmdUI {
             void Enable(BOOL on) override {
                 state = on;
-                m_bEnableChanged = TRUE;
+                CCmdUI::Enable(on);
             }
             BOOL state = -1;
         } probe;
