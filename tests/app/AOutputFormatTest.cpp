@@ -42,7 +42,7 @@ TEST(SafeFormat, FillsMatchingFormatsAndRefusesTheRest) {
 TEST(SafeFormat, NumbersIgnoreTheUserLocale) {
     const char* previous = std::setlocale(LC_NUMERIC, nullptr);
     const std::string saved = previous ? previous : "C";
-    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) GTEST_SKIP() << "no German locale here";
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) GTEST_SKIP() << "no German locale here (scripts/setup generates de_DE.UTF-8)";
     auto text = SafeFormat("%.2f", {AFormatArg(1.5)});
     std::setlocale(LC_NUMERIC, saved.c_str());
     EXPECT_EQ(text.value_or(""), "1.50");
