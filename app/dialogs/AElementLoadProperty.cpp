@@ -8,11 +8,8 @@
 #include "app/views/AElementLoadGroup.h"
 #include "app/views/AStrakon.h"
 #include "model/omDofStructureType.h"
-#include "model/omLoadManager.h"
 #include "platform/ui/CDataExchange.h"
 #include "resources/ui/StrakonLoadIds.h"
-
-#include <cstdio>
 
 using namespace propertysheet;
 
@@ -37,12 +34,6 @@ constexpr UINT kPositionEdits[] = {IDC_EL_FORCE_REL, IDC_EL_FORCE_ABS, IDC_EL_ST
 constexpr UINT kPartControls[] = {IDC_EL_START_LABEL, IDC_EL_END_LABEL, IDC_EL_REL_HEAD, IDC_EL_ABS_HEAD,
                                   IDC_EL_START_REL,   IDC_EL_START_ABS, IDC_EL_END_REL,  IDC_EL_END_ABS,
                                   IDC_EL_START_SPIN,  IDC_EL_END_SPIN};
-
-CString ItemText(int position, const omLoad& load) {
-    char number[16];
-    std::snprintf(number, sizeof number, "%i: ", position + 1);
-    return CString(number) + load.getName();
-}
 
 bool IsForceControl(UINT id) {
     return id >= IDC_EL_FORCE_FIRST && id <= IDC_EL_FORCE_LAST;
@@ -88,7 +79,7 @@ ON_COMMAND(ID_NEW_ELEMENT_TEMPERATURE, &AElementLoadPage::OnNewTemperature)
 END_MESSAGE_MAP()
 
 AElementLoadPage::AElementLoadPage()
-    : ALoadPage(IDD_ELEMENT_LOAD_PAGE), m_force(omDofStrakonStructureType::instance(), 0),
+    : ALoadPage(IDD_ELEMENT_LOAD_PAGE, IDC_EL_NAME), m_force(omDofStrakonStructureType::instance(), 0),
       m_forceAbs(0.0, omUK_cm), m_linear(omDofStrakonStructureType::instance(), 0), m_startAbs(0.0, omUK_cm),
       m_endAbs(0.0, omUK_cm), m_temperature(omDofStrakonStructureType::instance(), 0) {
     const omUnitKey length = AUnitKeyAttributes::Instance()->length;
@@ -101,7 +92,19 @@ AElementLoadPage::~AElementLoadPage() = default;
 
 void AElementLoadPage::SetCopy(AElementLoadGroup* copy) {
     m_pCopy = copy;
-    m_pLoad = nullptr;
+    SetList(copy, copy);
+}
+
+void AElementLoadPage::ListActiveLoadGroup(unsigned loadGroup) {
+    m_pCopy->SetActiveLoadGroup(loadGroup);
+}
+
+void AElementLoadPage::AddToCopy(omLoad* load) {
+    m_pCopy->add(load);
+}
+
+void AElementLoadPage::RemoveFromCopy(const omLoad* load) {
+    m_pCopy->remove(load);
 }
 
 void AElementLoadPage::ExchangeFields(CDataExchange* pDX) {
@@ -161,66 +164,6 @@ BOOL AElementLoadPage::OnInitDialog() {
     return TRUE;
 }
 
-void AElementLoadPage::FillList() {
-    Filling filling(*this);
-    m_list.ResetContent();
-    if (!m_pCopy) return;
-    int position = 0;
-    for (omLoad* load : m_pCopy->GetLoads())
-        m_list.AddString(ItemText(position++, *load).c_str());
-}
-
-void AElementLoadPage::Refill(int position) {
-    // The list's loads may be gone: nothing of the former list is kept.
-    m_pLoad = nullptr;
-    if (!IsWindow()) return;
-    FillList();
-    UpdateNew();
-    const int count = m_list.GetCount();
-    if (count <= 0) {
-        HideValues();
-        SendHint();
-        return;
-    }
-    {
-        Filling filling(*this);
-        m_list.SetCurSel(position < 0 ? 0 : std::min(position, count - 1));
-    }
-    ShowSelected();
-}
-
-void AElementLoadPage::SetActiveLoadGroup(unsigned loadGroup) {
-    if (!m_pCopy) return;
-    m_pCopy->SetActiveLoadGroup(loadGroup);
-    Refill(-1);
-}
-
-int AElementLoadPage::GetSelectedPosition() const {
-    if (!m_list.IsWindow()) return -1;
-    const int index = m_list.GetCurSel();
-    return index >= 0 ? index : -1;
-}
-
-unsigned AElementLoadPage::NewLoadGroup() const {
-    auto* sheet = dynamic_cast<AElementLoadProperty*>(const_cast<AElementLoadPage*>(this)->GetSheet());
-    AStrakonDocument* doc = sheet ? sheet->GetStrakonDocument() : nullptr;
-    const omLoadManager* manager = doc && doc->GetModel() ? doc->GetModel()->getLoadManager() : nullptr;
-    if (!m_pCopy || !manager) return 0;
-    const unsigned group = m_pCopy->GetActiveLoadGroup();
-    // A load of no action is never solved, yet it would be saved.
-    return group >= 1 && static_cast<int>(group) <= manager->groupSize() ? group : 0;
-}
-
-void AElementLoadPage::UpdateNew() {
-    if (m_new.IsWindow()) m_new.EnableWindow(NewLoadGroup() != 0);
-}
-
-void AElementLoadPage::SendHint() {
-    auto* sheet = dynamic_cast<AElementLoadProperty*>(GetSheet());
-    AStrakonDocument* doc = sheet ? sheet->GetStrakonDocument() : nullptr;
-    if (doc && m_pCopy) doc->UpdateAllViews(nullptr, 2201, m_pCopy);
-}
-
 double AElementLoadPage::Length() const {
     const ALinearDesignElement2D* member = m_pCopy ? m_pCopy->GetDesignElement() : nullptr;
     return member ? member->length() : 0.0;
@@ -245,13 +188,6 @@ void AElementLoadPage::ClampPositions() {
     if (m_endRel > 1.0) m_endRel = 1.0;
     if (m_endRel < m_startRel + kMinPart - kTolerance) m_endRel = m_startRel + kMinPart;
     UpdatePositions();
-}
-
-void AElementLoadPage::OnSelectLoad() {
-    if (IsFilling()) return;
-    // A value left behind in an edit still counts for the load it was typed for.
-    CommitChanges();
-    ShowSelected();
 }
 
 void AElementLoadPage::ShowSelected() {
@@ -331,36 +267,7 @@ void AElementLoadPage::HideValues() {
     SetDlgItemText(IDC_EL_TYPE, "");
 }
 
-void AElementLoadPage::OnNameChange() {
-    if (IsFilling() || !m_pLoad) return;
-    const int index = m_list.GetCurSel();
-    m_pLoad->setName(GetDlgItem(IDC_EL_NAME)->GetWindowText());
-    if (index >= 0) {
-        Filling filling(*this);
-        m_list.DeleteString(static_cast<UINT>(index));
-        m_list.InsertString(index, ItemText(index, *m_pLoad).c_str());
-        m_list.SetCurSel(index);
-    }
-    SendHint();
-}
-
-void AElementLoadPage::OnEditChange(UINT nID) {
-    NoteChange(static_cast<int>(nID));
-}
-
-void AElementLoadPage::OnEditKillFocus(UINT nID) {
-    if (IsFilling() || !IsChanged(static_cast<int>(nID))) return;
-    CommitChanges();
-}
-
-bool AElementLoadPage::CommitChanges() {
-    if (m_changed.empty()) return true;
-    if (!m_pLoad) {
-        ForgetChanges();
-        return true;
-    }
-    const std::set<int> changed = m_changed;
-    if (!ReadChanged()) return false;
+void AElementLoadPage::StoreChanged(const std::set<int>& changed) {
     const double length = Length();
     auto has = [&](UINT id) { return changed.count(static_cast<int>(id)) != 0; };
     if (has(IDC_EL_FORCE_REL)) ALoadPosition::SetAbsolute(m_forceAbs, m_forceRel, length);
@@ -379,9 +286,6 @@ bool AElementLoadPage::CommitChanges() {
     if (positions) ClampPositions();
     StoreValues(changed);
     if (positions) StorePositions();
-    WriteAll();
-    SendHint();
-    return true;
 }
 
 void AElementLoadPage::StoreValues(const std::set<int>& changed) {
@@ -473,28 +377,6 @@ void AElementLoadPage::OnPositionWorldClicked() {
         linear->setPosition(m_linear.getPosition());
         SendHint();
     }
-}
-
-void AElementLoadPage::OnDeleteLoad() {
-    if (!m_pCopy || !m_pLoad) return;
-    FramePin pin;
-    const int position = m_list.GetCurSel();
-    omLoad* load = m_pLoad;
-    m_pLoad = nullptr;
-    ForgetChanges();
-    m_pCopy->remove(load);
-    const int count = m_pCopy->GetLoadCount();
-    Refill(count > 0 ? (position < 0 ? 0 : position % count) : 0);
-}
-
-void AElementLoadPage::AddLoad(omLoad* load) {
-    if (!m_pCopy) {
-        delete load;
-        return;
-    }
-    CommitChanges();
-    m_pCopy->add(load);
-    Refill(m_pCopy->GetLoadCount() - 1);
 }
 
 void AElementLoadPage::OnNewConcentrated() {

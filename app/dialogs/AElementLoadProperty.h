@@ -22,17 +22,8 @@ public:
     AElementLoadPage();
     ~AElementLoadPage() override;
 
-    void SetActiveLoadGroup(unsigned loadGroup);
     // The sheet's copy (not owned); null forgets it. Forgets the shown load.
     void SetCopy(AElementLoadGroup* copy);
-    // Lists the copy's loads again and shows the one at that position (the
-    // last one when the list is shorter); -1 shows the first.
-    void Refill(int position);
-    // Commits the texts the user changed and did not leave yet; false when one
-    // was refused (the focus is back on it).
-    bool CommitChanges();
-    int GetSelectedPosition() const;
-    omLoad* GetSelectedLoad() const { return m_pLoad; }
 
     int m_nPart = 0;
     CString m_strType;
@@ -58,30 +49,26 @@ protected:
     BOOL OnInitDialog() override;
     void ExchangeFields(CDataExchange* pDX) override;
     void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) override;
-    void OnSelectLoad();
-    void OnNameChange();
-    void OnEditChange(UINT nID);
-    void OnEditKillFocus(UINT nID);
+    void ShowSelected() override;
+    void HideValues() override;
+    // Measures the changed positions, keeps them on the member and writes the
+    // changed fields and the positions into the shown load.
+    void StoreChanged(const std::set<int>& changed) override;
+    void ListActiveLoadGroup(unsigned loadGroup) override;
+    void AddToCopy(omLoad* load) override;
+    void RemoveFromCopy(const omLoad* load) override;
     void OnPartClicked();
     void OnForceWorldClicked();
     void OnLinearWorldClicked();
     void OnPositionWorldClicked();
-    void OnDeleteLoad();
     void OnNewConcentrated();
     void OnNewLinear();
     void OnNewTemperature();
     DECLARE_MESSAGE_MAP()
 
 private:
-    void FillList();
-    void ShowSelected();
     void ShowKind(int kind);
-    void HideValues();
     void EnablePart();
-    void UpdateNew();
-    void SendHint();
-    void AddLoad(omLoad* load);
-    unsigned NewLoadGroup() const;
     // The member's length in cm; 0 without a member.
     double Length() const;
     // The lengths and spin positions of the relative positions.
@@ -91,12 +78,8 @@ private:
     void StoreValues(const std::set<int>& changed);
     void StorePositions();
 
-    CListBox m_list;
-    ALoadMenuButton m_new;
-    CMenu m_menu;
     AUnitGroupManager m_units;
     AElementLoadGroup* m_pCopy = nullptr;
-    omLoad* m_pLoad = nullptr;
 };
 
 class AElementLoadProperty : public APPropertySheet {

@@ -11,7 +11,10 @@
 #include <set>
 #include <vector>
 
+class ALoadGroupList;
+class AStrakonDocument;
 class AStorageBase;
+class omLoad;
 
 namespace loadsheet {
 
@@ -38,15 +41,30 @@ protected:
 
 // The page base of both load sheets. Value handlers run on the loss of the
 // focus and only for a text the user changed; texts the program writes
-// (filling the list, the name, the values) run no handler.
+// (filling the list, the name, the values) run no handler. The page lists the
+// loads of the sheet's working copy of the active action and creates, renames,
+// edits and deletes them.
 class ALoadPage : public APPropertyPage {
 public:
-    explicit ALoadPage(UINT nIDTemplate);
+    // nNameId: the edit of the shown load's name.
+    ALoadPage(UINT nIDTemplate, int nNameId);
     ~ALoadPage() override;
 
     DWORD GetDialogID() override { return m_nIDTemplate; }
     // Whether the user changed the text of that edit since the program last wrote it.
     bool IsChanged(int nID) const { return m_changed.count(nID) != 0; }
+
+    // The copy's loads of that action, the first of them shown.
+    void SetActiveLoadGroup(unsigned loadGroup);
+    // Lists the copy's loads again and shows the one at that position (the
+    // last one when the list is shorter); -1 shows the first.
+    void Refill(int position);
+    // Commits the texts the user changed and did not leave yet; false when one
+    // was refused (the focus is back on it).
+    bool CommitChanges();
+    // The list position of the shown load; -1 without one.
+    int GetSelectedPosition() const;
+    omLoad* GetSelectedLoad() const { return m_pLoad; }
 
 protected:
     // Keeps the program's writes from counting as the user's.
@@ -78,9 +96,52 @@ protected:
     bool IsFilling() const { return m_bFilling; }
     void ForgetChanges() { m_changed.clear(); }
 
+    // The message handlers both pages map to their own controls.
+    void OnSelectLoad();
+    void OnNameChange();
+    void OnEditChange(UINT nID);
+    void OnEditKillFocus(UINT nID);
+    void OnDeleteLoad();
+
+    // The sheet's copy as a list and as the views' hint (not owned); null
+    // without one. Forgets the shown load.
+    void SetList(ALoadGroupList* list, CObject* hint);
+    // The sheet's document; null outside a sheet on a document.
+    AStrakonDocument* GetDocument() const;
+    // The action new loads join, 0 when it is not one of the model's actions.
+    unsigned NewLoadGroup() const;
+    // Tells the views that the copy changed.
+    void SendHint();
+    // Commits what is left in the edits, hands the new load to the copy and shows it.
+    void AddLoad(omLoad* load);
+
+    // Shows the list's selected load in the controls.
+    virtual void ShowSelected() = 0;
+    // Shows no load.
+    virtual void HideValues() = 0;
+    // Writes the fields read from the changed edits (their ids) into the shown load.
+    virtual void StoreChanged(const std::set<int>& changed) = 0;
+    // The copy's own list operations.
+    virtual void ListActiveLoadGroup(unsigned loadGroup) = 0;
+    virtual void AddToCopy(omLoad* load) = 0;
+    virtual void RemoveFromCopy(const omLoad* load) = 0;
+    // Whether the user lets the shown load go; asked after the frame is pinned.
+    virtual bool ConfirmDelete() { return true; }
+
     std::set<int> m_changed;
+    CListBox m_list;
+    ALoadMenuButton m_new;
+    CMenu m_menu;
+    // The shown load of the copy; null without one.
+    omLoad* m_pLoad = nullptr;
 
 private:
+    void FillList();
+    void UpdateNew();
+
+    int m_nNameId;
+    ALoadGroupList* m_pList = nullptr;
+    CObject* m_pHint = nullptr;
     bool m_bFilling = false;
     // The edit whose text was refused last, and that text.
     int m_nRefusedId = 0;
