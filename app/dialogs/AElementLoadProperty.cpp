@@ -417,52 +417,51 @@ void AElementLoadPage::OnNewTemperature() {
 
 IMPLEMENT_DYNCREATE(AElementLoadProperty, APPropertySheet)
 
-AElementLoadProperty::AElementLoadProperty(CWnd* pParentWnd)
-    : APPropertySheet("Element Load Properties", pParentWnd) {
+AElementLoadProperty::AElementLoadProperty(CWnd* pParentWnd) : ALoadSheet("Element Load Properties", pParentWnd) {
     AddPage(&m_page);
 }
 
 AElementLoadProperty::~AElementLoadProperty() {
-    Unregister();
+    ReleaseCopy();
+}
+
+const AStorageBase* AElementLoadProperty::FindLoads(AStrakonDocument* doc, const void*& owner) const {
+    ALinearDesignElement2D* found = FindMember(doc, m_nElement);
+    owner = found;
+    return found ? dynamic_cast<AElementLoadGroup*>(found->getLoad()) : nullptr;
+}
+
+bool AElementLoadProperty::ReplaceCopy(const AStorageBase* loads, unsigned loadGroup) {
     m_page.SetCopy(nullptr);
     delete m_pCopy;
+    const auto* group = dynamic_cast<const AElementLoadGroup*>(loads);
+    m_pCopy = group ? dynamic_cast<AElementLoadGroup*>(group->clone()) : nullptr;
+    if (!m_pCopy) return false;
+    m_pCopy->SetActiveLoadGroup(loadGroup);
+    m_page.SetCopy(m_pCopy);
+    return true;
 }
 
-AStrakonDocument* AElementLoadProperty::GetStrakonDocument() const {
-    return Document(*this);
+const AStorageBase* AElementLoadProperty::GetCopyLoads() const {
+    return m_pCopy;
 }
 
-void AElementLoadProperty::Register() {
-    AStrakonDocument* doc = GetStrakonDocument();
-    if (!doc || !m_pCopy) return;
+unsigned AElementLoadProperty::GetCopyLoadGroup() const {
+    return m_pCopy ? m_pCopy->GetActiveLoadGroup() : 0;
+}
+
+void AElementLoadProperty::Attach(AStrakonDocument* doc) {
     doc->SetElementLoadSheet(m_pCopy);
     doc->m_pElementLoadPage = &m_page;
-    m_pRegistered = doc;
 }
 
-void AElementLoadProperty::Unregister() {
-    AStrakonDocument* doc = m_pRegistered;
-    m_pRegistered = nullptr;
-    if (!doc) return;
+void AElementLoadProperty::Detach(AStrakonDocument* doc) {
     if (doc->m_pElementLoadPage == &m_page) doc->m_pElementLoadPage = nullptr;
     doc->SetElementLoadSheet(nullptr);
 }
 
-bool AElementLoadProperty::TakeCopy(unsigned loadGroup) {
-    ALinearDesignElement2D* member = FindMember(GetStrakonDocument(), m_nElement);
-    auto* group = member ? dynamic_cast<AElementLoadGroup*>(member->getLoad()) : nullptr;
-    if (!group) return false;
-    Unregister();
-    m_page.SetCopy(nullptr);
-    delete m_pCopy;
-    m_pCopy = dynamic_cast<AElementLoadGroup*>(group->clone());
-    if (!m_pCopy) return false;
-    m_pCopy->SetActiveLoadGroup(loadGroup);
-    m_pOwner = member;
-    m_base = loadsheet::Records(group);
-    m_page.SetCopy(m_pCopy);
-    Register();
-    return true;
+void AElementLoadProperty::ApplyCopy(AStrakonDocument* doc) {
+    doc->EditElementLoadProperties(*m_pCopy);
 }
 
 void AElementLoadProperty::ReadExternalData() {
@@ -474,43 +473,4 @@ void AElementLoadProperty::ReadExternalData() {
     if (!member) return;
     m_nElement = member->getIndex();
     TakeCopy(group->GetActiveLoadGroup());
-}
-
-void AElementLoadProperty::ExchangeData(BOOL bSave) {
-    if (!bSave) {
-        ReadExternalData();
-        if (m_page.IsWindow()) m_page.Refill(-1);
-        return;
-    }
-    AStrakonDocument* doc = GetStrakonDocument();
-    if (!doc || !m_pCopy) return;
-    // The texts still in their edits count; a refused one stops the Apply.
-    if (!m_page.CommitChanges()) return;
-    doc->EditElementLoadProperties(*m_pCopy);
-}
-
-void AElementLoadProperty::BeforeHide() {
-    Unregister();
-}
-
-void AElementLoadProperty::ModelChanged() {
-    AStrakonDocument* doc = GetStrakonDocument();
-    if (!doc || !m_pCopy) return;
-    ALinearDesignElement2D* member = FindMember(doc, m_nElement);
-    auto* group = member ? dynamic_cast<AElementLoadGroup*>(member->getLoad()) : nullptr;
-    if (!group) {
-        // The member or its loads left the model: nothing is left to edit.
-        doc->ReleaseSelectionProperties();
-        return;
-    }
-    std::vector<std::uint8_t> now = loadsheet::Records(group);
-    if (member == m_pOwner && now == m_base) return;
-    if (member == m_pOwner && now == loadsheet::Records(m_pCopy)) {
-        // The model took the copy (Apply): the copy goes on from there.
-        m_base = std::move(now);
-        return;
-    }
-    const int position = m_page.GetSelectedPosition();
-    if (!TakeCopy(m_pCopy->GetActiveLoadGroup())) return;
-    m_page.Refill(position);
 }

@@ -82,33 +82,31 @@ private:
     AElementLoadGroup* m_pCopy = nullptr;
 };
 
-class AElementLoadProperty : public APPropertySheet {
+class AElementLoadProperty : public ALoadSheet {
     DECLARE_DYNCREATE(AElementLoadProperty)
 public:
     explicit AElementLoadProperty(CWnd* pParentWnd = nullptr);
+    // Lets go of what is still registered with the document, then of the copy.
     ~AElementLoadProperty() override;
 
-    void ExchangeData(BOOL bSave) override;
     void ReadExternalData() override;
-    void BeforeHide() override;
-    // As the node load sheet's: the message sheet once the member is gone, a
-    // new copy when its loads changed. The sheet may be gone on return.
-    void ModelChanged();
 
     AElementLoadGroup* GetCopy() const { return m_pCopy; }
     unsigned GetElementNumber() const { return m_nElement; }
     AElementLoadPage& GetPage() { return m_page; }
-    AStrakonDocument* GetStrakonDocument() const;
+
+protected:
+    ALoadPage& LoadPage() override { return m_page; }
+    const AStorageBase* FindLoads(AStrakonDocument* doc, const void*& owner) const override;
+    bool ReplaceCopy(const AStorageBase* loads, unsigned loadGroup) override;
+    const AStorageBase* GetCopyLoads() const override;
+    unsigned GetCopyLoadGroup() const override;
+    void Attach(AStrakonDocument* doc) override;
+    void Detach(AStrakonDocument* doc) override;
+    void ApplyCopy(AStrakonDocument* doc) override;
 
 private:
-    bool TakeCopy(unsigned loadGroup);
-    void Register();
-    void Unregister();
-
     AElementLoadPage m_page;
     AElementLoadGroup* m_pCopy = nullptr;
     unsigned m_nElement = 0;
-    const void* m_pOwner = nullptr;
-    std::vector<std::uint8_t> m_base;
-    AStrakonDocument* m_pRegistered = nullptr;
 };

@@ -253,3 +253,81 @@ void ALoadPage::AddLoad(omLoad* load) {
     AddToCopy(load);
     Refill(m_pList->GetLoadCount() - 1);
 }
+
+// --- ALoadSheet -------------------------------------------------------------------------------------
+
+ALoadSheet::ALoadSheet(const char* pszCaption, CWnd* pParentWnd) : APPropertySheet(pszCaption, pParentWnd) {}
+ALoadSheet::~ALoadSheet() = default;
+
+AStrakonDocument* ALoadSheet::GetStrakonDocument() const {
+    return propertysheet::Document(*this);
+}
+
+void ALoadSheet::Register() {
+    AStrakonDocument* doc = GetStrakonDocument();
+    if (!doc || !GetCopyLoads()) return;
+    Attach(doc);
+    m_pRegistered = doc;
+}
+
+void ALoadSheet::Unregister() {
+    AStrakonDocument* doc = m_pRegistered;
+    m_pRegistered = nullptr;
+    if (doc) Detach(doc);
+}
+
+void ALoadSheet::ReleaseCopy() {
+    Unregister();
+    ReplaceCopy(nullptr, 0);
+}
+
+bool ALoadSheet::TakeCopy(unsigned loadGroup) {
+    const void* owner = nullptr;
+    const AStorageBase* loads = FindLoads(GetStrakonDocument(), owner);
+    if (!loads) return false;
+    Unregister();
+    if (!ReplaceCopy(loads, loadGroup)) return false;
+    m_pOwner = owner;
+    m_base = loadsheet::Records(loads);
+    Register();
+    return true;
+}
+
+void ALoadSheet::ExchangeData(BOOL bSave) {
+    if (!bSave) {
+        ReadExternalData();
+        if (LoadPage().IsWindow()) LoadPage().Refill(-1);
+        return;
+    }
+    AStrakonDocument* doc = GetStrakonDocument();
+    if (!doc || !GetCopyLoads()) return;
+    // The texts still in their edits count; a refused one stops the Apply.
+    if (!LoadPage().CommitChanges()) return;
+    ApplyCopy(doc);
+}
+
+void ALoadSheet::BeforeHide() {
+    Unregister();
+}
+
+void ALoadSheet::ModelChanged() {
+    AStrakonDocument* doc = GetStrakonDocument();
+    if (!doc || !GetCopyLoads()) return;
+    const void* owner = nullptr;
+    const AStorageBase* loads = FindLoads(doc, owner);
+    if (!loads) {
+        // The owner or its loads left the model: nothing is left to edit.
+        doc->ReleaseSelectionProperties();
+        return;
+    }
+    std::vector<std::uint8_t> now = loadsheet::Records(loads);
+    if (owner == m_pOwner && now == m_base) return;
+    if (owner == m_pOwner && now == loadsheet::Records(GetCopyLoads())) {
+        // The model took the copy (Apply): the copy goes on from there.
+        m_base = std::move(now);
+        return;
+    }
+    const int position = LoadPage().GetSelectedPosition();
+    if (!TakeCopy(GetCopyLoadGroup())) return;
+    LoadPage().Refill(position);
+}

@@ -1,5 +1,6 @@
 #pragma once
-// What the node load sheet and the member load sheet share: the page base with
+// What the node load sheet and the member load sheet share: the sheet base with
+// the working copy's life, the page base with its list of the copy's loads and
 // its bookkeeping of the edits the user changed, the "New load" menu button,
 // and the byte records that tell whether an owner's loads changed under the
 // sheet's working copy.
@@ -146,4 +147,56 @@ private:
     // The edit whose text was refused last, and that text.
     int m_nRefusedId = 0;
     CString m_strRefused;
+};
+
+// The sheet base of both load sheets: a working copy of the loads of one owner
+// (a node or a member), which the views draw in place of the owner's own loads
+// while the sheet is open; Apply hands the copy to one undoable document edit.
+class ALoadSheet : public APPropertySheet {
+public:
+    ALoadSheet(const char* pszCaption, CWnd* pParentWnd);
+    ~ALoadSheet() override;
+
+    void ExchangeData(BOOL bSave) override;
+    void BeforeHide() override;
+
+    // After every command of the document: a copy whose owner left the model
+    // gives way to the message sheet; one whose owner's loads changed is taken
+    // again, showing the same position. The sheet may be gone on return.
+    void ModelChanged();
+
+    AStrakonDocument* GetStrakonDocument() const;
+
+protected:
+    // Makes a new copy of the owner's loads listing that action; false when the owner or its loads are gone.
+    bool TakeCopy(unsigned loadGroup);
+    // Lets go of what is still registered with the document, then of the copy;
+    // for the destructor of the sheet that owns the copy.
+    void ReleaseCopy();
+
+    virtual ALoadPage& LoadPage() = 0;
+    // The owner's loads in the document and the owner; null when either is gone.
+    virtual const AStorageBase* FindLoads(AStrakonDocument* doc, const void*& owner) const = 0;
+    // Gives the page no copy and deletes the copy, then copies those loads
+    // (none for null) listing that action and gives the page the new copy;
+    // false without a new copy.
+    virtual bool ReplaceCopy(const AStorageBase* loads, unsigned loadGroup) = 0;
+    // The copy; null without one.
+    virtual const AStorageBase* GetCopyLoads() const = 0;
+    virtual unsigned GetCopyLoadGroup() const = 0;
+    // Registers the copy and the page with the document, or lets go of them.
+    virtual void Attach(AStrakonDocument* doc) = 0;
+    virtual void Detach(AStrakonDocument* doc) = 0;
+    // The document edit of Apply.
+    virtual void ApplyCopy(AStrakonDocument* doc) = 0;
+
+private:
+    void Register();
+    void Unregister();
+
+    // The owner the copy was taken from, and its loads' records then.
+    const void* m_pOwner = nullptr;
+    std::vector<std::uint8_t> m_base;
+    // The document the copy and the page are registered with.
+    AStrakonDocument* m_pRegistered = nullptr;
 };

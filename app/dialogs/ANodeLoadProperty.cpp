@@ -220,51 +220,51 @@ void ANodeLoadPage::OnNewDisplacement() {
 
 IMPLEMENT_DYNCREATE(ANodeLoadProperty, APPropertySheet)
 
-ANodeLoadProperty::ANodeLoadProperty(CWnd* pParentWnd) : APPropertySheet("Node Load Properties", pParentWnd) {
+ANodeLoadProperty::ANodeLoadProperty(CWnd* pParentWnd) : ALoadSheet("Node Load Properties", pParentWnd) {
     AddPage(&m_page);
 }
 
 ANodeLoadProperty::~ANodeLoadProperty() {
-    Unregister();
+    ReleaseCopy();
+}
+
+const AStorageBase* ANodeLoadProperty::FindLoads(AStrakonDocument* doc, const void*& owner) const {
+    ANode2D* found = FindNode(doc, m_nNode);
+    owner = found;
+    return found ? dynamic_cast<ANodeLoadGroup*>(found->getLoad()) : nullptr;
+}
+
+bool ANodeLoadProperty::ReplaceCopy(const AStorageBase* loads, unsigned loadGroup) {
     m_page.SetCopy(nullptr);
     delete m_pCopy;
+    const auto* group = dynamic_cast<const ANodeLoadGroup*>(loads);
+    m_pCopy = group ? dynamic_cast<ANodeLoadGroup*>(group->clone()) : nullptr;
+    if (!m_pCopy) return false;
+    m_pCopy->SetActiveLoadGroup(static_cast<int>(loadGroup));
+    m_page.SetCopy(m_pCopy);
+    return true;
 }
 
-AStrakonDocument* ANodeLoadProperty::GetStrakonDocument() const {
-    return Document(*this);
+const AStorageBase* ANodeLoadProperty::GetCopyLoads() const {
+    return m_pCopy;
 }
 
-void ANodeLoadProperty::Register() {
-    AStrakonDocument* doc = GetStrakonDocument();
-    if (!doc || !m_pCopy) return;
+unsigned ANodeLoadProperty::GetCopyLoadGroup() const {
+    return m_pCopy ? m_pCopy->GetActiveLoadGroup() : 0;
+}
+
+void ANodeLoadProperty::Attach(AStrakonDocument* doc) {
     doc->SetNodeLoadSheet(m_pCopy);
     doc->m_pNodeLoadPage = &m_page;
-    m_pRegistered = doc;
 }
 
-void ANodeLoadProperty::Unregister() {
-    AStrakonDocument* doc = m_pRegistered;
-    m_pRegistered = nullptr;
-    if (!doc) return;
+void ANodeLoadProperty::Detach(AStrakonDocument* doc) {
     if (doc->m_pNodeLoadPage == &m_page) doc->m_pNodeLoadPage = nullptr;
     doc->SetNodeLoadSheet(nullptr);
 }
 
-bool ANodeLoadProperty::TakeCopy(unsigned loadGroup) {
-    ANode2D* node = FindNode(GetStrakonDocument(), m_nNode);
-    auto* group = node ? dynamic_cast<ANodeLoadGroup*>(node->getLoad()) : nullptr;
-    if (!group) return false;
-    Unregister();
-    m_page.SetCopy(nullptr);
-    delete m_pCopy;
-    m_pCopy = dynamic_cast<ANodeLoadGroup*>(group->clone());
-    if (!m_pCopy) return false;
-    m_pCopy->SetActiveLoadGroup(static_cast<int>(loadGroup));
-    m_pOwner = node;
-    m_base = loadsheet::Records(group);
-    m_page.SetCopy(m_pCopy);
-    Register();
-    return true;
+void ANodeLoadProperty::ApplyCopy(AStrakonDocument* doc) {
+    doc->EditNodeLoadProperties(*m_pCopy);
 }
 
 void ANodeLoadProperty::ReadExternalData() {
@@ -276,43 +276,4 @@ void ANodeLoadProperty::ReadExternalData() {
     if (!node) return;
     m_nNode = node->getIndex();
     TakeCopy(group->GetActiveLoadGroup());
-}
-
-void ANodeLoadProperty::ExchangeData(BOOL bSave) {
-    if (!bSave) {
-        ReadExternalData();
-        if (m_page.IsWindow()) m_page.Refill(-1);
-        return;
-    }
-    AStrakonDocument* doc = GetStrakonDocument();
-    if (!doc || !m_pCopy) return;
-    // A value still in its edit counts; a refused one stops the Apply.
-    if (!m_page.CommitChanges()) return;
-    doc->EditNodeLoadProperties(*m_pCopy);
-}
-
-void ANodeLoadProperty::BeforeHide() {
-    Unregister();
-}
-
-void ANodeLoadProperty::ModelChanged() {
-    AStrakonDocument* doc = GetStrakonDocument();
-    if (!doc || !m_pCopy) return;
-    ANode2D* node = FindNode(doc, m_nNode);
-    auto* group = node ? dynamic_cast<ANodeLoadGroup*>(node->getLoad()) : nullptr;
-    if (!group) {
-        // The node or its loads left the model: nothing is left to edit.
-        doc->ReleaseSelectionProperties();
-        return;
-    }
-    std::vector<std::uint8_t> now = loadsheet::Records(group);
-    if (node == m_pOwner && now == m_base) return;
-    if (node == m_pOwner && now == loadsheet::Records(m_pCopy)) {
-        // The model took the copy (Apply): the copy goes on from there.
-        m_base = std::move(now);
-        return;
-    }
-    const int position = m_page.GetSelectedPosition();
-    if (!TakeCopy(m_pCopy->GetActiveLoadGroup())) return;
-    m_page.Refill(position);
 }

@@ -53,39 +53,31 @@ private:
     ANodeLoadGroup* m_pCopy = nullptr;
 };
 
-class ANodeLoadProperty : public APPropertySheet {
+class ANodeLoadProperty : public ALoadSheet {
     DECLARE_DYNCREATE(ANodeLoadProperty)
 public:
     explicit ANodeLoadProperty(CWnd* pParentWnd = nullptr);
     // Lets go of what is still registered with the document, then of the copy.
     ~ANodeLoadProperty() override;
 
-    void ExchangeData(BOOL bSave) override;
     void ReadExternalData() override;
-    void BeforeHide() override;
-
-    // After every command of the document: a copy whose node left the model
-    // gives way to the message sheet; one whose node's loads changed is taken
-    // again, showing the same position. The sheet may be gone on return.
-    void ModelChanged();
 
     ANodeLoadGroup* GetCopy() const { return m_pCopy; }
     unsigned GetNodeNumber() const { return m_nNode; }
     ANodeLoadPage& GetPage() { return m_page; }
-    AStrakonDocument* GetStrakonDocument() const;
+
+protected:
+    ALoadPage& LoadPage() override { return m_page; }
+    const AStorageBase* FindLoads(AStrakonDocument* doc, const void*& owner) const override;
+    bool ReplaceCopy(const AStorageBase* loads, unsigned loadGroup) override;
+    const AStorageBase* GetCopyLoads() const override;
+    unsigned GetCopyLoadGroup() const override;
+    void Attach(AStrakonDocument* doc) override;
+    void Detach(AStrakonDocument* doc) override;
+    void ApplyCopy(AStrakonDocument* doc) override;
 
 private:
-    // Makes a new copy of the node's loads listing that action; false when the node or its loads are gone.
-    bool TakeCopy(unsigned loadGroup);
-    void Register();
-    void Unregister();
-
     ANodeLoadPage m_page;
     ANodeLoadGroup* m_pCopy = nullptr;
     unsigned m_nNode = 0;
-    // The node object the copy was taken from, and its loads' records then.
-    const void* m_pOwner = nullptr;
-    std::vector<std::uint8_t> m_base;
-    // The document the copy and the page are registered with.
-    AStrakonDocument* m_pRegistered = nullptr;
 };
