@@ -8,11 +8,8 @@
 #include "app/views/AElementLoadGroup.h"
 #include "app/views/AStrakon.h"
 #include "model/omDofStructureType.h"
-#include "model/omLoadManager.h"
 #include "platform/ui/CDataExchange.h"
 #include "resources/ui/StrakonLoadIds.h"
-
-#include <cstdio>
 
 using namespace propertysheet;
 
@@ -37,12 +34,6 @@ constexpr UINT kPositionEdits[] = {IDC_EL_FORCE_REL, IDC_EL_FORCE_ABS, IDC_EL_ST
 constexpr UINT kPartControls[] = {IDC_EL_START_LABEL, IDC_EL_END_LABEL, IDC_EL_REL_HEAD, IDC_EL_ABS_HEAD,
                                   IDC_EL_START_REL,   IDC_EL_START_ABS, IDC_EL_END_REL,  IDC_EL_END_ABS,
                                   IDC_EL_START_SPIN,  IDC_EL_END_SPIN};
-
-CString ItemText(int position, const omLoad& load) {
-    char number[16];
-    std::snprintf(number, sizeof number, "%i: ", position + 1);
-    return CString(number) + load.getName();
-}
 
 bool IsForceControl(UINT id) {
     return id >= IDC_EL_FORCE_FIRST && id <= IDC_EL_FORCE_LAST;
@@ -88,7 +79,7 @@ ON_COMMAND(ID_NEW_ELEMENT_TEMPERATURE, &AElementLoadPage::OnNewTemperature)
 END_MESSAGE_MAP()
 
 AElementLoadPage::AElementLoadPage()
-    : ALoadPage(IDD_ELEMENT_LOAD_PAGE), m_force(omDofStrakonStructureType::instance(), 0),
+    : ALoadPage(IDD_ELEMENT_LOAD_PAGE, IDC_EL_NAME), m_force(omDofStrakonStructureType::instance(), 0),
       m_forceAbs(0.0, omUK_cm), m_linear(omDofStrakonStructureType::instance(), 0), m_startAbs(0.0, omUK_cm),
       m_endAbs(0.0, omUK_cm), m_temperature(omDofStrakonStructureType::instance(), 0) {
     const omUnitKey length = AUnitKeyAttributes::Instance()->length;
@@ -101,7 +92,19 @@ AElementLoadPage::~AElementLoadPage() = default;
 
 void AElementLoadPage::SetCopy(AElementLoadGroup* copy) {
     m_pCopy = copy;
-    m_pLoad = nullptr;
+    SetList(copy, copy);
+}
+
+void AElementLoadPage::ListActiveLoadGroup(unsigned loadGroup) {
+    m_pCopy->SetActiveLoadGroup(loadGroup);
+}
+
+void AElementLoadPage::AddToCopy(omLoad* load) {
+    m_pCopy->add(load);
+}
+
+void AElementLoadPage::RemoveFromCopy(const omLoad* load) {
+    m_pCopy->remove(load);
 }
 
 void AElementLoadPage::ExchangeFields(CDataExchange* pDX) {
@@ -161,66 +164,6 @@ BOOL AElementLoadPage::OnInitDialog() {
     return TRUE;
 }
 
-void AElementLoadPage::FillList() {
-    Filling filling(*this);
-    m_list.ResetContent();
-    if (!m_pCopy) return;
-    int position = 0;
-    for (omLoad* load : m_pCopy->GetLoads())
-        m_list.AddString(ItemText(position++, *load).c_str());
-}
-
-void AElementLoadPage::Refill(int position) {
-    // The list's loads may be gone: nothing of the former list is kept.
-    m_pLoad = nullptr;
-    if (!IsWindow()) return;
-    FillList();
-    UpdateNew();
-    const int count = m_list.GetCount();
-    if (count <= 0) {
-        HideValues();
-        SendHint();
-        return;
-    }
-    {
-        Filling filling(*this);
-        m_list.SetCurSel(position < 0 ? 0 : std::min(position, count - 1));
-    }
-    ShowSelected();
-}
-
-void AElementLoadPage::SetActiveLoadGroup(unsigned loadGroup) {
-    if (!m_pCopy) return;
-    m_pCopy->SetActiveLoadGroup(loadGroup);
-    Refill(-1);
-}
-
-int AElementLoadPage::GetSelectedPosition() const {
-    if (!m_list.IsWindow()) return -1;
-    const int index = m_list.GetCurSel();
-    return index >= 0 ? index : -1;
-}
-
-unsigned AElementLoadPage::NewLoadGroup() const {
-    auto* sheet = dynamic_cast<AElementLoadProperty*>(const_cast<AElementLoadPage*>(this)->GetSheet());
-    AStrakonDocument* doc = sheet ? sheet->GetStrakonDocument() : nullptr;
-    const omLoadManager* manager = doc && doc->GetModel() ? doc->GetModel()->getLoadManager() : nullptr;
-    if (!m_pCopy || !manager) return 0;
-    const unsigned group = m_pCopy->GetActiveLoadGroup();
-    // A load of no action is never solved, yet it would be saved.
-    return group >= 1 && static_cast<int>(group) <= manager->groupSize() ? group : 0;
-}
-
-void AElementLoadPage::UpdateNew() {
-    if (m_new.IsWindow()) m_new.EnableWindow(NewLoadGroup() != 0);
-}
-
-void AElementLoadPage::SendHint() {
-    auto* sheet = dynamic_cast<AElementLoadProperty*>(GetSheet());
-    AStrakonDocument* doc = sheet ? sheet->GetStrakonDocument() : nullptr;
-    if (doc && m_pCopy) doc->UpdateAllViews(nullptr, 2201, m_pCopy);
-}
-
 double AElementLoadPage::Length() const {
     const ALinearDesignElement2D* member = m_pCopy ? m_pCopy->GetDesignElement() : nullptr;
     return member ? member->length() : 0.0;
@@ -245,13 +188,6 @@ void AElementLoadPage::ClampPositions() {
     if (m_endRel > 1.0) m_endRel = 1.0;
     if (m_endRel < m_startRel + kMinPart - kTolerance) m_endRel = m_startRel + kMinPart;
     UpdatePositions();
-}
-
-void AElementLoadPage::OnSelectLoad() {
-    if (IsFilling()) return;
-    // A value left behind in an edit still counts for the load it was typed for.
-    CommitChanges();
-    ShowSelected();
 }
 
 void AElementLoadPage::ShowSelected() {
@@ -331,36 +267,7 @@ void AElementLoadPage::HideValues() {
     SetDlgItemText(IDC_EL_TYPE, "");
 }
 
-void AElementLoadPage::OnNameChange() {
-    if (IsFilling() || !m_pLoad) return;
-    const int index = m_list.GetCurSel();
-    m_pLoad->setName(GetDlgItem(IDC_EL_NAME)->GetWindowText());
-    if (index >= 0) {
-        Filling filling(*this);
-        m_list.DeleteString(static_cast<UINT>(index));
-        m_list.InsertString(index, ItemText(index, *m_pLoad).c_str());
-        m_list.SetCurSel(index);
-    }
-    SendHint();
-}
-
-void AElementLoadPage::OnEditChange(UINT nID) {
-    NoteChange(static_cast<int>(nID));
-}
-
-void AElementLoadPage::OnEditKillFocus(UINT nID) {
-    if (IsFilling() || !IsChanged(static_cast<int>(nID))) return;
-    CommitChanges();
-}
-
-bool AElementLoadPage::CommitChanges() {
-    if (m_changed.empty()) return true;
-    if (!m_pLoad) {
-        ForgetChanges();
-        return true;
-    }
-    const std::set<int> changed = m_changed;
-    if (!ReadChanged()) return false;
+void AElementLoadPage::StoreChanged(const std::set<int>& changed) {
     const double length = Length();
     auto has = [&](UINT id) { return changed.count(static_cast<int>(id)) != 0; };
     if (has(IDC_EL_FORCE_REL)) ALoadPosition::SetAbsolute(m_forceAbs, m_forceRel, length);
@@ -379,9 +286,6 @@ bool AElementLoadPage::CommitChanges() {
     if (positions) ClampPositions();
     StoreValues(changed);
     if (positions) StorePositions();
-    WriteAll();
-    SendHint();
-    return true;
 }
 
 void AElementLoadPage::StoreValues(const std::set<int>& changed) {
@@ -475,28 +379,6 @@ void AElementLoadPage::OnPositionWorldClicked() {
     }
 }
 
-void AElementLoadPage::OnDeleteLoad() {
-    if (!m_pCopy || !m_pLoad) return;
-    FramePin pin;
-    const int position = m_list.GetCurSel();
-    omLoad* load = m_pLoad;
-    m_pLoad = nullptr;
-    ForgetChanges();
-    m_pCopy->remove(load);
-    const int count = m_pCopy->GetLoadCount();
-    Refill(count > 0 ? (position < 0 ? 0 : position % count) : 0);
-}
-
-void AElementLoadPage::AddLoad(omLoad* load) {
-    if (!m_pCopy) {
-        delete load;
-        return;
-    }
-    CommitChanges();
-    m_pCopy->add(load);
-    Refill(m_pCopy->GetLoadCount() - 1);
-}
-
 void AElementLoadPage::OnNewConcentrated() {
     const unsigned group = NewLoadGroup();
     const ALinearDesignElement2D* member = m_pCopy ? m_pCopy->GetDesignElement() : nullptr;
@@ -535,52 +417,51 @@ void AElementLoadPage::OnNewTemperature() {
 
 IMPLEMENT_DYNCREATE(AElementLoadProperty, APPropertySheet)
 
-AElementLoadProperty::AElementLoadProperty(CWnd* pParentWnd)
-    : APPropertySheet("Element Load Properties", pParentWnd) {
+AElementLoadProperty::AElementLoadProperty(CWnd* pParentWnd) : ALoadSheet("Element Load Properties", pParentWnd) {
     AddPage(&m_page);
 }
 
 AElementLoadProperty::~AElementLoadProperty() {
-    Unregister();
+    ReleaseCopy();
+}
+
+const AStorageBase* AElementLoadProperty::FindLoads(AStrakonDocument* doc, const void*& owner) const {
+    ALinearDesignElement2D* found = FindMember(doc, m_nElement);
+    owner = found;
+    return found ? dynamic_cast<AElementLoadGroup*>(found->getLoad()) : nullptr;
+}
+
+bool AElementLoadProperty::ReplaceCopy(const AStorageBase* loads, unsigned loadGroup) {
     m_page.SetCopy(nullptr);
     delete m_pCopy;
+    const auto* group = dynamic_cast<const AElementLoadGroup*>(loads);
+    m_pCopy = group ? dynamic_cast<AElementLoadGroup*>(group->clone()) : nullptr;
+    if (!m_pCopy) return false;
+    m_pCopy->SetActiveLoadGroup(loadGroup);
+    m_page.SetCopy(m_pCopy);
+    return true;
 }
 
-AStrakonDocument* AElementLoadProperty::GetStrakonDocument() const {
-    return Document(*this);
+const AStorageBase* AElementLoadProperty::GetCopyLoads() const {
+    return m_pCopy;
 }
 
-void AElementLoadProperty::Register() {
-    AStrakonDocument* doc = GetStrakonDocument();
-    if (!doc || !m_pCopy) return;
+unsigned AElementLoadProperty::GetCopyLoadGroup() const {
+    return m_pCopy ? m_pCopy->GetActiveLoadGroup() : 0;
+}
+
+void AElementLoadProperty::Attach(AStrakonDocument* doc) {
     doc->SetElementLoadSheet(m_pCopy);
     doc->m_pElementLoadPage = &m_page;
-    m_pRegistered = doc;
 }
 
-void AElementLoadProperty::Unregister() {
-    AStrakonDocument* doc = m_pRegistered;
-    m_pRegistered = nullptr;
-    if (!doc) return;
+void AElementLoadProperty::Detach(AStrakonDocument* doc) {
     if (doc->m_pElementLoadPage == &m_page) doc->m_pElementLoadPage = nullptr;
     doc->SetElementLoadSheet(nullptr);
 }
 
-bool AElementLoadProperty::TakeCopy(unsigned loadGroup) {
-    ALinearDesignElement2D* member = FindMember(GetStrakonDocument(), m_nElement);
-    auto* group = member ? dynamic_cast<AElementLoadGroup*>(member->getLoad()) : nullptr;
-    if (!group) return false;
-    Unregister();
-    m_page.SetCopy(nullptr);
-    delete m_pCopy;
-    m_pCopy = dynamic_cast<AElementLoadGroup*>(group->clone());
-    if (!m_pCopy) return false;
-    m_pCopy->SetActiveLoadGroup(loadGroup);
-    m_pOwner = member;
-    m_base = loadsheet::Records(group);
-    m_page.SetCopy(m_pCopy);
-    Register();
-    return true;
+void AElementLoadProperty::ApplyCopy(AStrakonDocument* doc) {
+    doc->EditElementLoadProperties(*m_pCopy);
 }
 
 void AElementLoadProperty::ReadExternalData() {
@@ -592,43 +473,4 @@ void AElementLoadProperty::ReadExternalData() {
     if (!member) return;
     m_nElement = member->getIndex();
     TakeCopy(group->GetActiveLoadGroup());
-}
-
-void AElementLoadProperty::ExchangeData(BOOL bSave) {
-    if (!bSave) {
-        ReadExternalData();
-        if (m_page.IsWindow()) m_page.Refill(-1);
-        return;
-    }
-    AStrakonDocument* doc = GetStrakonDocument();
-    if (!doc || !m_pCopy) return;
-    // The texts still in their edits count; a refused one stops the Apply.
-    if (!m_page.CommitChanges()) return;
-    doc->EditElementLoadProperties(*m_pCopy);
-}
-
-void AElementLoadProperty::BeforeHide() {
-    Unregister();
-}
-
-void AElementLoadProperty::ModelChanged() {
-    AStrakonDocument* doc = GetStrakonDocument();
-    if (!doc || !m_pCopy) return;
-    ALinearDesignElement2D* member = FindMember(doc, m_nElement);
-    auto* group = member ? dynamic_cast<AElementLoadGroup*>(member->getLoad()) : nullptr;
-    if (!group) {
-        // The member or its loads left the model: nothing is left to edit.
-        doc->ReleaseSelectionProperties();
-        return;
-    }
-    std::vector<std::uint8_t> now = loadsheet::Records(group);
-    if (member == m_pOwner && now == m_base) return;
-    if (member == m_pOwner && now == loadsheet::Records(m_pCopy)) {
-        // The model took the copy (Apply): the copy goes on from there.
-        m_base = std::move(now);
-        return;
-    }
-    const int position = m_page.GetSelectedPosition();
-    if (!TakeCopy(m_pCopy->GetActiveLoadGroup())) return;
-    m_page.Refill(position);
 }

@@ -22,17 +22,8 @@ public:
     AElementLoadPage();
     ~AElementLoadPage() override;
 
-    void SetActiveLoadGroup(unsigned loadGroup);
     // The sheet's copy (not owned); null forgets it. Forgets the shown load.
     void SetCopy(AElementLoadGroup* copy);
-    // Lists the copy's loads again and shows the one at that position (the
-    // last one when the list is shorter); -1 shows the first.
-    void Refill(int position);
-    // Commits the texts the user changed and did not leave yet; false when one
-    // was refused (the focus is back on it).
-    bool CommitChanges();
-    int GetSelectedPosition() const;
-    omLoad* GetSelectedLoad() const { return m_pLoad; }
 
     int m_nPart = 0;
     CString m_strType;
@@ -58,30 +49,26 @@ protected:
     BOOL OnInitDialog() override;
     void ExchangeFields(CDataExchange* pDX) override;
     void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) override;
-    void OnSelectLoad();
-    void OnNameChange();
-    void OnEditChange(UINT nID);
-    void OnEditKillFocus(UINT nID);
+    void ShowSelected() override;
+    void HideValues() override;
+    // Measures the changed positions, keeps them on the member and writes the
+    // changed fields and the positions into the shown load.
+    void StoreChanged(const std::set<int>& changed) override;
+    void ListActiveLoadGroup(unsigned loadGroup) override;
+    void AddToCopy(omLoad* load) override;
+    void RemoveFromCopy(const omLoad* load) override;
     void OnPartClicked();
     void OnForceWorldClicked();
     void OnLinearWorldClicked();
     void OnPositionWorldClicked();
-    void OnDeleteLoad();
     void OnNewConcentrated();
     void OnNewLinear();
     void OnNewTemperature();
     DECLARE_MESSAGE_MAP()
 
 private:
-    void FillList();
-    void ShowSelected();
     void ShowKind(int kind);
-    void HideValues();
     void EnablePart();
-    void UpdateNew();
-    void SendHint();
-    void AddLoad(omLoad* load);
-    unsigned NewLoadGroup() const;
     // The member's length in cm; 0 without a member.
     double Length() const;
     // The lengths and spin positions of the relative positions.
@@ -91,41 +78,35 @@ private:
     void StoreValues(const std::set<int>& changed);
     void StorePositions();
 
-    CListBox m_list;
-    ALoadMenuButton m_new;
-    CMenu m_menu;
     AUnitGroupManager m_units;
     AElementLoadGroup* m_pCopy = nullptr;
-    omLoad* m_pLoad = nullptr;
 };
 
-class AElementLoadProperty : public APPropertySheet {
+class AElementLoadProperty : public ALoadSheet {
     DECLARE_DYNCREATE(AElementLoadProperty)
 public:
     explicit AElementLoadProperty(CWnd* pParentWnd = nullptr);
+    // Lets go of what is still registered with the document, then of the copy.
     ~AElementLoadProperty() override;
 
-    void ExchangeData(BOOL bSave) override;
     void ReadExternalData() override;
-    void BeforeHide() override;
-    // As the node load sheet's: the message sheet once the member is gone, a
-    // new copy when its loads changed. The sheet may be gone on return.
-    void ModelChanged();
 
     AElementLoadGroup* GetCopy() const { return m_pCopy; }
     unsigned GetElementNumber() const { return m_nElement; }
     AElementLoadPage& GetPage() { return m_page; }
-    AStrakonDocument* GetStrakonDocument() const;
+
+protected:
+    ALoadPage& LoadPage() override { return m_page; }
+    const AStorageBase* FindLoads(AStrakonDocument* doc, const void*& owner) const override;
+    bool ReplaceCopy(const AStorageBase* loads, unsigned loadGroup) override;
+    const AStorageBase* GetCopyLoads() const override;
+    unsigned GetCopyLoadGroup() const override;
+    void Attach(AStrakonDocument* doc) override;
+    void Detach(AStrakonDocument* doc) override;
+    void ApplyCopy(AStrakonDocument* doc) override;
 
 private:
-    bool TakeCopy(unsigned loadGroup);
-    void Register();
-    void Unregister();
-
     AElementLoadPage m_page;
     AElementLoadGroup* m_pCopy = nullptr;
     unsigned m_nElement = 0;
-    const void* m_pOwner = nullptr;
-    std::vector<std::uint8_t> m_base;
-    AStrakonDocument* m_pRegistered = nullptr;
 };

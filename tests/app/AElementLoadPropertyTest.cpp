@@ -252,18 +252,7 @@ TEST_F(AElementLoadPropertyTest, TheCopyFollowsCommandsAndADeletedMemberLeavesTh
     EXPECT_EQ(memberLoads(1)->getLoads().size(), 4u);
 
     doc->GetCommandManager().AddCommand(new AComDeleteObjects({}, {1}));
-    auto* message = dynamic_cast<AMessageProperty*>(frame()->GetProperySheet());
-    ASSERT_NE(message, nullptr);
-    EXPECT_EQ(doc->m_pElementLoadPage, nullptr);
-    const int before = commands();
-    apply();
-    EXPECT_EQ(commands(), before);
-
-    doc->GetCommandManager().Undo();
-    open();
-    doc->DeleteContents();
-    EXPECT_NE(dynamic_cast<AMessageProperty*>(frame()->GetProperySheet()), nullptr);
-    EXPECT_EQ(doc->m_pElementLoadPage, nullptr);
+    expectLoadSheetReleased(doc->m_pElementLoadPage, [this] { open(); });
 }
 
 } // namespace

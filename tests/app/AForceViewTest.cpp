@@ -5,8 +5,8 @@
 // picture of the loads of two actions.
 #include "app/views/AForceView.h"
 
-#include "StructureFileSupport.h"
-#include "StructureViewFixture.h"
+#include "ForceViewFixture.h"
+#include "UnitKeySupport.h"
 
 #include "app/views/AElementLoadGroup.h"
 #include "app/views/ANodeLoadGroup.h"
@@ -23,36 +23,12 @@
 
 namespace {
 
-class AForceViewTest : public StructureViewTest<AForceView> {
+class AForceViewTest : public ForceViewFixture {
 protected:
     void SetUp() override {
-        StructureViewTest::SetUp();
-        RegisterStrakonResources();
-        AForceView::ReleasePrototypes();
-        AUnitKeyAttributes* keys = AUnitKeyAttributes::Instance();
-        keys->SetMetricDefaults();
-        keys->length = omUK_m;
-        keys->force = omUK_kN;
-        keys->moment = omUK_kNm;
-        keys->forcePerLength = omUK_kN_m;
-        keys->tempDifference = omUK_degC;
-        // Actions 1 "Dead load", 2 "Live load", 3 "Temperature"; nodes 1 and 4 fixed,
-        // the beam (member 2) from node 2 to node 3, 6 m long.
-        structurefile::buildPortal(model(), false);
-        model().bind();
-        FitExtents(3.0);
-        ASSERT_NE(OpenView(), nullptr);
-        Show(view, 2);
-    }
-    void TearDown() override {
-        StructureViewTest::TearDown();
-        AForceView::ReleasePrototypes();
-    }
-    // The view shows the action and is the active one.
-    void Show(AForceView* v, int action) {
-        v->SetLoadGroup(action);
-        v->OnActivateView(TRUE, v, v);
-        viewhost::Pump();
+        ForceViewFixture::SetUp();
+        UseKiloNewtonMetreKeys();
+        OpenPortal(2);
     }
     // A second loads view of the same document in its own child window.
     AForceView* OpenSecond(int action) {

@@ -204,16 +204,7 @@ TEST_F(ANodeLoadPropertyTest, ADeletedNodeOrAClosedDocumentLeavesTheMessageSheet
     auto* message = dynamic_cast<AMessageProperty*>(frame()->GetProperySheet());
     ASSERT_NE(message, nullptr);
     EXPECT_EQ(message->GetMessagePage().m_strMessage, "Nothing is selected!");
-    EXPECT_EQ(doc->m_pNodeLoadPage, nullptr);
-    const int before = commands();
-    apply();
-    EXPECT_EQ(commands(), before);
-
-    doc->GetCommandManager().Undo();
-    open();
-    doc->DeleteContents();
-    EXPECT_NE(dynamic_cast<AMessageProperty*>(frame()->GetProperySheet()), nullptr);
-    EXPECT_EQ(doc->m_pNodeLoadPage, nullptr);
+    expectLoadSheetReleased(doc->m_pNodeLoadPage, [this] { open(); });
 }
 
 TEST_F(ANodeLoadPropertyTest, ASheetDestroyedWithoutHidingLetsGoOfTheDocument) {

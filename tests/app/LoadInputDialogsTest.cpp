@@ -6,6 +6,7 @@
 #include "app/dialogs/ATemperatureLoadDlg.h"
 
 #include "SettingsFixture.h"
+#include "UnitKeySupport.h"
 #include "app/views/ANode2D.h"
 #include "common/omUnitManager.h"
 #include "model/omDofStructureType.h"
@@ -34,13 +35,7 @@ protected:
     void SetUp() override {
         SettingsFixture::SetUp();
         RegisterStrakonResources();
-        AUnitKeyAttributes* keys = AUnitKeyAttributes::Instance();
-        keys->SetMetricDefaults();
-        keys->length = omUK_m;
-        keys->force = omUK_kN;
-        keys->moment = omUK_kNm;
-        keys->forcePerLength = omUK_kN_m;
-        keys->tempDifference = omUK_degC;
+        UseKiloNewtonMetreKeys();
     }
     static QLineEdit* Line(CDialog& d, int id) {
         return qobject_cast<QLineEdit*>(d.GetDlgItem(id)->GetWidget());

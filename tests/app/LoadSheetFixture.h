@@ -5,6 +5,7 @@
 // load "P" at the middle, the linear load "L" from 0.2 to 0.6 and the
 // temperature load "T", all in G. G is the active action.
 #include "PropertySheetFixture.h"
+#include "app/dialogs/AMessageProperty.h"
 #include "app/views/AElementLoadGroup.h"
 #include "app/views/ANodeLoadGroup.h"
 #include "model/omLoad.h"
@@ -100,6 +101,25 @@ protected:
         ASSERT_NE(tool->menu(), nullptr);
         tool->menu()->actions().at(item)->trigger();
         QApplication::processEvents();
+    }
+    // After the owner of the shown loads left the model: the message sheet
+    // stands in the frame, no page is registered (registered: the document's
+    // pointer to its load page) and Apply edits nothing. Undone and opened
+    // again by reopen, closing the document leaves the message sheet and again
+    // no page registered.
+    template <class Page, class Reopen>
+    void expectLoadSheetReleased(Page* const& registered, Reopen reopen) {
+        ASSERT_NE(dynamic_cast<AMessageProperty*>(frame()->GetProperySheet()), nullptr);
+        EXPECT_EQ(registered, nullptr);
+        const int before = commands();
+        apply();
+        EXPECT_EQ(commands(), before);
+
+        doc->GetCommandManager().Undo();
+        reopen();
+        doc->DeleteContents();
+        EXPECT_NE(dynamic_cast<AMessageProperty*>(frame()->GetProperySheet()), nullptr);
+        EXPECT_EQ(registered, nullptr);
     }
     // The frame loses the activation; unpinned it hides.
     static void deactivate() {

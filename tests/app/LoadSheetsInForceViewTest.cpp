@@ -6,8 +6,7 @@
 #include "app/dialogs/ANodeLoadProperty.h"
 #include "app/views/AForceView.h"
 
-#include "StructureFileSupport.h"
-#include "StructureViewFixture.h"
+#include "ForceViewFixture.h"
 #include "ViewDrawingSupport.h"
 
 #include "app/views/AElementLoadGroup.h"
@@ -29,29 +28,15 @@
 
 namespace {
 
-class LoadSheetsInForceViewTest : public StructureViewTest<AForceView> {
+class LoadSheetsInForceViewTest : public ForceViewFixture {
 protected:
     void SetUp() override {
-        StructureViewTest::SetUp();
-        RegisterStrakonResources();
-        AForceView::ReleasePrototypes();
-        AUnitKeyAttributes* keys = AUnitKeyAttributes::Instance();
-        keys->SetMetricDefaults();
-        keys->length = omUK_m;
-        // Actions 1 "Dead load", 2 "Live load", 3 "Temperature"; node 2 has "Wind" and the
-        // beam (member 2, node 2 to node 3, 6 m) the force "Crane" in action 2.
-        structurefile::buildPortal(model(), false);
-        model().bind();
-        FitExtents(3.0);
-        ASSERT_NE(OpenView(), nullptr);
-        view->SetLoadGroup(2);
-        view->OnActivateView(TRUE, view, view);
-        viewhost::Pump();
+        ForceViewFixture::SetUp();
+        OpenPortal(2);
     }
     void TearDown() override {
         APPropertyFrame::Release();
-        StructureViewTest::TearDown();
-        AForceView::ReleasePrototypes();
+        ForceViewFixture::TearDown();
     }
     QPoint AtNode(unsigned node) {
         const omVector v = NodeOf(node)->getVector(omUK_m, omNode::coorPlain);
