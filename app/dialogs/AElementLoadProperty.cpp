@@ -417,7 +417,8 @@ void AElementLoadPage::OnNewTemperature() {
 
 IMPLEMENT_DYNCREATE(AElementLoadProperty, APPropertySheet)
 
-AElementLoadProperty::AElementLoadProperty(CWnd* pParentWnd) : ALoadSheet("Element Load Properties", pParentWnd) {
+AElementLoadProperty::AElementLoadProperty(CWnd* pParentWnd)
+    : ALoadSheet("Element Load Properties", pParentWnd) {
     AddPage(&m_page);
 }
 

@@ -10,9 +10,6 @@
 #include "controls/AUnitEdit.h"
 #include "model/omLoad.h"
 
-#include <cstdint>
-#include <vector>
-
 class AElementLoadGroup;
 class AStrakonDocument;
 

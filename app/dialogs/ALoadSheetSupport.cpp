@@ -7,9 +7,9 @@
 #include "app/views/AStrakon.h"
 #include "common/AStorageBase.h"
 #include "framework/ABaseStorageInterface.h"
-#include "platform/core/CArchive.h"
 #include "model/omLoad.h"
 #include "model/omLoadManager.h"
+#include "platform/core/CArchive.h"
 #include "platform/ui/CDataExchange.h"
 
 #include <QMenu>

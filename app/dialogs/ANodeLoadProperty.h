@@ -8,9 +8,6 @@
 #include "common/omUnitValue.h"
 #include "controls/AUnitEdit.h"
 
-#include <cstdint>
-#include <vector>
-
 class ANodeLoadGroup;
 class AStrakonDocument;
 class omLoad;

@@ -107,8 +107,7 @@ protected:
     // pointer to its load page) and Apply edits nothing. Undone and opened
     // again by reopen, closing the document leaves the message sheet and again
     // no page registered.
-    template <class Page, class Reopen>
-    void expectLoadSheetReleased(Page* const& registered, Reopen reopen) {
+    template <class Page, class Reopen> void expectLoadSheetReleased(Page* const& registered, Reopen reopen) {
         ASSERT_NE(dynamic_cast<AMessageProperty*>(frame()->GetProperySheet()), nullptr);
         EXPECT_EQ(registered, nullptr);
         const int before = commands();
