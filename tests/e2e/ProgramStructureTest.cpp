@@ -338,6 +338,7 @@ TEST_F(ProgramStructure, AColumnAddedToTheExampleProjectIsSolvedOnceItHasASteelM
         };
         pick(2, 1040, "1: IPE 300");
         pick(3, 1043, "1: S235");
+        shot("element-sheet");
         QTest::mouseClick(APPropertyFrame::Instance()->GetApplyButton().GetWidget(), Qt::LeftButton);
         settle();
         const omDesignElement* column = model.getElementMap()->find(1);
