@@ -25,7 +25,6 @@
 #include "resources/ui/StrakonResourceIds.h"
 
 #include <QComboBox>
-#include <QLineEdit>
 #include <QListWidget>
 
 #include <cmath>
