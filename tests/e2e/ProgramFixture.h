@@ -129,14 +129,18 @@ protected:
         QTest::mouseClick(button, Qt::LeftButton);
         settle();
     }
-    // Types into an edit of a dialog as the user does, replacing its text.
+    // Types into an edit of a dialog as the user does, replacing its text. Home and Shift+End
+    // select the text: Ctrl+A does not reach the edit of a scripted dialog, which is not the
+    // active window.
     static void type(CWnd& dialog, int id, const std::string& text) {
         CWnd* edit = dialog.GetDlgItem(id);
         ASSERT_NE(edit, nullptr) << id;
         QWidget* widget = edit->GetWidget();
-        QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(widget, Qt::Key_Home);
+        QTest::keyClick(widget, Qt::Key_End, Qt::ShiftModifier);
         QTest::keyClick(widget, Qt::Key_Delete);
         QTest::keyClicks(widget, QString::fromStdString(text));
+        ASSERT_EQ(edit->GetWindowText(), text) << "edit " << id;
     }
     static bool shown(CControlBar* bar) { return bar && bar->IsVisible(); }
 

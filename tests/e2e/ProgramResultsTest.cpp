@@ -2,6 +2,7 @@
 // box and a cancelled close in the running program.
 #include "ProgramFixture.h"
 
+#include "app/dialogs/AContentsSetupSheet.h"
 #include "app/shell/AProjectTreeItems.h"
 #include "app/shell/AStrakonDocument.h"
 #include "app/views/ALCResultView.h"
@@ -41,6 +42,7 @@ protected:
 
 TEST_F(ProgramResults, SolveFromTheToolbarShowsTheMomentsAndTheyStayAfterSaveAndReopen) {
     const fs::path pdf = work / "results.pdf";
+    const fs::path titled = work / "titled.pdf";
     run({(work / "two-frames.oxp").string()}, [&](CStrakonApp& app, CMainFrame& frame) {
         frame.MoveWindow(0, 0, 1200, 850);
         settle();
@@ -61,6 +63,21 @@ TEST_F(ProgramResults, SolveFromTheToolbarShowsTheMomentsAndTheyStayAfterSaveAnd
         prompts.QueuePrinterAnswer(CPrinterAnswer{pdf.string(), 0, 0});
         frame.SendMessage(WM_COMMAND, ID_FILE_PRINT, 0);
         settle();
+        // The structure's title, read from its file, changed in the output settings, with a front page
+        // and the title in the middle of the page head.
+        dialogs.Queue([&](CPropertySheet& sheet) {
+            auto* settings = dynamic_cast<AContentsSetupSheet*>(&sheet);
+            ASSERT_NE(settings, nullptr);
+            EXPECT_EQ(settings->m_description.title, "portal-frame");
+            settings->m_description.title = "Hall B portal";
+            settings->m_output.m_bPrintFrontPage = true;
+            settings->m_output.m_strHeadMiddle = "&[TITLE]";
+            sheet.PressButton(PSBTN_OK);
+        });
+        frame.SendMessage(WM_COMMAND, ID_OUTPUT_SETTINGS, 0);
+        prompts.QueuePrinterAnswer(CPrinterAnswer{titled.string(), 0, 0});
+        frame.SendMessage(WM_COMMAND, ID_FILE_PRINT, 0);
+        settle();
 
         // Saved with its results, closed, opened again: the results are there without solving.
         QTest::keyClick(frame.GetWidget(), Qt::Key_S, Qt::ControlModifier);
@@ -74,6 +91,7 @@ TEST_F(ProgramResults, SolveFromTheToolbarShowsTheMomentsAndTheyStayAfterSaveAnd
         ASSERT_NE(app.GetProjectDocument(), nullptr);
         portal = dynamic_cast<AStrakonDocument*>(app.GetProjectDocument()->GetStructure("portal-frame"));
         ASSERT_NE(portal, nullptr);
+        EXPECT_EQ(portal->GetDocAttributes().title, "Hall B portal") << "the changed title was saved";
         view = openResults(frame, portal);
         ASSERT_NE(view, nullptr);
         EXPECT_TRUE(view->IsResultCaseValid());
@@ -83,6 +101,15 @@ TEST_F(ProgramResults, SolveFromTheToolbarShowsTheMomentsAndTheyStayAfterSaveAnd
     const std::string text = testsupport::PdfText(pdf);
     EXPECT_NE(text.find("Geometry"), std::string::npos) << text;
     EXPECT_NE(text.find("Nodes"), std::string::npos) << text;
+    EXPECT_EQ(text.find("portal-frame"), std::string::npos) << "no front page and an empty head by default";
+    EXPECT_EQ(text.find("Hall B"), std::string::npos);
+    // The front page and the page heads show the title.
+    ASSERT_TRUE(fs::exists(titled));
+    const std::string front = testsupport::PdfText(titled, 1);
+    EXPECT_NE(front.find("Hall B portal"), std::string::npos) << front;
+    EXPECT_EQ(front.find("Geometry"), std::string::npos) << "the report body starts on a new page";
+    const std::string rest = testsupport::PdfText(titled, 2);
+    EXPECT_NE(rest.find("Hall B portal"), std::string::npos) << "the head of the body's pages\n" << rest;
 }
 
 TEST_F(ProgramResults, OptionsAboutAndACancelledCloseOfAChangedProject) {
