@@ -16,7 +16,6 @@
 #include "platform/ui/WinUi.h"
 #include "rezavud/omVector.h"
 
-#include <cmath>
 #include <sstream>
 
 #include <sys/stat.h>
@@ -26,20 +25,6 @@ IMPLEMENT_DYNCREATE(AStrakonDocument, AStructureDocument)
 
 namespace {
 const char* const kLoadingTitle = "Loading ...";
-
-// The extents as read hold every node of the model: the nodes' rectangle is
-// rebuilt from the nodes, and the user's four values grow to take them in. A
-// file whose structure was built without the editing commands, or whose
-// extents went stale, so still opens with its whole structure in sight.
-void fitExtentsToNodes(AExtents2D& extents, const omStrakon& model) {
-    extents.m_nodeRect = omRect();
-    const omNodeMap* nodes = model.getNodeMap();
-    if (!nodes) return;
-    for (nodes->start_ii(); !nodes->stop_ii(); nodes->increment_ii()) {
-        const omVector p = nodes->object_ii()->getVector(omUK_m, omNode::coorPlain);
-        if (p.size() >= 2 && std::isfinite(p(1)) && std::isfinite(p(2))) extents.AddPoint(p(1), p(2));
-    }
-}
 } // namespace
 
 AStrakonDocument::AStrakonDocument() {
@@ -121,7 +106,6 @@ void AStrakonDocument::Serialize(CArchive& ar) {
     // Results that are no numbers would reach the result pictures: the file
     // keeps its model and loses its results.
     if (AStorageInterface::NonFiniteResults()) m_pModel->clearResults();
-    fitExtentsToNodes(m_extents, *m_pModel);
     AfterLoad();
 }
 

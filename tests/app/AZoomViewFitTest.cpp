@@ -150,17 +150,26 @@ TEST_F(AZoomViewFitTest, OpenedProjectWindowsShowTheirWholeStructure) {
     }
 }
 
-// A structure file whose stored extents miss its nodes opens with extents
-// rebuilt from the nodes; larger extents of the user's stay.
-TEST_F(AZoomViewFitTest, AStructureOpensWithExtentsHoldingAllItsNodes) {
+// A structure file whose stored extents miss its nodes: the views' extents
+// take in every node, what the file holds stays as read.
+TEST_F(AZoomViewFitTest, DrawExtentsHoldAllNodesWhateverTheStoredExtents) {
     openExample();
-    const AExtents2D& portal = structure("portal-frame")->GetExtents();
-    EXPECT_DOUBLE_EQ(portal.m_nodeRect.left, 0.0);
-    EXPECT_DOUBLE_EQ(portal.m_nodeRect.right, 6.0);
-    EXPECT_DOUBLE_EQ(portal.m_nodeRect.top, -4.0);
-    EXPECT_DOUBLE_EQ(portal.m_nodeRect.bottom, 0.0);
-    EXPECT_LE(portal.left.Get(omUK_m), 0.0);
-    EXPECT_GE(portal.right.Get(omUK_m), 6.0);
-    EXPECT_LE(portal.top.Get(omUK_m), -4.0);
-    EXPECT_GE(portal.bottom.Get(omUK_m), 0.0);
+    AStrakonDocument* portal = structure("portal-frame");
+    const AExtents2D stored = portal->GetExtents();
+    const double s = nodeSize();
+    const double d = resultsMargin();
+    const struct {
+        int mode;
+        double margin;
+    } modes[] = {{AExtents2D::modeExtents, 3 * s}, {AExtents2D::modeLoads, 9 * s},
+                 {AExtents2D::modeResults, 3 * s + d}, {AExtents2D::modeZoomAll, 2 * s}};
+    for (const auto& m : modes) {
+        const omRect r = portal->GetDrawExtents(omUK_m, m.mode, 0);
+        EXPECT_NEAR(r.left, -m.margin, 1e-4) << "mode " << m.mode;
+        EXPECT_NEAR(r.right, 6.0 + m.margin, 1e-4) << "mode " << m.mode;
+        EXPECT_NEAR(r.top, -4.0 - m.margin, 1e-4) << "mode " << m.mode;
+        EXPECT_NEAR(r.bottom, m.margin, 1e-4) << "mode " << m.mode;
+    }
+    EXPECT_EQ(portal->GetExtents().m_nodeRect, stored.m_nodeRect);
+    EXPECT_EQ(portal->GetExtents().right, stored.right);
 }
