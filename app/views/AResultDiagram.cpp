@@ -186,6 +186,17 @@ void AResultDiagram::ConvertValues(omVector& values, int baseUnitKey, int shownU
                         .Get(static_cast<omUnitKey>(shownUnitKey));
 }
 
+CString AResultDiagram::LabelText(double value, double extreme, const omNumberFormat& format) {
+    extreme = std::fabs(extreme);
+    if (std::isfinite(value) && std::isfinite(extreme) && extreme > 0.0) {
+        const int digits = std::max(1, static_cast<int>(format.getDigits()));
+        const double step = std::pow(10.0, std::floor(std::log10(extreme)) - digits + 1);
+        if (step > 0.0 && std::isfinite(step)) value = std::round(value / step) * step;
+        if (value == 0.0) value = 0.0; // no "-0"
+    }
+    return format.CConvert(value);
+}
+
 void AResultDiagram::DrawLabels(const omLoadCaseResult& result) {
     if (!drawable() || m_text.GetFontSize() > -1) return;
     omVector values;
@@ -206,7 +217,14 @@ void AResultDiagram::DrawLabels(const omLoadCaseResult& result) {
         base = omUK_kN_cm2;
         shown = units.pressure;
     }
+    // The picture's largest value: the diagram size stands for it (the displaced
+    // shape's scale may be fixed, so there the member's own largest value serves).
+    double extreme = 0.0;
+    if (!IsDisplacedShape() && m_scale > 0.0)
+        extreme = std::fabs(omUnitValue(ADrawAttributes::Instance()->GetDiagramSize() / m_scale, base).Get(shown));
     ConvertValues(values, base, shown);
+    for (int i = 1; i <= values.size(); ++i)
+        if (std::isfinite(values(i))) extreme = std::max(extreme, std::fabs(values(i)));
 
     const auto* object = dynamic_cast<const AObject*>(m_element);
     const bool selected = object && object->IsSelected();
@@ -226,7 +244,7 @@ void AResultDiagram::DrawLabels(const omLoadCaseResult& result) {
     }
     const omNumberFormat& format = AOptionsAttributes::Instance()->workFormat;
     for (int index : LabelPoints(values, !IsDisplacedShape())) {
-        const CString text = format.CConvert(values[index]);
+        const CString text = LabelText(values[index], extreme, format);
         if (text == "0") continue;
         m_text.SetText(text);
         const CPoint at = m_map->LU(m_x[index], m_y[index]);

@@ -12,6 +12,7 @@ class AMapC2L;
 class CDC;
 class omDesignElement;
 class omLoadCaseResult;
+class omNumberFormat;
 
 // values(i) minus the chord through the first and the last value at the
 // relative positions t (0-based, one per value).
@@ -37,6 +38,11 @@ public:
     // Indexes of the extreme values (and of both ends when asked), ascending;
     // none for fewer than two values.
     static std::vector<int> LabelPoints(const omVector& values, bool withEnds);
+    // A label's text: the value rounded to the last digit that the format
+    // writes of the picture's largest value (extreme, same unit), then written
+    // in the format. Round-off far below the picture's precision is written as
+    // zero, "0", never as "-0".
+    static CString LabelText(double value, double extreme, const omNumberFormat& format);
     // Each value from the base unit of the quantity into the unit chosen for it.
     static void ConvertValues(omVector& values, int baseUnitKey, int shownUnitKey);
 

@@ -880,7 +880,7 @@ void AZoomView::OnZoomNext() {
 void AZoomView::OnZoomAll() {
     AZoomViewDocument* doc = GetZoomDocument();
     omRect extents;
-    if (doc) doc->GetExtents().GetExtentsRect(extents, omUK_m, 3);
+    if (doc) extents = doc->GetDrawExtents(omUK_m, AExtents2D::modeZoomAll, 0);
     if (doc && !extents.isRectEmpty())
         ZoomWindow(extents, true);
     else

@@ -254,3 +254,31 @@ TEST_F(ResultDiagramTest, LabelPointsAndChord) {
     EXPECT_DOUBLE_EQ(w(2), 3 - (1 + 4 * 0.25));
     EXPECT_DOUBLE_EQ(w(3), 0.0);
 }
+
+// Labels are written to the precision of the picture's largest value, in the
+// work format: round-off is zero (never "-0") and so not labelled.
+TEST_F(ResultDiagramTest, LabelsAreRoundedToThePicturesPrecision) {
+    const omNumberFormat work(4, omNumberFormat::fixed, true, false, 1e-12);
+    const struct {
+        double value;
+        double extreme;
+        const char* text;
+    } cases[] = {
+        {84.0412, 84.0412, "84.04"},  {-67.7149, 84.0412, "-67.71"}, {-2.9e-13, 84.0412, "0"},
+        {3.1e-13, 84.0412, "0"},      {-0.004, 84.0412, "0"},        {0.05123, 84.0412, "0.05"},
+        {1.23456, 1.23456, "1.235"},  {-0.0004, 0.0012, "-0.0004"},  {12345.6, 12345.6, "12350"},
+        {0.0, 0.0, "0"},              {-1e-13, 0.0, "-0.0000000000001"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(AResultDiagram::LabelText(c.value, c.extreme, work), c.text) << c.value << " of " << c.extreme;
+
+    // A drawn beam in that format: the mid-span moment alone, its ends' round-off unwritten.
+    AOptionsAttributes::Instance()->workFormat = work;
+    simpleBeam();
+    ASSERT_TRUE(solveroad::run(s));
+    AUnitKeyAttributes::Instance()->moment = omUK_kNm;
+    AMapC2L map = view(omRect(-1, -5, 7, 1));
+    CMetaFileDC rec(&screen());
+    draw(rec, map, 1, 4, true);
+    EXPECT_EQ(texts(rec.GetMetaFile()), (std::vector<std::string>{"45"}));
+}
