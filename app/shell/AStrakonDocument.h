@@ -162,6 +162,8 @@ public:
     // The drawing rectangle in unit with mode's margin; in the displaced-shape mode
     // also the case's largest displacement. Result case 0 is the active one.
     omRect& GetDrawExtents(omRect& out, omUnitKey unit, int mode, int resultCase);
+    // The extents as drawn: the stored ones grown by every node outside them.
+    AExtents2D GetShownExtents() const;
 
     // Fills the report composer before printing; false stops the printing.
     bool PrepareOutput(CDC* pDC);

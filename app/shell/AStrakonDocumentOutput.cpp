@@ -92,7 +92,9 @@ bool AStrakonDocument::PrepareOutput(CDC* pDC) {
         if (!drawable) return false;
         AStrakonReportDrawing drawing(*drawable);
         AStrakonReport builder(*model, drawing, GetOutputAttributes());
-        return builder.BuildReport(GetReport(), pDC, GetExtents());
+        // The pictures frame the whole structure, as the views do.
+        AExtents2D shown = GetShownExtents();
+        return builder.BuildReport(GetReport(), pDC, shown);
     } catch (const omError& error) {
         if (!error.isEmpty()) {
             CPromptService::Instance().MessageBeep(MB_ICONEXCLAMATION);

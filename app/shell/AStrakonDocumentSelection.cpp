@@ -215,6 +215,26 @@ void AStrakonDocument::SetActiveResultCase(int resultCase, bool updatePage) {
     (void)updatePage;
 }
 
+AExtents2D AStrakonDocument::GetShownExtents() const {
+    // The views draw every node: a node outside the extents as stored (a
+    // structure built without the editing commands, or stale extents in a
+    // file) grows the nodes' rectangle and the user's four values of a copy,
+    // so that the whole structure is shown. The stored extents stay as read.
+    AExtents2D extents = m_extents;
+    if (const omNodeMap* nodes = GetModel() ? GetModel()->getNodeMap() : nullptr) {
+        for (nodes->start_ii(); !nodes->stop_ii(); nodes->increment_ii()) {
+            const omVector p = nodes->object_ii()->getVector(omUK_m, omNode::coorPlain);
+            if (p.size() < 2 || !std::isfinite(p(1)) || !std::isfinite(p(2))) continue;
+            // The rectangle keeps a first node at the origin 0.00001 above it: no growth for that.
+            const omRect& r = extents.m_nodeRect;
+            const double e = 0.00001;
+            if (r.isRectNull() || p(1) < r.left - e || p(1) > r.right + e || p(2) < r.top - e || p(2) > r.bottom + e)
+                extents.AddPoint(p(1), p(2));
+        }
+    }
+    return extents;
+}
+
 omRect& AStrakonDocument::GetDrawExtents(omRect& out, omUnitKey unit, int mode, int resultCase) {
     if (resultCase == 0) resultCase = GetActiveResultCase();
     double extra = 0.0;
@@ -228,22 +248,7 @@ omRect& AStrakonDocument::GetDrawExtents(omRect& out, omUnitKey unit, int mode, 
         }
         if (largest) extra = std::max(std::fabs(largest->getDof(Ux)), std::fabs(largest->getDof(Uz)));
     }
-    // The views draw every node: a node outside the extents as stored (a
-    // structure built without the editing commands, or stale extents in a
-    // file) grows the nodes' rectangle and the user's four values of a copy,
-    // so that the whole structure is shown. The stored extents stay as read.
-    AExtents2D extents = GetExtents();
-    if (const omNodeMap* nodes = GetModel() ? GetModel()->getNodeMap() : nullptr) {
-        for (nodes->start_ii(); !nodes->stop_ii(); nodes->increment_ii()) {
-            const omVector p = nodes->object_ii()->getVector(omUK_m, omNode::coorPlain);
-            if (p.size() < 2 || !std::isfinite(p(1)) || !std::isfinite(p(2))) continue;
-            // The rectangle keeps a first node at the origin 0.00001 above it: no growth for that.
-            const omRect& r = extents.m_nodeRect;
-            const double e = 0.00001;
-            if (r.isRectNull() || p(1) < r.left - e || p(1) > r.right + e || p(2) < r.top - e || p(2) > r.bottom + e)
-                extents.AddPoint(p(1), p(2));
-        }
-    }
+    const AExtents2D extents = GetShownExtents();
     extents.GetExtentsRect(out, unit, mode, extra);
     return out;
 }
