@@ -91,6 +91,29 @@ protected:
     static double footMoment(const omDesignElement& member, int lc) {
         return omUnitValue(member.getResult().getForceAt(lc, 0.0, Ry), omUK_kNcm).Get(omUK_kNm);
     }
+    // Opens the loads window of the structure's "Action 1", maximised, and places
+    // a force Fx = 10 kN through its dialog with a click at (x, z) m.
+    void placeForce(CMainFrame& frame, const std::string& structure, double x, double z) {
+        clickToolButton(frame, IDW_TOOLBAR_STANDARD, ID_WORKSPACE_LOADS);
+        CTreeCtrl& loads = frame.GetProjectWindow()->GetLoadTree();
+        HTREEITEM action = FindTreeItem(loads, {"Structure '" + structure + "'", "Actions", "Action 1"});
+        ASSERT_NE(action, nullptr);
+        loads.SelectItem(action);
+        QTest::keyClick(loads.GetInputWidget(), Qt::Key_Return);
+        settle();
+        ASSERT_NE(frame.MDIGetActive(), nullptr);
+        frame.MDIGetActive()->MDIMaximize();
+        settle();
+        auto* forces = dynamic_cast<AZoomView*>(frame.MDIGetActive()->GetActiveView());
+        ASSERT_NE(forces, nullptr);
+        clickToolButton(frame, IDW_TOOLBAR_LOADS, ID_ADD_FORCE);
+        dialogs.Queue([&](CDialog& force) {
+            type(force, IDC_FORCE_FX, "10");
+            force.PressButton(IDOK);
+        });
+        click(*forces, at(*forces, x, z));
+        ASSERT_EQ(dialogs.Runs().back(), IDD_CONCENTRATED_FORCE);
+    }
     static void click(AZoomView& view, QPoint p) {
         QWidget* input = view.GetInputWidget();
         QTest::mouseMove(input, p);
@@ -140,25 +163,7 @@ TEST_F(ProgramStructure, NewFrameWritesBothFilesAndIsDrawnWithTheMouse) {
         shot("drawn-frame");
 
         // A force at the top of the left column, placed in the loads window of "Action 1".
-        clickToolButton(frame, IDW_TOOLBAR_STANDARD, ID_WORKSPACE_LOADS);
-        CTreeCtrl& loads = frame.GetProjectWindow()->GetLoadTree();
-        HTREEITEM action = FindTreeItem(loads, {"Structure 'Frame'", "Actions", "Action 1"});
-        ASSERT_NE(action, nullptr);
-        loads.SelectItem(action);
-        QTest::keyClick(loads.GetInputWidget(), Qt::Key_Return);
-        settle();
-        ASSERT_NE(frame.MDIGetActive(), nullptr);
-        frame.MDIGetActive()->MDIMaximize();
-        settle();
-        auto* forces = dynamic_cast<AZoomView*>(frame.MDIGetActive()->GetActiveView());
-        ASSERT_NE(forces, nullptr);
-        clickToolButton(frame, IDW_TOOLBAR_LOADS, ID_ADD_FORCE);
-        dialogs.Queue([&](CDialog& force) {
-            type(force, IDC_FORCE_FX, "10");
-            force.PressButton(IDOK);
-        });
-        click(*forces, at(*forces, 0, -4));
-        ASSERT_EQ(dialogs.Runs().back(), IDD_CONCENTRATED_FORCE);
+        ASSERT_NO_FATAL_FAILURE(placeForce(frame, "Frame", 0, -4));
         EXPECT_EQ(loadsOf(model), 1u);
 
         // Ctrl+S saves the project and its structure; File Close and File Open bring it back.
@@ -236,24 +241,7 @@ TEST_F(ProgramStructure, AColumnAddedToTheExampleProjectIsSolvedOnceItHasASteelM
         ASSERT_EQ(model.getElementMap()->size(), 1u);
         ASSERT_EQ(supportedNodes(model), 1);
 
-        clickToolButton(frame, IDW_TOOLBAR_STANDARD, ID_WORKSPACE_LOADS);
-        CTreeCtrl& loads = frame.GetProjectWindow()->GetLoadTree();
-        HTREEITEM action = FindTreeItem(loads, {"Structure 'Column'", "Actions", "Action 1"});
-        ASSERT_NE(action, nullptr);
-        loads.SelectItem(action);
-        QTest::keyClick(loads.GetInputWidget(), Qt::Key_Return);
-        settle();
-        ASSERT_NE(frame.MDIGetActive(), nullptr);
-        frame.MDIGetActive()->MDIMaximize();
-        settle();
-        auto* forces = dynamic_cast<AZoomView*>(frame.MDIGetActive()->GetActiveView());
-        ASSERT_NE(forces, nullptr);
-        clickToolButton(frame, IDW_TOOLBAR_LOADS, ID_ADD_FORCE);
-        dialogs.Queue([&](CDialog& force) {
-            type(force, IDC_FORCE_FX, "10");
-            force.PressButton(IDOK);
-        });
-        click(*forces, at(*forces, 0, -L));
+        ASSERT_NO_FATAL_FAILURE(placeForce(frame, "Column", 0, -L));
         ASSERT_EQ(loadsOf(model), 1u);
         frame.GetWidget()->activateWindow();
 
