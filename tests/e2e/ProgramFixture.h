@@ -15,6 +15,7 @@
 #include "platform/ui/CDialog.h"
 #include "platform/ui/CPromptService.h"
 #include "platform/ui/CPropertySheet.h"
+#include "resources/ui/StrakonResourceIds.h"
 #include "tests/support/ArtifactsFolder.h"
 #include "tests/support/TempFolder.h"
 
@@ -141,6 +142,18 @@ protected:
         QTest::keyClick(widget, Qt::Key_Delete);
         QTest::keyClicks(widget, QString::fromStdString(text));
         ASSERT_EQ(edit->GetWindowText(), text) << "edit " << id;
+    }
+    // Ctrl+S, then File Close and File Open of the project file, as the user does.
+    void saveCloseReopen(CStrakonApp& app, CMainFrame& frame, const std::filesystem::path& project) {
+        QTest::keyClick(frame.GetWidget(), Qt::Key_S, Qt::ControlModifier);
+        settle();
+        frame.SendMessage(WM_COMMAND, ID_CLOSE_PROJECT, 0);
+        settle();
+        ASSERT_EQ(app.GetProjectDocument(), nullptr);
+        prompts.QueueFileAnswer(project.string());
+        frame.SendMessage(WM_COMMAND, ID_FILE_OPEN, 0);
+        settle();
+        ASSERT_NE(app.GetProjectDocument(), nullptr);
     }
     static bool shown(CControlBar* bar) { return bar && bar->IsVisible(); }
 

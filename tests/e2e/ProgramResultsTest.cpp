@@ -80,15 +80,7 @@ TEST_F(ProgramResults, SolveFromTheToolbarShowsTheMomentsAndTheyStayAfterSaveAnd
         settle();
 
         // Saved with its results, closed, opened again: the results are there without solving.
-        QTest::keyClick(frame.GetWidget(), Qt::Key_S, Qt::ControlModifier);
-        settle();
-        frame.SendMessage(WM_COMMAND, ID_CLOSE_PROJECT, 0);
-        settle();
-        ASSERT_EQ(app.GetProjectDocument(), nullptr);
-        prompts.QueueFileAnswer((work / "two-frames.oxp").string());
-        frame.SendMessage(WM_COMMAND, ID_FILE_OPEN, 0);
-        settle();
-        ASSERT_NE(app.GetProjectDocument(), nullptr);
+        ASSERT_NO_FATAL_FAILURE(saveCloseReopen(app, frame, work / "two-frames.oxp"));
         portal = dynamic_cast<AStrakonDocument*>(app.GetProjectDocument()->GetStructure("portal-frame"));
         ASSERT_NE(portal, nullptr);
         EXPECT_EQ(portal->GetDocAttributes().title, "Hall B portal") << "the changed title was saved";

@@ -344,15 +344,7 @@ TEST_F(ProgramStructure, AColumnAddedToTheExampleProjectIsSolvedOnceItHasASteelM
         EXPECT_NEAR(column->getResult().getForceAt(2, 1.0, Ry), 0.0, 1e-6) << "the free tip";
 
         // Saved, closed, opened again: the results are read back, not solved again.
-        QTest::keyClick(frame.GetWidget(), Qt::Key_S, Qt::ControlModifier);
-        settle();
-        frame.SendMessage(WM_COMMAND, ID_CLOSE_PROJECT, 0);
-        settle();
-        ASSERT_EQ(app.GetProjectDocument(), nullptr);
-        prompts.QueueFileAnswer((work / "two-frames.oxp").string());
-        frame.SendMessage(WM_COMMAND, ID_FILE_OPEN, 0);
-        settle();
-        ASSERT_NE(app.GetProjectDocument(), nullptr);
+        ASSERT_NO_FATAL_FAILURE(saveCloseReopen(app, frame, work / "two-frames.oxp"));
         auto* reopened = dynamic_cast<AStrakonDocument*>(app.GetProjectDocument()->GetStructure("Column"));
         ASSERT_NE(reopened, nullptr);
         omStrakon& back = *reopened->GetModel();
