@@ -8,6 +8,8 @@
 #include "app/shell/ARegistry.h"
 #include "app/shell/CStrakonApp.h"
 #include "app/dialogs/AOptionsSheet.h"
+#include "app/messages/DocumentItemManager.h"
+#include "app/messages/DocumentMessageDlg.h"
 #include "framework/ABaseProjectDoc.h"
 #include "framework/ABaseStructureDoc.h"
 #include "framework/ABaseWorkspace.h"
@@ -17,10 +19,15 @@
 #include "platform/ui/CControlBar.h"
 #include "platform/ui/CMenu.h"
 #include "platform/ui/CStatusBar.h"
+#include "platform/ui/CWinThread.h"
 #include "resources/ui/StrakonResourceIds.h"
 #include "resources/ui/StrakonResources.h"
 
 #include <QAction>
+#include <QNetworkInformation>
+
+#include <cstdio>
+#include <mutex>
 
 IMPLEMENT_DYNCREATE(CMainFrame, ABaseMDIFrameWnd)
 
@@ -43,6 +50,21 @@ ABaseStructureDoc* activeStructure() {
     return project ? project->GetActiveStructure() : nullptr;
 }
 
+std::mutex g_probeMutex;
+std::function<bool()> g_onlineProbe;
+
+// The background update: under the message store's lock, or not at all.
+UINT DownloadDocuments(LPVOID param) {
+    const HWND frame = static_cast<HWND>(param);
+    DocumentItemManager* manager = DocumentItemManager::Instance();
+    if (!manager || manager->Lock(0) != DocumentItemManager::kLocked) return 0;
+    const bool ok = manager->Update();
+    manager->Unlock();
+    // Dropped when the frame has gone meanwhile.
+    ::PostMessage(frame, CMainFrame::WM_DOCUMENTS_DOWNLOADED, ok ? 1 : 0, 0);
+    return 0;
+}
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(CMainFrame, ABaseMDIFrameWnd)
@@ -56,7 +78,9 @@ ON_COMMAND(ID_OUTPUT_SETTINGS, &CMainFrame::OnOutputSettings)
 ON_UPDATE_COMMAND_UI(ID_OUTPUT_SETTINGS, &CMainFrame::OnUpdateStructureCommand)
 ON_COMMAND_RANGE(ID_CHARSET_WESTERN, ID_CHARSET_CYRILLIC, &CMainFrame::OnCharacterSet)
 ON_UPDATE_COMMAND_UI_RANGE(ID_CHARSET_WESTERN, ID_CHARSET_CYRILLIC, &CMainFrame::OnUpdateCharacterSet)
+ON_COMMAND(ID_MESSAGE_DOCUMENTS, &CMainFrame::OnMessageDocuments)
 ON_UPDATE_COMMAND_UI(ID_MESSAGE_DOCUMENTS, &CMainFrame::OnUpdateMessageDocuments)
+ON_MESSAGE(CMainFrame::WM_DOCUMENTS_DOWNLOADED, &CMainFrame::OnDocumentsDownloaded)
 ON_COMMAND(ID_FACTORY_DEFAULTS, &CMainFrame::OnFactoryDefaults)
 END_MESSAGE_MAP()
 
@@ -101,6 +125,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 
     LoadBarState(kBarState);
     BindWorkspaces();
+    m_nTimer = SetTimer(kDownloadTimer, kDownloadPeriod);
     return 0;
 }
 
@@ -267,8 +292,99 @@ void CMainFrame::OnUpdateCharacterSet(CCmdUI* pCmdUI) {
     pCmdUI->SetRadio(CharacterSetOf(pCmdUI->m_nID) == AOptionsAttributes::Instance()->characterSet);
 }
 
+// --- the message documents ---------------------------------------------------------------------------
+
+void CMainFrame::SetOnlineProbe(std::function<bool()> probe) {
+    std::lock_guard lock(g_probeMutex);
+    g_onlineProbe = std::move(probe);
+}
+
+bool CMainFrame::IsOnline() {
+    {
+        std::lock_guard lock(g_probeMutex);
+        if (g_onlineProbe) return g_onlineProbe();
+    }
+    // Loaded at the first tick; without a backend the server may still be on the LAN.
+    if (!QNetworkInformation::instance()) QNetworkInformation::loadDefaultBackend();
+    QNetworkInformation* info = QNetworkInformation::instance();
+    return !info || info->reachability() != QNetworkInformation::Reachability::Disconnected;
+}
+
+void CMainFrame::OnTimer(UINT_PTR nIDEvent) {
+    ABaseMDIFrameWnd::OnTimer(nIDEvent);
+    if (nIDEvent != kDownloadTimer) return;
+    DocumentItemManager* manager = DocumentItemManager::Instance();
+    if (!manager || manager->GetListAddress().empty() || !manager->GetAutoDownload()) return;
+    if (m_pMessageWorker) {
+        if (!m_pMessageWorker->IsFinished()) return;
+        m_pMessageWorker->WaitForExit();
+        m_pMessageWorker.reset();
+    }
+    if (!IsOnline()) return;
+    m_pMessageWorker = std::make_unique<CWinThread>(DownloadDocuments, GetSafeHwnd());
+    m_pMessageWorker->m_bAutoDelete = FALSE;
+    if (!m_pMessageWorker->CreateThread()) m_pMessageWorker.reset();
+}
+
+BOOL CMainFrame::IsMessageCheckRunning() const {
+    return m_pMessageWorker && !m_pMessageWorker->IsFinished();
+}
+
+void CMainFrame::StopMessageCheck() {
+    if (m_nTimer && GetSafeHwnd()) KillTimer(kDownloadTimer);
+    m_nTimer = 0;
+    if (!m_pMessageWorker) return;
+    DocumentItemManager* manager = DocumentItemManager::Instance();
+    if (manager) manager->Abort(true);
+    m_pMessageWorker->WaitForExit();
+    m_pMessageWorker.reset();
+    if (manager) manager->Abort(false);
+}
+
+void CMainFrame::OnDestroy() {
+    StopMessageCheck();
+    ABaseMDIFrameWnd::OnDestroy();
+}
+
+LRESULT CMainFrame::OnDocumentsDownloaded(WPARAM wParam, LPARAM) {
+    if (m_pMessageWorker) {
+        m_pMessageWorker->WaitForExit();
+        m_pMessageWorker.reset();
+    }
+    if (wParam == 0) return 0;
+    if (m_nTimer) KillTimer(kDownloadTimer);
+    m_nTimer = 0;
+    DocumentItemManager* manager = DocumentItemManager::Instance();
+    if (!manager) return 0;
+    const int added = manager->m_nNewCount;
+    const int updated = manager->m_nUpdatedCount;
+    if (added == 0 && updated == 0) return 0;
+    char text[512];
+    std::snprintf(text, sizeof text,
+                  "The Document Message System of\nOrvex Strakon has downloaded:\n\n%i new document(s),\n%i updated "
+                  "document(s)\n\nWould you like to view new documents now?",
+                  added, updated);
+    // Cancel is taken as No.
+    if (MessageBox(text, "Information", MB_YESNOCANCEL | MB_ICONQUESTION) == IDYES) OnMessageDocuments();
+    return 0;
+}
+
+void CMainFrame::OnMessageDocuments() {
+    DocumentItemManager* manager = DocumentItemManager::Instance();
+    if (!manager || manager->Lock(0) != DocumentItemManager::kLocked) return;
+    DocumentMessageDlg dlg(this);
+    dlg.DoModal();
+    manager->m_nNewCount = 0;
+    manager->m_nUpdatedCount = 0;
+    manager->Unlock();
+}
+
 void CMainFrame::OnUpdateMessageDocuments(CCmdUI* pCmdUI) {
-    pCmdUI->Enable(FALSE);
+    DocumentItemManager* manager = DocumentItemManager::Instance();
+    // A lock this process holds fails at once, without opening the lock file.
+    const bool free = manager && manager->Lock(0) == DocumentItemManager::kLocked;
+    if (free) manager->Unlock();
+    pCmdUI->Enable(free);
 }
 
 void CMainFrame::OnFactoryDefaults() {

@@ -6,6 +6,7 @@
 // keeps its placement and its bar layout ("PellionBarState") across starts.
 #include "framework/ABaseMDIFrameWnd.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -15,6 +16,7 @@ class APellionWindowMenuManager;
 class AProjectWorkspaceWnd;
 class CCoolMenuManager;
 class CToolBar;
+class CWinThread;
 class SECStatusBar;
 
 class CMainFrame : public ABaseMDIFrameWnd {
@@ -23,6 +25,11 @@ public:
     // The profile section of every frame setting, and the name of the bar layout.
     static constexpr const char* kSettings = "Settings";
     static constexpr const char* kBarState = "PellionBarState";
+    // The background check for new message documents: its timer, and the
+    // message its worker posts with the update's result (1 success) when done.
+    static constexpr UINT_PTR kDownloadTimer = 10;
+    static constexpr UINT kDownloadPeriod = 30000;
+    static constexpr UINT WM_DOCUMENTS_DOWNLOADED = 0x405;
 
     CMainFrame();
     ~CMainFrame() override;
@@ -60,8 +67,24 @@ public:
     // The code page of text output.
     void OnCharacterSet(UINT nID);
     void OnUpdateCharacterSet(CCmdUI* pCmdUI);
-    // The message documents come with the message system; until then disabled.
+    // A tick of the download timer starts the background update when a server is
+    // configured, the user allows automatic downloads, no update is running and
+    // the machine is not known to be offline.
+    void OnTimer(UINT_PTR nIDEvent) override;
+    // Ends the background check: no more ticks, and a running update gives up
+    // and has ended when this returns.
+    void StopMessageCheck();
+    BOOL IsMessageCheckRunning() const;
+    // Asks whether to view the documents a successful update brought.
+    LRESULT OnDocumentsDownloaded(WPARAM wParam, LPARAM lParam);
+    // The message viewer, while the message store can be locked; the counts of
+    // new and updated documents start again from 0 once it closes.
+    void OnMessageDocuments();
     void OnUpdateMessageDocuments(CCmdUI* pCmdUI);
+    // Whether the machine may be online: only a network that the system reports
+    // as disconnected says no. Tests replace it (an empty function restores it).
+    static void SetOnlineProbe(std::function<bool()> probe);
+    static bool IsOnline();
     // Asks, closes the frame and, once it has closed, removes every setting but "Options".
     void OnFactoryDefaults();
     // Removes every subkey of the product key but "Options"; stops at a failed deletion.
@@ -75,6 +98,7 @@ protected:
     BOOL CreateDockingWindows();
     void BindWorkspaces();
     void ToggleBar(CControlBar* bar);
+    void OnDestroy() override;
 
 private:
     std::unique_ptr<CCoolMenuManager> m_pCoolMenu;
@@ -85,6 +109,8 @@ private:
     std::unique_ptr<AOutputWnd> m_pOutputWnd;
     std::vector<std::unique_ptr<CToolBar>> m_toolBars;
     HMENU m_hWindowMenu = nullptr;
+    UINT_PTR m_nTimer = 0;
+    std::unique_ptr<CWinThread> m_pMessageWorker;
 
     DECLARE_MESSAGE_MAP()
 };

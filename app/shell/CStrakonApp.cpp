@@ -1,5 +1,8 @@
 #include "app/shell/CStrakonApp.h"
 
+#include "app/messages/DocumentItemManager.h"
+#include "app/shell/ADesktopRegistration.h"
+
 #include "app/report/AReportProgress.h"
 #include "app/report/omOutputLocaleDB.h"
 #include "app/shell/AApplicationBus.h"
@@ -48,6 +51,7 @@
 #include <QScreen>
 #include <QSplashScreen>
 #include <QTimer>
+#include <QUrl>
 
 #include <cstdlib>
 #include <filesystem>
@@ -208,6 +212,37 @@ void CStrakonApp::CreateDocTemplates() {
     }
 }
 
+namespace {
+
+// The message system's profile section; its "Server" (an http or https address)
+// is where the list of news documents is fetched from.
+constexpr const char* kMessageSystem = "MessageSystem";
+
+// The address of the message list on the configured server; empty when no
+// server is configured, which means no background check.
+CString messageListAddress(CWinApp& app) {
+    CString server = app.GetProfileString(kMessageSystem, "Server", "");
+    while (!server.empty() && (server.back() == '/' || server.back() == ' ')) server.pop_back();
+    const QUrl url(QString::fromStdString(server), QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (server.empty() || !url.isValid() || url.host().isEmpty() ||
+        (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+        return CString();
+    return server + "/msgsys/Update.dmsi";
+}
+
+// The message manager over the user's document folder.
+void createMessageSystem(CWinApp& app) {
+    // The documents are the user's own: the program's folder is not writable once
+    // installed, and would be shared by every user.
+    const std::filesystem::path folder = ADesktopRegistration::DefaultDataHome() / "Strakon" / "Doc";
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    DocumentItemManager::Create(std::string(messageListAddress(app)), folder / "MessageSystem.dmsi", folder, 2, 200);
+}
+
+} // namespace
+
 BOOL CStrakonApp::InitInstance() {
     if (!ABaseWinApp::InitInstance()) return FALSE;
     std::srand(static_cast<unsigned>(std::time(nullptr)));
@@ -238,6 +273,7 @@ BOOL CStrakonApp::InitInstance() {
     auto* frame = new CMainFrame;
     if (!frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE)) return FALSE;
     m_pMainWnd = frame;
+    createMessageSystem(*this);
 
     AOptionsAttributes::Instance();
     frame->SetCoordinateText("");
@@ -276,8 +312,12 @@ int CStrakonApp::Run() {
 
 // --- the end ----------------------------------------------------------------------------------------
 
+
 int CStrakonApp::ExitInstance() {
     CloseSplash();
+    // No update may run while the message store is saved and the manager goes.
+    if (auto* frame = dynamic_cast<CMainFrame*>(m_pMainWnd)) frame->StopMessageCheck();
+    DocumentItemManager::Release();
     m_pBus.reset();
     if (m_bAutomation) return ABaseWinApp::ExitInstance();
     // The storage interfaces and the degree-of-freedom layout stay for the process:

@@ -1,4 +1,6 @@
 #include "resources/ui/StrakonResources.h"
+
+#include "resources/ui/StrakonMessageIds.h"
 #include "resources/ui/StrakonDialogs.h"
 
 #include "platform/ui/CResources.h"
@@ -388,6 +390,7 @@ void RegisterStrakonResources() {
     RegisterStrakonContextMenus();
     RegisterStrakonEditorResources();
     AddVolumeWeightDialog(r);
+    AddMessageDialogs(r);
     AddPropertySheetDialogs(r);
     AddShellDialogs(r);
     AddProjectDialogs(r);
