@@ -13,6 +13,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <functional>
+
 namespace {
 
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
@@ -27,13 +29,13 @@ CDialogTemplate messageViewer() {
     t.items = {
         DlgControl("", IDC_MESSAGE_DOCUMENTS, WC_LISTVIEW, kList, 7, 7, 434, 82),
         DlgPushButton("", IDC_MESSAGE_DOWNLOAD, 447, 7, 26, 26, WS_TABSTOP),
-        DlgControl("", IDC_MESSAGE_TEXT, WC_RICHEDIT, ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
-                   7, 95, 466, 122),
+        DlgControl("", IDC_MESSAGE_TEXT, WC_RICHEDIT,
+                   ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 7, 95, 466, 122),
         DlgControl("", IDC_MESSAGE_LINKS, WC_LISTVIEW, kList, 7, 223, 434, 48),
         DlgPushButton("", IDC_MESSAGE_OPEN_LINK, 447, 223, 26, 26, WS_TABSTOP),
         DlgCheckBox("Show obsolete documents", IDC_MESSAGE_SHOW_OBSOLETE, 7, 277, 160, 10, WS_TABSTOP),
-        DlgCheckBox("Do not allow automatic download of new documents!", IDC_MESSAGE_NO_AUTO_DOWNLOAD, 7, 289, 220,
-                    10, WS_TABSTOP),
+        DlgCheckBox("Do not allow automatic download of new documents!", IDC_MESSAGE_NO_AUTO_DOWNLOAD, 7, 289,
+                    220, 10, WS_TABSTOP),
         DlgPushButton("Copy to Clipboard", IDC_MESSAGE_COPY, 331, 279, 70, 14, WS_TABSTOP),
         DlgDefPushButton("Close", IDOK, 405, 279, 68, 14, WS_TABSTOP),
     };
@@ -47,10 +49,11 @@ CDialogTemplate copyComment() {
     t.cx = 250;
     t.cy = 100;
     t.items = {
-        DlgLText("The message has been copied to the Clipboard in the RTF (Rich Text Format).", IDC_STATIC, 7, 7,
-                 236, 18),
-        DlgLText("Please, paste it into an editor that understands such format, for example a word processor.",
-                 IDC_STATIC, 7, 29, 236, 18),
+        DlgLText("The message has been copied to the Clipboard in the RTF (Rich Text Format).", IDC_STATIC, 7,
+                 7, 236, 18),
+        DlgLText(
+            "Please, paste it into an editor that understands such format, for example a word processor.",
+            IDC_STATIC, 7, 29, 236, 18),
         DlgCheckBox("Don't show this comment again.", IDC_COPY_COMMENT_DONT_SHOW, 7, 60, 150, 10, WS_TABSTOP),
         DlgDefPushButton("OK", IDOK, 193, 79, 50, 14, WS_TABSTOP),
     };
@@ -117,41 +120,43 @@ QImage statusPictures(const QSize&) {
     return image;
 }
 
-// Download: an arrow into a tray.
-QImage downloadIcon(const QSize& size) {
+// An icon drawn on a 32 by 32 grid at the asked size (32 pixels when none is asked).
+QImage paintIcon(const QSize& size, const std::function<void(QPainter&)>& draw) {
     const QSize s = size.isEmpty() ? QSize(32, 32) : size;
     QImage image(s, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(s.width() / 32.0, s.height() / 32.0);
-    p.setPen(QPen(QColor(40, 90, 170), 1));
-    p.setBrush(QColor(60, 130, 220));
-    p.drawPolygon(QPolygonF({{13, 3}, {19, 3}, {19, 13}, {24, 13}, {16, 21}, {8, 13}, {13, 13}}));
-    p.setPen(QPen(QColor(60, 60, 60), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPolyline(QPolygonF({{5, 20}, {5, 28}, {27, 28}, {27, 20}}));
+    draw(p);
     return image;
+}
+
+// Download: an arrow into a tray.
+QImage downloadIcon(const QSize& size) {
+    return paintIcon(size, [](QPainter& p) {
+        p.setPen(QPen(QColor(40, 90, 170), 1));
+        p.setBrush(QColor(60, 130, 220));
+        p.drawPolygon(QPolygonF({{13, 3}, {19, 3}, {19, 13}, {24, 13}, {16, 21}, {8, 13}, {13, 13}}));
+        p.setPen(QPen(QColor(60, 60, 60), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(QPolygonF({{5, 20}, {5, 28}, {27, 28}, {27, 20}}));
+    });
 }
 
 // Open link: a globe with an arrow.
 QImage openLinkIcon(const QSize& size) {
-    const QSize s = size.isEmpty() ? QSize(32, 32) : size;
-    QImage image(s, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(s.width() / 32.0, s.height() / 32.0);
-    p.setPen(QPen(QColor(30, 110, 60), 1.5));
-    p.setBrush(QColor(120, 200, 150));
-    p.drawEllipse(QPointF(14, 16), 11, 11);
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QPointF(14, 16), 5, 11);
-    p.drawLine(QPointF(3, 16), QPointF(25, 16));
-    p.setPen(QPen(QColor(200, 90, 20), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawLine(QPointF(20, 12), QPointF(29, 3));
-    p.drawPolyline(QPolygonF({{22, 3}, {29, 3}, {29, 10}}));
-    return image;
+    return paintIcon(size, [](QPainter& p) {
+        p.setPen(QPen(QColor(30, 110, 60), 1.5));
+        p.setBrush(QColor(120, 200, 150));
+        p.drawEllipse(QPointF(14, 16), 11, 11);
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QPointF(14, 16), 5, 11);
+        p.drawLine(QPointF(3, 16), QPointF(25, 16));
+        p.setPen(QPen(QColor(200, 90, 20), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawLine(QPointF(20, 12), QPointF(29, 3));
+        p.drawPolyline(QPolygonF({{22, 3}, {29, 3}, {29, 10}}));
+    });
 }
 
 } // namespace
