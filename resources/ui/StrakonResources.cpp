@@ -3,6 +3,7 @@
 
 #include "platform/ui/CResources.h"
 #include "resources/ui/StrakonEditorIds.h"
+#include "resources/ui/StrakonDesignIds.h"
 #include "resources/ui/StrakonResourceIds.h"
 
 #include <algorithm>
@@ -392,4 +393,5 @@ void RegisterStrakonResources() {
     AddShellDialogs(r);
     AddProjectDialogs(r);
     RegisterStrakonLoadResources();
+    RegisterStrakonDesignResources();
 }
