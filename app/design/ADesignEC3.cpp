@@ -548,6 +548,12 @@ bool DesignSteelElement(omStrakon* model, unsigned element, std::string* reason)
 // Support descriptions
 
 std::string CheckSteelSupport(const std::vector<double>& positions, const std::vector<double>& coefficients) {
+    // NaN passes every comparison below (and breaks the sort's ordering), and
+    // the NaN factors it leads to would pass the member.
+    auto finite = [](const std::vector<double>& v) {
+        return std::all_of(v.begin(), v.end(), [](double x) { return std::isfinite(x); });
+    };
+    if (!finite(positions) || !finite(coefficients)) return "Each position and coefficient must be a number.";
     std::string message;
     std::vector<double> sorted = positions;
     std::sort(sorted.begin(), sorted.end());

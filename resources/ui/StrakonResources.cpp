@@ -5,6 +5,7 @@
 
 #include "platform/ui/CResources.h"
 #include "resources/ui/StrakonEditorIds.h"
+#include "resources/ui/StrakonDesignIds.h"
 #include "resources/ui/StrakonResourceIds.h"
 
 #include <algorithm>
@@ -395,4 +396,5 @@ void RegisterStrakonResources() {
     AddShellDialogs(r);
     AddProjectDialogs(r);
     RegisterStrakonLoadResources();
+    RegisterStrakonDesignResources();
 }

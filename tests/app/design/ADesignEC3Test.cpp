@@ -262,6 +262,9 @@ TEST(SteelSupportCheck, MessagesOfTheLastFailingTest) {
         {{-0.5, 0.0, 1.0}, {1, 1}, "Each position must lie inside [0,1] interval!"},
         {{0.0, 1.0}, {-1.0}, "Each buckling length coefficient must be non-negative."},
         {{0.0, 0.5, 1.0}, {1.0}, "Each span between two supports needs one buckling length coefficient!"},
+        {{0.0, std::nan(""), 1.0}, {1, 1}, "Each position and coefficient must be a number."},
+        {{0.0, 1.0}, {std::nan("")}, "Each position and coefficient must be a number."},
+        {{0.0, 1.0}, {HUGE_VAL}, "Each position and coefficient must be a number."},
     };
     for (const Case& c : cases)
         EXPECT_EQ(CheckSteelSupport(c.positions, c.K), c.message);
