@@ -145,7 +145,7 @@ CString AZoomView::GetModeName() {
 void AZoomView::ShowPrompt() {
     CString text = GetPromptText();
     const CString hint = GetActionHint();
-    if (!hint.empty()) text = text.empty() ? hint : text + "   " + hint;
+    if (!hint.empty()) text = text.empty() ? hint : CString(text + "   " + hint);
     ACoordinatePane::SetText(text.c_str());
 }
 
