@@ -7,12 +7,14 @@
 #include "StructureViewFixture.h"
 
 #include "resources/ui/StrakonDialogs.h"
+#include "platform/ui/CDialog.h"
 #include "resources/ui/StrakonResourceIds.h"
 
 #include <QCoreApplication>
 #include <QImage>
 #include <QScrollBar>
 #include <QAbstractScrollArea>
+#include <QTimer>
 #include <QToolTip>
 #include <QWheelEvent>
 #include <QWindow>

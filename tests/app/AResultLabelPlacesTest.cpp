@@ -13,6 +13,7 @@
 #include "model/omLoadManager.h"
 #include "platform/gdi/CGdiObject.h"
 #include "platform/gdi/CMetaFile.h"
+#include "platform/ui/CClientDC.h"
 #include "resources/ui/StrakonResourceIds.h"
 
 #include <algorithm>

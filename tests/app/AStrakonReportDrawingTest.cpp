@@ -7,7 +7,9 @@
 #include "DrawableFrame.h"
 
 #include "app/views/ADrawAttributes.h"
+#include "model/omElementLoadGroup.h"
 #include "model/omLoad.h"
+#include "model/omNodeLoadGroup.h"
 #include "model/omLoadCase.h"
 #include "tests/model/SolveRoad.h"
 
