@@ -14,6 +14,7 @@
 #include "app/views/ANodeLoadGroup.h"
 #include "app/views/ANode2D.h"
 #include "app/views/AStrakon.h"
+#include "app/views/AZoomView.h"
 #include "controls/ASimpleObject.h"
 #include "model/omDesignElement.h"
 #include "model/omElementMap.h"
@@ -203,6 +204,15 @@ void AStrakonDocument::SetActiveLoadGroup(int group, bool updatePages) {
 }
 
 void AStrakonDocument::CommandDone() {
+    // A command's own hints redraw only what it names; the views' pictures are drawn anew as a
+    // whole, so that nothing of the model before the change stays in them, and a view forgets
+    // the object under its cursor when the change took it away.
+    for (CView* view : std::vector<CView*>(GetViews())) {
+        if (auto* zoom = dynamic_cast<AZoomView*>(view))
+            zoom->ModelChanged();
+        else if (view)
+            view->Invalidate();
+    }
     // A sheet that gives way to the message sheet takes its page with it.
     if (m_pNodeLoadPage)
         if (auto* sheet = dynamic_cast<ANodeLoadProperty*>(m_pNodeLoadPage->GetSheet())) sheet->ModelChanged();

@@ -126,19 +126,19 @@ void ADesignElement::DrawResult(AMapC2L& map, CDC& dc, int drawMode, unsigned ca
     dc.SelectObject(old);
 }
 
-void ADesignElement::DrawResultLabels(unsigned caseNumber) {
+void ADesignElement::DrawResultLabels(unsigned caseNumber, AResultLabelPlaces* places) {
     if (m_diagram.GetX().size() == 0) return;
     if (caseNumber >= 1 && caseNumber <= 1000) {
         if (static_cast<int>(caseNumber) <= getResult().caseSize())
-            m_diagram.DrawLabels(getResult().getLCResult(caseNumber));
+            m_diagram.DrawLabels(getResult().getLCResult(caseNumber), places);
         return;
     }
     const unsigned e = caseNumber - 1000;
     const omElementEnvelope& envelope = getEnvelope();
     if (caseNumber <= 1000 || envelope.empty() || static_cast<int>(e) > envelope.envelopeSize()) return;
-    m_diagram.DrawLabels(envelope.getMinResult(e));
+    m_diagram.DrawLabels(envelope.getMinResult(e), places);
     m_diagram.RestorePoints();
-    m_diagram.DrawLabels(envelope.getMaxResult(e));
+    m_diagram.DrawLabels(envelope.getMaxResult(e), places);
 }
 
 // --- ALinearDesignElement2D --------------------------------------------------------------------

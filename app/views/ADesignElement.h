@@ -37,7 +37,8 @@ public:
     void DrawResult(AMapC2L& map, CDC& dc, int drawMode, unsigned caseNumber, int component, bool forces,
                     bool local, double scale);
     // The value labels of the diagram last drawn.
-    void DrawResultLabels(unsigned caseNumber);
+    // With places, the labels keep clear of those drawn before in the same picture.
+    void DrawResultLabels(unsigned caseNumber, AResultLabelPlaces* places = nullptr);
 
     const AResultDiagram& GetResultDiagram() const { return m_diagram; }
 

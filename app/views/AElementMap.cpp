@@ -108,8 +108,10 @@ double AElementMap::DrawResults(const omStrakon& model, AMapC2L& map, CDC& dc, c
     forEachMember(*this, [&](ADesignElement& member) {
         member.DrawResult(map, dc, drawMode, caseNumber, component, forces, local, scale);
     });
-    if (ADrawAttributes::Instance()->m_showResultsLabels)
-        forEachMember(*this, [&](ADesignElement& member) { member.DrawResultLabels(caseNumber); });
+    if (ADrawAttributes::Instance()->m_showResultsLabels) {
+        AResultLabelPlaces places;
+        forEachMember(*this, [&](ADesignElement& member) { member.DrawResultLabels(caseNumber, &places); });
+    }
     dc.SelectObject(old);
     return scale;
 }

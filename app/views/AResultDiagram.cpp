@@ -26,6 +26,57 @@ bool allFinite(const omVector& v) {
 
 } // namespace
 
+namespace {
+
+CRect centredBox(CPoint at, CSize size) {
+    const int w = std::abs(size.cx);
+    const int h = std::abs(size.cy);
+    return CRect(at.x - w / 2, at.y - h / 2, at.x - w / 2 + w, at.y - h / 2 + h);
+}
+
+} // namespace
+
+const AResultLabelPlaces::Label* AResultLabelPlaces::overlapping(const CRect& box) const {
+    for (const Label& label : m_labels) {
+        CRect common;
+        if (common.IntersectRect(box, label.box)) return &label;
+    }
+    return nullptr;
+}
+
+bool AResultLabelPlaces::Place(CPoint& at, CSize size, double normalX, double normalY, bool outward,
+                               const CString& text) {
+    CRect box = centredBox(at, size);
+    if (overlapping(box)) {
+        // The same value where another label already shows it (the two members at a
+        // corner) says nothing new.
+        for (const Label& label : m_labels) {
+            CRect common;
+            if (label.text == text && common.IntersectRect(box, label.box)) return false;
+        }
+        // One step moves the box by its own extent across the direction.
+        const double step = std::fabs(normalX) * std::abs(size.cx) + std::fabs(normalY) * std::abs(size.cy) + 1.0;
+        const double first = outward ? 1.0 : -1.0;
+        for (int k = 1; k <= kSteps; ++k) {
+            bool placed = false;
+            for (double side : {first, -first}) {
+                const CPoint moved(at.x + static_cast<int>(std::lround(side * k * step * normalX)),
+                                   at.y + static_cast<int>(std::lround(side * k * step * normalY)));
+                const CRect movedBox = centredBox(moved, size);
+                if (!overlapping(movedBox)) {
+                    at = moved;
+                    box = movedBox;
+                    placed = true;
+                    break;
+                }
+            }
+            if (placed) break;
+        }
+    }
+    m_labels.push_back({box, text});
+    return true;
+}
+
 void SubtractChord(omVector& values, const std::vector<double>& t) {
     const int n = values.size();
     if (n < 1 || static_cast<int>(t.size()) < n) return;
@@ -197,7 +248,7 @@ CString AResultDiagram::LabelText(double value, double extreme, const omNumberFo
     return format.CConvert(value);
 }
 
-void AResultDiagram::DrawLabels(const omLoadCaseResult& result) {
+void AResultDiagram::DrawLabels(const omLoadCaseResult& result, AResultLabelPlaces* places) {
     if (!drawable() || m_text.GetFontSize() > -1) return;
     omVector values;
     readValues(result, values);
@@ -243,11 +294,36 @@ void AResultDiagram::DrawLabels(const omLoadCaseResult& result) {
         m_text.SetAngle(0.0);
     }
     const omNumberFormat& format = AOptionsAttributes::Instance()->workFormat;
+    // The member's normal in logical units: labels that would meet move along it.
+    const CPoint a = m_map->LU(m_axis.p1());
+    const CPoint b = m_map->LU(m_axis.p2());
+    double nx = -(b.y - a.y);
+    double ny = b.x - a.x;
+    const double length = std::hypot(nx, ny);
+    if (length > 0.0) {
+        nx /= length;
+        ny /= length;
+    } else {
+        nx = 0.0;
+        ny = 1.0;
+    }
+    const std::vector<double>& t = m_element->getResult().getPoints();
     for (int index : LabelPoints(values, !IsDisplacedShape())) {
         const CString text = LabelText(values[index], extreme, format);
         if (text == "0") continue;
         m_text.SetText(text);
-        const CPoint at = m_map->LU(m_x[index], m_y[index]);
+        CPoint at = m_map->LU(m_x[index], m_y[index]);
+        // The upright labels of the force diagrams keep clear of each other; the
+        // displaced shape's labels turn with their member and stay where they are.
+        if (places && !IsDisplacedShape()) {
+            // Away from the axis, on the diagram's side.
+            bool outward = true;
+            if (static_cast<size_t>(index) < t.size()) {
+                const CPoint foot = m_map->LU(m_axis.at(t[static_cast<size_t>(index)]));
+                outward = (at.x - foot.x) * nx + (at.y - foot.y) * ny >= 0.0;
+            }
+            if (!places->Place(at, m_text.GetTextSize(*m_dc), nx, ny, outward, text)) continue;
+        }
         m_text.Draw(*m_dc, omPoint(at.x, at.y), false);
     }
 }

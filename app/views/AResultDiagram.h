@@ -4,6 +4,7 @@
 // pass over all members, above every diagram.
 #include "common/omLine.h"
 #include "controls/ASymbol.h"
+#include "platform/core/CRect.h"
 #include "rezavud/omVector.h"
 
 #include <vector>
@@ -17,6 +18,31 @@ class omNumberFormat;
 // values(i) minus the chord through the first and the last value at the
 // relative positions t (0-based, one per value).
 void SubtractChord(omVector& values, const std::vector<double>& t);
+
+// The value labels already drawn in one picture: their boxes (logical units,
+// normalised) and texts. A label keeps clear of them.
+class AResultLabelPlaces {
+public:
+    struct Label {
+        CRect box;
+        CString text;
+    };
+    // Where a label of the box size, centred at 'at', goes: the first place along
+    // 'normal' (a unit vector in logical units, tried on the 'outward' side first)
+    // whose box overlaps no label drawn before. False when the label would overlap
+    // a label with the same text: it is left out. When no place within a few steps
+    // is free, the label stays where it is. The place found is taken.
+    bool Place(CPoint& at, CSize size, double normalX, double normalY, bool outward, const CString& text);
+    const std::vector<Label>& GetLabels() const { return m_labels; }
+    void Clear() { m_labels.clear(); }
+
+    static constexpr int kSteps = 4;
+
+private:
+    // The first label overlapping the box; null when none does.
+    const Label* overlapping(const CRect& box) const;
+    std::vector<Label> m_labels;
+};
 
 class AResultDiagram {
 public:
@@ -33,8 +59,8 @@ public:
     void DrawCurve();
     // Lines from the axis to the curve, one node symbol apart.
     void Hatch();
-    // The value labels at the extremes.
-    void DrawLabels(const omLoadCaseResult& result);
+    // The value labels at the extremes; with places, clear of the labels drawn before.
+    void DrawLabels(const omLoadCaseResult& result, AResultLabelPlaces* places = nullptr);
     // Indexes of the extreme values (and of both ends when asked), ascending;
     // none for fewer than two values.
     static std::vector<int> LabelPoints(const omVector& values, bool withEnds);

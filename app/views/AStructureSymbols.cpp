@@ -208,8 +208,8 @@ void ASymConcentrated::SetValues(const omUnitValue& fx, const omUnitValue& fz, c
 void ASymConcentrated::CreatePoints() {
     // The arrows' anchors lie half a node symbol from the node.
     const double r = 0.5 * m_baseSize / GetWidth();
-    m_points = {{0.5, 0.5}, {0.5, 0.5 + r}, {0.5, 0.9}, {0.5 - r, 0.5},
-                {0.1, 0.5}, {0.5, 0.35},    {0.5, 0.12}, {0.5, 0.25}};
+    m_points = {{0.5, 0.5}, {0.5, 0.5 + r}, {0.5, 0.9}, {0.5 - r, 0.5},   {0.1, 0.5},
+                {0.5, 0.35}, {0.5, 0.12},   {0.5, 0.25}, {0.5 + r, 0.12}};
 }
 
 void ASymConcentrated::Draw(CDC& dc, const omPoint& at, bool) {
@@ -274,8 +274,11 @@ void ASymConcentrated::Draw(CDC& dc, const omPoint& at, bool) {
         m_text.Draw(dc, m_points[7], false);
     }
     if (!m_label.IsEmpty()) {
+        // The label starts beside the node's axis: centred on it, it would lie across
+        // a column that goes on from the node.
+        m_text.SetOrigin({0, 0.5});
         m_text.SetText(m_label);
-        m_text.Draw(dc, m_points[6], false);
+        m_text.Draw(dc, m_points[8], false);
     }
 }
 

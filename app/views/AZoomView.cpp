@@ -143,7 +143,16 @@ CString AZoomView::GetModeName() {
 }
 
 void AZoomView::ShowPrompt() {
-    ACoordinatePane::SetText(GetPromptText().c_str());
+    CString text = GetPromptText();
+    const CString hint = GetActionHint();
+    if (!hint.empty()) text = text.empty() ? hint : CString(text + "   " + hint);
+    ACoordinatePane::SetText(text.c_str());
+}
+
+CString AZoomView::GetActionHint() const {
+    if (m_nMode != modeMove) return CString();
+    if (m_dragShapes.IsEmpty()) return "Move: click the point to move from (Esc cancels)";
+    return "Move: click where the selection goes (Esc cancels)";
 }
 
 CString AZoomView::GetPromptText() {
@@ -417,6 +426,9 @@ bool AZoomView::OnButtonDownAction(UINT, int x, int y) {
         AZoomViewDocument* doc = GetZoomDocument();
         if (doc && doc->BeginMove(this, m_dragShapes)) {
             m_dragShapes.SetMovablePoint(m_moveStart);
+            // The outline shows from the first press, before the release anchors the move.
+            InvalidateOverlay();
+            ShowPrompt();
             return true;
         }
         m_bAction = false;
@@ -491,6 +503,7 @@ bool AZoomView::OnButtonUpAction(UINT, int x, int y) {
             doc->MoveSelection(dx, dz);
         m_bAction = false;
         SetMouseMode(modePick);
+        ShowPrompt();
         if (GetDocument()) GetDocument()->UpdateAllViews(nullptr, 0, nullptr);
         return true;
     }
@@ -514,6 +527,7 @@ void AZoomView::CancelAction(UINT, int x, int y) {
         Invalidate();
         m_bAction = false;
         SetMouseMode(modePick);
+        ShowPrompt();
         break;
     default:
         break;
@@ -562,7 +576,9 @@ void AZoomView::OnMouseMove(UINT nFlags, CPoint point) {
                 input->unsetCursor();
         }
     }
-    if (m_nDrag == 1 && m_bAction) OnMouseMoveAction(nFlags, p.x, p.y);
+    // A move's outline follows the mouse from its first press on, also while the button is held.
+    const bool moving = m_nMode == modeMove && !m_dragShapes.IsEmpty();
+    if (m_nDrag == 1 && (m_bAction || moving)) OnMouseMoveAction(nFlags, p.x, p.y);
     CScrollView::OnMouseMove(nFlags, point);
 }
 
@@ -629,8 +645,15 @@ void AZoomView::OnRButtonUp(UINT nFlags, CPoint point) {
 }
 
 void AZoomView::OnLButtonDblClk(UINT nFlags, CPoint point) {
-    if (m_nMode == modePick || m_nMode == modeSelect)
+    if (m_nMode == modePick || m_nMode == modeSelect) {
         if (AZoomViewDocument* doc = GetZoomDocument()) doc->ShowSelectionProperties(this, true);
+    } else if (m_nMode != modeNone) {
+        // The second press of a quick pair arrives as a double click instead of a press: in the
+        // modes that insert, anchor or place, it is a click like any other, and losing it would
+        // pair the following clicks wrongly.
+        OnLButtonDown(nFlags, point);
+        return;
+    }
     CScrollView::OnLButtonDblClk(nFlags, point);
 }
 
@@ -638,7 +661,9 @@ void AZoomView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
     const bool ctrl = QGuiApplication::keyboardModifiers() & Qt::ControlModifier;
     switch (nChar) {
     case VK_ESCAPE:
-        if (m_bAction) CancelAction(0, m_dragRect.right, m_dragRect.bottom);
+        // A move waiting for its first click is cancelled as well: otherwise the next click,
+        // even one meant to deselect, would move the selection.
+        if (m_bAction || m_nMode == modeMove) CancelAction(0, m_dragRect.right, m_dragRect.bottom);
         if (m_bSaved) RestoreMouseMode();
         break;
     case VK_PRIOR:
@@ -708,6 +733,21 @@ void AZoomView::SetTipPosition(double x, double z) {
     if (m_pTipTimer) m_pTipTimer->start();
 }
 
+void AZoomView::HideTip() {
+    if (m_pTipTimer) m_pTipTimer->stop();
+    QToolTip::hideText();
+}
+
+void AZoomView::ModelChanged() {
+    AZoomViewDocument* doc = GetZoomDocument();
+    if (m_pObjectUnder && (!doc || !doc->GetObjectList().Contains(m_pObjectUnder))) {
+        m_pObjectUnder = nullptr;
+        HideTip();
+        if (QWidget* input = GetInputWidget()) input->unsetCursor();
+    }
+    Invalidate();
+}
+
 bool AZoomView::ShowTip() {
     QWidget* input = GetInputWidget();
     if (!input || !IsInsideClient(m_lastClient)) return false;
@@ -769,7 +809,8 @@ void AZoomView::OnDraw(CDC* pDC) {
 
 void AZoomView::OnDrawOverlay(CDC* pDC) {
     GetC2L().SetMapModeData(*pDC);
-    if (m_bAction && !m_dragShapes.IsEmpty()) m_dragShapes.Draw(GetC2L(), *pDC);
+    // A move shows its outline from the press that starts it, before the release anchors it.
+    if ((m_bAction || m_nMode == modeMove) && !m_dragShapes.IsEmpty()) m_dragShapes.Draw(GetC2L(), *pDC);
     if (m_bAction) m_dragRect.Redraw(this, pDC);
 }
 
@@ -839,6 +880,8 @@ void AZoomView::OnUpdate(CView*, LPARAM lHint, CObject* pHint) {
         }
         break;
     case 10:
+        // The objects changed: the one under the cursor may be gone, and its tooltip with it.
+        if (m_pObjectUnder) HideTip();
         m_pObjectUnder = nullptr;
         break;
     case 11:
@@ -896,12 +939,14 @@ void AZoomView::OnDelete() {
     if (!doc || doc->GetSelection().IsEmpty()) return;
     doc->DeleteSelection(this);
     m_pObjectUnder = nullptr;
+    HideTip();
 }
 
 void AZoomView::OnMove() {
     CancelAction(0xFFFF, 0, 0);
     SetMouseMode(modeMove);
     m_bAction = false;
+    ShowPrompt();
 }
 
 void AZoomView::OnCopyView() {

@@ -77,6 +77,8 @@ public:
     virtual CString GetModeName();
     virtual void ShowPrompt();
     virtual CString GetPromptText();
+    // What the next click does while an action waits for it; empty when no action asks for one.
+    CString GetActionHint() const;
     virtual void SaveMouseMode();
     virtual void RestoreMouseMode();
     virtual void UpdateGrid();
@@ -112,6 +114,11 @@ public:
     CRect GetClientLogicalRect();
     // A client point (pixels) in logical units of the scrolled drawing.
     CPoint ClientToLogical(CPoint client);
+
+    // After a change of the model: the picture is drawn anew, and an object under the cursor
+    // that the change took away is forgotten with its tooltip.
+    void ModelChanged();
+    void HideTip();
 
     void RedrawObject(AObject* object, bool updateNow);
     void RedrawObjects(const AObjectPtrContainer& objects, bool updateNow);

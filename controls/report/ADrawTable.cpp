@@ -317,38 +317,8 @@ void ADrawSmartTable::BeforeLayout(CDC* dc, APrintManager* composer) {
     m_caption.BeforeLayout(dc, composer);
     auto rows = dataRows();
     // Fonts first: they decide the sizes.
-    auto setFont = [&](ATableCell* c, const CString& face, int size) {
-        if (auto* s = dynamic_cast<ATableStringCell*>(c)) {
-            s->GetText().SetDefaultFont(face, size);
-            s->GetText().SetDefaultCharSet(m_charSet);
-        }
-    };
-    for (ATableCell* c : m_head)
-        setFont(c, m_headFace, m_headSize);
-    for (auto* row : rows)
-        for (ATableCell* c : *row)
-            setFont(c, m_cellFace, m_cellSize);
-    if (m_autoSize) {
-        std::size_t columns = m_head.size();
-        for (auto* row : rows)
-            columns = std::max(columns, row->size());
-        std::vector<int> widths(columns, 0);
-        auto measureRow = [&](std::vector<ATableCell*>& row) {
-            int height = 0;
-            for (std::size_t i = 0; i < row.size(); ++i) {
-                const CSize s = row[i]->GetContentSize(dc);
-                widths[i] = std::max(widths[i], std::abs(s.cx));
-                height = std::max(height, std::abs(s.cy));
-            }
-            for (ATableCell* c : row)
-                c->m_height = (height + m_extraHeight) * m_down;
-        };
-        measureRow(m_head);
-        for (auto* row : rows)
-            measureRow(*row);
-        for (std::size_t i = 0; i < columns; ++i)
-            SetColumnWidth(static_cast<unsigned>(i), widths[i] + m_extraWidth);
-    }
+    setFonts(m_headSize, m_cellSize);
+    if (m_autoSize) autoSize(dc);
     arrange();
     // Colours of the style: the head, then bands by rows within a block or by columns.
     const ATableAttributes& a = m_Attr[m_style];
@@ -392,6 +362,99 @@ void ADrawSmartTable::BeforeLayout(CDC* dc, APrintManager* composer) {
     // The texts in their cells' widths.
     for (ATableCell* c : m_cells)
         if (auto* s = dynamic_cast<ATableStringCell*>(c)) s->LayoutText(dc);
+}
+
+namespace {
+
+// The width a text may take before it wraps, when nothing narrower is asked of it.
+constexpr int kFreeWidth = 1500;
+// A table never shrinks its fonts below this share of their size.
+constexpr double kSmallestFont = 0.25;
+
+CSize contentSize(CDC* dc, ATableCell* cell, int available) {
+    if (auto* s = dynamic_cast<ATableStringCell*>(cell)) s->GetText().SetAvailableWidth(available);
+    const CSize size = cell->GetContentSize(dc);
+    return CSize(std::abs(size.cx), std::abs(size.cy));
+}
+
+} // namespace
+
+void ADrawSmartTable::setFonts(int headSize, int cellSize) {
+    auto setFont = [&](ATableCell* c, const CString& face, int size) {
+        if (auto* s = dynamic_cast<ATableStringCell*>(c)) {
+            s->GetText().SetDefaultFont(face, size);
+            s->GetText().SetDefaultCharSet(m_charSet);
+        }
+    };
+    for (ATableCell* c : m_head)
+        setFont(c, m_headFace, headSize);
+    for (auto* row : dataRows())
+        for (ATableCell* c : *row)
+            setFont(c, m_cellFace, cellSize);
+}
+
+void ADrawSmartTable::autoSize(CDC* dc) {
+    auto rows = dataRows();
+    std::size_t columns = m_head.size();
+    for (auto* row : rows)
+        columns = std::max(columns, row->size());
+    // A table wider than the page's body first wraps its headings over the columns' values,
+    // then writes smaller, so that it never runs off the paper.
+    const int limit = m_width;
+    const int headSize = m_headSize;
+    const int cellSize = m_cellSize;
+    double scale = 1.0;
+    std::vector<int> widths(columns, 0);
+    // The room around the texts shrinks with them.
+    int extra = m_extraWidth;
+    std::vector<int> headWidths(columns, kFreeWidth);
+    for (int attempt = 0;; ++attempt) {
+        if (scale < 1.0) {
+            extra = static_cast<int>(m_extraWidth * scale);
+            m_headSize = std::max(1, static_cast<int>(headSize * scale));
+            m_cellSize = std::max(1, static_cast<int>(cellSize * scale));
+        }
+        setFonts(m_headSize, m_cellSize);
+        std::vector<int> values(columns, 0);
+        for (auto* row : rows)
+            for (std::size_t i = 0; i < row->size(); ++i)
+                values[i] = std::max(values[i], contentSize(dc, (*row)[i], kFreeWidth).cx);
+        int total = 0;
+        for (std::size_t i = 0; i < columns; ++i) {
+            headWidths[i] = kFreeWidth;
+            const int head = i < m_head.size() ? contentSize(dc, m_head[i], kFreeWidth).cx : 0;
+            widths[i] = std::max(values[i], head);
+            total += widths[i] + extra;
+        }
+        if (limit > 0 && total > limit) {
+            total = 0;
+            for (std::size_t i = 0; i < columns; ++i) {
+                if (i < m_head.size() && widths[i] > values[i]) {
+                    // The heading wraps to its column's values, no narrower than its longest word.
+                    headWidths[i] = std::max(1, values[i]);
+                    widths[i] = std::max(values[i], contentSize(dc, m_head[i], headWidths[i]).cx);
+                    headWidths[i] = widths[i];
+                }
+                total += widths[i] + extra;
+            }
+        }
+        if (limit <= 0 || total <= limit || scale <= kSmallestFont || attempt >= 8) break;
+        // The fonts shrink by the share the table is too wide, a little more each time, since
+        // text widths do not follow the font size exactly.
+        scale = std::max(kSmallestFont, scale * static_cast<double>(limit) / total * (attempt == 0 ? 1.0 : 0.97));
+    }
+    auto setHeights = [&](std::vector<ATableCell*>& row, bool head) {
+        int height = 0;
+        for (std::size_t i = 0; i < row.size(); ++i)
+            height = std::max(height, contentSize(dc, row[i], head ? headWidths[i] : kFreeWidth).cy);
+        for (ATableCell* c : row)
+            c->m_height = (height + m_extraHeight) * m_down;
+    };
+    setHeights(m_head, true);
+    for (auto* row : rows)
+        setHeights(*row, false);
+    for (std::size_t i = 0; i < columns; ++i)
+        SetColumnWidth(static_cast<unsigned>(i), widths[i] + extra);
 }
 
 void ADrawSmartTable::arrange() {

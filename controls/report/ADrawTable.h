@@ -161,6 +161,11 @@ private:
     int headHeight() const;
     static int rowHeight(const std::vector<ATableCell*>& row);
     void arrange();
+    // The fonts of the head and of the data cells.
+    void setFonts(int headSize, int cellSize);
+    // The columns as wide as their widest text and the rows as high as their highest,
+    // within the page's body.
+    void autoSize(CDC* dc);
 
     std::vector<ATableCell*> m_head;
     std::vector<std::vector<ATableCell*>> m_rows;

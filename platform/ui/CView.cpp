@@ -303,8 +303,9 @@ void CScrollView::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar*) {
     OnScroll(0xFF | (nSBCode << 8), nPos);
 }
 
-BOOL CScrollView::OnMouseWheel(UINT, short zDelta, CPoint) {
-    // Three lines a notch, as the system's default.
+BOOL CScrollView::OnMouseWheel(UINT nFlags, short zDelta, CPoint) {
+    // Three lines a notch, as the system's default; with Shift the wheel scrolls across.
+    if (nFlags & MK_SHIFT) return OnScrollBy(CSize(mulDiv(-zDelta, m_lineDev.cx * 3, 120), 0));
     return OnScrollBy(CSize(0, mulDiv(-zDelta, m_lineDev.cy * 3, 120)));
 }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <regex>
 #include <string>
+#include <vector>
 
 namespace testsupport {
 
@@ -33,6 +34,43 @@ inline int PdfPages(const std::filesystem::path& pdf) {
     const std::string info = RunCommand("pdfinfo '" + pdf.string() + "' 2>/dev/null");
     std::smatch m;
     return std::regex_search(info, m, std::regex("Pages:\\s+(\\d+)")) ? std::stoi(m[1]) : 0;
+}
+
+// One word of a page as pdftotext -bbox places it, in points from the page's top left corner.
+struct PdfWord {
+    std::string text;
+    double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
+    int page = 0;
+};
+struct PdfPageWords {
+    double width = 0, height = 0;
+    std::vector<PdfWord> words;
+};
+
+// The words of every page of pdf with their boxes.
+inline std::vector<PdfPageWords> PdfWords(const std::filesystem::path& pdf) {
+    const std::string html = RunCommand("pdftotext -bbox '" + pdf.string() + "' - 2>/dev/null");
+    std::vector<PdfPageWords> pages;
+    static const std::regex pageTag(R"re(<page width="([0-9.]+)" height="([0-9.]+)">)re");
+    static const std::regex wordTag(
+        R"re(<word xMin="([0-9.-]+)" yMin="([0-9.-]+)" xMax="([0-9.-]+)" yMax="([0-9.-]+)">([^<]*)</word>)re");
+    auto from = html.cbegin();
+    while (true) {
+        std::smatch pm, wm;
+        const bool hasPage = std::regex_search(from, html.cend(), pm, pageTag);
+        const bool hasWord = std::regex_search(from, html.cend(), wm, wordTag);
+        if (!hasPage && !hasWord) break;
+        if (hasPage && (!hasWord || pm.position(0) < wm.position(0))) {
+            pages.push_back({std::stod(pm[1]), std::stod(pm[2]), {}});
+            from = pm[0].second;
+            continue;
+        }
+        if (!pages.empty())
+            pages.back().words.push_back({wm[5], std::stod(wm[1]), std::stod(wm[2]), std::stod(wm[3]),
+                                          std::stod(wm[4]), static_cast<int>(pages.size())});
+        from = wm[0].second;
+    }
+    return pages;
 }
 
 } // namespace testsupport
