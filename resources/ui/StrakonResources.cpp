@@ -390,6 +390,7 @@ void RegisterStrakonResources() {
     AddVolumeWeightDialog(r);
     AddPropertySheetDialogs(r);
     AddShellDialogs(r);
+    AddOutputDialogs(r);
     AddProjectDialogs(r);
     RegisterStrakonLoadResources();
 }
