@@ -396,12 +396,16 @@ void AOutputMarginsPP::SetAttributes(AOutputAttributes& attributes) {
     m_margins[A::bottomSec] = attributes.GetBottomMarginSec(unit);
     m_margins[A::headSec] = attributes.GetHeadMarginSec(unit);
     m_margins[A::footSec] = attributes.GetFootMarginSec(unit);
+    m_shown = m_margins;
 }
 
 void AOutputMarginsPP::ApplyAttributes() {
     if (!m_pAttributes) return;
-    for (int i = 0; i < AOutputAttributes::marginCount; ++i)
-        m_pAttributes->m_margins[i] = m_margins[static_cast<size_t>(i)];
+    // A margin as it was shown keeps its stored value, which the conversion to
+    // the shown unit and back could change in its last digit.
+    for (size_t i = 0; i < m_margins.size(); ++i)
+        if (!(m_margins[i].GetKey() == m_shown[i].GetKey() && m_margins[i].GetValue() == m_shown[i].GetValue()))
+            m_pAttributes->m_margins[i] = m_margins[i];
 }
 
 void AOutputMarginsPP::DoDataExchange(CDataExchange* pDX) {
@@ -482,10 +486,14 @@ void AOutputListPage::DoDataExchange(CDataExchange* pDX) {
 BOOL AOutputListPage::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (lParam != 0 && HIWORD(wParam) == BN_CLICKED) {
         const int id = LOWORD(wParam);
-        if (id == m_listIds[2]) return OnMoveRight(), TRUE;
-        if (id == m_listIds[3]) return OnMoveLeft(), TRUE;
-        if (id == m_listIds[4]) return OnMoveAllRight(), TRUE;
-        if (id == m_listIds[5]) return OnMoveAllLeft(), TRUE;
+        void (AOutputListPage::*const handlers[4])() = {&AOutputListPage::OnMoveRight, &AOutputListPage::OnMoveLeft,
+                                                         &AOutputListPage::OnMoveAllRight,
+                                                         &AOutputListPage::OnMoveAllLeft};
+        for (size_t i = 0; i < 4; ++i)
+            if (id == m_listIds[i + 2]) {
+                (this->*handlers[i])();
+                return TRUE;
+            }
     }
     return ABasePropertyPage::OnCommand(wParam, lParam);
 }

@@ -156,6 +156,8 @@ protected:
 
 private:
     AOutputAttributes* m_pAttributes = nullptr;
+    // The margins as SetAttributes gave them to the page.
+    std::array<omUnitValue, AOutputAttributes::marginCount> m_shown;
     AUnitGroupManager m_units;
 };
 

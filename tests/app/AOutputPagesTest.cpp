@@ -22,6 +22,7 @@
 
 #include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -325,28 +326,28 @@ TEST_F(OutputPages, ListsAndDescriptionAreSavedWithTheStructureAndComeBack) {
 TEST_F(OutputPages, OkWithoutEditsAfterVisitingEveryPageChangesNothing) {
     const struct {
         const char* name;
-        std::function<void(OutputPages&)> prepare;
+        std::function<void()> prepare;
     } cases[] = {
-        {"the defaults", [](OutputPages&) {}},
+        {"the defaults", [] {}},
         {"a face that is not installed",
-         [](OutputPages&) { write("Software\\Orvex\\Strakon\\Output\\General", [](ARegistry& r) {
+         [] { write("Software\\Orvex\\Strakon\\Output\\General", [](ARegistry& r) {
                                 r.SetString("Caption font", "NoSuchFace");
                             }); }},
         {"a size the list lacks",
-         [](OutputPages&) { write("Software\\Orvex\\Strakon\\Output\\General", [](ARegistry& r) {
+         [] { write("Software\\Orvex\\Strakon\\Output\\General", [](ARegistry& r) {
                                 r.SetString("Normal size", "14");
                             }); }},
         {"a language the table lacks",
-         [](OutputPages& t) {
-             t.useLanguages("[English]\n\"C-S\", \"Cross-section\"\n");
+         [this] {
+             useLanguages("[English]\n\"C-S\", \"Cross-section\"\n");
              write("Software\\Orvex\\Strakon\\Output\\General", [](ARegistry& r) { r.SetString("Language", "Deutsch"); });
          }},
         {"a load group and an envelope the lists do not name yet",
-         [](OutputPages& t) {
-             t.model().addLoadGroup("Wind");
+         [this] {
+             model().addLoadGroup("Wind");
              auto* envelope = new omEnvelope();
              envelope->setName("Service");
-             t.model().getLoadManager()->addEnvelope(envelope);
+             model().getLoadManager()->addEnvelope(envelope);
          }},
     };
     for (const auto& c : cases) {
@@ -355,7 +356,7 @@ TEST_F(OutputPages, OkWithoutEditsAfterVisitingEveryPageChangesNothing) {
         lists() = AOutputStructureAttributes();
         lists().UpdateActionLists(*model().getLoadManager());
         lists().UpdateResultLists(*model().getLoadManager());
-        c.prepare(*this);
+        c.prepare();
         AOutputAttributes::Instance()->Save();
         const StoreSnapshot before = snapshot();
         const AOutputAttributes stored = *AOutputAttributes::Instance();

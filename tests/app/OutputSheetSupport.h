@@ -124,7 +124,7 @@ inline void selectItems(CWnd& page, int id, const Names& names) {
         const QList<QListWidgetItem*> found = list->findItems(QString::fromStdString(name), Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1) << name;
         const QPoint at = list->visualItemRect(found[0]).center();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, first ? Qt::KeyboardModifiers() : Qt::ControlModifier,
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, first ? Qt::KeyboardModifiers() : Qt::KeyboardModifiers(Qt::ControlModifier),
                           at);
         first = false;
     }
