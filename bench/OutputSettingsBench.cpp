@@ -3,8 +3,8 @@
 // made and shown with every page visited once (four font lists, both name-list
 // pages reconciled and filled), then closed.
 //
-//   QT_QPA_PLATFORM=offscreen build/bin/output_settings_bench --benchmark_repetitions=5 \
-//       --benchmark_report_aggregates_only=true
+//   QT_QPA_PLATFORM=offscreen build/bin/output_settings_bench --benchmark_repetitions=5
+//       --benchmark_report_aggregates_only=true   (one line)
 #include "app/dialogs/AContentsSetupSheet.h"
 #include "app/dialogs/AOutputPages.h"
 #include "model/omDofStructureType.h"

@@ -404,7 +404,8 @@ void AOutputMarginsPP::ApplyAttributes() {
     // A margin as it was shown keeps its stored value, which the conversion to
     // the shown unit and back could change in its last digit.
     for (size_t i = 0; i < m_margins.size(); ++i)
-        if (!(m_margins[i].GetKey() == m_shown[i].GetKey() && m_margins[i].GetValue() == m_shown[i].GetValue()))
+        if (!(m_margins[i].GetKey() == m_shown[i].GetKey() &&
+              m_margins[i].GetValue() == m_shown[i].GetValue()))
             m_pAttributes->m_margins[i] = m_margins[i];
 }
 
@@ -422,7 +423,8 @@ void AOutputMarginsPP::DoDataExchange(CDataExchange* pDX) {
         const CString unit = omUnitManager::Instance()->Unit(shown)->GetName();
         char message[160];
         std::snprintf(message, sizeof message, "Please enter a margin between 0 and %s %s.",
-                      AfxFormatDouble(omUnitValue(kMaxMarginCm, omUK_cm).Get(shown), 6).c_str(), unit.c_str());
+                      AfxFormatDouble(omUnitValue(kMaxMarginCm, omUK_cm).Get(shown), 6).c_str(),
+                      unit.c_str());
         AfxMessageBox(message, MB_ICONEXCLAMATION);
         pDX->Fail();
     }
@@ -486,9 +488,9 @@ void AOutputListPage::DoDataExchange(CDataExchange* pDX) {
 BOOL AOutputListPage::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (lParam != 0 && HIWORD(wParam) == BN_CLICKED) {
         const int id = LOWORD(wParam);
-        void (AOutputListPage::*const handlers[4])() = {&AOutputListPage::OnMoveRight, &AOutputListPage::OnMoveLeft,
-                                                         &AOutputListPage::OnMoveAllRight,
-                                                         &AOutputListPage::OnMoveAllLeft};
+        void (AOutputListPage::*const handlers[4])() = {
+            &AOutputListPage::OnMoveRight, &AOutputListPage::OnMoveLeft, &AOutputListPage::OnMoveAllRight,
+            &AOutputListPage::OnMoveAllLeft};
         for (size_t i = 0; i < 4; ++i)
             if (id == m_listIds[i + 2]) {
                 (this->*handlers[i])();
@@ -575,9 +577,12 @@ void AOutputGeometryLoadPP::ReconcileLists() {
 
 IMPLEMENT_DYNCREATE(AOutputResultsPP, AOutputListPage)
 
-const int AOutputResultsPP::kResultIds[AOutputAttributes::resultKindCount][AOutputAttributes::resultPictureCount] =
-    {{1390, 1396, 1418, 1412}, {1391, 1400, 1419, 1413}, {1392, 1401, 1420, 1403}, {1393, 1402, 1421, 1404},
-     {1394, 1406, 1422, 1405}, {1395, 1409, 1423, 1414}, {1415, 1416, 1424, 1417}};
+const int AOutputResultsPP::kResultIds[AOutputAttributes::resultKindCount]
+                                      [AOutputAttributes::resultPictureCount] = {
+                                          {1390, 1396, 1418, 1412}, {1391, 1400, 1419, 1413},
+                                          {1392, 1401, 1420, 1403}, {1393, 1402, 1421, 1404},
+                                          {1394, 1406, 1422, 1405}, {1395, 1409, 1423, 1414},
+                                          {1415, 1416, 1424, 1417}};
 
 AOutputResultsPP::AOutputResultsPP() : AOutputListPage(IDD, {1408, 1407, 1575, 1397, 1398, 1399}) {
     for (auto& row : m_bResult)

@@ -76,8 +76,8 @@ CDialogTemplate outputGeneral() {
     t.items.push_back(DlgRadioButton("Black && &white", 1395, 161, 128, 128, 10, WS_DISABLED));
     t.items.push_back(DlgCheckBox("M&irror margins", 1400, 161, 146, 128, 10, WS_GROUP | WS_DISABLED));
 
-    t.items.push_back(DlgCheckBox("Check this box if non-horizontal text labels are not printed properly.", 1464,
-                                  7, 195, 286, 10));
+    t.items.push_back(DlgCheckBox("Check this box if non-horizontal text labels are not printed properly.",
+                                  1464, 7, 195, 286, 10));
     return t;
 }
 
@@ -127,16 +127,19 @@ CDialogTemplate outputHeadFoot() {
     for (const auto& band : bands) {
         t.items.push_back(DlgGroupBox(band.title, IDC_STATIC, 7, band.y, 286, 54));
         for (int i = 0; i < 3; ++i)
-            t.items.push_back(DlgEditText(band.ids[i], 15 + i * 92, band.y + 12, 86, 36,
-                                          align[i] | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_TABSTOP));
+            t.items.push_back(
+                DlgEditText(band.ids[i], 15 + i * 92, band.y + 12, 86, 36,
+                            align[i] | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_TABSTOP));
     }
     t.items.push_back(DlgGroupBox("Text tags", IDC_STATIC, 7, 126, 286, 44));
-    const char* const tags[] = {"&[PAGE]", "&[DATE]", "&[AUTHOR]", "&[TITLE]",
+    const char* const tags[] = {"&[PAGE]", "&[DATE]",    "&[AUTHOR]",   "&[TITLE]",
                                 "&[FILE]", "&[PROJECT]", "&[INVESTOR]", "&[PATH]"};
     for (int i = 0; i < 8; ++i)
-        t.items.push_back(DlgLText(tags[i], IDC_STATIC, 15 + (i % 4) * 70, 139 + (i / 4) * 14, 66, 8, SS_NOPREFIX));
-    t.items.push_back(DlgLText("The tags are replaced by the page number, the date and the structure's texts.",
-                               IDC_STATIC, 7, 176, 286, 16));
+        t.items.push_back(
+            DlgLText(tags[i], IDC_STATIC, 15 + (i % 4) * 70, 139 + (i / 4) * 14, 66, 8, SS_NOPREFIX));
+    t.items.push_back(
+        DlgLText("The tags are replaced by the page number, the date and the structure's texts.", IDC_STATIC,
+                 7, 176, 286, 16));
     return t;
 }
 
@@ -206,7 +209,8 @@ CDialogTemplate outputGeometryLoad() {
     t.items.push_back(DlgLText("Actions:", IDC_STATIC, 110, 113, 35, 8));
     t.items.push_back(DlgCheckBox("P&ictures", 1419, 148, 112, 50, 10));
     t.items.push_back(DlgCheckBox("&Tables", 1401, 205, 112, 50, 10));
-    t.items.push_back(DlgCheckBox("For pictures use &secondary printer", 1406, 148, 124, 140, 10, WS_DISABLED));
+    t.items.push_back(
+        DlgCheckBox("For pictures use &secondary printer", 1406, 148, 124, 140, 10, WS_DISABLED));
     const UINT lists[6] = {1574, 1569, 1570, 1571, 1572, 1573};
     nameLists(t, "P&rint:", "&Don't print:", lists, 138, 76);
     return t;
@@ -220,7 +224,8 @@ CDialogTemplate outputResults() {
     t.items.push_back(DlgLText("Ultimate", IDC_STATIC, columns[0] - 10, 18, 44, 8));
     t.items.push_back(DlgLText("Ser. && Creep.", IDC_STATIC, columns[1] - 14, 18, 48, 8));
     t.items.push_back(DlgLText("Envelope", IDC_STATIC, columns[2] - 10, 18, 44, 8));
-    t.items.push_back(DlgLText("Use secondary printer if available", IDC_STATIC, columns[3] - 18, 18, 68, 16));
+    t.items.push_back(
+        DlgLText("Use secondary printer if available", IDC_STATIC, columns[3] - 18, 18, 68, 16));
     const struct {
         const char* label;
         UINT ids[4];

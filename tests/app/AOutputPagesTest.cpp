@@ -19,7 +19,6 @@
 #include "platform/ui/CResources.h"
 #include "platform/ui/CWinApp.h"
 
-
 #include <fstream>
 #include <functional>
 #include <initializer_list>
@@ -33,7 +32,8 @@ using namespace sheetinput;
 
 constexpr UINT ID_OUTPUT_SETTINGS = 32914;
 const char* const kOutputKey = "Software\\Orvex\\Strakon\\Output";
-const char* const kSubKeys[] = {"General", "Front Page", "Header Footer", "Margins", "Geometry-Load", "Results"};
+const char* const kSubKeys[] = {"General", "Front Page",    "Header Footer",
+                                "Margins", "Geometry-Load", "Results"};
 
 // The pages in their tab order.
 enum Tab { tabGeneral, tabGeometryLoad, tabResults, tabDescription, tabFrontPage, tabHeadFoot, tabMargins };
@@ -124,7 +124,10 @@ TEST_F(OutputPages, EveryFieldSetThroughItsControlIsKeptInTheSettingsTheStoreAnd
         CPropertyPage& general = showPage(sheet, tabGeneral);
         // A face of the installed ones other than the stored ones.
         for (const std::string& face : entries(general, 1044))
-            if (face != "Arial" && face != "Times New Roman" && !face.empty()) otherFace = face;
+            if (face != "Arial" && face != "Times New Roman" && !face.empty()) {
+                otherFace = face;
+                break;
+            }
         ASSERT_FALSE(otherFace.empty());
         choose(general, 1044, otherFace);
         choose(general, 1384, "15");
@@ -165,7 +168,7 @@ TEST_F(OutputPages, EveryFieldSetThroughItsControlIsKeptInTheSettingsTheStoreAnd
         const std::pair<int, const char*> panes[] = {{1047, "HL"}, {1048, "HM"}, {1044, "HR"},
                                                      {1053, "FL"}, {1054, "FM"}, {1052, "FR"}};
         for (const auto& [id, text] : panes)
-            type(headFoot, id, {text, "&[PAGE]"});
+            typeLines(headFoot, id, {text, "&[PAGE]"});
 
         CPropertyPage& margins = showPage(sheet, tabMargins);
         const int ids[] = {1398, 1396, 1397, 1399, 1400, 1401};
@@ -210,10 +213,10 @@ TEST_F(OutputPages, EveryFieldSetThroughItsControlIsKeptInTheSettingsTheStoreAnd
         EXPECT_FALSE(a.m_bDesignResults);
         EXPECT_FALSE(a.m_bPrintFrontPage == defaults.m_bPrintFrontPage);
         for (bool AOutputAttributes::*s :
-             {&AOutputAttributes::m_bPrintTitle, &AOutputAttributes::m_bPrintSubtitle, &AOutputAttributes::m_bPrintText,
-              &AOutputAttributes::m_bPrintKeywords, &AOutputAttributes::m_bPrintInvestor,
-              &AOutputAttributes::m_bPrintAuthor, &AOutputAttributes::m_bPrintFile,
-              &AOutputAttributes::m_bPrintProject})
+             {&AOutputAttributes::m_bPrintTitle, &AOutputAttributes::m_bPrintSubtitle,
+              &AOutputAttributes::m_bPrintText, &AOutputAttributes::m_bPrintKeywords,
+              &AOutputAttributes::m_bPrintInvestor, &AOutputAttributes::m_bPrintAuthor,
+              &AOutputAttributes::m_bPrintFile, &AOutputAttributes::m_bPrintProject})
             EXPECT_NE(a.*s, defaults.*s);
         EXPECT_EQ(a.m_bPrintLogo, defaults.m_bPrintLogo) << "the logo switch is not offered";
         EXPECT_EQ(a.m_strFrontPageFont, otherFace);
@@ -227,7 +230,8 @@ TEST_F(OutputPages, EveryFieldSetThroughItsControlIsKeptInTheSettingsTheStoreAnd
         const A::Margin order[] = {A::topStd, A::leftStd, A::rightStd, A::bottomStd, A::headStd, A::footStd};
         for (int i = 0; i < 6; ++i)
             EXPECT_NEAR(a.m_margins[order[i]].Get(omUK_mm), 10.0 + i, 1e-9) << i;
-        EXPECT_NEAR(a.GetFootMarginSec(omUK_cm).GetValue(), 1.0, 1e-12) << "the secondary printer's are not offered";
+        EXPECT_NEAR(a.GetFootMarginSec(omUK_cm).GetValue(), 1.0, 1e-12)
+            << "the secondary printer's are not offered";
     };
     {
         SCOPED_TRACE("the settings");
@@ -255,15 +259,15 @@ TEST_F(OutputPages, TheFrontPageTextsChangeTheDescriptionButNeverTheFileOrTheLog
     AOptionsAttributes::Instance()->bigLogo = "/logos/big.bmp";
     doc->SetPathName((logDir.path() / "frame.oxs").c_str(), FALSE);
     doc->SetModifiedFlag(FALSE);
-    const std::pair<int, const char*> texts[] = {{1044, "Hall"},     {1048, "Axis B"}, {1052, "Seven"},
-                                                 {1045, "City"},     {1049, "Ann"},    {1047, "steel, frame"}};
+    const std::pair<int, const char*> texts[] = {{1044, "Hall"}, {1048, "Axis B"}, {1052, "Seven"},
+                                                 {1045, "City"}, {1049, "Ann"},    {1047, "steel, frame"}};
     CString shownFile, shownLogo;
     bool fileReadOnly = false, logoEnabled = true;
     run([&](CPropertySheet& sheet) {
         CPropertyPage& front = showPage(sheet, tabFrontPage);
         for (const auto& [id, text] : texts)
             type(front, id, text);
-        type(front, 1365, {"First line", "second line"});
+        typeLines(front, 1365, {"First line", "second line"});
         shownFile = shownText(front, 1051);
         shownLogo = shownText(front, 1368);
         fileReadOnly = qobject_cast<QLineEdit*>(widgetOf(front, 1051))->isReadOnly();
@@ -304,7 +308,7 @@ TEST_F(OutputPages, ListsAndDescriptionAreSavedWithTheStructureAndComeBack) {
         click(results, 1575);
         CPropertyPage& description = showPage(sheet, tabDescription);
         click(description, 1596);
-        type(description, 1595, {"A frame of two bays", "on pad footings"});
+        typeLines(description, 1595, {"A frame of two bays", "on pad footings"});
         sheet.PressButton(PSBTN_OK);
     });
     EXPECT_TRUE(doc->IsModified());
@@ -330,17 +334,20 @@ TEST_F(OutputPages, OkWithoutEditsAfterVisitingEveryPageChangesNothing) {
     } cases[] = {
         {"the defaults", [] {}},
         {"a face that is not installed",
-         [] { write("Software\\Orvex\\Strakon\\Output\\General", [](ARegistry& r) {
-                                r.SetString("Caption font", "NoSuchFace");
-                            }); }},
+         [] {
+             write("Software\\Orvex\\Strakon\\Output\\General",
+                   [](ARegistry& r) { r.SetString("Caption font", "NoSuchFace"); });
+         }},
         {"a size the list lacks",
-         [] { write("Software\\Orvex\\Strakon\\Output\\General", [](ARegistry& r) {
-                                r.SetString("Normal size", "14");
-                            }); }},
+         [] {
+             write("Software\\Orvex\\Strakon\\Output\\General",
+                   [](ARegistry& r) { r.SetString("Normal size", "14"); });
+         }},
         {"a language the table lacks",
          [this] {
              useLanguages("[English]\n\"C-S\", \"Cross-section\"\n");
-             write("Software\\Orvex\\Strakon\\Output\\General", [](ARegistry& r) { r.SetString("Language", "Deutsch"); });
+             write("Software\\Orvex\\Strakon\\Output\\General",
+                   [](ARegistry& r) { r.SetString("Language", "Deutsch"); });
          }},
         {"a load group and an envelope the lists do not name yet",
          [this] {
@@ -419,7 +426,9 @@ TEST_F(OutputPages, TheListsFollowTheModelAndMoveNamesSorted) {
         Names print, dontPrint;
     };
     std::vector<Shown> actions, results;
-    const auto shown = [](CWnd& page, int print, int dont) { return Shown{entries(page, print), entries(page, dont)}; };
+    const auto shown = [](CWnd& page, int print, int dont) {
+        return Shown{entries(page, print), entries(page, dont)};
+    };
     run([&](CPropertySheet& sheet) {
         CPropertyPage& results0 = showPage(sheet, tabResults);
         results.push_back(shown(results0, 1408, 1407));
@@ -449,7 +458,8 @@ TEST_F(OutputPages, TheListsFollowTheModelAndMoveNamesSorted) {
         sheet.PressButton(PSBTN_OK);
     });
     ASSERT_EQ(results.size(), 3u);
-    EXPECT_EQ(results[0].print, (Names{"[LC]: Accident", "[LC]: SLS", "[LC]: ULS"})) << "a new load case is printed";
+    EXPECT_EQ(results[0].print, (Names{"[LC]: Accident", "[LC]: SLS", "[LC]: ULS"}))
+        << "a new load case is printed";
     EXPECT_EQ(results[0].dontPrint, (Names{"[EN]: Service", "[EN]: Ultimate"})) << "a new envelope is not";
     EXPECT_TRUE(results[1].print.empty());
     EXPECT_EQ(results[1].dontPrint,
@@ -494,7 +504,8 @@ TEST_F(OutputPages, MarginsShowInTheUsersUnitAndRefuseWhatIsNoMarginOrTooWide) {
     });
     EXPECT_EQ(shownTop, "20");
     EXPECT_EQ(stayed, (std::vector<bool>{true, true, true}));
-    EXPECT_EQ(messages, (std::vector<std::string>{"Please enter a number.", "Please enter a margin between 0 and 100 mm.",
+    EXPECT_EQ(messages, (std::vector<std::string>{"Please enter a number.",
+                                                  "Please enter a margin between 0 and 100 mm.",
                                                   "Please enter a margin between 0 and 100 mm."}));
     EXPECT_NEAR(AOutputAttributes::Instance()->GetLeftMarginStd(omUK_cm).GetValue(), 10.0, 1e-12);
 }

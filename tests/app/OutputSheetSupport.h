@@ -56,7 +56,7 @@ inline bool checked(CWnd& page, int id) {
 }
 
 // Replaces an edit's text by typing; lines of a multi-line edit are ended with Enter.
-inline void type(CWnd& page, int id, const std::vector<std::string>& lines) {
+inline void typeLines(CWnd& page, int id, const std::vector<std::string>& lines) {
     QWidget* widget = widgetOf(page, id);
     ASSERT_NE(widget, nullptr) << id;
     if (auto* line = qobject_cast<QLineEdit*>(widget)) {
@@ -80,7 +80,7 @@ inline void type(CWnd& page, int id, const std::vector<std::string>& lines) {
 }
 
 inline void type(CWnd& page, int id, const std::string& text) {
-    type(page, id, std::vector<std::string>{text});
+    typeLines(page, id, std::vector<std::string>{text});
 }
 
 inline CString shownText(CWnd& page, int id) {
@@ -124,8 +124,8 @@ inline void selectItems(CWnd& page, int id, const Names& names) {
         const QList<QListWidgetItem*> found = list->findItems(QString::fromStdString(name), Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1) << name;
         const QPoint at = list->visualItemRect(found[0]).center();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, first ? Qt::KeyboardModifiers() : Qt::KeyboardModifiers(Qt::ControlModifier),
-                          at);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton,
+                          first ? Qt::KeyboardModifiers() : Qt::KeyboardModifiers(Qt::ControlModifier), at);
         first = false;
     }
 }

@@ -7,6 +7,7 @@
 #include "app/shell/AProjectTreeItems.h"
 #include "app/shell/AStrakonDocument.h"
 #include "app/views/ALCResultView.h"
+#include "app/views/AStrakon.h"
 #include "framework/ABaseProjectDoc.h"
 #include "model/omLoadCase.h"
 #include "model/omLoadManager.h"
@@ -33,7 +34,8 @@ protected:
     }
     // The portal frame's results window of load case 1, maximised, from the Results tree.
     static AStrakonDocument* openPortal(CStrakonApp& app, CMainFrame& frame) {
-        auto* portal = dynamic_cast<AStrakonDocument*>(app.GetProjectDocument()->GetStructure("portal-frame"));
+        auto* portal =
+            dynamic_cast<AStrakonDocument*>(app.GetProjectDocument()->GetStructure("portal-frame"));
         if (!portal) return nullptr;
         clickToolButton(frame, IDW_TOOLBAR_STANDARD, ID_WORKSPACE_RESULTS);
         auto* item = dynamic_cast<ATIWin*>(frame.GetProjectWindow()->GetLoadCaseItem(portal, 1));
@@ -71,16 +73,16 @@ TEST_F(ProgramOutputSettings, WhatThePagesSetIsPrintedAndKept) {
             }
             CPropertyPage& geometry = showPage(sheet, 1);
             click(geometry, 1417);
-            EXPECT_TRUE(checked(geometry, 1417));
+            EXPECT_TRUE(sheetinput::checked(geometry, 1417));
             CPropertyPage& results = showPage(sheet, 2);
             selectItems(results, 1408, {"[LC]: " + firstCase});
             click(results, 1575);
             const Names dontPrint = entries(results, 1407);
             EXPECT_NE(std::find(dontPrint.begin(), dontPrint.end(), "[LC]: " + firstCase), dontPrint.end());
-            type(showPage(sheet, 5), 1048, "&[TITLE]");
+            sheetinput::type(showPage(sheet, 5), 1048, "&[TITLE]");
             CPropertyPage& description = showPage(sheet, 3);
             click(description, 1596);
-            type(description, 1595, {"Portal of hall B", "Columns fixed at the base"});
+            typeLines(description, 1595, {"Portal of hall B", "Columns fixed at the base"});
             sheet.PressButton(PSBTN_OK);
             EXPECT_TRUE(sheet.IsEnded());
         });
@@ -118,11 +120,13 @@ TEST_F(ProgramOutputSettings, WhatThePagesSetIsPrintedAndKept) {
         const AOutputAttributes& settings = *AOutputAttributes::Instance();
         EXPECT_EQ(settings.m_strHeadMiddle, "&[TITLE]");
         EXPECT_EQ(settings.m_nNodeTabType, 0);
-        auto* portal = dynamic_cast<AStrakonDocument*>(app.GetProjectDocument()->GetStructure("portal-frame"));
+        auto* portal =
+            dynamic_cast<AStrakonDocument*>(app.GetProjectDocument()->GetStructure("portal-frame"));
         ASSERT_NE(portal, nullptr);
         const AOutputStructureAttributes& lists = portal->GetOutputAttributes();
-        EXPECT_NE(std::find(lists.m_unprintedResults.begin(), lists.m_unprintedResults.end(), "[LC]: " + firstCase),
-                  lists.m_unprintedResults.end());
+        EXPECT_NE(
+            std::find(lists.m_unprintedResults.begin(), lists.m_unprintedResults.end(), "[LC]: " + firstCase),
+            lists.m_unprintedResults.end());
         EXPECT_TRUE(lists.m_bUseDescription);
         EXPECT_EQ(lists.m_strDescription, "Portal of hall B\r\nColumns fixed at the base");
     });
