@@ -158,8 +158,8 @@ void AStrakonDocument::OnOutputSettings() {
     AOutputFrontPagePP frontPage;
     AOutputHeadFootPP headFoot;
     AOutputMarginsPP margins;
-    for (CPropertyPage* page : std::initializer_list<CPropertyPage*>{&general, &geometryLoad, &results, &description,
-                                                                     &frontPage, &headFoot, &margins})
+    for (CPropertyPage* page : std::initializer_list<CPropertyPage*>{
+             &general, &geometryLoad, &results, &description, &frontPage, &headFoot, &margins})
         sheet.AddPage(page);
     general.SetAttributes(sheet.m_output);
     margins.SetAttributes(sheet.m_output);

@@ -163,7 +163,8 @@ void AStrakonDocument::BuildReportHead() {
             report.Add(last);
         }
         if (out.m_bPrintText) {
-            last = newBlock("@{A:B}" + TranslateOutputString("COM") + "@{A:R}@{N}" + withReportBreaks(ATextRect::Escape(doc.comment)),
+            last = newBlock("@{A:B}" + TranslateOutputString("COM") + "@{A:R}@{N}" +
+                                withReportBreaks(ATextRect::Escape(doc.comment)),
                             face, 120, ATextRect::left, charSet);
             last->SetSkip(false, CPoint(0, -300));
             report.Add(last);
@@ -171,8 +172,8 @@ void AStrakonDocument::BuildReportHead() {
         last->SetPageBreak(true, true);
     }
     if (!doc.subtitle.empty()) {
-        ATextRect* block =
-            newBlock("@{A:B}" + ATextRect::Escape(doc.subtitle) + "@{A:R}", out.m_strCaptionFont, 150, ATextRect::left, charSet);
+        ATextRect* block = newBlock("@{A:B}" + ATextRect::Escape(doc.subtitle) + "@{A:R}",
+                                    out.m_strCaptionFont, 150, ATextRect::left, charSet);
         block->SetSkip(true, CPoint(0, -40));
         report.Add(block);
     }

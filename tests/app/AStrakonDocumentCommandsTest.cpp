@@ -182,9 +182,10 @@ TEST_F(AStrakonDocumentCommandsTest, OutputSettingsMarkTheDocumentWhenOkChangedW
         bool modified;
     } cases[] = {
         {"OK untouched", [](CPropertySheet&) {}, PSBTN_OK, false},
-        {"a new title, cancelled", [](CPropertySheet& s) { sheetinput::type(showPage(s, 4), 1044, "Hall"); }, PSBTN_CANCEL,
-         false},
-        {"a new title", [](CPropertySheet& s) { sheetinput::type(showPage(s, 4), 1044, "Hall"); }, PSBTN_OK, true},
+        {"a new title, cancelled", [](CPropertySheet& s) { sheetinput::type(showPage(s, 4), 1044, "Hall"); },
+         PSBTN_CANCEL, false},
+        {"a new title", [](CPropertySheet& s) { sheetinput::type(showPage(s, 4), 1044, "Hall"); }, PSBTN_OK,
+         true},
         {"an action left out of the report",
          [](CPropertySheet& s) {
              CPropertyPage& page = showPage(s, 1);
@@ -192,10 +193,10 @@ TEST_F(AStrakonDocumentCommandsTest, OutputSettingsMarkTheDocumentWhenOkChangedW
              click(page, 1570);
          },
          PSBTN_OK, true},
-        {"the report's description", [](CPropertySheet& s) { sheetinput::type(showPage(s, 3), 1595, "A shed"); }, PSBTN_OK,
-         true},
-        {"only the program's head text", [](CPropertySheet& s) { sheetinput::type(showPage(s, 5), 1047, "Orvex"); },
-         PSBTN_OK, false},
+        {"the report's description",
+         [](CPropertySheet& s) { sheetinput::type(showPage(s, 3), 1595, "A shed"); }, PSBTN_OK, true},
+        {"only the program's head text",
+         [](CPropertySheet& s) { sheetinput::type(showPage(s, 5), 1047, "Orvex"); }, PSBTN_OK, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
