@@ -2,8 +2,11 @@
 
 IMPLEMENT_DYNAMIC(AContentsSetupSheet, ABasePropertySheet)
 
-AContentsSetupSheet::AContentsSetupSheet(CWnd* pParentWnd)
-    : ABasePropertySheet("Setup Output Content ...", pParentWnd) {}
+AContentsSetupSheet::AContentsSetupSheet(const char* caption, CWnd* pParentWnd, UINT firstPage)
+    : ABasePropertySheet(caption, pParentWnd, firstPage) {
+    // The settings are taken over only when the sheet is closed with OK.
+    m_psh.dwFlags |= PSH_NOAPPLYNOW;
+}
 
 AContentsSetupSheet::~AContentsSetupSheet() = default;
 

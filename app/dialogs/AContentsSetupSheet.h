@@ -2,7 +2,8 @@
 // The output-settings sheet, "Setup Output Content ...". It edits copies of the
 // program's report settings, of the structure's report lists and of the
 // structure's report description; the command takes them over only after OK.
-// The pages that show them are added by the sheet's user.
+// The pages that show them are added by the sheet's user. There is no Apply:
+// OK and Cancel stand at the right end of the button row, OK first.
 #include "app/report/AOutputAttributes.h"
 #include "app/views/ADocAttributes.h"
 #include "framework/ABaseDialog.h"
@@ -12,7 +13,7 @@ class omLoadManager;
 class AContentsSetupSheet : public ABasePropertySheet {
     DECLARE_DYNAMIC(AContentsSetupSheet)
 public:
-    explicit AContentsSetupSheet(CWnd* pParentWnd = nullptr);
+    AContentsSetupSheet(const char* caption, CWnd* pParentWnd = nullptr, UINT firstPage = 0);
     ~AContentsSetupSheet() override;
 
     // The copies the pages edit.

@@ -49,6 +49,8 @@ constexpr TextValue kHeadFoot[] = {
     {"Head middle", &A::m_strHeadMiddle, ""}, {"Head right", &A::m_strHeadRight, ""},
 };
 
+constexpr double kMaxMarginCm = 10.0;
+
 struct MarginValue {
     const char* name;
     double defaultCm;
@@ -210,7 +212,8 @@ void AOutputAttributes::Load() {
     if (reg.OpenOrCreate(kRoot + "\\Margins"))
         for (int i = 0; i < marginCount; ++i) {
             double cm = reg.GetDouble(kMargins[i].name, kMargins[i].defaultCm);
-            if (!std::isfinite(cm) || cm < 0.0) cm = kMargins[i].defaultCm;
+            // A larger margin leaves an A4 page no room for its body.
+            if (!std::isfinite(cm) || cm < 0.0 || cm > kMaxMarginCm) cm = kMargins[i].defaultCm;
             m_margins[i] = omUnitValue(cm, omUK_cm);
         }
     if (reg.OpenOrCreate(kRoot + "\\Geometry-Load")) {

@@ -5,6 +5,7 @@
 #include "app/dialogs/AContentsSetupSheet.h"
 #include "app/dialogs/AExtents2DDlg.h"
 #include "app/dialogs/AOptionsSheet.h"
+#include "app/dialogs/AOutputPages.h"
 #include "app/report/AOutputAttributes.h"
 #include "app/shell/CStrakonApp.h"
 #include "app/views/ADrawAttributes.h"
@@ -17,6 +18,7 @@
 #include "resources/ui/StrakonResourceIds.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <vector>
 
 BEGIN_MESSAGE_MAP(AStrakonDocument, AStructureDocument)
@@ -137,12 +139,43 @@ void AStrakonDocument::OnUpdateNodeIndex(CCmdUI* pCmdUI) {
 
 void AStrakonDocument::OnOutputSettings() {
     m_docAttributes.file = GetPathName();
-    AContentsSetupSheet sheet;
+    const omLoadManager* loads = m_pModel ? m_pModel->getLoadManager() : nullptr;
+    // The lists follow the model as the report does, before they are copied: a
+    // load group or case that is new since the last report is no change of the user's.
+    if (loads) {
+        GetOutputAttributes().UpdateActionLists(*loads);
+        GetOutputAttributes().UpdateResultLists(*loads);
+    }
+    AContentsSetupSheet sheet("Setup Output Content ...", nullptr, 0);
     sheet.m_output = *AOutputAttributes::Instance();
     sheet.m_structure = GetOutputAttributes();
     sheet.m_description = m_docAttributes;
-    sheet.m_pLoadManager = m_pModel ? m_pModel->getLoadManager() : nullptr;
+    sheet.m_pLoadManager = loads;
+    AOutputGeneralPP general;
+    AOutputGeometryLoadPP geometryLoad;
+    AOutputResultsPP results;
+    AOutputDescriptionPP description;
+    AOutputFrontPagePP frontPage;
+    AOutputHeadFootPP headFoot;
+    AOutputMarginsPP margins;
+    for (CPropertyPage* page : std::initializer_list<CPropertyPage*>{
+             &general, &geometryLoad, &results, &description, &frontPage, &headFoot, &margins})
+        sheet.AddPage(page);
+    general.SetAttributes(sheet.m_output);
+    margins.SetAttributes(sheet.m_output);
+    headFoot.SetAttributes(sheet.m_output);
+    frontPage.SetAttributes(sheet.m_output, sheet.m_description);
+    geometryLoad.SetAttributes(sheet.m_output, sheet.m_structure, loads);
+    results.SetAttributes(sheet.m_output, sheet.m_structure, loads);
+    description.SetAttributes(sheet.m_structure);
     if (sheet.DoModal() != IDOK) return;
+    general.ApplyAttributes();
+    margins.ApplyAttributes();
+    headFoot.ApplyAttributes();
+    frontPage.ApplyAttributes();
+    geometryLoad.ApplyAttributes();
+    results.ApplyAttributes();
+    description.ApplyAttributes();
     *AOutputAttributes::Instance() = sheet.m_output;
     AOutputAttributes::Instance()->Save();
     // The description and the report lists are saved with the structure.

@@ -133,8 +133,9 @@ void AStrakonDocument::BuildReportHead() {
 
     if (out.m_bPrintFrontPage) {
         const CString& face = out.m_strFrontPageFont;
-        CString title = doc.title;
-        if (out.m_bPrintSubtitle) title += "@{N}@{F:D,220}" + doc.subtitle;
+        // The user's texts print as they stand: an "@" in them is no markup.
+        CString title = ATextRect::Escape(doc.title);
+        if (out.m_bPrintSubtitle) title += "@{N}@{F:D,220}" + ATextRect::Escape(doc.subtitle);
         ATextRect* last = newBlock(title, face, 320, ATextRect::center, charSet);
         last->SetSkip(false, CPoint(0, -500));
         report.Add(last);
@@ -153,7 +154,7 @@ void AStrakonDocument::BuildReportHead() {
         for (const Field& field : fields) {
             if (!field.print) continue;
             any = true;
-            data += "@{A:B}" + TranslateOutputString(field.key) + "@{A:R}" + field.value;
+            data += "@{A:B}" + TranslateOutputString(field.key) + "@{A:R}" + ATextRect::Escape(field.value);
             if (std::string_view(field.key) != "KEY") data += "@{N}@{N}";
         }
         if (any) {
@@ -162,7 +163,8 @@ void AStrakonDocument::BuildReportHead() {
             report.Add(last);
         }
         if (out.m_bPrintText) {
-            last = newBlock("@{A:B}" + TranslateOutputString("COM") + "@{A:R}@{N}" + withReportBreaks(doc.comment),
+            last = newBlock("@{A:B}" + TranslateOutputString("COM") + "@{A:R}@{N}" +
+                                withReportBreaks(ATextRect::Escape(doc.comment)),
                             face, 120, ATextRect::left, charSet);
             last->SetSkip(false, CPoint(0, -300));
             report.Add(last);
@@ -170,15 +172,15 @@ void AStrakonDocument::BuildReportHead() {
         last->SetPageBreak(true, true);
     }
     if (!doc.subtitle.empty()) {
-        ATextRect* block =
-            newBlock("@{A:B}" + doc.subtitle + "@{A:R}", out.m_strCaptionFont, 150, ATextRect::left, charSet);
+        ATextRect* block = newBlock("@{A:B}" + ATextRect::Escape(doc.subtitle) + "@{A:R}",
+                                    out.m_strCaptionFont, 150, ATextRect::left, charSet);
         block->SetSkip(true, CPoint(0, -40));
         report.Add(block);
     }
     const AOutputStructureAttributes& structure = GetOutputAttributes();
     if (structure.m_bUseDescription && !structure.m_strDescription.empty()) {
-        ATextRect* block =
-            newBlock(structure.GetDescription(), out.m_strCaptionFont, 120, ATextRect::left, charSet);
+        ATextRect* block = newBlock(withReportBreaks(ATextRect::Escape(structure.m_strDescription)),
+                                    out.m_strCaptionFont, 120, ATextRect::left, charSet);
         block->SetSkip(true, CPoint(0, -50));
         report.Add(block);
     }

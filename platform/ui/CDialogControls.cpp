@@ -20,6 +20,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QToolButton>
 
 #include <QVBoxLayout>
@@ -296,6 +298,11 @@ QWidget* CEdit::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) {
         auto* edit = new QPlainTextEdit(parentWidget);
         edit->setReadOnly(cs.style & ES_READONLY);
         if (!(cs.style & WS_VSCROLL)) edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        if ((cs.style & 3) != ES_LEFT) {
+            QTextOption option = edit->document()->defaultTextOption();
+            option.setAlignment((cs.style & 3) == ES_RIGHT ? Qt::AlignRight : Qt::AlignHCenter);
+            edit->document()->setDefaultTextOption(option);
+        }
         QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [edit]() {
             if (CWnd* wnd = CWnd::FromWidget(edit)) notifyParent(wnd->m_hWnd, EN_CHANGE);
         });

@@ -394,6 +394,7 @@ void RegisterStrakonResources() {
     AddMessageDialogs(r);
     AddPropertySheetDialogs(r);
     AddShellDialogs(r);
+    AddOutputDialogs(r);
     AddProjectDialogs(r);
     RegisterStrakonLoadResources();
     RegisterStrakonDesignResources();

@@ -41,5 +41,7 @@ void AddVolumeWeightDialog(CResources& r);
 // The pages of the property sheets of members and nodes and of the message sheet, with the support symbols.
 void AddPropertySheetDialogs(CResources& r);
 void AddShellDialogs(CResources& r);
+// The seven pages of the output-settings sheet (190 to 195 and 230).
+void AddOutputDialogs(CResources& r);
 // The project commands' dialogs (Remove Structure).
 void AddProjectDialogs(CResources& r);

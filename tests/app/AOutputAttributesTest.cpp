@@ -115,6 +115,9 @@ TEST_F(AOutputAttributesTest, ValuesOutOfRangeLoadAsTheirDefaults) {
         reg.SetDouble("Left std", -1.0);
         reg.SetDouble("Right std", std::numeric_limits<double>::infinity());
         reg.SetDouble("Bottom std", 0.0);
+        // Wider than the body of an A4 page allows; the widest that is kept.
+        reg.SetDouble("Head std", 10.5);
+        reg.SetDouble("Foot std", 10.0);
     });
     write((kOutput + "\\Geometry-Load").c_str(), [](ARegistry& reg) {
         reg.SetDword("CS tab type", 3);
@@ -130,6 +133,8 @@ TEST_F(AOutputAttributesTest, ValuesOutOfRangeLoadAsTheirDefaults) {
     EXPECT_EQ(o->GetLeftMarginStd(omUK_cm).GetValue(), 2.5);
     EXPECT_EQ(o->GetRightMarginStd(omUK_cm).GetValue(), 1.0);
     EXPECT_EQ(o->GetBottomMarginStd(omUK_cm).GetValue(), 0.0) << "no margin is a margin";
+    EXPECT_EQ(o->GetHeadMarginStd(omUK_cm).GetValue(), 1.3) << "more than 10 cm";
+    EXPECT_EQ(o->GetFootMarginStd(omUK_cm).GetValue(), 10.0);
     EXPECT_EQ(o->m_nCSTabType, 1);
     EXPECT_EQ(o->m_nNodeTabType, 2);
 }

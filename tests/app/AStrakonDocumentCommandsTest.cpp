@@ -3,6 +3,7 @@
 // changed something, the node symbol and number switches, and the design of
 // every member.
 #include "CommandRecordFixture.h"
+#include "OutputSheetSupport.h"
 
 #include "app/dialogs/AContentsSetupSheet.h"
 #include "app/views/ADrawAttributes.h"
@@ -172,23 +173,30 @@ TEST_F(AStrakonDocumentCommandsTest, TheExtentsCommandRunsTheDialogAndCancelOnly
 }
 
 TEST_F(AStrakonDocumentCommandsTest, OutputSettingsMarkTheDocumentWhenOkChangedWhatTheFileKeeps) {
+    using namespace sheetinput;
+    // The tabs: geometry and load 1, description 3, front page 4, head and foot 5.
     const struct {
         const char* name;
-        std::function<void(AContentsSetupSheet&)> edit;
+        std::function<void(CPropertySheet&)> edit;
         UINT button;
         bool modified;
     } cases[] = {
-        {"OK untouched", [](AContentsSetupSheet&) {}, PSBTN_OK, false},
-        {"a new title, cancelled", [](AContentsSetupSheet& s) { s.m_description.title = "Hall"; },
+        {"OK untouched", [](CPropertySheet&) {}, PSBTN_OK, false},
+        {"a new title, cancelled", [](CPropertySheet& s) { sheetinput::type(showPage(s, 4), 1044, "Hall"); },
          PSBTN_CANCEL, false},
-        {"a new title", [](AContentsSetupSheet& s) { s.m_description.title = "Hall"; }, PSBTN_OK, true},
-        {"an action left out of the report",
-         [](AContentsSetupSheet& s) { s.m_structure.m_unprintedActions.push_back("Dead load"); }, PSBTN_OK,
+        {"a new title", [](CPropertySheet& s) { sheetinput::type(showPage(s, 4), 1044, "Hall"); }, PSBTN_OK,
          true},
+        {"an action left out of the report",
+         [](CPropertySheet& s) {
+             CPropertyPage& page = showPage(s, 1);
+             selectItems(page, 1574, {"Dead load"});
+             click(page, 1570);
+         },
+         PSBTN_OK, true},
         {"the report's description",
-         [](AContentsSetupSheet& s) { s.m_structure.m_strDescription = "A shed"; }, PSBTN_OK, true},
-        {"only the program's head text", [](AContentsSetupSheet& s) { s.m_output.m_strHeadLeft = "Orvex"; },
-         PSBTN_OK, false},
+         [](CPropertySheet& s) { sheetinput::type(showPage(s, 3), 1595, "A shed"); }, PSBTN_OK, true},
+        {"only the program's head text",
+         [](CPropertySheet& s) { sheetinput::type(showPage(s, 5), 1047, "Orvex"); }, PSBTN_OK, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -200,7 +208,7 @@ TEST_F(AStrakonDocumentCommandsTest, OutputSettingsMarkTheDocumentWhenOkChangedW
             caption = sheet.GetWindowText();
             auto& contents = dynamic_cast<AContentsSetupSheet&>(sheet);
             EXPECT_EQ(contents.m_pLoadManager, model().getLoadManager());
-            c.edit(contents);
+            c.edit(sheet);
             sheet.PressButton(c.button);
         });
         EXPECT_TRUE(command(ID_OUTPUT_SETTINGS));

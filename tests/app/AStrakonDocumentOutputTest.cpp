@@ -124,6 +124,44 @@ TEST_F(AStrakonDocumentOutputTest, TheLastFrontPageBlockBreaksThePage) {
     EXPECT_EQ(print("structure-report-title-only.pdf"), 1) << "only the title block";
 }
 
+// The structure's texts are the user's: an "@" in them is no markup of the
+// report's text blocks and prints as it stands.
+TEST_F(AStrakonDocumentOutputTest, TheUsersTextsPrintAsTheyStandWithTheirAtSigns) {
+    ADocAttributes& d = doc->GetDocAttributes();
+    d.title = "Mail a@b.com";
+    d.subtitle = "Big @{F:D,2000}type";
+    d.project = "Project @{A:B}x";
+    d.author = "Ann @ site";
+    d.comment = "Note@{N}one\r\nLine two@";
+    AOutputStructureAttributes& lists = doc->GetOutputAttributes();
+    lists.m_bUseDescription = true;
+    lists.m_strDescription = "Span 6@m\r\nSecond @@ line";
+    ASSERT_GE(print("structure-report-at-signs.pdf"), 1);
+    const std::string text = PdfText(path);
+    for (const char* expected : {"Mail a@b.com", "Big @{F:D,2000}type", "Project @{A:B}x", "Ann @ site",
+                                 "Note@{N}one", "Line two@", "Span 6@m", "Second @@ line"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+    // The description keeps its two lines.
+    const std::size_t first = text.find("Span 6@m"), second = text.find("Second @@ line");
+    ASSERT_LT(first, second);
+    EXPECT_NE(text.substr(first, second - first).find('\n'), std::string::npos);
+}
+
+// The widest margins the settings take leave a narrow body; the whole report
+// still comes out, each block within it.
+TEST_F(AStrakonDocumentOutputTest, TenCentimetreMarginsOnEverySideStillPrintTheWholeReport) {
+    column(model(), 400.0, 100.0);
+    loadCase(model(), "A", omLoadCase::lsUltimate, 1.0);
+    AOutputAttributes& out = *AOutputAttributes::Instance();
+    for (omUnitValue& margin : out.m_margins)
+        margin = omUnitValue(10.0, omUK_cm);
+    out.m_bPrintFrontPage = true;
+    prompts.QueueMessageBoxAnswer(IDOK);
+    EXPECT_GE(print("structure-report-wide-margins.pdf", true), 2);
+    const std::string text = PdfText(path);
+    EXPECT_NE(text.find("Frame"), std::string::npos) << text;
+}
+
 TEST(AStrakonDocumentReportFont, TheSizeTextGivesWholePointsFromOneToTwoHundredElseTen) {
     const struct {
         const char* text;

@@ -9,6 +9,7 @@
 #include "framework/ABaseProjectDoc.h"
 #include "framework/ABaseStructureDoc.h"
 #include "resources/ui/StrakonResourceIds.h"
+#include "tests/app/OutputSheetSupport.h"
 #include "tests/support/PdfText.h"
 
 #include <filesystem>
@@ -66,12 +67,13 @@ TEST_F(ProgramResults, SolveFromTheToolbarShowsTheMomentsAndTheyStayAfterSaveAnd
         // The structure's title, read from its file, changed in the output settings, with a front page
         // and the title in the middle of the page head.
         dialogs.Queue([&](CPropertySheet& sheet) {
-            auto* settings = dynamic_cast<AContentsSetupSheet*>(&sheet);
-            ASSERT_NE(settings, nullptr);
-            EXPECT_EQ(settings->m_description.title, "portal-frame");
-            settings->m_description.title = "Hall B portal";
-            settings->m_output.m_bPrintFrontPage = true;
-            settings->m_output.m_strHeadMiddle = "&[TITLE]";
+            ASSERT_NE(dynamic_cast<AContentsSetupSheet*>(&sheet), nullptr);
+            CPropertyPage& front = sheetinput::showPage(sheet, 4);
+            EXPECT_EQ(sheetinput::shownText(front, 1044), "portal-frame");
+            sheetinput::type(front, 1044, "Hall B portal");
+            sheetinput::click(front, 1383);
+            EXPECT_TRUE(sheetinput::checked(front, 1383));
+            sheetinput::type(sheetinput::showPage(sheet, 5), 1048, "&[TITLE]");
             sheet.PressButton(PSBTN_OK);
         });
         frame.SendMessage(WM_COMMAND, ID_OUTPUT_SETTINGS, 0);
