@@ -113,7 +113,8 @@ TEST_F(AZoomViewPreviewTest, ThePreviewPagesHoldInkWhereThePrintedPagesDo) {
     ASSERT_EQ(pages->pageCount(), static_cast<int>(printed.size()));
     auto* graphics = pages->findChild<QGraphicsView*>();
     ASSERT_NE(graphics, nullptr);
-    std::vector<QGraphicsItem*> items = graphics->scene()->items();
+    const QList<QGraphicsItem*> listed = graphics->scene()->items();
+    std::vector<QGraphicsItem*> items(listed.begin(), listed.end());
     std::sort(items.begin(), items.end(), [](QGraphicsItem* a, QGraphicsItem* b) {
         return a->sceneBoundingRect().top() < b->sceneBoundingRect().top() ||
                (a->sceneBoundingRect().top() == b->sceneBoundingRect().top() &&

@@ -5,6 +5,7 @@
 // does not count.
 #include "SettingsFixture.h"
 #include "app/shell/AStrakonDocument.h"
+#include "app/views/AStrakon.h"
 #include "app/views/AElementResultDocument.h"
 #include "app/views/AGeometryViewDocument.h"
 #include "app/views/AZoomViewDocument.h"
@@ -169,7 +170,7 @@ TEST_F(ProductDocumentInterfaces, TheStructureDocumentAnswersForEveryViewAndShee
     EXPECT_NE(dynamic_cast<AZoomViewDocument*>(asDocument), nullptr);
     EXPECT_NE(dynamic_cast<AGeometryViewDocument*>(asDocument), nullptr);
     AElementResultDocument& results = doc;
-    EXPECT_EQ(results.GetResultStructure(), doc.GetModel());
+    EXPECT_EQ(results.GetResultStructure(), static_cast<omStrakon*>(doc.GetModel()));
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "app/views/AElementResultSheet.h"
 #include "app/views/AGeometryView.h"
 #include "app/views/ALCResultView.h"
+#include "app/views/AStrakon.h"
 #include "framework/ABaseProjectDoc.h"
 #include "framework/AHelp.h"
 #include "framework/APPropertyFrame.h"
