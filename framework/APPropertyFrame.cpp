@@ -4,6 +4,7 @@
 #include "framework/CWindowPlacement.h"
 #include "platform/ui/CResources.h"
 #include "platform/ui/CWinApp.h"
+#include "platform/ui/StrakonAssert.h"
 #include "resources/tamrix/TamrixResources.h"
 
 #include <QEvent>
@@ -11,7 +12,9 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
+#include <QShortcut>
 #include <QToolButton>
 
 IMPLEMENT_DYNAMIC(APPropertySheet, ABasePropertySheet)
@@ -24,6 +27,21 @@ constexpr int kStrip = 20;
 constexpr UINT kPushPinId = 100;
 constexpr UINT kApplyId = 102;
 constexpr UINT kHelpId = 103;
+
+void placeInMainWindow(CWnd& frame) {
+    // Without a place of its own the frame opens in the top right corner of the
+    // main window's client area, where it covers neither the menu nor the bars.
+    CWnd* main = AfxGetMainWnd();
+    QWidget* client = main && main != &frame ? main->GetClientWidget() : nullptr;
+    QWidget* widget = frame.GetWidget();
+    if (!client || !widget || !client->isVisible()) return;
+    const QRect area(client->mapToGlobal(QPoint(0, 0)), client->size());
+    const QSize size = widget->frameGeometry().size();
+    constexpr int kMargin = 8;
+    const int x = std::max(area.left() + kMargin, area.right() - kMargin - size.width());
+    const int y = area.top() + kMargin;
+    frame.SetWindowPos(nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 } // namespace
 
 // --- APPropertySheet --------------------------------------------------------------------------------
@@ -118,6 +136,20 @@ void APButtonCtrl::ReloadBitmaps() {
 bool APButtonCtrl::FilterEvent(QObject* watched, QEvent* event) {
     if (watched == GetWidget()) {
         switch (event->type()) {
+        case QEvent::Paint: {
+            // The button draws itself: the picture of its state on the button face.
+            QWidget* widget = GetWidget();
+            QPainter painter(widget);
+            painter.fillRect(widget->rect(), widget->palette().color(QPalette::Button));
+            const CResourceModuleScope scope(kTamrixModule);
+            const QImage image = CResources::Instance().LoadBitmap(CurrentBitmap(), QSize());
+            if (!image.isNull()) {
+                QRect place(QPoint(0, 0), image.size());
+                place.moveCenter(widget->rect().center());
+                painter.drawImage(place.topLeft(), image);
+            }
+            return true;
+        }
         case QEvent::Enter:
         case QEvent::HoverEnter:
             m_bHot = true;
@@ -173,13 +205,17 @@ void APPushPinButtonCtrl::OnClicked() {
 APApplyButtonCtrl::APApplyButtonCtrl() : APButtonCtrl(147, 149, 148, 1, "Apply") {}
 
 void APApplyButtonCtrl::OnClicked() {
-    if (auto* frame = dynamic_cast<APPropertyFrame*>(GetParentFrame())) frame->OnApplyButtonClicked();
+    auto* frame = dynamic_cast<APPropertyFrame*>(GetParentFrame());
+    STRAKON_ASSERT(frame, return);
+    frame->OnApplyButtonClicked();
 }
 
 APHelpButtonCtrl::APHelpButtonCtrl() : APButtonCtrl(139, 130, 135, 2, "Help") {}
 
 void APHelpButtonCtrl::OnClicked() {
-    if (auto* frame = dynamic_cast<APPropertyFrame*>(GetParentFrame())) frame->OnHelpButtonClicked();
+    auto* frame = dynamic_cast<APPropertyFrame*>(GetParentFrame());
+    STRAKON_ASSERT(frame, return);
+    frame->OnHelpButtonClicked();
 }
 
 // --- APPropertyFrame --------------------------------------------------------------------------------
@@ -280,8 +316,18 @@ int APPropertyFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     if (CFrameWnd::OnCreate(lpCreateStruct) == -1) return -1;
     if (!CreateSheet(true)) return -1;
     PlaceButtons();
+    // Enter applies the sheet, as the Apply button does.
+    for (const QKeySequence keys : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+        auto* shortcut = new QShortcut(keys, GetWidget());
+        shortcut->setContext(Qt::WindowShortcut);
+        const HWND self = m_hWnd;
+        QObject::connect(shortcut, &QShortcut::activated, shortcut, [self]() {
+            if (auto* frame = dynamic_cast<APPropertyFrame*>(CWnd::FromHandle(self))) frame->OnApplyButtonClicked();
+        });
+    }
     return 0;
 }
+
 
 bool APPropertyFrame::SetPropertySheet(const CRuntimeClass* pSheetClass, void* pData, CWnd* pParent,
                                        CDocument* pDoc, bool bShow) {
@@ -307,7 +353,7 @@ bool APPropertyFrame::SetPropertySheet(const CRuntimeClass* pSheetClass, void* p
         }
         m_bCreated = true;
         CWindowPlacement placement;
-        placement.RestorePosition(REGKEY, PlacementEntry, this);
+        if (!placement.RestorePosition(REGKEY, PlacementEntry, this)) placeInMainWindow(*this);
     }
     if (!IsWindowVisible() && bShow) ShowWindow(SW_SHOWNOACTIVATE);
     return true;

@@ -47,16 +47,15 @@ const char* numberStart(const std::string& text) {
 long long readInteger(const std::string& text) {
     const char* first = numberStart(text);
     long long value = 0;
-    auto [end, ec] = std::from_chars(first, text.c_str() + text.size(), value);
-    (void)end;
+    // Whatever follows the number is no part of it: only whether one was read counts.
+    const std::errc ec = std::from_chars(first, text.c_str() + text.size(), value).ec;
     return ec == std::errc() ? value : 0;
 }
 
 double readDouble(const std::string& text) {
     const char* first = numberStart(text);
     double value = 0.0;
-    auto [end, ec] = std::from_chars(first, text.c_str() + text.size(), value, std::chars_format::general);
-    (void)end;
+    const std::errc ec = std::from_chars(first, text.c_str() + text.size(), value, std::chars_format::general).ec;
     return ec == std::errc() && std::isfinite(value) ? value : 0.0;
 }
 

@@ -6,7 +6,6 @@
 #include "platform/ui/SECTabWnd.h"
 
 #include <QFont>
-#include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
@@ -24,9 +23,13 @@ namespace {
 constexpr DWORD kViewStyle = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL |
                              ES_READONLY | ES_WANTRETURN;
 
-// The fixed-pitch face at 10 points, as the reports are laid out in columns.
+// A monospaced face at 10 points, as the reports are laid out in columns. The
+// families are named one by one: the system's fixed font may be one whose
+// metrics claim proportional widths, and a family missing here falls to the next.
 QFont viewFont() {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont font;
+    font.setFamilies({"DejaVu Sans Mono", "Liberation Mono", "Noto Sans Mono", "Noto Mono", "Courier New",
+                      "monospace"});
     font.setStyleHint(QFont::Monospace);
     font.setFixedPitch(true);
     font.setPointSize(10);

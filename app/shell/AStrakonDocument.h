@@ -9,6 +9,7 @@
 // own sources.
 #include "app/shell/AStructureDocument.h"
 #include "app/views/ADocAttributes.h"
+#include "app/views/AElementResultDocument.h"
 #include "app/views/AExtents2D.h"
 #include "app/views/AGeometryViewDocument.h"
 #include "app/views/AZoomViewDocument.h"
@@ -41,7 +42,10 @@ class ANodeLoadPage;
 class ANodeMap;
 class AStrakon;
 
-class AStrakonDocument : public AStructureDocument, public AZoomViewDocument, public AGeometryViewDocument {
+class AStrakonDocument : public AStructureDocument,
+                         public AZoomViewDocument,
+                         public AGeometryViewDocument,
+                         public AElementResultDocument {
     DECLARE_DYNCREATE(AStrakonDocument)
 public:
     AStrakonDocument();
@@ -80,8 +84,12 @@ public:
     int GetActiveLoadGroup() const { return m_activeLoadGroup; }
     void SetActiveLoadGroup(int k) { m_activeLoadGroup = k; }
     // A load case number up to 1000, or 1000 + an envelope number.
-    int GetActiveResultCase() const { return m_activeResultCase; }
+    int GetActiveResultCase() const override { return m_activeResultCase; }
     void SetActiveResultCase(int k) { m_activeResultCase = k; }
+
+    // The element result sheet's view of the document.
+    omStrakon* GetResultStructure() override;
+    void SetElementResultPage(ADesignElementResultPage* page) override { m_pElementResultPage = page; }
 
     // The open load pages hear of every command: their working copies are
     // taken again when the model's loads changed under them.

@@ -10,6 +10,7 @@
 #include "app/shell/AStrakonReportDrawing.h"
 #include "app/views/ADesignElement.h"
 #include "app/views/ADrawAttributes.h"
+#include "app/views/AElementResultSheet.h"
 #include "app/views/AElementLoadGroup.h"
 #include "app/views/ANodeLoadGroup.h"
 #include "app/views/ANode2D.h"
@@ -138,11 +139,13 @@ bool AStrakonDocument::BeginMove(CView* pView, ASimpleObjectGroup* outline) {
     for (omDesignElement* element : elements)
         if (auto* object = dynamic_cast<AObject*>(element)) addOnce(movers, object);
     if (movers.empty()) {
-        CMessageBoxRequest request{"No movable objects were selected!\nE.g.: Elements are not movable,\nhowever "
-                                   "nodes are movable.",
-                                   "Warning", MB_OK | MB_ICONEXCLAMATION};
-        (void)pView;
-        CPromptService::Instance().MessageBox(request);
+        const char* text = "No movable objects were selected!\nE.g.: Elements are not movable,\nhowever "
+                           "nodes are movable.";
+        // The message stands on the view that began the move.
+        if (pView)
+            pView->MessageBox(text, "Warning", MB_OK | MB_ICONEXCLAMATION);
+        else
+            CPromptService::Instance().MessageBox(CMessageBoxRequest{text, "Warning", MB_OK | MB_ICONEXCLAMATION});
         return false;
     }
     if (outline)
@@ -222,7 +225,11 @@ void AStrakonDocument::CommandDone() {
 
 void AStrakonDocument::SetActiveResultCase(int resultCase, bool updatePage) {
     SetActiveResultCase(resultCase);
-    (void)updatePage;
+    if (updatePage && m_pElementResultPage) m_pElementResultPage->SetLoadCase(resultCase);
+}
+
+omStrakon* AStrakonDocument::GetResultStructure() {
+    return GetModel();
 }
 
 AExtents2D AStrakonDocument::GetShownExtents() const {

@@ -130,6 +130,14 @@ CDocTemplate* CStrakonApp::GetProjectDocTemplate() {
     return m_pProjectTemplate;
 }
 
+void CStrakonApp::WinHelp(DWORD_PTR dwData, UINT nCmd) {
+    AHelp::Instance()->WinHelp(static_cast<DWORD>(dwData), nCmd);
+}
+
+void CStrakonApp::OnHelpFinder() {
+    WinHelp(0, HELP_FINDER);
+}
+
 void CStrakonApp::StepProgress(int steps) {
     if (m_pActiveProgressBar != m_pPausedBar) {
         m_pPausedBar = m_pActiveProgressBar;

@@ -40,6 +40,10 @@ public:
     void ShowTipOfTheDay();
     void OnTipOfTheDay();
     void OnAppAbout();
+    // Every help request of the program goes to the help dispatcher.
+    void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT) override;
+    // Help Topics, and F1 where no dialog takes it: the help's start page.
+    void OnHelpFinder();
 
     // File New: the New sheet until a structure is made or the user cancels.
     void OnFileNew();

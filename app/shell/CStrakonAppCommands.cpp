@@ -29,6 +29,8 @@ namespace fs = std::filesystem;
 BEGIN_MESSAGE_MAP(CStrakonApp, ABaseWinApp)
 ON_COMMAND(ID_FILE_NEW, &CStrakonApp::OnFileNew)
 ON_COMMAND(ID_APP_ABOUT, &CStrakonApp::OnAppAbout)
+ON_COMMAND(ID_HELP_FINDER, &CStrakonApp::OnHelpFinder)
+ON_COMMAND(ID_HELP, &CStrakonApp::OnHelpFinder)
 ON_COMMAND(ID_TIP_OF_THE_DAY, &CStrakonApp::OnTipOfTheDay)
 ON_COMMAND(ID_FILE_OPEN, &CStrakonApp::OnFileOpen)
 ON_COMMAND_EX_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, &CStrakonApp::OnOpenRecentFile)

@@ -81,9 +81,11 @@ double AElementMap::ResultScale(const omDofVector& extremeF, const omDofVector& 
     return size / m;
 }
 
-double AElementMap::DrawResults(const omStrakon& model, AMapC2L& map, CDC& dc, const omRect& clip,
+double AElementMap::DrawResults(const omStrakon& model, AMapC2L& map, CDC& dc, [[maybe_unused]] const omRect& clip,
                                 int drawMode, unsigned caseNumber, int component, bool forces, bool local) {
-    (void)clip;
+    // Every member's diagram is drawn: a diagram stands out of its member's own
+    // rectangle by its scale, so the clip rectangle cannot tell which to skip,
+    // and the device clips what lies outside.
     const omLoadManager* manager = model.getLoadManager();
     if (size() == 0 || !manager || caseNumber == 0) return 0.0;
     // The case or envelope may have gone since the last solution: no scale then.

@@ -14,6 +14,7 @@
 #include "platform/ui/CDataExchange.h"
 #include "platform/ui/CDocument.h"
 #include "platform/ui/DlgUi.h"
+#include "platform/ui/StrakonAssert.h"
 
 namespace {
 
@@ -221,10 +222,12 @@ AElementResultDocument* ADesignElementResultProperty::Document() const {
 
 void ADesignElementResultProperty::ReadExternalData() {
     auto* picked = static_cast<AObjectPtrContainer*>(m_pExternalData);
+    if (!picked || picked->IsEmpty() || !m_pDocument) return;
+    // The sheet is shown for a structure document's results mark, always.
     AElementResultDocument* document = Document();
-    if (!picked || picked->IsEmpty() || !document) return;
+    STRAKON_ASSERT(document, return);
     auto* mark = dynamic_cast<ADesignElementResults*>(picked->front());
-    if (!mark) return;
+    STRAKON_ASSERT(mark, return);
     m_page.SetElement(document->GetResultStructure(), mark->GetElement()->getIndex());
     m_page.SetLoadCase(document->GetActiveResultCase());
     document->SetElementResultPage(&m_page);

@@ -3,6 +3,7 @@
 // member's internal forces and displacements at its result points for the
 // document's active load case, a button that copies the grid and the number
 // of significant digits, which all pages share while the program runs.
+#include "app/views/AElementResultDocument.h"
 #include "common/omNumberFormat.h"
 #include "controls/grid/CGridCtrl.h"
 #include "framework/APPropertyFrame.h"
@@ -11,18 +12,6 @@
 class ADesignElementResultPage;
 class omDesignElement;
 class omStrakon;
-
-// What the sheet needs of its structure document, which implements it.
-class AElementResultDocument {
-public:
-    virtual ~AElementResultDocument();
-    // The structure whose members the sheet shows.
-    virtual omStrakon* GetResultStructure() = 0;
-    // 1 to 1000 a load case, above 1000 an envelope (number + 1000).
-    virtual int GetActiveResultCase() const = 0;
-    // The open page, which the document tells of a new active case; null when it closes.
-    virtual void SetElementResultPage(ADesignElementResultPage* page) = 0;
-};
 
 class ADesignElementResultPage : public APPropertyPage {
     DECLARE_DYNCREATE(ADesignElementResultPage)

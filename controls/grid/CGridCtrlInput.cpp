@@ -100,15 +100,15 @@ void CGridCtrl::SetSelectedRange(const CCellRange& Range, bool bForceRepaint, bo
                      bForceRepaint, bSelectCells);
 }
 
-void CGridCtrl::SetSelectedRange(int nMinRow, int nMinCol, int nMaxRow, int nMaxCol, bool bForceRepaint,
-                                 bool bSelectCells) {
+// The cells repaint in the next paint event either way: a forced repaint adds nothing.
+void CGridCtrl::SetSelectedRange(int nMinRow, int nMinCol, int nMaxRow, int nMaxCol,
+                                 [[maybe_unused]] bool bForceRepaint, bool bSelectCells) {
     if (!m_bEnableSelection) return;
     if (nMinRow >= 0 && nMinRow < GetFixedRowCount()) nMinRow = GetFixedRowCount();
     if (nMaxRow >= 0 && nMaxRow < GetFixedRowCount()) nMaxRow = GetFixedRowCount();
     if (nMinCol >= 0 && nMinCol < GetFixedColumnCount()) nMinCol = GetFixedColumnCount();
     if (nMaxCol >= 0 && nMaxCol < GetFixedColumnCount()) nMaxCol = GetFixedColumnCount();
     const CCellRange range(nMinRow, nMinCol, nMaxRow, nMaxCol);
-    (void)bForceRepaint; // cells repaint in the next paint event either way
     if (bSelectCells) {
         const auto selected = m_SelectedCellMap;
         for (const auto& entry : selected) {

@@ -167,9 +167,7 @@ void CGridCtrl::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
     const int pageRight = m_LogicalPageSize.cx - (m_nLeftMargin + m_nRightMargin) * m_CharSize.cx;
     pDC->SetWindowOrg(-left, 0);
 
-    CRect header(0, 0, pageRight, m_nHeaderHeight * m_CharSize.cy);
     PrintHeader(pDC, pInfo);
-    (void)header;
 
     const int page = static_cast<int>(pInfo->m_nCurPage);
     const int rowBlock = (page + m_nPagesAcross - 1) / m_nPagesAcross;

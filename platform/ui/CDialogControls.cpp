@@ -18,6 +18,7 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextDocument>
@@ -51,6 +52,9 @@ protected:
 QString qs(const char* text) {
     return QString::fromUtf8(text ? text : "");
 }
+
+// The widget property that counts the program's own changes of a list in progress.
+constexpr const char* kQuietProperty = "strakonQuietSelection";
 
 // Tells the parent of the control what happened, as WM_COMMAND (id, code) with the control's handle.
 void notifyParent(HWND hControl, UINT code) {
@@ -423,7 +427,10 @@ QWidget* CListBox::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWidget) {
         list->setUniformItemSizes(!(cs.style & LBS_OWNERDRAWVARIABLE));
         AfxInstallOwnerDrawItems(list, list, ODT_LISTBOX, cs.style & LBS_OWNERDRAWVARIABLE);
     }
-    QObject::connect(list, &QListWidget::currentRowChanged, list, [list]() {
+    // The selection, not the current row: a click makes the row current before
+    // it selects it, and the keys select before they move the current row.
+    QObject::connect(list, &QListWidget::itemSelectionChanged, list, [list]() {
+        if (list->property(kQuietProperty).toInt() > 0) return;
         if (CWnd* wnd = CWnd::FromWidget(list)) notifyParent(wnd->m_hWnd, LBN_SELCHANGE);
     });
     QObject::connect(list, &QListWidget::itemDoubleClicked, list, [list]() {
@@ -443,7 +450,24 @@ QListWidget* listOf(const CWnd* wnd) {
 }
 } // namespace
 
+// Holds the list's notifications back while the program changes it. The count
+// lives on the widget: the program may reach the list through any wrapper of it.
+class CListBoxQuiet {
+public:
+    explicit CListBoxQuiet(const CWnd& box) : m_list(listOf(&box)) { add(1); }
+    ~CListBoxQuiet() { add(-1); }
+    CListBoxQuiet(const CListBoxQuiet&) = delete;
+    CListBoxQuiet& operator=(const CListBoxQuiet&) = delete;
+
+private:
+    void add(int step) {
+        if (m_list) m_list->setProperty(kQuietProperty, m_list->property(kQuietProperty).toInt() + step);
+    }
+    QPointer<QListWidget> m_list;
+};
+
 int CListBox::AddString(const char* lpszItem) {
+    const CListBoxQuiet quiet(*this);
     QListWidget* list = listOf(this);
     if (!list) return LB_ERR;
     int index = list->count();
@@ -458,6 +482,7 @@ int CListBox::AddString(const char* lpszItem) {
 }
 
 int CListBox::InsertString(int nIndex, const char* lpszItem) {
+    const CListBoxQuiet quiet(*this);
     QListWidget* list = listOf(this);
     if (!list || nIndex > list->count()) return LB_ERR;
     const int index = nIndex < 0 ? list->count() : nIndex;
@@ -466,6 +491,7 @@ int CListBox::InsertString(int nIndex, const char* lpszItem) {
 }
 
 int CListBox::DeleteString(UINT nIndex) {
+    const CListBoxQuiet quiet(*this);
     QListWidget* list = listOf(this);
     if (!list || static_cast<int>(nIndex) >= list->count()) return LB_ERR;
     delete list->takeItem(static_cast<int>(nIndex));
@@ -473,6 +499,7 @@ int CListBox::DeleteString(UINT nIndex) {
 }
 
 void CListBox::ResetContent() {
+    const CListBoxQuiet quiet(*this);
     if (QListWidget* list = listOf(this)) list->clear();
 }
 
@@ -484,11 +511,17 @@ int CListBox::GetCount() const {
 int CListBox::GetCurSel() const {
     QListWidget* list = listOf(this);
     if (!list) return LB_ERR;
+    if (list->selectionMode() == QAbstractItemView::SingleSelection) {
+        // The selected row, whether or not the current row has followed it yet.
+        const QList<QListWidgetItem*> selected = list->selectedItems();
+        return selected.isEmpty() ? LB_ERR : list->row(selected.front());
+    }
     const int row = list->currentRow();
     return row >= 0 && list->item(row)->isSelected() ? row : LB_ERR;
 }
 
 int CListBox::SetCurSel(int nSelect) {
+    const CListBoxQuiet quiet(*this);
     QListWidget* list = listOf(this);
     if (!list) return LB_ERR;
     if (nSelect < 0 || nSelect >= list->count()) {
@@ -555,6 +588,7 @@ int CListBox::GetSel(int nIndex) const {
 }
 
 int CListBox::SetSel(int nIndex, BOOL bSelect) {
+    const CListBoxQuiet quiet(*this);
     QListWidget* list = listOf(this);
     if (!list) return LB_ERR;
     if (nIndex == -1) {

@@ -382,6 +382,7 @@ void RegisterStrakonResources() {
                                          {FVIRTKEY | FCONTROL, 'S', static_cast<WORD>(ID_SAVE_PROJECT)},
                                          {FVIRTKEY | FALT, '1', static_cast<WORD>(ID_VIEW_PROJECT_WINDOW)},
                                          {FVIRTKEY | FALT, '2', static_cast<WORD>(ID_VIEW_OUTPUT_WINDOW)},
+                                         {FVIRTKEY, static_cast<WORD>(VK_F1), static_cast<WORD>(ID_HELP)},
                                      });
     r.AddToolBar(IDR_MAINFRAME, {16, 15, PictureOrder()});
     r.AddBitmap(IDR_MAINFRAME, ":/strakon/toolbar128.svg");

@@ -5,12 +5,18 @@
 
 #include "StructureViewFixture.h"
 
+#include "app/shell/AUnitKeyAttributes.h"
 #include "app/views/ADrawAttributes.h"
+#include "app/views/AElementResultSheet.h"
+#include "framework/APPropertyFrame.h"
 #include "model/elements/omLinearLineFE2D.h"
 #include "model/omEnvelope.h"
 #include "model/omLoadManager.h"
 #include "platform/ui/CCmdUI.h"
 #include "resources/ui/StrakonResourceIds.h"
+
+#include <QApplication>
+#include <QClipboard>
 
 #include <algorithm>
 
@@ -190,6 +196,57 @@ TEST_F(ALCResultViewTest, PicturesOfTheDiagrams) {
         Move(At(2.0, -1.5));
         Save(p.file);
     }
+}
+
+TEST_F(ALCResultViewTest, DoubleClickOnAMemberShowsItsResultsOfTheActiveCaseAndFollowsANewCase) {
+    Show(1, ID_RESULT_MOMENTS);
+    view->OnActivateView(TRUE, view, view);
+    view->OnZoomExtents();
+    // The girder from node 2 to node 3, at its middle.
+    const QPoint girder = At(2.0, -3.0);
+    QTest::mouseMove(input, girder);
+    QTest::mouseDClick(input, Qt::LeftButton, Qt::NoModifier, girder);
+    viewhost::Pump();
+    APPropertyFrame* frame = APPropertyFrame::Existing();
+    ASSERT_NE(frame, nullptr);
+    auto* sheet = dynamic_cast<ADesignElementResultProperty*>(frame->GetProperySheet());
+    ASSERT_NE(sheet, nullptr) << "the results mark's sheet";
+    EXPECT_EQ(frame->GetWindowText(), "Element Properties");
+    ADesignElementResultPage& page = sheet->GetResultPage();
+    EXPECT_EQ(doc->m_pElementResultPage, &page) << "the document knows the open page";
+    EXPECT_EQ(page.GetDlgItem(1554)->GetWindowText(), MemberOf(2)->getIdName(true, true));
+    EXPECT_EQ(sheet->GetTabText(0), "LC1");
+    CGridCtrl& grid = page.GetGrid();
+    ASSERT_EQ(grid.GetRowCount(), 7);
+    const int n = grid.GetColumnCount() - 1;
+    ASSERT_GE(n, 2);
+    const omElementResult& result = MemberOf(2)->getResult();
+    const double moment = result.getLCResult(1)[0].F.getDof(Ry);
+    EXPECT_NEAR(omUnitValue(std::stod(grid.GetItemText(1, 1)), AUnitKeyAttributes::Instance()->moment).Get(omUK_kNcm),
+                moment, std::fabs(moment) * 1e-3 + 1e-6);
+
+    // All to clipboard, pressed with the mouse.
+    QApplication::clipboard()->clear();
+    QTest::mouseClick(page.GetDlgItem(1438)->GetWidget(), Qt::LeftButton);
+    const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 7);
+    EXPECT_EQ(lines[1].split('\t').first().trimmed().toStdString(), grid.GetItemText(1, 1));
+
+    // Another case's window becomes active: the open page follows it.
+    const std::string before = grid.GetItemText(1, 1);
+    view->SetResultCase(3);
+    view->OnActivateView(TRUE, view, view);
+    EXPECT_EQ(page.GetLoadCase(), 3);
+    EXPECT_EQ(sheet->GetTabText(0), "LC3");
+    EXPECT_NE(grid.GetItemText(1, 1), before);
+    // An envelope is no load case: an empty grid, nothing stale.
+    view->SetResultCase(1001);
+    view->OnActivateView(TRUE, view, view);
+    EXPECT_EQ(grid.GetRowCount(), 0);
+
+    frame->SendMessage(WM_CLOSE);
+    EXPECT_EQ(doc->m_pElementResultPage, nullptr);
+    APPropertyFrame::Release();
 }
 
 } // namespace

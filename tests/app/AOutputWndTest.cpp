@@ -7,6 +7,7 @@
 
 #include <QDockWidget>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QImage>
 
 #include <fstream>
@@ -45,7 +46,11 @@ TEST_F(AOutputWndTest, TheBarHoldsMessagesAndLogInAFixedPitchTenPointFont) {
         auto* edit = qobject_cast<QPlainTextEdit*>(view->GetWidget());
         ASSERT_NE(edit, nullptr);
         EXPECT_TRUE(edit->isReadOnly());
-        EXPECT_TRUE(QFontInfo(edit->font()).fixedPitch());
+        // Columns line up when narrow and wide letters take the same room.
+        const QFontMetricsF metrics(edit->font());
+        EXPECT_DOUBLE_EQ(metrics.horizontalAdvance("iii"), metrics.horizontalAdvance("WWW"));
+        EXPECT_DOUBLE_EQ(metrics.horizontalAdvance("   "), metrics.horizontalAdvance("..."));
+        EXPECT_EQ(QFontInfo(edit->font()).family().toStdString(), "DejaVu Sans Mono") << "the first choice, installed by the setup";
         EXPECT_EQ(edit->font().pointSize(), 10);
     }
 }

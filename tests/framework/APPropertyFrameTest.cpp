@@ -1,6 +1,7 @@
 #include "framework/APPropertyFrame.h"
 
 #include "platform/ui/CDialogTemplate.h"
+#include "platform/ui/CFrameWnd.h"
 #include "platform/ui/CPromptService.h"
 #include "platform/ui/CResources.h"
 #include "platform/ui/CWinApp.h"
@@ -8,6 +9,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QImage>
 #include <QPixmap>
 #include <QTest>
 
@@ -217,6 +219,77 @@ TEST_F(APPropertyFrameTest, AStoredPlaceOffTheScreenIsIgnored) {
         EXPECT_LT(at.x(), 1000) << c.stored;
         APPropertyFrame::Release();
     }
+}
+
+} // namespace
+
+namespace {
+
+// The number of pixels of a picture that differ from the button face's colour.
+int inkOf(const QImage& image, QColor face) {
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) != face) ++ink;
+    return ink;
+}
+
+TEST_F(APPropertyFrameTest, TheButtonsShowTheirPicturesAndThePinShowsItsState) {
+    APPropertyFrame* frame = APPropertyFrame::Instance();
+    ASSERT_TRUE(Show(RUNTIME_CLASS(ANodeSheet)));
+    QApplication::processEvents();
+    for (APButtonCtrl* button : std::initializer_list<APButtonCtrl*>{&frame->GetPushPin(), &frame->GetApplyButton(),
+                                                                     &frame->GetHelpButton()}) {
+        QWidget* widget = button->GetWidget();
+        ASSERT_TRUE(widget->isVisible());
+        const QImage shown = widget->grab().toImage();
+        // The picture, not an empty face: a good part of the button differs from the face colour.
+        EXPECT_GT(inkOf(shown, widget->palette().color(QPalette::Button)), shown.width() * shown.height() / 20)
+            << button->GetToolTipText();
+    }
+    const QImage unpinned = frame->GetPushPin().GetWidget()->grab().toImage();
+    frame->GetPushPin().SetPinned(true);
+    EXPECT_NE(frame->GetPushPin().GetWidget()->grab().toImage(), unpinned) << "the pinned picture";
+    frame->GetWidget()->grab().save(QString::fromStdString((ArtifactsFolder() / "property-frame-buttons.png").string()));
+}
+
+TEST_F(APPropertyFrameTest, EnterInAPageAppliesTheSheet) {
+    APPropertyFrame* frame = APPropertyFrame::Instance();
+    ASSERT_TRUE(Show(RUNTIME_CLASS(ANodeSheet)));
+    frame->GetPushPin().SetPinned(true);
+    frame->GetWidget()->activateWindow();
+    QApplication::processEvents();
+    CWnd* edit = frame->GetProperySheet()->GetActivePage()->GetDlgItem(1000);
+    ASSERT_NE(edit, nullptr);
+    edit->GetWidget()->setFocus();
+    QApplication::processEvents();
+    const int saved = g_counts.saved;
+    QTest::keyClick(edit->GetWidget(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(g_counts.saved, saved + 1) << "Enter applies";
+    QTest::keyClick(edit->GetWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(g_counts.saved, saved + 2) << "so does the keypad's Enter";
+    QTest::keyClick(edit->GetWidget(), Qt::Key_A);
+    EXPECT_EQ(g_counts.saved, saved + 2);
+}
+
+TEST_F(APPropertyFrameTest, ANewFrameOpensInTheMainWindowsClientArea) {
+    auto* main = new CFrameWnd; // deletes itself with its window
+    ASSERT_TRUE(main->Create(nullptr, "Main", WS_OVERLAPPEDWINDOW, CRect(100, 80, 900, 680), nullptr, 0));
+    main->ShowWindow(SW_SHOW);
+    m_app.m_pMainWnd = main;
+    QApplication::processEvents();
+    ASSERT_TRUE(Show(RUNTIME_CLASS(ANodeSheet)));
+    QApplication::processEvents();
+    QWidget* client = static_cast<CWnd*>(main)->GetClientWidget();
+    const QRect area(client->mapToGlobal(QPoint(0, 0)), client->size());
+    const QRect placed = APPropertyFrame::Instance()->GetWidget()->frameGeometry();
+    EXPECT_TRUE(area.contains(placed.topLeft())) << placed.x() << "," << placed.y() << " in " << area.x() << ","
+                                                 << area.y() << " " << area.width() << "x" << area.height();
+    APPropertyFrame::Release();
+    m_app.m_pMainWnd = nullptr;
+    main->DestroyWindow();
 }
 
 } // namespace
