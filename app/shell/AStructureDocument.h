@@ -55,6 +55,10 @@ public:
     CRect m_rectChanged;
 
 protected:
+    // Throws the refusal of a file that holds no structure this version reads,
+    // naming the file.
+    [[noreturn]] void NotAStructure() const;
+
     void OnEditUndo();
     void OnEditRedo();
     void OnUpdateEditUndo(CCmdUI* pCmdUI);

@@ -144,6 +144,11 @@ public:
     CMetaFile Close();
     // The frame the list gets on closing instead of the drawing's bounds.
     void SetFrame(const CRect& frame) { m_explicitFrame = frame; }
+    // A recording holds at most kMaxRecords calls: a drawing that asks for
+    // more (a damaged file's numbers can) keeps its first ones, and the
+    // recording says it was cut.
+    static constexpr std::size_t kMaxRecords = std::size_t{1} << 21;
+    bool IsCapped() const { return m_capped || m_file.Records().size() >= kMaxRecords; }
 
     CPen* SelectObject(CPen* pen) override;
     CBrush* SelectObject(CBrush* brush) override;
@@ -197,6 +202,8 @@ private:
     }
 
     CMetaFile m_file;
+    CMetaRecord m_discard;
+    bool m_capped = false;
     bool m_hasBounds = false;
     CRect m_bounds; // normalised
     CRect m_explicitFrame;
