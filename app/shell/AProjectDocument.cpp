@@ -141,7 +141,7 @@ void AProjectDocument::Serialize(CArchive& ar) {
     // overwritten (a zeroed sector reads as a project of no structures): the
     // project opens empty and says so, rather than passing for an empty one.
     if (version != kProjectVersion) {
-        m_openNotes.push_back("The list of structures of the project '" + GetPathName() +
+        m_openNotes.push_back("The list of structures of the project '" + openingPath() +
                               "' is damaged and could not be read; the project opens without its structures.");
         return;
     }
@@ -184,7 +184,7 @@ void AProjectDocument::Serialize(CArchive& ar) {
         }
     }
     if (!twice.empty()) {
-        CString text = "The project '" + GetPathName() +
+        CString text = "The project '" + openingPath() +
                        "' lists these structures a second time under a title or file it already holds; only "
                        "the first of each was opened:";
         for (const CString& entry : twice)
@@ -194,6 +194,13 @@ void AProjectDocument::Serialize(CArchive& ar) {
     DWORD steps = 0;
     ar >> steps;
     if (CStrakonApp* app = CStrakonApp::GetApp()) app->m_nWorkspaceSteps = static_cast<int>(steps);
+}
+
+CString AProjectDocument::openingPath() const {
+    // While a file is read its document may not have its name yet.
+    if (const CCompoundFile* file = GetCompoundFile(); file && !file->GetPath().empty())
+        return file->GetPath().string();
+    return GetPathName();
 }
 
 ABaseStructureDoc* AProjectDocument::listedAlready(const CString& title, const CString& path) const {
@@ -251,17 +258,17 @@ void AProjectDocument::LoadFromStorage() {
         std::unique_ptr<CCompoundStorage> storage = root->OpenStorage(kStorageName);
         if (!storage->IsStream(kProjectStream)) {
             // A structure keeps its records in a storage of the same name.
-            const CString name = std::filesystem::path(std::string(GetPathName())).filename().string();
+            const CString name = std::filesystem::path(std::string(openingPath())).filename().string();
             if (storage->IsStream(kStructureStream))
-                throw CArchiveException(CArchiveException::badSchema, GetPathName(),
+                throw CArchiveException(CArchiveException::badSchema, openingPath(),
                                         name + " is a structure file, not a project");
             if (!storage->Elements().empty())
-                m_openNotes.push_back("The project '" + GetPathName() +
+                m_openNotes.push_back("The project '" + openingPath() +
                                       "' holds no list of structures (it is damaged); the project opens without "
                                       "its structures.");
         } else if (storage->OpenStream(kProjectStream)->GetLength() == 0 && storage->Elements().size() > 1) {
             // An empty list beside the layout of windows: the list was lost.
-            m_openNotes.push_back("The list of structures of the project '" + GetPathName() +
+            m_openNotes.push_back("The list of structures of the project '" + openingPath() +
                                   "' is empty although the file holds its window layout (it is damaged); the "
                                   "project opens without its structures.");
         }

@@ -48,6 +48,8 @@ protected:
     // The structure already in the project under this title (the project
     // window's comparison) or from this file; null when there is none.
     ABaseStructureDoc* listedAlready(const CString& title, const CString& path) const;
+    // The file being read, or the project's own.
+    CString openingPath() const;
 
     bool m_bReadOnly = false;
     // Set while reading when the user located a structure that had moved.

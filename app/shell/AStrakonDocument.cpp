@@ -119,7 +119,7 @@ void AStrakonDocument::Serialize(CArchive& ar) {
     // structure opens, and the user hears of them before saving over them.
     m_unreadNote.clear();
     if (ar.BytesLeft() > 0)
-        m_unreadNote = "The file " + GetPathName() + " holds data this version does not read (" +
+        m_unreadNote = "The file " + ReadingPath() + " holds data this version does not read (" +
                        std::to_string(ar.BytesLeft()) +
                        " bytes after the last record); saving the structure will not keep them.\n";
     // Results that are no numbers would reach the result pictures: the file

@@ -52,8 +52,15 @@ CString fileNameOf(const CString& path) {
 }
 } // namespace
 
+CString AStructureDocument::ReadingPath() const {
+    // While a file is read its document may not have its name yet.
+    if (const CCompoundFile* file = GetCompoundFile(); file && !file->GetPath().empty())
+        return file->GetPath().string();
+    return GetPathName();
+}
+
 void AStructureDocument::NotAStructure() const {
-    refuse(GetPathName(), " is not a structure file or is damaged");
+    refuse(ReadingPath(), " is not a structure file or is damaged");
 }
 
 void AStructureDocument::LoadFromStorage() {
@@ -65,7 +72,7 @@ void AStructureDocument::LoadFromStorage() {
         // the same name; opened as a structure it would read as an empty one.
         if (!storage->IsStream(kStreamName)) {
             if (storage->IsStream(kProjectStreamName))
-                refuse(GetPathName(), " is a project file, not a structure");
+                refuse(ReadingPath(), " is a project file, not a structure");
             NotAStructure();
         }
         std::unique_ptr<CCompoundStream> stream = storage->OpenStream(kStreamName);

@@ -58,6 +58,8 @@ protected:
     // Throws the refusal of a file that holds no structure this version reads,
     // naming the file.
     [[noreturn]] void NotAStructure() const;
+    // The file being read, or the document's own.
+    CString ReadingPath() const;
 
     void OnEditUndo();
     void OnEditRedo();

@@ -130,7 +130,7 @@ void AResultDiagram::Hatch() {
     if (!drawable() || !(m_length > 0.0)) return;
     // However short the node size against the member, a diagram has at most
     // kMaxHatchLines hatch lines: a longer member is hatched more sparsely.
-    constexpr double kMaxHatchLines = 10000.0;
+    constexpr double kMaxHatchLines = 2000.0;
     const double step = std::max(m_nodeSize / m_length, 1.0 / kMaxHatchLines);
     if (!(step > 0.0) || step >= 1.0) return;
     const std::vector<double>& t = m_element->getResult().getPoints();

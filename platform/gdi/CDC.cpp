@@ -21,7 +21,7 @@ namespace {
 
 // The widest pen and the tallest font the context realises, in device pixels.
 constexpr int kMaxPenPixels = 4096;
-constexpr int kMaxFontPixels = 4096;
+constexpr int kMaxFontPixels = 2048;
 
 QColor toQColor(COLORREF c) {
     return QColor(GetRValue(c), GetGValue(c), GetBValue(c));

@@ -475,7 +475,7 @@ void CMetaFileDC::grow(const CPoint& p) {
 }
 
 CMetaRecord& CMetaFileDC::add(CMetaRecord::Type type, std::initializer_list<CPoint> points) {
-    if (m_file.Records().size() >= kMaxRecords) {
+    if (m_file.Records().size() >= m_maxRecords) {
         // The list keeps what was drawn up to the cap; later calls go to a
         // record that is thrown away.
         m_capped = true;
