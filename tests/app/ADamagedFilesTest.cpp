@@ -205,7 +205,7 @@ TEST_F(ADamagedFilesTest, ProjectFilesThatLostTheirListOrNameAStructureTwiceOpen
     ASSERT_TRUE(saveProject());
     closeProject();
     const fs::path file = folder / "P.oxp";
-    const Bytes project = fileBytes(file);
+    const Bytes whole = fileBytes(file);
     const Bytes list = readStream(file, "Project");
 
     struct Case {
@@ -228,7 +228,7 @@ TEST_F(ADamagedFilesTest, ProjectFilesThatLostTheirListOrNameAStructureTwiceOpen
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        writeBytes(file, project);
+        writeBytes(file, whole);
         writeStream(file, "Project", c.stream);
         const Bytes before = fileBytes(file);
         prompts.Clear();
