@@ -99,8 +99,8 @@ TEST_F(ADamagedFilesTest, StructureFilesOpenOnlyWhenTheyHoldAStructureAndAreNeve
     ASSERT_TRUE(saveProject());
     const Bytes portal = savedPortal();
     ASSERT_GT(portal.size(), 300u);
-    Bytes zeros(271, 0);
-    zeros.insert(zeros.end(), portal.begin(), portal.end());
+    Bytes zeros = portal;
+    zeros.insert(zeros.begin(), 271, std::uint8_t{0});
     Bytes trailing = portal;
     trailing.insert(trailing.end(), {1, 2, 3, 4, 5});
 
