@@ -63,16 +63,18 @@ bool AGrid::Snap(const AMapC2L& map, CPoint& logical) const {
 
 void AGrid::drawDots(CDC& dc, const AMapC2L& map, double step, COLORREF color, double left, double right,
                      double low, double high) const {
-    if (!(step > 0.0)) return;
+    if (!(step > 0.0) || !std::isfinite(step)) return;
     omSuggestMinMaxOutside(step, left, right);
     omSuggestMinMaxOutside(step, low, high);
     // Positions are counted from the first grid value so that rounding does not add up.
     const double endY = high + 0.1 * step;
     const double endX = right + 0.1 * step;
-    for (long iy = 0;; ++iy) {
+    // A map without scale could ask for dots without end; a screen never holds more.
+    constexpr long kMaxSteps = 1 << 14;
+    for (long iy = 0; iy < kMaxSteps; ++iy) {
         const double y = low + iy * step;
         if (y > endY) break;
-        for (long ix = 0;; ++ix) {
+        for (long ix = 0; ix < kMaxSteps; ++ix) {
             const double x = left + ix * step;
             if (x > endX) break;
             dc.SetPixelV(map.LU(x, y), color);

@@ -8,15 +8,12 @@
 
 AMapC2L::~AMapC2L() = default;
 
-namespace {
-// Adding 0.5 and truncating toward zero: -2.7 becomes -2, 2.5 becomes 3.
-int toLogical(double v) {
-    return static_cast<int>(v + 0.5);
-}
-} // namespace
-
 CPoint AMapC2L::LU(double x, double y) const {
-    return CPoint(toLogical(x * m_xFactor + m_xOffset), toLogical(y * m_yFactor + m_yOffset));
+    const double lx = x * m_xFactor + m_xOffset;
+    const double ly = y * m_yFactor + m_yOffset;
+    // A point with either coordinate unknown is nowhere as a whole.
+    if (std::isnan(lx) || std::isnan(ly)) return CPoint(gdi::kNowhere, gdi::kNowhere);
+    return CPoint(gdi::toDevice(lx), gdi::toDevice(ly));
 }
 
 CRect AMapC2L::LU(const omRect& r) const {
@@ -107,6 +104,9 @@ bool AMapC2L::fit(const omRect& world, CRect logical, Position h, Position v) {
     const double sx = (logical.right - logical.left) / (world.right - world.left);
     const double sy = (logical.top - logical.bottom) / (world.top - world.bottom);
     double s = std::min(std::fabs(sx), std::fabs(sy));
+    // A world of no size or of no number (an extent that is infinite, denormal
+    // or NaN) has no scale to draw it with.
+    if (!std::isfinite(s) || !(s > 0.0)) return false;
 
     if (std::fabs(m_xFactor) == limit && s > limit) {
         m_zoomInLimit = true;
@@ -143,6 +143,10 @@ bool AMapC2L::fit(const omRect& world, CRect logical, Position h, Position v) {
         logicalY = logical.bottom;
     }
     m_yOffset = logicalY - worldY * m_yFactor;
+    if (!std::isfinite(m_xOffset) || !std::isfinite(m_yOffset)) {
+        m_xFactor = m_yFactor = m_xOffset = m_yOffset = 0.0;
+        return false;
+    }
     return true;
 }
 

@@ -63,7 +63,7 @@ void ASymbol::Draw(CDC& dc, const omPoint& position, bool eraseBackground) {
     m_brush.DeleteObject();
     m_pen.DeleteObject();
     m_brush.CreateSolidBrush(m_fillColor);
-    m_pen.CreatePen(PS_SOLID, static_cast<int>(m_penThickness), m_lineColor);
+    m_pen.CreatePen(PS_SOLID, gdi::toDeviceSize(m_penThickness), m_lineColor);
     m_oldBrush = dc.SelectObject(&m_brush);
     m_oldPen = dc.SelectObject(&m_pen);
 }
@@ -309,7 +309,7 @@ void ASymOrigin::Draw(CDC& dc, const omPoint& position, bool eraseBackground) {
     line(dc, m_points[11], m_points[12]);
     line(dc, m_points[13], m_points[14]);
 
-    const int fontSize = static_cast<int>(0.2 * GetHeight());
+    const int fontSize = gdi::toDeviceLength(0.2 * GetHeight());
     const omPoint xAt = m_points[10];
     const omPoint zAt = m_points[9];
     for (const auto& [text, at] : {std::pair<const char*, omPoint>{"X", xAt}, {"Z", zAt}}) {

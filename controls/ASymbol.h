@@ -22,7 +22,9 @@
 #include "platform/core/CRect.h"
 #include "platform/core/CString.h"
 #include "platform/gdi/CGdiObject.h"
+#include "platform/gdi/GdiMath.h"
 
+#include <cmath>
 #include <vector>
 
 class CDC;
@@ -62,7 +64,10 @@ public:
     const omPoint& GetPoint(int index) const;
     int GetPointCount() const { return static_cast<int>(m_points.size()); }
     // Truncates each coordinate.
-    static CPoint Round(const omPoint& p) { return CPoint(static_cast<int>(p.x), static_cast<int>(p.y)); }
+    static CPoint Round(const omPoint& p) {
+        if (std::isnan(p.x) || std::isnan(p.y)) return CPoint(gdi::kNowhere, gdi::kNowhere);
+        return CPoint(gdi::toDeviceTruncated(p.x), gdi::toDeviceTruncated(p.y));
+    }
 
     // Makes and places the points; with eraseBackground paints the placed unit
     // box in the fill colour first; then selects a solid brush of the fill

@@ -17,6 +17,9 @@ END_MESSAGE_MAP()
 ABaseProjectWnd::ABaseProjectWnd() = default;
 
 ABaseProjectWnd::~ABaseProjectWnd() {
+    // The tab window's widget goes with the bar's; its object is the bar's to delete.
+    delete m_pTabWnd;
+    m_pTabWnd = nullptr;
     for (ABaseProjectWndItem* item : m_items)
         delete item;
 }

@@ -72,7 +72,7 @@ protected:
     void AddEmptyProjectItems();
 
     CString m_strEmptyTree = "No opened project";
-    SECTabWnd* m_pTabWnd = nullptr; // a child window: dies with the bar
+    SECTabWnd* m_pTabWnd = nullptr; // a child window, deleted with the bar
     BOOL m_bCreated = FALSE;
     std::vector<ABaseProjectWndItem*> m_items;
 

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdio>
 
 CWindowPlacement::CWindowPlacement() {
@@ -34,7 +35,28 @@ BOOL CWindowPlacement::GetProfileWP(const char* section, const char* entry) {
     ptMaxPosition = POINT{v[4], v[5]};
     // The stored order puts right before top.
     rcNormalPosition = RECT{v[6], v[8], v[7], v[9]};
+    ClampToScreen();
     return TRUE;
+}
+
+void CWindowPlacement::ClampToScreen() {
+    QSize area(1024, 768);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) area = screen->availableGeometry().size();
+    const long long w = std::max(1, area.width());
+    const long long h = std::max(1, area.height());
+    RECT& r = rcNormalPosition;
+    // No wider or taller than the screen, and starting no further than one
+    // screen away from its origin, so the window can still be reached.
+    const long long width = std::clamp<long long>(static_cast<long long>(r.right) - r.left, 0, w);
+    const long long height = std::clamp<long long>(static_cast<long long>(r.bottom) - r.top, 0, h);
+    const long long left = std::clamp<long long>(r.left, -w, w);
+    const long long top = std::clamp<long long>(r.top, -h, h);
+    r = RECT{static_cast<LONG>(left), static_cast<LONG>(top), static_cast<LONG>(left + width),
+             static_cast<LONG>(top + height)};
+    for (POINT* p : {&ptMinPosition, &ptMaxPosition}) {
+        p->x = static_cast<LONG>(std::clamp<long long>(p->x, -w, w));
+        p->y = static_cast<LONG>(std::clamp<long long>(p->y, -h, h));
+    }
 }
 
 BOOL CWindowPlacement::WriteProfileWP(const char* section, const char* entry) const {
@@ -103,5 +125,6 @@ CArchive& operator>>(CArchive& ar, CWindowPlacement& wp) {
     wp.ptMinPosition = POINT{i[0], i[1]};
     wp.ptMaxPosition = POINT{i[2], i[3]};
     wp.rcNormalPosition = RECT{i[4], i[5], i[6], i[7]};
+    wp.ClampToScreen();
     return ar;
 }

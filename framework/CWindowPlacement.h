@@ -22,6 +22,11 @@ public:
     BOOL Restore(const char* section, const char* entry, CWnd* pWnd);
     // The same check; then only moves the window to the stored top-left corner.
     BOOL RestorePosition(const char* section, const char* entry, CWnd* pWnd);
+    // Holds the normal rectangle to the size of the available screen area and
+    // its corner, and the minimised and maximised positions, to one screen
+    // from the origin. Placements read from a project or the settings are
+    // held so before any window is sized by them.
+    void ClampToScreen();
 
 private:
     bool OnPrimaryScreen() const;

@@ -3,6 +3,7 @@
 #include "app/shell/ARegistry.h"
 #include "model/elements/omDravikFE.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -17,6 +18,10 @@ const CString kAnalysis = kRoot + "\\Analysis Page";
 // The degrees the Dravik element has polynomials for.
 constexpr std::uint32_t kMinDegree = 2;
 constexpr std::uint32_t kMaxDegree = 8;
+constexpr std::uint32_t kMinInternalPoints = 2;
+constexpr std::uint32_t kMaxInternalPoints = 19;
+constexpr std::uint32_t kMinIterations = 3;
+constexpr std::uint32_t kMaxIterations = 30;
 
 void readFormat(const ARegistry& reg, const char* name, omNumberFormat& format) {
     std::uint8_t image[omNumberFormat::imageSize];
@@ -98,10 +103,14 @@ void AOptionsAttributes::Load() {
         gridUnitType = reg.GetDword("Unit type", gridUnitType);
     }
     if (reg.OpenOrCreate(kAnalysis)) {
+        // The Options dialog's ranges: a count beyond them would have Solve
+        // work without end (or overflow) for a value no user gave.
         internalPoints = reg.GetDword("# int. points", internalPoints);
         if (internalPoints == 0) internalPoints = 9;
+        internalPoints = std::clamp(internalPoints, kMinInternalPoints, kMaxInternalPoints);
         maxIterations = reg.GetDword("# max iter.", maxIterations);
         if (maxIterations == 0) maxIterations = 15;
+        maxIterations = std::clamp(maxIterations, kMinIterations, kMaxIterations);
         displacementPrecision = positive(reg.GetDouble("Rel. dis. prec", displacementPrecision), 0.0001);
         polynomDegree = reg.GetDword("Polynom degree", polynomDegree);
         if (polynomDegree < kMinDegree || polynomDegree > kMaxDegree) polynomDegree = 4;

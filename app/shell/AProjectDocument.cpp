@@ -15,8 +15,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QString>
+
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 IMPLEMENT_DYNCREATE(AProjectDocument, ABaseProjectDoc)
 
@@ -26,6 +29,7 @@ const char* const kStorageName = "Strakon";
 const char* const kProjectStream = "Project";
 const char* const kWorkspaceStream = "Workspace";
 const char* const kProjectWndStream = "ProjectWnd";
+const char* const kStructureStream = "Contents";
 constexpr DWORD kProjectVersion = 10000;
 
 AProjectWorkspaceWnd* projectWnd() {
@@ -49,6 +53,11 @@ CString structureExtension() {
     CString ext = structureString(CDocTemplate::filterExt);
     if (!ext.empty() && ext[0] != '.') ext.insert(ext.begin(), '.');
     return ext;
+}
+
+// Titles compare as the project window compares them: without regard to case.
+bool equalTitles(const CString& a, const CString& b) {
+    return QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive) == 0;
 }
 
 bool fileExists(const CString& path) {
@@ -83,7 +92,14 @@ BOOL AProjectDocument::OnOpenDocument(const char* lpszPathName) {
     if (ABaseWinApp* app = ABaseWinApp::GetApp()) app->m_strBasePath = path;
     if (CStrakonApp* app = CStrakonApp::GetApp()) app->m_strProjectPath = path;
     m_bLocated = false;
-    if (!ABaseProjectDoc::OnOpenDocument(lpszPathName)) return FALSE;
+    m_openNotes.clear();
+    if (!ABaseProjectDoc::OnOpenDocument(lpszPathName)) {
+        m_openNotes.clear();
+        return FALSE;
+    }
+    for (const CString& note : m_openNotes)
+        AfxMessageBox(note.c_str(), MB_OK | MB_ICONEXCLAMATION);
+    m_openNotes.clear();
     struct stat st {};
     const bool noWriteBits = ::stat(path.c_str(), &st) == 0 && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
     if (noWriteBits || ::access(path.c_str(), W_OK) != 0) m_bReadOnly = true;
@@ -121,13 +137,28 @@ void AProjectDocument::Serialize(CArchive& ar) {
     DWORD version = 0;
     DWORD count = 0;
     ar >> version >> count;
+    // A list that does not begin with the project's version word was
+    // overwritten (a zeroed sector reads as a project of no structures): the
+    // project opens empty and says so, rather than passing for an empty one.
+    if (version != kProjectVersion) {
+        m_openNotes.push_back("The list of structures of the project '" + openingPath() +
+                              "' is damaged and could not be read; the project opens without its structures.");
+        return;
+    }
     // Every entry holds at least two length bytes.
     ar.CheckCount(count, 2);
+    std::vector<CString> twice;
     for (DWORD i = 0; i < count; ++i) {
         CString name;
         CString location;
         ar >> name >> location;
         CString path = LocateStructureFile(location);
+        // One title or one file listed again: the first stays, the others are
+        // named to the user (each file can be open in one window only).
+        if (ABaseStructureDoc* same = listedAlready(name, path)) {
+            twice.push_back(equalTitles(same->GetTitle(), name) ? "'" + name + "'" : "'" + name + "' (" + path + ")");
+            continue;
+        }
         if (!fileExists(path)) {
             const CString ext = structureExtension();
             const CString filterName = structureString(CDocTemplate::filterName);
@@ -152,9 +183,37 @@ void AProjectDocument::Serialize(CArchive& ar) {
             return;
         }
     }
+    if (!twice.empty()) {
+        CString text = "The project '" + openingPath() +
+                       "' lists these structures a second time under a title or file it already holds; only "
+                       "the first of each was opened:";
+        for (const CString& entry : twice)
+            text += "\n" + entry;
+        m_openNotes.push_back(text);
+    }
     DWORD steps = 0;
     ar >> steps;
     if (CStrakonApp* app = CStrakonApp::GetApp()) app->m_nWorkspaceSteps = static_cast<int>(steps);
+}
+
+CString AProjectDocument::openingPath() const {
+    // While a file is read its document may not have its name yet.
+    if (const CCompoundFile* file = GetCompoundFile(); file && !file->GetPath().empty())
+        return file->GetPath().string();
+    return GetPathName();
+}
+
+ABaseStructureDoc* AProjectDocument::listedAlready(const CString& title, const CString& path) const {
+    for (ABaseStructureDoc* structure : m_structures) {
+        if (equalTitles(structure->GetTitle(), title)) return structure;
+        std::error_code ec;
+        const std::filesystem::path a{std::string(structure->GetPathName())};
+        const std::filesystem::path b{std::string(path)};
+        if (std::filesystem::equivalent(a, b, ec) ||
+            std::filesystem::absolute(a, ec).lexically_normal() == std::filesystem::absolute(b, ec).lexically_normal())
+            return structure;
+    }
+    return nullptr;
 }
 
 // --- storage -----------------------------------------------------------------------------------
@@ -194,6 +253,26 @@ void AProjectDocument::LoadStream(const char* streamName, const Writer& read) {
 }
 
 void AProjectDocument::LoadFromStorage() {
+    CCompoundStorage* root = GetRootStorage();
+    if (root && root->IsStorage(kStorageName)) {
+        std::unique_ptr<CCompoundStorage> storage = root->OpenStorage(kStorageName);
+        if (!storage->IsStream(kProjectStream)) {
+            // A structure keeps its records in a storage of the same name.
+            const CString name = std::filesystem::path(std::string(openingPath())).filename().string();
+            if (storage->IsStream(kStructureStream))
+                throw CArchiveException(CArchiveException::badSchema, openingPath(),
+                                        name + " is a structure file, not a project");
+            if (!storage->Elements().empty())
+                m_openNotes.push_back("The project '" + openingPath() +
+                                      "' holds no list of structures (it is damaged); the project opens without "
+                                      "its structures.");
+        } else if (storage->OpenStream(kProjectStream)->GetLength() == 0 && storage->Elements().size() > 1) {
+            // An empty list beside the layout of windows: the list was lost.
+            m_openNotes.push_back("The list of structures of the project '" + openingPath() +
+                                  "' is empty although the file holds its window layout (it is damaged); the "
+                                  "project opens without its structures.");
+        }
+    }
     try {
         LoadStream(kProjectStream, [this](CArchive& ar) { Serialize(ar); });
     } catch (...) {
@@ -212,6 +291,14 @@ void AProjectDocument::SaveToStorage(CObject* pObject) {
 
 void AProjectDocument::LoadLayoutStream(const char* streamName, const Writer& read) {
     try {
+        // Every save writes the layout streams with their records: one that is
+        // there but empty lost them, and the windows it held are not reopened.
+        CCompoundStorage* root = GetRootStorage();
+        if (root && root->IsStorage(kStorageName)) {
+            std::unique_ptr<CCompoundStorage> storage = root->OpenStorage(kStorageName);
+            if (storage->IsStream(streamName) && storage->OpenStream(streamName)->GetLength() == 0)
+                throw CArchiveException(CArchiveException::endOfFile, GetPathName(), "the stream is empty");
+        }
         LoadStream(streamName, read);
     } catch (const std::exception&) {
         // Only the arrangement of windows and folders is lost; the project itself is whole.

@@ -7,6 +7,7 @@
 #include "framework/ABaseProjectDoc.h"
 
 #include <functional>
+#include <vector>
 
 class AProjectDocument : public ABaseProjectDoc {
     DECLARE_DYNCREATE(AProjectDocument)
@@ -44,7 +45,15 @@ protected:
     void LoadStream(const char* streamName, const Writer& read);
     void LoadLayoutStream(const char* streamName, const Writer& read);
 
+    // The structure already in the project under this title (the project
+    // window's comparison) or from this file; null when there is none.
+    ABaseStructureDoc* listedAlready(const CString& title, const CString& path) const;
+    // The file being read, or the project's own.
+    CString openingPath() const;
+
     bool m_bReadOnly = false;
     // Set while reading when the user located a structure that had moved.
     bool m_bLocated = false;
+    // What the opening dropped from a damaged file, told once it has opened.
+    std::vector<CString> m_openNotes;
 };

@@ -135,6 +135,7 @@ void applyDrawSizes(ADrawAttributes& d, const AStoredSettings::DrawSizes& read) 
     d.m_fillMaterialColor = read.fillMaterialColor;
     d.m_fillCrossSectionColor = read.fillCrossSectionColor;
     d.m_diagramFactor = read.diagramFactor;
+    d.ClampSizes();
 }
 } // namespace
 

@@ -7,6 +7,9 @@
 #include "app/views/AStrakon.h"
 #include "common/omErrorContainer.h"
 #include "model/omElementMap.h"
+#include "model/omEnvelope.h"
+#include "model/omLoadCase.h"
+#include "model/omLoadManager.h"
 #include "model/omLogFile.h"
 #include "model/omNodeMap.h"
 #include "model/omStrakon.h"
@@ -93,6 +96,15 @@ void AStrakonDocument::Serialize(CArchive& ar) {
         records();
         return;
     }
+    // The records begin with the structure's version word; any other first
+    // word is a file of another kind or one whose start was overwritten (a
+    // stream of zeros would otherwise read as an empty structure).
+    const std::vector<std::uint8_t>& bytes = ar.GetBuffer();
+    std::uint32_t first = 0;
+    if (bytes.size() >= 4)
+        first = static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
+                static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+    if (first != ASIGuiStrakon::kVersion) NotAStructure();
     // A file fills a fresh model; the program-wide settings it carries wait
     // until the whole stream has been read, so a damaged file changes none.
     CreateModel();
@@ -103,9 +115,26 @@ void AStrakonDocument::Serialize(CArchive& ar) {
         records();
     }
     pending.Apply();
+    // Bytes after the last record are data of a later version or damage: the
+    // structure opens, and the user hears of them before saving over them.
+    m_unreadNote.clear();
+    if (ar.BytesLeft() > 0)
+        m_unreadNote = "The file " + ReadingPath() + " holds data this version does not read (" +
+                       std::to_string(ar.BytesLeft()) +
+                       " bytes after the last record); saving the structure will not keep them.\n";
     // Results that are no numbers would reach the result pictures: the file
     // keeps its model and loses its results.
-    if (AStorageInterface::NonFiniteResults()) m_pModel->clearResults();
+    if (AStorageInterface::NonFiniteResults()) {
+        m_pModel->clearResults();
+        // The extremes of the cases and envelopes were taken from those
+        // results (and may be what was no number): they go with them.
+        if (omLoadManager* manager = m_pModel->getLoadManager()) {
+            for (int i = 1; i <= manager->caseSize(); ++i)
+                if (const omLoadCase* lc = manager->getCase(i)) lc->resetMaximum();
+            for (int i = 1; i <= manager->envelopeSize(); ++i)
+                if (const omEnvelope* envelope = manager->getEnvelope(static_cast<unsigned>(i))) envelope->resetMaximum();
+        }
+    }
     AfterLoad();
 }
 
@@ -128,13 +157,14 @@ void AStrakonDocument::AfterLoad() {
         errors->process(text);
         m_loadReport = text.str();
         ::MessageBeep(MB_ICONEXCLAMATION);
-        ReportToOutput(1, kLoadingTitle, "", "Report.txt");
+        m_loadReport += m_unreadNote;
+        ReportToOutput(1, kLoadingTitle, m_unreadNote, "Report.txt");
         return;
     }
     std::ostringstream text;
     errors->process(text);
-    m_loadReport = text.str();
-    ReportToOutput(1, kLoadingTitle, "", "Report.txt");
+    m_loadReport = text.str() + m_unreadNote;
+    ReportToOutput(1, kLoadingTitle, m_unreadNote, "Report.txt");
 }
 
 void AStrakonDocument::SaveToStorage(CObject* pObject) {

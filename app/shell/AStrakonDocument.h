@@ -373,5 +373,7 @@ protected:
     ADocAttributes m_docAttributes;
     std::string m_loadReportTitle;
     std::string m_loadReport;
+    // What the last file read held beyond its records, for the loading report.
+    std::string m_unreadNote;
     bool m_bReadOnly = false;
 };

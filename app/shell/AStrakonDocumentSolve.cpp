@@ -19,6 +19,8 @@
 #include "platform/ui/CPromptService.h"
 #include "platform/ui/CWinApp.h"
 
+#include <algorithm>
+#include <cmath>
 #include <sstream>
 #include <string>
 
@@ -27,6 +29,9 @@ namespace {
 // The detailed log categories: finite elements and their matrices, the
 // non-linear details, the elimination of internal variables, element forces,
 // the solver's iterations, the force, reaction and displacement vectors.
+// The error of a node beyond the reach of the analysis: its number, x and z in metres.
+constexpr unsigned kNodeOutOfReach = 1050;
+
 constexpr int kDetailedCategories[] = {11, 12, 13, 14, 15, 17, 18, 19};
 
 void clearSway(omNodeMap& nodes) {
@@ -88,6 +93,19 @@ bool AStrakonDocument::Solve() {
     omNodeMap* nodes = model->getNodeMap();
     NodeOffsetsGuard offsets(nodes);
     try {
+        // A node beyond any structure's size (a damaged or foreign file's)
+        // would turn the stiffnesses into numbers of no meaning: it is named,
+        // and the structure is not solved.
+        constexpr double kFarthest = 1e9; // metres
+        for (const auto& [number, node] : *nodes) {
+            double x = 0.0, z = 0.0;
+            node->getPlanePoint(omNode::coorPlain, x, z);
+            x /= 100.0;
+            z /= 100.0;
+            if (!(std::fabs(x) <= kFarthest) || !(std::fabs(z) <= kFarthest))
+                errors->report(kNodeOutOfReach, static_cast<int>(number), x, z);
+        }
+        errors->throwIfError();
         model->bind();
         errors->throwIfError();
         clearSway(*nodes);
@@ -99,7 +117,9 @@ bool AStrakonDocument::Solve() {
         model->distributeElementLoad();
         errors->throwIfError();
         const AOptionsAttributes* options = AOptionsAttributes::Instance();
-        model->reserveResults(static_cast<int>(options->internalPoints) + 1);
+        // The options are held to the dialog's range when read; a count set
+        // beyond it otherwise still asks for no more points than the dialog allows.
+        model->reserveResults(static_cast<int>(std::clamp<std::uint32_t>(options->internalPoints, 2, 19)) + 1);
         model->setDisplacementPrecision(options->displacementPrecision);
         model->setMaxIterations(options->maxIterations);
         errors->throwIfError();

@@ -5,6 +5,7 @@
 #include "platform/storage/CCompoundFile.h"
 #include "platform/ui/AfxRes.h"
 
+#include <filesystem>
 #include <memory>
 
 IMPLEMENT_DYNCREATE(AStructureDocument, ABaseStructureDoc)
@@ -39,20 +40,51 @@ void AStructureDocument::DeleteContents() {
     ABaseStructureDoc::DeleteContents();
 }
 
+namespace {
+const char* const kProjectStreamName = "Project";
+
+CString fileNameOf(const CString& path) {
+    return std::filesystem::path(std::string(path)).filename().string();
+}
+
+[[noreturn]] void refuse(const CString& path, const std::string& why) {
+    throw CArchiveException(CArchiveException::badSchema, path, fileNameOf(path) + why);
+}
+} // namespace
+
+CString AStructureDocument::ReadingPath() const {
+    // While a file is read its document may not have its name yet.
+    if (const CCompoundFile* file = GetCompoundFile(); file && !file->GetPath().empty())
+        return file->GetPath().string();
+    return GetPathName();
+}
+
+void AStructureDocument::NotAStructure() const {
+    refuse(ReadingPath(), " is not a structure file or is damaged");
+}
+
 void AStructureDocument::LoadFromStorage() {
     CCompoundStorage* root = GetRootStorage();
-    if (!root || !root->IsStorage(kStorageName))
-        throw CArchiveException(CArchiveException::badSchema, GetPathName(), "the file holds no structure");
+    if (!root || !root->IsStorage(kStorageName)) NotAStructure();
     try {
         std::unique_ptr<CCompoundStorage> storage = root->OpenStorage(kStorageName);
-        // A missing stream is made in the working copy only; it is never
-        // committed, so the file stays as it is.
-        std::unique_ptr<CCompoundStream> stream = storage->IsStream(kStreamName)
-                                                      ? storage->OpenStream(kStreamName)
-                                                      : storage->CreateStream(kStreamName);
+        // A project keeps its records beside the structure's in a storage of
+        // the same name; opened as a structure it would read as an empty one.
+        if (!storage->IsStream(kStreamName)) {
+            if (storage->IsStream(kProjectStreamName))
+                refuse(ReadingPath(), " is a project file, not a structure");
+            NotAStructure();
+        }
+        std::unique_ptr<CCompoundStream> stream = storage->OpenStream(kStreamName);
         CArchive ar(CArchive::load, stream->GetData());
         ar.m_pDocument = this;
-        if (ar.Size() > 0) Serialize(ar);
+        if (ar.Size() > 0) {
+            Serialize(ar);
+        } else if (root->Elements().size() != 1 || storage->Elements().size() != 1) {
+            // An empty structure is a file that holds its empty "Contents"
+            // and nothing else; records gone while other data stays are damage.
+            NotAStructure();
+        }
         ar.Close();
     } catch (...) {
         DeleteContents();

@@ -55,6 +55,12 @@ public:
     CRect m_rectChanged;
 
 protected:
+    // Throws the refusal of a file that holds no structure this version reads,
+    // naming the file.
+    [[noreturn]] void NotAStructure() const;
+    // The file being read, or the document's own.
+    CString ReadingPath() const;
+
     void OnEditUndo();
     void OnEditRedo();
     void OnUpdateEditUndo(CCmdUI* pCmdUI);

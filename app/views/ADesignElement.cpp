@@ -9,6 +9,7 @@
 #include "app/views/AStrakonCursors.h"
 #include "app/views/AStructureSymbols.h"
 #include "common/omMath.h"
+#include "platform/gdi/GdiMath.h"
 #include "controls/AMapC2L.h"
 #include "controls/ASimpleObject.h"
 #include "model/omCrossSection.h"
@@ -281,7 +282,8 @@ void ALinearDesignElement2D::DrawMember(AMapC2L& map, CDC& dc, int drawMode,
         const int groundType = static_cast<int>(getElGroundType());
         if (groundType != 0 && getElGroundCoef().Get(omUK_kN_cm3) != 0.0) {
             const double size = 1.2 * s * f;
-            const int n = std::max(1, size > 0.0 ? static_cast<int>(bodyLU / size) : 1);
+            // Springs no closer than their size, and never more than a screenful.
+            const int n = std::max(1, gdi::stepCount(bodyLU / size, 1000));
             ASymGroundSpring spring;
             spring.SetWidth(size);
             spring.SetHeight(size);

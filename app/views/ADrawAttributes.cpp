@@ -3,7 +3,11 @@
 #include "app/shell/ARegistry.h"
 #include "common/omMath.h"
 #include "controls/AMapC2L.h"
+#include "platform/gdi/GdiMath.h"
 #include "platform/gdi/GuiGetMMFactor.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -101,22 +105,38 @@ void ADrawAttributes::Save() {
 }
 
 int ADrawAttributes::GetTextHeight(const AMapC2L& map) const {
-    return static_cast<int>(1.3 * m_nodeSize * map.GetFactor());
+    return gdi::toDeviceLength(std::trunc(1.3 * m_nodeSize * map.GetFactor()));
 }
 
 void ADrawAttributes::IncreaseNodeSize() {
+    if (m_nodeSize * 1.2 > kMaxNodeSize || m_diagramFactor * 5.0 / 6.0 < kMinDiagramFactor) return;
     m_nodeSize *= 1.2;
     m_diagramFactor *= 5.0 / 6.0;
 }
 
 void ADrawAttributes::DecreaseNodeSize() {
+    if (m_nodeSize * 5.0 / 6.0 < kMinNodeSize || m_diagramFactor * 1.2 > kMaxDiagramFactor) return;
     m_nodeSize *= 5.0 / 6.0;
     m_diagramFactor *= 1.2;
 }
 
+namespace {
+double clampOr(double v, double low, double high, double fallback) {
+    return std::isnan(v) ? fallback : std::clamp(v, low, high);
+}
+} // namespace
+
+void ADrawAttributes::ClampSizes() {
+    constexpr double defaultWidths[kPenWidthCount] = {0.0, 0.18, 0.25, 0.35, 0.5};
+    for (int i = 0; i < kPenWidthCount; ++i)
+        m_penWidth[i] = clampOr(m_penWidth[i], 0.0, kMaxPenWidth, defaultWidths[i]);
+    m_nodeSize = clampOr(m_nodeSize, kMinNodeSize, kMaxNodeSize, 0.3);
+    m_diagramFactor = clampOr(m_diagramFactor, kMinDiagramFactor, kMaxDiagramFactor, 12.0);
+}
+
 int ADrawAttributes::GetPenWidth(const CDC& dc, int index) const {
     if (index < 0 || index >= kPenWidthCount) return 0;
-    const int pts10 = static_cast<int>(m_penWidth[index] * 28.346456692913385);
+    const int pts10 = gdi::toDeviceLength(std::trunc(m_penWidth[index] * 28.346456692913385));
     return GuiPTS10toMM(GuiGetMMFactor(dc), pts10);
 }
 

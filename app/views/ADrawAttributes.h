@@ -14,6 +14,8 @@
 #include "platform/core/COLORREF.h"
 #include "platform/core/CString.h"
 
+#include <algorithm>
+
 class AMapC2L;
 class CDC;
 
@@ -35,11 +37,23 @@ public:
     int GetTextHeight(const AMapC2L& map) const;
     // The size of result diagrams: diagram factor times node size.
     double GetDiagramSize() const { return m_diagramFactor * m_nodeSize; }
-    void ExpandDiagram() { m_diagramFactor *= 1.25; }
-    void ShrinkDiagram() { m_diagramFactor *= 0.8; }
-    // Both keep the diagram size as it is.
+    // Each stops at the end of its range.
+    void ExpandDiagram() { m_diagramFactor = std::min(m_diagramFactor * 1.25, kMaxDiagramFactor); }
+    void ShrinkDiagram() { m_diagramFactor = std::max(m_diagramFactor * 0.8, kMinDiagramFactor); }
+    // Both keep the diagram size as it is; a node size at the end of its
+    // range stays there.
     void IncreaseNodeSize();
     void DecreaseNodeSize();
+
+    // The ranges of the stored sizes. A file or the settings store may hold
+    // any number; what is read is held to these before anything is drawn.
+    static constexpr double kMinNodeSize = 1e-3; // base length unit
+    static constexpr double kMaxNodeSize = 1e3;
+    static constexpr double kMaxPenWidth = 5.0; // millimetres
+    static constexpr double kMinDiagramFactor = 1e-3;
+    static constexpr double kMaxDiagramFactor = 1e4;
+    // Holds every size to its range; a value that is no number takes its default.
+    void ClampSizes();
     // Pen width [index] (millimetres) in logical units of the context; an
     // index outside 0 to 4 gives the thinnest pen (0).
     int GetPenWidth(const CDC& dc, int index) const;

@@ -3,6 +3,9 @@
 #include "app/views/ADrawAttributes.h"
 #include "common/omUnitManager.h"
 
+#include <algorithm>
+#include <cmath>
+
 AExtents2D::AExtents2D() : left(0.0, omUK_cm), right(0.0, omUK_cm), top(0.0, omUK_cm), bottom(0.0, omUK_cm) {}
 
 AExtents2D::~AExtents2D() = default;
@@ -43,6 +46,18 @@ void AExtents2D::GetExtentsRect(omRect& out, omUnitKey unit, int mode, double le
     omRect r = mode == modeExtents
                    ? omRect(left.Get(omUK_m), top.Get(omUK_m), right.Get(omUK_m), bottom.Get(omUK_m))
                    : m_nodeRect;
+    // Extents that are no numbers or turned inside out (a damaged or foreign
+    // file's) give way to the rectangle of the nodes.
+    const auto usable = [](const omRect& e) {
+        return std::isfinite(e.left) && std::isfinite(e.right) && std::isfinite(e.top) &&
+               std::isfinite(e.bottom) && e.right >= e.left && e.bottom >= e.top;
+    };
+    if (!usable(r)) r = m_nodeRect;
+    // A rectangle of the nodes wider than doubles carry is held to one that
+    // still has a size (its far nodes are drawn at the edge of the device).
+    constexpr double kFar = 1e307;
+    for (double* edge : {&r.left, &r.right, &r.top, &r.bottom})
+        *edge = std::isnan(*edge) ? 0.0 : std::clamp(*edge, -kFar, kFar);
     const ADrawAttributes* attr = ADrawAttributes::Instance();
     const double s = attr->m_nodeSize;
     const double d = attr->GetDiagramSize();

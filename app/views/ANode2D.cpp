@@ -29,7 +29,7 @@ double appNodeSize() {
 }
 
 int roundToInt(double v) {
-    return std::isfinite(v) ? static_cast<int>(std::lround(v)) : 0;
+    return gdi::toDeviceLength(v);
 }
 } // namespace
 

@@ -8,6 +8,8 @@
 #include "model/omLoad.h"
 #include "platform/core/CObject.h"
 
+#include "platform/gdi/GdiMath.h"
+
 #include <cmath>
 #include <new>
 
@@ -160,7 +162,7 @@ void ANodeLoadGroup::Draw(AMapC2L& map, CDC& dc, int drawMode, const ADrawAttrib
     node->GetCoordinates(at, omUK_m);
     const double b = map.GetFactor() * attributes.m_nodeSize;
     const ADrawAttributes& application = *ADrawAttributes::Instance();
-    const int H = static_cast<int>(std::lround(map.GetFactor() * application.m_nodeSize * 1.3));
+    const int H = gdi::toDeviceLength(map.GetFactor() * application.m_nodeSize * 1.3);
     const ALoadAttributes& colours = *ALoadAttributes::Instance();
     const int shown = static_cast<int>(m_ShownLoad);
 

@@ -179,7 +179,10 @@ void AResultDiagram::DrawCurve() {
 
 void AResultDiagram::Hatch() {
     if (!drawable() || !(m_length > 0.0)) return;
-    const double step = m_nodeSize / m_length;
+    // However short the node size against the member, a diagram has at most
+    // kMaxHatchLines hatch lines: a longer member is hatched more sparsely.
+    constexpr double kMaxHatchLines = 2000.0;
+    const double step = std::max(m_nodeSize / m_length, 1.0 / kMaxHatchLines);
     if (!(step > 0.0) || step >= 1.0) return;
     const std::vector<double>& t = m_element->getResult().getPoints();
     const int n = m_x.size();

@@ -29,7 +29,7 @@ void polyline(CDC& dc, const std::vector<omPoint>& points, std::initializer_list
 
 // A circle of the (truncated) radius around the point, with the selected pen and brush.
 void circle(CDC& dc, const omPoint& centre, double radius) {
-    const int r = std::abs(static_cast<int>(radius));
+    const int r = gdi::toDeviceSize(std::trunc(std::fabs(radius)));
     const CPoint c = ASymbol::Round(centre);
     dc.Ellipse(c.x - r, c.y - r, c.x + r, c.y + r);
 }
@@ -180,7 +180,7 @@ void ASymMoment::CreatePoints() {
 void ASymMoment::Draw(CDC& dc, const omPoint& at, bool erase) {
     ASymbol::Draw(dc, at, erase);
     const omPoint &p0 = m_points[0], &p2 = m_points[2], &p3 = m_points[3];
-    const int r = std::abs(static_cast<int>(0.4 * GetWidth()));
+    const int r = gdi::toDeviceSize(std::trunc(std::fabs(0.4 * GetWidth())));
     const CPoint c = Round(m_points[1]);
     const CRect box(c.x - r, c.y - r, c.x + r, c.y + r);
     // The sense of the arc follows the side on which the arrow head opens, so
@@ -323,11 +323,15 @@ void ASymLoadRect::Draw(CDC& dc, const omPoint& at, bool erase) {
     const double m = std::max(std::fabs(i1), std::fabs(i2));
     if (!(h > 0.0) || !(len > 0.0) || !(m > 0.0) || !isFinite(m) || !isFinite(len / h)) return;
 
-    const double ratio = len / h;
-    const int count = static_cast<int>(ratio);
+    // Arrows one height apart, and at most a few hundred of them: a load far
+    // longer than its drawn height spaces them wider.
+    constexpr int kMaxArrows = 500;
+    const double spacing = len / h > kMaxArrows ? len / kMaxArrows : h;
+    const double ratio = len / spacing;
+    const int count = gdi::stepCount(ratio, kMaxArrows);
     const double f = ratio - count;
     // The length left over beyond the whole arrows is shared by both ends.
-    const double start = (f * h + h) / 2;
+    const double start = (f * spacing + spacing) / 2;
     const double gap = (textWidth + h) / 2 / len;
     const double k1 = i1 / m;
     const double k2 = i2 / m;
@@ -339,7 +343,7 @@ void ASymLoadRect::Draw(CDC& dc, const omPoint& at, bool erase) {
     piece.SetPenThickness(m_arrowPen);
     piece.SetOrigin({0.5, 0.5});
     for (int i = 0; i < count; ++i) {
-        const double t = (i * h + start) / len;
+        const double t = (i * spacing + start) / len;
         if (t >= 0.5 - gap && t <= 0.5 + gap) continue;
         if (m_kind == 4) {
             double a = i1 > 0 ? pi : 0.0;

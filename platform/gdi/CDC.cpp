@@ -12,11 +12,16 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <initializer_list>
 #include <numbers>
 #include <optional>
 #include <utility>
 
 namespace {
+
+// The widest pen and the tallest font the context realises, in device pixels.
+constexpr int kMaxPenPixels = 4096;
+constexpr int kMaxFontPixels = 2048;
 
 QColor toQColor(COLORREF c) {
     return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
@@ -499,7 +504,8 @@ namespace {
 QPen makePen(const LOGPEN& p, double scaleX) {
     if (p.lopnStyle == PS_NULL) return QPen(Qt::NoPen);
     QPen pen(toQColor(p.lopnColor));
-    const double width = p.lopnWidth * std::abs(scaleX);
+    // No pen is wider than a few screens (its stroke is cut at the device anyway).
+    const double width = std::min(p.lopnWidth * std::abs(scaleX), static_cast<double>(kMaxPenPixels));
     const bool thin = width < 1.0;
     pen.setWidthF(thin ? 0.0 : width);
     pen.setCosmetic(thin);
@@ -651,9 +657,32 @@ bool CDC::LineTo(int x, int y) {
     return true;
 }
 
+namespace {
+bool anyNowhere(std::initializer_list<int> coordinates) {
+    for (int c : coordinates)
+        if (gdi::isNowhere(c)) return true;
+    return false;
+}
+bool anyNowhere(const POINT* points, int count) {
+    for (int i = 0; i < count; ++i)
+        if (gdi::isNowhere(points[i].x, points[i].y)) return true;
+    return false;
+}
+} // namespace
+
 bool CDC::Polyline(const POINT* points, int count) {
     if (!points || count < 2) return false;
     if (!m_painter || m_state.pen.lopnStyle == PS_NULL) return true;
+    if (anyNowhere(points, count)) {
+        // The runs between points that are nowhere are drawn on their own.
+        int start = 0;
+        for (int i = 0; i <= count; ++i) {
+            if (i < count && !gdi::isNowhere(points[i].x, points[i].y)) continue;
+            if (i - start >= 2) CDC::Polyline(points + start, i - start);
+            start = i + 1;
+        }
+        return true;
+    }
     QPoint onStack[kStackPoints];
     std::vector<QPoint> onHeap;
     QPoint* d = onStack;
@@ -671,7 +700,7 @@ bool CDC::Polyline(const POINT* points, int count) {
 
 bool CDC::Polygon(const POINT* points, int count) {
     if (!points || count < 2) return false;
-    if (!m_painter) return true;
+    if (!m_painter || anyNowhere(points, count)) return true;
     std::vector<POINT> d(points, points + count);
     LPtoDP(d.data(), count);
     QPolygonF poly;
@@ -687,7 +716,7 @@ bool CDC::Polygon(const POINT* points, int count) {
 }
 
 bool CDC::Rectangle(int left, int top, int right, int bottom) {
-    if (!m_painter) return true;
+    if (!m_painter || anyNowhere({left, top, right, bottom})) return true;
     const DeviceRect d = shapeRect(*this, left, top, right, bottom);
     if (d.empty()) return true;
     const QRect r = d.cut();
@@ -701,7 +730,7 @@ bool CDC::Rectangle(int left, int top, int right, int bottom) {
 }
 
 bool CDC::Ellipse(int left, int top, int right, int bottom) {
-    if (!m_painter) return true;
+    if (!m_painter || anyNowhere({left, top, right, bottom})) return true;
     const DeviceRect d = shapeRect(*this, left, top, right, bottom);
     if (d.empty()) return true;
     QPainterPath path;
@@ -759,21 +788,21 @@ QPainterPath logicalArcPath(const CDC& dc, int left, int top, int right, int bot
 } // namespace
 
 bool CDC::Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd) {
-    if (!m_painter) return true;
+    if (!m_painter || anyNowhere({left, top, right, bottom, xStart, yStart, xEnd, yEnd})) return true;
     paintPath(logicalArcPath(*this, left, top, right, bottom, xStart, yStart, xEnd, yEnd, ArcKind::arc),
               false, true);
     return true;
 }
 
 bool CDC::Chord(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd) {
-    if (!m_painter) return true;
+    if (!m_painter || anyNowhere({left, top, right, bottom, xStart, yStart, xEnd, yEnd})) return true;
     paintPath(logicalArcPath(*this, left, top, right, bottom, xStart, yStart, xEnd, yEnd, ArcKind::chord),
               true, true);
     return true;
 }
 
 bool CDC::Pie(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd) {
-    if (!m_painter) return true;
+    if (!m_painter || anyNowhere({left, top, right, bottom, xStart, yStart, xEnd, yEnd})) return true;
     paintPath(logicalArcPath(*this, left, top, right, bottom, xStart, yStart, xEnd, yEnd, ArcKind::pie), true,
               true);
     return true;
@@ -781,6 +810,7 @@ bool CDC::Pie(int left, int top, int right, int bottom, int xStart, int yStart, 
 
 void CDC::FillRect(const RECT* rect, CBrush* brush) {
     if (!m_painter || !rect || !brush || !brush->IsCreated()) return;
+    if (anyNowhere({rect->left, rect->top, rect->right, rect->bottom})) return;
     const DeviceRect d = shapeRect(*this, rect->left, rect->top, rect->right, rect->bottom);
     if (d.empty()) return;
     const LOGBRUSH& b = brush->GetData();
@@ -792,14 +822,14 @@ void CDC::FillRect(const RECT* rect, CBrush* brush) {
 }
 
 void CDC::FillSolidRect(const RECT* rect, COLORREF color) {
-    if (!m_painter || !rect) return;
+    if (!m_painter || !rect || anyNowhere({rect->left, rect->top, rect->right, rect->bottom})) return;
     const DeviceRect d = shapeRect(*this, rect->left, rect->top, rect->right, rect->bottom);
     if (d.empty()) return;
     m_painter->fillRect(d.cut(), toQColor(color));
 }
 
 bool CDC::SetPixelV(int x, int y, COLORREF color) {
-    if (!m_painter) return true;
+    if (!m_painter || gdi::isNowhere(x, y)) return true;
     POINT p{x, y};
     LPtoDP(&p);
     m_painter->fillRect(QRect(p.x, p.y, 1, 1), toQColor(color));
@@ -859,7 +889,7 @@ bool CDC::DrawEdge(RECT* rect, UINT edge, UINT flags) {
 }
 
 void CDC::Draw3dRect(const RECT* rect, COLORREF topLeft, COLORREF bottomRight) {
-    if (!m_painter || !rect) return;
+    if (!m_painter || !rect || anyNowhere({rect->left, rect->top, rect->right, rect->bottom})) return;
     const DeviceRect d = shapeRect(*this, rect->left, rect->top, rect->right, rect->bottom);
     if (d.empty()) return;
     const QRect r = d.cut();
@@ -910,7 +940,9 @@ QFont realiseFont(const LOGFONT& lf, bool inPixels, double scaleX, double scaleY
         const double cell = m.ascent() + m.descent();
         em = cell > 0 ? height * 100.0 / cell : height;
     }
-    font.setPixelSize(std::max(1, roundToInt(em)));
+    // Glyphs beyond a few screens are no text anyone reads, and rasterising
+    // them costs memory by the square of their size.
+    font.setPixelSize(std::clamp(roundToInt(em), 1, kMaxFontPixels));
     if (lf.lfWidth != 0) {
         const QFontMetricsF m(font);
         const double natural = m.averageCharWidth();
@@ -1033,6 +1065,7 @@ bool CDC::TextOut(int x, int y, std::string_view text) {
     // Left-aligned transparent text, the common case, needs no measuring.
     const double width = (centred || rightAligned || opaque || updateCP) ? m.horizontalAdvance(qs) : 0.0;
     POINT anchor = updateCP ? POINT(s.currentPosition) : POINT{x, y};
+    if (gdi::isNowhere(anchor.x, anchor.y)) return true;
     LPtoDP(&anchor);
 
     double dx = 0;
@@ -1095,6 +1128,7 @@ bool CDC::TextOut(int x, int y, std::string_view text) {
 
 int CDC::DrawText(std::string_view text, RECT* rect, UINT format) {
     if (!rect) return 0;
+    if (anyNowhere({rect->left, rect->top, rect->right, rect->bottom})) return 0;
     const State& s = m_state;
     const double sx = scaleX();
     const double sy = scaleY();

@@ -30,7 +30,9 @@ bool CMetaFile::play(CDC& dc, CPoint offset, double fontScale) const {
     bool complete = true; // every picture inside could be drawn
 
     auto pt = [&](const CMetaRecord& r, std::size_t i) {
-        return CPoint(gdi::add(r.points[i].x, offset.x), gdi::add(r.points[i].y, offset.y));
+        const CPoint& p = r.points[i];
+        if (gdi::isNowhere(p.x, p.y)) return CPoint(gdi::kNowhere, gdi::kNowhere);
+        return CPoint(gdi::add(p.x, offset.x), gdi::add(p.y, offset.y));
     };
     auto rect = [&](const CMetaRecord& r) {
         const CPoint a = pt(r, 0), b = pt(r, 1);
@@ -454,10 +456,13 @@ CMetaFile CMetaFileDC::Close() {
     m_hasBounds = false;
     m_bounds = CRect();
     m_explicitFrame = CRect();
+    m_capped = false;
     return done;
 }
 
 void CMetaFileDC::grow(const CPoint& p) {
+    // A point that is nowhere is drawn by no context; it widens no frame.
+    if (gdi::isNowhere(p.x, p.y)) return;
     if (!m_hasBounds) {
         m_bounds = CRect(p.x, p.y, p.x, p.y);
         m_hasBounds = true;
@@ -470,6 +475,13 @@ void CMetaFileDC::grow(const CPoint& p) {
 }
 
 CMetaRecord& CMetaFileDC::add(CMetaRecord::Type type, std::initializer_list<CPoint> points) {
+    if (m_file.Records().size() >= m_maxRecords) {
+        // The list keeps what was drawn up to the cap; later calls go to a
+        // record that is thrown away.
+        m_capped = true;
+        m_discard = CMetaRecord();
+        return m_discard;
+    }
     CMetaRecord r;
     r.type = type;
     r.points = points;
@@ -574,6 +586,7 @@ bool CMetaFileDC::LineTo(int x, int y) {
 
 bool CMetaFileDC::Polyline(const POINT* points, int count) {
     if (!points || count < 2) return false;
+    if (IsCapped()) return true;
     add(Type::polyline).points.assign(points, points + count);
     for (int i = 0; i < count; ++i)
         grow(points[i]);
@@ -582,6 +595,7 @@ bool CMetaFileDC::Polyline(const POINT* points, int count) {
 
 bool CMetaFileDC::Polygon(const POINT* points, int count) {
     if (!points || count < 2) return false;
+    if (IsCapped()) return true;
     add(Type::polygon).points.assign(points, points + count);
     for (int i = 0; i < count; ++i)
         grow(points[i]);

@@ -15,6 +15,7 @@
 //   dc.PlayMetaFile(picture, CRect(0, 0, 2000, -1000));  // scaled into a rectangle
 #include "platform/gdi/CDC.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -144,6 +145,13 @@ public:
     CMetaFile Close();
     // The frame the list gets on closing instead of the drawing's bounds.
     void SetFrame(const CRect& frame) { m_explicitFrame = frame; }
+    // A recording holds at most kMaxRecords calls (some 200 bytes each): a
+    // drawing that asks for more (a damaged file's numbers can) keeps its
+    // first ones, and the recording says it was cut.
+    static constexpr std::size_t kMaxRecords = std::size_t{1} << 20;
+    bool IsCapped() const { return m_capped || m_file.Records().size() >= m_maxRecords; }
+    // A recording of fewer records at most.
+    void SetMaxRecords(std::size_t count) { m_maxRecords = std::min(count, kMaxRecords); }
 
     CPen* SelectObject(CPen* pen) override;
     CBrush* SelectObject(CBrush* brush) override;
@@ -197,6 +205,9 @@ private:
     }
 
     CMetaFile m_file;
+    CMetaRecord m_discard;
+    std::size_t m_maxRecords = kMaxRecords;
+    bool m_capped = false;
     bool m_hasBounds = false;
     CRect m_bounds; // normalised
     CRect m_explicitFrame;

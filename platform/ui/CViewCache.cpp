@@ -5,6 +5,7 @@
 
 #include <QAbstractScrollArea>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QWidget>
 
@@ -107,7 +108,12 @@ void CViewCache::Paint(QPainter& painter, QWidget* widget) {
     const bool fits =
         static_cast<long long>(whole.width() * ratio) * static_cast<long long>(whole.height() * ratio) <=
         kWholeAreaBudget;
-    const QRect wanted = fits ? QRect(QPoint(0, 0), whole) : QRect(scroll, widget->size());
+    // Otherwise the picture covers what the window shows, and never more than
+    // the screen holds: a window sized beyond it by a damaged placement asks
+    // for no picture of its own size.
+    QSize screen(kLargestScreenSide, kLargestScreenSide);
+    if (const QScreen* s = widget->screen()) screen = screen.boundedTo(s->size());
+    const QRect wanted = fits ? QRect(QPoint(0, 0), whole) : QRect(scroll, widget->size().boundedTo(screen));
     if (m_image.isNull() || fits != m_whole || wanted.size() != m_rect.size() || ratio != m_ratio) {
         m_whole = fits;
         m_ratio = ratio;

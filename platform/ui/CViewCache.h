@@ -32,6 +32,8 @@ public:
 
     // Pixels of the largest picture that covers a whole scrolled area.
     static constexpr long long kWholeAreaBudget = 8LL * 1024 * 1024;
+    // The longest side of the picture of a window larger than that.
+    static constexpr int kLargestScreenSide = 8192;
 
 private:
     // The scroll position and the size of the whole scrolled area of the view.

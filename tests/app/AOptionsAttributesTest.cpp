@@ -86,6 +86,33 @@ TEST_F(AOptionsAttributesTest, StoredValuesOfTheWrongKindOrOutOfRangeTakeTheirDe
     EXPECT_EQ(o->workFormat, omNumberFormat(4, omNumberFormat::fixed, true, false, 1e-12));
 }
 
+TEST_F(AOptionsAttributesTest, StoredAnalysisCountsAreHeldToTheOptionsDialogsRanges) {
+    // Counts no user can type in the Options dialog: Solve would work without
+    // end, overflow, or finish without result points.
+    struct Case {
+        std::uint32_t points, iterations;
+        std::uint32_t expectedPoints, expectedIterations;
+    };
+    const Case cases[] = {
+        {1'000'000, 1'000'000, 19, 30},
+        {0x7fffffff, 0x7fffffff, 19, 30},
+        {0xffffffff, 0xffffffff, 19, 30},
+        {1, 1, 2, 3},
+        {2, 3, 2, 3},
+        {19, 30, 19, 30},
+    };
+    for (const Case& c : cases) {
+        write(kAnalysis, [&](ARegistry& reg) {
+            reg.SetDword("# int. points", c.points);
+            reg.SetDword("# max iter.", c.iterations);
+        });
+        AOptionsAttributes* o = AOptionsAttributes::Instance();
+        o->Load();
+        EXPECT_EQ(o->internalPoints, c.expectedPoints) << c.points;
+        EXPECT_EQ(o->maxIterations, c.expectedIterations) << c.iterations;
+    }
+}
+
 TEST_F(AOptionsAttributesTest, EveryFieldSurvivesASaveAndTheNextRun) {
     AOptionsAttributes* o = AOptionsAttributes::Instance();
     o->author = "A. Engineer";
@@ -105,8 +132,8 @@ TEST_F(AOptionsAttributesTest, EveryFieldSurvivesASaveAndTheNextRun) {
     o->gridUnitType = 1;
     o->showGridMajor = false;
     o->showGridMinor = false;
-    o->internalPoints = 21;
-    o->maxIterations = 40;
+    o->internalPoints = 19;
+    o->maxIterations = 30;
     o->displacementPrecision = 1e-6;
     o->polynomDegree = 6;
     o->defaultElement = 0;
@@ -130,8 +157,8 @@ TEST_F(AOptionsAttributesTest, EveryFieldSurvivesASaveAndTheNextRun) {
     EXPECT_EQ(r->gridUnitType, 1u);
     EXPECT_EQ(r->showGridMajor, false);
     EXPECT_EQ(r->showGridMinor, false);
-    EXPECT_EQ(r->internalPoints, 21u);
-    EXPECT_EQ(r->maxIterations, 40u);
+    EXPECT_EQ(r->internalPoints, 19u);
+    EXPECT_EQ(r->maxIterations, 30u);
     EXPECT_EQ(r->displacementPrecision, 1e-6);
     EXPECT_EQ(r->polynomDegree, 6u);
     EXPECT_EQ(r->defaultElement, 0u);

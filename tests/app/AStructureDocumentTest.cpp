@@ -138,8 +138,10 @@ TEST_F(AStructureDocumentTest, FilesWithoutUsableContentLoadAsTheFormatSays) {
     const Case cases[] = {
         // An empty "Contents" is an empty structure, silently.
         {"empty contents", true, {{"Contents", {}}}, true, false},
-        // No "Contents": an empty structure; the stream made for reading is never written.
-        {"no contents", true, {{"Other", {1, 2, 3}}}, true, false},
+        // No "Contents": no structure, refused rather than read as an empty one.
+        {"no contents", true, {{"Other", {1, 2, 3}}}, false, true},
+        // An empty "Contents" beside other data lost its records.
+        {"empty contents beside other data", true, {{"Contents", {}}, {"Other", {1}}}, false, true},
         // No "Strakon": a file of another program, refused as a bad format.
         {"no strakon storage", false, {{"Contents", archiveOf("x", 1)}}, false, true},
     };

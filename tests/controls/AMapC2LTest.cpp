@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <limits>
+
 namespace {
 
 using P = AMapC2L::Position;
@@ -209,4 +212,41 @@ TEST(AMapC2L, CopiesEverythingAndResetKeepsTheWindows) {
     map.UnionRect(omRect(0, 1, 2, 0));
     map.UnionRect(omPoint(5, -3));
     EXPECT_EQ(map.GetTotalCU().normalized(), omRect(0, -3, 5, 1));
+}
+
+TEST(AMapC2L, NumbersBeyondTheDeviceAreHeldInTheirDirectionAndNoNumberIsNowhere) {
+    AMapC2L map;
+    map.SetTotalCU(omRect(-5, 5, 5, -5));
+    ASSERT_TRUE(map.SetMap_tc_tl(CRect(-50, 50, 50, -50), C, C));
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        double x, y;
+        CPoint expected;
+    };
+    const Case cases[] = {
+        {1e300, 0.0, CPoint(gdi::kDeviceLimit, 0)},
+        {-1e300, 2.0, CPoint(-gdi::kDeviceLimit, 20)},
+        {inf, -inf, CPoint(gdi::kDeviceLimit, -gdi::kDeviceLimit)},
+        {1e-300, 6.4e-314, CPoint(0, 0)},
+        {nan, 1.0, CPoint(gdi::kNowhere, gdi::kNowhere)},
+        {1.0, nan, CPoint(gdi::kNowhere, gdi::kNowhere)},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(map.LU(c.x, c.y), c.expected) << c.x << ", " << c.y;
+    EXPECT_TRUE(gdi::isNowhere(gdi::kNowhere + 3 * gdi::kDeviceLimit));
+    EXPECT_FALSE(gdi::isNowhere(-gdi::kDeviceLimit));
+    EXPECT_FALSE(gdi::isNowhere(INT_MIN));
+}
+
+TEST(AMapC2L, AWorldOfNoNumberOrNoSizeSetsNoMap) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    for (const omRect& world : {omRect(-inf, 1, inf, -1), omRect(nan, 1, 2, -1), omRect(0, 4.9e-324, 4.9e-324, 0),
+                                omRect(-1e308, 1e308, 1e308, -1e308)}) {
+        AMapC2L map;
+        map.SetTotalCU(world);
+        EXPECT_FALSE(map.SetMap_tc_tl(CRect(0, 0, 100, -100), C, C)) << world.left << " " << world.top;
+        EXPECT_EQ(map.LU(1.0, 1.0), CPoint(0, 0)) << "the map stays unset";
+    }
 }

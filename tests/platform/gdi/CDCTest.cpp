@@ -623,3 +623,61 @@ TEST(CDC, EdgeAdjustOfAHugeRectangleKeepsItsCorners) {
     EXPECT_EQ(r.right, INT_MAX - 2);
     EXPECT_EQ(r.bottom, INT_MAX - 2);
 }
+
+TEST(CDC, APrimitiveWithAPointThatIsNowhereIsNotDrawnAndTheRestOfALineIs) {
+    const int N = gdi::kNowhere;
+    struct Case {
+        const char* what;
+        void (*draw)(CDC&);
+        QPoint drawn;     // red, or (-1, -1) when nothing is
+        QPoint untouched; // stays white
+    };
+    const Case cases[] = {
+        {"a line to nowhere",
+         [](CDC& dc) {
+             dc.MoveTo(5, 20);
+             dc.LineTo(N, N);
+         },
+         {-1, -1}, {5, 20}},
+        {"a line from nowhere",
+         [](CDC& dc) {
+             dc.MoveTo(N, 3);
+             dc.LineTo(30, 20);
+         },
+         {-1, -1}, {30, 20}},
+        {"a polyline broken by nowhere",
+         [](CDC& dc) {
+             const POINT p[5] = {{2, 10}, {37, 10}, {N, N}, {2, 30}, {37, 30}};
+             dc.Polyline(p, 5);
+         },
+         {20, 30}, {20, 20}},
+        {"a polygon with a corner nowhere",
+         [](CDC& dc) {
+             const POINT p[3] = {{2, 2}, {37, 2}, {N, 37}};
+             dc.Polygon(p, 3);
+         },
+         {-1, -1}, {20, 2}},
+        {"an ellipse around nowhere", [](CDC& dc) { dc.Ellipse(N - 5, 5, N + 5, 35); }, {-1, -1}, {0, 20}},
+        {"a rectangle", [](CDC& dc) { dc.Rectangle(2, 2, 37, N); }, {-1, -1}, {2, 2}},
+        {"text", [](CDC& dc) { dc.TextOut(N, N + 4, "Node"); }, {-1, -1}, {0, 0}},
+    };
+    for (const Case& c : cases) {
+        QImage img = WhiteImage(40, 40);
+        {
+            CImageDC dc(&img);
+            CPen red(PS_SOLID, 0, RGB(255, 0, 0));
+            dc.SelectObject(&red);
+            c.draw(dc);
+            dc.SelectStockObject(BLACK_PEN);
+        }
+        if (c.drawn.x() >= 0) EXPECT_EQ(img.pixel(c.drawn), qRgb(255, 0, 0)) << c.what;
+        EXPECT_EQ(img.pixel(c.untouched), qRgb(255, 255, 255)) << c.what;
+        if (c.drawn.x() < 0) {
+            bool any = false;
+            for (int y = 0; y < 40; ++y)
+                for (int x = 0; x < 40; ++x)
+                    any = any || img.pixel(x, y) != qRgb(255, 255, 255);
+            EXPECT_FALSE(any) << c.what;
+        }
+    }
+}

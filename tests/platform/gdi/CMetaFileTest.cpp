@@ -637,3 +637,25 @@ TEST(CMetaFile, ScalingBetweenExtremeFramesAndTargetsStaysInRange) {
         EXPECT_EQ(dc.GetWindowExt(), CSize(1, -3));
     }
 }
+
+TEST(CMetaFile, ARecordingStopsAtItsCapAndKeepsWhatCameBefore) {
+    CMetaFileDC rec;
+    EXPECT_FALSE(rec.IsCapped());
+    rec.SetMaxRecords(1000);
+    rec.MoveTo(0, 0);
+    rec.LineTo(100, 100);
+    // A point that is nowhere widens no frame.
+    rec.LineTo(gdi::kNowhere, gdi::kNowhere);
+    EXPECT_FALSE(rec.IsCapped());
+    for (int i = 0; i < 5000; ++i)
+        rec.LineTo(i % 100, 5);
+    EXPECT_TRUE(rec.IsCapped());
+    EXPECT_EQ(rec.GetMetaFile().Records().size(), 1000u);
+    const POINT p[2] = {{0, 0}, {1, 1}};
+    EXPECT_TRUE(rec.Polyline(p, 2));
+    EXPECT_EQ(rec.GetMetaFile().Records().size(), 1000u);
+    const CMetaFile file = rec.Close();
+    EXPECT_EQ(file.GetFrame(), CRect(0, 0, 100, 100));
+    EXPECT_EQ(file.Records()[1].points.front(), CPoint(100, 100));
+    EXPECT_FALSE(rec.IsCapped()) << "a new recording starts empty";
+}
