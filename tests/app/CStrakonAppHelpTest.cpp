@@ -34,7 +34,7 @@ TEST_F(CStrakonAppHelp, TheEditorsHelpButtonShowsItsPageInTheViewer) {
     AMaterialMap map;
     QString page;
     dialogs.Queue([&](CDialog& dlg) {
-        CWnd* help = dlg.GetDlgItem(ID_HELP);
+        CWnd* help = dlg.GetDlgItem(IDHELP);
         ASSERT_NE(help, nullptr);
         QTest::mouseClick(help->GetWidget(), Qt::LeftButton);
         page = shown();

@@ -176,7 +176,7 @@ TEST_F(ProgramWindows, HelpTopicsF1AndADialogsHelpButtonShowTheirPages) {
         settle();
         std::string shownPage;
         dialogs.Queue([&](CDialog& editor) {
-            CWnd* help = editor.GetDlgItem(ID_HELP);
+            CWnd* help = editor.GetDlgItem(IDHELP);
             ASSERT_NE(help, nullptr);
             QTest::mouseClick(help->GetWidget(), Qt::LeftButton);
             QTextBrowser* pageViewer = AHelp::Instance()->GetViewer();
