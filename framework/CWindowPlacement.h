@@ -22,6 +22,9 @@ public:
     BOOL Restore(const char* section, const char* entry, CWnd* pWnd);
     // The same check; then only moves the window to the stored top-left corner.
     BOOL RestorePosition(const char* section, const char* entry, CWnd* pWnd);
+    // Where a main window goes when nothing is stored: four fifths of the primary
+    // screen's available area each way, centred on it.
+    static void PlaceOnFirstStart(CWnd* pWnd);
 
 private:
     bool OnPrimaryScreen() const;
