@@ -1,4 +1,5 @@
 #include "controls/AUnitEdit.h"
+#include "controls/AUnitRange.h"
 
 #include "common/omNumberFormat.h"
 #include "platform/ui/CDataExchange.h"
@@ -6,6 +7,9 @@
 #include "platform/ui/CDialogTemplate.h"
 #include "platform/ui/CMenu.h"
 #include "platform/ui/CPromptService.h"
+#include "platform/ui/CResources.h"
+#include "platform/ui/DlgUi.h"
+#include "common/omUnitManager.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -297,6 +301,32 @@ void AUnitGroupManager::StripZeros(char* text) {
 
 // --- data exchange ----------------------------------------------------------------------------------
 
+bool AUnitValueInRange(const omUnitValue& value, double* low, double* high) {
+    const omUnit* unit = value.GetUnit();
+    const omUnitGroup* group = unit ? unit->GetGroup() : nullptr;
+    const bool length = group && group->Contains(omUK_cm);
+    // In base units: cm for lengths, the group's base for the rest.
+    const double limitInBase = length ? 1e8 : 1e12;
+    const double factor = unit && unit->GetFactor() > 0.0 ? unit->GetFactor() : 1.0;
+    // Whole numbers in the prompt: 39370078 in rather than 39370078.7401575.
+    const double exact = limitInBase / factor;
+    const double limit = exact >= 1.0 ? std::floor(exact) : exact;
+    if (low) *low = -limit;
+    if (high) *high = limit;
+    const double v = value.GetValue();
+    return std::isfinite(v) && std::fabs(v) <= limit;
+}
+
+std::string AUnitRangePrompt(const omUnitValue& value) {
+    double low = 0.0, high = 0.0;
+    AUnitValueInRange(value, &low, &high);
+    CString prompt;
+    AfxFormatString2(prompt, AFX_IDP_PARSE_REAL_RANGE, AfxFormatDouble(low).c_str(), AfxFormatDouble(high).c_str());
+    return prompt;
+}
+
+// Reading refuses a text that is no number, and a number outside AUnitValueInRange,
+// with the exchange's prompts; the edit keeps the focus.
 void DDX_UnitEdit(CDataExchange* pDX, int controlId, omUnitValue& value, unsigned group, int digits,
                   AUnitGroupManager* manager, bool showValueUnit) {
     CWnd* control = pDX->PrepareEditCtrl(controlId);
@@ -305,10 +335,16 @@ void DDX_UnitEdit(CDataExchange* pDX, int controlId, omUnitValue& value, unsigne
     if (pDX->m_bSaveAndValidate) {
         AUnitEdit* edit = manager->UnitEdit(hWnd);
         if (!edit) return;
-        if (!edit->GetData(value)) {
+        omUnitValue read = value;
+        if (!edit->GetData(read)) {
             AfxMessageBox(AFX_IDP_PARSE_REAL, MB_ICONEXCLAMATION, AFX_IDP_PARSE_REAL);
             pDX->Fail();
         }
+        if (!AUnitValueInRange(read)) {
+            AfxMessageBox(AUnitRangePrompt(read).c_str(), MB_ICONEXCLAMATION, AFX_IDP_PARSE_REAL_RANGE);
+            pDX->Fail();
+        }
+        value = read;
         return;
     }
     if (!manager->IsControlSubclassed(hWnd)) {

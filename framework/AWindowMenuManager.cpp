@@ -209,8 +209,10 @@ void AWindowMenuManager::LoadWindowMenu(CMenu* pMenu) {
             if (activeListed) continue;
             activeListed = true;
         }
+        // Entries count from 1 as the platform's own window list does; only 1 to 9 get a mnemonic.
+        const int number = listed + 1;
         CString text =
-            CString::Formatted(listed < 10 ? "&%d %s" : "%d %s", listed, child->GetWindowText().c_str());
+            CString::Formatted(number < 10 ? "&%d %s" : "%d %s", number, child->GetWindowText().c_str());
         const UINT flags = MF_STRING | MF_BYPOSITION | (child == active ? MF_CHECKED : 0);
         const UINT childId = static_cast<UINT>(child->GetDlgCtrlID());
         if (position >= 0)

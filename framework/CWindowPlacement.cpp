@@ -100,6 +100,16 @@ BOOL CWindowPlacement::RestorePosition(const char* section, const char* entry, C
     return TRUE;
 }
 
+void CWindowPlacement::PlaceOnFirstStart(CWnd* pWnd) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!pWnd || !screen) return;
+    const QRect area = screen->availableGeometry();
+    const int width = area.width() * 4 / 5;
+    const int height = area.height() * 4 / 5;
+    pWnd->MoveWindow(area.left() + (area.width() - width) / 2, area.top() + (area.height() - height) / 2, width,
+                     height);
+}
+
 CArchive& operator<<(CArchive& ar, const CWindowPlacement& wp) {
     ar << static_cast<std::uint32_t>(wp.length) << static_cast<std::uint32_t>(wp.flags)
        << static_cast<std::uint32_t>(wp.showCmd);

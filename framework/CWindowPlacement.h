@@ -27,6 +27,9 @@ public:
     // from the origin. Placements read from a project or the settings are
     // held so before any window is sized by them.
     void ClampToScreen();
+    // Where a main window goes when nothing is stored: four fifths of the primary
+    // screen's available area each way, centred on it.
+    static void PlaceOnFirstStart(CWnd* pWnd);
 
 private:
     bool OnPrimaryScreen() const;

@@ -8,9 +8,64 @@
 #include "model/omCrossSectionTube.h"
 #include "model/omGenericCrossSection.h"
 #include "platform/ui/CDataExchange.h"
+#include "platform/ui/CDialogControls.h"
+#include "platform/ui/CPromptService.h"
+#include "platform/ui/CPropertySheet.h"
 #include "resources/ui/StrakonEditorIds.h"
 
+#include <QLineEdit>
+
 #include <algorithm>
+#include <cmath>
+
+namespace {
+
+bool isActiveOf(CPropertyPage& page) {
+    CPropertySheet* sheet = page.GetSheet();
+    return sheet && sheet->GetActivePage() == &page;
+}
+
+// The message box of a refused field, then the field focused with its text selected,
+// as a failed data exchange leaves it.
+BOOL refuseField(CWnd& page, int id, const std::string& message) {
+    AfxMessageBox(message.c_str(), MB_ICONEXCLAMATION);
+    if (CWnd* control = page.GetDlgItem(id)) {
+        if (QWidget* widget = control->GetWidget()) {
+            widget->setFocus(Qt::OtherFocusReason);
+            if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->selectAll();
+        }
+    }
+    return FALSE;
+}
+
+struct DimensionFault {
+    unsigned index = 0; // 1-based; 0 when the section is fine
+    bool notPositive = false;
+};
+
+// Which dimension stops a shape from being a section. A value that is not a finite
+// non-negative number is the fault; else, from the last dimension back, the first one
+// whose smallest usual value would make the section whole (a wall too thick for its
+// diameter, flanges too thick for the height); else the first that is not positive.
+DimensionFault findDimensionFault(const omCrossSection& section, unsigned count) {
+    if (section.isProperlySet()) return {};
+    for (unsigned i = 1; i <= count; ++i) {
+        const double v = section.getVariable(i).Get(omUK_cm);
+        if (!std::isfinite(v) || v < 0.0) return {i, true};
+    }
+    for (unsigned i = count; i >= 1; --i) {
+        const double lower = section.lower(i);
+        if (!(lower > 0.0)) continue;
+        std::unique_ptr<omCrossSection> probe(section.clone());
+        probe->setVariable(i, omUnitValue(lower, omUK_cm));
+        if (probe->isProperlySet()) return {i, !(section.getVariable(i).Get(omUK_cm) > 0.0)};
+    }
+    for (unsigned i = 1; i <= count; ++i)
+        if (!(section.getVariable(i).Get(omUK_cm) > 0.0)) return {i, true};
+    return {1, false};
+}
+
+} // namespace
 
 // --- section values -----------------------------------------------------------------------------
 
@@ -37,6 +92,18 @@ void ACrossSectionPage::DoDataExchange(CDataExchange* pDX) {
     DDX_UnitEdit(pDX, IDC_CS_VALUE_IZ, m_Iz, 11, digits, &m_units, false);
     DDX_UnitEdit(pDX, IDC_CS_VALUE_WZ, m_Wz, 12, digits, &m_units, false);
     DDX_UnitEdit(pDX, IDC_CS_VALUE_IY_RADIUS, m_iy, 0, digits, &m_units, false);
+}
+
+BOOL ACrossSectionPage::CheckDimensions(omCrossSection& probe, const std::vector<int>& ids) {
+    const unsigned count =
+        std::min<unsigned>(static_cast<unsigned>(ids.size()), static_cast<unsigned>(probe.numberOfVariables()));
+    const DimensionFault fault = findDimensionFault(probe, count);
+    if (fault.index == 0) return TRUE;
+    const std::string& what = probe.description(fault.index);
+    const std::string message = fault.notPositive ? "The " + what + " must be a number greater than 0."
+                                                  : "The " + what + " does not fit the other dimensions of the "
+                                                                    "section.";
+    return refuseField(*this, ids[fault.index - 1], message);
 }
 
 void ACrossSectionPage::ShowSectionValues(const omCrossSection& section) {
@@ -88,6 +155,16 @@ BOOL AShapeCS::OnInitDialog() {
     AEnhMetaFilePicture::DeleteEnhMetaFile(
         m_picture.SetEnhMetaFile(AEnhMetaFilePicture::ReadMetaFile(m_nMetafileId, "METAFILE")));
     return TRUE;
+}
+
+BOOL AShapeCS::OnApply() {
+    if (isActiveOf(*this)) {
+        std::unique_ptr<omCrossSection> probe(m_pPreview->clone());
+        for (std::size_t i = 0; i < m_dimensions.size(); ++i)
+            probe->setVariable(static_cast<unsigned>(i + 1), m_dimensions[i]);
+        if (!CheckDimensions(*probe, m_dimensionIds)) return FALSE;
+    }
+    return ACrossSectionPage::OnApply();
 }
 
 void AShapeCS::OnEditKillFocus(UINT nID) {
@@ -188,6 +265,24 @@ void AGeneralCS::DoDataExchange(CDataExchange* pDX) {
     const int digits = AEditorDigits();
     for (const auto& v : values)
         DDX_UnitEdit(pDX, v.id, m_pSection->property(v.property), v.group, digits, &m_units, false);
+}
+
+BOOL AGeneralCS::OnApply() {
+    if (isActiveOf(*this) && !m_pSection->isProperlySet()) {
+        // The values the model needs positive, in the order of the page.
+        const struct {
+            double value;
+            int id;
+            const char* name;
+        } needed[] = {{m_pSection->A(), IDC_GCS_A, "area A"},
+                      {m_pSection->Iy(), IDC_GCS_IY, "moment of inertia Iy"},
+                      {m_pSection->height(), IDC_GCS_HEIGHT, "height"},
+                      {m_pSection->breadth(), IDC_GCS_BREADTH, "breadth"}};
+        for (const auto& n : needed)
+            if (!(n.value > 0.0) || !std::isfinite(n.value))
+                return refuseField(*this, n.id, std::string("The ") + n.name + " must be a number greater than 0.");
+    }
+    return ABasePropertyPage::OnApply();
 }
 
 void AGeneralCS::Exchange(omGenericCrossSection* section, bool save) {

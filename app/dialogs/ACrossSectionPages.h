@@ -33,6 +33,10 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
+    // With the dimensions the page holds (variables 1.. in the edits ids, in order)
+    // a probe of the section's class is checked; when it is no section the field
+    // that makes it fail is named, focused and selected, and FALSE comes back.
+    BOOL CheckDimensions(omCrossSection& probe, const std::vector<int>& ids);
 
     // The section whose values the page previews (owned).
     std::unique_ptr<omCrossSection> m_pPreview;
@@ -46,6 +50,8 @@ public:
     ~AShapeCS() override;
 
     BOOL OnInitDialog() override;
+    // Confirming the sheet on this page keeps it open on a dimension that makes no section.
+    BOOL OnApply() override;
     // Load: dimensions, name and colour from the section, and its values shown.
     // Save: the dimensions, the name ("Unknown" when empty) and the colour into the section.
     void ExchangeShape(omCrossSection* section, bool save);
@@ -115,6 +121,8 @@ public:
     DWORD GetDialogID() override { return m_nIDTemplate; }
     // Load: the whole section into the page's. Save: the page's into the section, named "Unknown" when nameless.
     void Exchange(omGenericCrossSection* section, bool save);
+    // Confirming the sheet on this page keeps it open on a value that makes no section.
+    BOOL OnApply() override;
 
     std::unique_ptr<omGenericCrossSection> m_pSection;
 

@@ -4,6 +4,8 @@
 #include "app/shell/AUnitKeyAttributes.h"
 #include "model/omCrossSectionStandardI.h"
 #include "platform/ui/CDataExchange.h"
+#include "platform/ui/CPropertySheet.h"
+#include "platform/ui/CPromptService.h"
 #include "resources/ui/StrakonEditorIds.h"
 
 IMPLEMENT_DYNCREATE(ADSICS, ACrossSectionPage)
@@ -146,6 +148,25 @@ void ADSICS::OnSwapAxes() {
     m_pStandard->setChangeAxis(m_nSwap != 0);
     ShowSectionValues(*m_pStandard);
     UpdateData(FALSE);
+}
+
+BOOL ADSICS::OnApply() {
+    CPropertySheet* sheet = GetSheet();
+    if (!sheet || sheet->GetActivePage() != this) return ACrossSectionPage::OnApply();
+    if (m_nStandard) {
+        if (m_sections.GetCurSel() < 0) {
+            AfxMessageBox("Please choose a section from the list.", MB_ICONEXCLAMATION);
+            if (QWidget* list = m_sections.GetWidget()) list->setFocus(Qt::OtherFocusReason);
+            return FALSE;
+        }
+        return ACrossSectionPage::OnApply();
+    }
+    omCrossSectionIDS probe(0);
+    const omUnitValue* dims[] = {&m_h, &m_b, &m_t, &m_d, &m_w};
+    for (unsigned i = 0; i < 5; ++i)
+        probe.setVariable(i + 1, *dims[i]);
+    if (!CheckDimensions(probe, {IDC_DSI_H, IDC_DSI_B, IDC_DSI_T, IDC_DSI_D, IDC_DSI_W})) return FALSE;
+    return ACrossSectionPage::OnApply();
 }
 
 void ADSICS::Exchange(omCrossSectionIDS* section, bool save) {

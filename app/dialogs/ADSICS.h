@@ -16,6 +16,9 @@ public:
     ~ADSICS() override;
 
     BOOL OnInitDialog() override;
+    // Confirming the sheet on this page keeps it open on a dimension that makes no
+    // section, or on the catalogue list when no section of it is chosen.
+    BOOL OnApply() override;
     // The section as its I base; a catalogue section is told apart by its class.
     void Exchange(omCrossSectionIDS* section, bool save);
 

@@ -4,7 +4,13 @@
 #include "app/dialogs/APropertySheetSupport.h"
 #include "app/shell/AOptionsAttributes.h"
 #include "app/shell/AStrakonDocument.h"
+#include "app/shell/AUnitKeyAttributes.h"
 #include "app/views/ANode2D.h"
+#include "app/views/AStrakon.h"
+#include "model/omDesignElement.h"
+#include "model/omElementMap.h"
+#include "model/omNodeMap.h"
+#include "platform/ui/CPromptService.h"
 #include "platform/ui/CDataExchange.h"
 #include "platform/ui/CResources.h"
 
@@ -49,6 +55,31 @@ QImage Symbol(UINT bitmap, int index) {
     return image;
 }
 
+// The refusal of a move that puts the node onto the other end of one of its
+// members; empty when every member keeps a length.
+std::string ZeroLengthRefusal(AStrakonDocument& doc, const omNode& node, const omNode& moved) {
+    AStrakon* model = doc.GetModel();
+    omElementMap* elements = model ? model->getElementMap() : nullptr;
+    if (!elements) return {};
+    std::list<omDesignElement*> members;
+    elements->elementsUsingNode(&node, members);
+    double x = 0.0, z = 0.0;
+    moved.getPlanePoint(omNode::coorPlain, x, z);
+    for (const omDesignElement* member : members) {
+        const unsigned otherId =
+            member->getNodeIndex1() == node.getIndex() ? member->getNodeIndex2() : member->getNodeIndex1();
+        const omNode* other = model->getNodeMap() ? model->getNodeMap()->find(otherId) : nullptr;
+        if (!other || other == &node) continue;
+        double ox = 0.0, oz = 0.0;
+        other->getPlanePoint(omNode::coorPlain, ox, oz);
+        if (ox == x && oz == z)
+            return "Element " + std::to_string(member->getIndex()) + " would have zero length: node " +
+                   std::to_string(node.getIndex()) + " would lie on its other end, node " +
+                   std::to_string(otherId) + ".";
+    }
+    return {};
+}
+
 } // namespace
 
 // --- ANodePage --------------------------------------------------------------------------------------
@@ -56,8 +87,8 @@ QImage Symbol(UINT bitmap, int index) {
 IMPLEMENT_DYNCREATE(ANodePage, APPropertyPage)
 
 ANodePage::ANodePage()
-    : APPropertyPage(104), m_x(0.0, AOptionsAttributes::Instance()->gridUnitMajor),
-      m_z(0.0, AOptionsAttributes::Instance()->gridUnitMajor) {}
+    : APPropertyPage(104), m_x(0.0, AUnitKeyAttributes::Instance()->length),
+      m_z(0.0, AUnitKeyAttributes::Instance()->length) {}
 ANodePage::~ANodePage() = default;
 
 void ANodePage::DoDataExchange(CDataExchange* pDX) {
@@ -218,7 +249,8 @@ std::vector<ANode2D*> ANodeProperty::GetNodes() const {
 
 void ANodeProperty::ReadExternalData() {
     m_numbers = NodeNumbers(static_cast<const AObjectPtrContainer*>(m_pExternalData));
-    const omUnitKey grid = AOptionsAttributes::Instance()->gridUnitMajor;
+    // The user's length unit, as the views' tips show coordinates.
+    const omUnitKey grid = AUnitKeyAttributes::Instance()->length;
     m_coordinates.m_x = omUnitValue(0.0, grid);
     m_coordinates.m_z = omUnitValue(0.0, grid);
     m_coordinates.m_nId = 0;
@@ -291,6 +323,17 @@ void ANodeProperty::Apply() {
                 coordinatesChanged = true;
             }
             copy->setName(m_coordinates.m_strName);
+        }
+    }
+    if (coordinatesChanged) {
+        const std::string refusal = ZeroLengthRefusal(*doc, *nodes.front(), *copies.front());
+        if (!refusal.empty()) {
+            for (omNode* copy : copies)
+                delete copy;
+            AfxMessageBox(refusal.c_str(), MB_ICONEXCLAMATION);
+            if (m_coordinates.IsWindow())
+                if (CWnd* edit = m_coordinates.GetDlgItem(IDC_X)) edit->SetFocus();
+            return;
         }
     }
     const ANodePageSupp& s = m_supports;

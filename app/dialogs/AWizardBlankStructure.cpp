@@ -2,6 +2,8 @@
 
 #include "app/shell/AOptionsAttributes.h"
 #include "app/shell/AStrakonDocument.h"
+#include "app/shell/AUnitKeyAttributes.h"
+#include "controls/AUnitRange.h"
 #include "platform/ui/CDataExchange.h"
 
 IMPLEMENT_DYNCREATE(AWizPageBasicInfo, AWizardPage)
@@ -26,8 +28,21 @@ ON_BN_CLICKED(1465, &AWizPageBasicInfo::OnUnitType)
 ON_BN_CLICKED(1466, &AWizPageBasicInfo::OnUnitType)
 END_MESSAGE_MAP()
 
+namespace {
+
+// The user's length unit when it is one of the unit system's, else the system's metre or foot.
+omUnitKey SystemLength(bool imperial) {
+    const omUnitKey user = AUnitKeyAttributes::Instance()->length;
+    const omUnit* unit = omUnitValue(user).GetUnit();
+    const omUnit::System wanted = imperial ? omUnit::System::imperial : omUnit::System::metric;
+    if (unit && unit->GetGroup() && unit->GetSystem() == wanted) return user;
+    return imperial ? omUK_ft : omUK_m;
+}
+
+} // namespace
+
 AWizPageBasicInfo::AWizPageBasicInfo() : AWizardPage(IDD) {
-    const omUnitKey key = AOptionsAttributes::Instance()->gridUnitType > 0 ? omUK_ft : omUK_m;
+    const omUnitKey key = SystemLength(AOptionsAttributes::Instance()->gridUnitType > 0);
     m_height = omUnitValue(0.0, key);
     m_width = omUnitValue(0.0, key);
 }
@@ -35,7 +50,7 @@ AWizPageBasicInfo::AWizPageBasicInfo() : AWizardPage(IDD) {
 AWizPageBasicInfo::~AWizPageBasicInfo() = default;
 
 omUnitKey AWizPageBasicInfo::LengthKey() const {
-    return m_nUnitType == 1 ? omUK_ft : omUK_m;
+    return SystemLength(m_nUnitType == 1);
 }
 
 void AWizPageBasicInfo::DoDataExchange(CDataExchange* pDX) {
@@ -43,8 +58,14 @@ void AWizPageBasicInfo::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, 1580, m_picture);
     DDX_Radio(pDX, 1465, m_nUnitType);
     const int digits = static_cast<int>(AOptionsAttributes::Instance()->workFormat.getDigits());
+    // A size is never negative; 0 leaves the extents to the first drawing.
+    double high = 0.0;
     DDX_UnitEdit(pDX, 1044, m_height, 0, digits, &m_units, false);
+    AUnitValueInRange(m_height, nullptr, &high);
+    DDV_MinMaxDouble(pDX, m_height.GetValue(), 0.0, high);
     DDX_UnitEdit(pDX, 1045, m_width, 0, digits, &m_units, true);
+    AUnitValueInRange(m_width, nullptr, &high);
+    DDV_MinMaxDouble(pDX, m_width.GetValue(), 0.0, high);
 }
 
 BOOL AWizPageBasicInfo::OnInitDialog() {

@@ -8,6 +8,8 @@
 #include "app/shell/APath.h"
 #include "app/shell/CStrakonApp.h"
 #include "common/omErrorContainer.h"
+#include "model/omDesignElement.h"
+#include "model/omElementMap.h"
 #include "common/omUnitValue.h"
 #include "framework/ABaseMDIFrameWnd.h"
 #include "model/omLoadCase.h"
@@ -107,6 +109,13 @@ bool AStrakonDocument::Solve() {
         }
         errors->throwIfError();
         model->bind();
+        errors->throwIfError();
+        // A member whose ends meet has no direction: its stiffness would only show as
+        // a singular matrix blamed on the supports.
+        if (const omElementMap* elements = model->getElementMap())
+            for (const auto& [id, element] : *elements)
+                if (!(element->length() > 0.0))
+                    errors->report(1027, id, element->getNodeIndex1(), element->getNodeIndex2());
         errors->throwIfError();
         clearSway(*nodes);
         nodes->resetCreep();

@@ -304,7 +304,10 @@ BOOL CStrakonApp::InitInstance() {
     if (!m_pMainWnd) return FALSE;
 
     CWindowPlacement placement;
-    if (!placement.Restore(CMainFrame::kSettings, "FrameWindow", frame)) frame->ShowWindow(m_nCmdShow);
+    if (!placement.Restore(CMainFrame::kSettings, "FrameWindow", frame)) {
+        CWindowPlacement::PlaceOnFirstStart(frame);
+        frame->ShowWindow(m_nCmdShow);
+    }
     frame->UpdateWindow();
     ShowTipOfTheDay();
     return TRUE;

@@ -17,8 +17,11 @@ public:
 
     // Stores the text, then submits it: row 0 renames actions, rows from 1 on
     // change the case's name, limit state, creep coefficient or a factor. An
-    // empty or blank name submits nothing.
+    // empty or blank name submits nothing, and neither does a creep coefficient or
+    // factor that is no finite number: the number prompt says so and the cell
+    // shows the model's value again.
     void OnEndEditCell(int nRow, int nCol, CString str) override;
+    bool ValidateEdit(int nRow, int nCol, const char* str) override;
     // Whether any cell is being edited in place.
     bool IsEditing() const;
     // Drops the selection and selects nothing.

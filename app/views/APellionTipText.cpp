@@ -45,7 +45,9 @@ CString APellionTipText::LengthText(double metres) {
 }
 
 CString APellionTipText::Decimals3(double metres) {
-    return format("%.3f", omUnitValue(metres, omUK_m).Get(AUnitKeyAttributes::Instance()->length));
+    const omUnitKey unit = AUnitKeyAttributes::Instance()->length;
+    // A number alone would leave the reader to guess between cm and m.
+    return format("%.3f", omUnitValue(metres, omUK_m).Get(unit)) + " " + omUnitValue(unit).GetUnitName();
 }
 
 CString APellionTipText::GetCoordinateText(double x, double z) const {

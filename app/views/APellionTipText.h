@@ -47,6 +47,6 @@ public:
 private:
     // A length in metres in the chosen unit, with the options' number format and the unit's name.
     static CString LengthText(double metres);
-    // A length in metres in the chosen unit, 3 decimals, no unit name.
+    // A length in metres in the chosen unit, 3 decimals, and the unit's name.
     static CString Decimals3(double metres);
 };

@@ -12,8 +12,10 @@
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QPointer>
+#include <QStyle>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <memory>
@@ -38,11 +40,90 @@ public:
         const int letters = metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
         m_baseX = (letters / 26 + 1) / 2;
         m_baseY = metrics.height();
+        m_quarterX = 4 * m_baseX;
+        // The templates were laid out for another font and narrower check marks:
+        // the dialog widens as a whole until every control's text fits in it (at
+        // most by half), so that its proportions stay.
+        int needed = m_quarterX;
+        for (const CDlgItemTemplate& item : m_template.items)
+            if (item.cx > 0) needed = std::max(needed, QuarterUnitsFor(item, metrics));
+        m_quarterX = std::min(needed, m_quarterX * 3 / 2);
     }
 
     QSize Size() const { return QSize(ToPixelsX(m_template.cx), ToPixelsY(m_template.cy)); }
-    int ToPixelsX(int x) const { return (x * m_baseX + 2) / 4; }
+    int ToPixelsX(int x) const { return (x * m_quarterX + 8) / 16; }
     int ToPixelsY(int y) const { return (y * m_baseY + 4) / 8; }
+
+    // The text a control shows: a single "&" marks the mnemonic, "&&" is one "&".
+    static QString ShownText(const CDlgItemTemplate& item) {
+        const QString text = QString::fromStdString(item.text);
+        const bool isStatic = CompareNoCase(item.windowClass, WC_STATIC) == 0;
+        if (isStatic && (item.style & SS_NOPREFIX)) return text;
+        QString shown;
+        for (int i = 0; i < text.size(); ++i) {
+            if (text[i] != '&') {
+                shown += text[i];
+            } else if (i + 1 < text.size() && text[i + 1] == '&') {
+                shown += '&';
+                ++i;
+            }
+        }
+        return shown;
+    }
+
+    // The width in pixels that the control's text needs, with the box, circle or
+    // frame drawn beside it; 0 for controls without a text of one line to fit.
+    static int NeededWidth(const CDlgItemTemplate& item, const QFontMetrics& metrics) {
+        const QString text = ShownText(item);
+        if (text.isEmpty()) return 0;
+        const QStyle* style = QApplication::style();
+        if (CompareNoCase(item.windowClass, WC_BUTTON) == 0) {
+            const int textWidth = metrics.horizontalAdvance(text);
+            switch (item.style & BS_TYPEMASK) {
+            case BS_CHECKBOX:
+            case BS_AUTOCHECKBOX:
+            case BS_3STATE:
+            case BS_AUTO3STATE:
+                return style->pixelMetric(QStyle::PM_IndicatorWidth) +
+                       style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) + textWidth + 2;
+            case BS_RADIOBUTTON:
+            case BS_AUTORADIOBUTTON:
+                return style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                       style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) + textWidth + 2;
+            case BS_GROUPBOX: return textWidth + 16;
+            case BS_OWNERDRAW: return 0;
+            default: return (item.style & BS_BITMAP) ? 0 : textWidth + 8;
+            }
+        }
+        if (CompareNoCase(item.windowClass, WC_STATIC) == 0) {
+            const DWORD type = item.style & SS_TYPEMASK;
+            if (type != SS_LEFT && type != SS_CENTER && type != SS_RIGHT) return 0;
+            return metrics.horizontalAdvance(text);
+        }
+        return 0;
+    }
+
+    // Whether a wrapping static's text fits the box in lines of that width.
+    static bool WrapsInto(const QString& text, const QFontMetrics& metrics, int width, int height) {
+        const QRect needed = metrics.boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap, text);
+        return needed.width() <= width && needed.height() <= height;
+    }
+
+    // The quarter pixels per dialog unit across with which the item's text fits.
+    int QuarterUnitsFor(const CDlgItemTemplate& item, const QFontMetrics& metrics) const {
+        const int needed = NeededWidth(item, metrics);
+        if (needed <= 0) return 0;
+        auto quarterUnits = [&](int pixels) { return (16 * pixels - 8 + item.cx - 1) / item.cx; };
+        if (CompareNoCase(item.windowClass, WC_STATIC) == 0) {
+            // A static breaks its text into lines where its height leaves room for them.
+            const QString text = ShownText(item);
+            const int height = ToPixelsY(item.cy);
+            for (int q = m_quarterX; q <= m_quarterX * 3 / 2; ++q)
+                if (WrapsInto(text, metrics, (item.cx * q + 8) / 16, height)) return q;
+            return quarterUnits(needed);
+        }
+        return quarterUnits(needed);
+    }
 
     RECT ItemRect(const CDlgItemTemplate& item) const {
         const int left = ToPixelsX(item.x), top = ToPixelsY(item.y);
@@ -153,6 +234,8 @@ private:
     CDialogTemplate m_template;
     int m_baseX = 6;
     int m_baseY = 13;
+    // Four times the pixels per dialog unit across, widened where a text needs it.
+    int m_quarterX = 24;
     std::vector<std::unique_ptr<CWnd>> m_controls;
     std::map<UINT, QButtonGroup*> m_groups;
 };

@@ -12,6 +12,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include <algorithm>
+
 IMPLEMENT_DYNAMIC(CPropertyPage, CDialog)
 IMPLEMENT_DYNAMIC(CPropertySheet, CWnd)
 
@@ -300,9 +302,13 @@ QWidget* CPropertySheet::CreateWidget(const CREATESTRUCT& cs, QWidget* parentWid
             m_hosts.push_back(host);
             m_pTabs->addTab(host, QString::fromStdString(page->GetCaption()));
         }
+        // Every tab shows its whole caption: the sheet is as wide as its tabs need.
+        m_pTabs->setElideMode(Qt::ElideNone);
+        m_pTabs->setUsesScrollButtons(false);
         const int tabHeight = m_pTabs->tabBar()->sizeHint().height();
+        const int tabsWidth = m_pTabs->tabBar()->sizeHint().width() + 4;
         const int margin = m_bChild ? 0 : kMargin;
-        area = QRect(margin, margin, pageSize.width() + 4, pageSize.height() + tabHeight + 4);
+        area = QRect(margin, margin, std::max(pageSize.width() + 4, tabsWidth), pageSize.height() + tabHeight + 4);
         m_pTabs->setGeometry(area);
         QObject::connect(m_pTabs, &QTabWidget::currentChanged, widget, [widget](int index) {
             if (auto* sheet = dynamic_cast<CPropertySheet*>(CWnd::FromWidget(widget))) sheet->Activate(index);

@@ -44,21 +44,73 @@ protected:
     ACrossSectionMap map;
 };
 
-TEST_F(CrossSectionEditor, AZeroDepthIsRefusedWithTheDefineAgainMessage) {
+TEST_F(CrossSectionEditor, ARefusedDimensionKeepsTheSheetOpenOnItsFieldWithTheTypedValues) {
+    struct Case {
+        int page;
+        std::vector<std::pair<int, const char*>> typed;
+        int failing;
+        const char* message;
+        std::pair<int, const char*> mended;
+    };
+    const Case cases[] = {
+        {kRectangle, {{IDC_RECT_DEPTH, "0"}, {IDC_RECT_BREADTH, "30"}}, IDC_RECT_DEPTH,
+         "The height must be a number greater than 0.", {IDC_RECT_DEPTH, "50"}},
+        {kRectangle, {{IDC_RECT_DEPTH, "50"}, {IDC_RECT_BREADTH, "-3"}}, IDC_RECT_BREADTH,
+         "The breadth must be a number greater than 0.", {IDC_RECT_BREADTH, "30"}},
+        {kTube, {{IDC_TUBE_D, "100"}, {IDC_TUBE_T, "60"}}, IDC_TUBE_T,
+         "The thickness does not fit the other dimensions of the section.", {IDC_TUBE_T, "6"}},
+        {kDSI, {{IDC_DSI_H, "300"}, {IDC_DSI_B, "150"}, {IDC_DSI_T, "7"}, {IDC_DSI_D, "160"}, {IDC_DSI_W, "4"}},
+         IDC_DSI_D, "The flange thickness does not fit the other dimensions of the section.", {IDC_DSI_D, "10"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        map.copy(ACrossSectionMap());
+        const size_t prompted = prompts.MessageBoxes().size();
+        run([&](CDialog& dlg) {
+            dialogs.Queue([&](CPropertySheet& sheet) {
+                sheet.SetActivePage(c.page);
+                CPropertyPage& page = *sheet.GetActivePage();
+                for (const auto& [id, value] : c.typed)
+                    typeIn(page, id, value);
+                sheet.PressButton(PSBTN_OK);
+                EXPECT_FALSE(sheet.IsEnded()) << "the sheet stays open";
+                ASSERT_EQ(prompts.MessageBoxes().size(), prompted + 1);
+                EXPECT_EQ(prompts.MessageBoxes().back().text, c.message);
+                QWidget* field = page.GetDlgItem(c.failing)->GetWidget();
+                EXPECT_EQ(field->window()->focusWidget(), field) << "on the field that failed";
+                for (const auto& [id, value] : c.typed)
+                    if (id != c.failing) EXPECT_EQ(text(page, id), value) << "the input is kept";
+                typeIn(page, c.mended.first, c.mended.second);
+                sheet.PressButton(PSBTN_OK);
+                EXPECT_TRUE(sheet.IsEnded());
+            });
+            dlg.PressButton(IDC_CS_NEW);
+            dlg.PressButton(IDOK);
+        });
+        EXPECT_EQ(map.size(), 1u) << "the mended section is made";
+        EXPECT_EQ(prompts.MessageBoxes().size(), prompted + 1) << prompts.MessageBoxes().back().text;
+    }
+}
+
+TEST_F(CrossSectionEditor, AGeneralSectionWithoutAreaIsRefusedOnTheAreaField) {
     run([&](CDialog& dlg) {
-        queueSheet(kRectangle, [](CPropertySheet&, CPropertyPage& page) {
-            typeIn(page, IDC_RECT_DEPTH, "0");
-            typeIn(page, IDC_RECT_BREADTH, "30");
+        dialogs.Queue([&](CPropertySheet& sheet) {
+            sheet.SetActivePage(kGeneral);
+            CPropertyPage& page = *sheet.GetActivePage();
+            typeIn(page, IDC_GCS_IY, "1000");
+            typeIn(page, IDC_GCS_HEIGHT, "20");
+            typeIn(page, IDC_GCS_BREADTH, "10");
+            sheet.PressButton(PSBTN_OK);
+            EXPECT_FALSE(sheet.IsEnded());
+            ASSERT_EQ(prompts.MessageBoxes().size(), 1u);
+            EXPECT_EQ(prompts.MessageBoxes()[0].text, "The area A must be a number greater than 0.");
+            QWidget* field = page.GetDlgItem(IDC_GCS_A)->GetWidget();
+            EXPECT_EQ(field->window()->focusWidget(), field);
         });
         dlg.PressButton(IDC_CS_NEW);
         dlg.PressButton(IDOK);
     });
-    EXPECT_TRUE(map.empty());
-    ASSERT_EQ(prompts.MessageBoxes().size(), 1u);
-    EXPECT_EQ(prompts.MessageBoxes()[0].text,
-              "The cross-section was not properly defined!\nOne of its dimensions is probably invalid or\nit was not "
-              "properly selected from database.\nDefine it again, please.");
-    EXPECT_EQ(prompts.MessageBoxes()[0].caption, "Warning");
+    EXPECT_TRUE(map.empty()) << "the sheet left open was cancelled";
 }
 
 TEST_F(CrossSectionEditor, ARectangleConfirmedOnTheCirclePageBecomesACircleUnlessTheDiameterIsInvalid) {
@@ -70,6 +122,7 @@ TEST_F(CrossSectionEditor, ARectangleConfirmedOnTheCirclePageBecomesACircleUnles
             sheet.SetActivePage(kCircle);
             typeIn(*sheet.GetActivePage(), IDC_CIRCLE_DIAMETER, "0");
             sheet.PressButton(PSBTN_OK);
+            EXPECT_FALSE(sheet.IsEnded()) << "the zero diameter keeps the sheet open; it is cancelled";
         });
         dlg.PressButton(IDC_CS_EDIT);
         ASSERT_NE(dynamic_cast<omCrossSectionRect*>(map.find(4)), nullptr);
@@ -82,7 +135,7 @@ TEST_F(CrossSectionEditor, ARectangleConfirmedOnTheCirclePageBecomesACircleUnles
         dlg.PressButton(IDOK);
     });
     ASSERT_EQ(prompts.MessageBoxes().size(), 1u) << prompts.MessageBoxes()[1].text;
-    EXPECT_NE(prompts.MessageBoxes()[0].text.find("Previous settings are kept."), std::string::npos);
+    EXPECT_EQ(prompts.MessageBoxes()[0].text, "The diameter must be a number greater than 0.");
     auto* circle = dynamic_cast<omCrossSectionCircle*>(map.find(4));
     ASSERT_NE(circle, nullptr);
     EXPECT_DOUBLE_EQ(circle->getVariable(1).Get(omUK_cm), 20.0);
@@ -153,14 +206,19 @@ TEST_F(CrossSectionEditor, ClearingTheCatalogueBoxGivesAnOwnDimensionISectionWit
 
 TEST_F(CrossSectionEditor, TheCatalogueWithNothingChosenIsRefused) {
     run([&](CDialog& dlg) {
-        queueSheet(kDSI, [](CPropertySheet&, CPropertyPage& page) {
+        queueSheet(kDSI, [&](CPropertySheet& sheet, CPropertyPage& page) {
             page.PressButton(IDC_DSI_STANDARD);
+            sheet.PressButton(PSBTN_OK);
+            EXPECT_FALSE(sheet.IsEnded());
+            QWidget* list = page.GetDlgItem(IDC_DSI_SECTION)->GetWidget();
+            EXPECT_EQ(list->window()->focusWidget(), list);
         });
         dlg.PressButton(IDC_CS_NEW);
         dlg.PressButton(IDOK);
     });
     EXPECT_TRUE(map.empty());
-    EXPECT_EQ(prompts.MessageBoxes().size(), 1u);
+    ASSERT_EQ(prompts.MessageBoxes().size(), 1u);
+    EXPECT_EQ(prompts.MessageBoxes()[0].text, "Please choose a section from the list.");
 }
 
 TEST_F(CrossSectionEditor, PreviewsShowValuesOfProperSectionsOnlyAndEveryPageIsDrawn) {

@@ -257,4 +257,40 @@ TEST_F(ALoadCombinationsViewTest, ACellTypedInPlaceIsSubmittedWhenTheEditEnds) {
     EXPECT_EQ(Cell(1, 3), "1.350");
 }
 
+TEST_F(ALoadCombinationsViewTest, AFactorThatIsNoNumberIsRefusedWithTheNumberPromptAndTheModelsValueComesBack) {
+    const double former = (*manager().getCase(1))(1);
+    const CString shown = Cell(1, 3);
+    const CString creep = Cell(1, 2);
+    for (const char* text : {"abc", "xyz", "1.5.2", "1,5", "inf", "nan", "1e400"}) {
+        SCOPED_TRACE(text);
+        for (int col : {3, 2}) {
+            const size_t prompted = prompts.MessageBoxes().size();
+            CRect rect;
+            ASSERT_TRUE(grid().GetCellRect(1, col, &rect));
+            QWidget* surface = grid().GetWidget();
+            QTest::mouseClick(surface, Qt::LeftButton, Qt::NoModifier, QPoint(rect.left + 4, rect.top + 4));
+            viewhost::Pump();
+            // Typing on a selected cell starts its in-place edit with what was typed.
+            QTest::keyClicks(surface, text);
+            QLineEdit* editor = nullptr;
+            for (QLineEdit* line : surface->findChildren<QLineEdit*>())
+                if (line->isVisible()) editor = line;
+            ASSERT_NE(editor, nullptr);
+            EXPECT_EQ(editor->text().toStdString(), text);
+            QTest::keyClick(editor, Qt::Key_Return);
+            viewhost::Pump();
+            ASSERT_EQ(prompts.MessageBoxes().size(), prompted + 1);
+            EXPECT_EQ(prompts.MessageBoxes().back().text, "Please enter a number.");
+            EXPECT_EQ(Commands(), 0) << "nothing is submitted";
+        }
+        EXPECT_EQ(Cell(1, 3), shown) << "the model's factor is shown again";
+        EXPECT_EQ(Cell(1, 2), creep);
+    }
+    EXPECT_DOUBLE_EQ((*manager().getCase(1))(1), former);
+    // A number with blanks around is still a number.
+    grid().OnEndEditCell(1, 3, " 1.75 ");
+    EXPECT_EQ(Commands(), 1);
+    EXPECT_EQ(Cell(1, 3), "1.750");
+}
+
 } // namespace

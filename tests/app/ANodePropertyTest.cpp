@@ -3,6 +3,10 @@
 
 #include "PropertySheetFixture.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
 #include <cstring>
 
 namespace {
@@ -11,6 +15,11 @@ constexpr int kCoordinates = 0, kSupports = 1;
 
 class ANodePropertyTest : public PropertySheetFixture {
 protected:
+    void SetUp() override {
+        PropertySheetFixture::SetUp();
+        // The sheet shows coordinates in the user's length unit.
+        AUnitKeyAttributes::Instance()->length = omUK_m;
+    }
     ANodeProperty* selectNodes(std::initializer_list<unsigned> numbers) {
         AObjectPtrContainer& selection = doc->GetSelection();
         selection.RemoveAll();
@@ -156,6 +165,55 @@ TEST_F(ANodePropertyTest, ACoordinateThatIsNoNumberIsRefusedOnceAndNothingIsAppl
     EXPECT_EQ(commands(), 0);
     EXPECT_TRUE(frame()->IsWindowVisible());
     EXPECT_FALSE(frame()->IsActingAsPinned()) << "pinned only while the page asks";
+}
+
+TEST_F(ANodePropertyTest, AMoveThatGivesAMemberZeroLengthOrLeavesTheRangeIsRefusedAndNothingIsApplied) {
+    struct Case {
+        const char* x;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"0", "Element 1 would have zero length: node 2 would lie on its other end, node 1."},
+        {"8", "Element 2 would have zero length: node 2 would lie on its other end, node 3."},
+        {"1e7", "Please enter a number between -1000000 and 1000000."},
+        {"-2000000", "Please enter a number between -1000000 and 1000000."},
+    };
+    ANodeProperty* sheet = selectNodes({2});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.x);
+        CPropertyPage* coordinates = show(sheet, kCoordinates);
+        auto* line = qobject_cast<QLineEdit*>(coordinates->GetDlgItem(1000)->GetWidget());
+        ASSERT_NE(line, nullptr);
+        line->setFocus();
+        line->selectAll();
+        QTest::keyClicks(line, c.x);
+        const size_t prompted = prompts.MessageBoxes().size();
+        apply();
+        ASSERT_EQ(prompts.MessageBoxes().size(), prompted + 1);
+        EXPECT_EQ(prompts.MessageBoxes().back().text, c.message);
+        EXPECT_EQ(commands(), 0);
+        EXPECT_DOUBLE_EQ(node(2)->getCoor(Ux, omNode::coorPlain)->Get(omUK_m), 4.0) << "the node stays";
+        EXPECT_EQ(line->text().toStdString(), c.x) << "the typed value stays for mending";
+    }
+    // A move off the other nodes goes through.
+    CPropertyPage* coordinates = show(sheet, kCoordinates);
+    type(coordinates, 1000, "2");
+    apply();
+    EXPECT_EQ(commands(), 1);
+    EXPECT_DOUBLE_EQ(node(2)->getCoor(Ux, omNode::coorPlain)->Get(omUK_m), 2.0);
+}
+
+TEST_F(ANodePropertyTest, CoordinatesShowInTheUsersLengthUnitWithItsName) {
+    AUnitKeyAttributes::Instance()->length = omUK_cm;
+    ANodeProperty* sheet = selectNodes({4});
+    CPropertyPage* coordinates = show(sheet, kCoordinates);
+    EXPECT_DOUBLE_EQ(std::stod(text(coordinates, 1000)), 400.0);
+    EXPECT_DOUBLE_EQ(std::stod(text(coordinates, 1001)), -300.0);
+    bool named = false;
+    for (QLabel* label : coordinates->GetWidget()->findChildren<QLabel*>())
+        named = named || label->text() == "cm";
+    EXPECT_TRUE(named) << "the unit's name stands beside the coordinates";
+    screenshot("node-sheet-centimetres.png");
 }
 
 } // namespace

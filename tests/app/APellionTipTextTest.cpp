@@ -92,17 +92,17 @@ TEST_F(APellionTipTextTest, AnglesAreMeasuredFromTheStartAndShownInTheRotationUn
 TEST_F(APellionTipTextTest, CoordinatesLengthsAndMovesAreInTheChosenLengthUnit) {
     EXPECT_EQ(tips().GetCoordinateText(1.5, -2.25), "x: 150 cm, z: -225 cm");
     EXPECT_EQ(tips().Length(omPoint(3.0, 4.0), omPoint()), "Len: 500 cm");
-    EXPECT_EQ(tips().Move(omPoint(1.5, 0.0), omPoint(1.0, 0.25)), "dx=50.000, dz=-25.000");
-    EXPECT_EQ(tips().NodeTip(node(3)), "Node: 3\nx=600.000, z=325.000");
+    EXPECT_EQ(tips().Move(omPoint(1.5, 0.0), omPoint(1.0, 0.25)), "dx=50.000 cm, dz=-25.000 cm");
+    EXPECT_EQ(tips().NodeTip(node(3)), "Node: 3\nx=600.000 cm, z=325.000 cm");
     AUnitKeyAttributes::Instance()->length = omUK_m;
     EXPECT_EQ(tips().GetCoordinateText(1.5, -2.25), "x: 1.5 m, z: -2.25 m");
     // Drawing a member: where the cursor is, how long and at which angle.
     EXPECT_EQ(tips().GetTipText(0, 4, nullptr, true, omPoint(3.0, 4.0), omPoint()),
               "x: 3 m, z: 4 m\nLen: 5 m\n Ang: -53.13 deg");
     EXPECT_EQ(tips().GetTipText(0, 4, nullptr, false, omPoint(3.0, 4.0), omPoint()), "x: 3 m, z: 4 m");
-    EXPECT_EQ(tips().GetTipText(0, 2, nullptr, false, omPoint(3.0, 4.0), omPoint(1, 1)), "Move: dx=2.000, dz=3.000");
+    EXPECT_EQ(tips().GetTipText(0, 2, nullptr, false, omPoint(3.0, 4.0), omPoint(1, 1)), "Move: dx=2.000 m, dz=3.000 m");
     EXPECT_EQ(tips().GetTipText(0, 3, &node(1), false, omPoint(), omPoint()), "Invalid position");
-    EXPECT_EQ(tips().GetTipText(0, 4, &node(1), false, omPoint(), omPoint()), "Node: 1\nx=0.000, z=0.000");
+    EXPECT_EQ(tips().GetTipText(0, 4, &node(1), false, omPoint(), omPoint()), "Node: 1\nx=0.000 m, z=0.000 m");
     EXPECT_EQ(tips().GetTipText(0, 5, &node(1), false, omPoint(), omPoint()), "");
     EXPECT_EQ(tips().GetTipText(2, 1, &node(1), false, omPoint(), omPoint()), "");
 }

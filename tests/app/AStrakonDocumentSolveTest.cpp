@@ -95,6 +95,22 @@ TEST_F(AStrakonDocumentSolveTest, ACaseThatBucklesEndsTheRunWithOneBeepAndKeepsT
     EXPECT_TRUE(noSwayLeft());
 }
 
+TEST_F(AStrakonDocumentSolveTest, AMemberOfZeroLengthIsNamedAsSuchAndNothingIsSolved) {
+    column(model(), 400.0, 100.0);
+    model().addNode(300.0, 0.0, "cm", 3);
+    model().addNode(300.0, 0.0, "cm", 4);
+    model().addElement(3, 4, 1, 1, 2);
+    loadCase(model(), "P", omLoadCase::lsUltimate, 1.0);
+
+    EXPECT_FALSE(doc->Solve());
+
+    EXPECT_EQ(prompts.Beeps(), std::vector<UINT>({MB_ICONEXCLAMATION}));
+    EXPECT_TRUE(messages().contains("Element 2 has zero length: its end nodes 3 and 4 lie at the same point."))
+        << messages().toStdString();
+    EXPECT_FALSE(messages().contains("mechanism")) << "the supports are not blamed";
+    EXPECT_EQ(nodeResult(model(), 2, Uz, 1), 0.0);
+}
+
 // A material that runs out of memory while a tilted column is assembled.
 class ExhaustedMaterial : public omMaterial {
 public:

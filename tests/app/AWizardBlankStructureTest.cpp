@@ -10,6 +10,7 @@
 #include "tests/support/ArtifactsFolder.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTest>
@@ -32,6 +33,8 @@ protected:
         options->gridSizeMinor = 0.5;
         options->showGridMinor = false;
         options->author = "A. Builder";
+        // Sizes are typed in the user's length unit.
+        AUnitKeyAttributes::Instance()->length = omUK_m;
     }
     static QLineEdit* edit(CPropertyPage& page, int id) {
         return qobject_cast<QLineEdit*>(page.GetDlgItem(id)->GetWidget());
@@ -128,6 +131,49 @@ TEST_F(BlankStructureWizard, CancelLeavesTheDocumentAndTheOptionsAsTheyWere) {
     EXPECT_FALSE(options->showGridMinor);
     EXPECT_EQ(model().getLoadManager()->caseSize(), 0);
     EXPECT_FALSE(app.RunBlankStructureWizard(nullptr, "/work/projects"));
+}
+
+TEST_F(BlankStructureWizard, SizesAreInTheUsersLengthUnitAndOutsideTheirRangeTheyAreRefusedOnThePage) {
+    AUnitKeyAttributes::Instance()->length = omUK_cm;
+    struct Case {
+        int id;
+        const char* typed;
+        const char* message;
+    };
+    const Case refused[] = {
+        {1044, "-300", "Please enter a number between 0 and 100000000."},
+        {1045, "1e300", "Please enter a number between -100000000 and 100000000."},
+        {1045, "-5", "Please enter a number between 0 and 100000000."},
+    };
+    QString unitShown;
+    dialogs.Queue([&](CPropertySheet& sheet) {
+        CPropertyPage& basic = *sheet.GetActivePage();
+        for (const Case& c : refused) {
+            SCOPED_TRACE(c.typed);
+            type(basic, 1044, "500");
+            type(basic, 1045, "1000");
+            type(basic, c.id, c.typed);
+            const size_t prompted = prompts.MessageBoxes().size();
+            sheet.PressButton(PSBTN_NEXT);
+            ASSERT_EQ(prompts.MessageBoxes().size(), prompted + 1);
+            EXPECT_EQ(prompts.MessageBoxes().back().text, c.message);
+            EXPECT_EQ(sheet.GetActivePage(), &basic) << "the wizard stays on the sizes";
+            QWidget* field = basic.GetDlgItem(c.id)->GetWidget();
+            EXPECT_EQ(field->window()->focusWidget(), field);
+        }
+        type(basic, 1044, "500");
+        type(basic, 1045, "1000");
+        // The unit buttons beside the edits name the unit.
+        for (QLabel* label : basic.GetWidget()->findChildren<QLabel*>())
+            if (label->text() == "cm") unitShown = label->text();
+        snapshot(sheet, "WizardBasicInformationCentimetres.png");
+        sheet.PressButton(PSBTN_FINISH);
+    });
+    ASSERT_TRUE(app.RunBlankStructureWizard(doc.get(), "/work/projects"));
+    EXPECT_EQ(unitShown, "cm") << "the width shows its unit";
+    const AExtents2D& e = doc->GetExtents();
+    EXPECT_DOUBLE_EQ(e.right.Get(omUK_m), 10.0);
+    EXPECT_DOUBLE_EQ(e.top.Get(omUK_m), -5.0);
 }
 
 } // namespace

@@ -176,6 +176,9 @@ TEST_F(UnitDialog, BadInputKeepsTheDialogOpenWithTheMessageAndTheFocusOnTheContr
         {IDC_FORCE1, "1,5", "Please enter a number."},
         {IDC_FORCE1, "nan", "Please enter a number."},
         {IDC_FORCE1, "", "Please enter a number."},
+        // Beyond what the drawing and the analysis can carry (10^12 kN).
+        {IDC_FORCE1, "2e12", "Please enter a number between -1000000000000 and 1000000000000."},
+        {IDC_FORCE1, "-1e300", "Please enter a number between -1000000000000 and 1000000000000."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

@@ -5,6 +5,9 @@
 #include "app/shell/ARegistry.h"
 #include "resources/ui/StrakonResourceIds.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 namespace {
 
 class ProgramStart : public ProgramFixture {};
@@ -38,6 +41,23 @@ TEST_F(ProgramStart, FirstStartShowsStandardAndViewToolbarsAndTheProjectWindowOn
     ASSERT_EQ(dialogs.Runs().size(), 1u) << "the tip of the day";
     EXPECT_EQ(dialogs.Runs()[0], IDD_TIP_OF_THE_DAY);
     EXPECT_FALSE(tipText.empty());
+}
+
+TEST_F(ProgramStart, WithoutAStoredPlacementTheWindowTakesFourFifthsOfTheScreenCentred) {
+    run({}, [&](CStrakonApp&, CMainFrame& frame) {
+        settle();
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        CRect rect;
+        frame.GetWindowRect(&rect);
+        // The platform may add its frame around the client; a few pixels either way.
+        EXPECT_NEAR(rect.Width(), area.width() * 0.8, area.width() * 0.03);
+        EXPECT_NEAR(rect.Height(), area.height() * 0.8, area.height() * 0.03);
+        EXPECT_NEAR((rect.left + rect.right) / 2.0, area.center().x(), 8.0);
+        EXPECT_NEAR((rect.top + rect.bottom) / 2.0, area.center().y(), 30.0);
+        EXPECT_GE(rect.left, area.left());
+        EXPECT_GE(rect.top, area.top());
+        shot("first-start");
+    });
 }
 
 TEST_F(ProgramStart, TheNextStartRestoresPlacementBarsAndDockingWindows) {

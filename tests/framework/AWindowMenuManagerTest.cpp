@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QTest>
 
 namespace {
 
@@ -55,9 +56,9 @@ protected:
 TEST_F(AWindowMenuManagerTest, TwelveWindowsListNineAndTheActiveOneTakesTheLastPlace) {
     openWindows(12);
     frame->windowMenu.LoadWindowMenu(windowMenu);
-    EXPECT_EQ(entries(), std::vector<std::string>({"&0 Frame1 - W0", "&1 Frame1 - W1", "&2 Frame1 - W2",
-                                                   "&3 Frame1 - W3", "&4 Frame1 - W4", "&5 Frame1 - W5",
-                                                   "&6 Frame1 - W6", "&7 Frame1 - W7", "&8 Frame1 - W11*"}));
+    EXPECT_EQ(entries(), std::vector<std::string>({"&1 Frame1 - W0", "&2 Frame1 - W1", "&3 Frame1 - W2",
+                                                   "&4 Frame1 - W3", "&5 Frame1 - W4", "&6 Frame1 - W5",
+                                                   "&7 Frame1 - W6", "&8 Frame1 - W7", "&9 Frame1 - W11*"}));
     const QList<QAction*> actions = windowMenu->GetQMenu()->actions();
     EXPECT_EQ(actions.back()->data().toUInt(), ID_WINDOW_MOREWINDOWS) << "the entries go before More Windows";
     frame->windowMenu.LoadWindowMenu(windowMenu);
@@ -70,8 +71,8 @@ TEST_F(AWindowMenuManagerTest, TheActiveWindowAmongTheFirstIsListedOnce) {
     frame->windowMenu.LoadWindowMenu(windowMenu);
     const std::vector<std::string> listed = entries();
     ASSERT_EQ(listed.size(), 9u);
-    EXPECT_EQ(listed[2], "&2 Frame1 - W2*");
-    EXPECT_EQ(listed[8], "&8 Frame1 - W8");
+    EXPECT_EQ(listed[2], "&3 Frame1 - W2*");
+    EXPECT_EQ(listed[8], "&9 Frame1 - W8");
 }
 
 TEST_F(AWindowMenuManagerTest, WindowsOfAHiddenWorkspaceAreNeitherListedNorCounted) {
@@ -79,7 +80,7 @@ TEST_F(AWindowMenuManagerTest, WindowsOfAHiddenWorkspaceAreNeitherListedNorCount
     frame->projectWnd.ActivateWorkspace(1);
     openWindows(1);
     frame->windowMenu.LoadWindowMenu(windowMenu);
-    EXPECT_EQ(entries(), std::vector<std::string>({"&0 Frame1 - W3*"}));
+    EXPECT_EQ(entries(), std::vector<std::string>({"&1 Frame1 - W3*"}));
     EXPECT_EQ(frame->windowMenu.GetVisibleChildWindowCount(), 1);
     EXPECT_EQ(frame->windowMenu.GetChildWindowCount(), 4);
     EXPECT_FALSE(enabled(ID_WINDOW_NEXT)) << "one visible window: nothing to step to";
@@ -155,6 +156,19 @@ TEST_F(AWindowMenuManagerTest, NextAndTileActOnTheActiveWorkspace) {
     frames[1]->GetWindowRect(&b);
     EXPECT_EQ(a.top, b.top);
     EXPECT_LT(a.left, b.left);
+}
+
+TEST_F(AWindowMenuManagerTest, TheEntriesCountFromOneAndTheirDigitActivatesTheWindow) {
+    std::vector<ShellChildFrame*> frames = openWindows(3);
+    frame->windowMenu.LoadWindowMenu(windowMenu);
+    EXPECT_EQ(entries(), std::vector<std::string>({"&1 Frame1 - W0", "&2 Frame1 - W1", "&3 Frame1 - W2*"}));
+    QMenu* menu = windowMenu->GetQMenu();
+    menu->popup(QPoint(10, 10));
+    ProcessEvents();
+    QTest::keyClick(menu, Qt::Key_1);
+    ProcessEvents();
+    EXPECT_EQ(frame->MDIGetActive(), frames[0]) << "the key 1 picks the first window listed";
+    EXPECT_FALSE(menu->isVisible());
 }
 
 } // namespace
