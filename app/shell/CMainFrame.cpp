@@ -15,12 +15,15 @@
 #include "framework/CWindowPlacement.h"
 #include "platform/ui/CCmdUI.h"
 #include "platform/ui/CControlBar.h"
+#include "platform/ui/CDropFiles.h"
 #include "platform/ui/CMenu.h"
 #include "platform/ui/CStatusBar.h"
 #include "resources/ui/StrakonResourceIds.h"
 #include "resources/ui/StrakonResources.h"
 
 #include <QAction>
+
+#include <vector>
 
 IMPLEMENT_DYNCREATE(CMainFrame, ABaseMDIFrameWnd)
 
@@ -58,6 +61,7 @@ ON_COMMAND_RANGE(ID_CHARSET_WESTERN, ID_CHARSET_CYRILLIC, &CMainFrame::OnCharact
 ON_UPDATE_COMMAND_UI_RANGE(ID_CHARSET_WESTERN, ID_CHARSET_CYRILLIC, &CMainFrame::OnUpdateCharacterSet)
 ON_UPDATE_COMMAND_UI(ID_MESSAGE_DOCUMENTS, &CMainFrame::OnUpdateMessageDocuments)
 ON_COMMAND(ID_FACTORY_DEFAULTS, &CMainFrame::OnFactoryDefaults)
+ON_MESSAGE(WM_DROPFILES, &CMainFrame::OnDropFiles)
 END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame()
@@ -279,10 +283,30 @@ void CMainFrame::OnFactoryDefaults() {
     const HWND self = GetSafeHwnd();
     CStrakonApp* app = CStrakonApp::GetApp();
     OnClose();
-    // A cancelled close keeps the program and its settings as they are.
-    if (CWnd::FromHandle(self)) return;
+    // The sweep runs also when the user kept the program open: the confirmed
+    // restore is done at once, and the program that goes on writes what it holds
+    // again when it finally closes.
+    const bool closed = !CWnd::FromHandle(self);
     SweepSettings();
-    if (app) app->m_bFactoryDefaults = true;
+    if (closed && app) app->m_bFactoryDefaults = true;
+}
+
+LRESULT CMainFrame::OnDropFiles(WPARAM wParam, LPARAM) {
+    auto* drop = reinterpret_cast<HDROP>(wParam);
+    std::vector<CString> paths;
+    const UINT count = DragQueryFile(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i)
+        paths.push_back(AfxDragQueryFile(drop, i));
+    DragFinish(drop);
+    ActivateFrame();
+    const HWND self = GetSafeHwnd();
+    for (const CString& path : paths) {
+        CStrakonApp* app = CStrakonApp::GetApp();
+        // A question of the opening may have ended the program.
+        if (!app || !CWnd::FromHandle(self)) break;
+        app->OpenDroppedFile(path);
+    }
+    return 0;
 }
 
 void CMainFrame::SweepSettings() {

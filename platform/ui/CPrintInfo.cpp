@@ -26,8 +26,19 @@ CDC* CPrintDialog::CreatePrinterDC() const {
     return new CPrinterDC(GetPrinter());
 }
 
+BOOL CPrintDialog::OnInitDialog() {
+    return TRUE;
+}
+
+void CPrintDialog::HideControl(int nID) {
+    if (std::find(m_hiddenControls.begin(), m_hiddenControls.end(), nID) == m_hiddenControls.end())
+        m_hiddenControls.push_back(nID);
+}
+
 INT_PTR CPrintDialog::DoModal() {
+    OnInitDialog();
     CPrintDialogRequest request;
+    request.hiddenControls = m_hiddenControls;
     request.printer = GetPrinter();
     request.setupOnly = m_setupOnly;
     request.minPage = m_pd.nMinPage;
