@@ -92,6 +92,8 @@ void ABaseProjectTreeCtrl::AddStructure(ABaseStructureDoc* pDoc, ABaseProjectSTr
     if (GetSTreeItemObject(pDoc)) RemoveStructure(pDoc);
     m_structureItems.push_back(pItem);
     pItem->Initialize();
+    // The structure is seen at once: its project item opens.
+    ExpandItem(m_hRoot, TRUE);
 }
 
 void ABaseProjectTreeCtrl::UpdateStructureName(ABaseStructureDoc* pDoc) {

@@ -70,7 +70,7 @@ private:
 void AfxDragAcceptFiles(CWnd* pWnd, BOOL bAccept) {
     QWidget* widget = pWnd ? pWnd->GetWidget() : nullptr;
     if (!widget) return;
-    auto* filter = widget->findChild<ADropFilter*>(kFilterName, Qt::FindDirectChildrenOnly);
+    QObject* filter = widget->findChild<QObject*>(kFilterName, Qt::FindDirectChildrenOnly);
     if (bAccept && !filter) widget->installEventFilter(new ADropFilter(widget, pWnd->GetSafeHwnd()));
     if (!bAccept && filter) delete filter;
     widget->setAcceptDrops(bAccept != FALSE);

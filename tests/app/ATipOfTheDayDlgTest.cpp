@@ -139,15 +139,15 @@ bool menuHas(const std::vector<CMenuItemDef>& items, const std::string& popup, c
 
 TEST_F(TipOfTheDay, EveryKeyAndMenuItemATipNamesIsThereAndNoTipPromisesUnitsInValues) {
     RegisterStrakonResources();
-    const std::vector<std::string> tips = ATipOfTheDayDlg::ReadTips(APath::Instance()->ProgramPath("Misc\\Strakon.tip"));
-    ASSERT_GT(tips.size(), 9u);
+    const std::vector<std::string> programTips = ATipOfTheDayDlg::ReadTips(APath::Instance()->ProgramPath("Misc\\Strakon.tip"));
+    ASSERT_GT(programTips.size(), 9u);
     const std::vector<ACCEL>* keys = CResources::Instance().FindAccelerators(IDR_MAINFRAME);
     ASSERT_NE(keys, nullptr);
     const std::vector<CMenuItemDef>* menu = CResources::Instance().FindMenu(IDR_MAINFRAME);
     ASSERT_NE(menu, nullptr);
     const std::regex key(R"((Ctrl|Alt)\+([A-Z0-9]))");
     const std::regex tools(R"(Tools \| ([A-Za-z .]+?)(,| chooses| sets| decides|$))");
-    for (const std::string& tip : tips) {
+    for (const std::string& tip : programTips) {
         for (std::sregex_iterator k(tip.begin(), tip.end(), key), end; k != end; ++k) {
             const BYTE modifier = (*k)[1] == "Ctrl" ? FCONTROL : FALT;
             const char letter = (*k)[2].str()[0];

@@ -5,6 +5,7 @@
 // factory defaults confirmed while the closing is cancelled.
 #include "ProgramFixture.h"
 
+#include "app/design/SafetyFactorsEC.h"
 #include "app/shell/ARegistry.h"
 #include "app/shell/AProjectTreeItems.h"
 #include "app/shell/AStrakonDocument.h"
@@ -41,9 +42,16 @@ protected:
     }
     // Opens a window from a tree of the project window as Enter on its entry does.
     static CMDIChildWnd* openEntry(CMainFrame& frame, UINT workspace, CTreeCtrl& tree,
-                                   std::initializer_list<std::string> path) {
+                                   const std::vector<std::string>& path) {
         clickToolButton(frame, IDW_TOOLBAR_STANDARD, workspace);
-        HTREEITEM item = FindTreeItem(tree, path);
+        HTREEITEM item = tree.GetRootItem();
+        for (const std::string& text : path) {
+            HTREEITEM child = tree.GetChildItem(item);
+            while (child && tree.GetItemText(child) != text)
+                child = tree.GetNextSiblingItem(child);
+            item = child;
+            if (!item) break;
+        }
         if (!item) return nullptr;
         tree.SelectItem(item);
         QTest::keyClick(tree.GetInputWidget(), Qt::Key_Return);
@@ -117,7 +125,7 @@ TEST_F(ProgramFileCommands, CtrlZAndCtrlYUndoAndRedoInEveryWindowKindAndTheMenus
             const char* kind;
             UINT workspace;
             CTreeCtrl& tree;
-            std::initializer_list<std::string> path;
+            std::vector<std::string> path;
         } kinds[] = {
             {"geometry", ID_WORKSPACE_GEOMETRY, project.GetGeometryTree(), {"Structure 'portal-frame'", "Geometry"}},
             {"loads", ID_WORKSPACE_LOADS, project.GetLoadTree(), {"Structure 'portal-frame'", "Actions", "Live load"}},
@@ -274,9 +282,10 @@ TEST_F(ProgramFileCommands, InsertStructureFromTheFileMenuAndTheProjectItemAndFi
         ASSERT_FALSE(box.isEmpty());
         prompts.QueuePopupMenuChoice(ID_INSERT_STRUCTURE);
         prompts.QueueFileAnswer((work / "more" / "Shed.oxs").string());
-        const QPoint at = box.center();
-        QContextMenuEvent right(QContextMenuEvent::Mouse, at, widget->viewport()->mapToGlobal(at));
-        QCoreApplication::sendEvent(widget->viewport(), &right);
+        const QPoint global = widget->viewport()->mapToGlobal(box.center());
+        QWidget* input = tree.GetInputWidget();
+        QContextMenuEvent right(QContextMenuEvent::Mouse, input->mapFromGlobal(global), global);
+        QCoreApplication::sendEvent(input, &right);
         settle();
         EXPECT_EQ(tree.GetSelectedItem(), root) << "the right click selects the project item";
         EXPECT_EQ(structures(app), (std::vector<std::string>{"portal-frame", "beam-on-ground", "Annex", "Shed"}));
@@ -316,6 +325,70 @@ TEST_F(ProgramFileCommands, FactoryDefaultsConfirmedWhileTheClosingIsCancelledSt
     for (DWORD i = 0; reg.EnumerateKeys(i, name); ++i)
         keys.push_back(name);
     EXPECT_NE(std::find(keys.begin(), keys.end(), "Settings"), keys.end());
+}
+
+} // namespace
+
+namespace {
+
+bool expanded(CTreeCtrl& tree, std::initializer_list<std::string> path) {
+    HTREEITEM item = FindTreeItem(tree, path);
+    return item && (tree.GetItemState(item, TVIS_EXPANDED) & TVIS_EXPANDED);
+}
+
+TEST_F(ProgramFileCommands, TheTreesKeepTheirBranchesExpandedAndTheTitleFollowsTheActiveWindow) {
+    run({(work / "two-frames.oxp").string()}, [&](CStrakonApp&, CMainFrame& frame) {
+        frame.MoveWindow(0, 0, 1200, 850);
+        settle();
+        AProjectWorkspaceWnd& project = *frame.GetProjectWindow();
+        CTreeCtrl* trees[] = {&project.GetGeometryTree(), &project.GetLoadTree(), &project.GetResultTree(),
+                              &project.GetDesignTree()};
+        const UINT workspaces[] = {ID_WORKSPACE_GEOMETRY, ID_WORKSPACE_LOADS, ID_WORKSPACE_RESULTS,
+                                   ID_WORKSPACE_DESIGN, ID_WORKSPACE_GEOMETRY};
+        for (UINT workspace : workspaces) {
+            clickToolButton(frame, IDW_TOOLBAR_STANDARD, workspace);
+            for (CTreeCtrl* tree : trees)
+                EXPECT_TRUE(expanded(*tree, {})) << "the project item after workspace " << workspace;
+            for (CTreeCtrl* tree : trees)
+                for (const char* structure : {"Structure 'portal-frame'", "Structure 'beam-on-ground'"})
+                    EXPECT_TRUE(expanded(*tree, {structure})) << structure << " after workspace " << workspace;
+        }
+        // A branch the user closes stays closed over a workspace switch.
+        CTreeCtrl& geometry = project.GetGeometryTree();
+        geometry.Expand(FindTreeItem(geometry, {"Structure 'beam-on-ground'"}), TVE_COLLAPSE);
+        clickToolButton(frame, IDW_TOOLBAR_STANDARD, ID_WORKSPACE_LOADS);
+        clickToolButton(frame, IDW_TOOLBAR_STANDARD, ID_WORKSPACE_GEOMETRY);
+        EXPECT_FALSE(expanded(geometry, {"Structure 'beam-on-ground'"}));
+        EXPECT_TRUE(expanded(geometry, {"Structure 'portal-frame'"}));
+
+        // The main window's title names the structure of the active window.
+        for (const char* structure : {"portal-frame", "beam-on-ground", "portal-frame"}) {
+            geometry.Expand(FindTreeItem(geometry, {std::string("Structure '") + structure + "'"}), TVE_EXPAND);
+            CMDIChildWnd* child = openEntry(frame, ID_WORKSPACE_GEOMETRY, geometry,
+                                            {std::string("Structure '") + structure + "'", "Geometry"});
+            ASSERT_NE(child, nullptr) << structure;
+            settle();
+            const CString title = frame.GetWindowText();
+            EXPECT_NE(title.find(structure), std::string::npos) << title << " with " << child->GetWindowText();
+        }
+        shot("title-and-trees");
+    });
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ProgramFileCommands, TheSafetyFactorsHeldAtTheEndAreSavedOnTheWayOut) {
+    run({}, [&](CStrakonApp&, CMainFrame&) {
+        settle();
+        // Changed in memory only, as the design views' sheet leaves them before the program ends.
+        SafetyFactorsEC::Instance()->m_EC3.m_gammaM1 = 1.35;
+    });
+    ARegistry reg;
+    ASSERT_TRUE(reg.OpenOrCreate("Software\\Orvex\\Strakon\\SafetyFactors\\EC3"));
+    EXPECT_DOUBLE_EQ(reg.GetDouble("Gamma 1", 0.0), 1.35);
+    SafetyFactorsEC::Discard();
 }
 
 } // namespace
