@@ -35,10 +35,23 @@ void CPrintDialog::HideControl(int nID) {
         m_hiddenControls.push_back(nID);
 }
 
+namespace {
+const CPrintDialog* t_showing = nullptr;
+} // namespace
+
+const CPrintDialog* CPrintDialog::Showing() {
+    return t_showing;
+}
+
 INT_PTR CPrintDialog::DoModal() {
     OnInitDialog();
+    const CPrintDialog* outer = t_showing;
+    t_showing = this;
+    struct Restore {
+        const CPrintDialog* outer;
+        ~Restore() { t_showing = outer; }
+    } restore{outer};
     CPrintDialogRequest request;
-    request.hiddenControls = m_hiddenControls;
     request.printer = GetPrinter();
     request.setupOnly = m_setupOnly;
     request.minPage = m_pd.nMinPage;

@@ -35,6 +35,8 @@ public:
     // The control of the common print dialog is hidden and disabled when it shows.
     void HideControl(int nID);
     const std::vector<int>& GetHiddenControls() const { return m_hiddenControls; }
+    // The dialog whose DoModal is running (the prompt service asks it what to hide); null otherwise.
+    static const CPrintDialog* Showing();
     // The printer of the program, set up by the last dialog.
     QPrinter* GetPrinter() const;
     // A printer context on it, owned by the caller.

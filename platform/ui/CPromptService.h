@@ -55,9 +55,6 @@ struct CPrintDialogRequest {
     bool range = false;
     // The dialog offers no "selection" range (PD_NOSELECTION).
     bool noSelection = false;
-    // Controls of the common print dialog that are hidden and disabled (1025: the
-    // printer's Properties button).
-    std::vector<int> hiddenControls;
 };
 
 // A scripted print dialog's answer: print into a PDF file, all pages or a range.

@@ -18,18 +18,20 @@ TEST(APrintDialog, AsksTheCommonDialogToHideThePrinterPropertiesButton) {
     APrintDialog dialog(FALSE, PD_USEDEVMODECOPIES | PD_NOSELECTION);
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     ASSERT_EQ(prompts.PrintDialogs().size(), 1u);
-    EXPECT_EQ(prompts.PrintDialogs()[0].hiddenControls, std::vector<int>{1025});
+    EXPECT_EQ(dialog.GetHiddenControls(), std::vector<int>{1025});
+    EXPECT_EQ(CPrintDialog::Showing(), nullptr) << "only while it runs";
     // The platform's own dialog keeps the button.
     prompts.QueuePrinterCancel();
     CPrintDialog plain(FALSE);
     plain.DoModal();
-    EXPECT_TRUE(prompts.PrintDialogs().back().hiddenControls.empty());
+    EXPECT_TRUE(plain.GetHiddenControls().empty());
 }
 
 TEST(APrintDialog, TheRealPrintDialogShowsNoPropertiesButton) {
     CQtPromptService service;
     CPromptService* previous = CPromptService::Install(&service);
     bool seen = false;
+    bool found = false;
     bool propertiesShown = true;
     bool propertiesEnabled = true;
     // Looks at the dialog once it runs, then closes it.
@@ -41,6 +43,7 @@ TEST(APrintDialog, TheRealPrintDialogShowsNoPropertiesButton) {
         poll.stop();
         seen = true;
         if (auto* properties = dialog->findChild<QPushButton*>(QStringLiteral("properties"))) {
+            found = true;
             propertiesShown = properties->isVisible();
             propertiesEnabled = properties->isEnabled();
         } else {
@@ -53,6 +56,7 @@ TEST(APrintDialog, TheRealPrintDialogShowsNoPropertiesButton) {
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     CPromptService::Install(previous);
     ASSERT_TRUE(seen) << "the print dialog did not run";
+    EXPECT_TRUE(found) << "the dialog has its Properties button";
     EXPECT_FALSE(propertiesShown);
     EXPECT_FALSE(propertiesEnabled);
 }
