@@ -24,6 +24,8 @@ public:
     virtual void Serialize(CArchive& ar);
     virtual void OnSelChanged();
     virtual void DefaultAction();
+    // The menu resource whose first popup the item offers on a right click; 0 for none.
+    virtual UINT GetContextMenuId() const { return 0; }
     // The object is done with: its tree item no longer deletes it.
     virtual void Destroy();
 

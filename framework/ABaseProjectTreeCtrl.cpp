@@ -6,6 +6,7 @@
 #include "framework/ABaseWinApp.h"
 #include "platform/core/CArchive.h"
 #include "platform/ui/CImageList.h"
+#include "platform/ui/CMenu.h"
 
 #include <algorithm>
 #include <vector>
@@ -91,6 +92,8 @@ void ABaseProjectTreeCtrl::AddStructure(ABaseStructureDoc* pDoc, ABaseProjectSTr
     if (GetSTreeItemObject(pDoc)) RemoveStructure(pDoc);
     m_structureItems.push_back(pItem);
     pItem->Initialize();
+    // The structure is seen at once: its project item opens.
+    ExpandItem(m_hRoot, TRUE);
 }
 
 void ABaseProjectTreeCtrl::UpdateStructureName(ABaseStructureDoc* pDoc) {
@@ -165,6 +168,31 @@ void ABaseProjectTreeCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
 void ABaseProjectTreeCtrl::OnLButtonDblClk(UINT nFlags, CPoint point) {
     DefaultActionOf(HitTest(point));
     CTreeCtrl::OnLButtonDblClk(nFlags, point);
+}
+
+void ABaseProjectTreeCtrl::OnContextMenu(CWnd* pWnd, CPoint pos) {
+    HTREEITEM hItem = nullptr;
+    CPoint at = pos;
+    if (pos.x == -1 && pos.y == -1) {
+        hItem = GetSelectedItem();
+        at = CPoint(0, 0);
+        ClientToScreen(&at);
+    } else {
+        CPoint client = pos;
+        ScreenToClient(&client);
+        hItem = HitTest(client);
+    }
+    ABaseProjectTI* object = hItem ? objectOf(*this, hItem) : nullptr;
+    const UINT menuId = object && !object->IsDestroyed() ? object->GetContextMenuId() : 0;
+    CWnd* target = AfxGetMainWnd();
+    if (!menuId || !target) {
+        CTreeCtrl::OnContextMenu(pWnd, pos);
+        return;
+    }
+    SelectItem(hItem);
+    CMenu menu;
+    if (!menu.LoadMenu(menuId)) return;
+    if (CMenu* popup = menu.GetSubMenu(0)) popup->TrackPopupMenu(TPM_RIGHTBUTTON, at.x, at.y, target);
 }
 
 void ABaseProjectTreeCtrl::OnDestroy() {

@@ -54,6 +54,9 @@ public:
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
     // A double click: the default action of the item under the mouse.
     void OnLButtonDblClk(UINT nFlags, CPoint point) override;
+    // The item under the point (the selected one from the keyboard) is selected and
+    // offers its menu; the main window carries out the commands.
+    void OnContextMenu(CWnd* pWnd, CPoint pos) override;
     void OnDestroy() override;
 
     // The class of the root item's object (an ABaseProjectTIProject).

@@ -130,6 +130,17 @@ SafetyFactorsEC* SafetyFactorsEC::Instance() {
     return slot.get();
 }
 
+void SafetyFactorsEC::Discard() {
+    instanceSlot().reset();
+}
+
+void SafetyFactorsEC::Set(const SafetyFactorsEC2& ec2, const SafetyFactorsEC3& ec3) {
+    m_EC2 = ec2;
+    m_EC3 = ec3;
+    m_EC2.Save();
+    m_EC3.Save();
+}
+
 void SafetyFactorsEC::Release() {
     std::unique_ptr<SafetyFactorsEC>& slot = instanceSlot();
     if (!slot) return;

@@ -80,6 +80,11 @@ public:
     // Saves both sets and deletes the object; the next Instance() loads anew.
     // Nothing happens when the object was never made.
     static void Release();
+    // Deletes the object without saving it (the settings were swept).
+    static void Discard();
+    // Takes both sets and saves them at once: a change survives a program that
+    // does not end normally, and the next design reads it.
+    void Set(const SafetyFactorsEC2& ec2, const SafetyFactorsEC3& ec3);
 
     SafetyFactorsEC2 m_EC2;
     SafetyFactorsEC3 m_EC3;

@@ -9,6 +9,7 @@
 #include "model/omLoadGroup.h"
 #include "model/omLoadManager.h"
 #include "model/omMaterial.h"
+#include "resources/ui/StrakonResourceIds.h"
 
 IMPLEMENT_DYNCREATE(ATIWin, ABaseProjectTIWin)
 IMPLEMENT_DYNCREATE(ATIProject, ABaseProjectTIProject)
@@ -46,6 +47,10 @@ CFrameWnd* ATIWin::Open(BOOL) {
 }
 
 ATIProject::ATIProject(ABaseProjectTreeCtrl* pTree) : ABaseProjectTIProject(pTree, false, false, false, false) {}
+
+UINT ATIProject::GetContextMenuId() const {
+    return IDR_PROJECT_ITEM_MENU;
+}
 
 ATIStructure::ATIStructure(ABaseProjectTreeCtrl* pTree, ABaseStructureDoc* pDoc)
     : ABaseProjectTIStructure(pTree, pDoc, false, false, false, false) {}

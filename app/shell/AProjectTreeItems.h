@@ -49,6 +49,8 @@ class ATIProject : public ABaseProjectTIProject {
     DECLARE_DYNCREATE(ATIProject)
 public:
     explicit ATIProject(ABaseProjectTreeCtrl* pTree);
+    // Insert Structure.
+    UINT GetContextMenuId() const override;
 
 protected:
     ATIProject() = default;

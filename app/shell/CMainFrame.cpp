@@ -17,6 +17,7 @@
 #include "framework/CWindowPlacement.h"
 #include "platform/ui/CCmdUI.h"
 #include "platform/ui/CControlBar.h"
+#include "platform/ui/CDropFiles.h"
 #include "platform/ui/CMenu.h"
 #include "platform/ui/CStatusBar.h"
 #include "platform/ui/CWinThread.h"
@@ -28,6 +29,8 @@
 
 #include <cstdio>
 #include <mutex>
+
+#include <vector>
 
 IMPLEMENT_DYNCREATE(CMainFrame, ABaseMDIFrameWnd)
 
@@ -82,6 +85,7 @@ ON_COMMAND(ID_MESSAGE_DOCUMENTS, &CMainFrame::OnMessageDocuments)
 ON_UPDATE_COMMAND_UI(ID_MESSAGE_DOCUMENTS, &CMainFrame::OnUpdateMessageDocuments)
 ON_MESSAGE(CMainFrame::WM_DOCUMENTS_DOWNLOADED, &CMainFrame::OnDocumentsDownloaded)
 ON_COMMAND(ID_FACTORY_DEFAULTS, &CMainFrame::OnFactoryDefaults)
+ON_MESSAGE(WM_DROPFILES, &CMainFrame::OnDropFiles)
 END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame()
@@ -395,10 +399,30 @@ void CMainFrame::OnFactoryDefaults() {
     const HWND self = GetSafeHwnd();
     CStrakonApp* app = CStrakonApp::GetApp();
     OnClose();
-    // A cancelled close keeps the program and its settings as they are.
-    if (CWnd::FromHandle(self)) return;
+    // The sweep runs also when the user kept the program open: the confirmed
+    // restore is done at once, and the program that goes on writes what it holds
+    // again when it finally closes.
+    const bool closed = !CWnd::FromHandle(self);
     SweepSettings();
-    if (app) app->m_bFactoryDefaults = true;
+    if (closed && app) app->m_bFactoryDefaults = true;
+}
+
+LRESULT CMainFrame::OnDropFiles(WPARAM wParam, LPARAM) {
+    auto* drop = reinterpret_cast<HDROP>(wParam);
+    std::vector<CString> paths;
+    const UINT count = DragQueryFile(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i)
+        paths.push_back(AfxDragQueryFile(drop, i));
+    DragFinish(drop);
+    ActivateFrame();
+    const HWND self = GetSafeHwnd();
+    for (const CString& path : paths) {
+        CStrakonApp* app = CStrakonApp::GetApp();
+        // A question of the opening may have ended the program.
+        if (!app || !CWnd::FromHandle(self)) break;
+        app->OpenDroppedFile(path);
+    }
+    return 0;
 }
 
 void CMainFrame::SweepSettings() {

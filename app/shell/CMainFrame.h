@@ -87,6 +87,8 @@ public:
     static bool IsOnline();
     // Asks, closes the frame and, once it has closed, removes every setting but "Options".
     void OnFactoryDefaults();
+    // Files dropped on the window, each in the order dropped (CStrakonApp::OpenDroppedFile).
+    LRESULT OnDropFiles(WPARAM wParam, LPARAM lParam);
     // Removes every subkey of the product key but "Options"; stops at a failed deletion.
     static void SweepSettings();
 

@@ -15,7 +15,9 @@
 #include "app/shell/AUnitKeyAttributes.h"
 #include "app/shell/AWorkspaceManager.h"
 #include "app/shell/CChildFrame.h"
+#include "app/design/SafetyFactorsEC.h"
 #include "app/shell/CMainFrame.h"
+#include "platform/ui/CDropFiles.h"
 #include "app/shell/CStrakonModule.h"
 #include "app/views/AEnvelopeView.h"
 #include "app/views/AForceView.h"
@@ -282,6 +284,7 @@ BOOL CStrakonApp::InitInstance() {
     if (!frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE)) return FALSE;
     m_pMainWnd = frame;
     createMessageSystem(*this);
+    AfxDragAcceptFiles(frame, TRUE);
 
     AOptionsAttributes::Instance();
     frame->SetCoordinateText("");
@@ -345,11 +348,14 @@ int CStrakonApp::ExitInstance() {
         if (ADrawAttributes* draw = ADrawAttributes::Peek()) draw->Load();
         delete m_pRecentFileList;
         m_pRecentFileList = nullptr;
+        SafetyFactorsEC::Discard();
     }
     ADrawAttributes::Release();
     AElementAttributes::Release();
     ANodeAttributes::Release();
     ALoadAttributes::Release();
+    // With the other settings that save themselves on the way out.
+    SafetyFactorsEC::Release();
     omErrorContainer::release();
     omLogFile::Release();
     AHyperLinkManager::Release();

@@ -58,8 +58,16 @@ public:
     // message tells the user why.
     static bool IsValidStructureName(const CString& name, CString& message);
     // The folder the New sheet starts in: the most recent file's folder, else
-    // "My Projects", else the user's documents folder.
+    // "My Projects", else the user's documents folder when it exists, else the
+    // home folder. Always a folder that exists (or empty when none does).
     CString DefaultNewLocation();
+    // The folder the file dialogs start in: the one where the user last chose or
+    // opened a file, while it exists; else the default location above.
+    CString LastFolder();
+    // A location of File New that does not exist is made after one question;
+    // false (the sheet comes back) when the user declines or it cannot be made,
+    // which one message naming the folder says.
+    bool EnsureLocation(const CString& folder);
 
     // ---- Project and structure commands (CStrakonAppCommands.cpp) -------------
 
@@ -92,6 +100,13 @@ public:
     void OnSaveProject();
     void OnSaveProjectAs();
     void OnInsertStructure();
+    // Adds the structure file to the open project and shows it in the project
+    // window; FALSE when there is no project or it cannot be added (reported).
+    BOOL InsertStructureFile(const CString& path);
+    // A file dropped on the main window: a structure joins the open project as
+    // Insert Structure adds it; anything else opens as File Open opens it (a
+    // structure without a project is refused with the message of the opening).
+    void OpenDroppedFile(const CString& path);
     void OnRemoveStructure();
     void OnProjectSettings();
     // Enabled exactly while a project is open.
@@ -123,6 +138,8 @@ public:
 
     // The full path of the project file last opened or created.
     CString m_strProjectPath;
+    // The folder of the file the user last chose in a file dialog or opened.
+    CString m_strLastFolder;
     // The bar of the long operation that is running; null otherwise. Not owned:
     // the operation that registers its bar clears this before it destroys the bar.
     AProgressBar* m_pActiveProgressBar = nullptr;

@@ -16,6 +16,7 @@
 #include "platform/ui/CDocTemplate.h"
 #include "platform/ui/CMDIFrameWnd.h"
 #include "platform/ui/CPromptService.h"
+#include "platform/ui/CRecentFileList.h"
 #include "resources/ui/StrakonResourceIds.h"
 #include "resources/ui/StrakonResources.h"
 
@@ -23,6 +24,8 @@
 #include <QStandardPaths>
 
 #include <filesystem>
+
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -133,7 +136,9 @@ void CStrakonApp::OnTipOfTheDay() {
 // --- File New ----------------------------------------------------------------------------------------
 
 CString CStrakonApp::DefaultNewLocation() {
-    const CString recent = GetProfileString("Recent File List", "File1");
+    // The list in memory is the newest; the profile holds it only once the program ends.
+    CString recent = m_pRecentFileList && m_pRecentFileList->GetSize() > 0 ? (*m_pRecentFileList)[0] : CString();
+    if (recent.empty()) recent = GetProfileString("Recent File List", "File1");
     if (!recent.empty()) {
         const CString folder = FolderOf(recent);
         if (Exists(folder)) return folder;
@@ -142,10 +147,52 @@ CString CStrakonApp::DefaultNewLocation() {
         const CString projects = paths->ParentPath("My Projects");
         if (Exists(projects)) return projects;
     }
-    // Not the program folder: the user may not write there.
-    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (documents.isEmpty()) documents = QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
-    return documents.toStdString();
+    // Not the program folder: the user may not write there. A fresh account may
+    // have no documents folder yet; the dialogs would take its name for a file name.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && Exists(documents.toStdString())) return documents.toStdString();
+    const QString home = QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
+    if (!home.isEmpty() && Exists(home.toStdString())) return home.toStdString();
+    return {};
+}
+
+CString CStrakonApp::LastFolder() {
+    if (!m_strLastFolder.empty() && Exists(m_strLastFolder)) return m_strLastFolder;
+    return DefaultNewLocation();
+}
+
+bool CStrakonApp::EnsureLocation(const CString& folder) {
+    CString text;
+    if (folder.empty()) {
+        AfxMessageBox("Error: Please enter the folder of the new structure.", MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    const fs::path path(std::string{folder});
+    std::error_code ec;
+    if (fs::exists(path, ec)) {
+        if (!fs::is_directory(path, ec)) {
+            text.Format("Error: '%s' is not a folder.\nPlease choose another location.", folder.c_str());
+            AfxMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION);
+            return false;
+        }
+        if (::access(folder.c_str(), W_OK | X_OK) != 0) {
+            text.Format("Error: The folder '%s' cannot be written to.\nPlease choose another location.",
+                        folder.c_str());
+            AfxMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION);
+            return false;
+        }
+        return true;
+    }
+    text.Format("The folder '%s' does not exist.\nWould you like to create it?", folder.c_str());
+    if (AfxMessageBox(text.c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES) return false;
+    fs::create_directories(path, ec);
+    if (ec || !fs::is_directory(path, ec)) {
+        text.Format("Error: The folder '%s' could not be created.\nPlease choose another location.",
+                    folder.c_str());
+        AfxMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    return true;
 }
 
 bool CStrakonApp::IsValidStructureName(const CString& name, CString& message) {
@@ -194,6 +241,8 @@ BOOL CStrakonApp::CreateNewStructure(const CString& wizardPath, const CString& n
                                : location;
     const CString projectPath = folder + "/" + name + ExtensionOf(GetProjectDocTemplate(), ".oxp");
     const CString structurePath = folder + "/" + name + ExtensionOf(GetStructureDocTemplate(), ".oxs");
+    // The folder must stand before the wizard runs: what the user enters there is not lost.
+    if (!EnsureLocation(folder)) return FALSE;
 
     // Every file in the way is named; the user's No is the consent to replace them.
     CString question;

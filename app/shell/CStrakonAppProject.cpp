@@ -20,6 +20,17 @@
 
 #include <QString>
 
+#include <vector>
+
+namespace {
+
+CString FolderOfPath(const CString& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? CString() : CString(path.substr(0, slash));
+}
+
+} // namespace
+
 ABaseProjectWnd* CStrakonApp::GetProjectWnd() {
     auto* frame = DYNAMIC_DOWNCAST_PTR<ABaseMDIFrameWnd>(AfxGetMainWnd());
     return frame ? frame->GetProjectWnd() : nullptr;
@@ -75,9 +86,22 @@ CDocument* CStrakonApp::OpenDocumentFile(const char* lpszFileName) {
     if (!CloseOpenProject()) return nullptr;
     const CString path = lpszFileName;
     m_strProjectPath = path;
+    // Only a project that opened enters the recent files: a failure puts the list back as it was.
+    std::vector<CString> recent;
+    if (m_pRecentFileList)
+        for (int i = 0; i < m_pRecentFileList->GetSize(); ++i)
+            recent.push_back((*m_pRecentFileList)[i]);
+    const auto restoreRecent = [this, &recent] {
+        if (!m_pRecentFileList) return;
+        for (int i = 0; i < m_pRecentFileList->GetSize() && i < static_cast<int>(recent.size()); ++i)
+            (*m_pRecentFileList)[i] = recent[static_cast<size_t>(i)];
+    };
     auto* project =
         DYNAMIC_DOWNCAST_PTR<ABaseProjectDoc>(projectTemplate->OpenDocumentFile(path.c_str(), TRUE));
-    if (!project) return nullptr;
+    if (!project) {
+        restoreRecent();
+        return nullptr;
+    }
     m_pProjectDoc = project;
     project->SetTitle(ProjectTitleOfPath(path).c_str());
     if (auto* projectDocument = DYNAMIC_DOWNCAST_PTR<AProjectDocument>(project))
@@ -87,8 +111,10 @@ CDocument* CStrakonApp::OpenDocumentFile(const char* lpszFileName) {
     if (!project->m_nStatus && project->OnFileCloseProject(TRUE)) {
         delete project;
         m_pProjectDoc = nullptr;
+        restoreRecent();
         return nullptr;
     }
+    m_strLastFolder = FolderOfPath(path);
     return project;
 }
 
@@ -144,11 +170,12 @@ BOOL CStrakonApp::PromptFileName(CString& path, CString& fileTitle, const CStrin
     if (dialog.DoModal() != IDOK) return FALSE;
     path = dialog.GetPathName();
     fileTitle = dialog.GetFileTitle();
+    m_strLastFolder = FolderOfPath(path);
     return TRUE;
 }
 
 void CStrakonApp::OnFileOpen() {
-    CString path = DefaultNewLocation();
+    CString path = LastFolder();
     CString title;
     if (!PromptFileName(path, title, "Open Project", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, TRUE,
                         GetProjectDocTemplate(), FALSE))
@@ -196,21 +223,36 @@ void CStrakonApp::OnProjectSettings() {}
 // --- structures of the project -----------------------------------------------------------------------
 
 void CStrakonApp::OnInsertStructure() {
-    ABaseProjectDoc* project = m_pProjectDoc;
-    if (!project) return;
-    CString path;
+    if (!m_pProjectDoc) return;
+    CString path = LastFolder();
     CString title;
     if (!PromptFileName(path, title, "Insert Structure into Project", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST,
                         TRUE, GetStructureDocTemplate(), FALSE))
         return;
-    if (!project->CanAddStructure(title, path)) return;
+    InsertStructureFile(path);
+}
+
+BOOL CStrakonApp::InsertStructureFile(const CString& path) {
+    ABaseProjectDoc* project = m_pProjectDoc;
+    if (!project) return FALSE;
+    const CString title = ProjectTitleOfPath(path);
+    if (!project->CanAddStructure(title, path)) return FALSE;
     ABaseStructureDoc* structure = project->AddStructure(title, path, TRUE);
     if (!structure) {
         AfxMessageBox("Error: Could not add a structure into the project.", MB_OK);
-        return;
+        return FALSE;
     }
     project->SetModifiedFlag(TRUE);
     if (ABaseProjectWnd* wnd = GetProjectWnd()) wnd->AddStructure(structure);
+    return TRUE;
+}
+
+void CStrakonApp::OpenDroppedFile(const CString& path) {
+    if (m_pProjectDoc && IsStructureFile(path)) {
+        InsertStructureFile(path);
+        return;
+    }
+    OpenDocumentFile(path.c_str());
 }
 
 void CStrakonApp::OnRemoveStructure() {

@@ -284,6 +284,12 @@ void AEnvelopeView::OnNewEnvelope() {
     if (!doc) return;
     omEnvelope envelope;
     envelope.setName("Unknown");
+    // A new envelope takes its cases automatically: its case list must hold them
+    // from the start, or the view and the results would see an envelope of no case
+    // until a filter changes.
+    if (omLoadManager* manager = managerOf(doc))
+        for (int i = 1; i <= manager->caseSize(); ++i)
+            envelope.update(static_cast<unsigned>(i), manager->getCase(i));
     doc->SetEnvelope(0, &envelope);
     if (CWnd* name = GetDlgItem(IDC_ENV_NAME)) name->SetFocus();
 }

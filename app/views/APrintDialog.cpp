@@ -9,3 +9,9 @@ APrintDialog::APrintDialog(BOOL printSetupOnly, DWORD flags, CWnd* parent)
 }
 
 APrintDialog::~APrintDialog() = default;
+
+BOOL APrintDialog::OnInitDialog() {
+    CPrintDialog::OnInitDialog();
+    HideControl(1025);
+    return TRUE;
+}

@@ -8,4 +8,6 @@ class APrintDialog : public CPrintDialog {
 public:
     APrintDialog(BOOL printSetupOnly, DWORD flags = PD_NOSELECTION, CWnd* parent = nullptr);
     ~APrintDialog() override;
+    // The printer's Properties button is hidden and disabled.
+    BOOL OnInitDialog() override;
 };

@@ -26,7 +26,31 @@ CDC* CPrintDialog::CreatePrinterDC() const {
     return new CPrinterDC(GetPrinter());
 }
 
+BOOL CPrintDialog::OnInitDialog() {
+    return TRUE;
+}
+
+void CPrintDialog::HideControl(int nID) {
+    if (std::find(m_hiddenControls.begin(), m_hiddenControls.end(), nID) == m_hiddenControls.end())
+        m_hiddenControls.push_back(nID);
+}
+
+namespace {
+const CPrintDialog* t_showing = nullptr;
+} // namespace
+
+const CPrintDialog* CPrintDialog::Showing() {
+    return t_showing;
+}
+
 INT_PTR CPrintDialog::DoModal() {
+    OnInitDialog();
+    const CPrintDialog* outer = t_showing;
+    t_showing = this;
+    struct Restore {
+        const CPrintDialog* outer;
+        ~Restore() { t_showing = outer; }
+    } restore{outer};
     CPrintDialogRequest request;
     request.printer = GetPrinter();
     request.setupOnly = m_setupOnly;

@@ -9,6 +9,7 @@
 #include "platform/ui/WinUi.h"
 
 #include <memory>
+#include <vector>
 
 class CDC;
 class CWnd;
@@ -29,6 +30,13 @@ public:
 
     // IDOK when the user chose, IDCANCEL otherwise.
     INT_PTR DoModal();
+    // Before the dialog shows: a derived dialog hides controls here. TRUE.
+    virtual BOOL OnInitDialog();
+    // The control of the common print dialog is hidden and disabled when it shows.
+    void HideControl(int nID);
+    const std::vector<int>& GetHiddenControls() const { return m_hiddenControls; }
+    // The dialog whose DoModal is running (the prompt service asks it what to hide); null otherwise.
+    static const CPrintDialog* Showing();
     // The printer of the program, set up by the last dialog.
     QPrinter* GetPrinter() const;
     // A printer context on it, owned by the caller.
@@ -53,6 +61,7 @@ public:
 private:
     BOOL m_setupOnly;
     BOOL m_range = FALSE;
+    std::vector<int> m_hiddenControls;
 };
 
 class CPrintInfo {

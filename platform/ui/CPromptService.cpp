@@ -1,6 +1,7 @@
 #include "platform/ui/CPromptService.h"
 
 #include "platform/ui/CMenu.h"
+#include "platform/ui/CPrintInfo.h"
 #include "platform/ui/CResources.h"
 #include "platform/ui/CWinApp.h"
 #include "platform/ui/CWnd.h"
@@ -157,6 +158,15 @@ bool CQtPromptService::ChoosePrinter(CPrintDialogRequest& request) {
     dialog.setMinMax(static_cast<int>(request.minPage), static_cast<int>(request.maxPage));
     dialog.setFromTo(static_cast<int>(request.fromPage),
                      static_cast<int>(std::min(request.toPage, request.maxPage)));
+    const CPrintDialog* shown = CPrintDialog::Showing();
+    for (int id : shown ? shown->GetHiddenControls() : std::vector<int>{}) {
+        // The common dialog's controls by their number: 1025 is the printer's Properties button.
+        if (id != 1025) continue;
+        if (auto* properties = dialog.findChild<QPushButton*>(QStringLiteral("properties"))) {
+            properties->setEnabled(false);
+            properties->hide();
+        }
+    }
     if (dialog.exec() != QDialog::Accepted) return false;
     request.range = dialog.printRange() == QAbstractPrintDialog::PageRange;
     if (request.range) {

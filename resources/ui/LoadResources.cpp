@@ -190,9 +190,15 @@ CMenuItemDef loadManagerPopup() {
                       MenuSeparator(), MenuItem("&Properties", ID_LOAD_CASE_PROPERTIES)});
 }
 
-// A document window's menu: the main frame's with the window's own popup before "&Window".
-std::vector<CMenuItemDef> documentMenu(CMenuItemDef own) {
+// The menu of the load-combinations and envelope windows: the main frame's with
+// an Edit menu (the commands of the structure and the table's clipboard, whose
+// keys the table takes itself) after File and the window's own popup before "&Window".
+std::vector<CMenuItemDef> tableMenu(CMenuItemDef own) {
     std::vector<CMenuItemDef> menu = StrakonFrameMenu();
+    menu.insert(menu.begin() + 1,
+                MenuPopup("&Edit", {MenuItem("&Undo\tCtrl+Z", ID_EDIT_UNDO), MenuItem("&Redo\tCtrl+Y", ID_EDIT_REDO),
+                                    MenuSeparator(), MenuItem("Cu&t\tCtrl+X", ID_EDIT_CUT),
+                                    MenuItem("&Copy\tCtrl+C", ID_EDIT_COPY), MenuItem("&Paste\tCtrl+V", ID_EDIT_PASTE)}));
     auto at = menu.end();
     for (auto it = menu.begin(); it != menu.end(); ++it)
         if (it->text == "&Window") at = it;
@@ -220,8 +226,9 @@ void RegisterStrakonLoadResources() {
     for (const auto& p : pictures)
         r.AddCustom("METAFILE", p.id, p.path);
 
-    r.AddMenu(IDR_LOADSTYPE, documentMenu(loadsPopup()));
-    r.AddMenu(IDR_LOADCOMBINATIONSTYPE, documentMenu(loadManagerPopup()));
+    // The loads window is a zoom view: it has the structure windows' File, Edit and Zoom commands.
+    r.AddMenu(IDR_LOADSTYPE, StrakonStructureViewMenu({}, {loadsPopup()}));
+    r.AddMenu(IDR_LOADCOMBINATIONSTYPE, tableMenu(loadManagerPopup()));
     r.AddMenu(IDR_NODE_LOAD_MENU, {MenuPopup("Node Load Menu", {MenuItem("Select", ID_NODE_LOAD_SELECT),
                                                                  MenuItem("Delete", ID_NODE_LOAD_DELETE),
                                                                  MenuItem("Properties ...", ID_NODE_LOAD_PROPERTIES)})});

@@ -20,6 +20,7 @@ constexpr UINT IDR_DESIGNCONCRETETYPE = 260;
 constexpr UINT IDR_DESIGNSTEELTYPE = 277;
 constexpr UINT IDR_ELEMENT_MENU = 146;
 constexpr UINT IDR_NODE_MENU = 152;
+constexpr UINT IDR_PROJECT_ITEM_MENU = 187;
 
 // Project commands of the application.
 constexpr UINT ID_TIP_OF_THE_DAY = 32847;

@@ -149,7 +149,8 @@ std::vector<CMenuItemDef> FrameMenu() {
     return {
         MenuPopup("&File", {MenuItem("&New\tCtrl+N", ID_FILE_NEW), MenuItem("&Open...\tCtrl+O", ID_FILE_OPEN),
                             MenuItem("&Close", ID_CLOSE_PROJECT), MenuItem("&Save\tCtrl+S", ID_SAVE_PROJECT),
-                            MenuItem("Save &As...", ID_SAVE_PROJECT_AS), MenuSeparator(),
+                            MenuItem("Save &As...", ID_SAVE_PROJECT_AS),
+                            MenuItem("&Insert Structure...", ID_INSERT_STRUCTURE), MenuSeparator(),
                             MenuItem("P&rint Setup...", ID_FILE_PRINT_SETUP), MenuSeparator(),
                             MenuItem("Recent File", ID_FILE_MRU_FILE1, MF_GRAYED), MenuSeparator(),
                             MenuItem("E&xit", ID_APP_EXIT)}),
@@ -185,9 +186,11 @@ std::vector<CMenuItemDef> FrameMenu() {
     };
 }
 
+} // namespace
+
 // The menu of a structure view: the main frame's menu with the view's Edit and
 // Zoom menus, its own View entries, and its own menus before Tools.
-std::vector<CMenuItemDef> StructureViewMenu(std::vector<CMenuItemDef> viewEntries,
+std::vector<CMenuItemDef> StrakonStructureViewMenu(std::vector<CMenuItemDef> viewEntries,
                                             std::vector<CMenuItemDef> ownMenus) {
     std::vector<CMenuItemDef> menu = FrameMenu();
     CMenuItemDef& file = menu[0];
@@ -196,7 +199,8 @@ std::vector<CMenuItemDef> StructureViewMenu(std::vector<CMenuItemDef> viewEntrie
                               [](const CMenuItemDef& item) { return item.id == ID_FILE_PRINT_SETUP; });
     file.items.insert(setup, {MenuItem("&Print...", ID_FILE_PRINT), MenuItem("Print Pre&view", ID_FILE_PRINT_PREVIEW)});
     menu.insert(menu.begin() + 1,
-                MenuPopup("&Edit", {MenuItem("&Undo", ID_EDIT_UNDO), MenuItem("&Redo", ID_EDIT_REDO), MenuSeparator(),
+                MenuPopup("&Edit", {MenuItem("&Undo\tCtrl+Z", ID_EDIT_UNDO), MenuItem("&Redo\tCtrl+Y", ID_EDIT_REDO),
+                                    MenuSeparator(),
                                     MenuItem("&Select", ID_SELECT), MenuItem("Select &Window", ID_SELECT_WINDOW),
                                     MenuItem("&Move", ID_MOVE), MenuItem("&Delete", ID_DELETE), MenuSeparator(),
                                     MenuItem("Current &View to Clipboard", ID_COPY_VIEW)}));
@@ -215,6 +219,13 @@ std::vector<CMenuItemDef> StructureViewMenu(std::vector<CMenuItemDef> viewEntrie
     // Before Window, Tools and Help.
     menu.insert(menu.begin() + 3, own.begin(), own.end());
     return menu;
+}
+
+namespace {
+
+std::vector<CMenuItemDef> StructureViewMenu(std::vector<CMenuItemDef> viewEntries,
+                                            std::vector<CMenuItemDef> ownMenus) {
+    return StrakonStructureViewMenu(std::move(viewEntries), std::move(ownMenus));
 }
 
 std::vector<CMenuItemDef> GeometryViewMenu() {
@@ -383,7 +394,12 @@ void RegisterStrakonResources() {
                                          {FVIRTKEY | FALT, '1', static_cast<WORD>(ID_VIEW_PROJECT_WINDOW)},
                                          {FVIRTKEY | FALT, '2', static_cast<WORD>(ID_VIEW_OUTPUT_WINDOW)},
                                          {FVIRTKEY, static_cast<WORD>(VK_F1), static_cast<WORD>(ID_HELP)},
+                                         {FVIRTKEY | FCONTROL, 'Z', static_cast<WORD>(ID_EDIT_UNDO)},
+                                         {FVIRTKEY | FCONTROL, 'Y', static_cast<WORD>(ID_EDIT_REDO)},
                                      });
+    // The project item's own menu in the project window.
+    r.AddMenu(IDR_PROJECT_ITEM_MENU,
+              {MenuPopup("Project", {MenuItem("&Insert Structure...", ID_INSERT_STRUCTURE)})});
     r.AddToolBar(IDR_MAINFRAME, {16, 15, PictureOrder()});
     r.AddBitmap(IDR_MAINFRAME, ":/strakon/toolbar128.svg");
     RegisterProjectWindowResources();

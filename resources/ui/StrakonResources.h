@@ -30,6 +30,11 @@ void RegisterProjectWindowResources();
 // The main frame's menu, which the document windows' menus extend.
 struct CMenuItemDef;
 std::vector<CMenuItemDef> StrakonFrameMenu();
+// The menu of a zoomable structure window: the frame's menu with Print and Print
+// Preview, the Edit and Zoom menus, the View entries given and the own menus
+// before Window.
+std::vector<CMenuItemDef> StrakonStructureViewMenu(std::vector<CMenuItemDef> viewEntries,
+                                                   std::vector<CMenuItemDef> ownMenus);
 // The loads, load-combinations and envelope windows' dialogs, menus, toolbar and
 // pictures; part of RegisterStrakonResources.
 void RegisterStrakonLoadResources();

@@ -112,6 +112,21 @@ TEST_F(AEnvelopeViewTest, AddNewSelectsUnknownAndDeletingTheLastLeavesNoSelectio
     EXPECT_EQ(envelope(1).getQuantity(), omEnvelope::qFz);
 }
 
+TEST_F(AEnvelopeViewTest, ANewEnvelopeListsItsAutomaticCasesAsSelectedFromTheFirstFill) {
+    Open();
+    view->SelectEnvelope(1);
+    const Names ultimate = Texts(IDC_ENV_SELECTED);
+    ASSERT_FALSE(ultimate.empty());
+    Press(IDC_ENV_ADD);
+    ASSERT_EQ(view->GetShownEnvelope(), 2);
+    // The default envelope filters the ultimate cases and takes them all: none waits
+    // under "Not selected", and the envelope itself holds them.
+    EXPECT_EQ(Texts(IDC_ENV_SELECTED), ultimate);
+    EXPECT_TRUE(Texts(IDC_ENV_NOT_SELECTED).empty());
+    EXPECT_EQ(envelope(2).getLoadCases(), envelope(1).getLoadCases());
+    EXPECT_EQ(Commands(), 1);
+}
+
 TEST_F(AEnvelopeViewTest, TypingRenamesTheEntryAndLeavingTheNameRenamesTheEnvelope) {
     Open();
     view->SelectEnvelope(1);

@@ -15,7 +15,9 @@
 #include <QAbstractButton>
 #include <QPixmap>
 
+#include <algorithm>
 #include <fstream>
+#include <regex>
 #include <string>
 
 namespace {
@@ -113,6 +115,53 @@ TEST_F(TipOfTheDay, TheApplicationStartsAtTheNextTipAndKeepsTheUsersChoice) {
     app.OnTipOfTheDay();
     EXPECT_EQ(dialogs.Runs().size(), runs + 1);
     EXPECT_EQ(app.GetProfileInt("InfoTip", "ShowAtStartup", 1), 0u);
+}
+
+} // namespace
+
+namespace {
+
+// The tips name keys and menu items of the program: each must be there.
+std::string withoutAmpersands(std::string text) {
+    std::erase(text, '&');
+    const size_t tab = text.find('\t');
+    return tab == std::string::npos ? text : text.substr(0, tab);
+}
+
+bool menuHas(const std::vector<CMenuItemDef>& items, const std::string& popup, const std::string& item) {
+    for (const CMenuItemDef& p : items) {
+        if (withoutAmpersands(p.text) != popup) continue;
+        for (const CMenuItemDef& i : p.items)
+            if (withoutAmpersands(i.text) == item) return true;
+    }
+    return false;
+}
+
+TEST_F(TipOfTheDay, EveryKeyAndMenuItemATipNamesIsThereAndNoTipPromisesUnitsInValues) {
+    RegisterStrakonResources();
+    const std::vector<std::string> programTips = ATipOfTheDayDlg::ReadTips(APath::Instance()->ProgramPath("Misc\\Strakon.tip"));
+    ASSERT_GT(programTips.size(), 9u);
+    const std::vector<ACCEL>* keys = CResources::Instance().FindAccelerators(IDR_MAINFRAME);
+    ASSERT_NE(keys, nullptr);
+    const std::vector<CMenuItemDef>* menu = CResources::Instance().FindMenu(IDR_MAINFRAME);
+    ASSERT_NE(menu, nullptr);
+    const std::regex key(R"((Ctrl|Alt)\+([A-Z0-9]))");
+    const std::regex tools(R"(Tools \| ([A-Za-z .]+?)(,| chooses| sets| decides|$))");
+    for (const std::string& tip : programTips) {
+        for (std::sregex_iterator k(tip.begin(), tip.end(), key), end; k != end; ++k) {
+            const BYTE modifier = (*k)[1] == "Ctrl" ? FCONTROL : FALT;
+            const char letter = (*k)[2].str()[0];
+            const bool there = std::any_of(keys->begin(), keys->end(), [&](const ACCEL& a) {
+                return (a.fVirt & modifier) && a.key == static_cast<WORD>(letter);
+            });
+            EXPECT_TRUE(there) << k->str() << " in: " << tip;
+        }
+        for (std::sregex_iterator t(tip.begin(), tip.end(), tools), end; t != end; ++t)
+            EXPECT_TRUE(menuHas(*menu, "Tools", (*t)[1].str())) << (*t)[1].str() << " in: " << tip;
+        // A unit edit reads the number only; no tip may say that it converts a typed unit.
+        EXPECT_EQ(tip.find("converts"), std::string::npos) << tip;
+        EXPECT_EQ(tip.find("its own unit"), std::string::npos) << tip;
+    }
 }
 
 } // namespace

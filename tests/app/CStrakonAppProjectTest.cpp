@@ -447,3 +447,72 @@ TEST_F(CStrakonAppProjectTest, FileNewComesBackWithTheEntriesAfterARefusedNameAn
 }
 
 } // namespace
+
+namespace {
+
+std::vector<std::string> RecentFiles(CStrakonApp& app) {
+    std::vector<std::string> files;
+    for (int i = 0; i < app.m_pRecentFileList->GetSize(); ++i)
+        if (!(*app.m_pRecentFileList)[i].empty()) files.push_back((*app.m_pRecentFileList)[i]);
+    return files;
+}
+
+TEST_F(CStrakonAppProjectTest, OnlyOpenedProjectsEnterTheRecentFilesAndOpenStartsInTheLastFolderWithNoName) {
+    copyExample();
+    const std::string good = (folder / "two-frames.oxp").string();
+    ASSERT_NE(app.OpenDocumentFile(good.c_str()), nullptr);
+    app.OnCloseProject();
+    ASSERT_EQ(RecentFiles(app), std::vector<std::string>{good});
+
+    // A project whose structures are not beside it opens, fails on them and closes again.
+    fs::create_directories(folder / "lonely");
+    fs::copy_file(folder / "two-frames.oxp", folder / "lonely" / "two-frames.oxp");
+    // And a file that is no project at all.
+    std::ofstream(folder / "lonely" / "junk.oxp") << "not a compound file";
+    for (const fs::path& bad : {folder / "lonely" / "two-frames.oxp", folder / "lonely" / "junk.oxp"}) {
+        EXPECT_EQ(app.OpenDocumentFile(bad.string().c_str()), nullptr) << bad;
+        EXPECT_EQ(project(), nullptr) << bad;
+        EXPECT_EQ(RecentFiles(app), std::vector<std::string>{good}) << bad;
+    }
+
+    // The Open dialog starts in the folder of the project last opened, with no name in it.
+    prompts.QueueFileCancel();
+    app.OnFileOpen();
+    ASSERT_FALSE(prompts.FileDialogs().empty());
+    EXPECT_EQ(prompts.FileDialogs().back().initialFolder, folder.path().string());
+    EXPECT_TRUE(prompts.FileDialogs().back().fileName.empty()) << prompts.FileDialogs().back().fileName;
+
+    // A folder chosen in a dialog is where the next one starts.
+    fs::create_directories(folder / "elsewhere");
+    fs::copy_file(folder / "portal-frame.oxs", folder / "elsewhere" / "portal-frame.oxs");
+    ASSERT_NE(app.OpenDocumentFile(good.c_str()), nullptr);
+    prompts.QueueFileAnswer((folder / "elsewhere" / "portal-frame.oxs").string());
+    prompts.QueueMessageBoxAnswer(IDOK);
+    app.OnInsertStructure();
+    prompts.QueueFileCancel();
+    app.OnFileOpen();
+    EXPECT_EQ(prompts.FileDialogs().back().initialFolder, (folder / "elsewhere").string());
+}
+
+TEST_F(CStrakonAppProjectTest, InsertStructureIsEnabledWithAProjectAndADroppedStructureJoinsIt) {
+    copyExample();
+    EXPECT_FALSE(enabled(ID_INSERT_STRUCTURE));
+    fs::create_directories(folder / "more");
+    fs::copy_file(folder / "portal-frame.oxs", folder / "more" / "Annex.oxs");
+    // Without a project a dropped structure is refused with the opening's message.
+    prompts.Clear();
+    app.OpenDroppedFile((folder / "more" / "Annex.oxs").string());
+    ASSERT_EQ(prompts.MessageBoxes().size(), 1u);
+    EXPECT_NE(prompts.MessageBoxes()[0].text.find("is a structure, not a project"), std::string::npos);
+    EXPECT_EQ(project(), nullptr);
+    // A dropped project opens.
+    app.OpenDroppedFile((folder / "two-frames.oxp").string());
+    ASSERT_NE(project(), nullptr);
+    EXPECT_TRUE(enabled(ID_INSERT_STRUCTURE));
+    // A dropped structure joins the open project.
+    app.OpenDroppedFile((folder / "more" / "Annex.oxs").string());
+    EXPECT_EQ(structureNames(), (std::vector<std::string>{"portal-frame", "beam-on-ground", "Annex"}));
+    EXPECT_TRUE(project()->IsModified());
+}
+
+} // namespace

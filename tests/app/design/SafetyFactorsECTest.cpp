@@ -181,3 +181,26 @@ TEST(SafetyFactorsEC2, ConstructionGivesZerosAndAssignmentCopiesEveryFactor) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SafetyFactorsECTest, ChangedFactorsAreSavedAtOnceAndADiscardedObjectWritesNothing) {
+    SafetyFactorsEC2 ec2 = SafetyFactorsEC::Instance()->m_EC2;
+    SafetyFactorsEC3 ec3 = SafetyFactorsEC::Instance()->m_EC3;
+    ec3.m_gammaM0 = 1.25;
+    ec3.m_psiVec = 0.5;
+    SafetyFactorsEC::Instance()->Set(ec2, ec3);
+    // Saved before the program ends: the next run reads them.
+    restart();
+    EXPECT_DOUBLE_EQ(stored(kEC3, "Gamma 0"), 1.25);
+    EXPECT_DOUBLE_EQ(stored(kEC3, "Psi Vec"), 0.5);
+
+    // A change kept only in memory goes with a discarded object.
+    SafetyFactorsEC::Instance()->m_EC3.m_gammaM0 = 1.4;
+    SafetyFactorsEC::Discard();
+    restart();
+    EXPECT_DOUBLE_EQ(stored(kEC3, "Gamma 0"), 1.25);
+    EXPECT_DOUBLE_EQ(SafetyFactorsEC::Instance()->m_EC3.m_gammaM0, 1.25);
+}
+
+} // namespace

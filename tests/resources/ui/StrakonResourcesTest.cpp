@@ -6,11 +6,13 @@
 #include "platform/ui/CControlBar.h"
 #include "platform/ui/CMenu.h"
 #include "platform/ui/CResources.h"
+#include "resources/ui/StrakonLoadIds.h"
 #include "resources/ui/StrakonResourceIds.h"
 
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -103,6 +105,66 @@ TEST_F(StrakonResourcesTest, FrameMenuHasThePartsPopupsAndPlaceholders) {
     EXPECT_TRUE(std::any_of(keys->begin(), keys->end(), [](const ACCEL& a) {
         return a.cmd == ID_VIEW_PROJECT_WINDOW && a.key == '1' && (a.fVirt & FALT);
     }));
+}
+
+// Every command of a menu, with its text, walking the popups.
+void CollectItems(const std::vector<CMenuItemDef>& items, std::vector<const CMenuItemDef*>& out) {
+    for (const CMenuItemDef& item : items) {
+        out.push_back(&item);
+        CollectItems(item.items, out);
+    }
+}
+
+TEST_F(StrakonResourcesTest, EveryKeyAMenuShowsIsOneTheProgramTakes) {
+    const std::vector<ACCEL>* keys = CResources::Instance().FindAccelerators(IDR_MAINFRAME);
+    ASSERT_NE(keys, nullptr);
+    // The load-combinations table takes its clipboard keys itself.
+    const UINT tableKeys[] = {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE};
+    const std::regex shown(R"(\t(Ctrl|Alt)\+([A-Z0-9])$)");
+    int checkedKeys = 0;
+    for (UINT menuId : {IDR_MAINFRAME, IDR_GEOMETRYTYPE, IDR_LOADSTYPE, IDR_LCRESULTSTYPE, IDR_LOADCOMBINATIONSTYPE}) {
+        const std::vector<CMenuItemDef>* menu = CResources::Instance().FindMenu(menuId);
+        ASSERT_NE(menu, nullptr) << menuId;
+        std::vector<const CMenuItemDef*> items;
+        CollectItems(*menu, items);
+        for (const CMenuItemDef* item : items) {
+            std::smatch m;
+            const std::string text = item->text;
+            if (!std::regex_search(text, m, shown)) continue;
+            if (std::find(std::begin(tableKeys), std::end(tableKeys), item->id) != std::end(tableKeys)) continue;
+            ++checkedKeys;
+            const BYTE modifier = m[1] == "Ctrl" ? FCONTROL : FALT;
+            const WORD key = static_cast<WORD>(m[2].str()[0]);
+            EXPECT_TRUE(std::any_of(keys->begin(), keys->end(), [&](const ACCEL& a) {
+                return a.cmd == item->id && a.key == key && (a.fVirt & modifier);
+            })) << menuId << ": " << text;
+        }
+    }
+    EXPECT_GE(checkedKeys, 10);
+}
+
+TEST_F(StrakonResourcesTest, TheLoadsWindowHasTheZoomViewsMenusAndTheFileMenuInsertStructure) {
+    std::vector<const CMenuItemDef*> loads;
+    CollectItems(*CResources::Instance().FindMenu(IDR_LOADSTYPE), loads);
+    for (UINT id : {ID_ZOOM_WINDOW, ID_ZOOM_IN, ID_ZOOM_OUT, ID_ZOOM_PREVIOUS, ID_ZOOM_NEXT, ID_ZOOM_ALL,
+                    ID_ZOOM_EXTENTS, ID_SELECT, ID_DELETE, ID_MOVE, ID_COPY_VIEW, ID_FILE_PRINT,
+                    ID_FILE_PRINT_PREVIEW, ID_EDIT_UNDO, ID_EDIT_REDO, ID_ADD_FORCE, ID_INSERT_STRUCTURE})
+        EXPECT_TRUE(std::any_of(loads.begin(), loads.end(), [id](const CMenuItemDef* i) { return i->id == id; }))
+            << id;
+    std::vector<const CMenuItemDef*> table;
+    CollectItems(*CResources::Instance().FindMenu(IDR_LOADCOMBINATIONSTYPE), table);
+    for (UINT id : {ID_EDIT_UNDO, ID_EDIT_REDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_ADD_LOAD_CASE})
+        EXPECT_TRUE(std::any_of(table.begin(), table.end(), [id](const CMenuItemDef* i) { return i->id == id; }))
+            << id;
+    const std::vector<CMenuItemDef>& file = CResources::Instance().FindMenu(IDR_MAINFRAME)->front().items;
+    auto saveAs = std::find_if(file.begin(), file.end(), [](const CMenuItemDef& i) { return i.id == ID_SAVE_PROJECT_AS; });
+    ASSERT_NE(saveAs, file.end());
+    ASSERT_NE(saveAs + 1, file.end());
+    EXPECT_EQ((saveAs + 1)->id, ID_INSERT_STRUCTURE);
+    // The project item's menu offers it too.
+    const std::vector<CMenuItemDef>* project = CResources::Instance().FindMenu(IDR_PROJECT_ITEM_MENU);
+    ASSERT_NE(project, nullptr);
+    EXPECT_EQ(project->front().items.front().id, ID_INSERT_STRUCTURE);
 }
 
 } // namespace
