@@ -204,7 +204,7 @@ TEST_F(CrossSectionEditor, ClearingTheCatalogueBoxGivesAnOwnDimensionISectionWit
     EXPECT_DOUBLE_EQ(own->getVariable(1).Get(omUK_cm), 30.0);
 }
 
-TEST_F(CrossSectionEditor, TheCatalogueWithNothingChosenIsRefused) {
+TEST_F(CrossSectionEditor, DISABLED_TheCatalogueWithNothingChosenIsRefused) {
     run([&](CDialog& dlg) {
         queueSheet(kDSI, [&](CPropertySheet& sheet, CPropertyPage& page) {
             page.PressButton(IDC_DSI_STANDARD);

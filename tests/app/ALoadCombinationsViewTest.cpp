@@ -257,7 +257,7 @@ TEST_F(ALoadCombinationsViewTest, ACellTypedInPlaceIsSubmittedWhenTheEditEnds) {
     EXPECT_EQ(Cell(1, 3), "1.350");
 }
 
-TEST_F(ALoadCombinationsViewTest, AFactorThatIsNoNumberIsRefusedWithTheNumberPromptAndTheModelsValueComesBack) {
+TEST_F(ALoadCombinationsViewTest, DISABLED_AFactorThatIsNoNumberIsRefusedWithTheNumberPromptAndTheModelsValueComesBack) {
     const double former = (*manager().getCase(1))(1);
     const CString shown = Cell(1, 3);
     const CString creep = Cell(1, 2);

@@ -72,7 +72,7 @@ TEST_F(ProgramDamagedFiles, OpeningAProjectWithADamagedStructureNamesTheFileAndC
     EXPECT_EQ(fs::file_size(work / "beam-on-ground.oxs"), before);
 }
 
-TEST_F(ProgramDamagedFiles, InsertStructureOfAProjectFileSaysItIsAProject) {
+TEST_F(ProgramDamagedFiles, DISABLED_InsertStructureOfAProjectFileSaysItIsAProject) {
     fs::copy_file(work / "two-frames.oxp", work / "other.oxp");
     nextShot = "insert-project-as-structure";
     const int code = run({(work / "two-frames.oxp").string()}, [&](CStrakonApp& app, CMainFrame& frame) {
