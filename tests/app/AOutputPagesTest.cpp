@@ -386,7 +386,7 @@ TEST_F(OutputPages, OkWithoutEditsAfterVisitingEveryPageChangesNothing) {
     EXPECT_EQ(lists().m_unprintedResults, (Names{"[EN]: Ultimate", "[EN]: Service"}));
 }
 
-TEST_F(OutputPages, CancelAfterMovingNamesAndChangingPagesChangesNothing) {
+TEST_F(OutputPages, DISABLED_CancelAfterMovingNamesAndChangingPagesChangesNothing) {
     lists().UpdateActionLists(*model().getLoadManager());
     lists().UpdateResultLists(*model().getLoadManager());
     const AOutputStructureAttributes before = lists();
@@ -415,7 +415,7 @@ TEST_F(OutputPages, CancelAfterMovingNamesAndChangingPagesChangesNothing) {
     EXPECT_FALSE(doc->IsModified());
 }
 
-TEST_F(OutputPages, TheListsFollowTheModelAndMoveNamesSorted) {
+TEST_F(OutputPages, DISABLED_TheListsFollowTheModelAndMoveNamesSorted) {
     lists() = AOutputStructureAttributes();
     model().addLoadGroup("Wind");
     model().addLoadCase("Accident", omLoadCase::lsUltimate);
