@@ -198,7 +198,7 @@ TEST_F(ALCResultViewTest, PicturesOfTheDiagrams) {
     }
 }
 
-TEST_F(ALCResultViewTest, DISABLED_DoubleClickOnAMemberShowsItsResultsOfTheActiveCaseAndFollowsANewCase) {
+TEST_F(ALCResultViewTest, DoubleClickOnAMemberShowsItsResultsOfTheActiveCaseAndFollowsANewCase) {
     Show(1, ID_RESULT_MOMENTS);
     view->OnActivateView(TRUE, view, view);
     view->OnZoomExtents();

@@ -74,7 +74,7 @@ protected:
     }
 };
 
-TEST_F(ProgramWindows, DISABLED_ADoubleClickedMemberShowsItsResultsOfTheActiveCaseAndTheyGoToTheClipboard) {
+TEST_F(ProgramWindows, ADoubleClickedMemberShowsItsResultsOfTheActiveCaseAndTheyGoToTheClipboard) {
     run({(work / "two-frames.oxp").string()}, [&](CStrakonApp& app, CMainFrame& frame) {
         frame.MoveWindow(0, 0, 1200, 850);
         settle();
@@ -139,7 +139,7 @@ TEST_F(ProgramWindows, DISABLED_ADoubleClickedMemberShowsItsResultsOfTheActiveCa
     });
 }
 
-TEST_F(ProgramWindows, DISABLED_HelpTopicsF1AndADialogsHelpButtonShowTheirPages) {
+TEST_F(ProgramWindows, HelpTopicsF1AndADialogsHelpButtonShowTheirPages) {
     run({(work / "two-frames.oxp").string()}, [&](CStrakonApp&, CMainFrame& frame) {
         frame.MoveWindow(0, 0, 1200, 850);
         settle();
