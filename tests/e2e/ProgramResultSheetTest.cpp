@@ -23,6 +23,7 @@
 #include "platform/ui/CMDIFrameWnd.h"
 #include "resources/ui/StrakonEditorIds.h"
 #include "resources/ui/StrakonResourceIds.h"
+#include "tests/support/MouseInput.h"
 
 #include <QClipboard>
 #include <QListWidget>
@@ -92,7 +93,7 @@ TEST_F(ProgramWindows, ADoubleClickedMemberShowsItsResultsOfTheActiveCaseAndThey
         const QPoint pixel = at(*view, middle.x(), middle.y());
         QWidget* input = view->GetInputWidget();
         QTest::mouseMove(input, pixel);
-        QTest::mouseDClick(input, Qt::LeftButton, Qt::NoModifier, pixel);
+        testsupport::DoubleClick(input, pixel);
         settle();
 
         APPropertyFrame* properties = APPropertyFrame::Existing();
