@@ -199,7 +199,7 @@ TEST_F(ALCResultViewTest, PicturesOfTheDiagrams) {
     }
 }
 
-TEST_F(ALCResultViewTest, DoubleClickOnAMemberShowsItsResultsOfTheActiveCaseAndFollowsANewCase) {
+TEST_F(ALCResultViewTest, DISABLED_DoubleClickOnAMemberShowsItsResultsOfTheActiveCaseAndFollowsANewCase) {
     Show(1, ID_RESULT_MOMENTS);
     view->OnActivateView(TRUE, view, view);
     view->OnZoomExtents();
