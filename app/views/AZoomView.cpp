@@ -789,6 +789,11 @@ void AZoomView::OnDraw(CDC* pDC) {
         CRect clip;
         pDC->GetClipBox(&clip);
         clip.NormalizeRect();
+        // The clip box in logical units is rounded inward: the bands reach past it
+        // so that the last device column and row are filled too (the device clips them).
+        CSize slack(4, 4);
+        pDC->DPtoLP(&slack);
+        clip.InflateRect(std::abs(slack.cx), std::abs(slack.cy));
         CRect total = GetC2L().GetTotalLU();
         total.NormalizeRect();
         // Outside the drawing's extents: the bands left, right, above and below it.

@@ -55,9 +55,27 @@ int CPrinterDC::StartDoc(std::string_view documentName) {
 int CPrinterDC::StartPage() {
     if (!m_ownPainter || isPageOpen()) return SP_ERROR;
     // Beginning the document opened the first page; later pages are new sheets.
-    if (m_pagesStarted > 0 && !m_device->newPage()) return SP_ERROR;
+    if (m_pagesStarted > 0) {
+        if (!m_device->newPage()) return SP_ERROR;
+        restatePainter();
+    }
     ++m_pagesStarted;
     return 1;
+}
+
+void CPrinterDC::restatePainter() {
+    // The print preview records each sheet with a painter of its own that
+    // starts from the last sheet's clip and knows only the changes made after
+    // it: the clip and the transform are given again, so that a sheet is drawn
+    // as the context stands and not clipped to what the last sheet drew last.
+    QPainter& painter = *m_ownPainter;
+    painter.setWorldTransform(painter.worldTransform());
+    if (painter.hasClipping()) {
+        painter.setClipRegion(painter.clipRegion());
+    } else {
+        painter.setClipRect(QRect(0, 0, 1, 1));
+        painter.setClipping(false);
+    }
 }
 
 int CPrinterDC::EndPage() {

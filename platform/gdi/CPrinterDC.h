@@ -37,6 +37,7 @@ public:
 
 private:
     void readCaps();
+    void restatePainter();
     bool isPageOpen() const { return m_pagesStarted > m_pagesDone; }
 
     QPagedPaintDevice* m_device = nullptr;

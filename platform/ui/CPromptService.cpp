@@ -22,6 +22,25 @@ namespace {
 
 CPromptService* g_installed = nullptr;
 
+// Keeps the control it watches hidden and disabled, whatever its dialog does.
+class HiddenControlKeeper : public QObject {
+public:
+    explicit HiddenControlKeeper(QWidget* control) : QObject(control), m_control(control) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_control) {
+            if (event->type() == QEvent::Show)
+                QMetaObject::invokeMethod(m_control, [c = m_control] { c->hide(); }, Qt::QueuedConnection);
+            if (event->type() == QEvent::EnabledChange && m_control->isEnabled()) m_control->setEnabled(false);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget* m_control;
+};
+
 std::vector<int> buttonsOf(UINT type) {
     switch (type & MB_TYPEMASK) {
     case MB_OKCANCEL:
@@ -163,6 +182,9 @@ bool CQtPromptService::ChoosePrinter(CPrintDialogRequest& request) {
         // The common dialog's controls by their number: 1025 is the printer's Properties button.
         if (id != 1025) continue;
         if (auto* properties = dialog.findChild<QPushButton*>(QStringLiteral("properties"))) {
+            // The dialog shows and enables the button again whenever a printer is
+            // chosen, its own showing included: it is held hidden and disabled.
+            properties->installEventFilter(new HiddenControlKeeper(properties));
             properties->setEnabled(false);
             properties->hide();
         }

@@ -204,9 +204,12 @@ TEST_F(CrossSectionEditor, ClearingTheCatalogueBoxGivesAnOwnDimensionISectionWit
     EXPECT_DOUBLE_EQ(own->getVariable(1).Get(omUK_cm), 30.0);
 }
 
-TEST_F(CrossSectionEditor, DISABLED_TheCatalogueWithNothingChosenIsRefused) {
+TEST_F(CrossSectionEditor, TheCatalogueWithNothingChosenIsRefused) {
     run([&](CDialog& dlg) {
-        queueSheet(kDSI, [&](CPropertySheet& sheet, CPropertyPage& page) {
+        // The sheet is pressed once only: it stays open and is then closed unaccepted.
+        dialogs.Queue([&](CPropertySheet& sheet) {
+            sheet.SetActivePage(kDSI);
+            CPropertyPage& page = *sheet.GetActivePage();
             page.PressButton(IDC_DSI_STANDARD);
             sheet.PressButton(PSBTN_OK);
             EXPECT_FALSE(sheet.IsEnded());

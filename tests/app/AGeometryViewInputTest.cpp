@@ -285,7 +285,7 @@ TEST_F(AGeometryViewInputTest, AfterADeleteItsUndoAndRedoThePictureIsTheOneDrawn
     }
 }
 
-TEST_F(AGeometryViewInputTest, DISABLED_TheMarginBesideTheStructureIsPlainBackground) {
+TEST_F(AGeometryViewInputTest, TheMarginBesideTheStructureIsPlainBackground) {
     view->OnZoomOut();
     view->OnZoomOut();
     const QImage picture = Picture();

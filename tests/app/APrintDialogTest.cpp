@@ -27,7 +27,7 @@ TEST(APrintDialog, AsksTheCommonDialogToHideThePrinterPropertiesButton) {
     EXPECT_TRUE(plain.GetHiddenControls().empty());
 }
 
-TEST(APrintDialog, DISABLED_TheRealPrintDialogShowsNoPropertiesButton) {
+TEST(APrintDialog, TheRealPrintDialogShowsNoPropertiesButton) {
     CQtPromptService service;
     CPromptService* previous = CPromptService::Install(&service);
     bool seen = false;

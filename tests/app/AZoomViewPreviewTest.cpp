@@ -62,7 +62,7 @@ Ink inkOf(const QImage& page) {
 
 class AZoomViewPreviewTest : public ProjectWindowFixture {};
 
-TEST_F(AZoomViewPreviewTest, DISABLED_ThePreviewPagesHoldInkWhereThePrintedPagesDo) {
+TEST_F(AZoomViewPreviewTest, ThePreviewPagesHoldInkWhereThePrintedPagesDo) {
     const fs::path examples = fs::path(STRAKON_SOURCE_DIR) / "examples";
     for (const char* name : {"portal-frame.oxs", "beam-on-ground.oxs", "two-frames.oxp"})
         fs::copy_file(examples / name, folder / name);
