@@ -487,15 +487,26 @@ void AOutputListPage::DoDataExchange(CDataExchange* pDX) {
 
 BOOL AOutputListPage::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (lParam != 0 && HIWORD(wParam) == BN_CLICKED) {
+        // One comparison per button, no table of member-function pointers: GCC's
+        // bounds check computes a wrong index for a call through such a table and
+        // the sanitizer build then stops at the first click.
         const int id = LOWORD(wParam);
-        void (AOutputListPage::*const handlers[4])() = {
-            &AOutputListPage::OnMoveRight, &AOutputListPage::OnMoveLeft, &AOutputListPage::OnMoveAllRight,
-            &AOutputListPage::OnMoveAllLeft};
-        for (size_t i = 0; i < 4; ++i)
-            if (id == m_listIds[i + 2]) {
-                (this->*handlers[i])();
-                return TRUE;
-            }
+        if (id == m_listIds[2]) {
+            OnMoveRight();
+            return TRUE;
+        }
+        if (id == m_listIds[3]) {
+            OnMoveLeft();
+            return TRUE;
+        }
+        if (id == m_listIds[4]) {
+            OnMoveAllRight();
+            return TRUE;
+        }
+        if (id == m_listIds[5]) {
+            OnMoveAllLeft();
+            return TRUE;
+        }
     }
     return ABasePropertyPage::OnCommand(wParam, lParam);
 }
