@@ -487,15 +487,18 @@ void AOutputListPage::DoDataExchange(CDataExchange* pDX) {
 
 BOOL AOutputListPage::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (lParam != 0 && HIWORD(wParam) == BN_CLICKED) {
+        // A switch over the button's place, not a table of member-function
+        // pointers: GCC's bounds check computes a wrong index for a call through
+        // such a table and the sanitizer build then stops at the first click.
         const int id = LOWORD(wParam);
-        void (AOutputListPage::*const handlers[4])() = {
-            &AOutputListPage::OnMoveRight, &AOutputListPage::OnMoveLeft, &AOutputListPage::OnMoveAllRight,
-            &AOutputListPage::OnMoveAllLeft};
-        for (size_t i = 0; i < 4; ++i)
-            if (id == m_listIds[i + 2]) {
-                (this->*handlers[i])();
-                return TRUE;
-            }
+        const auto button = std::find(m_listIds.begin() + 2, m_listIds.end(), id) - (m_listIds.begin() + 2);
+        switch (button) {
+        case 0: OnMoveRight(); return TRUE;
+        case 1: OnMoveLeft(); return TRUE;
+        case 2: OnMoveAllRight(); return TRUE;
+        case 3: OnMoveAllLeft(); return TRUE;
+        default: break;
+        }
     }
     return ABasePropertyPage::OnCommand(wParam, lParam);
 }

@@ -172,7 +172,7 @@ TEST_F(AStrakonDocumentCommandsTest, TheExtentsCommandRunsTheDialogAndCancelOnly
     }
 }
 
-TEST_F(AStrakonDocumentCommandsTest, DISABLED_OutputSettingsMarkTheDocumentWhenOkChangedWhatTheFileKeeps) {
+TEST_F(AStrakonDocumentCommandsTest, OutputSettingsMarkTheDocumentWhenOkChangedWhatTheFileKeeps) {
     using namespace sheetinput;
     // The tabs: geometry and load 1, description 3, front page 4, head and foot 5.
     const struct {

@@ -48,7 +48,7 @@ protected:
     }
 };
 
-TEST_F(ProgramOutputSettings, DISABLED_WhatThePagesSetIsPrintedAndKept) {
+TEST_F(ProgramOutputSettings, WhatThePagesSetIsPrintedAndKept) {
     const fs::path pdf = work / "settings.pdf";
     std::string firstCase;
     std::vector<std::string> otherCases;
@@ -92,13 +92,25 @@ TEST_F(ProgramOutputSettings, DISABLED_WhatThePagesSetIsPrintedAndKept) {
         prompts.QueuePrinterAnswer(CPrinterAnswer{pdf.string(), 0, 0});
         frame.SendMessage(WM_COMMAND, ID_FILE_PRINT, 0);
         settle();
+        // Back in the main window after the dialogs, as the user's click brings it.
+        frame.GetWidget()->activateWindow();
+        settle();
         QTest::keyClick(frame.GetWidget(), Qt::Key_S, Qt::ControlModifier);
         settle();
         EXPECT_FALSE(portal->IsModified()) << "saved";
         prompts.SetMessageBoxHandler([](const CMessageBoxRequest&) { return IDNO; });
     });
     ASSERT_TRUE(fs::exists(pdf));
-    const std::string text = testsupport::PdfText(pdf);
+    // The report's fonts set "fi" and "ffi" as ligatures, which pdftotext gives back as one character.
+    const auto plain = [](std::string text) {
+        for (const auto& [ligature, letters] :
+             {std::pair<std::string, std::string>{"\xEF\xAC\x81", "fi"}, {"\xEF\xAC\x83", "ffi"}}) {
+            for (std::size_t at = text.find(ligature); at != std::string::npos; at = text.find(ligature, at))
+                text.replace(at, ligature.size(), letters);
+        }
+        return text;
+    };
+    const std::string text = plain(testsupport::PdfText(pdf));
     EXPECT_EQ(text.find("Nodes"), std::string::npos) << "no node table\n" << text;
     EXPECT_NE(text.find("Elements"), std::string::npos) << "the other tables stay";
     EXPECT_EQ(text.find("LC1: " + firstCase), std::string::npos) << "nothing of the left-out case";
@@ -107,7 +119,7 @@ TEST_F(ProgramOutputSettings, DISABLED_WhatThePagesSetIsPrintedAndKept) {
             << otherCases[i];
     const std::size_t first = text.find("Portal of hall B"), second = text.find("Columns fixed at the base");
     ASSERT_NE(first, std::string::npos) << text;
-    ASSERT_NE(second, std::string::npos);
+    ASSERT_NE(second, std::string::npos) << text;
     EXPECT_NE(text.substr(first, second - first).find('\n'), std::string::npos) << "two lines";
     const int pages = testsupport::PdfPages(pdf);
     EXPECT_GE(pages, 2);
