@@ -86,24 +86,15 @@ void AGrid::Draw(CDC& dc, const AMapC2L& map, CPoint) const {
     if (!m_showMajor && !m_showMinor) return;
     CRect clip;
     dc.GetClipBox(&clip);
-    clip.NormalizeRect();
-    // The grid belongs to the drawing's extents: the margin around them stays plain.
-    CRect total = map.GetTotalLU();
-    total.NormalizeRect();
-    if (!total.IsRectEmpty() && !clip.IntersectRect(clip, total)) return;
     omRect world = map.CU(clip);
     world.normalize();
     const double majorWorld = worldOfPixels(map, m_majorPixels);
     const double minorWorld = worldOfPixels(map, m_minorPixels);
 
-    // The dots start and end on whole steps outside the range: the clip keeps them inside it.
-    const int saved = dc.SaveDC();
-    dc.IntersectClipRect(&clip);
     if (m_showMinor && m_minor < m_major && m_minor >= minorWorld)
         drawDots(dc, map, m_minor, m_minorColor, world.left, world.right, world.top, world.bottom);
     if (m_showMajor && m_major >= majorWorld)
         drawDots(dc, map, m_major, m_majorColor, world.left, world.right, world.top, world.bottom);
-    dc.RestoreDC(saved);
 
     const CPoint origin = map.LU(0.0, 0.0);
     const double size = static_cast<int>(8 * m_majorPixels * map.GetD2LFactor());

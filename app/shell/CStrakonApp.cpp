@@ -1,5 +1,7 @@
 #include "app/shell/CStrakonApp.h"
 
+#include "app/report/AOutputAttributes.h"
+
 #include "app/messages/DocumentItemManager.h"
 #include "app/shell/ADesktopRegistration.h"
 
@@ -361,6 +363,8 @@ int CStrakonApp::ExitInstance() {
     AHyperLinkManager::Release();
     APPropertyFrame::Release();
     AOptionsAttributes::Release();
+    // Saved by its command on OK only; the next start reads it again.
+    AOutputAttributes::Release();
     AUnitKeyAttributes::Release();
     APellionTipText::Release();
     APath::Release();

@@ -807,7 +807,11 @@ void AZoomView::OnDraw(CDC* pDC) {
         };
         for (const CRect& band : bands)
             if (band.right > band.left && band.bottom > band.top) pDC->FillSolidRect(&band, m_background);
+        // The grid belongs to the drawing's extents: the margin around them stays plain.
+        const int saved = pDC->SaveDC();
+        if (!total.IsRectEmpty()) pDC->IntersectClipRect(&total);
         m_grid.Draw(*pDC, GetC2L(), GetScrollPosition());
+        pDC->RestoreDC(saved);
     }
     Draw(pDC, CPoint(0, 0));
 }

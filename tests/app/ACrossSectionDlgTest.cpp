@@ -78,8 +78,11 @@ TEST_F(CrossSectionEditor, ARefusedDimensionKeepsTheSheetOpenOnItsFieldWithTheTy
                 EXPECT_EQ(prompts.MessageBoxes().back().text, c.message);
                 QWidget* field = page.GetDlgItem(c.failing)->GetWidget();
                 EXPECT_EQ(field->window()->focusWidget(), field) << "on the field that failed";
-                for (const auto& [id, value] : c.typed)
-                    if (id != c.failing) EXPECT_EQ(text(page, id), value) << "the input is kept";
+                for (const auto& [id, value] : c.typed) {
+                    if (id != c.failing) {
+                        EXPECT_EQ(text(page, id), value) << "the input is kept";
+                    }
+                }
                 typeIn(page, c.mended.first, c.mended.second);
                 sheet.PressButton(PSBTN_OK);
                 EXPECT_TRUE(sheet.IsEnded());

@@ -115,7 +115,9 @@ TEST_F(AStrakonDocumentCommandsTest, EnteredExtentsKeepTheStructureInsideAndMark
         EXPECT_EQ(doc->IsModified() != FALSE, c.modified);
         EXPECT_EQ(view.hints, std::vector<int>{3});
         ASSERT_EQ(prompts.MessageBoxes().size(), c.caption ? 1u : 0u);
-        if (c.caption) EXPECT_EQ(prompts.MessageBoxes()[0].caption, c.caption);
+        if (c.caption) {
+            EXPECT_EQ(prompts.MessageBoxes()[0].caption, c.caption);
+        }
     }
     EXPECT_EQ(doc->GetCommandManager().GetCommandCount(), 0) << "extents are no edit of the model";
     EXPECT_EQ(record().size(), model.size());
