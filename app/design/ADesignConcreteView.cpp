@@ -70,8 +70,7 @@ omRCDesignBeamData* ADesignConcreteView::GetConcreteData() const {
 }
 
 bool ADesignConcreteView::IsConcreteMember() const {
-    const ADesignElement* element = GetDesignElement();
-    return element && omGenericDesignData::getDesignDataType(element) == omGenericDesignData::dtRCBeam;
+    return GetDesignKind() == omGenericDesignData::dtRCBeam;
 }
 
 std::vector<double> ADesignConcreteView::GetPositions() const {

@@ -7,7 +7,9 @@
 #include "app/views/AReportPrinting.h"
 #include "app/views/AStrakon.h"
 #include "model/omDesignElement.h"
+#include "model/omCrossSectionMap.h"
 #include "model/omElementMap.h"
+#include "model/omMaterialMap.h"
 #include "model/omGenericDesignData.h"
 #include "model/omLoadCase.h"
 #include "model/omLoadManager.h"
@@ -102,6 +104,21 @@ omGenericDesignData* ADesignView::GetDesignData() const {
     return element ? element->getDesignData() : nullptr;
 }
 
+int ADesignView::DesignKindOf(const AStrakonDocument* doc, unsigned element) {
+    const omStrakon* model = doc ? doc->GetModel() : nullptr;
+    const omElementMap* members = model ? model->getElementMap() : nullptr;
+    const omDesignElement* member = members && element ? members->doFind(element) : nullptr;
+    const omMaterialMap* materials = model ? model->getMaterialMap() : nullptr;
+    const omCrossSectionMap* sections = model ? model->getCrossSectionMap() : nullptr;
+    if (!member || !materials || !sections) return omGenericDesignData::dtNone;
+    return omGenericDesignData::getDesignDataType(materials->doFind(member->getMaterialIndex()),
+                                                  sections->doFind(member->getCrossSectionIndex()));
+}
+
+int ADesignView::GetDesignKind() const {
+    return DesignKindOf(GetDocument(), m_nElement);
+}
+
 bool ADesignView::AreResultsValid() const {
     AStrakonDocument* doc = GetDocument();
     return doc && doc->GetModel() && doc->GetModel()->areResultsValid();
@@ -124,7 +141,8 @@ bool ADesignView::CreateMissingDesignData() {
     AStrakonDocument* doc = GetDocument();
     ADesignElement* element = GetDesignElement();
     if (!doc || !element || element->getDesignData()) return false;
-    std::unique_ptr<omGenericDesignData> data(omGenericDesignData::createDesignDataObject(element));
+    std::unique_ptr<omGenericDesignData> data(
+        omGenericDesignData::createDesignDataObject(static_cast<omGenericDesignData::Type>(GetDesignKind())));
     if (!data) return false;
     doc->ChangeDesignData(m_nElement, data.get());
     return true;
@@ -288,10 +306,10 @@ void ADesignView::OnDesignThisElement() {
 }
 
 void ADesignView::OnSafetyFactors() {
-    EditSafetyFactors(this);
+    EditSafetyFactors(GetDocument());
 }
 
-bool ADesignView::EditSafetyFactors(CWnd*) {
+bool ADesignView::EditSafetyFactors(AStrakonDocument* pCurrent) {
     ABasePropertySheet sheet("Safety Factors Used in Design ...", nullptr);
     SafetyFactorsEC2Page ec2;
     SafetyFactorsEC3Page ec3;
@@ -306,6 +324,7 @@ bool ADesignView::EditSafetyFactors(CWnd*) {
     factors->Set(ec2.m_factors, ec3.m_factors);
     CWinApp* app = AfxGetApp();
     std::set<AStrakonDocument*> structures;
+    if (pCurrent) structures.insert(pCurrent);
     if (app)
         for (POSITION t = app->GetFirstDocTemplatePosition(); t;)
             if (CDocTemplate* docTemplate = app->GetNextDocTemplate(t))

@@ -54,6 +54,10 @@ public:
     ADesignElement* GetDesignElement() const;
     // The member's design data, or null.
     omGenericDesignData* GetDesignData() const;
+    // The kind of design data that the member's material and section call for
+    // (dtNone without a member), read from the model's maps by the member's ids.
+    int GetDesignKind() const;
+    static int DesignKindOf(const AStrakonDocument* doc, unsigned element);
     // Whether the model holds valid analysis results.
     bool AreResultsValid() const;
 
@@ -72,9 +76,10 @@ public:
     static bool SameDesignData(const omGenericDesignData* a, const omGenericDesignData* b);
 
     // Runs the safety-factor sheet; when a value changed on OK the factors are
-    // saved and every open structure with valid results is designed again.
-    // True when the factors changed.
-    static bool EditSafetyFactors(CWnd* pParent);
+    // saved and every open structure with valid results (the given one too,
+    // whether a template holds it or not) is designed again. True when the
+    // factors changed.
+    static bool EditSafetyFactors(AStrakonDocument* pCurrent);
 
     // The panels of the last layout.
     const CRect& GetDescriptionRect() const { return m_description; }

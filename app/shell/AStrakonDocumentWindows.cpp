@@ -70,9 +70,7 @@ CFrameWnd* AStrakonDocument::OpenResumeWindow(ABaseProjectTIWin*, BOOL) {
 
 CFrameWnd* AStrakonDocument::OpenDesignWindow(ABaseProjectTIWin* pItem, BOOL bMakeVisible) {
     const auto* entry = dynamic_cast<ATIWin*>(pItem);
-    omElementMap* members = m_pModel ? m_pModel->getElementMap() : nullptr;
-    const omDesignElement* member = entry && members ? members->doFind(entry->GetIndex()) : nullptr;
-    const omGenericDesignData::Type kind = omGenericDesignData::getDesignDataType(member);
+    const int kind = ADesignView::DesignKindOf(this, entry ? entry->GetIndex() : 0);
     if (kind == omGenericDesignData::dtSteel) return nullptr;
     if (kind != omGenericDesignData::dtRCBeam) {
         AfxMessageBox("Note:\nDue to variety of design combinations\nwe are not able to handle all of them\n"
