@@ -187,18 +187,23 @@ std::vector<CMenuItemDef> FrameMenu() {
     };
 }
 
+// The frame's menu with printing before the printer set-up.
+std::vector<CMenuItemDef> PrintingFrameMenu() {
+    std::vector<CMenuItemDef> menu = FrameMenu();
+    CMenuItemDef& file = menu[0];
+    auto setup = std::find_if(file.items.begin(), file.items.end(),
+                              [](const CMenuItemDef& item) { return item.id == ID_FILE_PRINT_SETUP; });
+    file.items.insert(setup, {MenuItem("&Print...", ID_FILE_PRINT), MenuItem("Print Pre&view", ID_FILE_PRINT_PREVIEW)});
+    return menu;
+}
+
 } // namespace
 
 // The menu of a structure view: the main frame's menu with the view's Edit and
 // Zoom menus, its own View entries, and its own menus before Tools.
 std::vector<CMenuItemDef> StrakonStructureViewMenu(std::vector<CMenuItemDef> viewEntries,
                                             std::vector<CMenuItemDef> ownMenus) {
-    std::vector<CMenuItemDef> menu = FrameMenu();
-    CMenuItemDef& file = menu[0];
-    // Printing sits before the printer set-up.
-    auto setup = std::find_if(file.items.begin(), file.items.end(),
-                              [](const CMenuItemDef& item) { return item.id == ID_FILE_PRINT_SETUP; });
-    file.items.insert(setup, {MenuItem("&Print...", ID_FILE_PRINT), MenuItem("Print Pre&view", ID_FILE_PRINT_PREVIEW)});
+    std::vector<CMenuItemDef> menu = PrintingFrameMenu();
     menu.insert(menu.begin() + 1,
                 MenuPopup("&Edit", {MenuItem("&Undo\tCtrl+Z", ID_EDIT_UNDO), MenuItem("&Redo\tCtrl+Y", ID_EDIT_REDO),
                                     MenuSeparator(),
@@ -258,11 +263,7 @@ std::vector<CMenuItemDef> ResultViewMenu() {
 
 // The concrete design window's menu: printing, undo, the shown limit state and the design commands.
 std::vector<CMenuItemDef> DesignConcreteMenu() {
-    std::vector<CMenuItemDef> menu = FrameMenu();
-    CMenuItemDef& file = menu[0];
-    auto setup = std::find_if(file.items.begin(), file.items.end(),
-                              [](const CMenuItemDef& item) { return item.id == ID_FILE_PRINT_SETUP; });
-    file.items.insert(setup, {MenuItem("&Print...", ID_FILE_PRINT), MenuItem("Print Pre&view", ID_FILE_PRINT_PREVIEW)});
+    std::vector<CMenuItemDef> menu = PrintingFrameMenu();
     menu.insert(menu.begin() + 1, MenuPopup("&Edit", {MenuItem("&Undo\tCtrl+Z", ID_EDIT_UNDO),
                                                       MenuItem("&Redo\tCtrl+Y", ID_EDIT_REDO)}));
     CMenuItemDef& view = menu[2];
