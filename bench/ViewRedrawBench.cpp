@@ -99,7 +99,8 @@ void buildFrame(AStrakonDocument& doc) {
 }
 
 // A top-level frame with the view on the document, its client 1920 x 1080.
-template <class View> View* openView(AStrakonDocument& doc) {
+// The view in a frame of its own, at the bench's size.
+template <class View> View* createView(AStrakonDocument& doc) {
     auto* frame = new CFrameWnd;
     CCreateContext context;
     context.m_pNewViewClass = View::GetThisClass();
@@ -109,6 +110,11 @@ template <class View> View* openView(AStrakonDocument& doc) {
     auto* view = static_cast<View*>(frame->GetActiveView());
     view->GetInputWidget()->resize(kWidth, kHeight);
     QCoreApplication::processEvents();
+    return view;
+}
+
+template <class View> View* openView(AStrakonDocument& doc) {
+    View* view = createView<View>(doc);
     view->OnZoomExtents();
     return view;
 }
@@ -134,19 +140,11 @@ double medianRedraw(AZoomView& view, int runs) {
     return times[times.size() / 2];
 }
 
-// The concrete design view of the beam, designed, at the bench's size.
+// The concrete design view of the beam, at the bench's size.
 ADesignConcreteView* openDesignView(AStrakonDocument& doc) {
-    auto* frame = new CFrameWnd;
-    CCreateContext context;
-    context.m_pNewViewClass = ADesignConcreteView::GetThisClass();
-    context.m_pCurrentDoc = &doc;
-    frame->Create(nullptr, "Design", WS_OVERLAPPEDWINDOW, CRect(0, 0, kWidth, kHeight), nullptr, 0, 0, &context);
-    frame->InitialUpdateFrame(&doc, TRUE);
-    auto* view = static_cast<ADesignConcreteView*>(frame->GetActiveView());
+    auto* view = createView<ADesignConcreteView>(doc);
     view->SetElementNumber(designtest::RCBeam::member);
-    view->GetInputWidget()->resize(kWidth, kHeight);
     view->OnSize(0, kWidth, kHeight);
-    QCoreApplication::processEvents();
     return view;
 }
 
