@@ -10,7 +10,6 @@
 //
 //   taskset -c 0 build/bin/view_redraw_bench [runs]
 #include "app/design/ADesignConcreteView.h"
-#include "app/shell/AOptionsAttributes.h"
 #include "app/shell/AStrakonDocument.h"
 #include "app/views/ADesignElement.h"
 #include "app/views/AGeometryView.h"
@@ -21,6 +20,7 @@
 #include "model/omElementMap.h"
 #include "model/omGenericCrossSection.h"
 #include "model/omLoad.h"
+#include "model/omLinearDesignElement2D.h"
 #include "model/omLoadCase.h"
 #include "model/omLogFile.h"
 #include "model/omMaterial.h"
@@ -163,9 +163,10 @@ template <class F> double median(int runs, F&& run) {
 int benchDesignView(int runs) {
     RegisterStrakonDesignResources();
     designtest::useDefaultFactors();
-    AOptionsAttributes::Instance()->internalPoints = 99;
     AStrakonDocument doc;
-    designtest::addRCBeam(*doc.GetModel());
+    // A hundred finite elements along the beam: 101 result points.
+    if (auto* beam = dynamic_cast<omLinearDesignElement2D*>(designtest::addRCBeam(*doc.GetModel())))
+        beam->setNumberOfFE(100);
     omRCDesignBeamData data = designtest::rcBeamData();
     doc.ChangeDesignData(designtest::RCBeam::member, &data);
     if (!doc.Solve()) {
