@@ -2,10 +2,14 @@
 // (546 nodes, 1025 members) with supports, hinged beams, labels and one solved
 // load case, through AZoomView::OnDraw into a 1920 x 1080 image at Zoom
 // Extents: the geometry view, and the result view with moments, their labels
-// and hatching. Prints the median of the runs. Run by hand on one core of an
+// and hatching. Then the concrete design view of the RC beam of the design
+// tests (11 result points) (shear and N-M charts, three reinforcement
+// charts), and the filling of its load-case lists with 500 load cases. Prints
+// the median of the runs. Run by hand on one core of an
 // otherwise idle machine:
 //
 //   taskset -c 0 build/bin/view_redraw_bench [runs]
+#include "app/design/ADesignConcreteView.h"
 #include "app/shell/AStrakonDocument.h"
 #include "app/views/ADesignElement.h"
 #include "app/views/AGeometryView.h"
@@ -23,6 +27,8 @@
 #include "platform/gdi/CImageDC.h"
 #include "platform/storage/CSettingsStore.h"
 #include "platform/ui/CFrameWnd.h"
+#include "resources/ui/StrakonDesignIds.h"
+#include "tests/app/design/DesignFixtures.h"
 
 #include <QApplication>
 #include <QImage>
@@ -92,7 +98,8 @@ void buildFrame(AStrakonDocument& doc) {
 }
 
 // A top-level frame with the view on the document, its client 1920 x 1080.
-template <class View> View* openView(AStrakonDocument& doc) {
+// The view in a frame of its own, at the bench's size.
+template <class View> View* createView(AStrakonDocument& doc) {
     auto* frame = new CFrameWnd;
     CCreateContext context;
     context.m_pNewViewClass = View::GetThisClass();
@@ -102,6 +109,11 @@ template <class View> View* openView(AStrakonDocument& doc) {
     auto* view = static_cast<View*>(frame->GetActiveView());
     view->GetInputWidget()->resize(kWidth, kHeight);
     QCoreApplication::processEvents();
+    return view;
+}
+
+template <class View> View* openView(AStrakonDocument& doc) {
+    View* view = createView<View>(doc);
     view->OnZoomExtents();
     return view;
 }
@@ -125,6 +137,59 @@ double medianRedraw(AZoomView& view, int runs) {
     if (qEnvironmentVariableIsSet("VIEW_REDRAW_BENCH_IMAGE"))
         image.save(qEnvironmentVariable("VIEW_REDRAW_BENCH_IMAGE") + QString("-%1.png").arg(runs));
     return times[times.size() / 2];
+}
+
+// The concrete design view of the beam, at the bench's size.
+ADesignConcreteView* openDesignView(AStrakonDocument& doc) {
+    auto* view = createView<ADesignConcreteView>(doc);
+    view->SetElementNumber(designtest::RCBeam::member);
+    view->OnSize(0, kWidth, kHeight);
+    return view;
+}
+
+template <class F> double median(int runs, F&& run) {
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        const auto t0 = std::chrono::steady_clock::now();
+        run();
+        const auto t1 = std::chrono::steady_clock::now();
+        times.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+int benchDesignView(int runs) {
+    RegisterStrakonDesignResources();
+    designtest::useDefaultFactors();
+    AStrakonDocument doc;
+    designtest::addRCBeam(*doc.GetModel());
+    omRCDesignBeamData data = designtest::rcBeamData();
+    doc.ChangeDesignData(designtest::RCBeam::member, &data);
+    if (!doc.Solve()) {
+        std::fprintf(stderr, "the beam did not solve\n");
+        return 1;
+    }
+    doc.DesignElement(designtest::RCBeam::member);
+    ADesignConcreteView* view = openDesignView(doc);
+    std::printf("%zu result points on the beam\n", view->GetPositions().size());
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    const double redraw = median(runs, [&] {
+        image.fill(Qt::white);
+        CImageDC dc(&image);
+        view->OnPrepareDC(&dc);
+        view->OnDraw(&dc);
+    });
+    std::printf("%-44s median %8.2f ms\n", "Concrete design view, full redraw", redraw);
+    if (qEnvironmentVariableIsSet("VIEW_REDRAW_BENCH_IMAGE"))
+        image.save(qEnvironmentVariable("VIEW_REDRAW_BENCH_IMAGE") + QString("-design.png"));
+
+    for (int i = 3; i <= 500; ++i)
+        doc.GetModel()->addLoadCase("LC" + std::to_string(i), i % 2 ? omLoadCase::lsUltimate
+                                                                     : omLoadCase::lsServiceability);
+    const double fill = median(runs, [&] { view->FillLoadCaseLists(); });
+    std::printf("%-44s median %8.2f ms\n", "Load-case lists of 500 cases, filled", fill);
+    return 0;
 }
 
 } // namespace
@@ -154,6 +219,7 @@ int main(int argc, char** argv) {
     doc.SetActiveResultCase(1, false);
     std::printf("%-44s median %8.2f ms\n", "Result view, moments with labels, full redraw",
                 medianRedraw(*results, runs));
+    const int design = benchDesignView(runs);
     omLogFile::Instance()->close();
-    return 0;
+    return design;
 }

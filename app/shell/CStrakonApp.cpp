@@ -21,6 +21,7 @@
 #include "app/shell/CMainFrame.h"
 #include "platform/ui/CDropFiles.h"
 #include "app/shell/CStrakonModule.h"
+#include "app/design/ADesignConcreteView.h"
 #include "app/views/AEnvelopeView.h"
 #include "app/views/AForceView.h"
 #include "app/views/AGeometryView.h"
@@ -216,6 +217,8 @@ void CStrakonApp::CreateDocTemplates() {
         {LoadCombinationsWindow, IDR_LOADCOMBINATIONSTYPE, RUNTIME_CLASS(ALoadCombinationsFrame),
          RUNTIME_CLASS(ALoadCombinationsView)},
         {EnvelopeWindow, IDR_LOADCOMBINATIONSTYPE, RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(AEnvelopeView)},
+        {ConcreteDesignWindow, IDR_DESIGNCONCRETETYPE, RUNTIME_CLASS(CChildFrame),
+         RUNTIME_CLASS(ADesignConcreteView)},
     };
     for (const auto& w : windows) {
         auto* docTemplate = new CMultiDocTemplate(w.id, RUNTIME_CLASS(AStrakonDocument), w.frame, w.view);

@@ -2,7 +2,7 @@
 
 #include "app/views/ACoordinatePane.h"
 #include "app/views/AExtents2D.h"
-#include "app/views/APrintDialog.h"
+#include "app/views/AReportPrinting.h"
 #include "app/views/AZoomViewDocument.h"
 #include "controls/AObject.h"
 #include "controls/report/APaper.h"
@@ -1007,37 +1007,15 @@ void AZoomView::OnUpdateAlways(CCmdUI* pCmdUI) {
 // --- printing ----------------------------------------------------------------------------------------
 
 BOOL AZoomView::OnPreparePrinting(CPrintInfo* pInfo) {
-    AZoomViewDocument* doc = GetZoomDocument();
-    if (!doc) return FALSE;
-    pInfo->m_pPD = std::make_unique<APrintDialog>(FALSE, PD_USEDEVMODECOPIES | PD_NOSELECTION, nullptr);
-    const BOOL direct = pInfo->m_bDirect;
-    pInfo->m_bDirect = TRUE;
-    if (!DoPreparePrinting(pInfo)) return FALSE;
-    int pages = 0;
-    {
-        CWaitCursor wait;
-        std::unique_ptr<CDC> dc(pInfo->m_pPD->CreatePrinterDC());
-        dc->SetMapMode(MM_LOMETRIC);
-        APrintManager& composer = doc->GetReportComposer();
-        composer.Clear();
-        auto* paper = new AStandardPaper;
-        paper->Setup(*dc);
-        composer.SetPaper(paper);
-        if (doc->PrepareOutput(dc.get())) pages = composer.Layout(dc.get());
-    }
-    if (pages <= 0) return FALSE;
-    pInfo->m_bDirect = direct;
-    pInfo->SetMaxPage(static_cast<UINT>(pages));
-    return DoPreparePrinting(pInfo);
+    return reportprinting::Prepare(*this, GetZoomDocument(), pInfo);
 }
 
 void AZoomView::OnBeginPrinting(CDC*, CPrintInfo*) {}
 
 void AZoomView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
-    if (AZoomViewDocument* doc = GetZoomDocument())
-        doc->GetReportComposer().PrintPage(static_cast<int>(pInfo->m_nCurPage), pDC);
+    reportprinting::PrintPage(GetZoomDocument(), pDC, pInfo);
 }
 
 void AZoomView::OnEndPrinting(CDC*, CPrintInfo*) {
-    if (AZoomViewDocument* doc = GetZoomDocument()) doc->GetReportComposer().Clear();
+    reportprinting::End(GetZoomDocument());
 }

@@ -153,6 +153,90 @@ CDialogTemplate steelDesignSupports() {
     return t;
 }
 
+constexpr DWORD kPageStyle = WS_CHILD | WS_CAPTION;
+
+// Dialog 265: the EC2 factors, a table of design situations by material.
+CDialogTemplate safetyFactorsEC2() {
+    CDialogTemplate t;
+    t.caption = "Eurocode 2";
+    t.style = kPageStyle;
+    t.cx = 250;
+    t.cy = 160;
+    t.items = {
+        DlgLText("Design situation:", IDC_STATIC, 14, 10, 90, 8),
+        DlgLText("concrete", IDC_STATIC, 120, 10, 50, 8),
+        DlgLText("steel reinforcement", IDC_STATIC, 175, 10, 70, 8),
+        DlgGroupBox("Ultimate limit states", IDC_STATIC, 7, 22, 236, 66),
+        DlgLText("&Persistent && transient", IDC_STATIC, 14, 37, 100, 8),
+        DlgEditText(IDC_EC2_CONCRETE_PERMANENT, 120, 35, 45, 13, kNumber),
+        DlgEditText(IDC_EC2_STEEL_PERMANENT, 175, 35, 45, 13, kNumber),
+        DlgLText("&Accidental", IDC_STATIC, 14, 53, 100, 8),
+        DlgEditText(IDC_EC2_CONCRETE_ACCIDENTAL, 120, 51, 45, 13, kNumber),
+        DlgEditText(IDC_EC2_STEEL_ACCIDENTAL, 175, 51, 45, 13, kNumber),
+        DlgLText("&Seismic", IDC_STATIC, 14, 69, 100, 8),
+        DlgEditText(IDC_EC2_CONCRETE_SEISMIC, 120, 67, 45, 13, kNumber),
+        DlgEditText(IDC_EC2_STEEL_SEISMIC, 175, 67, 45, 13, kNumber),
+        DlgGroupBox("Serviceability limit states", IDC_STATIC, 7, 94, 236, 34),
+        DlgLText("An&y situation", IDC_STATIC, 14, 109, 100, 8),
+        DlgEditText(IDC_EC2_CONCRETE_SERVICEABILITY, 120, 107, 45, 13, kNumber),
+        DlgEditText(IDC_EC2_STEEL_SERVICEABILITY, 175, 107, 45, 13, kNumber),
+    };
+    return t;
+}
+
+// Dialog 287: the EC3 factors with what each is for.
+CDialogTemplate safetyFactorsEC3() {
+    CDialogTemplate t;
+    t.caption = "Eurocode 3";
+    t.style = kPageStyle;
+    t.cx = 250;
+    t.cy = 160;
+    t.items = {
+        DlgGroupBox("Partial safety factors for resistance:", IDC_STATIC, 7, 7, 236, 110),
+        DlgLText("Gamma M&0:", IDC_STATIC, 14, 24, 40, 8),
+        DlgEditText(IDC_EC3_GAMMA_M0, 56, 22, 40, 13, kNumber),
+        DlgLText("Resistance of Class 1, 2 and 3 cross-sections.", IDC_STATIC, 102, 20, 136, 18),
+        DlgLText("Gamma M&1:", IDC_STATIC, 14, 48, 40, 8),
+        DlgEditText(IDC_EC3_GAMMA_M1, 56, 46, 40, 13, kNumber),
+        DlgLText("Resistance of Class 4 cross-sections and member to buckling.", IDC_STATIC, 102, 44, 136, 18),
+        DlgLText("Gamma M&2:", IDC_STATIC, 14, 72, 40, 8),
+        DlgEditText(IDC_EC3_GAMMA_M2, 56, 70, 40, 13, kNumber),
+        DlgLText("Resistance of net section at bolt holes (not used).", IDC_STATIC, 102, 68, 136, 18),
+        DlgLText("&Psi vec:", IDC_STATIC, 14, 96, 40, 8),
+        DlgEditText(IDC_EC3_PSI_VEC, 56, 94, 40, 13, kNumber),
+        DlgLText("Reduction factor for vectorial effects.", IDC_STATIC, 102, 92, 136, 18),
+    };
+    return t;
+}
+
+// Dialog 288: the support widths of a member.
+CDialogTemplate supportWidths() {
+    CDialogTemplate t;
+    t.caption = "Left/right support size settings.";
+    t.style = kModal;
+    t.cx = 280;
+    t.cy = 196;
+    t.items = {
+        DlgRadioButton("Disable support width effects (conservative approach)", IDC_SUPPORT_WIDTH_OFF, 7, 7, 266,
+                       10, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP),
+        DlgRadioButton("Enable support width effects", IDC_SUPPORT_WIDTH_ON, 7, 20, 266, 10, BS_AUTORADIOBUTTON),
+        DlgLText("At element start:", IDC_STATIC, 17, 39, 70, 8),
+        DlgEditText(IDC_SUPPORT_WIDTH_LEFT, 90, 37, 60, 13, kNumber | WS_GROUP),
+        DlgLText("At element end:", IDC_STATIC, 17, 57, 70, 8),
+        DlgEditText(IDC_SUPPORT_WIDTH_RIGHT, 90, 55, 60, 13, kNumber),
+        DlgLText("Width from support center line to the inner side of support  (usually this is half of the total "
+                 "support width). Press Help for more details.",
+                 IDC_STATIC, 7, 78, 266, 26),
+        DlgLText("If you are unsure about widths of supports, you should specify zero width!", IDC_STATIC, 7, 108,
+                 266, 18),
+        DlgLText("A negative width keeps the bending moment uncut at that support; use it where there is no "
+                 "support at all (the free end of a cantilever).",
+                 IDC_STATIC, 7, 130, 266, 26),
+    };
+    addButtons(t, 176);
+    return t;
+}
+
 } // namespace
 
 void RegisterStrakonDesignResources() {
@@ -162,6 +246,11 @@ void RegisterStrakonDesignResources() {
     r.AddDialog(264, selectElementMaterials());
     r.AddDialog(282, steelDesignData());
     r.AddDialog(286, steelDesignSupports());
+    r.AddDialog(IDD_SAFETY_FACTORS_EC2, safetyFactorsEC2());
+    r.AddDialog(IDD_SAFETY_FACTORS_EC3, safetyFactorsEC3());
+    r.AddDialog(IDD_SUPPORT_WIDTHS, supportWidths());
+    r.AddBitmap(IDI_SERVICEABILITY_TAB, ":/strakon/design/serviceability266.svg");
+    r.AddBitmap(IDI_ULTIMATE_TAB, ":/strakon/design/ultimate267.svg");
     r.AddCustom("METAFILE", IDM_BARS_BOTTOM, ":/strakon/design/bars_bottom.svg");
     r.AddCustom("METAFILE", IDM_BARS_TOP, ":/strakon/design/bars_top.svg");
     r.AddCustom("METAFILE", IDM_STIRRUPS, ":/strakon/design/stirrups.svg");

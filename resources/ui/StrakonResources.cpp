@@ -29,6 +29,7 @@ void AddStrings(CResources& r) {
         {IDR_LOADSTYPE, kStructureStrings},
         {IDR_LCRESULTSTYPE, kStructureStrings},
         {IDR_LOADCOMBINATIONSTYPE, kStructureStrings},
+        {IDR_DESIGNCONCRETETYPE, kStructureStrings},
         {ID_INDICATOR_MODIFIED, " MOD "},
         {ID_INDICATOR_COORDINATES, "x: MMMMM MM, z:: MMMMM MM "},
         // The application's commands.
@@ -186,18 +187,23 @@ std::vector<CMenuItemDef> FrameMenu() {
     };
 }
 
+// The frame's menu with printing before the printer set-up.
+std::vector<CMenuItemDef> PrintingFrameMenu() {
+    std::vector<CMenuItemDef> menu = FrameMenu();
+    CMenuItemDef& file = menu[0];
+    auto setup = std::find_if(file.items.begin(), file.items.end(),
+                              [](const CMenuItemDef& item) { return item.id == ID_FILE_PRINT_SETUP; });
+    file.items.insert(setup, {MenuItem("&Print...", ID_FILE_PRINT), MenuItem("Print Pre&view", ID_FILE_PRINT_PREVIEW)});
+    return menu;
+}
+
 } // namespace
 
 // The menu of a structure view: the main frame's menu with the view's Edit and
 // Zoom menus, its own View entries, and its own menus before Tools.
 std::vector<CMenuItemDef> StrakonStructureViewMenu(std::vector<CMenuItemDef> viewEntries,
                                             std::vector<CMenuItemDef> ownMenus) {
-    std::vector<CMenuItemDef> menu = FrameMenu();
-    CMenuItemDef& file = menu[0];
-    // Printing sits before the printer set-up.
-    auto setup = std::find_if(file.items.begin(), file.items.end(),
-                              [](const CMenuItemDef& item) { return item.id == ID_FILE_PRINT_SETUP; });
-    file.items.insert(setup, {MenuItem("&Print...", ID_FILE_PRINT), MenuItem("Print Pre&view", ID_FILE_PRINT_PREVIEW)});
+    std::vector<CMenuItemDef> menu = PrintingFrameMenu();
     menu.insert(menu.begin() + 1,
                 MenuPopup("&Edit", {MenuItem("&Undo\tCtrl+Z", ID_EDIT_UNDO), MenuItem("&Redo\tCtrl+Y", ID_EDIT_REDO),
                                     MenuSeparator(),
@@ -253,6 +259,28 @@ std::vector<CMenuItemDef> ResultViewMenu() {
                                     MenuItem("Contact &Pressures", ID_CONTACT_PRESSURES), MenuSeparator(),
                                     MenuItem("&Expand", ID_EXPAND_DIAGRAM), MenuItem("Shrin&k", ID_SHRINK_DIAGRAM),
                                     MenuSeparator(), MenuItem("Show &Labels", ID_TOGGLE_LABELS)})});
+}
+
+// The concrete design window's menu: printing, undo, the shown limit state and the design commands.
+std::vector<CMenuItemDef> DesignConcreteMenu() {
+    std::vector<CMenuItemDef> menu = PrintingFrameMenu();
+    menu.insert(menu.begin() + 1, MenuPopup("&Edit", {MenuItem("&Undo\tCtrl+Z", ID_EDIT_UNDO),
+                                                      MenuItem("&Redo\tCtrl+Y", ID_EDIT_REDO)}));
+    CMenuItemDef& view = menu[2];
+    view.items.push_back(MenuSeparator());
+    view.items.push_back(MenuItem("&Ultimate Limit States", ID_SHOW_ULS_RESULTS));
+    view.items.push_back(MenuItem("&Serviceability Limit States", ID_SHOW_SLS_RESULTS));
+    menu.insert(menu.begin() + 3,
+                MenuPopup("&Design", {MenuItem("Design &All Elements", ID_DESIGN_ALL),
+                                      MenuItem("Design This &Element", ID_DESIGN_CURRENT), MenuSeparator(),
+                                      MenuItem("Edit &Positive Bars ...", ID_EDIT_POSITIVE_BARS),
+                                      MenuItem("Edit &Negative Bars ...", ID_EDIT_NEGATIVE_BARS),
+                                      MenuItem("Edit &Stirrups ...", ID_EDIT_STIRRUPS),
+                                      MenuItem("Edit && Select &Materials ...", ID_SELECT_RC_MATERIALS),
+                                      MenuItem("Edit &Cross-Sections ...", ID_EDIT_CROSS_SECTIONS), MenuSeparator(),
+                                      MenuItem("Safety &Factors ...", ID_SAFETY_FACTORS),
+                                      MenuItem("Edit support &width ...", ID_SUPPORT_WIDTHS)}));
+    return menu;
 }
 
 // Every command that has a picture, in the order of the pictures (make_toolbar_art.py draws them so).
@@ -387,6 +415,7 @@ void RegisterStrakonResources() {
     r.AddMenu(IDR_MAINFRAME, FrameMenu());
     r.AddMenu(IDR_GEOMETRYTYPE, GeometryViewMenu());
     r.AddMenu(IDR_LCRESULTSTYPE, ResultViewMenu());
+    r.AddMenu(IDR_DESIGNCONCRETETYPE, DesignConcreteMenu());
     r.AddAccelerators(IDR_MAINFRAME, {
                                          {FVIRTKEY | FCONTROL, 'N', static_cast<WORD>(ID_FILE_NEW)},
                                          {FVIRTKEY | FCONTROL, 'O', static_cast<WORD>(ID_FILE_OPEN)},

@@ -14,6 +14,7 @@
 #include "app/shell/AWorkspaceManager.h"
 #include "app/shell/CChildFrame.h"
 #include "app/shell/CStrakonApp.h"
+#include "app/design/ADesignConcreteView.h"
 #include "app/views/AEnvelopeView.h"
 #include "app/views/AForceView.h"
 #include "app/views/AGeometryView.h"
@@ -98,7 +99,8 @@ public:
             {LoadCaseResultsWindow, IDR_LCRESULTSTYPE, RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(ALCResultView)},
             {LoadCombinationsWindow, IDR_LOADCOMBINATIONSTYPE, RUNTIME_CLASS(ALoadCombinationsFrame),
              RUNTIME_CLASS(ALoadCombinationsView)},
-            {EnvelopeWindow, IDR_LOADCOMBINATIONSTYPE, RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(AEnvelopeView)}};
+            {EnvelopeWindow, IDR_LOADCOMBINATIONSTYPE, RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(AEnvelopeView)},
+            {ConcreteDesignWindow, 260, RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(ADesignConcreteView)}};
         for (const Window& w : windows) {
             auto* t = new CMultiDocTemplate(w.id, RUNTIME_CLASS(AStrakonDocument), w.frame, w.view);
             AddDocTemplate(t);

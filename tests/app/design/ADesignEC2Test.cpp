@@ -18,19 +18,17 @@ namespace {
 
 using namespace designtest;
 
-constexpr unsigned kConcrete = 10;
-constexpr unsigned kSteel = 11;
-constexpr unsigned kRect = 10;
-constexpr int kUlt = 1;
-constexpr int kSer = 2;
-// Nine points inside the member: eleven result points, the middle one at 0.5.
-constexpr std::size_t kPoints = 11;
-constexpr std::size_t kMid = 5;
+constexpr unsigned kConcrete = RCBeam::concrete;
+constexpr unsigned kSteel = RCBeam::steel;
+constexpr unsigned kRect = RCBeam::section;
+constexpr int kUlt = RCBeam::ultimate;
+constexpr int kSer = RCBeam::serviceability;
+constexpr std::size_t kPoints = RCBeam::points;
+constexpr std::size_t kMid = RCBeam::mid;
 
 const std::string kHead = "The design of this element is not possible due to the following reason(s):";
 
-// The 30/50 beam, simply supported over 6.00 m under q = 22.222 kN/m in one
-// ultimate and one serviceability case: 100 kNm at mid-span, 66.7 kN at the ends.
+// The RC beam of the fixtures.
 class BeamDesign : public ::testing::Test {
 protected:
     void SetUp() override { build(); }
@@ -40,22 +38,8 @@ protected:
         useDefaultFactors();
         omErrorContainer::instance()->reset();
         frame = std::make_unique<frametest::Frame>();
-        frametest::Frame& f = *frame;
-        f.material(newC30(kConcrete), kConcrete);
-        f.material(newB500(kSteel), kSteel);
-        f.s.addCrossSection(new omCrossSectionRect(50.0, 30.0, omUK_cm, kRect), kRect);
-        f.node(1, 0.0, 0.0);
-        f.node(2, 600.0, 0.0);
-        f.fix(1, {Ux, Uz});
-        f.fix(2, {Uz});
-        f.member(1, 1, 2, 1, kRect, kConcrete)->setMaterialIndex2(kSteel);
-        f.uniform(1, 0.22222);
-        f.loadCase("U", omLoadCase::lsUltimate);
-        f.loadCase("S", omLoadCase::lsServiceability);
-        data = beamData();
-        data.enableSupportWidth(false);
-        std::pair<std::vector<int>, std::vector<int>> lists{{kUlt}, {kSer}};
-        data.transferLC(omGenericDesignData::lctIn, lists);
+        ASSERT_NE(addRCBeam(frame->s), nullptr);
+        data = rcBeamData();
     }
 
     // Solves and hands the member its design data.

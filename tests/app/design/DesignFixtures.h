@@ -4,10 +4,20 @@
 // the bottom, 2 of 10 mm at the top, cover 3 cm and two-legged stirrups of 8 mm
 // every 20 cm, and a 40/40 cm column with 2 bars of 20 mm per face at 5 cm.
 // The factors are the defaults: gamma c 1.5, gamma s 1.15.
+//
+// The RC beam (addRCBeam): that 30/50 beam, simply supported over 6.00 m under
+// q = 22.222 kN/m in one ultimate and one serviceability case, 100 kNm at
+// mid-span and 66.7 kN at the ends; solved with the program's 9 inner points it
+// has 11 result points, the middle one at 0.5.
 #include "app/design/SafetyFactorsEC.h"
 #include "app/design/omConcrete.h"
 #include "app/design/omRCSteel.h"
 #include "model/omBar.h"
+#include "model/omDesignElement.h"
+#include "model/omLoad.h"
+#include "model/omLoadCase.h"
+#include "model/omLoadManager.h"
+#include "model/omStrakon.h"
 #include "model/omCrossSectionRect.h"
 #include "model/omRCDesignBeamData.h"
 #include "model/omStringMatrix.h"
@@ -95,6 +105,59 @@ inline omRCDesignBeamData columnData() {
     d.getBottomBand() = band({{"2", "20", "0", "1"}}, 4.0);
     d.getTopBand() = band({{"2", "20", "0", "1"}}, 4.0);
     d.getStirrups() = stirrups({{"2", "8", "20", "0", "1"}});
+    return d;
+}
+
+// The numbers of the RC beam's parts.
+struct RCBeam {
+    static constexpr unsigned concrete = 10;
+    static constexpr unsigned steel = 11;
+    static constexpr unsigned section = 10;
+    static constexpr unsigned member = 1;
+    static constexpr int ultimate = 1;       // the load case "U"
+    static constexpr int serviceability = 2; // the load case "S"
+    static constexpr std::size_t points = 11;
+    static constexpr std::size_t mid = 5;
+    static constexpr const char* group = "G";
+};
+
+// Adds the RC beam to a structure that holds no load cases yet: the materials,
+// the section, nodes 1 and 2 (0 and 600 cm), member 1 with its load in the
+// load group "G" (added when missing), the cases "U" and "S" with factor 1 on
+// every group. The member gets no design data.
+inline omDesignElement* addRCBeam(omStrakon& s) {
+    s.addMaterial(newC30(RCBeam::concrete), RCBeam::concrete);
+    s.addMaterial(newB500(RCBeam::steel), RCBeam::steel);
+    s.addCrossSection(new omCrossSectionRect(50.0, 30.0, omUK_cm, RCBeam::section), RCBeam::section);
+    s.addNode(0.0, 0.0, "cm", 1);
+    s.addNode(600.0, 0.0, "cm", 2);
+    s.setSupport(1, Ux, true);
+    s.setSupport(1, Uz, true);
+    s.setSupport(2, Uz, true);
+    omDesignElement* member = s.addElement(1, 2, RCBeam::section, RCBeam::concrete, RCBeam::member);
+    if (!member) return nullptr;
+    member->setMaterialIndex2(RCBeam::steel);
+    if (s.getLoadManager()->getGroupIndex(RCBeam::group) == 0) s.addLoadGroup(RCBeam::group);
+    auto* load = new omLoadLinear(s.getStructureType(), 0);
+    load->setFs(Uz, omUnitValue(0.22222, omUK_kN_cm));
+    load->setFe(Uz, omUnitValue(0.22222, omUK_kN_cm));
+    load->setStart(0.0);
+    load->setEnd(1.0);
+    s.addElementLoad(RCBeam::member, load, RCBeam::group);
+    for (auto [name, state] : {std::pair{"U", omLoadCase::lsUltimate}, std::pair{"S", omLoadCase::lsServiceability}})
+        if (omLoadCase* lc = s.addLoadCase(name, state))
+            for (int k = 1; k <= lc->size(); ++k)
+                (*lc)(k) = 1.0;
+    return member;
+}
+
+// The RC beam's design data: the reinforcement of beamData, support widths
+// off, case "U" for the ultimate and "S" for the serviceability design.
+inline omRCDesignBeamData rcBeamData() {
+    omRCDesignBeamData d = beamData();
+    d.enableSupportWidth(false);
+    std::pair<std::vector<int>, std::vector<int>> lists{{RCBeam::ultimate}, {RCBeam::serviceability}};
+    d.transferLC(omGenericDesignData::lctIn, lists);
     return d;
 }
 
