@@ -463,5 +463,8 @@ int AfxWinMain(int argc, char** argv) {
         if (app->m_pMainWnd) app->m_pMainWnd->DestroyWindow();
         return app->ExitInstance();
     }
+    // The main window's start loads Qt plugins of its own (styles, icons, image
+    // formats), which may leave the upper vector state in use again.
+    AfxClearUpperVectorState();
     return app->Run();
 }

@@ -79,6 +79,27 @@ TEST(CWinAppVectorState, TheApplicationObjectLeavesTheUpperVectorStateClear) {
     EXPECT_LT(after / clean, 2.0) << "pow after the application object: " << after << " s, clean: " << clean << " s";
 }
 
+// An application whose start leaves the state in use, as plugins loaded for
+// its main window may.
+class CDirtyStartApp : public CWinApp {
+public:
+    CDirtyStartApp() : CWinApp("dirty start") {}
+    BOOL InitInstance() override {
+        dirtyUpperState();
+        return TRUE;
+    }
+};
+
+TEST(CWinAppVectorState, TheStateIsClearedAgainOnceTheApplicationHasStarted) {
+    if (!hasAvx() || !reportsStateInUse()) GTEST_SKIP() << "the processor does not tell which state is in use";
+    CDirtyStartApp app;
+    char name[] = "dirty";
+    char* argv[] = {name, nullptr};
+    // No main window: the program ends at once.
+    EXPECT_EQ(AfxWinMain(1, argv), 0);
+    EXPECT_FALSE(upperStateInUse());
+}
+
 } // namespace
 
 #endif
