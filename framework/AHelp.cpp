@@ -99,6 +99,9 @@ BOOL AHelp::WinHelp(DWORD data, UINT command) {
     switch (command) {
     case HELP_CONTEXT:
         page = PageOf(data);
+        // A dialog asks for its help by its template id; the map keeps the
+        // dialogs' pages under their resource topics, 0x20000 + the id.
+        if (page.empty() && data < 0x10000) page = PageOf(0x20000 + data);
         break;
     case HELP_INDEX:
     case HELP_FINDER:

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <string>
 
 IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
 
@@ -173,8 +174,14 @@ void CDocument::Serialize(CArchive&) {}
 void CDocument::ReportSaveLoadException(const char* lpszPathName, const std::exception* e, BOOL,
                                         UINT nIDPDefault) {
     CString text = AfxLoadString(nIDPDefault);
-    if (lpszPathName && *lpszPathName) text += CString("\n") + lpszPathName;
-    if (e && *e->what()) text += CString("\n") + e->what();
+    std::string detail = e ? e->what() : "";
+    if (lpszPathName && *lpszPathName) {
+        text += CString("\n") + lpszPathName;
+        // The file's exceptions end with the path they were about; the line above names it already.
+        const std::string named = std::string(" (") + lpszPathName + ")";
+        if (detail.size() > named.size() && detail.ends_with(named)) detail.resize(detail.size() - named.size());
+    }
+    if (!detail.empty()) text += CString("\n") + detail;
     AfxMessageBox(text.c_str(), MB_ICONEXCLAMATION);
 }
 

@@ -14,6 +14,7 @@
 #include "model/omLoadManager.h"
 #include "platform/ui/CCmdUI.h"
 #include "resources/ui/StrakonResourceIds.h"
+#include "tests/support/MouseInput.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -205,7 +206,7 @@ TEST_F(ALCResultViewTest, DISABLED_DoubleClickOnAMemberShowsItsResultsOfTheActiv
     // The girder from node 2 to node 3, at its middle.
     const QPoint girder = At(2.0, -3.0);
     QTest::mouseMove(input, girder);
-    QTest::mouseDClick(input, Qt::LeftButton, Qt::NoModifier, girder);
+    testsupport::DoubleClick(input, girder);
     viewhost::Pump();
     APPropertyFrame* frame = APPropertyFrame::Existing();
     ASSERT_NE(frame, nullptr);

@@ -30,7 +30,7 @@ protected:
     CStrakonApp app;
 };
 
-TEST_F(CStrakonAppHelp, DISABLED_TheEditorsHelpButtonShowsItsPageInTheViewer) {
+TEST_F(CStrakonAppHelp, TheEditorsHelpButtonShowsItsPageInTheViewer) {
     AMaterialMap map;
     QString page;
     dialogs.Queue([&](CDialog& dlg) {

@@ -63,16 +63,18 @@ TEST_F(ProgramDamagedFiles, OpeningAProjectWithADamagedStructureNamesTheFileAndC
             named = named ||
                     std::string(m.text).find("beam-on-ground.oxs is not a structure file or is damaged") != std::string::npos;
         EXPECT_TRUE(named);
-        if (ABaseProjectDoc* project = app.GetProjectDocument())
-            for (ABaseStructureDoc* s : project->GetStructures())
+        if (ABaseProjectDoc* project = app.GetProjectDocument()) {
+            for (ABaseStructureDoc* s : project->GetStructures()) {
                 EXPECT_NE(s->GetTitle(), "beam-on-ground") << "the damaged structure is not open";
+            }
+        }
         shot("damaged-structure-after");
     });
     EXPECT_EQ(code, 0);
     EXPECT_EQ(fs::file_size(work / "beam-on-ground.oxs"), before);
 }
 
-TEST_F(ProgramDamagedFiles, DISABLED_InsertStructureOfAProjectFileSaysItIsAProject) {
+TEST_F(ProgramDamagedFiles, InsertStructureOfAProjectFileSaysItIsAProject) {
     fs::copy_file(work / "two-frames.oxp", work / "other.oxp");
     nextShot = "insert-project-as-structure";
     const int code = run({(work / "two-frames.oxp").string()}, [&](CStrakonApp& app, CMainFrame& frame) {
@@ -83,10 +85,17 @@ TEST_F(ProgramDamagedFiles, DISABLED_InsertStructureOfAProjectFileSaysItIsAProje
         prompts.QueueFileAnswer((work / "other.oxp").string());
         frame.SendMessage(WM_COMMAND, ID_INSERT_STRUCTURE, 0);
         settle();
-        ASSERT_FALSE(prompts.MessageBoxes().empty());
-        EXPECT_NE(std::string(prompts.MessageBoxes().back().text).find("other.oxp is a project file, not a structure"),
-                  std::string::npos)
-            << prompts.MessageBoxes().back().text;
+        // The refusal names the file once; the command's own failure message follows it.
+        const std::string path = (work / "other.oxp").string();
+        std::string refusal;
+        for (const CMessageBoxRequest& m : prompts.MessageBoxes())
+            if (std::string(m.text).find("other.oxp is a project file, not a structure") != std::string::npos)
+                refusal = m.text;
+        ASSERT_FALSE(refusal.empty());
+        const std::size_t first = refusal.find(path);
+        EXPECT_NE(first, std::string::npos) << refusal;
+        EXPECT_EQ(refusal.find(path, first + 1), std::string::npos) << "the path once: " << refusal;
+        EXPECT_EQ(prompts.MessageBoxes().back().text, "Error: Could not add a structure into the project.");
         EXPECT_EQ(app.GetProjectDocument()->GetStructures().size(), structures);
         app.GetProjectDocument()->SetModifiedFlag(FALSE);
     });

@@ -192,7 +192,7 @@ TEST_F(ProgramFileCommands, CtrlZAndCtrlYUndoAndRedoInEveryWindowKindAndTheMenus
     });
 }
 
-TEST_F(ProgramFileCommands, DISABLED_FileNewOffersAFolderThatExistsAndMakesAMissingOneAfterOneQuestion) {
+TEST_F(ProgramFileCommands, FileNewOffersAFolderThatExistsAndMakesAMissingOneAfterOneQuestion) {
     // A fresh account: no documents folder yet.
     fs::remove_all(home / "Documents");
     std::ofstream(work / "a-file") << "not a folder";
@@ -207,6 +207,8 @@ TEST_F(ProgramFileCommands, DISABLED_FileNewOffersAFolderThatExistsAndMakesAMiss
             offered = page.GetDlgItemText(1046);
             type(page, 1044, "Hall");
             type(page, 1046, (work / "a-file" / "sub").string());
+            // The sheet's idle update enables OK once a name is typed, as its loop does between keys.
+            sheet.SendMessage(WM_KICKIDLE, MSGF_DIALOGBOX, 0);
             sheet.PressButton(PSBTN_OK);
         });
         prompts.QueueMessageBoxAnswer(IDYES);
@@ -216,6 +218,7 @@ TEST_F(ProgramFileCommands, DISABLED_FileNewOffersAFolderThatExistsAndMakesAMiss
             CPropertyPage& page = *sheet.GetActivePage();
             nameKept = page.GetDlgItemText(1044);
             type(page, 1046, fresh.string());
+            sheet.SendMessage(WM_KICKIDLE, MSGF_DIALOGBOX, 0);
             sheet.PressButton(PSBTN_OK);
         });
         prompts.QueueMessageBoxAnswer(IDYES);

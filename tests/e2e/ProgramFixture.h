@@ -32,6 +32,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -156,6 +157,15 @@ protected:
         ASSERT_NE(app.GetProjectDocument(), nullptr);
     }
     static bool shown(CControlBar* bar) { return bar && bar->IsVisible(); }
+    // Moves the frame as the user does, to x, y (from the corner of the screen's available
+    // area) and at most the size given: a placement that fits the screen is kept as it is.
+    static void placeOnScreen(CMainFrame& frame, int x, int y, int width, int height) {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        // Room for the border the platform may add around the window.
+        const int border = 8;
+        frame.MoveWindow(area.left() + x, area.top() + y, std::min(width, area.width() - x - 2 * border),
+                         std::min(height, area.height() - y - 2 * border));
+    }
 
     TempFolder settings;
     TempFolder home;

@@ -23,6 +23,7 @@
 #include "platform/ui/CMDIFrameWnd.h"
 #include "resources/ui/StrakonEditorIds.h"
 #include "resources/ui/StrakonResourceIds.h"
+#include "tests/support/MouseInput.h"
 
 #include <QClipboard>
 #include <QListWidget>
@@ -74,7 +75,7 @@ protected:
     }
 };
 
-TEST_F(ProgramWindows, DISABLED_ADoubleClickedMemberShowsItsResultsOfTheActiveCaseAndTheyGoToTheClipboard) {
+TEST_F(ProgramWindows, ADoubleClickedMemberShowsItsResultsOfTheActiveCaseAndTheyGoToTheClipboard) {
     run({(work / "two-frames.oxp").string()}, [&](CStrakonApp& app, CMainFrame& frame) {
         frame.MoveWindow(0, 0, 1200, 850);
         settle();
@@ -92,7 +93,7 @@ TEST_F(ProgramWindows, DISABLED_ADoubleClickedMemberShowsItsResultsOfTheActiveCa
         const QPoint pixel = at(*view, middle.x(), middle.y());
         QWidget* input = view->GetInputWidget();
         QTest::mouseMove(input, pixel);
-        QTest::mouseDClick(input, Qt::LeftButton, Qt::NoModifier, pixel);
+        testsupport::DoubleClick(input, pixel);
         settle();
 
         APPropertyFrame* properties = APPropertyFrame::Existing();
@@ -139,7 +140,7 @@ TEST_F(ProgramWindows, DISABLED_ADoubleClickedMemberShowsItsResultsOfTheActiveCa
     });
 }
 
-TEST_F(ProgramWindows, DISABLED_HelpTopicsF1AndADialogsHelpButtonShowTheirPages) {
+TEST_F(ProgramWindows, HelpTopicsF1AndADialogsHelpButtonShowTheirPages) {
     run({(work / "two-frames.oxp").string()}, [&](CStrakonApp&, CMainFrame& frame) {
         frame.MoveWindow(0, 0, 1200, 850);
         settle();

@@ -106,10 +106,10 @@ TEST_F(ProgramResults, SolveFromTheToolbarShowsTheMomentsAndTheyStayAfterSaveAnd
     EXPECT_NE(rest.find("Hall B portal"), std::string::npos) << "the head of the body's pages\n" << rest;
 }
 
-TEST_F(ProgramResults, DISABLED_OptionsAboutAndACancelledCloseOfAChangedProject) {
+TEST_F(ProgramResults, OptionsAboutAndACancelledCloseOfAChangedProject) {
     CRect placed;
     run({(work / "two-frames.oxp").string()}, [&](CStrakonApp& app, CMainFrame& frame) {
-        frame.MoveWindow(20, 10, 1100, 800);
+        placeOnScreen(frame, 20, 10, 1100, 800);
         settle();
         frame.GetWindowRect(&placed);
         // The Options sheet: every page, then OK.

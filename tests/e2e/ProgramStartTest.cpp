@@ -60,10 +60,10 @@ TEST_F(ProgramStart, WithoutAStoredPlacementTheWindowTakesFourFifthsOfTheScreenC
     });
 }
 
-TEST_F(ProgramStart, DISABLED_TheNextStartRestoresPlacementBarsAndDockingWindows) {
+TEST_F(ProgramStart, TheNextStartRestoresPlacementBarsAndDockingWindows) {
     CRect placed;
     run({}, [&](CStrakonApp&, CMainFrame& frame) {
-        frame.MoveWindow(40, 30, 1000, 700);
+        placeOnScreen(frame, 40, 30, 1000, 700);
         settle();
         frame.GetWindowRect(&placed);
         // The user hides the project window and shows the output window from the toolbar.
