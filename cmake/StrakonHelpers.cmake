@@ -55,7 +55,7 @@ function(strakon_add_gtest name)
   if(ARG_GUI)
     list(APPEND sources ${PROJECT_SOURCE_DIR}/tests/support/GuiEnvironment.cpp
                         ${PROJECT_SOURCE_DIR}/tests/support/SoftAssertHandler.cpp)
-    list(APPEND ARG_LIBS Qt6::Widgets)
+    list(APPEND ARG_LIBS Qt6::Widgets platform_core)
   endif()
   add_executable(${name} ${sources})
   if(ARG_GUI)

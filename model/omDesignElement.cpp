@@ -717,19 +717,62 @@ void omDesignElement::logFileLoadReport() {
 void omDesignElement::logFileElementForces(unsigned lc) {
     omLogFile* log = omLogFile::enabledFor(lfElementResults);
     if (!log) return;
-    *log << "\nElement: " << getIndex();
-    if (lc >= 1 && static_cast<int>(lc) <= m_result.caseSize()) {
+    const bool hasCase = lc >= 1 && static_cast<int>(lc) <= m_result.caseSize();
+    if (!log->numbersAsText()) {
+        *log << "\nElement: " << getIndex();
+        if (hasCase) {
+            const omLoadCaseResult& r = m_result.getLCResult(lc);
+            const std::vector<double>& points = m_result.getPoints();
+            const size_t n = std::min(points.size(), r.size());
+            for (size_t j = 0; j < n; ++j) {
+                log->precision(2);
+                *log << "\nx(rel): " << points[j];
+                log->precision(0);
+                *log << ", F=" << r[j].F;
+                log->precision(5);
+                *log << ", U=" << r[j].U;
+            }
+        }
+        *log << "\n";
+        return;
+    }
+    std::string& text = log->textBuffer();
+    appendElementForces(*log, text, lc);
+    log->write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
+void omDesignElement::appendElementForces(omLogFile& log, std::string& text, unsigned lc) const {
+    const bool hasCase = lc >= 1 && static_cast<int>(lc) <= m_result.caseSize();
+    text += "\nElement: ";
+    omLogFile::appendNumber(text, getIndex());
+    if (hasCase) {
         const omLoadCaseResult& r = m_result.getLCResult(lc);
         const std::vector<double>& points = m_result.getPoints();
         const size_t n = std::min(points.size(), r.size());
+        auto appendVector = [&](const omDofVector& v, std::streamsize precision) {
+            text += "{ ";
+            omLogFile::appendNumber(text, v.size());
+            text += ": ";
+            const omDofStructureType* type = v.type();
+            for (int k = 1; k <= v.size(); ++k) {
+                const omDofType t = type && k <= type->dofSize() ? type->dofTypeArray()[k - 1] : InternalDof;
+                text += omDofStructureType::name(t);
+                text += '=';
+                log.appendNumber(text, v(k), precision);
+                text += ' ';
+            }
+            text += '}';
+        };
         for (size_t j = 0; j < n; ++j) {
-            log->precision(2);
-            *log << "\nx(rel): " << points[j];
-            log->precision(0);
-            *log << ", F=" << r[j].F;
-            log->precision(5);
-            *log << ", U=" << r[j].U;
+            text += "\nx(rel): ";
+            log.appendNumber(text, points[j], 2);
+            text += ", F=";
+            appendVector(r[j].F, 0);
+            text += ", U=";
+            appendVector(r[j].U, 5);
         }
+        // The stream is left as the writer above leaves it.
+        if (n > 0) log.precision(5);
     }
-    *log << "\n";
+    text += "\n";
 }

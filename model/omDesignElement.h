@@ -30,6 +30,7 @@ class omLinkedNode;
 class omLineFE;
 class omLoad;
 class omLoadManager;
+class omLogFile;
 class omMaterial;
 class omMaterialMap;
 class omNodeMap;
@@ -188,6 +189,9 @@ public:
 
     // Category 21 of the calculation log: results of load case lc.
     void logFileElementForces(unsigned lc);
+    // The text logFileElementForces writes, appended; for a log whose numbers
+    // can be appended as text (omLogFile::numbersAsText).
+    void appendElementForces(omLogFile& log, std::string& text, unsigned lc) const;
 
 protected:
     // The finite element and the local position in it at relative position x.

@@ -229,7 +229,16 @@ void omElementMap::logFileElementForces(unsigned lc) {
     if (!log) return;
     log->heading("Element forces and displacements for all elements:");
     *log << "\n";
-    for (auto& [id, element] : table())
-        element->logFileElementForces(lc);
+    if (log->numbersAsText()) {
+        // One write for all members: the stream would send each member's
+        // text of more than a kilobyte to the file on its own.
+        std::string& text = log->textBuffer();
+        for (auto& [id, element] : table())
+            element->appendElementForces(*log, text, lc);
+        log->write(text.data(), static_cast<std::streamsize>(text.size()));
+    } else {
+        for (auto& [id, element] : table())
+            element->logFileElementForces(lc);
+    }
     log->dashLine();
 }

@@ -2,8 +2,10 @@
 // The calculation log: one plain text file that the model objects report
 // themselves into and the solver writes its iterations to. Every writer asks
 // isEnabled for its category first and writes nothing when it is off.
+#include <charconv>
 #include <fstream>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 enum lfCategory {
@@ -69,6 +71,23 @@ public:
     // "\n", the text, "\n" and as many '*' as the text is long.
     void heading(const std::string& text);
 
+    // Long reports (every member's results after every load case) build their
+    // text in one buffer and write it at once. Numbers go in as operator<< on
+    // this log would print them; that holds while the log has no pending width,
+    // no flags beyond the float field and alignment, and the classic locale:
+    // otherwise the writer keeps to the stream.
+    bool numbersAsText() const;
+    // The log's own buffer for such a report, emptied.
+    std::string& textBuffer();
+    // Appends v as the log prints it with its current float field and this precision.
+    void appendNumber(std::string& text, double v, std::streamsize precision) const;
+    template <class Int, std::enable_if_t<std::is_integral_v<Int>, int> = 0>
+    static void appendNumber(std::string& text, Int v) {
+        char digits[24];
+        const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
+        text.append(digits, end);
+    }
+
     static omLogFile* m_LogFile;
 
 protected:
@@ -77,4 +96,5 @@ protected:
 private:
     std::vector<bool> m_enabled;
     std::string m_fileName;
+    std::string m_text;
 };

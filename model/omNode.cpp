@@ -325,6 +325,33 @@ void omNode::logFileLoadReport() const {
 void omNode::logFileNodeResults(const omVector& U, const omVector& R, int nEq) const {
     omLogFile* log = omLogFile::enabledFor(lfNodeResults);
     if (!log) return;
+    if (log->numbersAsText()) {
+        // The same text as the stream would write, built in one buffer: this
+        // runs for every node after every load case.
+        std::string& text = log->textBuffer();
+        text += "\nNode id: ";
+        omLogFile::appendNumber(text, getIndex());
+        for (int i = 1; i <= dof(); ++i) {
+            const omDofType t = dofType(i);
+            text += ", ";
+            text += omDofStructureType::name(t);
+            text += "-> ";
+            const long long e = equation(t);
+            if (e <= 0) continue;
+            if (reaction(t)) {
+                log->precision(0);
+                text += "reaction: ";
+                if (omCheckIndex("Reaction", e - nEq, 1, R.size()))
+                    log->appendNumber(text, R(static_cast<int>(e - nEq)), 0);
+            } else {
+                log->precision(5);
+                text += "displacement: ";
+                if (omCheckIndex("Equation", e, 1, U.size())) log->appendNumber(text, U(static_cast<int>(e)), 5);
+            }
+        }
+        log->write(text.data(), static_cast<std::streamsize>(text.size()));
+        return;
+    }
     *log << "\nNode id: " << getIndex();
     for (int i = 1; i <= dof(); ++i) {
         const omDofType t = dofType(i);

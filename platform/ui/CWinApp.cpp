@@ -1,5 +1,6 @@
 #include "platform/ui/CWinApp.h"
 
+#include "platform/core/VectorState.h"
 #include "platform/ui/AfxRes.h"
 #include "platform/ui/CCmdUI.h"
 #include "platform/ui/CDocTemplate.h"
@@ -118,7 +119,12 @@ CWinApp::CWinApp(const char* lpszAppName) : m_pProfileStore(std::make_shared<CMe
     if (g_app) throw std::logic_error("a second application object");
     g_app = this;
     if (lpszAppName) m_pszAppName = lpszAppName;
-    if (QCoreApplication::instance()) m_pIdleDriver = std::make_unique<CIdleDriver>(this);
+    if (QCoreApplication::instance()) {
+        m_pIdleDriver = std::make_unique<CIdleDriver>(this);
+        // Qt's start has run by now; the numerics that follow run at full speed
+        // only once the upper vector state it left behind is cleared.
+        AfxClearUpperVectorState();
+    }
 }
 
 CWinApp::~CWinApp() {
@@ -457,5 +463,8 @@ int AfxWinMain(int argc, char** argv) {
         if (app->m_pMainWnd) app->m_pMainWnd->DestroyWindow();
         return app->ExitInstance();
     }
+    // The main window's start loads Qt plugins of its own (styles, icons, image
+    // formats), which may leave the upper vector state in use again.
+    AfxClearUpperVectorState();
     return app->Run();
 }

@@ -1,4 +1,6 @@
 // One application object for the whole test program: fonts, painting and widgets need it.
+#include "platform/core/VectorState.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -13,6 +15,8 @@ public:
         static char name[] = "strakon_tests";
         static char* argv[] = {name, nullptr};
         m_app = new QApplication(argc, argv);
+        // As the program does once its application object exists.
+        AfxClearUpperVectorState();
     }
     void TearDown() override {
         delete m_app;
