@@ -19,7 +19,7 @@ const BuiltInFormat builtInFormats[] = {
     {"EC2:EL", "Element %i"},
     {"EC3:EL", "Element %i"},
     {"EC2:SNC", "%i Fi %i/%3.1lf"},
-    {"EC3:LTRLP", "%4.1lf (%s)"},
+    {"EC3:LTRLP", "%.1lf (%s)"},
     {"EC3:DSS", "%s %s"},
 };
 

@@ -79,6 +79,21 @@ bool hasSteelResults(const omSteelDesignData& data, std::size_t points) {
     return points > 0 && data.getCSRes().size() == points;
 }
 
+// The heading of a limit state, then the text that stands for its charts when
+// its check is off or its results do not match; true when the charts follow.
+bool limitState(APrintManager& report, const char* heading, const char* off, bool on, bool designed) {
+    addText(report, tr(heading), ReportTextStyle::subheading);
+    if (!on) {
+        addText(report, tr(off));
+        return false;
+    }
+    if (!designed) {
+        addText(report, tr("DNR"));
+        return false;
+    }
+    return true;
+}
+
 // (position, -second, -first) of each pair: the negative side's utilisation
 // drawn upwards and the positive side's downwards.
 void pairPoints(PlotterLineLimit2& plotter, const std::vector<double>& x,
@@ -240,12 +255,7 @@ bool AStrakonReport::AddEC2DesignPages(APrintManager& report, CDC* dc, omDesignE
     const std::vector<double>& x = element->getResult().getPoints();
     const bool designed = hasConcreteResults(*data, x.size());
 
-    addText(report, tr("ULS"), ReportTextStyle::subheading);
-    if (!data->isUltDesign()) {
-        addText(report, tr("ULSNC"));
-    } else if (!designed) {
-        addText(report, tr("DNR"));
-    } else {
+    if (limitState(report, "ULS", "ULSNC", data->isUltDesign(), designed)) {
         PlotterLineLimit shear;
         shear.m_dLimit = 1.0;
         const std::vector<double>& v = data->getShearResults();
@@ -259,12 +269,7 @@ bool AStrakonReport::AddEC2DesignPages(APrintManager& report, CDC* dc, omDesignE
 
     // The crack chart reads only the stored widths: the sections' diagrams
     // that a design run builds are not drawn here, so they are not built.
-    addText(report, tr("SLS"), ReportTextStyle::subheading);
-    if (!data->isSerDesign()) {
-        addText(report, tr("SLSNC"));
-    } else if (!designed) {
-        addText(report, tr("DNR"));
-    } else {
+    if (limitState(report, "SLS", "SLSNC", data->isSerDesign(), designed)) {
         PlotterCracks cracks;
         pairPoints(cracks, x, data->getCrackResults());
         AddChartPicture(report, dc, cracks, tr("EC2:CS"), tr("EC2:CS1"), kCrackChartHeight);
@@ -337,12 +342,7 @@ bool AStrakonReport::AddSteelDesignPages(APrintManager& report, CDC* dc, omDesig
     const std::vector<omSteelDesignData::CSRes>& records = data->getCSRes();
     const bool designed = hasSteelResults(*data, x.size());
 
-    addText(report, tr("ULS"), ReportTextStyle::subheading);
-    if (!data->isUltDesign()) {
-        addText(report, tr("ULSNC"));
-    } else if (!designed) {
-        addText(report, tr("DNR"));
-    } else {
+    if (limitState(report, "ULS", "ULSNC", data->isUltDesign(), designed)) {
         PlotterSteelClass classes;
         PlotterSteelUlt ratios;
         for (std::size_t i = 0; i < x.size(); ++i) {
@@ -357,12 +357,7 @@ bool AStrakonReport::AddSteelDesignPages(APrintManager& report, CDC* dc, omDesig
         addText(report, data->getStabilityDescription());
     }
 
-    addText(report, tr("SLS"), ReportTextStyle::subheading);
-    if (!data->isSerDesign()) {
-        addText(report, tr("SLSNC"));
-    } else if (!designed) {
-        addText(report, tr("DNR"));
-    } else {
+    if (limitState(report, "SLS", "SLSNC", data->isSerDesign(), designed)) {
         const auto* steel = dynamic_cast<const omSteel*>(element->getMaterial());
         PlotterLineLimit stresses;
         stresses.m_dLimit = steel ? steel->fy().Get(omUK_kN_cm2) : 0.0;

@@ -161,8 +161,12 @@ std::vector<std::vector<std::string>> rows(const APrintManager& report, const st
     return out;
 }
 
-// Runs of white space as one blank: a text the layout broke into lines compares whole.
-std::string squeeze(const std::string& text) {
+// Runs of white space as one blank and the fi and fl ligatures of the PDF's
+// font as letters: a text the layout broke into lines compares whole.
+std::string squeeze(std::string text) {
+    for (const auto& [ligature, letters] : {std::pair{"\xEF\xAC\x81", "fi"}, std::pair{"\xEF\xAC\x82", "fl"}})
+        for (std::size_t at = text.find(ligature); at != std::string::npos; at = text.find(ligature, at))
+            text.replace(at, 3, letters);
     std::string out;
     bool blank = false;
     for (char c : text) {
@@ -211,6 +215,10 @@ protected:
     void fresh() {
         model = std::make_unique<omStrakon>();
         model->setupObjects();
+        composer.Clear();
+        auto* paper = new AStandardPaper;
+        paper->Setup(*dc);
+        composer.SetPaper(paper);
         steps = 0;
     }
     // The design pages of every element into the composer.
@@ -325,11 +333,11 @@ TEST_F(AStrakonReportDesignTest, TheDesignedPortalPrintsSupportsLoadPositionAndT
         const std::string stability = steel(id).getStabilityDescription();
         ASSERT_FALSE(stability.empty());
         EXPECT_NE(stability.find(CString::Formatted("%.3lf", steel(id).getElStab())), std::string::npos) << stability;
-        EXPECT_NE(text.find(squeeze(stability)), std::string::npos) << stability;
+        EXPECT_NE(text.find(squeeze(stability)), std::string::npos) << stability << "\n" << text;
     }
     int positions = 0;
-    for (std::size_t at = text.find("Load application for lateral-torsional buckling: -1.0 (unfavourable)");
-         at != std::string::npos; at = text.find("(unfavourable)", at + 1))
+    const std::string position = "Load application for lateral-torsional buckling: -1.0 (unfavourable)";
+    for (std::size_t at = text.find(position); at != std::string::npos; at = text.find(position, at + 1))
         ++positions;
     EXPECT_EQ(positions, 3);
     for (const char* s : {"Steel: S235", "Cross-section classes", "Cross-section resistance",
@@ -565,7 +573,7 @@ TEST_F(AStrakonReportDesignTest, ImpossibleDesignsPrintTheirReasonsAndAMemberWit
 }
 
 TEST_F(AStrakonReportDesignTest, TwoStretchesOfEqualReinforcementGiveTwoEqualBars) {
-    designexamples::buildRCBeam(*model, false);
+    designexamples::buildRCBeam(*model);
     rcData(*model).getBottomBand() = designtest::band({{"3", "20", "0", "0.5"}, {"3", "20", "0.5", "1"}}, 3.0);
     const CapturingReport& r = pages();
     const Chart* bottom = r.chart("Bottom reinforcement [cm2]");
@@ -625,20 +633,19 @@ TEST_F(AStrakonReportDesignTest, ResultsThatNoLongerMatchTheMemberPrintNotDesign
         else
             designexamples::buildRCBeam(*model);
         c.change(*model);
-        const CapturingReport& r = pages();
-        const auto blocks = describe(composer);
-        for (const Chart& chart : r.charts)
-            EXPECT_EQ(chart.kind == "support" || chart.kind == "bars", true) << chart.title;
-        const int members = c.steelPortal ? 3 : 1;
-        const int notDesigned = count(blocks, "text: Not designed since the last analysis.");
-        EXPECT_GE(notDesigned, 2) << ::testing::PrintToString(blocks);
-        EXPECT_LE(notDesigned, 2 * members);
-        EXPECT_EQ(count(blocks, "table: "), c.steelPortal ? 9 : 3) << "the data stay";
+        pages();
+        // The changed member: its data and tables stay, its result charts give way.
+        const auto blocks = memberBlocks(describe(composer), c.steelPortal ? 2 : 1, c.steelPortal);
+        EXPECT_EQ(count(blocks, "text: Not designed since the last analysis."), 2) << ::testing::PrintToString(blocks);
+        EXPECT_EQ(count(blocks, "table: "), 3) << "the data stay";
+        for (const std::string& b : blocks)
+            EXPECT_TRUE(b.rfind("picture: ", 0) != 0 || b == "picture: ") << b;
+        EXPECT_EQ(count(blocks, "text: Class "), 0) << "no stability text";
     }
 }
 
 TEST_F(AStrakonReportDesignTest, AStirrupOfSpacingZeroIsNotConsideredAndKeepsTheChartFinite) {
-    designexamples::buildRCBeam(*model, false);
+    designexamples::buildRCBeam(*model);
     rcData(*model).getStirrups() = designtest::stirrups({{"2", "8", "20", "0", "1"}, {"4", "10", "20", "0", "0.5"}});
     rcData(*model).getStirrups()[1].setE(omUnitValue(0.0, omUK_cm));
     const CapturingReport& r = pages();
