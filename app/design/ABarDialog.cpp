@@ -1,5 +1,6 @@
 #include "app/design/ABarDialog.h"
 
+#include "app/design/ADesignTableRows.h"
 #include "app/design/ChartBase.h"
 #include "app/design/Plotter.h"
 #include "model/omBar.h"
@@ -12,17 +13,9 @@
 
 namespace {
 
-long long IntegerOf(const std::string& text) {
-    long long v = 0;
-    return AfxParseLong(text.c_str(), v) ? v : 0;
-}
-double NumberOf(const std::string& text) {
-    double v = 0.0;
-    return AfxParseDouble(text.c_str(), v) ? v : 0.0;
-}
-int Shown(long long v) {
-    return static_cast<int>(std::clamp<long long>(v, -1000000, 1000000));
-}
+using designrows::IntegerOf;
+using designrows::NumberOf;
+using designrows::Shown;
 
 const char* const kColumnLabels[] = {"\n   n: ", "\n   fi: ", "\n   xs: ", "\n   xe: "};
 const char* const kHeadings[] = {"Errors in Row 1:", "\n\nErrors in Row 2:", "\n\nErrors in Row 3"};
@@ -100,15 +93,7 @@ void ABarDialog::OnNewBar() {
 }
 
 void ABarDialog::OnDelete() {
-    m_list.EndEdit();
-    const int item = m_list.GetNextItem(-1, LVNI_SELECTED);
-    if (item < 0) {
-        MessageBox("Please, select a row first!\n(Right-click on the row you want to delete.)",
-                   "Delete command failed", MB_OK | MB_ICONSTOP);
-        return;
-    }
-    m_list.DeleteItem(item);
-    m_chart.Redraw();
+    if (designrows::DeleteSelectedRow(*this, m_list)) m_chart.Redraw();
 }
 
 void ABarDialog::OnTabChange(NMHDR*, LRESULT* pResult) {
@@ -124,8 +109,7 @@ void ABarDialog::OnTabChange(NMHDR*, LRESULT* pResult) {
 
 BOOL ABarDialog::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
     const BOOL handled = ABaseDialog::OnNotify(wParam, lParam, pResult);
-    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (header && header->code == LVN_ENDLABELEDIT) m_chart.Redraw();
+    if (designrows::IsCellEditEnd(lParam)) m_chart.Redraw();
     return handled;
 }
 
@@ -158,18 +142,7 @@ void ABarDialog::OnOK() {
     SaveCurrent();
     CString errors;
     for (int t = 0; t < m_nRows; ++t) {
-        CString tableErrors;
-        const omStringMatrix& table = m_tables[t];
-        for (int row = 0; row < table.GetRows(); ++row) {
-            for (int column = 0; column < 4; ++column) {
-                const std::string message = m_list.GetColumnCheck(column).Validate(table(row, column));
-                if (!message.empty()) tableErrors += kColumnLabels[column] + message;
-            }
-            const double xs = NumberOf(table(row, 2));
-            const double xe = NumberOf(table(row, 3));
-            if (!(xs < xe))
-                tableErrors += CString::Formatted("\n   x start (%4.2lf) must be less than x end (%4.2lf)!", xs, xe);
-        }
+        const CString tableErrors = designrows::RowErrors(m_list, m_tables[t], kColumnLabels, 4, 2);
         if (!tableErrors.empty()) errors += kHeadings[t] + tableErrors;
     }
     if (!errors.empty()) {

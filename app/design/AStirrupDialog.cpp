@@ -1,5 +1,6 @@
 #include "app/design/AStirrupDialog.h"
 
+#include "app/design/ADesignTableRows.h"
 #include "app/design/ChartBase.h"
 #include "app/design/Plotter.h"
 #include "model/omBar.h"
@@ -12,15 +13,9 @@
 
 namespace {
 
-// The numbers of a cell as the chart reads them: quietly, 0 for what is no number.
-long long IntegerOf(const std::string& text) {
-    long long v = 0;
-    return AfxParseLong(text.c_str(), v) ? v : 0;
-}
-double NumberOf(const std::string& text) {
-    double v = 0.0;
-    return AfxParseDouble(text.c_str(), v) ? v : 0.0;
-}
+using designrows::IntegerOf;
+using designrows::NumberOf;
+using designrows::Shown;
 
 const char* const kColumnLabels[] = {"\n   n: ", "\n   fi: ", "\n   e: ", "\n   xs: ", "\n   xe: "};
 
@@ -93,21 +88,12 @@ void AStirrupDialog::OnNewBar() {
 }
 
 void AStirrupDialog::OnDelete() {
-    m_list.EndEdit();
-    const int item = m_list.GetNextItem(-1, LVNI_SELECTED);
-    if (item < 0) {
-        MessageBox("Please, select a row first!\n(Right-click on the row you want to delete.)",
-                   "Delete command failed", MB_OK | MB_ICONERROR);
-        return;
-    }
-    m_list.DeleteItem(item);
-    m_chart.Redraw();
+    if (designrows::DeleteSelectedRow(*this, m_list)) m_chart.Redraw();
 }
 
 BOOL AStirrupDialog::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
     const BOOL handled = ABaseDialog::OnNotify(wParam, lParam, pResult);
-    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (header && header->code == LVN_ENDLABELEDIT) m_chart.Redraw();
+    if (designrows::IsCellEditEnd(lParam)) m_chart.Redraw();
     return handled;
 }
 
@@ -120,8 +106,8 @@ void AStirrupDialog::FillPlotter(const omStringMatrix& table, PlotterBarArea& pl
         const double xe = NumberOf(table(row, 4));
         const double as = static_cast<double>(n) * static_cast<double>(fi) * static_cast<double>(fi) *
                           std::numbers::pi / 4.0 / e;
-        const int ni = static_cast<int>(std::clamp<long long>(n, -1000000, 1000000));
-        const int fii = static_cast<int>(std::clamp<long long>(fi, -1000000, 1000000));
+        const int ni = Shown(n);
+        const int fii = Shown(fi);
         // A spacing of 0 (empty, or read from a file) gives no finite area:
         // the row is as incomplete as one without legs.
         const bool complete = n > 0 && fi > 0 && xs < xe && e > 0.0 && std::isfinite(e) && std::isfinite(as);
@@ -148,17 +134,7 @@ void AStirrupDialog::DrawChart(CDC* pDC, const CSize& size) {
 void AStirrupDialog::OnOK() {
     m_list.EndEdit();
     m_list.GetStringMatrix(m_table);
-    CString errors;
-    for (int row = 0; row < m_table.GetRows(); ++row) {
-        for (int column = 0; column < 5; ++column) {
-            const std::string message = m_list.GetColumnCheck(column).Validate(m_table(row, column));
-            if (!message.empty()) errors += kColumnLabels[column] + message;
-        }
-        const double xs = NumberOf(m_table(row, 3));
-        const double xe = NumberOf(m_table(row, 4));
-        if (!(xs < xe))
-            errors += CString::Formatted("\n   x start (%4.2lf) must be less than x end (%4.2lf)!", xs, xe);
-    }
+    const CString errors = designrows::RowErrors(m_list, m_table, kColumnLabels, 5, 3);
     if (!errors.empty()) {
         MessageBox(("Errors:" + errors).c_str(), "Errors in data ...", MB_OK | MB_ICONERROR);
         return;

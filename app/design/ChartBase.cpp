@@ -225,6 +225,40 @@ void Axis::GetTickExtents(int& below, int& above, int& labelOffset) const {
     }
 }
 
+int Axis::LabelExtent(CDC* pDC, double step, bool width) {
+    const int count = TickCount(step);
+    int extent = 0;
+    for (int i = 0; i < count; ++i) {
+        const CSize size = LabelSize(pDC, m_dStart + i * step);
+        extent = std::max(extent, static_cast<int>(width ? size.cx : size.cy));
+    }
+    return extent;
+}
+
+CSize Axis::LabelSize(CDC* pDC, double value) {
+    m_label.SetText(FormatLabel(value));
+    return m_label.GetSize(pDC);
+}
+
+void Axis::DrawTicks(CDC* pDC, double step, bool ticksUpright) {
+    int below = 0, above = 0, offset = 0;
+    GetTickExtents(below, above, offset);
+    const int count = TickCount(step);
+    for (int i = 0; i < count; ++i) {
+        const double v = m_dStart + i * step;
+        const CPoint p = GetPoint(v);
+        if (ticksUpright) {
+            pDC->MoveTo(p.x, p.y - below);
+            pDC->LineTo(p.x, p.y + above);
+        } else {
+            pDC->MoveTo(p.x - below, p.y);
+            pDC->LineTo(p.x + above, p.y);
+        }
+        m_label.SetText(FormatLabel(v));
+        m_label.Draw(pDC, ticksUpright ? p.x : p.x + offset, ticksUpright ? p.y + offset : p.y);
+    }
+}
+
 // --- AxisX --------------------------------------------------------------------------------
 
 CPoint AxisX::GetPoint(double value) {
@@ -239,20 +273,11 @@ int AxisX::GetLabelSpace(const CSize& label) {
 void AxisX::GetMargins(CDC* pDC, int& left, int& top, int& right, int& bottom) {
     left = top = right = bottom = 0;
     if (m_nMode == modeHidden) return;
-    const double step = GetStep(pDC);
-    const int count = TickCount(step);
-    int extent = 0;
-    for (int i = 0; i < count; ++i) {
-        m_label.SetText(FormatLabel(m_dStart + i * step));
-        extent = std::max(extent, static_cast<int>(m_label.GetSize(pDC).cy));
-    }
-    const int side = extent + m_label.GetFontHeight() / 2 + 1;
+    const int side = LabelExtent(pDC, GetStep(pDC), false) + m_label.GetFontHeight() / 2 + 1;
     if (m_nMode == modeLower) bottom = side;
     if (m_nMode == modeUpper) top = side;
-    m_label.SetText(FormatLabel(m_dStart));
-    left = m_label.GetSize(pDC).cx / 2 + 1;
-    m_label.SetText(FormatLabel(m_dEnd));
-    right = m_label.GetSize(pDC).cx / 2 + 1;
+    left = LabelSize(pDC, m_dStart).cx / 2 + 1;
+    right = LabelSize(pDC, m_dEnd).cx / 2 + 1;
 }
 
 void AxisX::Draw(CDC* pDC) {
@@ -265,17 +290,7 @@ void AxisX::Draw(CDC* pDC) {
         m_label.SetAlignment(m_nMode == modeUpper ? 0.0 : 1.0, 0.5);
     else
         m_label.SetAlignment(0.5, m_nMode == modeUpper ? 0.0 : 1.0);
-    int below = 0, above = 0, offset = 0;
-    GetTickExtents(below, above, offset);
-    const int count = TickCount(step);
-    for (int i = 0; i < count; ++i) {
-        const double v = m_dStart + i * step;
-        const CPoint p = GetPoint(v);
-        pDC->MoveTo(p.x, p.y - below);
-        pDC->LineTo(p.x, p.y + above);
-        m_label.SetText(FormatLabel(v));
-        m_label.Draw(pDC, p.x, p.y + offset);
-    }
+    DrawTicks(pDC, step, true);
 }
 
 // --- AxisY --------------------------------------------------------------------------------
@@ -292,20 +307,11 @@ int AxisY::GetLabelSpace(const CSize& label) {
 void AxisY::GetMargins(CDC* pDC, int& left, int& top, int& right, int& bottom) {
     left = top = right = bottom = 0;
     if (m_nMode == modeHidden) return;
-    const double step = GetStep(pDC);
-    const int count = TickCount(step);
-    int extent = 0;
-    for (int i = 0; i < count; ++i) {
-        m_label.SetText(FormatLabel(m_dStart + i * step));
-        extent = std::max(extent, static_cast<int>(m_label.GetSize(pDC).cx));
-    }
-    const int side = extent + m_label.GetFontHeight() / 2 + 1;
+    const int side = LabelExtent(pDC, GetStep(pDC), true) + m_label.GetFontHeight() / 2 + 1;
     if (m_nMode == modeLower) left = side;
     if (m_nMode == modeUpper) right = side;
-    m_label.SetText(FormatLabel(m_dStart));
-    bottom = m_label.GetSize(pDC).cy / 2 + 1;
-    m_label.SetText(FormatLabel(m_dEnd));
-    top = m_label.GetSize(pDC).cy / 2 + 1;
+    bottom = LabelSize(pDC, m_dStart).cy / 2 + 1;
+    top = LabelSize(pDC, m_dEnd).cy / 2 + 1;
 }
 
 void AxisY::Draw(CDC* pDC) {
@@ -318,17 +324,7 @@ void AxisY::Draw(CDC* pDC) {
         m_label.SetAlignment(0.5, m_nMode == modeUpper ? 1.0 : 0.0);
     else
         m_label.SetAlignment(m_nMode == modeUpper ? 0.0 : 1.0, 0.5);
-    int below = 0, above = 0, offset = 0;
-    GetTickExtents(below, above, offset);
-    const int count = TickCount(step);
-    for (int i = 0; i < count; ++i) {
-        const double v = m_dStart + i * step;
-        const CPoint p = GetPoint(v);
-        pDC->MoveTo(p.x - below, p.y);
-        pDC->LineTo(p.x + above, p.y);
-        m_label.SetText(FormatLabel(v));
-        m_label.Draw(pDC, p.x + offset, p.y);
-    }
+    DrawTicks(pDC, step, false);
 }
 
 // --- PlotArea -----------------------------------------------------------------------------

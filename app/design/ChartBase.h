@@ -189,6 +189,12 @@ protected:
     int TickCount(double step) const;
     // The range drawn: the data range when it is usable, else 0 to 1.
     void SanitiseRange();
+    // The largest width (or height) of the tick labels.
+    int LabelExtent(CDC* pDC, double step, bool width);
+    // The size of the label of one value.
+    CSize LabelSize(CDC* pDC, double value);
+    // The tick marks with their labels; an X axis ticks up and down, a Y axis across.
+    void DrawTicks(CDC* pDC, double step, bool ticksUpright);
 };
 
 class AxisX : public Axis {

@@ -3,6 +3,7 @@
 // is left byte for byte as it was, and a saved window placement never sizes a
 // window or its picture beyond the screen.
 #include "ProjectWindowFixture.h"
+#include "ProjectRecords.h"
 
 #include "platform/storage/CCompoundFile.h"
 
@@ -17,7 +18,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<std::uint8_t>;
 
 Bytes fileBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -40,33 +40,6 @@ void writeCompound(const fs::path& path, const std::vector<std::pair<std::string
     file.Close();
 }
 
-Bytes readStream(const fs::path& file, const std::string& name) {
-    CCompoundFile f(file);
-    return f.Root().OpenStorage("Strakon")->OpenStream(name)->GetData();
-}
-
-void writeStream(const fs::path& file, const std::string& name, const Bytes& data) {
-    CCompoundFile f(file);
-    auto storage = f.Root().OpenStorage("Strakon");
-    storage->CreateStream(name)->SetData(data);
-    storage->Commit();
-    f.Commit();
-    f.Close();
-}
-
-struct Words {
-    Words& dword(std::uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            bytes.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-        return *this;
-    }
-    Words& text(const std::string& s) {
-        bytes.push_back(static_cast<std::uint8_t>(s.size()));
-        bytes.insert(bytes.end(), s.begin(), s.end());
-        return *this;
-    }
-    Bytes bytes;
-};
 
 // Resident memory of this process in bytes.
 long long residentBytes() {
@@ -218,11 +191,11 @@ TEST_F(ADamagedFilesTest, ProjectFilesThatLostTheirListOrNameAStructureTwiceOpen
         {"a list of zeros", Bytes(list.size(), 0), {}, {"is damaged", "without its structures"}},
         {"an empty list beside the layout", {}, {}, {"is damaged", "without its structures"}},
         {"one title twice",
-         Words().dword(10000).dword(2).text("Portal").text("Portal.oxs").text("PORTAL").text("Beam.oxs").dword(0).bytes,
+         RecordWriter().dword(10000).dword(2).text("Portal").text("Portal.oxs").text("PORTAL").text("Beam.oxs").dword(0).bytes,
          {"Portal"},
          {"a second time", "'PORTAL'"}},
         {"one file twice",
-         Words().dword(10000).dword(2).text("Portal").text("Portal.oxs").text("Frame").text("./Portal.oxs").dword(0).bytes,
+         RecordWriter().dword(10000).dword(2).text("Portal").text("Portal.oxs").text("Frame").text("./Portal.oxs").dword(0).bytes,
          {"Portal"},
          {"a second time", "'Frame'"}},
     };
@@ -262,7 +235,7 @@ TEST_F(ADamagedFilesTest, AnExtremeWindowPlacementOpensInsideTheScreenWithoutAHu
     closeProject();
     // The Geometry workspace holds the portal's geometry window placed from
     // (10, 20) down to the end of int; the other three hold none.
-    Words ws;
+    RecordWriter ws;
     ws.dword(10001).dword(0);
     ws.dword(10000).dword(1).dword(10000);
     ws.dword(44).dword(0).dword(1);

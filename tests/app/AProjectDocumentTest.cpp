@@ -1,4 +1,5 @@
 #include "ProjectWindowFixture.h"
+#include "ProjectRecords.h"
 
 #include "model/omNodeMap.h"
 #include "platform/storage/CCompoundFile.h"
@@ -13,51 +14,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<std::uint8_t>;
-
-// Writes records byte by byte, as the file format describes them, without the
-// program's archive: the records the program must read.
-class RecordWriter {
-public:
-    RecordWriter& dword(std::uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            bytes.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-        return *this;
-    }
-    RecordWriter& text(const std::string& s) {
-        bytes.push_back(static_cast<std::uint8_t>(s.size()));
-        bytes.insert(bytes.end(), s.begin(), s.end());
-        return *this;
-    }
-    // A placement record: length, flags, show command, two points, the normal rectangle.
-    RecordWriter& placement(int left, int top, int right, int bottom) {
-        dword(44).dword(0).dword(1);
-        for (int i = 0; i < 4; ++i)
-            dword(static_cast<std::uint32_t>(-1));
-        return dword(left).dword(top).dword(right).dword(bottom);
-    }
-    RecordWriter& window(const std::string& structure, const std::string& typeName, int index = -1) {
-        dword(10000).placement(10, 20, 410, 320).text(structure).text(".?AV" + typeName + "@@");
-        if (index >= 0) dword(static_cast<std::uint32_t>(index));
-        return *this;
-    }
-    Bytes bytes;
-};
-
-Bytes readStream(const fs::path& file, const std::string& name) {
-    CCompoundFile f(file);
-    auto storage = f.Root().OpenStorage("Strakon");
-    return storage->OpenStream(name)->GetData();
-}
-
-void writeStream(const fs::path& file, const std::string& name, const Bytes& data) {
-    CCompoundFile f(file);
-    auto storage = f.Root().OpenStorage("Strakon");
-    storage->CreateStream(name)->SetData(data);
-    storage->Commit();
-    f.Commit();
-    f.Close();
-}
 
 std::string run(const std::string& command) {
     std::string out;

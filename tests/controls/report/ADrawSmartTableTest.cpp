@@ -7,6 +7,7 @@
 #include "controls/report/APrintManager.h"
 #include "platform/gdi/CPrinterDC.h"
 #include "tests/support/ArtifactsFolder.h"
+#include "tests/support/PdfReport.h"
 #include "tests/support/PdfText.h"
 
 #include <QPdfWriter>
@@ -22,34 +23,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr double kMarginMm = 5.0;
-
-// A composer on an A4 PDF at 600 dpi with 5 mm printer margins, in the report's mapping.
-struct PdfTableReport {
-    explicit PdfTableReport(const std::string& name)
-        : path(ArtifactsFolder() / name), writer(QString::fromStdString(path.string())) {
-        writer.setResolution(600);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
-        dc = std::make_unique<CPrinterDC>(&writer);
-        dc->SetMapMode(MM_LOMETRIC);
-        auto* paper = new AStandardPaper;
-        paper->Setup(*dc);
-        composer.SetPaper(paper);
-        composer.SetDefaultFont("DejaVu Sans", 100, 0);
-    }
-    int print() {
-        const int pages = composer.Layout(dc.get());
-        dc->StartDoc("report");
-        for (int page = 1; page <= pages; ++page) {
-            dc->StartPage();
-            dc->SetMapMode(MM_LOMETRIC);
-            EXPECT_TRUE(composer.PrintPage(page, dc.get()));
-            dc->EndPage();
-        }
-        dc->EndDoc();
-        return pages;
-    }
+// The report on its PDF, with the words pdftotext places outside the body.
+struct PdfTableReport : testsupport::PdfReport {
+    using PdfReport::PdfReport;
     // The words outside the body (0.1 mm units from the printable area's corner, y up),
     // with a quarter of a millimetre for rounding.
     std::vector<std::string> WordsOutsideTheBody() {
@@ -66,11 +42,6 @@ struct PdfTableReport {
                                   std::to_string(right) + ")");
         return out;
     }
-
-    fs::path path;
-    QPdfWriter writer;
-    std::unique_ptr<CPrinterDC> dc;
-    APrintManager composer;
 };
 
 ADrawSmartTable* Table(const std::vector<std::string>& heads, int rows, const std::string& value) {

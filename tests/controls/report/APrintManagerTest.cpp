@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QPdfWriter>
 
+#include "tests/support/PdfReport.h"
 #include "tests/support/PdfText.h"
 
 #include <gtest/gtest.h>
@@ -31,38 +32,7 @@ namespace {
 
 using testsupport::PdfText;
 
-// A composer on an A4 PDF at 600 dpi, in the report's mapping.
-struct PdfReport {
-    explicit PdfReport(const std::string& name)
-        : path(ArtifactsFolder() / name), writer(QString::fromStdString(path.string())) {
-        writer.setResolution(600);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
-        dc = std::make_unique<CPrinterDC>(&writer);
-        dc->SetMapMode(MM_LOMETRIC);
-        auto* paper = new AStandardPaper;
-        paper->Setup(*dc);
-        composer.SetPaper(paper);
-        composer.SetDefaultFont("DejaVu Sans", 100, 0);
-    }
-    int print() {
-        const int pages = composer.Layout(dc.get());
-        dc->StartDoc("report");
-        for (int page = 1; page <= pages; ++page) {
-            dc->StartPage();
-            dc->SetMapMode(MM_LOMETRIC);
-            EXPECT_TRUE(composer.PrintPage(page, dc.get()));
-            dc->EndPage();
-        }
-        dc->EndDoc();
-        return pages;
-    }
-
-    fs::path path;
-    QPdfWriter writer;
-    std::unique_ptr<CPrinterDC> dc;
-    APrintManager composer;
-};
+using testsupport::PdfReport;
 
 ATextRect* text(const std::string& markup) {
     return new ATextRect(markup);
