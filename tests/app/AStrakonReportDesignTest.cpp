@@ -556,7 +556,8 @@ TEST_F(AStrakonReportDesignTest, TheBlocksOfEachCaseOfThePages) {
         const std::vector<std::string> blocks = memberBlocks(describe(composer), c.member, c.steelPortal);
         ASSERT_EQ(blocks.size(), c.expected.size()) << ::testing::PrintToString(blocks);
         for (std::size_t i = 0; i < blocks.size(); ++i) {
-            if (c.expected[i] != "*") EXPECT_EQ(blocks[i], c.expected[i]) << i;
+            if (c.expected[i] == "*") continue;
+            EXPECT_EQ(blocks[i], c.expected[i]) << i;
         }
     }
 }
