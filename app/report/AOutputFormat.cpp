@@ -16,6 +16,11 @@ struct BuiltInFormat {
 };
 const BuiltInFormat builtInFormats[] = {
     {"EC3:SREP", "Class %i: stability %s (%s): %.3f %s 1.0 %s"},
+    {"EC2:EL", "Element %i"},
+    {"EC3:EL", "Element %i"},
+    {"EC2:SNC", "%i Fi %i/%3.1lf"},
+    {"EC3:LTRLP", "%.1lf (%s)"},
+    {"EC3:DSS", "%s %s"},
 };
 
 const char* builtInFormat(const char* key) {

@@ -1,5 +1,6 @@
 #include "app/report/AReportBlocks.h"
 
+#include "app/report/AOutputAttributes.h"
 #include "app/report/AReportText.h"
 #include "controls/report/APrintManager.h"
 
@@ -24,3 +25,33 @@ void AddReportPicture(APrintManager& report, std::unique_ptr<AMetaFileRectPicMap
 }
 
 CString FormatFixed(double value) { return CString::Formatted("%4.2lf", value); }
+
+void AddReportText(APrintManager& report, const CString& markup, ReportTextStyle style) {
+    const AOutputAttributes* settings = AOutputAttributes::Instance();
+    auto text = std::make_unique<ATextRect>();
+    switch (style) {
+    case ReportTextStyle::heading: text->SetDefaultFont(settings->m_strCaptionFont, ReportCaptionSize()); break;
+    case ReportTextStyle::subheading: text->SetDefaultFont(settings->m_strHeadFont, ReportHeadSize()); break;
+    case ReportTextStyle::body: text->SetDefaultFont(settings->m_strNormalFont, ReportNormalSize()); break;
+    }
+    text->Add(markup);
+    text->Lock(true);
+    report.Add(text.release());
+}
+
+CString PlainTextMarkup(const CString& plain) {
+    const CString escaped = ATextRect::Escape(plain);
+    CString out;
+    out.reserve(escaped.size());
+    for (char c : escaped) {
+        if (c == '\n')
+            out += "@{N}";
+        else if (c == '\t')
+            out += "      ";
+        else if (c == '\r')
+            continue;
+        else
+            out += c;
+    }
+    return out;
+}

@@ -80,13 +80,3 @@ bool AStrakonReport::buildBody(APrintManager& report, CDC* dc, AExtents2D& exten
     if (AOutputAttributes::Instance()->m_bDesignResults) AddDesignPages(report, dc);
     return true;
 }
-
-bool AStrakonReport::AddDesignPages(APrintManager&, CDC*) {
-    // The pages of a reinforced-concrete beam and of a steel member are chosen
-    // here by the exact type of the element's design data once they exist;
-    // every element is one step, designed or not.
-    const omElementMap* elements = m_model.getElementMap();
-    for (elements->start_ii(); !elements->stop_ii(); elements->increment_ii())
-        StepReportProgress();
-    return true;
-}

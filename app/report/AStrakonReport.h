@@ -18,6 +18,8 @@ class AOutputStructureAttributes;
 class APrintManager;
 class AReportDrawing;
 class CDC;
+class Plotter;
+class omDesignElement;
 class omStrakon;
 
 class AStrakonReport {
@@ -37,6 +39,19 @@ public:
     bool BuildReport(APrintManager& report, CDC* dc, AExtents2D& extents);
     // The design pages of every designed element; one progress step per element.
     virtual bool AddDesignPages(APrintManager& report, CDC* dc);
+    // The design pages of one element: its data, reinforcement or supports,
+    // and the charts of its ultimate and serviceability checks as the last
+    // design run left them. Nothing without design data of the kind, or with
+    // both checks off. Each true.
+    virtual bool AddEC2DesignPages(APrintManager& report, CDC* dc, omDesignElement* element);
+    virtual bool AddSteelDesignPages(APrintManager& report, CDC* dc, omDesignElement* element);
+    // A picture of the usable width and height (0.1 mm) holding one chart of
+    // the plotter, with the chart's title and the picture's caption (none when
+    // empty); both are plain texts.
+    virtual void AddChartPicture(APrintManager& report, CDC* dc, Plotter& plotter, const CString& caption,
+                                 const CString& title, int height);
+    // The width of the design pages' pictures: the paper's body less 20 mm, at least 50 mm.
+    static int DesignPictureWidth(const APrintManager& report);
 
     // Model tables and geometry picture; each true, also when its setting is off.
     virtual bool AddGeometryPicture(APrintManager& report, CDC* dc, omRect world);

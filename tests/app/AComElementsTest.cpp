@@ -87,7 +87,9 @@ TEST_F(AComElementsTest, AMemberEndingOnOrLyingAlongAnotherIsInsertedOnceAndUndo
         const std::size_t nodes = model().getNodeMap()->size();
         const std::size_t members = model().getElementMap()->size();
         doc->NewElement(nullptr, nullptr, c.start, c.end, false, true);
-        if (c.newMembers) EXPECT_EQ(model().getElementMap()->size(), members + c.newMembers);
+        if (c.newMembers) {
+            EXPECT_EQ(model().getElementMap()->size(), members + c.newMembers);
+        }
         EXPECT_NE(nodeAt(c.start.x, c.start.y), nullptr);
         EXPECT_NE(nodeAt(c.end.x, c.end.y), nullptr);
         EXPECT_EQ(model().getNodeMap()->size(), nodes + 2);

@@ -2,6 +2,7 @@
 //   structure_examples <folder>
 // The settings the save reads come from a store of its own in the folder, so
 // that the files do not depend on the user who runs it.
+#include "DesignExamples.h"
 #include "StructureFileSupport.h"
 
 #include "app/shell/AStorageInterface.h"
@@ -33,6 +34,8 @@ int main(int argc, char** argv) {
         {"beam-on-ground", [](omStrakon& s) { structurefile::buildBeamOnGround(s); }},
         {"nonlinear-column", [](omStrakon& s) { structurefile::buildNonLinearColumn(s); }},
         {"sections-and-materials", [](omStrakon& s) { structurefile::buildSectionsAndMaterials(s); }},
+        {"steel-portal", [](omStrakon& s) { designexamples::buildSteelPortal(s); }},
+        {"rc-beam", [](omStrakon& s) { designexamples::buildRCBeam(s); }},
     };
     int failures = 0;
     for (const auto& [name, build] : examples) {
