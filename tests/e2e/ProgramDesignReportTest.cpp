@@ -20,24 +20,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Runs of white space as one blank and the fi and fl ligatures of the PDF's
-// font as letters, so that texts broken into lines compare whole.
-std::string squeeze(std::string text) {
-    for (const auto& [ligature, letters] : {std::pair{"\xEF\xAC\x81", "fi"}, std::pair{"\xEF\xAC\x82", "fl"}})
-        for (std::size_t at = text.find(ligature); at != std::string::npos; at = text.find(ligature, at))
-            text.replace(at, 3, letters);
-    std::string out;
-    bool blank = false;
-    for (char c : text) {
-        if (std::isspace(static_cast<unsigned char>(c))) {
-            blank = true;
-            continue;
-        }
-        if (blank && !out.empty()) out += ' ';
-        blank = false;
-        out += c;
-    }
-    return out;
+std::string squeeze(const std::string& text) {
+    return testsupport::Squeezed(text);
 }
 
 class ProgramDesignReport : public ProgramFixture {

@@ -102,15 +102,7 @@ TEST_F(ProgramOutputSettings, WhatThePagesSetIsPrintedAndKept) {
     });
     ASSERT_TRUE(fs::exists(pdf));
     // The report's fonts set "fi" and "ffi" as ligatures, which pdftotext gives back as one character.
-    const auto plain = [](std::string text) {
-        for (const auto& [ligature, letters] :
-             {std::pair<std::string, std::string>{"\xEF\xAC\x81", "fi"}, {"\xEF\xAC\x83", "ffi"}}) {
-            for (std::size_t at = text.find(ligature); at != std::string::npos; at = text.find(ligature, at))
-                text.replace(at, ligature.size(), letters);
-        }
-        return text;
-    };
-    const std::string text = plain(testsupport::PdfText(pdf));
+    const std::string text = testsupport::LigaturesAsLetters(testsupport::PdfText(pdf));
     EXPECT_EQ(text.find("Nodes"), std::string::npos) << "no node table\n" << text;
     EXPECT_NE(text.find("Elements"), std::string::npos) << "the other tables stay";
     EXPECT_EQ(text.find("LC1: " + firstCase), std::string::npos) << "nothing of the left-out case";

@@ -2,10 +2,12 @@
 // Reading real PDFs back: the text pdftotext finds and the page count pdfinfo
 // reports. Both tools come from poppler-utils (scripts/setup).
 #include <array>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <regex>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace testsupport {
@@ -19,6 +21,34 @@ inline std::string RunCommand(const std::string& command) {
         while ((n = std::fread(buffer.data(), 1, buffer.size(), p)) > 0)
             out.append(buffer.data(), n);
         ::pclose(p);
+    }
+    return out;
+}
+
+// The ligatures the report's font sets (fi, fl, ffi, ffl), which pdftotext
+// gives back as one character each, as their letters.
+inline std::string LigaturesAsLetters(std::string text) {
+    static const std::pair<std::string, std::string> kLigatures[] = {
+        {"\xEF\xAC\x81", "fi"}, {"\xEF\xAC\x82", "fl"}, {"\xEF\xAC\x83", "ffi"}, {"\xEF\xAC\x84", "ffl"}};
+    for (const auto& [ligature, letters] : kLigatures)
+        for (std::size_t at = text.find(ligature); at != std::string::npos; at = text.find(ligature, at))
+            text.replace(at, ligature.size(), letters);
+    return text;
+}
+
+// The ligatures as letters and runs of white space as one blank, so that a
+// text the layout broke into lines compares whole.
+inline std::string Squeezed(const std::string& text) {
+    std::string out;
+    bool blank = false;
+    for (char c : LigaturesAsLetters(text)) {
+        if (std::isspace(static_cast<unsigned char>(c))) {
+            blank = true;
+            continue;
+        }
+        if (blank && !out.empty()) out += ' ';
+        blank = false;
+        out += c;
     }
     return out;
 }
